@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// The user's regional settings: day and month names and the currency form.
+// The app passes QLocale::system(); tests pass a British locale.
+class Regional
+{
+public:
+    explicit Regional(QLocale locale = QLocale::system()) : m_locale(std::move(locale)) {}
+
+    QString weekdayName(QDate date) const;  // full name, "Saturday"
+    QString shortMonthName(int month) const; // "Dec"
+    // The one currency formatter: pence shown as pounds (pence / 100).
+    QString currency(double pence) const;
+
+private:
+    QLocale m_locale;
+};

@@ -1,0 +1,93 @@
+#include "common/text_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Appended records must survive a power cut right after the call ends.
+bool syncToDisk(QFile &file)
+{
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+} // namespace
+
+std::optional<QStringList> readLines(const QString &path, qsizetype maxLines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    while (start < size && (maxLines < 0 || lines.size() < maxLines)) {
+        qsizetype end = start;
+        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        lines.append(QString::fromLatin1(bytes.constData() + start, end - start));
+        if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+QByteArray encodeLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        QString safe = line;
+        safe.replace(u'\r', u' ').replace(u'\n', u' ');
+        bytes += safe.toLatin1();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+FileResult writeLines(const QString &path, const QStringList &lines)
+{
+    QSaveFile file(path);
+    // Unbuffered, so a short write shows here: a buffered one can be lost in
+    // commit() and leave a cut-off file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileResult::failure(file.errorString());
+    const QByteArray bytes = encodeLines(lines);
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return FileResult::failure(why);
+    }
+    if (!file.commit())
+        return FileResult::failure(file.errorString());
+    return FileResult::success();
+}
+
+FileResult appendLines(const QString &path, const QStringList &lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return FileResult::failure(file.errorString());
+    const qint64 oldSize = file.size();
+    const QByteArray bytes = encodeLines(lines);
+    if (file.write(bytes) == bytes.size() && file.flush() && syncToDisk(file))
+        return FileResult::success();
+
+    const QString why = file.errorString();
+    file.resize(oldSize);
+    return FileResult::failure(why.isEmpty() ? QStringLiteral("write failed") : why);
+}
