@@ -1,0 +1,58 @@
+#include "calllog/call_log.h"
+
+#include <QFile>
+
+#include <cmath>
+
+namespace {
+
+const QString kSeparator = QStringLiteral("  ,  ");
+
+} // namespace
+
+QString logDateText(QDate date)
+{
+    return QString::asprintf("%02d:%02d:%04d", date.day(), date.month(), date.year());
+}
+
+QString logFeeText(double fee)
+{
+    const QString digits = QString::number(std::fabs(fee), 'f', 2);
+    const QString padded = digits.size() < 5 ? QString(5 - digits.size(), u'0') + digits : digits;
+    return fee < 0 && padded != u"00.00" ? u'-' + padded : padded;
+}
+
+FileResult AppendCallRecord(const QString &logPath, const QString &startdate,
+                            const QString &duration, const QString &starttime, double fee,
+                            Prompter &prompter)
+{
+    const QStringList record{startdate + kSeparator, starttime + kSeparator,
+                             duration + kSeparator, logFeeText(fee) + u'#'};
+    const FileResult result = appendLines(logPath, record);
+    if (!result.ok)
+        prompter.showMessage(QString::fromUtf16(kFileSaveError));
+    return result;
+}
+
+QString LoadCallLog(const QString &logPath, MissingLog missing)
+{
+    if (!QFile::exists(logPath)) {
+        if (missing == MissingLog::Create)
+            writeLines(logPath, {});
+        return QString();
+    }
+    const std::optional<QStringList> lines = readLines(logPath);
+    return lines ? lines->join(QString()) : QString();
+}
+
+ClearOutcome ClearCallLog(const QString &logPath, Prompter &prompter)
+{
+    if (!prompter.confirm(QStringLiteral("Are You SURE?")))
+        return ClearOutcome::Cancelled;
+    if (!writeLines(logPath, {}).ok) {
+        prompter.showMessage(
+            QStringLiteral("The call log could not be cleared. All its calls are still there."));
+        return ClearOutcome::Failed;
+    }
+    return ClearOutcome::Cleared;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+
+#include <optional>
+
+// The periods a summary can cover, by the text of their entry: a fixed
+// number of days back from today ("2 Months" is 56 days, "1 Year" 365), or
+// "Date", a range of two typed dates.
+struct PeriodOffsets
+{
+    qint64 first = 0; // days before today of the newest day
+    qint64 last = 0;  // ... and of the oldest
+};
+
+inline constexpr char16_t kDateEntry[] = u"Date";
+
+// "1 Day", "7 Days", "28 Days", "2 Months", "3 Months", "1 Year", "Date".
+const QStringList &periodEntries();
+
+// The offsets of a fixed entry; nothing for "Date" or an unknown text.
+std::optional<PeriodOffsets> periodOffsets(QStringView entry);
+
+// The offsets of the days from one date to another, in either order; a date
+// after today gives a negative offset.
+PeriodOffsets dateRangeOffsets(QDate from, QDate to, QDate today);

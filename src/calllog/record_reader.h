@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// One record of the log text, from its start date up to (not including) its
+// "#": the fields are found by its first two commas, each field after the
+// first standing five characters (the separator "  ,  ") past the comma
+// before it, the start time and the duration being equally long.
+struct RecordFields
+{
+    QString starttime;
+    QString duration;
+    QString fee;
+};
+
+// Positions are within the record, counted from 0; c1 and c2 are the first
+// two commas. Nothing when the layout cannot give a duration (c2 too close to c1).
+std::optional<RecordFields> readRecordFields(QStringView record, qsizetype c1, qsizetype c2);
+
+// What a call costs and how long it ran, worked out again from its record.
+struct CallCost
+{
+    qint64 hours = 0;
+    qint64 minutes = 0;
+    qint64 seconds = 0;
+    double fee = 0.0;  // pence per minute
+    double cost = 0.0; // pence
+    qint64 lengthSeconds = 0;
+};
+
+// Every minute begun is charged, and never less than minConnect minutes.
+CallCost workOutCall(const RecordFields &fields, double minConnect);

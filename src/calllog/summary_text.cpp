@@ -1,0 +1,44 @@
+#include "calllog/summary_text.h"
+
+namespace {
+
+// A number with the place of its sign kept: " 5", "-5".
+QString signedNumber(qint64 value)
+{
+    return value < 0 ? QString::number(value) : u' ' + QString::number(value);
+}
+
+} // namespace
+
+QString totalTimeCaption(qint64 totalSeconds)
+{
+    qint64 rest = totalSeconds;
+    QString caption = QStringLiteral("Total Time = ");
+    if (rest >= 3600) {
+        caption += signedNumber(rest / 3600) + u':';
+        rest %= 3600;
+    } else {
+        caption += QStringLiteral("00:");
+    }
+    if (rest >= 60) {
+        caption += signedNumber(rest / 60) + u':';
+        rest %= 60;
+    } else {
+        caption += QStringLiteral("00:");
+    }
+    return caption + signedNumber(rest);
+}
+
+QString totalCostCaption(qint64 totalPence, const Regional &regional)
+{
+    return QStringLiteral("Total Calls Cost= ") + regional.currency(double(totalPence));
+}
+
+QStringList printedSummaryLines(const QString &heading, const QStringList &list,
+                                const QString &costCaption, const QString &timeCaption)
+{
+    QStringList lines{QString::fromUtf16(kSummaryTitle), QString(), QString(), heading};
+    lines += list;
+    lines << costCaption << timeCaption;
+    return lines;
+}
