@@ -1,0 +1,10 @@
+#pragma once
+
+#include "calllog/summary.h"
+
+#include <QString>
+
+// One header line and one row per call, CR LF line ends, quoted as RFC 4180
+// asks: a field holding a comma, a quote or a line break is put in quotes
+// and its quotes doubled.
+QString summaryCsv(const Summary &summary);

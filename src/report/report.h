@@ -1,0 +1,14 @@
+#pragma once
+
+// callwise-report: the summary of a period from the terminal, exactly the
+// lines the costs window prints, or the calls as CSV. It only reads files.
+
+#include "common/clock.h"
+#include "common/regional.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit codes: 0 shown, 1 the summary cannot be shown, 2 bad arguments.
+int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
+              const Regional &regional, QTextStream &out, QTextStream &err);
