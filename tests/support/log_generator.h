@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDate>
+#include <QRandomGenerator>
+#include <QString>
+
+// Call logs as the program writes them (and, if asked, spoiled by hand), for
+// tests and benchmarks.
+struct LogShape
+{
+    int records = 100;
+    QDate newestDay = QDate(2026, 12, 6);
+    int daysBack = 30;       // calls start on days from newestDay back this many
+    double spoilRate = 0.0;  // the share of records that get damaged
+};
+
+QString logRecordText(QDate day, QTime start, const QString &duration, double fee);
+
+QString generateLog(const LogShape &shape, QRandomGenerator &random);

@@ -1,0 +1,39 @@
+#include "support/reference_summary.h"
+
+#include "calllog/call_log.h"
+#include "calllog/record_reader.h"
+#include "common/rounding.h"
+
+Summary referenceSummary(const QString &logText, QDate today, qint64 firstOffset,
+                         qint64 lastOffset, double minConnect, const Regional &regional)
+{
+    Summary summary;
+    for (qint64 offset = firstOffset; offset <= lastOffset; ++offset) {
+        const QDate day = today.addDays(-offset);
+        const QString key = logDateText(day);
+        qsizetype start = 0;
+        while (true) {
+            const qsizetype keyAt = logText.indexOf(key, start);
+            if (keyAt < 0)
+                break;
+            const qsizetype hashAt = logText.indexOf(u'#', keyAt);
+            const QString record = hashAt < 0 ? QString() : logText.mid(keyAt, hashAt - keyAt);
+            const qsizetype c1 = record.indexOf(u',');
+            const qsizetype c2 = c1 < 0 ? -1 : record.indexOf(u',', c1 + 1);
+            const auto fields = c2 < 0 ? std::nullopt : readRecordFields(record, c1, c2);
+            if (hashAt < 0 || !fields) {
+                Summary failed;
+                failed.ok = false;
+                return failed;
+            }
+            const CallCost call = workOutCall(*fields, minConnect);
+            summary.lines << record + "  =  " + regional.currency(call.cost);
+            summary.calls.push_back({day, record, fields->starttime, fields->duration, call.fee,
+                                     call.cost, call.lengthSeconds});
+            summary.totalSeconds += call.lengthSeconds;
+            summary.totalPence = roundHalfEven(double(summary.totalPence) + call.cost);
+            start = hashAt;
+        }
+    }
+    return summary;
+}

@@ -1,0 +1,120 @@
+#include "report/report.h"
+#include "support/fake_clock.h"
+#include "support/temp_program_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+namespace {
+
+const Regional kBritish(QLocale(QLocale::English, QLocale::UnitedKingdom));
+
+const QByteArray kTwoCalls = "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:05:01  ,  \r\n02.00#\r\n"
+                             "06:12:2026  ,  \r\n08:00:00  ,  \r\n00:00:30  ,  \r\n01.50#\r\n";
+
+class ReportTest : public testing::Test
+{
+protected:
+    int run(QStringList arguments)
+    {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out), errStream(&err);
+        return runReport(arguments, dir.path(), clock, kBritish, outStream, errStream);
+    }
+
+    TempProgramDir dir;
+    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(12, 0))};
+    QString out;
+    QString err;
+};
+
+TEST_F(ReportTest, PrintsWhatTheCostsWindowPrints)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    ASSERT_EQ(run({"7 Days"}), 0) << err.toStdString();
+    EXPECT_EQ(out, QString::fromUtf8(
+                       "Callwise Call Costs Summary\n\n\n"
+                       "Date     -           Time      - Connection - Cost per min - Cost\n"
+                       "06:12:2026  ,  08:00:00  ,  00:00:30  ,  01.50  =  £0.04\n"
+                       "05:12:2026  ,  21:14:03  ,  00:05:01  ,  02.00  =  £0.12\n"
+                       "Total Calls Cost= £0.16\n"
+                       "Total Time = 00: 5: 31\n"));
+    EXPECT_TRUE(err.isEmpty());
+}
+
+TEST_F(ReportTest, MinConnectTimeComesFromTheFeeFile)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    QByteArray fees;
+    for (int i = 0; i < 56; ++i)
+        fees += "\r\n";
+    dir.write("netfees.ini", fees + "0\r\n");
+    ASSERT_EQ(run({"--today", "06/12/2026", "1 Day"}), 0);
+    EXPECT_TRUE(out.contains(QString::fromUtf8("01.50  =  £0.02"))) << out.toStdString();
+}
+
+TEST_F(ReportTest, DateRangeAndOtherDirectoryAndToday)
+{
+    TempProgramDir other;
+    other.write("netcosts.ini", kTwoCalls);
+    ASSERT_EQ(run({"--dir", other.path(), "--today", "01/01/2027", "--from", "06/12/2026",
+                   "--to", "2026-12-05"}),
+              0);
+    EXPECT_EQ(out.count("  =  "), 2);
+    ASSERT_EQ(run({"--dir", other.path(), "--today", "01/01/2027", "7 Days"}), 0);
+    EXPECT_EQ(out.count("  =  "), 0);
+}
+
+TEST_F(ReportTest, CsvHasAHeaderAndARowPerCall)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    ASSERT_EQ(run({"--csv", "28 Days"}), 0);
+    EXPECT_EQ(out, "date,start_time,duration,fee_pence_per_minute,cost_pence\r\n"
+                   "2026-12-06,08:00:00,00:00:30,1.50,4.50\r\n"
+                   "2026-12-05,21:14:03,00:05:01,2.00,12.00\r\n");
+}
+
+TEST_F(ReportTest, CsvQuotesFieldsThatNeedIt)
+{
+    dir.write("netcosts.ini", "06:12:2026  ,  \"8\"  ,  00:01:00  ,  01.00#\r\n");
+    ASSERT_EQ(run({"--csv", "1 Day"}), 0);
+    EXPECT_TRUE(out.contains("2026-12-06,\"\"\"8\"\"\",00:,")) << out.toStdString();
+}
+
+TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
+{
+    const QList<QStringList> bad = {{},
+                                    {"2 Weeks"},
+                                    {"Date"},
+                                    {"--from", "01/12/2026"},
+                                    {"--to", "01/12/2026"},
+                                    {"--from", "31/02/2026", "--to", "01/12/2026"},
+                                    {"--today", "tomorrow", "1 Day"},
+                                    {"--dir"},
+                                    {"--verbose", "1 Day"},
+                                    {"1 Day", "7 Days"},
+                                    {"1 Day", "--from", "01/12/2026", "--to", "02/12/2026"}};
+    for (const QStringList &arguments : bad) {
+        EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+        EXPECT_TRUE(out.isEmpty());
+    }
+}
+
+TEST_F(ReportTest, UnreadableLogExitsOneAndWritesNothing)
+{
+    dir.write("netcosts.ini", "06:12:2026  ,  no terminator");
+    EXPECT_EQ(run({"1 Day"}), 1);
+    EXPECT_TRUE(err.contains("cannot be read"));
+    EXPECT_TRUE(out.isEmpty());
+}
+
+TEST_F(ReportTest, NeverCreatesAFile)
+{
+    ASSERT_EQ(run({"1 Year"}), 0);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+} // namespace
