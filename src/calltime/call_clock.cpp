@@ -1,0 +1,226 @@
+#include "calltime/call_clock.h"
+
+#include "calllog/call_log.h"
+#include "common/number_reader.h"
+#include "common/rounding.h"
+#include "tariff/call_charge.h"
+#include "tariff/fee_lookup.h"
+
+namespace {
+
+constexpr qint64 kSecondsPerDay = 86400;
+
+QString twoDigits(qint64 value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// "hh:mm:ss"; hours take more digits once a call has run for 100 hours.
+QString elapsedText(qint64 seconds)
+{
+    const qint64 minutesPart = seconds > 59 ? seconds / 60 : 0;
+    return twoDigits(minutesPart / 60) + u':' + twoDigits(minutesPart % 60) + u':'
+           + twoDigits(seconds % 60);
+}
+
+// A part of the elapsed text as a whole number: the text before the first
+// ":" is the hours, the one after it the minutes. For "hh:mm:ss" these are
+// characters 1-2 and 4-5; reading by colons keeps calls of 100 hours or more
+// priced right. An empty text reads as 0.
+qint64 elapsedPart(const QString &text, int part)
+{
+    return roundHalfEven(readNumber(text.section(u':', part, part)));
+}
+
+} // namespace
+
+CallClock::CallClock(Services services, QObject *parent)
+    : QObject(parent), m_services(std::move(services))
+{
+    Timer1.setInterval(m_scanInterval);
+    Timer2.setInterval(kTickInterval);
+    QObject::connect(&Timer1, &QTimer::timeout, this, &CallClock::Timer1_Timer);
+    QObject::connect(&Timer2, &QTimer::timeout, this, &CallClock::Timer2_Timer);
+}
+
+void CallClock::start()
+{
+    m_running = true;
+    if (m_scanInterval > 0)
+        Timer1.start();
+    Timer2.start();
+}
+
+void CallClock::stop()
+{
+    m_running = false;
+    Timer1.stop();
+    Timer2.stop();
+}
+
+void CallClock::setScanInterval(int milliseconds)
+{
+    m_scanInterval = qMax(0, milliseconds);
+    if (m_scanInterval == 0) {
+        Timer1.stop(); // a zero interval would fire on every pass of the event loop
+        return;
+    }
+    Timer1.setInterval(m_scanInterval);
+    if (m_running && !Timer1.isActive())
+        Timer1.start();
+}
+
+void CallClock::clearFlags()
+{
+    inter = false;
+    connect = false;
+    non = false;
+}
+
+QString CallClock::text(Field field) const
+{
+    switch (field) {
+    case Field::LblStart:
+        return m_lblStart;
+    case Field::LblDiffTime:
+        return m_lblDiffTime;
+    case Field::Label5:
+        return m_label5;
+    case Field::Label6:
+        return m_label6;
+    case Field::Label4:
+        return m_label4;
+    }
+    return {};
+}
+
+void CallClock::setText(Field field, const QString &text)
+{
+    QString *target = nullptr;
+    switch (field) {
+    case Field::LblStart:
+        target = &m_lblStart;
+        break;
+    case Field::LblDiffTime:
+        target = &m_lblDiffTime;
+        break;
+    case Field::Label5:
+        target = &m_label5;
+        break;
+    case Field::Label6:
+        target = &m_label6;
+        break;
+    case Field::Label4:
+        target = &m_label4;
+        break;
+    }
+    if (!target || *target == text)
+        return;
+    *target = text;
+    Q_EMIT textChanged(field);
+}
+
+void CallClock::setLabel6(int colour, const QString &text)
+{
+    if (m_label6Colour != colour) {
+        m_label6Colour = colour;
+        Q_EMIT textChanged(Field::Label6);
+    }
+    setText(Field::Label6, text);
+}
+
+void CallClock::Timer1_Timer()
+{
+    // While the box of a failed append is open, scans still arrive; the call
+    // is being closed already and must not be closed (or restarted) again.
+    if (m_closingCall)
+        return;
+    if (m_services.probe.IsConnected()) {
+        if (!inter) {
+            inter = true;
+            connect = true;
+            cmdStart_Click();
+        }
+    } else if (non) {
+        connect = false;
+        inter = false;
+        cmdStart_Click();
+        non = false;
+    }
+}
+
+void CallClock::cmdStart_Click()
+{
+    const QDateTime now = m_services.clock.now();
+    if (connect && inter) {
+        non = true;
+        starttime = now.time();
+        startday = m_services.regional.weekdayName(now.date());
+        startdate = logDateText(now.date());
+        m_startMoment = now;
+        m_lastSeen = now;
+        m_setBackSeconds = 0;
+        setText(Field::LblStart, starttime.toString(u"HH:mm:ss"));
+        setLabel6(kConnectedColour, QString::fromUtf16(kConnectedText));
+        return;
+    }
+    setLabel6(kNotConnectedColour, QString::fromUtf16(kNotConnectedText));
+    m_closingCall = true;
+    AppendCallRecord(m_services.logPath, startdate, m_lblDiffTime, m_lblStart, costnow,
+                     m_services.prompter);
+    m_closingCall = false;
+}
+
+void CallClock::Timer2_Timer()
+{
+    const QDateTime now = m_services.clock.now();
+    const Regional &regional = m_services.regional;
+    setText(Field::Label4, QStringLiteral("%1, %2 %3 %4  %5")
+                               .arg(regional.weekdayName(now.date()),
+                                    regional.shortMonthName(now.date().month()))
+                               .arg(now.date().day())
+                               .arg(now.date().year())
+                               .arg(now.time().toString(u"HH:mm:ss")));
+    if (isTiming())
+        SetTime();
+    LookUpFee(m_services.tariff, m_services.clock, costnow);
+    const qint64 charge = CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1),
+                                     costnow, m_services.tariff.minConnectTime());
+    if (isTiming())
+        setText(Field::Label5, regional.currency(double(charge)));
+}
+
+// Within a day the elapsed time counts times of day only, past one midnight
+// when the weekday has changed. A clock set back during the call, a change
+// of summer time that the count by times of day would make negative, and a
+// call of a day or more are counted from the whole start instead.
+qint64 CallClock::elapsedSeconds(const QDateTime &now)
+{
+    if (m_lastSeen.isValid() && now < m_lastSeen)
+        m_setBackSeconds += now.secsTo(m_lastSeen);
+    m_lastSeen = now;
+
+    const qint64 start = starttime.msecsSinceStartOfDay() / 1000;
+    const qint64 current = now.time().msecsSinceStartOfDay() / 1000;
+    const qint64 byTimeOfDay = m_services.regional.weekdayName(now.date()) == startday
+                                   ? current - start
+                                   : (kSecondsPerDay - start) + current;
+    if (!m_startMoment.isValid())
+        return qMax<qint64>(0, byTimeOfDay);
+    const qint64 whole = qMax<qint64>(0, m_startMoment.secsTo(now) + m_setBackSeconds);
+    if (m_setBackSeconds == 0 && whole < kSecondsPerDay && byTimeOfDay >= 0)
+        return byTimeOfDay;
+    return whole;
+}
+
+void CallClock::SetTime()
+{
+    setText(Field::LblDiffTime, elapsedText(elapsedSeconds(m_services.clock.now())));
+    UpdateTrayTip();
+}
+
+void CallClock::UpdateTrayTip()
+{
+    m_services.tray.SetTrayTip(QStringLiteral("Callwise Time=") + m_lblDiffTime
+                               + QStringLiteral(" Cost=") + m_label5);
+}

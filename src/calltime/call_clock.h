@@ -1,0 +1,110 @@
+#pragma once
+
+// The call in progress. A scan of the dial-up link starts a call when it sees
+// the link come up and closes it, appending one record to the call log, when
+// it sees it go down; a tick once a second shows the date and time, the
+// elapsed time and the running cost. The texts it shows are its state: the
+// cost is worked out from the elapsed time shown, and the record carries the
+// shown texts. The main window owns one and shows its texts.
+
+#include "calltime/inet_conn.h"
+#include "calltime/tray_tip.h"
+#include "common/clock.h"
+#include "common/prompter.h"
+#include "common/regional.h"
+#include "tariff/tariff_table.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QTime>
+#include <QTimer>
+
+inline constexpr char16_t kConnectedText[] = u"Connected";
+inline constexpr char16_t kNotConnectedText[] = u"Not Connected";
+inline constexpr int kConnectedColour = 255; // 0xBBGGRR: red
+inline constexpr int kNotConnectedColour = 0; // black
+
+class CallClock : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultScanInterval = 5000; // ms, until the settings say
+    static constexpr int kTickInterval = 1000;        // ms
+
+    enum class Field { LblStart, LblDiffTime, Label5, Label6, Label4 };
+    Q_ENUM(Field)
+
+    struct Services
+    {
+        const Clock &clock;
+        const Regional &regional;
+        ConnectionProbe &probe;
+        TrayTip &tray;
+        Prompter &prompter;
+        const TariffTable &tariff; // as the tariff editor holds it now
+        QString logPath;
+    };
+
+    explicit CallClock(Services services, QObject *parent = nullptr);
+
+    // Both timers run from start() to stop(), whether or not a call is timed.
+    void start();
+    void stop();
+
+    // 0 stops the scan; any other interval (re)starts it while running.
+    void setScanInterval(int milliseconds);
+    int scanInterval() const { return m_scanInterval; }
+    bool isScanning() const { return Timer1.isActive(); }
+    bool isTicking() const { return Timer2.isActive(); }
+
+    // Start-up clears the flags.
+    void clearFlags();
+
+    bool inter = false;
+    bool connect = false;
+    bool non = false;
+    QTime starttime;
+    QString startday;
+    QString startdate;
+    double costnow = 0.0;
+
+    QString text(Field field) const;
+    int label6Colour() const { return m_label6Colour; }
+    bool isTiming() const { return m_label6 == kConnectedText; }
+
+public Q_SLOTS:
+    void Timer1_Timer();
+    void cmdStart_Click();
+    void Timer2_Timer();
+    void SetTime();
+    void UpdateTrayTip();
+
+Q_SIGNALS:
+    void textChanged(CallClock::Field field);
+
+private:
+    void setText(Field field, const QString &text);
+    void setLabel6(int colour, const QString &text);
+    qint64 elapsedSeconds(const QDateTime &now);
+
+    Services m_services;
+    QTimer Timer1;
+    QTimer Timer2;
+    int m_scanInterval = kDefaultScanInterval;
+    bool m_running = false;
+    bool m_closingCall = false;
+
+    QString m_lblStart;
+    QString m_lblDiffTime;
+    QString m_label5;
+    QString m_label6 = QString::fromUtf16(kNotConnectedText);
+    int m_label6Colour = kNotConnectedColour;
+    QString m_label4;
+
+    // The whole start and how far the clock was set back during the call,
+    // so an elapsed time never runs backwards or wraps at 24 hours.
+    QDateTime m_startMoment;
+    QDateTime m_lastSeen;
+    qint64 m_setBackSeconds = 0;
+};

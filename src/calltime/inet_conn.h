@@ -1,0 +1,26 @@
+#pragma once
+
+// Whether the dial-up link is up. The platform decides how to tell: Windows
+// asks the remote access service's registry value, other systems look for a
+// ppp network interface that is up and running. Plain C++, no Qt.
+
+namespace InetConn {
+
+// True while the dial-up link is up. Every failure to find out reads as false.
+bool IsConnected();
+
+} // namespace InetConn
+
+// What the scan asks; tests hand it a scripted answer instead of the system's.
+class ConnectionProbe
+{
+public:
+    virtual ~ConnectionProbe() = default;
+    virtual bool IsConnected() = 0;
+};
+
+class SystemConnectionProbe final : public ConnectionProbe
+{
+public:
+    bool IsConnected() override { return InetConn::IsConnected(); }
+};

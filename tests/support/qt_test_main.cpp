@@ -1,0 +1,11 @@
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+// For tests whose code runs timers: they need an application and its loop.
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
