@@ -1,8 +1,10 @@
 #include "calllog/log_index.h"
 
-#include <algorithm>
+#include <array>
 
 namespace {
+
+constexpr qsizetype kKeyLength = 10; // "dd:mm:yyyy"
 
 // A day key packed as the number ddmmyyyy.
 quint32 packKey(quint32 day, quint32 month, quint32 year)
@@ -10,10 +12,21 @@ quint32 packKey(quint32 day, quint32 month, quint32 year)
     return (day * 100 + month) * 10000 + year;
 }
 
-int digitAt(const QChar *text, qsizetype i)
+// The packed key that starts at start, or 0 when none does.
+quint32 keyAt(const QChar *text, qsizetype start)
 {
-    const char16_t c = text[i].unicode();
-    return c >= u'0' && c <= u'9' ? c - u'0' : -1;
+    if (text[start + 2] != u':' || text[start + 5] != u':')
+        return 0;
+    static constexpr std::array<qsizetype, 8> kDigitPlaces = {0, 1, 3, 4, 6, 7, 8, 9};
+    std::array<quint32, 8> digits{};
+    for (size_t k = 0; k < kDigitPlaces.size(); ++k) {
+        const char16_t c = text[start + kDigitPlaces[k]].unicode();
+        if (c < u'0' || c > u'9')
+            return 0;
+        digits[k] = quint32(c - u'0');
+    }
+    return packKey(digits[0] * 10 + digits[1], digits[2] * 10 + digits[3],
+                   ((digits[4] * 10 + digits[5]) * 10 + digits[6]) * 10 + digits[7]);
 }
 
 } // namespace
@@ -22,43 +35,51 @@ LogIndex::LogIndex(const QString &logText) : m_text(logText)
 {
     const QChar *text = m_text.constData();
     const qsizetype size = m_text.size();
-    constexpr qsizetype keyLength = 10;
+
+    // Keys still waiting for their "#", in text order. Those from needFirst
+    // on still want their first comma, those from needSecond to needFirst
+    // their second; every key is handled a fixed number of times, so even a
+    // damaged log without any "#" is indexed in one linear pass.
+    struct Open
+    {
+        quint32 day;
+        KeyPlace place;
+    };
+    std::vector<Open> waiting;
+    size_t needSecond = 0;
+    size_t needFirst = 0;
+    const auto closeUpTo = [&](qsizetype hash) {
+        for (Open &open : waiting) {
+            open.place.hash = hash;
+            m_days[open.day].push_back(open.place);
+        }
+        waiting.clear();
+        needSecond = needFirst = 0;
+    };
+
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text[i].unicode();
         if (c == u'#') {
-            m_hashes.push_back(i);
+            closeUpTo(i);
         } else if (c == u',') {
-            m_commas.push_back(i);
-        } else if (c == u':' && i >= 2 && i + 8 <= size && text[i + 3] == u':') {
-            // The first colon of a key "dd:mm:yyyy" stands at key + 2.
-            const qsizetype start = i - 2;
-            int digits[8];
-            const qsizetype at[8] = {0, 1, 3, 4, 6, 7, 8, 9};
-            bool allDigits = start + keyLength <= size;
-            for (int k = 0; allDigits && k < 8; ++k) {
-                digits[k] = digitAt(text, start + at[k]);
-                allDigits = digits[k] >= 0;
-            }
-            if (allDigits) {
-                const quint32 day = quint32(digits[0] * 10 + digits[1]);
-                const quint32 month = quint32(digits[2] * 10 + digits[3]);
-                const quint32 year =
-                    quint32(((digits[4] * 10 + digits[5]) * 10 + digits[6]) * 10 + digits[7]);
-                m_keys[packKey(day, month, year)].push_back(start);
-            }
+            for (size_t w = needSecond; w < needFirst; ++w)
+                waiting[w].place.secondComma = i;
+            for (size_t w = needFirst; w < waiting.size(); ++w)
+                waiting[w].place.firstComma = i;
+            needSecond = needFirst;
+            needFirst = waiting.size();
+        } else if (c >= u'0' && c <= u'9' && i + kKeyLength <= size) {
+            if (const quint32 day = keyAt(text, i))
+                waiting.push_back({day, KeyPlace{i, -1, -1, -1}});
         }
     }
+    // Keys that no "#" follows are kept too: the summary must tell the user.
+    closeUpTo(-1);
 }
 
-const std::vector<qsizetype> &LogIndex::keyPositions(int day, int month, int year) const
+const std::vector<LogIndex::KeyPlace> &LogIndex::places(int day, int month, int year) const
 {
-    static const std::vector<qsizetype> none;
-    const auto found = m_keys.find(packKey(quint32(day), quint32(month), quint32(year)));
-    return found == m_keys.end() ? none : found->second;
-}
-
-qsizetype LogIndex::nextOf(const std::vector<qsizetype> &positions, qsizetype from)
-{
-    const auto found = std::lower_bound(positions.begin(), positions.end(), from);
-    return found == positions.end() ? -1 : *found;
+    static const std::vector<KeyPlace> none;
+    const auto found = m_days.find(packKey(quint32(day), quint32(month), quint32(year)));
+    return found == m_days.end() ? none : found->second;
 }

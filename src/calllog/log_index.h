@@ -10,23 +10,25 @@
 class LogIndex
 {
 public:
+    // A place where a day key "dd:mm:yyyy" stands, with the first two commas
+    // and the first "#" at or after it (-1 where there is none).
+    struct KeyPlace
+    {
+        qsizetype key = -1;
+        qsizetype firstComma = -1;
+        qsizetype secondComma = -1;
+        qsizetype hash = -1;
+    };
+
     explicit LogIndex(const QString &logText);
 
     const QString &text() const { return m_text; }
 
-    // Every place where the day key "dd:mm:yyyy" of the given day, month and
-    // year stands in the text, in text order (overlapping places included).
-    const std::vector<qsizetype> &keyPositions(int day, int month, int year) const;
-
-    // The first "#" or "," at or after from, or -1.
-    qsizetype nextHash(qsizetype from) const { return nextOf(m_hashes, from); }
-    qsizetype nextComma(qsizetype from) const { return nextOf(m_commas, from); }
+    // Every place of the key of the given day, in text order (overlapping
+    // places included).
+    const std::vector<KeyPlace> &places(int day, int month, int year) const;
 
 private:
-    static qsizetype nextOf(const std::vector<qsizetype> &positions, qsizetype from);
-
     QString m_text;
-    std::unordered_map<quint32, std::vector<qsizetype>> m_keys;
-    std::vector<qsizetype> m_hashes;
-    std::vector<qsizetype> m_commas;
+    std::unordered_map<quint32, std::vector<KeyPlace>> m_days;
 };

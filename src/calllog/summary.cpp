@@ -27,15 +27,14 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, const Regio
 {
     const QString &text = log.text();
     qsizetype searchFrom = 0;
-    for (const qsizetype keyAt : log.keyPositions(day.day(), day.month(), day.year())) {
+    for (const LogIndex::KeyPlace &place : log.places(day.day(), day.month(), day.year())) {
+        const qsizetype keyAt = place.key;
         if (keyAt < searchFrom)
             continue; // inside the record just read
-        const qsizetype hashAt = log.nextHash(keyAt);
-        if (hashAt < 0)
-            return false;
-        const qsizetype c1 = log.nextComma(keyAt);
-        const qsizetype c2 = c1 < 0 || c1 >= hashAt ? -1 : log.nextComma(c1 + 1);
-        if (c2 < 0 || c2 >= hashAt)
+        const qsizetype hashAt = place.hash;
+        const qsizetype c1 = place.firstComma;
+        const qsizetype c2 = place.secondComma;
+        if (hashAt < 0 || c1 < 0 || c1 >= hashAt || c2 < 0 || c2 >= hashAt)
             return false;
         const QStringView record = QStringView(text).mid(keyAt, hashAt - keyAt);
         const std::optional<RecordFields> fields =
@@ -69,6 +68,11 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
                                       "so no summary can be shown."));
 
     Summary summary;
+    size_t expected = 0;
+    for (QDate day = newest; day >= oldest; day = day.addDays(-1))
+        expected += log.places(day.day(), day.month(), day.year()).size();
+    summary.calls.reserve(expected);
+    summary.lines.reserve(qsizetype(expected));
     for (QDate day = newest; day >= oldest; day = day.addDays(-1)) {
         if (!summariseDay(log, day, minConnect, regional, summary))
             return failure(unreadableEntry(day));
