@@ -14,11 +14,11 @@ qint64 readWholePart(QStringView duration, qsizetype from)
     return roundHalfEven(readNumber(duration.mid(from, 2)));
 }
 
-QStringView clippedMid(QStringView text, qsizetype from, qsizetype length)
+TextSpan clippedSpan(QStringView text, qsizetype from, qsizetype length)
 {
     if (from >= text.size())
         return {};
-    return text.mid(from, qMin(length, text.size() - from));
+    return {from, qMin(length, text.size() - from)};
 }
 
 } // namespace
@@ -29,20 +29,21 @@ std::optional<RecordFields> readRecordFields(QStringView record, qsizetype c1, q
     if (fieldLength < 0)
         return std::nullopt;
     RecordFields fields;
-    fields.starttime = clippedMid(record, c1 + kFieldAfterComma, fieldLength).toString();
-    fields.duration = clippedMid(record, c2 + kFieldAfterComma, fieldLength).toString();
-    const qsizetype feeStart = c2 + kFieldAfterComma + fields.duration.size() + kSeparatorLength;
-    fields.fee = clippedMid(record, feeStart, record.size()).toString();
+    fields.starttime = clippedSpan(record, c1 + kFieldAfterComma, fieldLength);
+    fields.duration = clippedSpan(record, c2 + kFieldAfterComma, fieldLength);
+    const qsizetype feeStart = c2 + kFieldAfterComma + fields.duration.length + kSeparatorLength;
+    fields.fee = clippedSpan(record, feeStart, record.size());
     return fields;
 }
 
-CallCost workOutCall(const RecordFields &fields, double minConnect)
+CallCost workOutCall(QStringView record, const RecordFields &fields, double minConnect)
 {
+    const QStringView duration = fields.duration.in(record);
     CallCost call;
-    call.hours = readWholePart(fields.duration, 0);
-    call.minutes = readWholePart(fields.duration, 3);
-    call.seconds = readWholePart(fields.duration, 6);
-    call.fee = readNumber(fields.fee);
+    call.hours = readWholePart(duration, 0);
+    call.minutes = readWholePart(duration, 3);
+    call.seconds = readWholePart(duration, 6);
+    call.fee = readNumber(fields.fee.in(record));
 
     call.cost = double(call.hours) * 60.0 * call.fee + double(call.minutes) * call.fee;
     if (call.seconds > 0)

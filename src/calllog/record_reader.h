@@ -4,15 +4,25 @@
 
 #include <optional>
 
+// A stretch of a record's text, so the fields of thousands of records can be
+// read and kept without copying each one out.
+struct TextSpan
+{
+    qsizetype from = 0;
+    qsizetype length = 0;
+
+    QStringView in(QStringView text) const { return text.mid(from, length); }
+};
+
 // One record of the log text, from its start date up to (not including) its
 // "#": the fields are found by its first two commas, each field after the
 // first standing five characters (the separator "  ,  ") past the comma
 // before it, the start time and the duration being equally long.
 struct RecordFields
 {
-    QString starttime;
-    QString duration;
-    QString fee;
+    TextSpan starttime;
+    TextSpan duration;
+    TextSpan fee;
 };
 
 // Positions are within the record, counted from 0; c1 and c2 are the first
@@ -31,4 +41,4 @@ struct CallCost
 };
 
 // Every minute begun is charged, and never less than minConnect minutes.
-CallCost workOutCall(const RecordFields &fields, double minConnect);
+CallCost workOutCall(QStringView record, const RecordFields &fields, double minConnect);

@@ -4,6 +4,8 @@
 #include "calllog/record_reader.h"
 #include "common/rounding.h"
 
+#include <QHash>
+
 namespace {
 
 Summary failure(QString why)
@@ -21,8 +23,29 @@ QString unreadableEntry(QDate day)
         .arg(logDateText(day));
 }
 
+// A year of calls costs only a few hundred different sums, and formatting
+// money through the locale is the dearest step of a summary.
+class CostTexts
+{
+public:
+    explicit CostTexts(const Regional &regional) : m_regional(regional) {}
+
+    QString text(double pence)
+    {
+        const qint64 whole = roundHalfEven(pence);
+        auto found = m_texts.constFind(whole);
+        if (found == m_texts.constEnd())
+            found = m_texts.insert(whole, m_regional.currency(double(whole)));
+        return *found;
+    }
+
+private:
+    const Regional &m_regional;
+    QHash<qint64, QString> m_texts;
+};
+
 // Adds the calls of one day; false when one of its records cannot be read.
-bool summariseDay(const LogIndex &log, QDate day, double minConnect, const Regional &regional,
+bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &costTexts,
                   Summary &summary)
 {
     const QString &text = log.text();
@@ -42,19 +65,28 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, const Regio
         if (!fields)
             return false;
 
-        const CallCost call = workOutCall(*fields, minConnect);
-        SummaryCall line{day,       record.toString(), fields->starttime, fields->duration,
-                         call.fee,  call.cost,         call.lengthSeconds};
-        summary.lines << line.record + QStringLiteral("  =  ") + regional.currency(call.cost);
-        summary.totalSeconds += call.lengthSeconds;
-        summary.totalPence = roundHalfEven(double(summary.totalPence) + call.cost);
-        summary.calls.push_back(std::move(line));
+        const CallCost call = workOutCall(record, *fields, minConnect);
+        summary.add(day, record, *fields, call, costTexts.text(call.cost));
         searchFrom = hashAt;
     }
     return true;
 }
 
 } // namespace
+
+void Summary::add(QDate day, QStringView record, const RecordFields &fields, const CallCost &call,
+                  const QString &costText)
+{
+    static constexpr QStringView kBetween = u"  =  ";
+    QString line;
+    line.reserve(record.size() + kBetween.size() + costText.size());
+    line.append(record).append(kBetween).append(costText);
+    lines << line;
+    calls.push_back({day, std::move(line), record.size(), fields.starttime, fields.duration,
+                     call.fee, call.cost, call.lengthSeconds});
+    totalSeconds += call.lengthSeconds;
+    totalPence = roundHalfEven(double(totalPence) + call.cost);
+}
 
 Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qint64 lastOffset,
                         double minConnect, const Regional &regional)
@@ -73,8 +105,9 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
         expected += log.places(day.day(), day.month(), day.year()).size();
     summary.calls.reserve(expected);
     summary.lines.reserve(qsizetype(expected));
+    CostTexts costTexts(regional);
     for (QDate day = newest; day >= oldest; day = day.addDays(-1)) {
-        if (!summariseDay(log, day, minConnect, regional, summary))
+        if (!summariseDay(log, day, minConnect, costTexts, summary))
             return failure(unreadableEntry(day));
     }
     return summary;

@@ -5,6 +5,9 @@
 
 namespace {
 
+// Up to 15 decimal digits a double holds exactly.
+constexpr int kExactDigits = 15;
+
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -74,10 +77,23 @@ LeadingNumber readLeadingNumber(QStringView text)
         cursor.advance();
     }
     int digits = 0;
+    long long integer = 0;
     while (isDigit(cursor.peek())) {
         mantissa += char(cursor.peek().unicode());
+        if (digits < kExactDigits)
+            integer = integer * 10 + (cursor.peek().unicode() - u'0');
         ++digits;
         cursor.advance();
+    }
+    // Log fields and settings are short whole numbers: read them directly.
+    const QChar next = cursor.peek();
+    if (digits > 0 && digits <= kExactDigits && next != u'.' && next != u'e' && next != u'E') {
+        const bool negative = !mantissa.empty() && mantissa.front() == '-';
+        LeadingNumber result;
+        result.value = integer == 0 ? 0.0 : double(negative ? -integer : integer);
+        result.found = true;
+        result.whole = cursor.atEnd();
+        return result;
     }
     if (cursor.peek() == u'.') {
         mantissa += '.';

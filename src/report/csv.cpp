@@ -28,7 +28,7 @@ QString summaryCsv(const Summary &summary)
                           QStringLiteral("duration"), QStringLiteral("fee_pence_per_minute"),
                           QStringLiteral("cost_pence")});
     for (const SummaryCall &call : summary.calls) {
-        csv += csvRow({call.day.toString(Qt::ISODate), call.starttime, call.duration,
+        csv += csvRow({call.day.toString(Qt::ISODate), call.starttime().toString(), call.duration().toString(),
                        QString::number(call.fee, 'f', 2), QString::number(call.cost, 'f', 2)});
     }
     return csv;

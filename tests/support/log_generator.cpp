@@ -33,7 +33,10 @@ QString generateLog(const LogShape &shape, QRandomGenerator &random)
     QString log;
     log.reserve(qsizetype(shape.records) * 48);
     for (int i = 0; i < shape.records; ++i) {
-        const QDate day = shape.newestDay.addDays(-qint64(random.bounded(shape.daysBack + 1)));
+        const qint64 back = shape.inTimeOrder
+            ? qint64(shape.daysBack) - qint64(i) * (shape.daysBack + 1) / shape.records
+            : qint64(random.bounded(shape.daysBack + 1));
+        const QDate day = shape.newestDay.addDays(-back);
         const QTime start(random.bounded(24), random.bounded(60), random.bounded(60));
         const int length = random.bounded(3 * 3600);
         const QString duration = QString::asprintf("%02d:%02d:%02d", length / 3600,

@@ -12,6 +12,7 @@ struct LogShape
     QDate newestDay = QDate(2026, 12, 6);
     int daysBack = 30;       // calls start on days from newestDay back this many
     double spoilRate = 0.0;  // the share of records that get damaged
+    bool inTimeOrder = false; // oldest day first, as a log grows call by call
 };
 
 QString logRecordText(QDate day, QTime start, const QString &duration, double fee);

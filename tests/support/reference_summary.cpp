@@ -2,7 +2,6 @@
 
 #include "calllog/call_log.h"
 #include "calllog/record_reader.h"
-#include "common/rounding.h"
 
 Summary referenceSummary(const QString &logText, QDate today, qint64 firstOffset,
                          qint64 lastOffset, double minConnect, const Regional &regional)
@@ -26,12 +25,8 @@ Summary referenceSummary(const QString &logText, QDate today, qint64 firstOffset
                 failed.ok = false;
                 return failed;
             }
-            const CallCost call = workOutCall(*fields, minConnect);
-            summary.lines << record + "  =  " + regional.currency(call.cost);
-            summary.calls.push_back({day, record, fields->starttime, fields->duration, call.fee,
-                                     call.cost, call.lengthSeconds});
-            summary.totalSeconds += call.lengthSeconds;
-            summary.totalPence = roundHalfEven(double(summary.totalPence) + call.cost);
+            const CallCost call = workOutCall(record, *fields, minConnect);
+            summary.add(day, record, *fields, call, regional.currency(call.cost));
             start = hashAt;
         }
     }

@@ -21,8 +21,8 @@ void expectSameSummary(const QString &log, QDate today, qint64 first, qint64 las
     EXPECT_EQ(indexed.totalPence, reference.totalPence);
     ASSERT_EQ(indexed.calls.size(), reference.calls.size());
     for (size_t i = 0; i < indexed.calls.size(); ++i) {
-        EXPECT_EQ(indexed.calls[i].starttime, reference.calls[i].starttime);
-        EXPECT_EQ(indexed.calls[i].duration, reference.calls[i].duration);
+        EXPECT_EQ(indexed.calls[i].starttime(), reference.calls[i].starttime());
+        EXPECT_EQ(indexed.calls[i].duration(), reference.calls[i].duration());
         EXPECT_EQ(indexed.calls[i].day, reference.calls[i].day);
     }
 }

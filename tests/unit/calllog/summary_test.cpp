@@ -64,10 +64,10 @@ TEST(Summary, NewestDayFirstAndLogOrderWithinADay)
                         + callOn(0, "01:00:00", "00:01:00", 1);
     const Summary summary = summarise(log, 0, 6);
     ASSERT_EQ(summary.calls.size(), 4u);
-    EXPECT_EQ(summary.calls[0].starttime, "23:00:00");
-    EXPECT_EQ(summary.calls[1].starttime, "01:00:00");
-    EXPECT_EQ(summary.calls[2].starttime, "09:00:00");
-    EXPECT_EQ(summary.calls[3].starttime, "08:00:00");
+    EXPECT_EQ(summary.calls[0].starttime(), u"23:00:00");
+    EXPECT_EQ(summary.calls[1].starttime(), u"01:00:00");
+    EXPECT_EQ(summary.calls[2].starttime(), u"09:00:00");
+    EXPECT_EQ(summary.calls[3].starttime(), u"08:00:00");
 }
 
 TEST(Summary, PeriodEndsAreIncluded)
