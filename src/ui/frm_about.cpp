@@ -1,0 +1,55 @@
+#include "ui/frm_about.h"
+
+#include "ui/app_resources.h"
+#include "ui/twips.h"
+#include "ui/ui_font.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                 QRect twips)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    placeInTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Callwise V2.5"));
+    setWindowIcon(appIcon());
+    setFont(uiFont(kDefaultPoints));
+    setFixedSize(twipsToPixels(3750), twipsToPixels(3090));
+
+    addLabel(this, "lblName", QStringLiteral("Callwise"), uiFont(13.5, true),
+             QRect(120, 120, 3510, 360));
+    addLabel(this, "lblVersion", QStringLiteral("Version 2.5"), uiFont(kDefaultPoints),
+             QRect(120, 480, 3510, 252));
+    addLabel(this, "lblDescription",
+             QStringLiteral("Times every call of your dial-up line, prices it live from "
+                            "your weekly tariff, logs it, and totals the calls of any period."),
+             uiFont(kDefaultPoints), QRect(120, 840, 3510, 900));
+    auto *contact = addLabel(this, "lblContact",
+                             QStringLiteral("Maintainers: the Callwise team\n"
+                                            "callwise-maintainers@lists.example.org"),
+                             uiFont(kDefaultPoints), QRect(120, 1800, 3510, 540));
+    contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    placeInTwips(ok, 1268, 2520, 1215, 375);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+}

@@ -1,0 +1,289 @@
+#include "ui/frm_callwise.h"
+
+#include "calllog/call_log.h"
+#include "tariff/fee_file.h"
+#include "ui/app_resources.h"
+#include "ui/frm_about.h"
+#include "ui/frm_blt.h"
+#include "ui/twips.h"
+#include "ui/ui_font.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QFont font,
+                 Qt::Alignment alignment, int left, int top, int width, int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setAlignment(alignment);
+    placeInTwips(label, left, top, width, height);
+    return label;
+}
+
+// Colours come as 0xBBGGRR numbers.
+QColor colourOf(int bgr)
+{
+    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
+}
+
+QString dataPath(const QString &dir, const char16_t *name)
+{
+    return QDir(dir).filePath(QString::fromUtf16(name));
+}
+
+} // namespace
+
+frmCallwise::frmCallwise(Environment environment, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::Tool | Qt::MSWindowsFixedSizeDialogHint
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowSystemMenuHint)
+    , m_env(std::move(environment))
+    , m_feePath(dataPath(m_env.programDir, kFeeFileName))
+    , m_callClock({m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
+                   dataPath(m_env.programDir, kCallLogFileName)},
+                  this)
+{
+    setObjectName(QStringLiteral("frmCallwise"));
+    setWindowTitle(QString::fromUtf16(kCaption));
+    setWindowIcon(appIcon());
+    setFont(uiFont(kDefaultPoints));
+    setFixedSize(twipsToPixels(2805), twipsToPixels(3390));
+    buildControls();
+    buildTrayMenu();
+
+    connect(&m_callClock, &CallClock::textChanged, this, &frmCallwise::showText);
+    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick)
+            Form_MouseMove(kLeftDoubleClick);
+        else if (reason == QSystemTrayIcon::Context)
+            Form_MouseMove(kRightButtonUp);
+    });
+}
+
+frmCallwise::~frmCallwise()
+{
+    if (!m_unloaded) {
+        Form_QueryUnload();
+        Form_Unload();
+    }
+}
+
+void frmCallwise::buildControls()
+{
+    const QFont bold = uiFont(kDefaultPoints, true);
+    const QFont large = uiFont(9.75);
+    const QFont largeBold = uiFont(9.75, true);
+
+    Label4 = addLabel(this, "Label4", QString(), bold, Qt::AlignCenter, 240, 240, 2292, 612);
+    Label4->setWordWrap(true);
+    addLabel(this, "Label1", QStringLiteral("Start Time:"), font(), Qt::AlignLeft | Qt::AlignVCenter,
+             240, 1080, 972, 252);
+    lblStart = addLabel(this, "lblStart", QString(), largeBold, Qt::AlignCenter, 1200, 1080, 1332, 252);
+    // Reaches to the reading beside it, so a wider stand-in font never cuts the caption.
+    addLabel(this, "Label3", QStringLiteral("Connection:"), font(), Qt::AlignLeft | Qt::AlignVCenter,
+             240, 1440, 960, 252);
+    lblDiffTime = addLabel(this, "lblDiffTime", QString(), largeBold, Qt::AlignCenter, 1200, 1440,
+                           1332, 252);
+    addLabel(this, "Label2", QStringLiteral("Call Cost :"), large, Qt::AlignLeft | Qt::AlignVCenter,
+             240, 1920, 972, 252);
+    Label5 = addLabel(this, "Label5", QString(), large, Qt::AlignCenter, 1200, 1920, 1332, 252);
+    Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, 252);
+
+    auto *cmdCosts = new QPushButton(QStringLiteral("&Costs"), this);
+    cmdCosts->setObjectName(QStringLiteral("cmdCosts"));
+    placeInTwips(cmdCosts, 120, 2880, 1215, 375);
+    connect(cmdCosts, &QPushButton::clicked, this, &frmCallwise::cmdCosts_Click);
+
+    auto *Command2 = new QPushButton(QStringLiteral("&OK"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    placeInTwips(Command2, 1440, 2880, 1215, 372);
+    connect(Command2, &QPushButton::clicked, this, &frmCallwise::Command2_Click);
+
+    // The start-or-stop routine belongs to the scan; the user never clicks it.
+    cmdStart = new QPushButton(QStringLiteral("&Start"), this);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    placeInTwips(cmdStart, 1440, 0, 1092, 252);
+    cmdStart->hide();
+    connect(cmdStart, &QPushButton::clicked, &m_callClock, &CallClock::cmdStart_Click);
+
+    setTabOrder(cmdCosts, Command2);
+    for (auto field : {CallClock::Field::Label4, CallClock::Field::LblStart,
+                       CallClock::Field::LblDiffTime, CallClock::Field::Label5,
+                       CallClock::Field::Label6})
+        showText(field);
+}
+
+void frmCallwise::buildTrayMenu()
+{
+    mnuSystemTray = new QMenu(QStringLiteral("&Callwise"), this);
+    mnuSystemTray->setObjectName(QStringLiteral("mnuSystemTray"));
+    auto item = [this](const char *name, const QString &caption, void (frmCallwise::*slot)()) {
+        QAction *action = mnuSystemTray->addAction(caption, this, slot);
+        action->setObjectName(QLatin1String(name));
+    };
+    auto separator = [this](const char *name) {
+        mnuSystemTray->addSeparator()->setObjectName(QLatin1String(name));
+    };
+    item("mnudisplay", QStringLiteral("&Display"), &frmCallwise::mnudisplay_Click);
+    separator("break3");
+    item("mnusetfees", QStringLiteral("&Set Fee's"), &frmCallwise::mnusetfees_Click);
+    item("mnumodem", QStringLiteral("S&ettings"), &frmCallwise::mnumodem_Click);
+    separator("break10");
+    item("mnucosts", QStringLiteral("&Costs"), &frmCallwise::cmdCosts_Click);
+    separator("break6");
+    item("alerts", QStringLiteral("Speech &Alerts"), &frmCallwise::alerts_Click);
+    separator("break");
+    item("mnuabout", QStringLiteral("&About"), &frmCallwise::mnuabout_Click);
+    separator("break2");
+    item("mnuexit", QStringLiteral("e&Xit"), &frmCallwise::mnuexit_Click);
+}
+
+void frmCallwise::Form_Load()
+{
+    m_callClock.clearFlags();
+    m_callClock.start();
+
+    LoadFees(m_tariff, m_feePath);
+
+    m_tray.AddTrayIcon(windowIcon(), windowTitle());
+    // Without a notification area the program could not be reached from the
+    // tray, so it stays on the screen instead of hiding.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
+    else
+        show();
+}
+
+void frmCallwise::showText(CallClock::Field field)
+{
+    const QString text = m_callClock.text(field);
+    switch (field) {
+    case CallClock::Field::Label4:
+        Label4->setText(text);
+        break;
+    case CallClock::Field::LblStart:
+        lblStart->setText(text);
+        break;
+    case CallClock::Field::LblDiffTime:
+        lblDiffTime->setText(text);
+        break;
+    case CallClock::Field::Label5:
+        Label5->setText(text);
+        break;
+    case CallClock::Field::Label6: {
+        Label6->setText(text);
+        QPalette palette = Label6->palette();
+        palette.setColor(QPalette::WindowText, colourOf(m_callClock.label6Colour()));
+        Label6->setPalette(palette);
+        break;
+    }
+    }
+}
+
+void frmCallwise::paintEvent(QPaintEvent *)
+{
+    // The box round the readings, with dividers under the date and the times.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QRect box(QPoint(twipsToPixels(120), twipsToPixels(120)),
+                    QPoint(twipsToPixels(2640), twipsToPixels(2400)));
+    painter.drawRect(box);
+    for (int height : {960, 1800})
+        painter.drawLine(box.left(), twipsToPixels(height), box.right(), twipsToPixels(height));
+}
+
+void frmCallwise::Form_MouseMove(int mouseMessage)
+{
+    if (m_trayCallbackBusy)
+        return;
+    m_trayCallbackBusy = true;
+    if (mouseMessage == kLeftDoubleClick) {
+        mnudisplay_Click();
+    } else if (mouseMessage == kRightButtonUp) {
+        // The pop-up grabs the pointer and closes on a click elsewhere; it
+        // runs its own loop, during which further callbacks find the guard set.
+        mnuSystemTray->exec(QCursor::pos());
+    }
+    m_trayCallbackBusy = false;
+}
+
+void frmCallwise::showModeless(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void frmCallwise::mnudisplay_Click()
+{
+    showModeless(this);
+}
+
+void frmCallwise::mnusetfees_Click()
+{
+}
+
+void frmCallwise::mnumodem_Click()
+{
+}
+
+void frmCallwise::cmdCosts_Click()
+{
+}
+
+void frmCallwise::alerts_Click()
+{
+    m_env.prompter.showMessage(QStringLiteral("Speech not yet implemented."));
+}
+
+void frmCallwise::mnuabout_Click()
+{
+    if (!m_about)
+        m_about = new frmAbout(this);
+    showModeless(m_about);
+}
+
+void frmCallwise::mnuexit_Click()
+{
+    close();
+}
+
+void frmCallwise::Command2_Click()
+{
+    hide();
+}
+
+void frmCallwise::closeEvent(QCloseEvent *event)
+{
+    // Closing is never refused, whatever asks for it.
+    event->accept();
+    if (m_unloaded)
+        return;
+    Form_QueryUnload();
+    Form_Unload();
+}
+
+void frmCallwise::Form_QueryUnload()
+{
+    m_tray.RemoveTrayIcon();
+}
+
+void frmCallwise::Form_Unload()
+{
+    m_unloaded = true;
+    if (m_about)
+        m_about->close();
+    // A call being timed now is not logged.
+    m_callClock.stop();
+    hide();
+    Q_EMIT unloaded();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "calltime/call_clock.h"
+#include "tariff/tariff_table.h"
+#include "ui/tray_icon.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class frmAbout;
+
+// The main window and the program's hub: it owns the tariff, the call clock
+// and the tray icon, lives hidden in the tray from start-up to exit, and
+// opens the other windows from the tray menu.
+class frmCallwise : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr char16_t kCaption[] = u"Callwise V2.5";
+
+    // What the window needs from the system; tests pass fakes.
+    struct Environment
+    {
+        const Clock &clock;
+        const Regional &regional;
+        ConnectionProbe &probe;
+        Prompter &prompter;
+        QString programDir;
+    };
+
+    // Mouse message numbers of the tray callback.
+    static constexpr int kLeftDoubleClick = 0x203;
+    static constexpr int kRightButtonUp = 0x205;
+
+    explicit frmCallwise(Environment environment, QWidget *parent = nullptr);
+    ~frmCallwise() override;
+
+    // Start-up: settings, splash, start-with-Windows entry, tariff, tray icon,
+    // then into the tray. The caller has made sure no other copy runs.
+    void Form_Load();
+
+    // The tray callback, with the mouse message the icon reported.
+    void Form_MouseMove(int mouseMessage);
+
+    CallClock &callClock() { return m_callClock; }
+    TariffTable &tariff() { return m_tariff; }
+    TrayIcon &trayIcon() { return m_tray; }
+    QMenu *trayMenu() const { return mnuSystemTray; }
+
+Q_SIGNALS:
+    // Emitted once, when the window has unloaded and the program should end.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private Q_SLOTS:
+    void mnudisplay_Click();
+    void mnusetfees_Click();
+    void mnumodem_Click();
+    void cmdCosts_Click();
+    void alerts_Click();
+    void mnuabout_Click();
+    void mnuexit_Click();
+    void Command2_Click();
+
+private:
+    void buildControls();
+    void buildTrayMenu();
+    void showText(CallClock::Field field);
+    void Form_QueryUnload();
+    void Form_Unload();
+    static void showModeless(QWidget *window);
+
+    Environment m_env;
+    QString m_feePath;
+    TariffTable m_tariff;
+    TrayIcon m_tray;
+    CallClock m_callClock;
+    bool m_trayCallbackBusy = false; // the menu's nested loop keeps delivering callbacks
+    bool m_unloaded = false;
+
+    QLabel *Label4 = nullptr;
+    QLabel *lblStart = nullptr;
+    QLabel *lblDiffTime = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QPushButton *cmdStart = nullptr;
+    QMenu *mnuSystemTray = nullptr;
+    QPointer<frmAbout> m_about;
+};

@@ -1,0 +1,32 @@
+#include "common/clock.h"
+#include "common/program_dir.h"
+#include "common/regional.h"
+#include "ui/frm_callwise.h"
+#include "ui/message_box_prompter.h"
+#include "ui/single_instance.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Callwise"));
+    // The program lives in the tray: closing its last window is no reason to end.
+    app.setQuitOnLastWindowClosed(false);
+
+    // A second copy ends at once, without a window or an icon.
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    SystemClock clock;
+    Regional regional(QLocale::system());
+    SystemConnectionProbe probe;
+    MessageBoxPrompter prompter;
+    frmCallwise window({clock, regional, probe, prompter, programDirectory()});
+    QObject::connect(&window, &frmCallwise::unloaded, &app, &QCoreApplication::quit);
+    // The session ending closes the window the same way as its close box.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &QWidget::close);
+    window.Form_Load();
+    return app.exec();
+}

@@ -1,0 +1,138 @@
+#include "ui/frm_about.h"
+#include "ui/frm_blt.h"
+#include "ui/frm_callwise.h"
+
+#include "support/fake_clock.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_program_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+class SwitchProbe final : public ConnectionProbe
+{
+public:
+    bool IsConnected() override { return up; }
+    bool up = false;
+};
+
+class MainWindowTest : public testing::Test
+{
+protected:
+    QString label(const char *name) const
+    {
+        return window.findChild<QLabel *>(QLatin1String(name))->text();
+    }
+
+    TempProgramDir dir;
+    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0))};
+    Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    SwitchProbe probe;
+    ScriptedPrompter prompter;
+    frmCallwise window{{clock, regional, probe, prompter, dir.path()}};
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsInTheTrayWithItsCaptionAsTipAndTheMenuInOrder)
+{
+    window.Form_Load();
+    EXPECT_EQ(window.trayIcon().toolTip(), "Callwise V2.5");
+    // Without a notification area (as offscreen) the window stays on the screen.
+    EXPECT_EQ(window.isVisible(), !QSystemTrayIcon::isSystemTrayAvailable());
+    EXPECT_TRUE(window.callClock().isScanning());
+    EXPECT_TRUE(window.callClock().isTicking());
+    EXPECT_EQ(window.size(), QSize(187, 226));
+    EXPECT_EQ(label("Label6"), "Not Connected");
+    EXPECT_FALSE(window.findChild<QPushButton *>("cmdStart")->isVisible());
+
+    QStringList items;
+    for (QAction *action : window.trayMenu()->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(items, QStringList({"&Display", "-", "&Set Fee's", "S&ettings", "-", "&Costs", "-",
+                                  "Speech &Alerts", "-", "&About", "-", "e&Xit"}));
+}
+
+TEST_F(MainWindowTest, DoubleClickShowsOkHidesAndTheClockRunsEitherWay)
+{
+    window.Form_Load();
+    window.Form_MouseMove(frmCallwise::kLeftDoubleClick);
+    EXPECT_TRUE(window.isVisible());
+    clock.advance(1);
+    window.callClock().Timer2_Timer();
+    EXPECT_EQ(label("Label4"), "Saturday, Dec 5 2026  10:00:01");
+
+    window.findChild<QPushButton *>("Command2")->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.callClock().isTicking());
+    window.Form_MouseMove(0x200); // an ordinary mouse move does nothing
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
+{
+    window.Form_Load();
+    window.hide();
+    int menusOpen = 0;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            menusOpen += qobject_cast<QMenu *>(w) && w->isVisible();
+        window.Form_MouseMove(frmCallwise::kRightButtonUp);
+        window.Form_MouseMove(frmCallwise::kLeftDoubleClick);
+        window.trayMenu()->close();
+    });
+    window.Form_MouseMove(frmCallwise::kRightButtonUp);
+    EXPECT_EQ(menusOpen, 1);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, SpeechAlertsOnlySaysItIsNotThere)
+{
+    window.findChild<QAction *>("alerts")->trigger();
+    EXPECT_EQ(prompter.messages, QStringList{"Speech not yet implemented."});
+}
+
+TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
+{
+    window.Form_Load();
+    probe.up = true;
+    window.callClock().Timer1_Timer();
+    ASSERT_TRUE(window.callClock().isTiming());
+    window.findChild<QAction *>("mnuabout")->trigger();
+    auto *about = window.findChild<frmAbout *>();
+    ASSERT_TRUE(about && about->isVisible());
+
+    bool ended = false;
+    QObject::connect(&window, &frmCallwise::unloaded, [&] { ended = true; });
+    window.findChild<QAction *>("mnuexit")->trigger();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(window.trayIcon().isVisible());
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(window.callClock().isScanning());
+    EXPECT_FALSE(dir.exists("netcosts.ini"));
+}
+
+TEST(Splash, CentresItsPictureOverTheScreenAndClosesAfterThreeSeconds)
+{
+    auto *splash = new frmBlt;
+    const QLabel *image = splash->image();
+    EXPECT_EQ(image->size(), QSize(320, 90));
+    EXPECT_EQ(image->geometry().center(), splash->rect().center());
+    EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowTransparentForInput));
+    QPointer<frmBlt> alive(splash);
+    splash->show();
+    auto *timer = splash->findChild<QTimer *>("Timer1");
+    ASSERT_TRUE(timer);
+    EXPECT_EQ(timer->interval(), 3000);
+    QMetaObject::invokeMethod(timer, "timeout");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
