@@ -3,6 +3,7 @@
 #include "common/regional.h"
 #include "ui/frm_callwise.h"
 #include "ui/message_box_prompter.h"
+#include "ui/quit_signals.h"
 #include "ui/single_instance.h"
 
 #include <QApplication>
@@ -27,6 +28,8 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &frmCallwise::unloaded, &app, &QCoreApplication::quit);
     // The session ending closes the window the same way as its close box.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &QWidget::close);
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &QWidget::close);
     window.Form_Load();
     return app.exec();
 }

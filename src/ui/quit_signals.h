@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGTERM, SIGINT and SIGHUP (a logout, `kill`, Ctrl+C) into one
+// signal on the event loop, so the program closes as by its own exit: the
+// tray icon goes and the settings are saved.
+class QuitSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit QuitSignals(QObject *parent = nullptr);
+    ~QuitSignals() override;
+
+Q_SIGNALS:
+    void quitRequested();
+
+private:
+    QSocketNotifier *m_notifier = nullptr;
+};
