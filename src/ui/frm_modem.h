@@ -1,0 +1,80 @@
+#pragma once
+
+#include "calltime/call_clock.h"
+#include "common/prompter.h"
+#include "settings/auto_run.h"
+#include "settings/settings_file.h"
+
+#include <QCheckBox>
+#include <QWidget>
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+// A check box for a settings flag. A flag other than 0 and 1 shows partly
+// checked; the user's clicks only ever check or uncheck it.
+class FlagCheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    using QCheckBox::QCheckBox;
+
+    void setFlag(qint16 flag);
+    // 1 checked, 0 unchecked; partly checked keeps the flag it was given.
+    qint16 flag() const;
+
+protected:
+    void nextCheckState() override;
+
+private:
+    qint16 m_oddFlag = 0;
+};
+
+// The settings window: scan interval, splash and start-with-the-system. Each
+// click takes effect at once; closing by any means saves the settings. It is
+// loaded as it is built and unloaded (deleted) when it closes, so each
+// opening reads the current values afresh.
+class frmModem : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr char16_t kCaption[] = u"Settings.";
+
+    frmModem(Settings &settings, CallClock &clock, QString settingsPath, AutoRunPlace autoRun,
+        Prompter &prompter, QWidget *parent = nullptr);
+    ~frmModem() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private Q_SLOTS:
+    void Option6_Click();
+    void Option7_Click();
+    void Option8_Click();
+    void Check1_Click();
+    void Check3_Click();
+    void Command1_Click();
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Form_Unload();
+
+    Settings &m_settings;
+    CallClock &m_clock;
+    QString m_settingsPath;
+    AutoRunPlace m_autoRun;
+    Prompter &m_prompter;
+    bool m_unloaded = false;
+
+    QGroupBox *Frame2 = nullptr;
+    QRadioButton *Option6 = nullptr;
+    QRadioButton *Option7 = nullptr;
+    QRadioButton *Option8 = nullptr;
+    FlagCheckBox *Check3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    FlagCheckBox *Check1 = nullptr;
+};
