@@ -47,13 +47,16 @@ std::optional<QStringList> readLines(const QString &path, qsizetype maxLines)
     return lines;
 }
 
+QString asOneLine(QString line)
+{
+    return line.replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
 QByteArray encodeLines(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
-        QString safe = line;
-        safe.replace(u'\r', u' ').replace(u'\n', u' ');
-        bytes += safe.toLatin1();
+        bytes += asOneLine(line).toLatin1();
         bytes += "\r\n";
     }
     return bytes;

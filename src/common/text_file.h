@@ -22,9 +22,12 @@ struct FileResult
 // returned when maxLines is not negative. Nothing when the file cannot be read.
 std::optional<QStringList> readLines(const QString &path, qsizetype maxLines = -1);
 
-// The bytes of the lines as they go to disk: Latin-1, each line followed by
-// CR LF. A character outside Latin-1 becomes "?", and a line break inside a
-// line becomes a space, so a line never spills into the next one.
+// A line as it goes to disk: a line break inside it becomes a space, so it
+// never spills into the next line.
+QString asOneLine(QString line);
+
+// The bytes of the lines as they go to disk: Latin-1, each line as one line
+// followed by CR LF. A character outside Latin-1 becomes "?".
 QByteArray encodeLines(const QStringList &lines);
 
 // Replaces the whole file: writes a temporary file beside it and renames it

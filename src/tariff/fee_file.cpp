@@ -18,8 +18,12 @@ FileResult SaveFees(const TariffTable &table, const QString &feeFilePath)
     lines.reserve(TariffTable::kCellCount);
     for (int day = 0; day < TariffTable::kDays; ++day) {
         for (int band = 0; band < TariffTable::kBands; ++band) {
+            // Normalised as they will stand in the file, so the reload reads
+            // back what was normalised: "2\r" would be written as "2 ",
+            // which is a fee.
             const TariffBand cells = table.band(day, band);
-            lines << normaliseTime(cells.bandStart) << normaliseFee(cells.fee);
+            lines << normaliseTime(asOneLine(cells.bandStart))
+                  << normaliseFee(asOneLine(cells.fee));
         }
     }
     lines << table.minConnectTime();

@@ -92,6 +92,23 @@ TEST_F(FeeFileTest, SaveNormalisesAndReloadShowsTheNormalForms)
     EXPECT_EQ(table.band(2, 1).fee, "abc");
 }
 
+TEST_F(FeeFileTest, LineBreaksInCellsAreNormalisedAsTheyAreWritten)
+{
+    // found by fuzz_fee_file: "49\r" was written as "49 ", which the next save
+    // turned into "49.00"
+    table.setFee(0, 0, "49\r");
+    table.setBandStart(0, 1, "8:5\n");
+    table.setFee(0, 1, "1\nx");
+    ASSERT_TRUE(SaveFees(table, path()).ok);
+    const QByteArray written = dir.read("netfees.ini");
+    EXPECT_TRUE(written.startsWith("\r\n49.00\r\n08:05\r\n1 x\r\n")) << written.toStdString();
+
+    TariffTable reloaded;
+    ASSERT_TRUE(LoadFees(reloaded, path()));
+    ASSERT_TRUE(SaveFees(reloaded, path()).ok);
+    EXPECT_EQ(dir.read("netfees.ini"), written);
+}
+
 TEST_F(FeeFileTest, DefaultTableSavesFiftySixEmptyLinesAndTheMinimum)
 {
     ASSERT_TRUE(SaveFees(table, path()).ok);
