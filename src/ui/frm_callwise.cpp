@@ -5,6 +5,7 @@
 #include "ui/app_resources.h"
 #include "ui/frm_about.h"
 #include "ui/frm_blt.h"
+#include "ui/frm_days.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -75,6 +76,8 @@ frmCallwise::~frmCallwise()
         Form_QueryUnload();
         Form_Unload();
     }
+    // The editor holds a reference to the tariff, which goes before the children do.
+    delete m_days;
 }
 
 void frmCallwise::buildControls()
@@ -152,6 +155,8 @@ void frmCallwise::Form_Load()
     m_callClock.clearFlags();
     m_callClock.start();
 
+    if (!m_days)
+        m_days = new frmDays(m_tariff, m_feePath, m_env.prompter, this);
     LoadFees(m_tariff, m_feePath);
 
     m_tray.AddTrayIcon(windowIcon(), windowTitle());
@@ -230,6 +235,8 @@ void frmCallwise::mnudisplay_Click()
 
 void frmCallwise::mnusetfees_Click()
 {
+    if (m_days)
+        m_days->reloadAndShow();
 }
 
 void frmCallwise::mnumodem_Click()
@@ -280,6 +287,8 @@ void frmCallwise::Form_QueryUnload()
 void frmCallwise::Form_Unload()
 {
     m_unloaded = true;
+    if (m_days)
+        m_days->close();
     if (m_about)
         m_about->close();
     // A call being timed now is not logged.

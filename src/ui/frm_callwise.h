@@ -11,6 +11,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class frmAbout;
+class frmDays;
 
 // The main window and the program's hub: it owns the tariff, the call clock
 // and the tray icon, lives hidden in the tray from start-up to exit, and
@@ -49,6 +50,7 @@ public:
     CallClock &callClock() { return m_callClock; }
     TariffTable &tariff() { return m_tariff; }
     TrayIcon &trayIcon() { return m_tray; }
+    frmDays *tariffEditor() const { return m_days; }
     QMenu *trayMenu() const { return mnuSystemTray; }
 
 Q_SIGNALS:
@@ -93,4 +95,5 @@ private:
     QPushButton *cmdStart = nullptr;
     QMenu *mnuSystemTray = nullptr;
     QPointer<frmAbout> m_about;
+    frmDays *m_days = nullptr; // created at start-up, hidden, alive to exit
 };

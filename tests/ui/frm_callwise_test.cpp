@@ -1,6 +1,9 @@
 #include "ui/frm_about.h"
 #include "ui/frm_blt.h"
 #include "ui/frm_callwise.h"
+#include "ui/frm_days.h"
+
+#include "common/text_file.h"
 
 #include "support/fake_clock.h"
 #include "support/scripted_prompter.h"
@@ -98,6 +101,22 @@ TEST_F(MainWindowTest, SpeechAlertsOnlySaysItIsNotThere)
 {
     window.findChild<QAction *>("alerts")->trigger();
     EXPECT_EQ(prompter.messages, QStringList{"Speech not yet implemented."});
+}
+
+TEST_F(MainWindowTest, SetFeesShowsTheSavedTariffAndExitClosesTheEditor)
+{
+    window.Form_Load();
+    frmDays *editor = window.tariffEditor();
+    ASSERT_TRUE(editor && !editor->isVisible());
+    dir.write("netfees.ini", encodeLines({"00:00", "1.00"}));
+    window.tariff().setFee(0, 0, "9.99"); // typed earlier and never saved
+
+    window.findChild<QAction *>("mnusetfees")->trigger();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(window.tariff().band(0, 0).fee, "1.00");
+
+    window.findChild<QAction *>("mnuexit")->trigger();
+    EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "common/prompter.h"
+#include "tariff/tariff_table.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+
+// The tariff editor. Its boxes are the tariff table's cells: typing changes
+// the table at once, so the fee lookup prices with what is typed before OK.
+// OK saves and reloads (the reload shows the normalised texts); the close
+// box drops what was typed since the last save. It lives hidden from
+// start-up to exit.
+class frmDays : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr char16_t kCaption[] = u"Days and Fees";
+
+    frmDays(TariffTable &table, QString feeFilePath, Prompter &prompter, QWidget *parent = nullptr);
+
+    // The menu entry: the file's texts replace any unsaved ones, then the
+    // window shows, modeless.
+    void reloadAndShow();
+
+    // Puts the table's texts into the boxes, after the table was loaded.
+    void refreshBoxes();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void cmdReturn_Click();
+
+private:
+    void buildControls();
+    void addDay(int day, int left, int top);
+    QLineEdit *addBox(int cell, int maxLength, int left, int top, int width);
+
+    TariffTable &m_table;
+    QString m_feePath;
+    Prompter &m_prompter;
+    std::array<QLineEdit *, TariffTable::kCellCount> m_boxes {}; // in the table's cell order
+};
