@@ -3,7 +3,7 @@
 #include <QFont>
 
 // The windows' own font at the given size. Where "MS Sans Serif" is missing,
-// the default sans serif stands in at the same size.
+// a sans serif of like widths stands in at the same size.
 QFont uiFont(double points, bool bold = false);
 
 // The size of most labels and of every window's default font.
