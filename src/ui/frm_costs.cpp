@@ -1,0 +1,214 @@
+#include "ui/frm_costs.h"
+
+#include "calllog/call_log.h"
+#include "calllog/summary.h"
+#include "calllog/summary_text.h"
+#include "common/number_reader.h"
+#include "common/user_date.h"
+#include "ui/choice_combo.h"
+#include "ui/twips.h"
+#include "ui/ui_font.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+constexpr char16_t kSelect[] = u"Select";
+constexpr char16_t kTimeTotal[] = u"Time Total";
+constexpr char16_t kCostTotal[] = u"Cost Total";
+constexpr double kTotalsPoints = 9.75;
+
+template <typename Control>
+Control *place(Control *control, const char *name, QRect twips)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setAccessibleName(QLatin1String(name));
+    placeInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
+    return control;
+}
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
+{
+    auto *label = place(new QLabel(text, parent), name, twips);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &text, QRect twips)
+{
+    return place(new QPushButton(text, parent), name, twips);
+}
+
+} // namespace
+
+frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &prompter,
+                   const TariffTable &tariff, QString logPath, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    , m_clock(clock)
+    , m_regional(regional)
+    , m_prompter(prompter)
+    , m_tariff(tariff)
+    , m_logPath(std::move(logPath))
+{
+    setObjectName(QStringLiteral("frmCosts"));
+    setWindowTitle(QString::fromUtf16(kCaption));
+    setFont(uiFont(kDefaultPoints));
+    setFixedSize(twipsToPixels(4965), twipsToPixels(5700));
+    buildControls();
+}
+
+void frmCosts::buildControls()
+{
+    addLabel(this, "Label1", QStringLiteral("Summary type>"), {240, 0, 1695, 255});
+
+    lsttimes = place(new ChoiceCombo(this), "lsttimes", {2040, 0, 1272, 315});
+    lsttimes->addItems(periodEntries());
+    connect(lsttimes, &ChoiceCombo::chosen, this, &frmCosts::lsttimes_Click);
+
+    addLabel(this, "Label5", QStringLiteral("From Date"), {0, 360, 1095, 255});
+    Text2 = place(new QLineEdit(QStringLiteral("Date box"), this), "Text2", {1200, 360, 1215, 285});
+    addLabel(this, "Label2", QStringLiteral("To Date"), {2520, 360, 855, 255});
+    Text3 = place(new QLineEdit(QStringLiteral("date box2"), this), "Text3", {3480, 360, 1215, 285});
+
+    auto *line = place(new QFrame(this), "Line1", {960, 720, 3120, 15});
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+
+    Label6 = addLabel(this, "Label6", QString::fromUtf16(kSummaryHeading), {120, 840, 4575, 255});
+
+    Text1 = place(new QListWidget(this), "Text1", {120, 1080, 4695, 2790});
+    Text1->setSortingEnabled(false);
+
+    Label4 = addLabel(this, "Label4", QString::fromUtf16(kTimeTotal), {840, 3960, 3375, 495});
+    Label3 = addLabel(this, "Label3", QString::fromUtf16(kCostTotal), {840, 4560, 3375, 495});
+    Label4->setFont(uiFont(kTotalsPoints));
+    Label3->setFont(uiFont(kTotalsPoints));
+
+    auto *clear = addButton(this, "Command3", QStringLiteral("Clear List"), {120, 5160, 1335, 375});
+    auto *ok = addButton(this, "Command1", QStringLiteral("Ok"), {1920, 5160, 1332, 375});
+    auto *print = addButton(this, "Command2", QStringLiteral("Print"), {3600, 5160, 1215, 375});
+    connect(clear, &QPushButton::clicked, this, &frmCosts::Command3_Click);
+    connect(ok, &QPushButton::clicked, this, &frmCosts::Command1_Click);
+    connect(print, &QPushButton::clicked, this, &frmCosts::Command2_Click);
+
+    setTabOrder(lsttimes, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text1);
+    setTabOrder(Text1, clear);
+    setTabOrder(clear, ok);
+    setTabOrder(ok, print);
+}
+
+void frmCosts::showWindow()
+{
+    if (!m_loaded)
+        Form_Load();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmCosts::Form_Load()
+{
+    // Every opening starts as a new window would.
+    Text1->clear();
+    lsttimes->setCurrentIndex(-1);
+    lsttimes->setEditText(QString::fromUtf16(kSelect));
+    Label4->setText(QString::fromUtf16(kTimeTotal));
+    Label3->setText(QString::fromUtf16(kCostTotal));
+
+    m_callLog = LogIndex(LoadCallLog(m_logPath));
+    const QString today = userDateText(m_clock.now().date());
+    Text2->setText(today);
+    Text3->setText(today);
+    m_loaded = true;
+}
+
+void frmCosts::closeEvent(QCloseEvent *event)
+{
+    m_loaded = false;
+    m_callLog = LogIndex(QString());
+    QWidget::closeEvent(event);
+}
+
+std::optional<PeriodOffsets> frmCosts::typedRange(QDate today)
+{
+    if (Text2->text().isEmpty() || Text3->text().isEmpty()) {
+        m_prompter.showMessage(QStringLiteral("Please enter from and to dates."));
+        return std::nullopt;
+    }
+    const std::optional<QDate> from = readUserDate(Text2->text());
+    const std::optional<QDate> to = readUserDate(Text3->text());
+    if (!from || !to) {
+        m_prompter.showMessage(
+            QStringLiteral("The %1 date \"%2\" is not a date. Please type it as dd/mm/yyyy.")
+                .arg(from ? QStringLiteral("to") : QStringLiteral("from"),
+                     from ? Text3->text() : Text2->text()));
+        return std::nullopt;
+    }
+    return dateRangeOffsets(*from, *to, today);
+}
+
+void frmCosts::lsttimes_Click(int index)
+{
+    Text1->clear();
+    const QString entry = lsttimes->itemText(index);
+    const QDate today = m_clock.now().date();
+    std::optional<PeriodOffsets> offsets = periodOffsets(entry);
+    if (!offsets && entry == QStringView(kDateEntry))
+        offsets = typedRange(today);
+    if (!offsets)
+        return;
+
+    const Summary summary = SummarisePeriod(m_callLog, today, offsets->first, offsets->last,
+                                            readNumber(m_tariff.minConnectTime()), m_regional);
+    if (!summary.ok) {
+        m_prompter.showMessage(summary.error);
+        return;
+    }
+    Text1->addItems(summary.lines);
+    Label4->setText(totalTimeCaption(summary.totalSeconds));
+    Label3->setText(totalCostCaption(summary.totalPence, m_regional));
+}
+
+void frmCosts::Command1_Click()
+{
+    close();
+}
+
+void frmCosts::Command2_Click()
+{
+    if (m_prompter.confirm(QStringLiteral("Print Displayed Summary?")))
+        PrintSummary();
+}
+
+void frmCosts::Command3_Click()
+{
+    if (m_prompter.confirm(QStringLiteral("Clear List Permenantly?")))
+        ClearCallLog(m_logPath, m_prompter);
+}
+
+void frmCosts::PrintSummary()
+{
+    QStringList list;
+    list.reserve(Text1->count());
+    for (int row = 0; row < Text1->count(); ++row)
+        list << Text1->item(row)->text();
+    const QStringList lines = printedSummaryLines(Label6->text(), list, Label3->text(),
+                                                  Label4->text());
+
+    const std::unique_ptr<QPrinter> printer = m_printerSource();
+    if (!printer || !printLines(*printer, lines)) {
+        m_prompter.showMessage(QString::fromUtf16(kPrintProblem));
+        return;
+    }
+    // As though each line had been printed by selecting it in turn.
+    if (Text1->count() > 0)
+        Text1->setCurrentRow(Text1->count() - 1);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "calllog/log_index.h"
+#include "calllog/period.h"
+#include "common/clock.h"
+#include "common/prompter.h"
+#include "common/regional.h"
+#include "tariff/tariff_table.h"
+#include "ui/summary_printer.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class ChoiceCombo;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// The costs window: the calls of a chosen period as read from the call log
+// when the window opened, their total time and cost, printing that summary
+// and emptying the log.
+class frmCosts : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr char16_t kCaption[] = u"Internet Phone Costs";
+
+    // The tariff is read at each summary, for the min connect time as it
+    // stands then.
+    frmCosts(const Clock &clock, const Regional &regional, Prompter &prompter,
+             const TariffTable &tariff, QString logPath, QWidget *parent = nullptr);
+
+    // Opens the window, reading the log afresh unless it is open already.
+    void showWindow();
+
+    void setPrinterSource(PrinterSource source) { m_printerSource = std::move(source); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private Q_SLOTS:
+    void lsttimes_Click(int index);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    void buildControls();
+    void Form_Load();
+    void PrintSummary();
+    // The offsets of the typed date range; nothing, after telling the user
+    // why, when a box holds no date.
+    std::optional<PeriodOffsets> typedRange(QDate today);
+
+    const Clock &m_clock;
+    const Regional &m_regional;
+    Prompter &m_prompter;
+    const TariffTable &m_tariff;
+    QString m_logPath;
+    PrinterSource m_printerSource = defaultSystemPrinter;
+    LogIndex m_callLog{QString()}; // CallLogText as loaded, indexed by day
+    bool m_loaded = false;
+
+    ChoiceCombo *lsttimes = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QLabel *Label6 = nullptr;
+    QListWidget *Text1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label3 = nullptr;
+};

@@ -1,0 +1,223 @@
+#include "ui/frm_costs.h"
+
+#include "calllog/call_log.h"
+#include "support/fake_clock.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_program_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+using Answer = ScriptedPrompter::Answer;
+
+void press(QWidget *widget, int key, const QString &text = {})
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &event);
+}
+
+class CostsWindowTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        writeCalls(2);
+        window.setPrinterSource([this] {
+            ++printersAsked;
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdfPath);
+            return printer;
+        });
+        window.showWindow();
+    }
+
+    // Calls of today (05:12:2026), 5 minutes 1 second each at 2p a minute.
+    void writeCalls(int count)
+    {
+        QByteArray log;
+        for (int call = 0; call < count; ++call)
+            log += QStringLiteral("05:12:2026  ,  \r\n10:%1:00  ,  \r\n00:05:01  ,  \r\n02.00#\r\n")
+                       .arg(call % 60, 2, 10, QLatin1Char('0'))
+                       .toLatin1();
+        dir.write(QString::fromUtf16(kCallLogFileName), log);
+    }
+
+    template <typename T = QLabel> T *control(const char *name) const
+    {
+        return window.findChild<T *>(QLatin1String(name));
+    }
+    QString text(const char *name) const { return control(name)->text(); }
+    QListWidget *list() const { return control<QListWidget>("Text1"); }
+
+    // Opens the list and picks the entry with the keyboard.
+    void choose(const QString &entry)
+    {
+        auto *combo = control<QComboBox>("lsttimes");
+        combo->showPopup();
+        combo->view()->setCurrentIndex(combo->model()->index(combo->findText(entry), 0));
+        press(combo->view(), Qt::Key_Return);
+    }
+    void click(const char *button) { control<QPushButton>(button)->click(); }
+
+    // The printed document as text, its words single spaced, each page
+    // ending in a line "=page="; empty without pdftotext.
+    QString printedText() const
+    {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (tool.isEmpty())
+            return {};
+        QProcess process;
+        process.start(tool, {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+        process.waitForFinished();
+        QStringList lines = QString::fromUtf8(process.readAllStandardOutput())
+                                .replace(u'\f', QStringLiteral("\n=page=\n"))
+                                .split(u'\n');
+        for (QString &line : lines)
+            line = line.simplified();
+        return lines.join(u'\n');
+    }
+
+    TempProgramDir dir;
+    QString pdfPath = dir.file(QStringLiteral("summary.pdf"));
+    int printersAsked = 0;
+    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(12, 0, 0))};
+    Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    ScriptedPrompter prompter;
+    TariffTable tariff;
+    frmCosts window{clock, regional, prompter, tariff,
+                    dir.file(QString::fromUtf16(kCallLogFileName))};
+};
+
+} // namespace
+
+TEST_F(CostsWindowTest, OpensWithTodayInBothBoxesAndNoSummary)
+{
+    EXPECT_EQ(window.windowTitle(), "Internet Phone Costs");
+    EXPECT_EQ(window.size(), QSize(331, 380));
+    auto *combo = control<QComboBox>("lsttimes");
+    EXPECT_EQ(combo->currentText(), "Select");
+    EXPECT_EQ(combo->count(), 7);
+    EXPECT_EQ(combo->itemText(6), "Date");
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "05/12/2026");
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), "05/12/2026");
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(text("Label4"), "Time Total");
+    EXPECT_EQ(text("Label3"), "Cost Total");
+}
+
+TEST_F(CostsWindowTest, TypingAnEntryRunsNothingChoosingItDoes)
+{
+    QLineEdit *typed = control<QComboBox>("lsttimes")->lineEdit();
+    typed->clear();
+    for (const QChar c : QStringLiteral("1 Day"))
+        press(typed, 0, c);
+    press(typed, Qt::Key_Return);
+    EXPECT_EQ(list()->count(), 0);
+
+    tariff.setMinConnectTime(QStringLiteral("9")); // as the tariff holds it now
+    choose(QStringLiteral("1 Day"));
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(1)->text(), "05:12:2026  ,  10:01:00  ,  00:05:01  ,  02.00  =  £0.18");
+    EXPECT_EQ(text("Label4"), "Total Time = 00: 10: 2");
+    EXPECT_EQ(text("Label3"), "Total Calls Cost= £0.36");
+}
+
+TEST_F(CostsWindowTest, ADateBoxWithoutADateGivesAMessageAndNoSummary)
+{
+    choose(QStringLiteral("1 Day"));
+    control<QLineEdit>("Text2")->setText(QStringLiteral("31/02/2026"));
+    choose(QStringLiteral("Date"));
+    control<QLineEdit>("Text3")->clear();
+    choose(QStringLiteral("Date"));
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_TRUE(prompter.messages[0].contains("31/02/2026")) << prompter.messages[0].toStdString();
+    EXPECT_EQ(prompter.messages[1], "Please enter from and to dates.");
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(text("Label3"), "Total Calls Cost= £0.24"); // as it was
+}
+
+TEST_F(CostsWindowTest, ClearingAsksTwiceAndKeepsWhatIsShownUntilReopened)
+{
+    const QByteArray before = dir.read(QString::fromUtf16(kCallLogFileName));
+    choose(QStringLiteral("1 Day"));
+    prompter.answer(Answer::Yes);
+    prompter.answer(Answer::No);
+    click("Command3");
+    EXPECT_EQ(prompter.questions, QStringList({"Clear List Permenantly?", "Are You SURE?"}));
+    EXPECT_EQ(dir.read(QString::fromUtf16(kCallLogFileName)), before);
+
+    prompter.answer(Answer::Yes);
+    prompter.answer(Answer::Yes);
+    click("Command3");
+    EXPECT_TRUE(dir.read(QString::fromUtf16(kCallLogFileName)).isEmpty());
+    choose(QStringLiteral("7 Days"));
+    EXPECT_EQ(list()->count(), 2);
+
+    click("Command1");
+    EXPECT_FALSE(window.isVisible());
+    window.showWindow();
+    EXPECT_EQ(text("Label3"), "Cost Total");
+    choose(QStringLiteral("7 Days"));
+    EXPECT_EQ(list()->count(), 0);
+}
+
+TEST_F(CostsWindowTest, PrintsAnEmptySummaryOnOnePageOnlyAfterYes)
+{
+    prompter.answer(Answer::No);
+    click("Command2");
+    EXPECT_EQ(printersAsked, 0);
+    prompter.answer(Answer::Yes);
+    click("Command2");
+    EXPECT_EQ(prompter.questions, QStringList({"Print Displayed Summary?", "Print Displayed Summary?"}));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    const QString printed = printedText();
+    if (printed.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_EQ(printed.count(QStringLiteral("=page=")), 1);
+    EXPECT_TRUE(printed.startsWith("Callwise Call Costs Summary\n\n\n"
+                                   "Date - Time - Connection - Cost per min - Cost\n"
+                                   "Cost Total\nTime Total\n\n=page=\n"))
+        << printed.toStdString();
+}
+
+TEST_F(CostsWindowTest, ALongSummaryRunsOnToMorePagesAndEndsOnItsLastLine)
+{
+    writeCalls(250);
+    window.close();
+    window.showWindow();
+    choose(QStringLiteral("1 Day"));
+    prompter.answer(Answer::Yes);
+    click("Command2");
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(list()->currentRow(), 249);
+    const QString printed = printedText();
+    if (printed.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_GE(printed.count(QStringLiteral("=page=")), 3);
+    EXPECT_EQ(printed.count(QStringLiteral(" = £0.12\n")), 250);
+    EXPECT_TRUE(printed.endsWith("Total Calls Cost= £30.00\nTotal Time = 20: 54: 10\n\n=page=\n"))
+        << printed.right(80).toStdString();
+}
+
+TEST_F(CostsWindowTest, APrinterThatFailsIsReportedAndChangesNothing)
+{
+    choose(QStringLiteral("1 Day"));
+    pdfPath = dir.file(QStringLiteral("missing/summary.pdf"));
+    prompter.answer(Answer::Yes);
+    click("Command2");
+    EXPECT_EQ(prompter.messages, QStringList({"There was a problem printing to your printer."}));
+    EXPECT_EQ(list()->currentRow(), -1);
+}
