@@ -5,6 +5,7 @@
 #include "ui/app_resources.h"
 #include "ui/frm_about.h"
 #include "ui/frm_blt.h"
+#include "ui/frm_modem.h"
 #include "ui/frm_days.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
@@ -49,6 +50,7 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                           | Qt::WindowSystemMenuHint)
     , m_env(std::move(environment))
     , m_feePath(dataPath(m_env.programDir, kFeeFileName))
+    , m_settingsPath(dataPath(m_env.programDir, kSettingsFileName))
     , m_callClock({m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
                    dataPath(m_env.programDir, kCallLogFileName)},
                   this)
@@ -241,6 +243,10 @@ void frmCallwise::mnusetfees_Click()
 
 void frmCallwise::mnumodem_Click()
 {
+    if (!m_modem)
+        m_modem = new frmModem(m_settings, m_callClock, m_settingsPath, m_env.autoRun,
+                               m_env.prompter, this);
+    showModeless(m_modem);
 }
 
 void frmCallwise::cmdCosts_Click()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calltime/call_clock.h"
+#include "settings/auto_run.h"
+#include "settings/settings_file.h"
 #include "tariff/tariff_table.h"
 #include "ui/tray_icon.h"
 
@@ -11,6 +13,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class frmAbout;
+class frmModem;
 class frmDays;
 
 // The main window and the program's hub: it owns the tariff, the call clock
@@ -31,6 +34,7 @@ public:
         ConnectionProbe &probe;
         Prompter &prompter;
         QString programDir;
+        AutoRunPlace autoRun;
     };
 
     // Mouse message numbers of the tray callback.
@@ -81,6 +85,8 @@ private:
 
     Environment m_env;
     QString m_feePath;
+    QString m_settingsPath;
+    Settings m_settings;
     TariffTable m_tariff;
     TrayIcon m_tray;
     CallClock m_callClock;
@@ -94,6 +100,7 @@ private:
     QLabel *Label6 = nullptr;
     QPushButton *cmdStart = nullptr;
     QMenu *mnuSystemTray = nullptr;
+    QPointer<frmModem> m_modem;
     QPointer<frmAbout> m_about;
     frmDays *m_days = nullptr; // created at start-up, hidden, alive to exit
 };

@@ -24,7 +24,12 @@ int main(int argc, char *argv[])
     Regional regional(QLocale::system());
     SystemConnectionProbe probe;
     MessageBoxPrompter prompter;
-    frmCallwise window({clock, regional, probe, prompter, programDirectory()});
+    const std::unique_ptr<RegistryStore> registry
+        = systemRegistryStore([&prompter](const std::string &text) {
+              prompter.showMessage(QString::fromLocal8Bit(text));
+          });
+    frmCallwise window({clock, regional, probe, prompter, programDirectory(),
+                        systemAutoRunPlace(*registry, prompter)});
     QObject::connect(&window, &frmCallwise::unloaded, &app, &QCoreApplication::quit);
     // The session ending closes the window the same way as its close box.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &QWidget::close);
