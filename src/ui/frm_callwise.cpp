@@ -154,7 +154,12 @@ void frmCallwise::buildTrayMenu()
 
 void frmCallwise::Form_Load()
 {
+    if (const std::optional<int> interval = LoadSettings(m_settingsPath, m_settings))
+        m_callClock.setScanInterval(*interval);
     m_callClock.clearFlags();
+    if (m_settings.SplashOnStart == 1)
+        (new frmBlt)->show();
+    applyAutoRunTellingUser(m_settings.AutoRunOnStart, m_env.autoRun);
     m_callClock.start();
 
     if (!m_days)

@@ -5,6 +5,7 @@
 
 #include "common/text_file.h"
 
+#include "settings/file_registry_store.h"
 #include "support/fake_clock.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
@@ -40,14 +41,19 @@ protected:
     Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
     SwitchProbe probe;
     ScriptedPrompter prompter;
-    frmCallwise window{{clock, regional, probe, prompter, dir.path()}};
+    FileRegistryStore registry{dir.file("registry").toStdString(), [](const std::string &) {}};
+    frmCallwise window{{clock, regional, probe, prompter, dir.path(),
+                        {registry, prompter, dir.path(), dir.file("callwise"), dir.file("autostart")}}};
 };
 
 } // namespace
 
 TEST_F(MainWindowTest, StartsInTheTrayWithItsCaptionAsTipAndTheMenuInOrder)
 {
+    dir.write("settings.ini", " 1000 \r\n 0 \r\n 0 \r\n 0 \r\n");
     window.Form_Load();
+    EXPECT_EQ(window.callClock().scanInterval(), 1000);
+    EXPECT_FALSE(dir.exists("autostart/callwise.desktop"));
     EXPECT_EQ(window.trayIcon().toolTip(), "Callwise V2.5");
     // Without a notification area (as offscreen) the window stays on the screen.
     EXPECT_EQ(window.isVisible(), !QSystemTrayIcon::isSystemTrayAvailable());
