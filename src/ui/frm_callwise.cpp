@@ -5,6 +5,7 @@
 #include "ui/app_resources.h"
 #include "ui/frm_about.h"
 #include "ui/frm_blt.h"
+#include "ui/frm_costs.h"
 #include "ui/frm_modem.h"
 #include "ui/frm_days.h"
 #include "ui/twips.h"
@@ -256,6 +257,10 @@ void frmCallwise::mnumodem_Click()
 
 void frmCallwise::cmdCosts_Click()
 {
+    if (!m_costs)
+        m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_tariff,
+                               dataPath(m_env.programDir, kCallLogFileName), this);
+    m_costs->showWindow();
 }
 
 void frmCallwise::alerts_Click()
@@ -298,6 +303,11 @@ void frmCallwise::Form_QueryUnload()
 void frmCallwise::Form_Unload()
 {
     m_unloaded = true;
+    // The settings window saves as it closes.
+    if (m_modem)
+        m_modem->close();
+    if (m_costs)
+        m_costs->close();
     if (m_days)
         m_days->close();
     if (m_about)

@@ -14,6 +14,7 @@ class QMenu;
 class QPushButton;
 class frmAbout;
 class frmModem;
+class frmCosts;
 class frmDays;
 
 // The main window and the program's hub: it owns the tariff, the call clock
@@ -101,6 +102,7 @@ private:
     QPushButton *cmdStart = nullptr;
     QMenu *mnuSystemTray = nullptr;
     QPointer<frmModem> m_modem;
+    QPointer<frmCosts> m_costs;
     QPointer<frmAbout> m_about;
     frmDays *m_days = nullptr; // created at start-up, hidden, alive to exit
 };

@@ -103,6 +103,15 @@ TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(MainWindowTest, CostsButtonAndMenuOpenOneCostsWindow)
+{
+    window.findChild<QPushButton *>("cmdCosts")->click();
+    window.findChild<QAction *>("mnucosts")->trigger();
+    const auto windows = window.findChildren<QWidget *>("frmCosts");
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.first()->isVisible());
+}
+
 TEST_F(MainWindowTest, SpeechAlertsOnlySaysItIsNotThere)
 {
     window.findChild<QAction *>("alerts")->trigger();
