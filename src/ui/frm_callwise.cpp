@@ -65,12 +65,14 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     buildTrayMenu();
 
     connect(&m_callClock, &CallClock::textChanged, this, &frmCallwise::showText);
+    // Queued: the menu's loop must not run inside the icon's own mouse
+    // handler, since e&Xit removes the icon and with it the handler's widget.
     connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
             Form_MouseMove(kLeftDoubleClick);
         else if (reason == QSystemTrayIcon::Context)
             Form_MouseMove(kRightButtonUp);
-    });
+    }, Qt::QueuedConnection);
 }
 
 frmCallwise::~frmCallwise()
