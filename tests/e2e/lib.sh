@@ -1,0 +1,373 @@
+# Shared steps of the end-to-end tests, sourced by each test script (bash).
+#
+# A test runs the real executable on its own X server (Xvfb) with a tray host
+# (trayer), from a temporary program directory, since the program keeps its
+# data files beside its executable. Everything it starts is ended on exit.
+#
+# From ctest: CALLWISE_EXE (the program), HOLD_TUN (the link stand-in),
+# E2E_ARTEFACTS (where screenshots and logs go).
+#
+# Exit 77 means skipped; the reason is printed first.
+
+set -euo pipefail
+
+E2E_SKIP=77
+E2E_PIDS=()
+E2E_NETNS=""
+E2E_CUPS_DIR=""
+E2E_CUPS_PDF_CONF=""
+E2E_STEP=""
+
+e2e_log() { printf '[%s] %s\n' "$(date +%T)" "$*"; }
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+e2e_skip() {
+    echo "SKIP: $*"
+    exit "$E2E_SKIP"
+}
+
+# A machine that lacks a tool skips, except in CI, where the dependency
+# script must have installed it: there a skip would hide a missing install.
+e2e_require() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 && continue
+        [ "${CI:-}" = true ] && e2e_fail "$tool is not installed (scripts/install-deps)"
+        e2e_skip "$tool is not installed (scripts/install-deps installs it)"
+    done
+}
+
+# e2e_init NAME: the test's temporary directory and artefact directory.
+e2e_init() {
+    E2E_NAME=$1
+    E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/callwise-e2e.XXXXXX")
+    E2E_ART=${E2E_ARTEFACTS:-$PWD/e2e-artefacts}/$E2E_NAME
+    rm -rf "$E2E_ART"
+    mkdir -p "$E2E_ART"
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT TERM
+    e2e_require Xvfb trayer xdotool xwininfo import
+}
+
+# e2e_step TEXT: says what the test does next, so a failure names its step.
+e2e_step() {
+    E2E_STEP=$*
+    e2e_log "$*"
+}
+
+e2e_track() { E2E_PIDS+=("$1"); }
+
+# e2e_stop PID: ends one process we started, politely first.
+e2e_stop() {
+    local pid=$1 i
+    kill -0 "$pid" 2>/dev/null || return 0
+    kill -TERM "$pid" 2>/dev/null || true
+    for i in $(seq 20); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+e2e_cleanup() {
+    local status=$? i
+    trap - EXIT
+    if [ "$status" -ne 0 ] && [ "$status" -ne "$E2E_SKIP" ]; then
+        [ -n "$E2E_STEP" ] && echo "failed at: $E2E_STEP" >&2
+        [ -n "${DISPLAY:-}" ] && import -window root "$E2E_ART/failure.png" 2>/dev/null || true
+    fi
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        e2e_stop "${E2E_PIDS[i]}"
+    done
+    [ -n "$E2E_NETNS" ] && ip netns delete "$E2E_NETNS" 2>/dev/null
+    [ -n "$E2E_CUPS_PDF_CONF" ] && rm -f "$E2E_CUPS_PDF_CONF"
+    if [ -n "${E2E_TMP:-}" ] && [ -d "$E2E_TMP" ]; then
+        find "$E2E_TMP" -maxdepth 3 -name '*.log' -exec cp {} "$E2E_ART/" \; 2>/dev/null || true
+        rm -rf "$E2E_TMP"
+    fi
+    exit "$status"
+}
+
+# e2e_wait SECONDS COMMAND...: polls until the command succeeds.
+e2e_wait() {
+    local limit=$1 i
+    shift
+    for ((i = 0; i < limit * 10; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# --- X server and tray host -------------------------------------------------
+
+# Starts Xvfb on a free display (it picks one itself) and a trayer tray host
+# at the bottom right; exports DISPLAY and sets TRAYER_WINDOW.
+e2e_start_x() {
+    local fifo=$E2E_TMP/displayfd
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+        3>"$fifo" >"$E2E_TMP/xvfb.log" 2>&1 &
+    e2e_track $!
+    local number
+    read -r -t 10 number <"$fifo" || e2e_fail "Xvfb did not start (see xvfb.log)"
+    export DISPLAY=:$number
+    e2e_log "Xvfb on $DISPLAY"
+
+    trayer --edge bottom --align right --widthtype pixel --width 120 \
+        --heighttype pixel --height 24 --transparent false --tint 0xc0c0c0 \
+        >"$E2E_TMP/trayer.log" 2>&1 &
+    e2e_track $!
+    e2e_wait 10 e2e_find_trayer || e2e_fail "trayer did not show (see trayer.log)"
+    TRAYER_WINDOW=$(e2e_find_trayer)
+}
+
+e2e_find_trayer() { xdotool search --onlyvisible --class '^trayer$' | head -1 | grep .; }
+
+# --- The program -------------------------------------------------------------
+
+# Lays out the program directory: a copy of the executable, and any files
+# given as NAME=PATH. Sets PROGRAM_DIR.
+e2e_program_dir() {
+    PROGRAM_DIR=$E2E_TMP/prog
+    mkdir -p "$PROGRAM_DIR"
+    cp "${CALLWISE_EXE:?}" "$PROGRAM_DIR/callwise"
+    local spec
+    for spec in "$@"; do
+        cp "${spec#*=}" "$PROGRAM_DIR/${spec%%=*}"
+    done
+}
+
+# e2e_write_crlf FILE LINE...: a data file as the program writes them.
+e2e_write_crlf() {
+    local file=$1
+    shift
+    : >"$file"
+    local line
+    for line in "$@"; do
+        printf '%s\r\n' "$line" >>"$file"
+    done
+}
+
+# Settings lines in the form the program saves them: interval, reserved,
+# splash, auto-run.
+e2e_write_settings() {
+    e2e_write_crlf "$PROGRAM_DIR/settings.ini" " $1 " " 0 " " $2 " " 0 "
+}
+
+# The environment a user session would give the program, kept inside the
+# test's directory: its own runtime directory (so the lock that keeps a second
+# copy out is the test's own), home and config, no session bus (so the tray
+# icon goes through the X tray host), and a fixed zone and locale.
+e2e_program_env() {
+    mkdir -p -m 700 "$E2E_TMP/run"
+    mkdir -p "$E2E_TMP/home"
+    E2E_ENV=(env -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER
+        DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
+        XDG_CONFIG_HOME="$E2E_TMP/home/.config" QT_QPA_PLATFORM=xcb
+        TZ=UTC LANG=en_GB.UTF-8 LC_ALL= LANGUAGE=)
+    [ -n "$E2E_CUPS_DIR" ] && E2E_ENV+=(CUPS_SERVER="$E2E_CUPS_DIR/cups.sock")
+    [ -n "${E2E_FAKETIME:-}" ] && E2E_ENV+=(LD_PRELOAD="$E2E_FAKETIME_LIB"
+        FAKETIME="@$E2E_FAKETIME" FAKETIME_DONT_FAKE_MONOTONIC=1)
+    return 0
+}
+
+# e2e_run_callwise LOGNAME: starts the program in the background (inside the
+# test's network namespace if there is one); sets CALLWISE_PID.
+e2e_run_callwise() {
+    e2e_program_env
+    local prefix=()
+    [ -n "$E2E_NETNS" ] && prefix=(ip netns exec "$E2E_NETNS")
+    "${prefix[@]}" "${E2E_ENV[@]}" "$PROGRAM_DIR/callwise" \
+        >"$E2E_TMP/$1.log" 2>&1 &
+    CALLWISE_PID=$!
+    e2e_track "$CALLWISE_PID"
+}
+
+# e2e_fake_time 'YYYY-MM-DD hh:mm:ss': the programs started after this see
+# their clock start at that time and run on from there.
+e2e_fake_time() {
+    E2E_FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -1) || true
+    if [ -z "$E2E_FAKETIME_LIB" ]; then
+        [ "${CI:-}" = true ] && e2e_fail "libfaketime is not installed (scripts/install-deps)"
+        e2e_skip "libfaketime is not installed (scripts/install-deps installs it)"
+    fi
+    E2E_FAKETIME=$1
+}
+
+# --- Windows -------------------------------------------------------------------
+
+# e2e_window NAME_REGEX: the visible window whose title matches, if any.
+e2e_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
+
+# e2e_wait_window NAME_REGEX [SECONDS]: waits for it and prints its id.
+e2e_wait_window() {
+    e2e_wait "${2:-10}" e2e_window "$1" || return 1
+    e2e_window "$1"
+}
+
+# e2e_wait_gone NAME_REGEX [SECONDS]
+e2e_wait_gone() { e2e_wait "${2:-10}" e2e_not e2e_window "$1"; }
+
+e2e_not() { ! "$@"; }
+
+# The icons the tray host holds, as X window ids: its children that belong
+# to the program (class callwise), as xwininfo lists them.
+e2e_tray_icons() {
+    xwininfo -tree -id "$TRAYER_WINDOW" 2>/dev/null \
+        | awk '/"callwise"/ { print $1 }'
+}
+
+e2e_tray_icon() { e2e_tray_icons | head -1 | grep .; }
+
+e2e_tray_icon_count() { e2e_tray_icons | wc -l; }
+
+# e2e_center WINDOW: the screen position of its centre, as "X Y".
+e2e_center() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 }
+        END { print int(x + w / 2), int(y + h / 2) }'
+}
+
+# e2e_click WINDOW X Y [BUTTON] [REPEAT]: a click at a place inside a window.
+e2e_click() {
+    local window=$1 x=$2 y=$3 button=${4:-1} repeat=${5:-1}
+    xdotool mousemove --window "$window" "$x" "$y" sleep 0.2 \
+        click --repeat "$repeat" --delay 100 "$button"
+}
+
+# e2e_click_center WINDOW [BUTTON] [REPEAT]
+e2e_click_center() {
+    local where
+    read -r -a where <<<"$(e2e_center "$1")"
+    xdotool mousemove "${where[0]}" "${where[1]}" sleep 0.2 \
+        click --repeat "${3:-1}" --delay 100 "${2:-1}"
+}
+
+# e2e_shot NAME [WINDOW]: a screenshot of one window, or of the whole screen,
+# into the artefact directory.
+e2e_shot() {
+    local target=${2:-root}
+    sleep 0.3 # let the window finish painting
+    import -window "$target" "$E2E_ART/$1.png"
+    e2e_log "screenshot $E2E_ART/$1.png"
+}
+
+# --- Dial-up link -------------------------------------------------------------
+
+# Makes the test's network namespace, where the program and the link live,
+# so the test's ppp0 is seen by nobody else. Skips without root or netns.
+e2e_netns() {
+    [ "$(id -u)" -eq 0 ] || e2e_skip "needs root for a network namespace and a tun device"
+    [ -c /dev/net/tun ] || e2e_skip "no /dev/net/tun on this machine"
+    e2e_require ip
+    local name=callwise-e2e-$$
+    ip netns add "$name" 2>"$E2E_TMP/netns.log" \
+        || e2e_skip "cannot make a network namespace: $(cat "$E2E_TMP/netns.log")"
+    E2E_NETNS=$name
+}
+
+# Brings the link up: the helper's ppp0, up and running while it lives.
+# Sets LINK_PID.
+e2e_link_up() {
+    local out=$E2E_TMP/hold_tun.out
+    : >"$out"
+    ip netns exec "$E2E_NETNS" "${HOLD_TUN:?}" ppp0 >"$out" 2>"$E2E_TMP/hold_tun.log" &
+    LINK_PID=$!
+    e2e_track "$LINK_PID"
+    e2e_wait 5 grep -qx up "$out" || e2e_fail "ppp0 did not come up: $(cat "$E2E_TMP/hold_tun.log")"
+}
+
+# Hangs up: the helper ends and takes ppp0 with it.
+e2e_link_down() {
+    e2e_stop "$LINK_PID"
+    e2e_wait 5 e2e_not ip netns exec "$E2E_NETNS" ip link show ppp0 \
+        || e2e_fail "ppp0 is still there after hanging up"
+}
+
+# True while ppp0 in the namespace is up and running, as the program sees it.
+e2e_link_running() {
+    ip netns exec "$E2E_NETNS" ip -o link show ppp0 2>/dev/null | grep -q 'UP,LOWER_UP'
+}
+
+# --- Printing ------------------------------------------------------------------
+
+# Starts a private cupsd (its own config, spool and socket in the test's
+# directory; it keeps every job's document) with a cups-pdf queue as the
+# default destination. Sets E2E_CUPS_DIR; programs started afterwards print
+# there. cups-pdf reads a per-queue config beside its own, which sends this
+# queue's output into the test's directory too; it goes at clean-up.
+e2e_start_cups() {
+    [ "$(id -u)" -eq 0 ] || e2e_skip "needs root for a private cupsd with a cups-pdf queue"
+    e2e_require cupsd lpadmin lpstat pdftotext
+    local ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+    [ -f "$ppd" ] || e2e_require cups-pdf-of-printer-driver-cups-pdf
+    local dir=$E2E_TMP/cups queue=callwise-e2e-$$
+    mkdir -p "$dir"/{spool,spool/tmp,cache,state,log,out}
+    chmod 755 "$E2E_TMP" "$dir"
+    chmod 1777 "$dir/out"
+    cat >"$dir/cupsd.conf" <<EOF
+Listen $dir/cups.sock
+LogLevel info
+PreserveJobFiles Yes
+PreserveJobHistory Yes
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+EOF
+    cat >"$dir/cups-files.conf" <<EOF
+ServerRoot $dir
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/state
+AccessLog $dir/log/access.log
+ErrorLog $dir/log/error.log
+PageLog $dir/log/page.log
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+EOF
+    E2E_CUPS_PDF_CONF=/etc/cups/cups-pdf-$queue.conf
+    printf 'Out %s\nAnonDirName %s\nLog %s\n' "$dir/out" "$dir/out" "$dir/log" \
+        >"$E2E_CUPS_PDF_CONF"
+    cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" >"$dir/cupsd.log" 2>&1 &
+    e2e_track $!
+    E2E_CUPS_DIR=$dir
+    export CUPS_SERVER=$dir/cups.sock
+    e2e_wait 10 e2e_cups_running \
+        || e2e_fail "cupsd did not start: $(cat "$dir/cupsd.log" "$dir/log/error.log" 2>/dev/null)"
+    lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" >"$dir/lpadmin.log" 2>&1 \
+        || e2e_fail "lpadmin: $(cat "$dir/lpadmin.log")"
+    lpadmin -d "$queue"
+    [ "$(lpstat -d)" = "system default destination: $queue" ] \
+        || e2e_fail "queue is not the default: $(lpstat -d)"
+}
+
+e2e_cups_running() { lpstat -r | grep -qx 'scheduler is running'; }
+
+# The document of the last job as CUPS received it (its spool file
+# d<job>-001), as text. The finished cups-pdf output loses its text layer,
+# so the spool copy is the one to read.
+e2e_last_job_file() {
+    find "$E2E_CUPS_DIR/spool" -maxdepth 1 -name 'd*-001' | sort | tail -1 | grep .
+}
+
+e2e_last_job_text() {
+    local file
+    file=$(e2e_last_job_file) || return 1
+    if head -c 5 "$file" | grep -q '%PDF-'; then
+        pdftotext -layout "$file" -
+    else
+        cat "$file"
+    fi
+}
