@@ -1,0 +1,56 @@
+#!/bin/bash
+# The program's life in the tray: it starts hidden with its icon, a second
+# copy ends at once, a double click shows the window, the menu reaches the
+# About window, and e&Xit removes the icon and ends the program.
+. "$(dirname "$0")/lib.sh"
+e2e_init tray
+e2e_start_x
+e2e_program_dir
+e2e_write_settings 1000 0
+
+e2e_step "starts hidden, with one tray icon"
+e2e_run_callwise callwise
+e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
+icon=$(e2e_tray_icon)
+sleep 1
+e2e_window '^Callwise V2.5$' && e2e_fail "the main window shows at start-up"
+xdotool mousemove $(e2e_center "$icon")
+sleep 1.5 # the tip shows after a pause
+e2e_shot tray-tip
+
+e2e_step "a second copy ends at once, leaving the first alone"
+e2e_program_env
+start=$(date +%s%N)
+status=0
+timeout 10 "${E2E_ENV[@]}" "$PROGRAM_DIR/callwise" >"$E2E_TMP/second.log" 2>&1 || status=$?
+took=$((($(date +%s%N) - start) / 1000000))
+e2e_log "second copy: status $status after $took ms"
+[ "$status" -eq 0 ] || e2e_fail "second copy ended with status $status"
+[ "$took" -lt 3000 ] || e2e_fail "second copy took $took ms to end"
+[ "$(e2e_tray_icon_count)" -eq 1 ] || e2e_fail "$(e2e_tray_icon_count) tray icons after the second start"
+kill -0 "$CALLWISE_PID" || e2e_fail "the first copy ended"
+
+e2e_step "a double click on the icon shows the window"
+e2e_click_center "$icon" 1 2
+main=$(e2e_wait_window '^Callwise V2.5$') || e2e_fail "the main window did not show"
+e2e_shot frmCallwise "$main"
+
+e2e_step "the tray menu opens on a right click and reaches About"
+e2e_click_center "$icon" 3
+sleep 1
+e2e_shot mnuSystemTray
+xdotool key Up Up Return # the last item is e&Xit, the one above it &About
+about=$(e2e_wait_window '^About Callwise V2.5$') || e2e_fail "the About window did not show"
+e2e_shot frmAbout "$about"
+
+e2e_step "e&Xit removes the icon and ends the program"
+e2e_click_center "$icon" 3
+sleep 1
+xdotool key x
+e2e_wait 10 e2e_not kill -0 "$CALLWISE_PID" || e2e_fail "the program did not end"
+status=0
+wait "$CALLWISE_PID" || status=$?
+[ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+[ "$(e2e_tray_icon_count)" -eq 0 ] || e2e_fail "the icon stayed in the tray"
+e2e_window '^(About )?Callwise V2.5$' && e2e_fail "a window stayed open"
+e2e_log "ok"
