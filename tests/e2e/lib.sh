@@ -211,6 +211,19 @@ e2e_wait_window() {
     e2e_window "$1"
 }
 
+# The ids of all visible windows, one a line.
+e2e_visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+
+# e2e_wait_new_window BEFORE [SECONDS]: waits for a visible window that is not
+# in BEFORE (a list from e2e_visible_windows) and prints its id; for windows
+# whose title says nothing of their own, as message boxes.
+e2e_new_window() { comm -13 <(echo "$1") <(e2e_visible_windows) | head -1 | grep .; }
+
+e2e_wait_new_window() {
+    e2e_wait "${2:-10}" e2e_new_window "$1" || return 1
+    e2e_new_window "$1"
+}
+
 # e2e_wait_gone NAME_REGEX [SECONDS]
 e2e_wait_gone() { e2e_wait "${2:-10}" e2e_not e2e_window "$1"; }
 
@@ -240,6 +253,30 @@ e2e_click() {
     local window=$1 x=$2 y=$3 button=${4:-1} repeat=${5:-1}
     xdotool mousemove --window "$window" "$x" "$y" sleep 0.2 \
         click --repeat "$repeat" --delay 100 "$button"
+}
+
+# e2e_open_menu ICON: a right click on the tray icon, then waits for the menu
+# (a new window taller than any tip).
+e2e_open_menu() {
+    local before
+    before=$(e2e_visible_windows)
+    e2e_click_center "$1" 3
+    e2e_wait 5 e2e_new_tall_window "$before" || e2e_fail "the tray menu did not open"
+    sleep 0.3
+}
+
+e2e_new_tall_window() {
+    local window
+    for window in $(comm -13 <(echo "$1") <(e2e_visible_windows)); do
+        [ "$(xwininfo -id "$window" | awk '/Height:/ { print $2 }')" -gt 100 ] && return 0
+    done
+    return 1
+}
+
+# e2e_click_control WINDOW LEFT TOP WIDTH HEIGHT: a click in the middle of a
+# control placed in twips (15 to the pixel).
+e2e_click_control() {
+    e2e_click "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15))
 }
 
 # e2e_click_center WINDOW [BUTTON] [REPEAT]

@@ -1,18 +1,20 @@
 #!/bin/bash
 # The program's life in the tray: it starts hidden with its icon, a second
 # copy ends at once, a double click shows the window, the menu reaches the
-# About window, and e&Xit removes the icon and ends the program.
+# other windows, and e&Xit removes the icon, closes them and ends the program.
 . "$(dirname "$0")/lib.sh"
 e2e_init tray
 e2e_start_x
 e2e_program_dir
-e2e_write_settings 1000 0
+e2e_write_settings 1000 1
 
-e2e_step "starts hidden, with one tray icon"
+e2e_step "starts hidden, with the splash and one tray icon"
 e2e_run_callwise callwise
+e2e_wait_window '^Form1$' >/dev/null || e2e_fail "no splash window"
+e2e_shot frmBlt
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
 icon=$(e2e_tray_icon)
-sleep 1
+e2e_wait_gone '^Form1$' 6 || e2e_fail "the splash stayed up"
 e2e_window '^Callwise V2.5$' && e2e_fail "the main window shows at start-up"
 xdotool mousemove $(e2e_center "$icon")
 sleep 1.5 # the tip shows after a pause
@@ -35,22 +37,31 @@ e2e_click_center "$icon" 1 2
 main=$(e2e_wait_window '^Callwise V2.5$') || e2e_fail "the main window did not show"
 e2e_shot frmCallwise "$main"
 
-e2e_step "the tray menu opens on a right click and reaches About"
-e2e_click_center "$icon" 3
-sleep 1
+e2e_step "the tray menu opens on a right click and reaches the other windows"
+e2e_open_menu "$icon"
 e2e_shot mnuSystemTray
 xdotool key Up Up Return # the last item is e&Xit, the one above it &About
 about=$(e2e_wait_window '^About Callwise V2.5$') || e2e_fail "the About window did not show"
 e2e_shot frmAbout "$about"
+e2e_open_menu "$icon"
+xdotool key s
+days=$(e2e_wait_window '^Days and Fees$') || e2e_fail "Set Fee's did not show the tariff editor"
+e2e_shot frmDays "$days"
+e2e_open_menu "$icon"
+xdotool key e
+settings=$(e2e_wait_window '^Settings\.$') || e2e_fail "S&ettings did not show the settings window"
+e2e_shot frmModem "$settings"
 
-e2e_step "e&Xit removes the icon and ends the program"
-e2e_click_center "$icon" 3
-sleep 1
+e2e_step "e&Xit removes the icon, closes the windows and ends the program"
+e2e_open_menu "$icon"
 xdotool key x
 e2e_wait 10 e2e_not kill -0 "$CALLWISE_PID" || e2e_fail "the program did not end"
 status=0
 wait "$CALLWISE_PID" || status=$?
 [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
 [ "$(e2e_tray_icon_count)" -eq 0 ] || e2e_fail "the icon stayed in the tray"
-e2e_window '^(About )?Callwise V2.5$' && e2e_fail "a window stayed open"
+e2e_window '^(About )?Callwise V2.5$|^Days and Fees$|^Settings\.$' && e2e_fail "a window stayed open"
+# The settings window, open at the exit, saved the settings as it closed.
+cmp "$PROGRAM_DIR/settings.ini" <(printf ' 1000 \r\n 0 \r\n 1 \r\n 0 \r\n') \
+    || e2e_fail "settings after the exit: $(od -c "$PROGRAM_DIR/settings.ini")"
 e2e_log "ok"
