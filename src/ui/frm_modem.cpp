@@ -88,12 +88,14 @@ void frmModem::buildControls()
         Frame2, "Option7", QStringLiteral("20 seconds"), 240, 1080, 1212, 252);
     Option8 = addControl<QRadioButton>(
         Frame2, "Option8", QStringLiteral("1 second"), 240, 360, 1212, 252);
+    // Both check boxes reach the window's right edge, so a wider stand-in
+    // font never cuts their captions.
     Check3 = addControl<FlagCheckBox>(
-        this, "Check3", QStringLiteral("Auto Run on Start up"), 120, 1800, 1812, 252);
+        this, "Check3", QStringLiteral("Auto Run on Start up"), 120, 1800, 1920, 252);
     Command1
         = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), 360, 2640, 1332, 372);
     Check1 = addControl<FlagCheckBox>(
-        this, "Check1", QStringLiteral("Splash on Start Up"), 120, 2160, 1815, 375);
+        this, "Check1", QStringLiteral("Splash on Start Up"), 120, 2160, 1920, 375);
     Option6->setChecked(true);
 
     setTabOrder(Frame2, Option6);
