@@ -54,7 +54,7 @@ std::optional<std::string> cleanPath(const std::string &path)
     std::string clean = !path.empty() && path.front() == '\\' ? path.substr(1) : path;
     if (clean.empty())
         return clean;
-    if (clean.back() == '\\' || clean.find("\\\\") != std::string::npos)
+    if (clean.front() == '\\' || clean.back() == '\\' || clean.find("\\\\") != std::string::npos)
         return std::nullopt;
     for (unsigned char c : clean) {
         if (c < 0x20 || c > 0x7E)

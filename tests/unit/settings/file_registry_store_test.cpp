@@ -66,4 +66,24 @@ TEST_F(FileStoreTest, DamagedFileIsKeptAsideAndTheUserToldOnce)
         "[HKEY_LOCAL_MACHINE\\Run]\n\"Callwise\" = 1 : \"cut off");
 }
 
+TEST_F(FileStoreTest, PathsWithAnEmptyPartAreRefused)
+{
+    // found by fuzz_registry_store: [HKEY_CLASSES_ROOT\\o] was read as a key
+    // listed as "o" that could not be opened by that name
+    QDir().mkpath(dir.file("callwise"));
+    dir.write("callwise/registry.txt", "[HKEY_CLASSES_ROOT\\\\o]\n");
+    auto store = freshStore();
+    RegistryKey key = 0;
+    ASSERT_EQ(store->openKey(kHkeyClassesRoot, "", kKeyAllSpecificRights, key),
+        RegistryCode::Success);
+    std::string name;
+    EXPECT_EQ(store->enumKey(key, 0, 256, name), RegistryCode::NoMoreItems);
+    EXPECT_EQ(notices.size(), 1u); // not understood, so kept aside
+
+    EXPECT_EQ(store->createKey(kHkeyCurrentUser, "\\\\o", kKeyAllSpecificRights, key),
+        RegistryCode::BadPathname);
+    EXPECT_EQ(store->createKey(kHkeyCurrentUser, "\\o", kKeyAllSpecificRights, key),
+        RegistryCode::Success);
+}
+
 } // namespace
