@@ -74,11 +74,6 @@ $expected"
 e2e_shot frmCosts-printed "$costs"
 
 e2e_step "e&Xit ends the program"
-e2e_open_menu "$icon"
-xdotool key x
-e2e_wait 10 e2e_not kill -0 "$CALLWISE_PID" || e2e_fail "the program did not end"
-status=0
-wait "$CALLWISE_PID" || status=$?
-[ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+e2e_exit_by_menu "$icon"
 [ "$(grep -c '#' "$log")" -eq 1 ] || e2e_fail "the log holds $(grep -c '#' "$log") records"
 e2e_log "ok"

@@ -137,9 +137,9 @@ e2e_program_dir() {
     PROGRAM_DIR=$E2E_TMP/prog
     mkdir -p "$PROGRAM_DIR"
     cp "${CALLWISE_EXE:?}" "$PROGRAM_DIR/callwise"
-    local spec
-    for spec in "$@"; do
-        cp "${spec#*=}" "$PROGRAM_DIR/${spec%%=*}"
+    local entry
+    for entry in "$@"; do
+        cp "${entry#*=}" "$PROGRAM_DIR/${entry%%=*}"
     done
 }
 
@@ -407,4 +407,15 @@ e2e_last_job_text() {
     else
         cat "$file"
     fi
+}
+
+# e2e_exit_by_menu ICON: chooses e&Xit from the tray menu and waits for the
+# program to end with status 0.
+e2e_exit_by_menu() {
+    e2e_open_menu "$1"
+    xdotool key x
+    e2e_wait 10 e2e_not kill -0 "$CALLWISE_PID" || e2e_fail "the program did not end"
+    local status=0
+    wait "$CALLWISE_PID" || status=$?
+    [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
 }

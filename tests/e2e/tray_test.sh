@@ -53,12 +53,7 @@ settings=$(e2e_wait_window '^Settings\.$') || e2e_fail "S&ettings did not show t
 e2e_shot frmModem "$settings"
 
 e2e_step "e&Xit removes the icon, closes the windows and ends the program"
-e2e_open_menu "$icon"
-xdotool key x
-e2e_wait 10 e2e_not kill -0 "$CALLWISE_PID" || e2e_fail "the program did not end"
-status=0
-wait "$CALLWISE_PID" || status=$?
-[ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+e2e_exit_by_menu "$icon"
 [ "$(e2e_tray_icon_count)" -eq 0 ] || e2e_fail "the icon stayed in the tray"
 e2e_window '^(About )?Callwise V2.5$|^Days and Fees$|^Settings\.$' && e2e_fail "a window stayed open"
 # The settings window, open at the exit, saved the settings as it closed.
