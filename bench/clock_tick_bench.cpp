@@ -1,0 +1,99 @@
+#include "calltime/call_clock.h"
+#include "support/fake_clock.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_program_dir.h"
+#include "tariff/call_charge.h"
+#include "tariff/fee_lookup.h"
+#include "typical_tariff.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QLocale>
+
+// The once-a-second tick of the call clock: the date and time text, the
+// elapsed time and tray tip, the fee lookup, the charge and its currency
+// text. The fake clock moves one second per tick, as the timer would.
+namespace {
+
+class NoProbe final : public ConnectionProbe
+{
+public:
+    bool IsConnected() override { return up; }
+    bool up = false;
+};
+
+class DroppedTip final : public TrayTip
+{
+protected:
+    void showTip(const QString &tip) override { benchmark::DoNotOptimize(tip); }
+};
+
+struct TickRig
+{
+    TempProgramDir dir;
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 30, 0))};
+    Regional british{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    NoProbe probe;
+    DroppedTip tray;
+    ScriptedPrompter prompter;
+    TariffTable tariff = typicalTariff();
+    CallClock callClock{{clock, british, probe, tray, prompter, tariff, dir.file("netcosts.ini")}};
+};
+
+void BM_TickDuringCall(benchmark::State &state)
+{
+    TickRig rig;
+    rig.probe.up = true;
+    rig.callClock.Timer1_Timer(); // the call starts
+    for (auto _ : state) {
+        rig.clock.advance(1);
+        rig.callClock.Timer2_Timer();
+    }
+    benchmark::DoNotOptimize(rig.callClock.text(CallClock::Field::Label5));
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_TickIdle(benchmark::State &state)
+{
+    TickRig rig;
+    for (auto _ : state) {
+        rig.clock.advance(1);
+        rig.callClock.Timer2_Timer();
+    }
+    benchmark::DoNotOptimize(rig.callClock.text(CallClock::Field::Label4));
+    state.SetItemsProcessed(state.iterations());
+}
+
+// The two pricing steps of a tick on their own.
+void BM_LookUpFee(benchmark::State &state)
+{
+    const TariffTable tariff = typicalTariff();
+    FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 30, 0))};
+    double costnow = 0;
+    for (auto _ : state) {
+        clock.advance(1);
+        LookUpFee(tariff, clock, costnow);
+        benchmark::DoNotOptimize(costnow);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_CallCharge(benchmark::State &state)
+{
+    const QString minConnect = QStringLiteral("3");
+    qint64 minutes = 0;
+    for (auto _ : state) {
+        minutes = (minutes + 1) % 60;
+        benchmark::DoNotOptimize(CallCharge(1, minutes, 4.2, minConnect));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK(BM_TickDuringCall)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickIdle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LookUpFee)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CallCharge)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
