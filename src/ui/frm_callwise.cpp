@@ -165,8 +165,10 @@ void frmCallwise::Form_Load()
     applyAutoRunTellingUser(m_settings.AutoRunOnStart, m_env.autoRun);
     m_callClock.start();
 
-    if (!m_days)
-        m_days = new frmDays(m_tariff, m_feePath, m_env.prompter, this);
+    // The table the lookup reads lives here, not in the editor, so the
+    // editor's 57 boxes are built when it is first shown: building them
+    // loads the font database, two thirds of the start-up's work. The
+    // editor's own read of the fee file would read the same texts again.
     LoadFees(m_tariff, m_feePath);
 
     m_tray.AddTrayIcon(windowIcon(), windowTitle());
@@ -245,8 +247,9 @@ void frmCallwise::mnudisplay_Click()
 
 void frmCallwise::mnusetfees_Click()
 {
-    if (m_days)
-        m_days->reloadAndShow();
+    if (!m_days)
+        m_days = new frmDays(m_tariff, m_feePath, m_env.prompter, this);
+    m_days->reloadAndShow();
 }
 
 void frmCallwise::mnumodem_Click()

@@ -104,5 +104,5 @@ private:
     QPointer<frmModem> m_modem;
     QPointer<frmCosts> m_costs;
     QPointer<frmAbout> m_about;
-    frmDays *m_days = nullptr; // created at start-up, hidden, alive to exit
+    frmDays *m_days = nullptr; // built when first shown, then hidden, alive to exit
 };

@@ -120,14 +120,15 @@ TEST_F(MainWindowTest, SpeechAlertsOnlySaysItIsNotThere)
 
 TEST_F(MainWindowTest, SetFeesShowsTheSavedTariffAndExitClosesTheEditor)
 {
+    dir.write("netfees.ini", encodeLines({"00:00", "2.00"}));
     window.Form_Load();
-    frmDays *editor = window.tariffEditor();
-    ASSERT_TRUE(editor && !editor->isVisible());
+    EXPECT_EQ(window.tariff().band(0, 0).fee, "2.00") << "loaded before the editor is built";
     dir.write("netfees.ini", encodeLines({"00:00", "1.00"}));
     window.tariff().setFee(0, 0, "9.99"); // typed earlier and never saved
 
     window.findChild<QAction *>("mnusetfees")->trigger();
-    EXPECT_TRUE(editor->isVisible());
+    frmDays *editor = window.tariffEditor();
+    ASSERT_TRUE(editor && editor->isVisible());
     EXPECT_EQ(window.tariff().band(0, 0).fee, "1.00");
 
     window.findChild<QAction *>("mnuexit")->trigger();
