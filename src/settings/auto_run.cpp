@@ -1,7 +1,7 @@
 #include "settings/auto_run.h"
 
 #include "common/program_dir.h"
-#include "settings/c_registry.h"
+#include "settings/run_entry.h"
 #include "settings/xdg_config.h"
 
 #include <QCoreApplication>
@@ -99,17 +99,10 @@ FileResult ApplyAutoRun(qint16 AutoRunOnStart, const AutoRunPlace &place)
     }
 
     Prompter &prompter = place.prompter;
-    cRegistry registry({ place.store,
-        registryText(QFileInfo(place.executablePath).completeBaseName()),
-        [&prompter](const std::string &text) { prompter.showMessage(fromRegistryText(text)); } });
-    registry.ClassKey(kHkeyLocalMachine);
-    registry.SectionKey(kRunKeyPath);
-    registry.ValueKey(kRunValueName);
-    // The name is always CALLWISE.exe; a root directory keeps its own
-    // backslash, giving "C:\\CALLWISE.exe".
-    registry.Value(AutoRunOnStart == 1 ? registryText(QDir::toNativeSeparators(place.programDir)
-                       + QStringLiteral("\\CALLWISE.exe"))
-                                       : std::string());
+    writeRunEntry(AutoRunOnStart,
+        { place.store, registryText(QFileInfo(place.executablePath).completeBaseName()),
+            [&prompter](const std::string &text) { prompter.showMessage(fromRegistryText(text)); } },
+        registryText(QDir::toNativeSeparators(place.programDir)));
     return autostart;
 }
 

@@ -7,12 +7,11 @@
 #include "common/prompter.h"
 #include "common/text_file.h"
 #include "settings/registry_store.h"
+#include "settings/run_entry.h"
 
 #include <QString>
 #include <QtGlobal>
 
-inline constexpr char kRunKeyPath[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr char kRunValueName[] = "Callwise";
 inline constexpr char16_t kAutostartFileName[] = u"callwise.desktop";
 
 struct AutoRunPlace
