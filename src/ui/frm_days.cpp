@@ -70,8 +70,7 @@ frmDays::frmDays(TariffTable &table, QString feeFilePath, Prompter &prompter, QW
     setFont(uiFont(kDefaultPoints));
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     buildControls();
-
-    LoadFees(m_table, m_feePath);
+    // The owner has loaded the table; reloadAndShow reads the file again.
     refreshBoxes();
 }
 

@@ -21,6 +21,7 @@ class frmDays : public QWidget
 public:
     static constexpr char16_t kCaption[] = u"Days and Fees";
 
+    // The boxes show the table as its owner has loaded it.
     frmDays(TariffTable &table, QString feeFilePath, Prompter &prompter, QWidget *parent = nullptr);
 
     // The menu entry: the file's texts replace any unsaved ones, then the

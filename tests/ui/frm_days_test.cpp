@@ -45,9 +45,12 @@ QStringList emptyTableLines()
 class TariffEditorTest : public testing::Test
 {
 protected:
+    // As the main window does: the table is loaded before the editor is built.
     frmDays &open(const QString &feePath = {})
     {
-        window = std::make_unique<frmDays>(table, feePath.isEmpty() ? path() : feePath, prompter);
+        const QString at = feePath.isEmpty() ? path() : feePath;
+        LoadFees(table, at);
+        window = std::make_unique<frmDays>(table, at, prompter);
         return *window;
     }
 
