@@ -1,8 +1,10 @@
 # Shared steps of the end-to-end tests, sourced by each test script (bash).
 #
-# A test runs the real executable on its own X server (Xvfb) with a tray host
-# (trayer), from a temporary program directory, since the program keeps its
-# data files beside its executable. Everything it starts is ended on exit.
+# A test runs the real executable on its own display server (Xvfb, or a
+# headless Wayland compositor) with the tray host it is about (trayer, a
+# D-Bus StatusNotifierItem host, or none), from a temporary program directory,
+# since the program keeps its data files beside its executable. Everything it
+# starts is ended on exit.
 #
 # From ctest: CALLWISE_EXE (the program), HOLD_TUN (the link stand-in),
 # E2E_ARTEFACTS (where screenshots and logs go).
@@ -17,6 +19,8 @@ E2E_NETNS=""
 E2E_CUPS_DIR=""
 E2E_CUPS_PDF_CONF=""
 E2E_STEP=""
+E2E_SESSION_BUS=""
+E2E_WAYLAND=""
 
 e2e_log() { printf '[%s] %s\n' "$(date +%T)" "$*"; }
 
@@ -50,7 +54,7 @@ e2e_init() {
     mkdir -p "$E2E_ART"
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
-    e2e_require Xvfb trayer xdotool xwininfo import
+    mkdir -p -m 700 "$E2E_TMP/run"
 }
 
 # e2e_step TEXT: says what the test does next, so a failure names its step.
@@ -104,11 +108,11 @@ e2e_wait() {
     return 1
 }
 
-# --- X server and tray host -------------------------------------------------
+# --- Display servers and tray hosts -------------------------------------------
 
-# Starts Xvfb on a free display (it picks one itself) and a trayer tray host
-# at the bottom right; exports DISPLAY and sets TRAYER_WINDOW.
+# Starts Xvfb on a free display (it picks one itself); exports DISPLAY.
 e2e_start_x() {
+    e2e_require Xvfb xdotool xwininfo import
     local fifo=$E2E_TMP/displayfd
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
@@ -118,7 +122,11 @@ e2e_start_x() {
     read -r -t 10 number <"$fifo" || e2e_fail "Xvfb did not start (see xvfb.log)"
     export DISPLAY=:$number
     e2e_log "Xvfb on $DISPLAY"
+}
 
+# An XEmbed tray host, trayer, at the bottom right; sets TRAYER_WINDOW.
+e2e_start_trayer() {
+    e2e_require trayer
     trayer --edge bottom --align right --widthtype pixel --width 120 \
         --heighttype pixel --height 24 --transparent false --tint 0xc0c0c0 \
         >"$E2E_TMP/trayer.log" 2>&1 &
@@ -128,6 +136,106 @@ e2e_start_x() {
 }
 
 e2e_find_trayer() { xdotool search --onlyvisible --class '^trayer$' | head -1 | grep .; }
+
+# A private session bus, as dbus-run-session gives, shared by the programs
+# started afterwards. It activates no services (no accessibility bus), so the
+# daemon is the only process it brings.
+e2e_start_session_bus() {
+    e2e_require dbus-daemon dbus-send
+    cat >"$E2E_TMP/bus.conf" <<EOF
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$E2E_TMP/run</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
+    local fifo=$E2E_TMP/busaddress address
+    mkfifo "$fifo"
+    dbus-daemon --config-file="$E2E_TMP/bus.conf" --nofork --print-address=3 \
+        3>"$fifo" >"$E2E_TMP/dbus.log" 2>&1 &
+    e2e_track $!
+    read -r -t 10 address <"$fifo" || e2e_fail "dbus-daemon did not start (see dbus.log)"
+    export DBUS_SESSION_BUS_ADDRESS=$address NO_AT_BRIDGE=1
+    E2E_SESSION_BUS=yes
+}
+
+# A StatusNotifierItem host, gtk-sni-tray-standalone with its own watcher, as
+# a bar along the bottom, on the session bus. GTK draws its icons inside the
+# bar's one window, so an icon is found by comparing the bar with its empty
+# picture, taken here. Sets SNI_BAR.
+e2e_start_sni_host() {
+    e2e_require gtk-sni-tray-standalone convert
+    local try pid
+    for try in 1 2 3; do
+        gtk-sni-tray-standalone --watcher --bottom --beginning --size 32 --color '#c0c0c0' \
+            >>"$E2E_TMP/sni-host.log" 2>&1 &
+        pid=$!
+        e2e_track "$pid"
+        # Now and then it dies at start, racing its own watcher: then again.
+        e2e_wait 15 e2e_sni_host_settled "$pid" || break
+        kill -0 "$pid" 2>/dev/null && break
+    done
+    kill -0 "$pid" 2>/dev/null && e2e_sni_host_settled "$pid" >/dev/null 2>&1 \
+        || e2e_fail "the StatusNotifierItem host did not start (see sni-host.log)"
+    SNI_BAR=$(e2e_find_sni_bar)
+    sleep 0.5 # let the bar finish painting
+    import -window "$SNI_BAR" "$E2E_TMP/sni-bar-empty.png"
+}
+
+# e2e_sni_host_settled PID: the host has shown its bar and its watcher
+# answers, or it has ended.
+e2e_sni_host_settled() { ! kill -0 "$1" 2>/dev/null || { e2e_find_sni_bar && e2e_sni_watcher; }; }
+
+e2e_find_sni_bar() {
+    local window
+    for window in $(xdotool search --onlyvisible --class '^gtk-sni-tray-standalone$' 2>/dev/null); do
+        [ "$(xwininfo -id "$window" | awk '/Width:/ { print $2 }')" -gt 100 ] && echo "$window" && return 0
+    done
+    return 1
+}
+
+e2e_sni_watcher() {
+    dbus-send --session --print-reply=literal --dest=org.kde.StatusNotifierWatcher \
+        /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
+        string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems
+}
+
+# The items the watcher holds (each a bus name, or a name and a path), one a
+# line; the first of them is the one to read from.
+e2e_sni_items() { e2e_sni_watcher | tr -s ' \n' '\n' | grep -Ev '^(variant|array|\[|\]|)$' || true; }
+
+e2e_sni_item_count() { e2e_sni_items | grep -c . || true; }
+
+# Where the bar differs from its empty picture, as "X Y", the centre of that
+# area on the screen. Fails while the bar looks empty.
+e2e_sni_icon_center() {
+    local shot=$E2E_TMP/sni-bar.png box origin
+    import -window "$SNI_BAR" "$shot" 2>/dev/null || return 1
+    box=$(convert "$E2E_TMP/sni-bar-empty.png" "$shot" -compose difference -composite \
+        -threshold 5% -format '%@' info: 2>/dev/null) || return 1
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+    local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
+    [ "$w" -gt 4 ] && [ "$h" -gt 4 ] || return 1
+    read -r -a origin <<<"$(e2e_origin "$SNI_BAR")"
+    echo $((origin[0] + x + w / 2)) $((origin[1] + y + h / 2))
+}
+
+# A headless Wayland compositor, which the programs started afterwards use
+# instead of any X server.
+e2e_start_weston() {
+    e2e_require weston
+    XDG_RUNTIME_DIR=$E2E_TMP/run weston --backend=headless-backend.so --socket=wayland-e2e \
+        --idle-time=0 --no-config >"$E2E_TMP/weston.log" 2>&1 &
+    e2e_track $!
+    e2e_wait 15 test -S "$E2E_TMP/run/wayland-e2e" \
+        || e2e_fail "weston did not start (see weston.log)"
+    E2E_WAYLAND=wayland-e2e
+}
 
 # --- The program -------------------------------------------------------------
 
@@ -162,15 +270,20 @@ e2e_write_settings() {
 
 # The environment a user session would give the program, kept inside the
 # test's directory: its own runtime directory (so the lock that keeps a second
-# copy out is the test's own), home and config, no session bus (so the tray
-# icon goes through the X tray host), and a fixed zone and locale.
+# copy out is the test's own), home and config, the test's display server,
+# the test's session bus or none (without one the tray icon goes through an X
+# tray host), and a fixed zone and locale.
 e2e_program_env() {
-    mkdir -p -m 700 "$E2E_TMP/run"
     mkdir -p "$E2E_TMP/home"
-    E2E_ENV=(env -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER
-        DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
-        XDG_CONFIG_HOME="$E2E_TMP/home/.config" QT_QPA_PLATFORM=xcb
-        TZ=UTC LANG=en_GB.UTF-8 LC_ALL= LANGUAGE=)
+    E2E_ENV=(env -u SESSION_MANAGER -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE)
+    [ -n "$E2E_SESSION_BUS" ] || E2E_ENV+=(-u DBUS_SESSION_BUS_ADDRESS)
+    E2E_ENV+=(XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
+        XDG_CONFIG_HOME="$E2E_TMP/home/.config" TZ=UTC LANG=en_GB.UTF-8 LC_ALL= LANGUAGE=)
+    if [ -n "$E2E_WAYLAND" ]; then
+        E2E_ENV+=(WAYLAND_DISPLAY="$E2E_WAYLAND" QT_QPA_PLATFORM=wayland)
+    else
+        E2E_ENV+=(DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb)
+    fi
     [ -n "$E2E_CUPS_DIR" ] && E2E_ENV+=(CUPS_SERVER="$E2E_CUPS_DIR/cups.sock")
     [ -n "${E2E_FAKETIME:-}" ] && E2E_ENV+=(LD_PRELOAD="$E2E_FAKETIME_LIB"
         FAKETIME="@$E2E_FAKETIME" FAKETIME_DONT_FAKE_MONOTONIC=1)
@@ -240,12 +353,16 @@ e2e_tray_icon() { e2e_tray_icons | head -1 | grep .; }
 
 e2e_tray_icon_count() { e2e_tray_icons | wc -l; }
 
-# e2e_center WINDOW: the screen position of its centre, as "X Y".
-e2e_center() {
+# e2e_center WINDOW: the screen position of its centre, as "X Y";
+# e2e_origin WINDOW: that of its top left corner.
+e2e_center() { e2e_geometry "$1" 'x + w / 2, y + h / 2'; }
+e2e_origin() { e2e_geometry "$1" 'x, y'; }
+
+e2e_geometry() {
     xwininfo -id "$1" | awk '
         /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
         /Width:/ { w = $2 } /Height:/ { h = $2 }
-        END { print int(x + w / 2), int(y + h / 2) }'
+        END { printf "%d %d\n", '"$2"' }'
 }
 
 # e2e_click WINDOW X Y [BUTTON] [REPEAT]: a click at a place inside a window.
@@ -255,22 +372,31 @@ e2e_click() {
         click --repeat "$repeat" --delay 100 "$button"
 }
 
-# e2e_open_menu ICON: a right click on the tray icon, then waits for the menu
-# (a new window taller than any tip).
-e2e_open_menu() {
-    local before
-    before=$(e2e_visible_windows)
-    e2e_click_center "$1" 3
-    e2e_wait 5 e2e_new_tall_window "$before" || e2e_fail "the tray menu did not open"
-    sleep 0.3
+# e2e_click_at X Y [BUTTON] [REPEAT]: a click at a place on the screen.
+e2e_click_at() {
+    xdotool mousemove "$1" "$2" sleep 0.2 click --repeat "${4:-1}" --delay 100 "${3:-1}"
 }
 
-e2e_new_tall_window() {
-    local window
+# e2e_open_menu X Y: a right click on the tray icon there, then waits for the
+# menu (a new window taller than any tip): exactly one, whichever the tray.
+# Sets MENU_WINDOW.
+e2e_open_menu() {
+    local before menus
+    before=$(e2e_visible_windows)
+    e2e_click_at "$1" "$2" 3
+    e2e_wait 5 e2e_new_tall_windows "$before" || e2e_fail "the tray menu did not open"
+    sleep 0.3
+    menus=$(e2e_new_tall_windows "$before" | wc -l)
+    [ "$menus" -eq 1 ] || e2e_fail "$menus menus opened on one right click"
+    MENU_WINDOW=$(e2e_new_tall_windows "$before")
+}
+
+e2e_new_tall_windows() {
+    local window tall=()
     for window in $(comm -13 <(echo "$1") <(e2e_visible_windows)); do
-        [ "$(xwininfo -id "$window" | awk '/Height:/ { print $2 }')" -gt 100 ] && return 0
+        [ "$(xwininfo -id "$window" | awk '/Height:/ { print $2 }')" -gt 100 ] && tall+=("$window")
     done
-    return 1
+    [ ${#tall[@]} -gt 0 ] && printf '%s\n' "${tall[@]}"
 }
 
 # e2e_click_control WINDOW LEFT TOP WIDTH HEIGHT: a click in the middle of a
@@ -283,8 +409,7 @@ e2e_click_control() {
 e2e_click_center() {
     local where
     read -r -a where <<<"$(e2e_center "$1")"
-    xdotool mousemove "${where[0]}" "${where[1]}" sleep 0.2 \
-        click --repeat "${3:-1}" --delay 100 "${2:-1}"
+    e2e_click_at "${where[@]}" "${2:-1}" "${3:-1}"
 }
 
 # e2e_shot NAME [WINDOW]: a screenshot of one window, or of the whole screen,
@@ -409,13 +534,32 @@ e2e_last_job_text() {
     fi
 }
 
-# e2e_exit_by_menu ICON: chooses e&Xit from the tray menu and waits for the
-# program to end with status 0.
+# e2e_exit_by_menu X Y: chooses e&Xit from the menu of the tray icon there
+# and waits for the program to end with status 0.
 e2e_exit_by_menu() {
-    e2e_open_menu "$1"
+    e2e_open_menu "$1" "$2"
     xdotool key x
+    e2e_wait_ended
+}
+
+# Waits for the program to end, which it must do with status 0.
+e2e_wait_ended() {
     e2e_wait 10 e2e_not kill -0 "$CALLWISE_PID" || e2e_fail "the program did not end"
     local status=0
     wait "$CALLWISE_PID" || status=$?
     [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+}
+
+# Starts a second copy while the first runs: it must end at once, with
+# status 0, and leave the first running.
+e2e_second_copy() {
+    e2e_program_env
+    local start status=0 took
+    start=$(date +%s%N)
+    timeout 10 "${E2E_ENV[@]}" "$PROGRAM_DIR/callwise" >"$E2E_TMP/second.log" 2>&1 || status=$?
+    took=$((($(date +%s%N) - start) / 1000000))
+    e2e_log "second copy: status $status after $took ms"
+    [ "$status" -eq 0 ] || e2e_fail "second copy ended with status $status"
+    [ "$took" -lt 3000 ] || e2e_fail "second copy took $took ms to end"
+    kill -0 "$CALLWISE_PID" || e2e_fail "the first copy ended"
 }
