@@ -337,6 +337,13 @@ e2e_wait_new_window() {
     e2e_new_window "$1"
 }
 
+# e2e_above UPPER LOWER: true if window UPPER is stacked above LOWER
+# (xwininfo lists the screen's windows top first).
+e2e_above() {
+    xwininfo -root -children | awk -v upper="$(printf '0x%x' "$1")" -v lower="$(printf '0x%x' "$2")" '
+        $1 == upper { exit 0 } $1 == lower { exit 1 }'
+}
+
 # e2e_wait_gone NAME_REGEX [SECONDS]
 e2e_wait_gone() { e2e_wait "${2:-10}" e2e_not e2e_window "$1"; }
 
