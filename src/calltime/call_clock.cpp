@@ -9,13 +9,17 @@
 namespace {
 
 constexpr qint64 kSecondsPerDay = 86400;
+// The log and the summaries read a duration as eight characters, "hh:mm:ss",
+// so no call is timed past 99:59:59: there it is logged, and the link's time
+// goes on as a new call.
+constexpr qint64 kLongestCallSeconds = 99 * 3600 + 59 * 60 + 59;
 
 QString twoDigits(qint64 value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
-// "hh:mm:ss"; hours take more digits once a call has run for 100 hours.
+// "hh:mm:ss".
 QString elapsedText(qint64 seconds)
 {
     const qint64 minutesPart = seconds > 59 ? seconds / 60 : 0;
@@ -24,9 +28,8 @@ QString elapsedText(qint64 seconds)
 }
 
 // A part of the elapsed text as a whole number: the text before the first
-// ":" is the hours, the one after it the minutes. For "hh:mm:ss" these are
-// characters 1-2 and 4-5; reading by colons keeps calls of 100 hours or more
-// priced right. An empty text reads as 0.
+// ":" is the hours, the one after it the minutes; for "hh:mm:ss" these are
+// characters 1-2 and 4-5. An empty text reads as 0.
 qint64 elapsedPart(const QString &text, int part)
 {
     return roundHalfEven(readNumber(text.section(u':', part, part)));
@@ -131,8 +134,6 @@ void CallClock::setLabel6(int colour, const QString &text)
 
 void CallClock::Timer1_Timer()
 {
-    // While the box of a failed append is open, scans still arrive; the call
-    // is being closed already and must not be closed (or restarted) again.
     if (m_closingCall)
         return;
     if (m_services.probe.IsConnected()) {
@@ -151,24 +152,48 @@ void CallClock::Timer1_Timer()
 
 void CallClock::cmdStart_Click()
 {
-    const QDateTime now = m_services.clock.now();
     if (connect && inter) {
         non = true;
-        starttime = now.time();
-        startday = m_services.regional.weekdayName(now.date());
-        startdate = logDateText(now.date());
-        m_startMoment = now;
-        m_lastSeen = now;
-        m_setBackSeconds = 0;
-        setText(Field::LblStart, starttime.toString(u"HH:mm:ss"));
+        beginCall(m_services.clock.now());
         setLabel6(kConnectedColour, QString::fromUtf16(kConnectedText));
         return;
     }
     setLabel6(kNotConnectedColour, QString::fromUtf16(kNotConnectedText));
+    appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow);
+}
+
+void CallClock::beginCall(const QDateTime &start)
+{
+    starttime = start.time();
+    startday = m_services.regional.weekdayName(start.date());
+    startdate = logDateText(start.date());
+    m_startMoment = start;
+    m_lastSeen = m_services.clock.now();
+    m_setBackSeconds = 0;
+    setText(Field::LblStart, starttime.toString(u"HH:mm:ss"));
+}
+
+void CallClock::appendRecord(const QString &date, const QString &duration, const QString &start,
+                             double fee)
+{
+    // While the box of a failed append is open, scans still arrive; the call
+    // is being closed already and must not be closed (or restarted) again.
     m_closingCall = true;
-    AppendCallRecord(m_services.logPath, startdate, m_lblDiffTime, m_lblStart, costnow,
-                     m_services.prompter);
+    AppendCallRecord(m_services.logPath, date, duration, start, fee, m_services.prompter);
     m_closingCall = false;
+}
+
+// A call that has reached the longest time a record holds is logged at that
+// length, and the time after it starts a new call on the same link. The new
+// call is in place before the append, so a tick that comes while a failed
+// append's box is open times the new call and logs nothing twice.
+void CallClock::splitLongCall(const QDateTime &now)
+{
+    const QString date = startdate;
+    const QString start = m_lblStart;
+    const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsedSeconds(now));
+    beginCall(nextStart);
+    appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow);
 }
 
 void CallClock::Timer2_Timer()
@@ -215,7 +240,11 @@ qint64 CallClock::elapsedSeconds(const QDateTime &now)
 
 void CallClock::SetTime()
 {
-    setText(Field::LblDiffTime, elapsedText(elapsedSeconds(m_services.clock.now())));
+    const QDateTime now = m_services.clock.now();
+    // A machine that slept through more than one such length logs each.
+    while (elapsedSeconds(now) >= kLongestCallSeconds)
+        splitLongCall(now);
+    setText(Field::LblDiffTime, elapsedText(elapsedSeconds(now)));
     UpdateTrayTip();
 }
 

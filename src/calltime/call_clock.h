@@ -87,6 +87,10 @@ private:
     void setText(Field field, const QString &text);
     void setLabel6(int colour, const QString &text);
     qint64 elapsedSeconds(const QDateTime &now);
+    void beginCall(const QDateTime &start);
+    void appendRecord(const QString &date, const QString &duration, const QString &start,
+                      double fee);
+    void splitLongCall(const QDateTime &now);
 
     Services m_services;
     QTimer Timer1;

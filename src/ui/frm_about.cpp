@@ -12,12 +12,10 @@ namespace {
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QFont &font,
                  QRect twips)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto *label = addControl<QLabel>(parent, name, text, twips);
     label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    placeInTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
     return label;
 }
 
@@ -47,9 +45,7 @@ frmAbout::frmAbout(QWidget *parent)
                              uiFont(kDefaultPoints), QRect(120, 1800, 3510, 540));
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto *ok = addControl<QPushButton>(this, "cmdOK", QStringLiteral("&OK"), {1268, 2520, 1215, 375});
     ok->setDefault(true);
-    placeInTwips(ok, 1268, 2520, 1215, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }

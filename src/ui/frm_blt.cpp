@@ -4,12 +4,13 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 frmBlt::frmBlt(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool
-                          | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus)
+                          | Qt::WindowDoesNotAcceptFocus)
     , Image1(new QLabel(this))
     , Timer1(new QTimer(this))
 {
@@ -24,15 +25,23 @@ frmBlt::frmBlt(QWidget *parent)
 
     // The snapshot is taken before this window is on the screen, so it shows
     // the desktop as it was, and stays the background while the window lasts.
+    // Where the desktop cannot be read (Wayland keeps other windows' pixels
+    // to itself), the picture shows alone, centred, in a window of its size.
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     if (screen)
         m_snapshot = screen->grabWindow(0);
-    setGeometry(area);
-
-    const float left = (float(area.width()) - float(Image1->width())) / 2.0f;
-    const float top = (float(area.height()) - float(Image1->height())) / 2.0f;
-    Image1->move(qRound(left), qRound(top));
+    const QSize picture = Image1->size();
+    const float left = (float(area.width()) - float(picture.width())) / 2.0f;
+    const float top = (float(area.height()) - float(picture.height())) / 2.0f;
+    const QPoint centred = area.topLeft() + QPoint(qRound(left), qRound(top));
+    if (m_snapshot.isNull()) {
+        setGeometry(QRect(centred, picture));
+        Image1->move(0, 0);
+    } else {
+        setGeometry(area);
+        Image1->move(centred - area.topLeft());
+    }
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
@@ -44,6 +53,23 @@ void frmBlt::Timer1_Timer()
 {
     Timer1->stop();
     close();
+}
+
+// The splash takes the clicks made on it and does nothing with them, so none
+// reaches a window beneath.
+void frmBlt::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void frmBlt::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void frmBlt::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
 }
 
 void frmBlt::paintEvent(QPaintEvent *)

@@ -8,7 +8,7 @@ class QLabel;
 
 // The splash window: a snapshot of the desktop, taken as it opens, covering
 // the whole screen with the program's picture in its centre, so the picture
-// seems to float over the desktop. It takes no input and closes itself.
+// seems to float over the desktop. Clicks on it do nothing; it closes itself.
 class frmBlt : public QWidget
 {
     Q_OBJECT
@@ -24,6 +24,9 @@ private Q_SLOTS:
     void Timer1_Timer();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -24,11 +24,9 @@ namespace {
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QFont font,
                  Qt::Alignment alignment, int left, int top, int width, int height)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto *label = addControl<QLabel>(parent, name, text, {left, top, width, height});
     label->setFont(font);
     label->setAlignment(alignment);
-    placeInTwips(label, left, top, width, height);
     return label;
 }
 
@@ -67,12 +65,13 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     connect(&m_callClock, &CallClock::textChanged, this, &frmCallwise::showText);
     // Queued: the menu's loop must not run inside the icon's own mouse
     // handler, since e&Xit removes the icon and with it the handler's widget.
-    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::DoubleClick)
-            Form_MouseMove(kLeftDoubleClick);
-        else if (reason == QSystemTrayIcon::Context)
-            Form_MouseMove(kRightButtonUp);
-    }, Qt::QueuedConnection);
+    connect(
+        &m_tray, &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) {
+            if (const int message = TrayIcon::mouseMessageFor(reason, m_tray.servedOverDBus()))
+                Form_MouseMove(message);
+        },
+        Qt::QueuedConnection);
 }
 
 frmCallwise::~frmCallwise()
@@ -106,20 +105,16 @@ void frmCallwise::buildControls()
     Label5 = addLabel(this, "Label5", QString(), large, Qt::AlignCenter, 1200, 1920, 1332, 252);
     Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, 252);
 
-    auto *cmdCosts = new QPushButton(QStringLiteral("&Costs"), this);
-    cmdCosts->setObjectName(QStringLiteral("cmdCosts"));
-    placeInTwips(cmdCosts, 120, 2880, 1215, 375);
+    auto *cmdCosts
+        = addControl<QPushButton>(this, "cmdCosts", QStringLiteral("&Costs"), {120, 2880, 1215, 375});
     connect(cmdCosts, &QPushButton::clicked, this, &frmCallwise::cmdCosts_Click);
 
-    auto *Command2 = new QPushButton(QStringLiteral("&OK"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    placeInTwips(Command2, 1440, 2880, 1215, 372);
+    auto *Command2
+        = addControl<QPushButton>(this, "Command2", QStringLiteral("&OK"), {1440, 2880, 1215, 372});
     connect(Command2, &QPushButton::clicked, this, &frmCallwise::Command2_Click);
 
     // The start-or-stop routine belongs to the scan; the user never clicks it.
-    cmdStart = new QPushButton(QStringLiteral("&Start"), this);
-    cmdStart->setObjectName(QStringLiteral("cmdStart"));
-    placeInTwips(cmdStart, 1440, 0, 1092, 252);
+    cmdStart = addControl<QPushButton>(this, "cmdStart", QStringLiteral("&Start"), {1440, 0, 1092, 252});
     cmdStart->hide();
     connect(cmdStart, &QPushButton::clicked, &m_callClock, &CallClock::cmdStart_Click);
 
@@ -171,7 +166,7 @@ void frmCallwise::Form_Load()
     // editor's own read of the fee file would read the same texts again.
     LoadFees(m_tariff, m_feePath);
 
-    m_tray.AddTrayIcon(windowIcon(), windowTitle());
+    m_tray.AddTrayIcon(windowIcon(), windowTitle(), mnuSystemTray);
     // Without a notification area the program could not be reached from the
     // tray, so it stays on the screen instead of hiding.
     if (QSystemTrayIcon::isSystemTrayAvailable())
@@ -300,8 +295,19 @@ void frmCallwise::closeEvent(QCloseEvent *event)
     Form_Unload();
 }
 
+void frmCallwise::showFromAnotherStart()
+{
+    // With a notification area the icon is the way in and a second start
+    // ends silently; without one this is the only way back to the window.
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && !m_unloaded)
+        mnudisplay_Click();
+}
+
 void frmCallwise::Form_QueryUnload()
 {
+    // No scan or tick may close and log a call while the other windows close
+    // and the settings window's save, or its message box, runs.
+    m_callClock.stop();
     m_tray.RemoveTrayIcon();
 }
 
@@ -318,7 +324,6 @@ void frmCallwise::Form_Unload()
     if (m_about)
         m_about->close();
     // A call being timed now is not logged.
-    m_callClock.stop();
     hide();
     Q_EMIT unloaded();
 }

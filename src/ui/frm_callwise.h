@@ -39,8 +39,8 @@ public:
     };
 
     // Mouse message numbers of the tray callback.
-    static constexpr int kLeftDoubleClick = 0x203;
-    static constexpr int kRightButtonUp = 0x205;
+    static constexpr int kLeftDoubleClick = TrayIcon::kLeftDoubleClick;
+    static constexpr int kRightButtonUp = TrayIcon::kRightButtonUp;
 
     explicit frmCallwise(Environment environment, QWidget *parent = nullptr);
     ~frmCallwise() override;
@@ -51,6 +51,9 @@ public:
 
     // The tray callback, with the mouse message the icon reported.
     void Form_MouseMove(int mouseMessage);
+
+    // Another start of the program asked this copy to show itself.
+    void showFromAnotherStart();
 
     CallClock &callClock() { return m_callClock; }
     TariffTable &tariff() { return m_tariff; }

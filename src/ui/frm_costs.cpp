@@ -24,25 +24,11 @@ constexpr char16_t kTimeTotal[] = u"Time Total";
 constexpr char16_t kCostTotal[] = u"Cost Total";
 constexpr double kTotalsPoints = 9.75;
 
-template <typename Control>
-Control *place(Control *control, const char *name, QRect twips)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(QLatin1String(name));
-    placeInTwips(control, twips.x(), twips.y(), twips.width(), twips.height());
-    return control;
-}
-
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
 {
-    auto *label = place(new QLabel(text, parent), name, twips);
+    auto *label = addControl<QLabel>(parent, name, text, twips);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QPushButton *addButton(QWidget *parent, const char *name, const QString &text, QRect twips)
-{
-    return place(new QPushButton(text, parent), name, twips);
 }
 
 } // namespace
@@ -67,22 +53,22 @@ void frmCosts::buildControls()
 {
     addLabel(this, "Label1", QStringLiteral("Summary type>"), {240, 0, 1695, 255});
 
-    lsttimes = place(new ChoiceCombo(this), "lsttimes", {2040, 0, 1272, 315});
+    lsttimes = placeControl(new ChoiceCombo(this), "lsttimes", {2040, 0, 1272, 315});
     lsttimes->addItems(periodEntries());
     connect(lsttimes, &ChoiceCombo::chosen, this, &frmCosts::lsttimes_Click);
 
     addLabel(this, "Label5", QStringLiteral("From Date"), {0, 360, 1095, 255});
-    Text2 = place(new QLineEdit(QStringLiteral("Date box"), this), "Text2", {1200, 360, 1215, 285});
+    Text2 = addControl<QLineEdit>(this, "Text2", QStringLiteral("Date box"), {1200, 360, 1215, 285});
     addLabel(this, "Label2", QStringLiteral("To Date"), {2520, 360, 855, 255});
-    Text3 = place(new QLineEdit(QStringLiteral("date box2"), this), "Text3", {3480, 360, 1215, 285});
+    Text3 = addControl<QLineEdit>(this, "Text3", QStringLiteral("date box2"), {3480, 360, 1215, 285});
 
-    auto *line = place(new QFrame(this), "Line1", {960, 720, 3120, 15});
+    auto *line = placeControl(new QFrame(this), "Line1", {960, 720, 3120, 15});
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
     Label6 = addLabel(this, "Label6", QString::fromUtf16(kSummaryHeading), {120, 840, 4575, 255});
 
-    Text1 = place(new QListWidget(this), "Text1", {120, 1080, 4695, 2790});
+    Text1 = placeControl(new QListWidget(this), "Text1", {120, 1080, 4695, 2790});
     Text1->setSortingEnabled(false);
 
     Label4 = addLabel(this, "Label4", QString::fromUtf16(kTimeTotal), {840, 3960, 3375, 495});
@@ -90,9 +76,9 @@ void frmCosts::buildControls()
     Label4->setFont(uiFont(kTotalsPoints));
     Label3->setFont(uiFont(kTotalsPoints));
 
-    auto *clear = addButton(this, "Command3", QStringLiteral("Clear List"), {120, 5160, 1335, 375});
-    auto *ok = addButton(this, "Command1", QStringLiteral("Ok"), {1920, 5160, 1332, 375});
-    auto *print = addButton(this, "Command2", QStringLiteral("Print"), {3600, 5160, 1215, 375});
+    auto *clear = addControl<QPushButton>(this, "Command3", QStringLiteral("Clear List"), {120, 5160, 1335, 375});
+    auto *ok = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), {1920, 5160, 1332, 375});
+    auto *print = addControl<QPushButton>(this, "Command2", QStringLiteral("Print"), {3600, 5160, 1215, 375});
     connect(clear, &QPushButton::clicked, this, &frmCosts::Command3_Click);
     connect(ok, &QPushButton::clicked, this, &frmCosts::Command1_Click);
     connect(print, &QPushButton::clicked, this, &frmCosts::Command2_Click);

@@ -38,9 +38,8 @@ void nameElement(QWidget *widget, const char *arrayName, int index)
 QLabel *addLabel(QWidget *parent, const QString &text, Qt::Alignment alignment, int left, int top,
     int width, int height = kLabelHeight)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = addControl<QLabel>(parent, nullptr, text, {left, top, width, height});
     label->setAlignment(alignment);
-    placeInTwips(label, left, top, width, height);
     return label;
 }
 
@@ -106,9 +105,8 @@ void frmDays::buildControls()
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setIndent(twipsToPixels(60)); // its place touches the box's right edge
 
-    auto *cmdReturn = new QPushButton(QStringLiteral("OK"), this);
-    cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
-    placeInTwips(cmdReturn, 5160, 3960, 852, 372);
+    auto *cmdReturn
+        = addControl<QPushButton>(this, "cmdReturn", QStringLiteral("OK"), {5160, 3960, 852, 372});
     connect(cmdReturn, &QPushButton::clicked, this, &frmDays::cmdReturn_Click);
 
     // Tab runs day by day, each band's start then its fee, then the min
@@ -162,10 +160,9 @@ void frmDays::addDay(int day, int left, int top)
 
 QLineEdit *frmDays::addBox(int cell, int maxLength, int left, int top, int width)
 {
-    auto *box = new QLineEdit(this);
+    auto *box = placeControl(new QLineEdit(this), nullptr, {left, top, width, kBoxHeight});
     box->setMaxLength(maxLength);
     box->setAlignment(Qt::AlignCenter);
-    placeInTwips(box, left, top, width, kBoxHeight);
     connect(box, &QLineEdit::textChanged, this,
         [this, cell](const QString &text) { m_table.setCell(cell, text); });
     m_boxes[cell] = box;

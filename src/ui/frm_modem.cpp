@@ -9,21 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-template <typename Control>
-Control *addControl(QWidget *parent, const char *name, const QString &caption, int left, int top,
-    int width, int height)
-{
-    auto *control = new Control(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(caption);
-    placeInTwips(control, left, top, width, height);
-    return control;
-}
-
-} // namespace
-
 void FlagCheckBox::setFlag(qint16 flag)
 {
     m_oddFlag = flag;
@@ -81,21 +66,21 @@ frmModem::~frmModem()
 void frmModem::buildControls()
 {
     Frame2 = addControl<QGroupBox>(
-        this, "Frame2", QStringLiteral("Connect Scan Interval"), 120, 120, 1812, 1452);
+        this, "Frame2", QStringLiteral("Connect Scan Interval"), {120, 120, 1812, 1452});
     Option6 = addControl<QRadioButton>(
-        Frame2, "Option6", QStringLiteral("5 seconds"), 240, 720, 1212, 252);
+        Frame2, "Option6", QStringLiteral("5 seconds"), {240, 720, 1212, 252});
     Option7 = addControl<QRadioButton>(
-        Frame2, "Option7", QStringLiteral("20 seconds"), 240, 1080, 1212, 252);
+        Frame2, "Option7", QStringLiteral("20 seconds"), {240, 1080, 1212, 252});
     Option8 = addControl<QRadioButton>(
-        Frame2, "Option8", QStringLiteral("1 second"), 240, 360, 1212, 252);
+        Frame2, "Option8", QStringLiteral("1 second"), {240, 360, 1212, 252});
     // Both check boxes reach the window's right edge, so a wider stand-in
     // font never cuts their captions.
     Check3 = addControl<FlagCheckBox>(
-        this, "Check3", QStringLiteral("Auto Run on Start up"), 120, 1800, 1920, 252);
+        this, "Check3", QStringLiteral("Auto Run on Start up"), {120, 1800, 1920, 252});
     Command1
-        = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), 360, 2640, 1332, 372);
+        = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), {360, 2640, 1332, 372});
     Check1 = addControl<FlagCheckBox>(
-        this, "Check1", QStringLiteral("Splash on Start Up"), 120, 2160, 1920, 375);
+        this, "Check1", QStringLiteral("Splash on Start Up"), {120, 2160, 1920, 375});
     Option6->setChecked(true);
 
     setTabOrder(Frame2, Option6);

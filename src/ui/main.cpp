@@ -15,10 +15,17 @@ int main(int argc, char *argv[])
     // The program lives in the tray: closing its last window is no reason to end.
     app.setQuitOnLastWindowClosed(false);
 
-    // A second copy ends at once, without a window or an icon.
+    // Listening before the lock is taken, so a second start that finds the
+    // lock never reaches a copy that cannot hear it yet.
+    QuitSignals quitSignals;
+
+    // A second copy ends at once, without a window or an icon, after asking
+    // the running copy to show itself.
     SingleInstance instance;
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        instance.wakeRunningCopy();
         return 0;
+    }
 
     SystemClock clock;
     Regional regional(QLocale::system());
@@ -33,8 +40,9 @@ int main(int argc, char *argv[])
     QObject::connect(&window, &frmCallwise::unloaded, &app, &QCoreApplication::quit);
     // The session ending closes the window the same way as its close box.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &QWidget::close);
-    QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &QWidget::close);
+    QObject::connect(&quitSignals, &QuitSignals::showRequested, &window,
+                     &frmCallwise::showFromAnotherStart);
     window.Form_Load();
     return app.exec();
 }

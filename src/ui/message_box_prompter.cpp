@@ -1,15 +1,29 @@
 #include "ui/message_box_prompter.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+
+namespace {
+
+// A plain box: the text and its buttons, with no icon beside the text and
+// none on the buttons, whatever the desktop's style would add.
+QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(kProgramTitle), text, buttons);
+    box.setObjectName(QStringLiteral("messageBox"));
+    for (QAbstractButton *button : box.buttons())
+        button->setIcon(QIcon());
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
 
 void MessageBoxPrompter::showMessage(const QString &text)
 {
-    QMessageBox::information(nullptr, QString::fromUtf16(kProgramTitle), text, QMessageBox::Ok);
+    ask(text, QMessageBox::Ok);
 }
 
 bool MessageBoxPrompter::confirm(const QString &question)
 {
-    return QMessageBox::question(nullptr, QString::fromUtf16(kProgramTitle), question,
-                                 QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::No;
+    return ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
 }

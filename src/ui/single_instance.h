@@ -13,6 +13,11 @@ public:
     // this object goes.
     bool acquire();
 
+    // Asks the copy that holds the lock to show itself (SIGUSR1, which that
+    // copy's QuitSignals hears). Only a live copy of this program is asked:
+    // the lock names its process and Qt checks that process's name.
+    void wakeRunningCopy() const;
+
 private:
     std::unique_ptr<QLockFile> m_lock;
 };

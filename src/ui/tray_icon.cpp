@@ -1,20 +1,43 @@
 #include "ui/tray_icon.h"
 
+#include "ui/tray_host.h"
+
 TrayIcon::TrayIcon(QObject *parent)
     : QSystemTrayIcon(parent)
 {
 }
 
-void TrayIcon::AddTrayIcon(const QIcon &icon, const QString &caption)
+void TrayIcon::AddTrayIcon(const QIcon &icon, const QString &caption, QMenu *menu)
 {
     setIcon(icon);
     SetTrayTip(caption);
+    // Shown even with no notification area yet: an XEmbed tray that starts
+    // later (a panel coming up after the program at login) then gets it.
     show();
+    m_servedOverDBus = iconServedOverDBus();
+    if (m_servedOverDBus)
+        setContextMenu(menu);
 }
 
 void TrayIcon::RemoveTrayIcon()
 {
     hide();
+}
+
+int TrayIcon::mouseMessageFor(ActivationReason reason, bool servedOverDBus)
+{
+    if (servedOverDBus) {
+        // A host activates on one click and never sends a double click; it
+        // shows the exported menu on a right click without the program.
+        return reason == Trigger || reason == DoubleClick ? kLeftDoubleClick : 0;
+    }
+    // An XEmbed tray also reports the first click of a double click as a
+    // trigger: only the double click shows the window there.
+    if (reason == DoubleClick)
+        return kLeftDoubleClick;
+    if (reason == Context)
+        return kRightButtonUp;
+    return 0;
 }
 
 void TrayIcon::showTip(const QString &tip)

@@ -4,19 +4,43 @@
 
 #include <QSystemTrayIcon>
 
+class QMenu;
+
 // The program's one icon in the notification area. Added at start-up with
 // the main window's caption as its tip, given the call clock's tips while a
 // call is timed, and removed when the main window closes.
+//
+// Two kinds of notification area answer to it. An XEmbed tray (trayer, older
+// panels) hands the program the raw clicks: a double click and a right-button
+// release, on which the program pops up its own menu. A StatusNotifierItem
+// host on D-Bus (KDE Plasma, GNOME's AppIndicator, Xfce, waybar) activates
+// the item on a single click and shows the menu the item exports itself.
 class TrayIcon final : public QSystemTrayIcon, public TrayTip
 {
     Q_OBJECT
 
 public:
+    // Mouse message numbers that the tray callback carries.
+    static constexpr int kLeftDoubleClick = 0x203;
+    static constexpr int kRightButtonUp = 0x205;
+
     explicit TrayIcon(QObject *parent = nullptr);
 
-    void AddTrayIcon(const QIcon &icon, const QString &caption);
+    // The menu goes to a D-Bus host, which shows it itself; an XEmbed tray
+    // never gets it, so the program's own pop-up is the only one there.
+    void AddTrayIcon(const QIcon &icon, const QString &caption, QMenu *menu);
     void RemoveTrayIcon();
+
+    // True when a D-Bus host serves the icon.
+    bool servedOverDBus() const { return m_servedOverDBus; }
+
+    // The mouse message of the main window's tray callback that an
+    // activation of the icon stands for; 0 for none.
+    static int mouseMessageFor(ActivationReason reason, bool servedOverDBus);
 
 protected:
     void showTip(const QString &tip) override;
+
+private:
+    bool m_servedOverDBus = false;
 };

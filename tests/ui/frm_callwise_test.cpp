@@ -14,8 +14,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QPushButton>
 #include <QTimer>
 
@@ -103,6 +107,43 @@ TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
     EXPECT_FALSE(window.isVisible());
 }
 
+// An XEmbed tray reports raw clicks and the program pops up its own menu; a
+// D-Bus host activates on one click and shows the exported menu itself.
+TEST(TrayActivation, MapsEachHostsActivationsToTheTrayCallback)
+{
+    using Icon = QSystemTrayIcon;
+    const struct {
+        Icon::ActivationReason reason;
+        int xembed;
+        int dbus;
+    } cases[] = {
+        {Icon::DoubleClick, frmCallwise::kLeftDoubleClick, frmCallwise::kLeftDoubleClick},
+        {Icon::Trigger, 0, frmCallwise::kLeftDoubleClick},
+        {Icon::Context, frmCallwise::kRightButtonUp, 0},
+        {Icon::MiddleClick, 0, 0},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(TrayIcon::mouseMessageFor(c.reason, false), c.xembed) << c.reason;
+        EXPECT_EQ(TrayIcon::mouseMessageFor(c.reason, true), c.dbus) << c.reason;
+    }
+}
+
+TEST_F(MainWindowTest, ShutDownStopsTheClockBeforeTheSettingsWindowSaves)
+{
+    window.Form_Load();
+    window.findChild<QAction *>("mnumodem")->trigger();
+    // A directory in the settings file's place makes the save fail and say so.
+    ASSERT_TRUE(QFile::remove(dir.file("settings.ini")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("settings.ini"));
+    bool clockRunning = true;
+    prompter.whileMessageOpen([&] {
+        clockRunning = window.callClock().isScanning() || window.callClock().isTicking();
+    });
+    window.findChild<QAction *>("mnuexit")->trigger();
+    ASSERT_FALSE(prompter.messages.isEmpty());
+    EXPECT_FALSE(clockRunning);
+}
+
 TEST_F(MainWindowTest, CostsButtonAndMenuOpenOneCostsWindow)
 {
     window.findChild<QPushButton *>("cmdCosts")->click();
@@ -160,10 +201,20 @@ TEST(Splash, CentresItsPictureOverTheScreenAndClosesAfterThreeSeconds)
     auto *splash = new frmBlt;
     const QLabel *image = splash->image();
     EXPECT_EQ(image->size(), QSize(320, 90));
-    EXPECT_EQ(image->geometry().center(), splash->rect().center());
-    EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowTransparentForInput));
+    // Over a snapshot of the whole screen or, where there is none, alone.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(image->mapToGlobal(image->rect().center()), screen.center());
     QPointer<frmBlt> alive(splash);
     splash->show();
+
+    // A click on it goes nowhere: the splash takes it and does nothing.
+    EXPECT_FALSE(splash->windowFlags().testFlag(Qt::WindowTransparentForInput));
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), splash->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    click.ignore();
+    QApplication::sendEvent(splash, &click);
+    EXPECT_TRUE(click.isAccepted());
+    EXPECT_TRUE(splash->isVisible());
     auto *timer = splash->findChild<QTimer *>("Timer1");
     ASSERT_TRUE(timer);
     EXPECT_EQ(timer->interval(), 3000);

@@ -95,11 +95,31 @@ TEST_F(CallClockTest, ElapsedTimeAcrossMidnightAndOverADay)
     EXPECT_EQ(shown(Field::LblDiffTime), "24:00:00");
     EXPECT_EQ(shown(Field::Label5), "£14.41");
 
+}
+
+// A record holds "hh:mm:ss": at 99:59:59 the call is logged at that length
+// and the link's time goes on as a new call, so no hour is lost or misread.
+TEST_F(CallClockTest, ACallReaching100HoursIsLoggedAndANewOneGoesOn)
+{
+    chargeAllWeek("1", "0");
+    clock.set(QDate(2026, 12, 5), QTime(23, 59, 30));
+    scan(true);
+    clock.set(QDate(2026, 12, 10), QTime(3, 59, 28));
+    callClock.Timer2_Timer();
+    EXPECT_EQ(shown(Field::LblDiffTime), "99:59:58");
+    EXPECT_FALSE(dir.exists("netcosts.ini"));
+
     // The same weekday a week on is not the same day.
     clock.set(QDate(2026, 12, 12), QTime(23, 0, 0));
     callClock.Timer2_Timer();
-    EXPECT_EQ(shown(Field::LblDiffTime), "167:00:30");
-    EXPECT_EQ(shown(Field::Label5), "£100.21") << "hours read whole, not by their first two digits";
+    EXPECT_EQ(log(), "05:12:2026  ,  \r\n23:59:30  ,  \r\n99:59:59  ,  \r\n01.00#\r\n");
+    EXPECT_EQ(shown(Field::LblStart), "03:59:29");
+    EXPECT_EQ(shown(Field::LblDiffTime), "67:00:31");
+    EXPECT_EQ(shown(Field::Label5), "£40.21");
+    EXPECT_EQ(shown(Field::Label6), "Connected");
+
+    scan(false);
+    EXPECT_TRUE(log().endsWith("10:12:2026  ,  \r\n03:59:29  ,  \r\n67:00:31  ,  \r\n01.00#\r\n"));
 }
 
 TEST_F(CallClockTest, AClockSetBackDuringACallNeverRunsTheElapsedTimeBackwards)

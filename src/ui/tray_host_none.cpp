@@ -1,0 +1,6 @@
+#include "ui/tray_host.h"
+
+bool iconServedOverDBus()
+{
+    return false;
+}
