@@ -226,11 +226,13 @@ e2e_sni_icon_center() {
 }
 
 # A headless Wayland compositor, which the programs started afterwards use
-# instead of any X server.
+# instead of any X server. It draws into memory and lets its screenshooter
+# copy the screen (--debug), for e2e_shot.
 e2e_start_weston() {
-    e2e_require weston
+    e2e_require weston weston-screenshooter
     XDG_RUNTIME_DIR=$E2E_TMP/run weston --backend=headless-backend.so --socket=wayland-e2e \
-        --idle-time=0 --no-config >"$E2E_TMP/weston.log" 2>&1 &
+        --use-pixman --debug --width=1024 --height=768 --idle-time=0 --no-config \
+        >"$E2E_TMP/weston.log" 2>&1 &
     e2e_track $!
     e2e_wait 15 test -S "$E2E_TMP/run/wayland-e2e" \
         || e2e_fail "weston did not start (see weston.log)"
@@ -421,10 +423,17 @@ e2e_click_center() {
 
 # e2e_shot NAME [WINDOW]: a screenshot of one window, or of the whole screen,
 # into the artefact directory.
+# Under Wayland only the whole screen.
 e2e_shot() {
     local target=${2:-root}
     sleep 0.3 # let the window finish painting
-    import -window "$target" "$E2E_ART/$1.png"
+    if [ -n "$E2E_WAYLAND" ]; then
+        mkdir -p "$E2E_TMP/shots"
+        (cd "$E2E_TMP/shots" && XDG_RUNTIME_DIR=$E2E_TMP/run WAYLAND_DISPLAY=$E2E_WAYLAND \
+            WAYLAND_DEBUG= weston-screenshooter && mv wayland-screenshot-*.png "$E2E_ART/$1.png")
+    else
+        import -window "$target" "$E2E_ART/$1.png"
+    fi
     e2e_log "screenshot $E2E_ART/$1.png"
 }
 

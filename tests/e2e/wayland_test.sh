@@ -1,7 +1,7 @@
 #!/bin/bash
 # Under Wayland (a headless compositor, Qt's wayland platform, no tray): the
-# program starts and shows its windows, runs past the splash, a second copy
-# ends at once, and SIGTERM ends it cleanly.
+# program starts and shows its splash and its main window, the splash goes
+# after its 3 s, a second copy ends at once, and SIGTERM ends it cleanly.
 . "$(dirname "$0")/lib.sh"
 e2e_init wayland
 e2e_start_weston
@@ -16,10 +16,13 @@ log=$E2E_TMP/callwise.log
 for title in Form1 'Callwise V2.5'; do
     e2e_wait 10 grep -qF "set_title(\"$title\")" "$log" || e2e_fail "no \"$title\" window (see callwise.log)"
 done
+e2e_shot splash
 
-e2e_step "runs on past the splash"
-sleep 4 # the splash lasts 3 s
+e2e_step "the splash goes after its 3 s, and the program runs on"
+splash=$(grep -o 'xdg_toplevel@[0-9]*\.set_title("Form1")' "$log" | head -1 | cut -d. -f1)
+e2e_wait 6 grep -qF " -> $splash.destroy()" "$log" || e2e_fail "the splash stayed up"
 kill -0 "$CALLWISE_PID" || e2e_fail "the program ended (see callwise.log)"
+e2e_shot frmCallwise
 
 e2e_step "a second copy ends at once"
 e2e_second_copy
