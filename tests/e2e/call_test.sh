@@ -21,7 +21,7 @@ log=$PROGRAM_DIR/netcosts.ini
 e2e_run_callwise callwise
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
 icon=$(e2e_tray_icon)
-icon_at=$(e2e_center "$icon")
+read -r -a icon_at <<<"$(e2e_center "$icon")"
 e2e_click_center "$icon" 1 2
 main=$(e2e_wait_window '^Callwise V2.5$') || e2e_fail "the main window did not show"
 
@@ -44,7 +44,7 @@ cmp "$log" <(printf '05:12:2026  ,  \r\n%s  ,  \r\n%s  ,  \r\n04.20#\r\n' "$star
     || e2e_fail "record: $(od -c "$log")"
 
 e2e_step "the costs window lists the call"
-e2e_open_menu $icon_at
+e2e_open_menu "${icon_at[@]}"
 xdotool key c
 costs=$(e2e_wait_window '^Internet Phone Costs$') || e2e_fail "the costs window did not show"
 e2e_shot frmCosts-opened "$costs"
@@ -76,6 +76,6 @@ $expected"
 e2e_shot frmCosts-printed "$costs"
 
 e2e_step "e&Xit ends the program"
-e2e_exit_by_menu $icon_at
+e2e_exit_by_menu "${icon_at[@]}"
 [ "$(grep -c '#' "$log")" -eq 1 ] || e2e_fail "the log holds $(grep -c '#' "$log") records"
 e2e_log "ok"

@@ -54,7 +54,7 @@ e2e_init() {
     mkdir -p "$E2E_ART"
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
-    mkdir -p -m 700 "$E2E_TMP/run"
+    mkdir -m 700 "$E2E_TMP/run"
 }
 
 # e2e_step TEXT: says what the test does next, so a failure names its step.
@@ -170,8 +170,8 @@ EOF
 # picture, taken here. Sets SNI_BAR.
 e2e_start_sni_host() {
     e2e_require gtk-sni-tray-standalone convert
-    local try pid
-    for try in 1 2 3; do
+    local pid
+    for _ in 1 2 3; do
         gtk-sni-tray-standalone --watcher --bottom --beginning --size 32 --color '#c0c0c0' \
             >>"$E2E_TMP/sni-host.log" 2>&1 &
         pid=$!
@@ -430,7 +430,7 @@ e2e_shot() {
     if [ -n "$E2E_WAYLAND" ]; then
         mkdir -p "$E2E_TMP/shots"
         (cd "$E2E_TMP/shots" && XDG_RUNTIME_DIR=$E2E_TMP/run WAYLAND_DISPLAY=$E2E_WAYLAND \
-            WAYLAND_DEBUG= weston-screenshooter && mv wayland-screenshot-*.png "$E2E_ART/$1.png")
+            WAYLAND_DEBUG='' weston-screenshooter && mv wayland-screenshot-*.png "$E2E_ART/$1.png")
     else
         import -window "$target" "$E2E_ART/$1.png"
     fi

@@ -33,5 +33,6 @@ e2e_step "a tray that starts later gets the icon, and its menu's e&Xit ends the 
 e2e_start_trayer
 e2e_wait 10 e2e_tray_icon || e2e_fail "no icon in the tray that came up later"
 e2e_shot late-tray
-e2e_exit_by_menu $(e2e_center "$(e2e_tray_icon)")
+read -r -a icon_at <<<"$(e2e_center "$(e2e_tray_icon)")"
+e2e_exit_by_menu "${icon_at[@]}"
 e2e_log "ok"

@@ -15,7 +15,7 @@ e2e_write_settings 1000 0
 e2e_step "starts hidden, with one icon on the host's bar"
 e2e_run_callwise callwise
 e2e_wait 10 e2e_sni_icon_center || e2e_fail "no icon on the host's bar"
-icon_at=$(e2e_sni_icon_center)
+read -r -a icon_at <<<"$(e2e_sni_icon_center)"
 [ "$(e2e_sni_item_count)" -eq 1 ] || e2e_fail "the watcher holds $(e2e_sni_item_count) items"
 e2e_window '^Callwise V2.5$' && e2e_fail "the main window shows at start-up"
 
@@ -39,12 +39,12 @@ e_Xit"
 $labels"
 
 e2e_step "a left click on the icon shows the main window"
-e2e_click_at $icon_at
+e2e_click_at "${icon_at[@]}"
 e2e_wait_window '^Callwise V2.5$' >/dev/null || e2e_fail "a left click did not show the main window"
 e2e_shot left-click
 
 e2e_step "a right click opens the host's menu, and only that"
-e2e_open_menu $icon_at
+e2e_open_menu "${icon_at[@]}"
 e2e_shot host-menu
 xprop -id "$MENU_WINDOW" WM_CLASS | grep -q '"gtk-sni-tray-standalone"' \
     || e2e_fail "the menu is not the host's: $(xprop -id "$MENU_WINDOW" WM_CLASS)"

@@ -15,10 +15,10 @@ e2e_wait_window '^Form1$' >/dev/null || e2e_fail "no splash window"
 e2e_shot frmBlt
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
 icon=$(e2e_tray_icon)
-icon_at=$(e2e_center "$icon")
+read -r -a icon_at <<<"$(e2e_center "$icon")"
 e2e_wait_gone '^Form1$' 6 || e2e_fail "the splash stayed up"
 e2e_window '^Callwise V2.5$' && e2e_fail "the main window shows at start-up"
-xdotool mousemove $icon_at
+xdotool mousemove "${icon_at[@]}"
 sleep 1.5 # the tip shows after a pause
 e2e_shot tray-tip
 
@@ -32,22 +32,22 @@ main=$(e2e_wait_window '^Callwise V2.5$') || e2e_fail "the main window did not s
 e2e_shot frmCallwise "$main"
 
 e2e_step "the tray menu opens on a right click and reaches the other windows"
-e2e_open_menu $icon_at
+e2e_open_menu "${icon_at[@]}"
 e2e_shot mnuSystemTray
 xdotool key Up Up Return # the last item is e&Xit, the one above it &About
 about=$(e2e_wait_window '^About Callwise V2.5$') || e2e_fail "the About window did not show"
 e2e_shot frmAbout "$about"
-e2e_open_menu $icon_at
+e2e_open_menu "${icon_at[@]}"
 xdotool key s
 days=$(e2e_wait_window '^Days and Fees$') || e2e_fail "Set Fee's did not show the tariff editor"
 e2e_shot frmDays "$days"
-e2e_open_menu $icon_at
+e2e_open_menu "${icon_at[@]}"
 xdotool key e
 settings=$(e2e_wait_window '^Settings\.$') || e2e_fail "S&ettings did not show the settings window"
 e2e_shot frmModem "$settings"
 
 e2e_step "e&Xit removes the icon, closes the windows and ends the program"
-e2e_exit_by_menu $icon_at
+e2e_exit_by_menu "${icon_at[@]}"
 [ "$(e2e_tray_icon_count)" -eq 0 ] || e2e_fail "the icon stayed in the tray"
 e2e_window '^(About )?Callwise V2.5$|^Days and Fees$|^Settings\.$' && e2e_fail "a window stayed open"
 # The settings window, open at the exit, saved the settings as it closed.
