@@ -26,22 +26,22 @@ frmBlt::frmBlt(QWidget *parent)
     // The snapshot is taken before this window is on the screen, so it shows
     // the desktop as it was, and stays the background while the window lasts.
     // Where the desktop cannot be read (Wayland keeps other windows' pixels
-    // to itself), the picture shows alone, centred, in a window of its size.
+    // to itself) the window is see-through and full screen instead, since
+    // only the compositor places windows there: the picture shows alone in
+    // the middle, over the live desktop.
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     if (screen)
         m_snapshot = screen->grabWindow(0);
-    const QSize picture = Image1->size();
-    const float left = (float(area.width()) - float(picture.width())) / 2.0f;
-    const float top = (float(area.height()) - float(picture.height())) / 2.0f;
-    const QPoint centred = area.topLeft() + QPoint(qRound(left), qRound(top));
     if (m_snapshot.isNull()) {
-        setGeometry(QRect(centred, picture));
-        Image1->move(0, 0);
-    } else {
-        setGeometry(area);
-        Image1->move(centred - area.topLeft());
+        setAttribute(Qt::WA_TranslucentBackground);
+        setWindowState(Qt::WindowFullScreen);
     }
+    setGeometry(area);
+
+    const float left = (float(area.width()) - float(Image1->width())) / 2.0f;
+    const float top = (float(area.height()) - float(Image1->height())) / 2.0f;
+    Image1->move(qRound(left), qRound(top));
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
@@ -74,9 +74,8 @@ void frmBlt::mouseDoubleClickEvent(QMouseEvent *event)
 
 void frmBlt::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
     if (m_snapshot.isNull())
-        painter.fillRect(rect(), palette().window());
-    else
-        painter.drawPixmap(rect(), m_snapshot);
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_snapshot);
 }

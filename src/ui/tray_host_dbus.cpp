@@ -1,23 +1,19 @@
 #include "ui/tray_host.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include <QDBusInterface>
 
-#include <algorithm>
-
-// Qt serves an icon to a D-Bus host under a bus name of this form, owned by
-// the program while the icon is shown; an XEmbed icon owns none. Asking the
-// bus what Qt did beats guessing what it will do from the hosts around.
+// Qt gives its icon to a D-Bus host when the session's StatusNotifierWatcher
+// says a host is registered, and embeds it in an XEmbed tray otherwise; the
+// same question gives the same answer here. (Qt registers its item with the
+// watcher later, from its own connection, so the item list cannot tell yet.)
 bool iconServedOverDBus()
 {
     const QDBusConnection bus = QDBusConnection::sessionBus();
-    const QDBusConnectionInterface *daemon = bus.isConnected() ? bus.interface() : nullptr;
-    if (!daemon)
+    if (!bus.isConnected())
         return false;
-    const QString prefix = QStringLiteral("org.kde.StatusNotifierItem-%1-")
-                               .arg(QCoreApplication::applicationPid());
-    const QStringList names = daemon->registeredServiceNames().value();
-    return std::any_of(names.begin(), names.end(),
-                       [&prefix](const QString &name) { return name.startsWith(prefix); });
+    QDBusInterface watcher(QStringLiteral("org.kde.StatusNotifierWatcher"),
+                           QStringLiteral("/StatusNotifierWatcher"),
+                           QStringLiteral("org.kde.StatusNotifierWatcher"), bus);
+    return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
 }
