@@ -33,8 +33,8 @@ QString dataDirectory()
     return chooseDataDirectory(systemDataPlace());
 }
 
-FileResult prepareDataDirectory(const QString &dataDir, const QString &programDir,
-    const QStringList &fileNames)
+FileResult prepareDataDirectory(
+    const QString &dataDir, const QString &programDir, const QStringList &fileNames)
 {
     if (!QDir().mkpath(dataDir))
         return FileResult::failure(QStringLiteral("cannot create %1").arg(dataDir));
@@ -50,7 +50,8 @@ FileResult prepareDataDirectory(const QString &dataDir, const QString &programDi
         // The copy takes the original's mode; a read-only original would
         // leave a log that cannot be appended to.
         if (!QFile::copy(from, to)
-            || !QFile::setPermissions(to, QFile::permissions(to) | QFile::ReadOwner | QFile::WriteOwner))
+            || !QFile::setPermissions(
+                to, QFile::permissions(to) | QFile::ReadOwner | QFile::WriteOwner))
             return FileResult::failure(QStringLiteral("cannot copy %1 to %2").arg(from, dataDir));
     }
     return FileResult::success();

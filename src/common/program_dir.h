@@ -36,5 +36,5 @@ QString dataDirectory();
 // it is not the program directory, copies into it each of the named files it
 // lacks that the program directory holds. The program directory's files are
 // left where they are, and a file already in the data directory is kept.
-FileResult prepareDataDirectory(const QString &dataDir, const QString &programDir,
-    const QStringList &fileNames);
+FileResult prepareDataDirectory(
+    const QString &dataDir, const QString &programDir, const QStringList &fileNames);
