@@ -2,6 +2,7 @@
 # The installed program as an ordinary user: from a prefix it cannot write it
 # keeps its files in ~/.local/share/callwise, times a call on a mobile
 # broadband link (wwan0), and the installed callwise-report lists the call.
+# Auto-run on: the autostart entry starts the installed program.
 . "$(dirname "$0")/lib.sh"
 e2e_init installed
 e2e_require runuser
@@ -15,7 +16,7 @@ PROGRAM_DIR=$prefix/bin
 e2e_program_env
 data=$E2E_TMP/home/.local/share/callwise
 mkdir -p "$data"
-e2e_write_crlf "$data/settings.ini" " 1000 " " 0 " " 0 " " 0 "
+e2e_write_crlf "$data/settings.ini" " 1000 " " 0 " " 0 " " 1 "
 chmod 755 "$E2E_TMP"
 chown -R nobody "$E2E_TMP/home" "$E2E_TMP/run"
 E2E_AS_USER=(runuser -u nobody --)
@@ -24,6 +25,8 @@ E2E_LINK=wwan0
 e2e_run_callwise callwise
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
 icon=$(e2e_tray_icon)
+grep -qx "Exec=\"$PROGRAM_DIR/callwise\"" "$E2E_TMP/home/.config/autostart/callwise.desktop" \
+    || e2e_fail "autostart entry: $(cat "$E2E_TMP/home/.config/autostart/callwise.desktop")"
 
 e2e_step "a wwan0 link up for 3 s is one call in the data directory"
 e2e_link_up
