@@ -2,12 +2,18 @@
 
 // Whether the dial-up link is up. The platform decides how to tell: Windows
 // asks the remote access service's registry value, other systems look for a
-// ppp network interface that is up and running. Plain C++, no Qt.
+// metered link's network interface that is up and running. Plain C++, no Qt.
 
 namespace InetConn {
 
 // True while the dial-up link is up. Every failure to find out reads as false.
 bool IsConnected();
+
+// Where the probe looks at interfaces (not on Windows): whether one of this
+// name carries a metered call. pppd's ppp* (dial-up, PPP-mode modems,
+// Bluetooth dial-up) and the kernel's WWAN names wwan* and wwp* (QMI and MBIM
+// mobile broadband under ModemManager).
+bool IsCallInterface(const char *name);
 
 } // namespace InetConn
 

@@ -2,13 +2,57 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 QString programDirectory()
 {
     return QCoreApplication::applicationDirPath();
 }
 
-QString programFile(const QString &name)
+QString chooseDataDirectory(const DataPlace &place)
 {
-    return QDir(programDirectory()).filePath(name);
+    if (place.programDirWritable)
+        return place.programDir;
+    // A relative value is to be ignored, as the desktop's own tools do.
+    const QString base = QDir::isAbsolutePath(place.xdgDataHome)
+        ? place.xdgDataHome
+        : place.home + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/callwise"));
+}
+
+DataPlace systemDataPlace()
+{
+    const QString dir = programDirectory();
+    return { dir, QFileInfo(dir).isWritable(), qEnvironmentVariable("XDG_DATA_HOME"),
+        QDir::homePath() };
+}
+
+QString dataDirectory()
+{
+    return chooseDataDirectory(systemDataPlace());
+}
+
+FileResult prepareDataDirectory(
+    const QString &dataDir, const QString &programDir, const QStringList &fileNames)
+{
+    if (!QDir().mkpath(dataDir))
+        return FileResult::failure(QStringLiteral("cannot create %1").arg(dataDir));
+    if (QFileInfo(dataDir) == QFileInfo(programDir))
+        return FileResult::success();
+    // A copy rather than a move: the program directory's files stay as they
+    // were, and an earlier copy, maybe changed since, is never overwritten.
+    for (const QString &name : fileNames) {
+        const QString from = QDir(programDir).filePath(name);
+        const QString to = QDir(dataDir).filePath(name);
+        if (!QFileInfo::exists(from) || QFileInfo::exists(to))
+            continue;
+        // The copy takes the original's mode; a read-only original would
+        // leave a log that cannot be appended to.
+        if (!QFile::copy(from, to)
+            || !QFile::setPermissions(
+                to, QFile::permissions(to) | QFile::ReadOwner | QFile::WriteOwner))
+            return FileResult::failure(QStringLiteral("cannot copy %1 to %2").arg(from, dataDir));
+    }
+    return FileResult::success();
 }

@@ -14,5 +14,5 @@ int main(int argc, char *argv[])
     err.setEncoding(QStringConverter::Utf8);
     const SystemClock clock;
     const Regional regional(QLocale::system());
-    return runReport(app.arguments().mid(1), programDirectory(), clock, regional, out, err);
+    return runReport(app.arguments().mid(1), dataDirectory(), clock, regional, out, err);
 }

@@ -34,7 +34,7 @@ public:
         const Regional &regional;
         ConnectionProbe &probe;
         Prompter &prompter;
-        QString programDir;
+        QString programDir; // where the data files live: dataDirectory()
         AutoRunPlace autoRun;
     };
 

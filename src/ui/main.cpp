@@ -1,6 +1,9 @@
+#include "calllog/call_log.h"
 #include "common/clock.h"
 #include "common/program_dir.h"
 #include "common/regional.h"
+#include "settings/settings_file.h"
+#include "tariff/fee_file.h"
 #include "ui/frm_callwise.h"
 #include "ui/message_box_prompter.h"
 #include "ui/quit_signals.h"
@@ -35,7 +38,12 @@ int main(int argc, char *argv[])
         = systemRegistryStore([&prompter](const std::string &text) {
               prompter.showMessage(QString::fromLocal8Bit(text));
           });
-    frmCallwise window({clock, regional, probe, prompter, programDirectory(),
+    // A failure here shows later, as the failed save of the file concerned.
+    const QString dataDir = dataDirectory();
+    prepareDataDirectory(dataDir, programDirectory(),
+        {QString::fromUtf16(kFeeFileName), QString::fromUtf16(kCallLogFileName),
+            QString::fromUtf16(kSettingsFileName)});
+    frmCallwise window({clock, regional, probe, prompter, dataDir,
                         systemAutoRunPlace(*registry, prompter)});
     QObject::connect(&window, &frmCallwise::unloaded, &app, &QCoreApplication::quit);
     // The session ending closes the window the same way as its close box.

@@ -21,6 +21,8 @@ E2E_CUPS_PDF_CONF=""
 E2E_STEP=""
 E2E_SESSION_BUS=""
 E2E_WAYLAND=""
+E2E_LINK=ppp0 # the link's interface name
+E2E_AS_USER=() # a runuser prefix to start the program as another user
 
 e2e_log() { printf '[%s] %s\n' "$(date +%T)" "$*"; }
 
@@ -298,7 +300,7 @@ e2e_run_callwise() {
     e2e_program_env
     local prefix=()
     [ -n "$E2E_NETNS" ] && prefix=(ip netns exec "$E2E_NETNS")
-    "${prefix[@]}" "${E2E_ENV[@]}" "$PROGRAM_DIR/callwise" \
+    "${prefix[@]}" "${E2E_AS_USER[@]}" "${E2E_ENV[@]}" "$PROGRAM_DIR/callwise" \
         >"$E2E_TMP/$1.log" 2>&1 &
     CALLWISE_PID=$!
     e2e_track "$CALLWISE_PID"
@@ -451,27 +453,27 @@ e2e_netns() {
     E2E_NETNS=$name
 }
 
-# Brings the link up: the helper's ppp0, up and running while it lives.
+# Brings the link up: the helper's $E2E_LINK, up and running while it lives.
 # Sets LINK_PID.
 e2e_link_up() {
     local out=$E2E_TMP/hold_tun.out
     : >"$out"
-    ip netns exec "$E2E_NETNS" "${HOLD_TUN:?}" ppp0 >"$out" 2>"$E2E_TMP/hold_tun.log" &
+    ip netns exec "$E2E_NETNS" "${HOLD_TUN:?}" "$E2E_LINK" >"$out" 2>"$E2E_TMP/hold_tun.log" &
     LINK_PID=$!
     e2e_track "$LINK_PID"
-    e2e_wait 5 grep -qx up "$out" || e2e_fail "ppp0 did not come up: $(cat "$E2E_TMP/hold_tun.log")"
+    e2e_wait 5 grep -qx up "$out" || e2e_fail "$E2E_LINK did not come up: $(cat "$E2E_TMP/hold_tun.log")"
 }
 
-# Hangs up: the helper ends and takes ppp0 with it.
+# Hangs up: the helper ends and takes $E2E_LINK with it.
 e2e_link_down() {
     e2e_stop "$LINK_PID"
-    e2e_wait 5 e2e_not ip netns exec "$E2E_NETNS" ip link show ppp0 \
-        || e2e_fail "ppp0 is still there after hanging up"
+    e2e_wait 5 e2e_not ip netns exec "$E2E_NETNS" ip link show "$E2E_LINK" \
+        || e2e_fail "$E2E_LINK is still there after hanging up"
 }
 
-# True while ppp0 in the namespace is up and running, as the program sees it.
+# True while $E2E_LINK in the namespace is up and running, as the program sees it.
 e2e_link_running() {
-    ip netns exec "$E2E_NETNS" ip -o link show ppp0 2>/dev/null | grep -q 'UP,LOWER_UP'
+    ip netns exec "$E2E_NETNS" ip -o link show "$E2E_LINK" 2>/dev/null | grep -q 'UP,LOWER_UP'
 }
 
 # --- Printing ------------------------------------------------------------------

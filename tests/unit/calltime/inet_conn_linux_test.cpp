@@ -102,13 +102,34 @@ TEST_F(LinuxProbe, AnUpLinkNobodyHoldsIsNotRunning)
     EXPECT_TRUE(settlesTo(false)) << "a persistent link left behind has no carrier";
 }
 
-TEST_F(LinuxProbe, OnlyInterfacesNamedPppCount)
+TEST_F(LinuxProbe, AMobileBroadbandLinkCountsToo)
 {
     TunDevice tun("tun0", true);
-    TunDevice almost("xppp0", true);
     EXPECT_FALSE(InetConn::IsConnected());
-    TunDevice link("ppp7", true);
+    TunDevice link("wwan0", true);
     EXPECT_TRUE(InetConn::IsConnected());
 }
+
+struct InterfaceName
+{
+    const char *name;
+    bool isCall;
+};
+
+class CallInterfaceName : public testing::TestWithParam<InterfaceName>
+{};
+
+TEST_P(CallInterfaceName, CountsOnlyDialUpAndMobileBroadband)
+{
+    EXPECT_EQ(InetConn::IsCallInterface(GetParam().name), GetParam().isCall) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CallInterfaceName,
+    testing::Values(InterfaceName{"ppp0", true}, InterfaceName{"ppp12", true},
+        InterfaceName{"wwan0", true}, InterfaceName{"wwp0s20f0u6i12", true},
+        InterfaceName{"pp0", false}, InterfaceName{"wwa0", false}, InterfaceName{"ww0", false},
+        InterfaceName{"xppp0", false}, InterfaceName{"eth0", false},
+        InterfaceName{"wlan0", false}, InterfaceName{"tun0", false},
+        InterfaceName{"PPP0", false}, InterfaceName{"", false}));
 
 } // namespace

@@ -1,0 +1,66 @@
+#!/bin/bash
+# Installs the build into a temporary prefix and checks what a desktop sees:
+# the layout, the desktop entry and the AppStream metadata, and the installed
+# callwise-report reading its data from ~/.local/share/callwise because it
+# cannot write its own directory. Then, where the Debian tools are present,
+# the package and lintian's verdict on it.
+#
+# From ctest: BUILD_DIR, CMAKE_COMMAND, CPACK_COMMAND. Exit 77 is a skip,
+# whose reason is printed first.
+set -euo pipefail
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# A missing tool skips, except in CI, where scripts/install-deps must have
+# installed it.
+have() {
+    command -v "$1" >/dev/null 2>&1 && return 0
+    [ "${CI:-}" = true ] && fail "$1 is not installed (scripts/install-deps)"
+    echo "SKIP: $1 is not installed (scripts/install-deps installs it)"
+    return 1
+}
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/callwise-install.XXXXXX")
+trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
+chmod 755 "$tmp"
+prefix=$tmp/prefix
+"${CMAKE_COMMAND:?}" --install "${BUILD_DIR:?}" --prefix "$prefix" >/dev/null
+
+app=org.callwise.callwise
+for file in bin/callwise bin/callwise-report share/applications/$app.desktop \
+    share/metainfo/$app.metainfo.xml share/man/man1/callwise-report.1.gz \
+    share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/$app.png; do
+    [ -s "$prefix/$file" ] || fail "$file is not installed"
+done
+have desktop-file-validate || exit 77
+desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop entry"
+have appstreamcli || exit 77
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" \
+    || fail "metainfo"
+
+# The report as a user who cannot write the program directory: as root that
+# is nobody, otherwise the prefix is made read-only.
+home=$tmp/home
+data=$home/.local/share/callwise
+mkdir -p "$data"
+printf '%s\r\n' "05:12:2026  ,  " "21:14:03  ,  " "00:05:01  ,  " "02.00#" >"$data/netcosts.ini"
+printf 'not this one\r\n' >"$prefix/bin/netcosts.ini"
+as_user=(env)
+if [ "$(id -u)" -eq 0 ]; then
+    chmod -R a+rX "$tmp"
+    as_user=(runuser -u nobody -- env)
+else
+    chmod a-w "$prefix/bin"
+fi
+report=$("${as_user[@]}" -u XDG_DATA_HOME HOME="$home" \
+    "$prefix/bin/callwise-report" --today 06/12/2026 "7 Days") || fail "callwise-report: $report"
+grep -q '^05:12:2026  ,  21:14:03  ,  00:05:01  ,  02.00  =' <<<"$report" \
+    || fail "the report does not list the call in $data:"$'\n'"$report"
+
+# The package, from the same install rules.
+have dpkg-deb && have lintian && have dpkg-shlibdeps || exit 77
+(cd "$BUILD_DIR" && "${CPACK_COMMAND:?}" -G DEB -B "$tmp/package" >/dev/null) || fail "cpack"
+deb=$(echo "$tmp"/package/callwise_*.deb)
+[ -f "$deb" ] || fail "cpack made no .deb"
+dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian finds errors"
+echo "installed, validated and packaged: $(basename "$deb"), $(stat -c %s "$deb") bytes"
