@@ -5,6 +5,7 @@
 #include "private_mounts.h"
 
 #include "calllog/call_log.h"
+#include "unit/calltime/call_clock_fixture.h"
 #include "settings/auto_run.h"
 #include "settings/file_registry_store.h"
 #include "settings/settings_file.h"
@@ -18,7 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 
 namespace {
@@ -373,6 +376,50 @@ TEST_P(DataFileFaults, LineOfAMillionCharactersLoadsAndIsSavedOver)
     loadAndSaveDamaged(longLine, data().onLongLine);
     if (data().keepsOtherContent) {
         EXPECT_GT(readAll(file()).size(), kMillion) << "the long line was dropped";
+    }
+}
+
+// A call timed over a disk that refuses its journal goes on without a word,
+// and its end is told as any failed append is.
+TEST(CallJournalFaults, ACallOverAFullOrReadOnlyDiskGoesOnAndItsEndIsTold)
+{
+    for (const bool full : {true, false}) {
+        QTemporaryDir temp;
+        const QString dir = temp.path() + "/disk";
+        ASSERT_TRUE(QDir().mkpath(dir));
+        std::optional<TinyDisk> disk;
+        std::optional<ReadOnlyDir> readOnly;
+        if (full)
+            disk.emplace(dir, 64 * 1024);
+        else
+            readOnly.emplace(dir);
+        const QString unavailable = full ? disk->unavailable : readOnly->unavailable;
+        if (!unavailable.isEmpty()) {
+            std::cout << "skipped, " << (full ? "full" : "read-only") << ": "
+                      << unavailable.toStdString() << std::endl;
+            continue;
+        }
+        if (full) {
+            ASSERT_GT(fillDisk(dir, kFiller), 0);
+        }
+
+        FakeClock clock;
+        Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+        ScriptedProbe probe;
+        RecordingTray tray;
+        ScriptedPrompter prompter;
+        TariffTable tariff;
+        CallClock callClock({clock, regional, probe, tray, prompter, tariff, dir + "/netcosts.ini"});
+        probe.up = true;
+        callClock.Timer1_Timer();
+        for (int s = 0; s < 130; ++s) {
+            clock.advance(1);
+            callClock.Timer2_Timer();
+        }
+        EXPECT_TRUE(prompter.messages.isEmpty());
+        probe.up = false;
+        callClock.Timer1_Timer();
+        EXPECT_EQ(prompter.messages, QStringList{"File Save ERROR"});
     }
 }
 
