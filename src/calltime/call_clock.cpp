@@ -75,8 +75,9 @@ void CallClock::stop(CallAtStop call)
     inter = false;
     setLabel6(kNotConnectedColour, QString::fromUtf16(kNotConnectedText));
     // No box while the session ends: a record that cannot be written stays
-    // in the journal, and the next start appends it or says why not.
-    appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow, false);
+    // in the journal, and the next start appends it or says why not. The
+    // elapsed time of the last tick, as ever; before the first one, none.
+    appendRecord(startdate, elapsedText(m_elapsed), m_lblStart, costnow, false);
     non = false;
 }
 
