@@ -21,8 +21,10 @@ std::optional<QStringList> readRecord(const QString &journalPath)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QString text = QString::fromLatin1(file.read(kLongestJournal));
-    static const QRegularExpression shape(QStringLiteral(
-        R"(^(\d\d:\d\d:\d{4})  ,  \r\n(\d\d:\d\d:\d\d)  ,  \r\n(\d\d):([0-5]\d):([0-5]\d)  ,  \r\n-?\d{2,}\.\d\d#\r\n$)"));
+    static const QRegularExpression shape(QStringLiteral(R"(^(\d\d:\d\d:\d{4})  ,  \r\n)"
+                                                         R"((\d\d:\d\d:\d\d)  ,  \r\n)"
+                                                         R"(\d\d:[0-5]\d:[0-5]\d  ,  \r\n)"
+                                                         R"(-?\d{2,}\.\d\d#\r\n\z)"));
     const QRegularExpressionMatch match = shape.match(text);
     if (!match.hasMatch() || !QDate::fromString(match.captured(1), u"dd:MM:yyyy").isValid()
         || !QTime::fromString(match.captured(2), u"HH:mm:ss").isValid())
@@ -77,7 +79,7 @@ JournalRecovery recoverCallJournal(const QString &logPath)
         return {};
     const std::optional<QStringList> record = readRecord(journalPath);
     if (!record)
-        return {JournalRecovery::Outcome::SetAside, {}, setAside(journalPath)};
+        return { JournalRecovery::Outcome::SetAside, {}, setAside(journalPath) };
 
     const QString duration = record->at(2).left(8);
     // The program stopped between the append and the removal. The start
@@ -85,12 +87,12 @@ JournalRecovery recoverCallJournal(const QString &logPath)
     if (lastRecord(LoadCallLog(logPath, MissingLog::LeaveAlone))
             .startsWith(record->at(0) + record->at(1))) {
         removeCallJournal(journalPath);
-        return {JournalRecovery::Outcome::AlreadyLogged, duration, {}};
+        return { JournalRecovery::Outcome::AlreadyLogged, duration, {} };
     }
     if (!appendLines(logPath, *record).ok)
-        return {JournalRecovery::Outcome::AppendFailed, duration, {}};
+        return { JournalRecovery::Outcome::AppendFailed, duration, {} };
     removeCallJournal(journalPath);
-    return {JournalRecovery::Outcome::Appended, duration, {}};
+    return { JournalRecovery::Outcome::Appended, duration, {} };
 }
 
 QString recoveryNotice(const JournalRecovery &recovery)

@@ -26,15 +26,15 @@ bool removeCallJournal(const QString &journalPath);
 struct JournalRecovery
 {
     enum class Outcome {
-        None,          // no journal
-        Appended,      // its record is now the log's last
+        None, // no journal
+        Appended, // its record is now the log's last
         AlreadyLogged, // the log ended with it already: only removed
-        SetAside,      // not a record: renamed, the log untouched
-        AppendFailed,  // the log could not be written: the journal stays for the next start
+        SetAside, // not a record: renamed, the log untouched
+        AppendFailed, // the log could not be written: the journal stays for the next start
     };
     Outcome outcome = Outcome::None;
     QString duration; // of the call recovered
-    QString keptAs;   // where an unreadable journal now lies
+    QString keptAs; // where an unreadable journal now lies
 };
 
 // At start-up: a journal left behind is appended to the log once and removed.

@@ -32,8 +32,9 @@ TEST_F(JournalRecoveryTest, AJournalLeftBehindIsAppendedOnceAndRemoved)
     leave(kOlder, kRecord);
     const JournalRecovery recovery = recover();
     EXPECT_EQ(recovery.outcome, Outcome::Appended);
-    EXPECT_EQ(recoveryNotice(recovery), "A call of 00:14:05 that was being timed when Callwise "
-                                        "stopped has been added to the call log.");
+    EXPECT_EQ(recoveryNotice(recovery),
+        "A call of 00:14:05 that was being timed when Callwise "
+        "stopped has been added to the call log.");
     EXPECT_FALSE(dir.exists("callnow.ini"));
     EXPECT_EQ(recover().outcome, Outcome::None);
     EXPECT_EQ(dir.read("netcosts.ini"), kOlder + kRecord);
@@ -43,7 +44,8 @@ TEST_F(JournalRecoveryTest, AJournalLeftBehindIsAppendedOnceAndRemoved)
 // itself or an earlier write of the same call.
 TEST_F(JournalRecoveryTest, AJournalOfTheCallEndingTheLogIsOnlyRemoved)
 {
-    for (const QByteArray &journal : {kRecord, QByteArray(kRecord).replace("00:14:05", "00:13:05")}) {
+    for (const QByteArray &journal :
+        { kRecord, QByteArray(kRecord).replace("00:14:05", "00:13:05") }) {
         leave(kOlder + kRecord, journal);
         EXPECT_EQ(recover().outcome, Outcome::AlreadyLogged);
         EXPECT_FALSE(dir.exists("callnow.ini"));
@@ -54,8 +56,12 @@ TEST_F(JournalRecoveryTest, AJournalOfTheCallEndingTheLogIsOnlyRemoved)
 TEST_F(JournalRecoveryTest, AnUnreadableJournalIsSetAsideAndTheLogLeftAlone)
 {
     const QByteArray damaged[] = {
-        "", kRecord.left(30), QByteArray(kRecord).replace("21:14", "25:14"), kRecord + kOlder,
-        QByteArray(kRecord).replace("\r\n", "\n"), QByteArray(kRecord).replace("01.50", "1.5"),
+        "",
+        kRecord.left(30),
+        QByteArray(kRecord).replace("21:14", "25:14"),
+        kRecord + kOlder,
+        QByteArray(kRecord).replace("\r\n", "\n"),
+        QByteArray(kRecord).replace("01.50", "1.5"), kRecord + "\n",
     };
     for (const QByteArray &journal : damaged) {
         leave(kOlder, journal);
