@@ -34,8 +34,8 @@ void BM_WriteCallJournal(benchmark::State &state)
 {
     TempProgramDir dir;
     const QString path = dir.file(QString::fromUtf16(kCallJournalFileName));
-    const QStringList record = callRecordLines(QStringLiteral("07:12:2026"), QStringLiteral("00:12:41"),
-                                               QStringLiteral("21:14:03"), 1.5);
+    const QStringList record = callRecordLines(
+        QStringLiteral("07:12:2026"), QStringLiteral("00:12:41"), QStringLiteral("21:14:03"), 1.5);
     for (auto _ : state) {
         if (!writeCallJournal(path, record).ok) {
             state.SkipWithError("the journal could not be written");

@@ -19,7 +19,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <map>
 #include <optional>
 #include <random>
@@ -381,47 +380,30 @@ TEST_P(DataFileFaults, LineOfAMillionCharactersLoadsAndIsSavedOver)
 
 // A call timed over a disk that refuses its journal goes on without a word,
 // and its end is told as any failed append is.
-TEST(CallJournalFaults, ACallOverAFullOrReadOnlyDiskGoesOnAndItsEndIsTold)
+class CallJournalFaults : public CallClockTest, public testing::WithParamInterface<bool>
 {
-    for (const bool full : {true, false}) {
-        QTemporaryDir temp;
-        const QString dir = temp.path() + "/disk";
-        ASSERT_TRUE(QDir().mkpath(dir));
-        std::optional<TinyDisk> disk;
-        std::optional<ReadOnlyDir> readOnly;
-        if (full)
-            disk.emplace(dir, 64 * 1024);
-        else
-            readOnly.emplace(dir);
-        const QString unavailable = full ? disk->unavailable : readOnly->unavailable;
-        if (!unavailable.isEmpty()) {
-            std::cout << "skipped, " << (full ? "full" : "read-only") << ": "
-                      << unavailable.toStdString() << std::endl;
-            continue;
-        }
-        if (full) {
-            ASSERT_GT(fillDisk(dir, kFiller), 0);
-        }
+};
 
-        FakeClock clock;
-        Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
-        ScriptedProbe probe;
-        RecordingTray tray;
-        ScriptedPrompter prompter;
-        TariffTable tariff;
-        CallClock callClock({clock, regional, probe, tray, prompter, tariff, dir + "/netcosts.ini"});
-        probe.up = true;
-        callClock.Timer1_Timer();
-        for (int s = 0; s < 130; ++s) {
-            clock.advance(1);
-            callClock.Timer2_Timer();
-        }
-        EXPECT_TRUE(prompter.messages.isEmpty());
-        probe.up = false;
-        callClock.Timer1_Timer();
-        EXPECT_EQ(prompter.messages, QStringList{"File Save ERROR"});
+TEST_P(CallJournalFaults, ACallGoesOnWithoutAWordAndItsEndIsTold)
+{
+    std::optional<TinyDisk> full;
+    std::optional<ReadOnlyDir> readOnly;
+    const QString unavailable = GetParam() ? full.emplace(dir.path(), 64 * 1024).unavailable
+                                           : readOnly.emplace(dir.path()).unavailable;
+    if (!unavailable.isEmpty())
+        GTEST_SKIP() << unavailable.toStdString();
+    if (full) {
+        ASSERT_GT(fillDisk(dir.path(), kFiller), 0);
     }
+    startAt(QTime(10, 0, 0));
+    for (int s = 1; s <= 130; ++s)
+        tickAt(QTime(10, 0, 0).addSecs(s));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    scan(false);
+    EXPECT_EQ(prompter.messages, QStringList{"File Save ERROR"});
 }
+
+INSTANTIATE_TEST_SUITE_P(FullOrReadOnly, CallJournalFaults, testing::Bool());
 
 INSTANTIATE_TEST_SUITE_P(EachDataFile, DataFileFaults, testing::ValuesIn(kDataFiles),
     [](const testing::TestParamInfo<DataFile> &info) { return std::string(info.param.name); });

@@ -194,7 +194,8 @@ TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
     EXPECT_FALSE(window.trayIcon().isVisible());
     EXPECT_FALSE(about->isVisible());
     EXPECT_FALSE(window.callClock().isScanning());
-    EXPECT_FALSE(dir.exists("netcosts.ini"));    EXPECT_FALSE(dir.exists("callnow.ini"));
+    EXPECT_FALSE(dir.exists("netcosts.ini"));
+    EXPECT_FALSE(dir.exists("callnow.ini"));
 }
 
 TEST_F(MainWindowTest, TheSystemEndingTheProgramLogsTheCall)
@@ -206,7 +207,8 @@ TEST_F(MainWindowTest, TheSystemEndingTheProgramLogsTheCall)
     window.callClock().Timer2_Timer();
     window.closeForSystem();
     EXPECT_FALSE(window.trayIcon().isVisible());
-    EXPECT_EQ(dir.read("netcosts.ini"), "05:12:2026  ,  \r\n10:00:00  ,  \r\n00:01:15  ,  \r\n00.00#\r\n");
+    EXPECT_EQ(dir.read("netcosts.ini"),
+              "05:12:2026  ,  \r\n10:00:00  ,  \r\n00:01:15  ,  \r\n00.00#\r\n");
     EXPECT_FALSE(dir.exists("callnow.ini"));
 }
 

@@ -142,7 +142,8 @@ TEST_F(CallClockTest, WhileALongCallsRecordFailsItsJournalKeepsThatRecord)
     clock.set(QDate(2026, 12, 9), QTime(14, 0, 0));
     callClock.Timer2_Timer();
     EXPECT_EQ(prompter.messages, QStringList{"File Save ERROR"});
-    EXPECT_EQ(underTheBox.toStdString(), "05:12:2026  ,  \r\n10:00:00  ,  \r\n99:59:59  ,  \r\n01.00#\r\n");
+    EXPECT_EQ(underTheBox.toStdString(),
+              "05:12:2026  ,  \r\n10:00:00  ,  \r\n99:59:59  ,  \r\n01.00#\r\n");
 }
 
 TEST_F(CallClockTest, AClockSetBackDuringACallNeverRunsTheElapsedTimeBackwards)
