@@ -192,7 +192,7 @@ void frmCallwise::tellRecovery(const JournalRecovery &recovery)
     // and the news is about money.
     if (recovery.outcome != JournalRecovery::Outcome::AppendFailed
         && QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages())
-        m_tray.showMessage(windowTitle(), notice);
+        m_tray.showNotice(windowTitle(), notice);
     else
         m_env.prompter.showMessage(notice);
 }

@@ -30,7 +30,7 @@ e2e_step "the next start logs the call once and tells the user"
 e2e_run_callwise restarted
 e2e_wait 10 test -s "$log" || e2e_fail "the call was not logged at the restart"
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon after the restart"
-sleep 1
+sleep 1.5
 e2e_shot recovered # the balloon over the icon
 [ -e "$journal" ] && e2e_fail "the journal is still there"
 e2e_records() { grep -c '#' "$log"; }
