@@ -1,3 +1,4 @@
+#include "calllog/call_journal.h"
 #include "calllog/call_log.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
@@ -27,8 +28,26 @@ void BM_AppendCallRecord(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * 55); // one record of a fee under 100p
 }
 
+// Rewriting the journal of the call being timed, as the clock does once a
+// minute: a temporary file, synced and renamed over the old one.
+void BM_WriteCallJournal(benchmark::State &state)
+{
+    TempProgramDir dir;
+    const QString path = dir.file(QString::fromUtf16(kCallJournalFileName));
+    const QStringList record = callRecordLines(
+        QStringLiteral("07:12:2026"), QStringLiteral("00:12:41"), QStringLiteral("21:14:03"), 1.5);
+    for (auto _ : state) {
+        if (!writeCallJournal(path, record).ok) {
+            state.SkipWithError("the journal could not be written");
+            return;
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 } // namespace
 
 BENCHMARK(BM_AppendCallRecord)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteCallJournal)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

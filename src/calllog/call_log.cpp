@@ -22,13 +22,19 @@ QString logFeeText(double fee)
     return fee < 0 && padded != u"00.00" ? u'-' + padded : padded;
 }
 
+QStringList callRecordLines(const QString &startdate, const QString &duration,
+                            const QString &starttime, double fee)
+{
+    return {startdate + kSeparator, starttime + kSeparator, duration + kSeparator,
+            logFeeText(fee) + u'#'};
+}
+
 FileResult AppendCallRecord(const QString &logPath, const QString &startdate,
                             const QString &duration, const QString &starttime, double fee,
                             Prompter &prompter)
 {
-    const QStringList record{startdate + kSeparator, starttime + kSeparator,
-                             duration + kSeparator, logFeeText(fee) + u'#'};
-    const FileResult result = appendLines(logPath, record);
+    const FileResult result
+        = appendLines(logPath, callRecordLines(startdate, duration, starttime, fee));
     if (!result.ok)
         prompter.showMessage(QString::fromUtf16(kFileSaveError));
     return result;

@@ -23,6 +23,10 @@ QString logDateText(QDate date);
 // The fee as the log stores it: two or more whole digits and two decimals.
 QString logFeeText(double fee);
 
+// The four lines of one call record, as the log holds them.
+QStringList callRecordLines(const QString &startdate, const QString &duration,
+                            const QString &starttime, double fee);
+
 // Appends one call. The record is written in one piece: when the write fails
 // the file keeps none of it, and the user is told "File Save ERROR".
 FileResult AppendCallRecord(const QString &logPath, const QString &startdate,

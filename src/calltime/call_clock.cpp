@@ -1,5 +1,6 @@
 #include "calltime/call_clock.h"
 
+#include "calllog/call_journal.h"
 #include "calllog/call_log.h"
 #include "common/number_reader.h"
 #include "common/rounding.h"
@@ -13,6 +14,8 @@ constexpr qint64 kSecondsPerDay = 86400;
 // so no call is timed past 99:59:59: there it is logged, and the link's time
 // goes on as a new call.
 constexpr qint64 kLongestCallSeconds = 99 * 3600 + 59 * 60 + 59;
+// A power cut loses at most this much of a call.
+constexpr qint64 kJournalSeconds = 60;
 
 QString twoDigits(qint64 value)
 {
@@ -39,6 +42,7 @@ qint64 elapsedPart(const QString &text, int part)
 
 CallClock::CallClock(Services services, QObject *parent)
     : QObject(parent), m_services(std::move(services))
+    , m_journalPath(callJournalPath(m_services.logPath))
 {
     Timer1.setInterval(m_scanInterval);
     Timer2.setInterval(kTickInterval);
@@ -54,11 +58,27 @@ void CallClock::start()
     Timer2.start();
 }
 
-void CallClock::stop()
+void CallClock::stop(CallAtStop call)
 {
     m_running = false;
     Timer1.stop();
     Timer2.stop();
+    // A call being closed already (its append's box is open) keeps its
+    // journal for the next start.
+    if (!non || !isTiming() || m_closingCall)
+        return;
+    if (call == CallAtStop::Drop) {
+        removeCallJournal(m_journalPath);
+        return;
+    }
+    connect = false;
+    inter = false;
+    setLabel6(kNotConnectedColour, QString::fromUtf16(kNotConnectedText));
+    // No box while the session ends: a record that cannot be written stays
+    // in the journal, and the next start appends it or says why not. The
+    // elapsed time of the last tick, as ever; before the first one, none.
+    appendRecord(startdate, elapsedText(m_elapsed), m_lblStart, costnow, false);
+    non = false;
 }
 
 void CallClock::setScanInterval(int milliseconds)
@@ -162,7 +182,7 @@ void CallClock::cmdStart_Click()
     appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow);
 }
 
-void CallClock::beginCall(const QDateTime &start)
+void CallClock::beginCall(const QDateTime &start, bool journalNow)
 {
     starttime = start.time();
     startday = m_services.regional.weekdayName(start.date());
@@ -171,28 +191,61 @@ void CallClock::beginCall(const QDateTime &start)
     m_lastSeen = m_services.clock.now();
     m_setBackSeconds = 0;
     setText(Field::LblStart, starttime.toString(u"HH:mm:ss"));
+    m_elapsed = 0;
+    m_journalAt = -1;
+    if (journalNow)
+        keepJournal();
 }
 
-void CallClock::appendRecord(const QString &date, const QString &duration, const QString &start,
-                             double fee)
+// The journal is first set to exactly the record that goes to the log, so a
+// program stopped between the append and the removal leaves a journal that
+// the next start finds logged already; and a failed append leaves it for the
+// next start to log.
+bool CallClock::appendRecord(const QString &date, const QString &duration, const QString &start,
+                             double fee, bool tellUser)
 {
+    const QStringList record = callRecordLines(date, duration, start, fee);
+    writeCallJournal(m_journalPath, record);
     // While the box of a failed append is open, scans still arrive; the call
     // is being closed already and must not be closed (or restarted) again.
     m_closingCall = true;
-    AppendCallRecord(m_services.logPath, date, duration, start, fee, m_services.prompter);
+    const bool logged
+        = tellUser ? AppendCallRecord(m_services.logPath, date, duration, start, fee,
+                                      m_services.prompter)
+                         .ok
+                   : appendLines(m_services.logPath, record).ok;
     m_closingCall = false;
+    if (logged)
+        removeCallJournal(m_journalPath);
+    return logged;
+}
+
+// Rewritten at least once a minute. A failed write says nothing (a box every
+// minute of a call would be unbearable) and is tried again at the next: the
+// call is still logged at its end.
+void CallClock::keepJournal()
+{
+    // The journal of a call being closed is the record on its way to the log.
+    if (m_closingCall)
+        return;
+    if (m_journalAt >= 0 && m_elapsed >= m_journalAt && m_elapsed - m_journalAt < kJournalSeconds)
+        return;
+    writeCallJournal(m_journalPath,
+                     callRecordLines(startdate, elapsedText(m_elapsed), m_lblStart, costnow));
+    m_journalAt = m_elapsed;
 }
 
 // A call that has reached the longest time a record holds is logged at that
 // length, and the time after it starts a new call on the same link. The new
 // call is in place before the append, so a tick that comes while a failed
-// append's box is open times the new call and logs nothing twice.
+// append's box is open times the new call and logs nothing twice; its journal
+// waits until the old record has gone to the log.
 void CallClock::splitLongCall(const QDateTime &now)
 {
     const QString date = startdate;
     const QString start = m_lblStart;
     const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsedSeconds(now));
-    beginCall(nextStart);
+    beginCall(nextStart, false);
     appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow);
 }
 
@@ -211,8 +264,10 @@ void CallClock::Timer2_Timer()
     LookUpFee(m_services.tariff, m_services.clock, costnow);
     const qint64 charge = CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1),
                                      costnow, m_services.tariff.minConnectTime());
-    if (isTiming())
+    if (isTiming()) {
         setText(Field::Label5, regional.currency(double(charge)));
+        keepJournal(); // after the lookup: the record carries this tick's fee
+    }
 }
 
 // Within a day the elapsed time counts times of day only, past one midnight
@@ -244,7 +299,8 @@ void CallClock::SetTime()
     // A machine that slept through more than one such length logs each.
     while (elapsedSeconds(now) >= kLongestCallSeconds)
         splitLongCall(now);
-    setText(Field::LblDiffTime, elapsedText(elapsedSeconds(now)));
+    m_elapsed = elapsedSeconds(now);
+    setText(Field::LblDiffTime, elapsedText(m_elapsed));
     UpdateTrayTip();
 }
 

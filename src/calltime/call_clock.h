@@ -6,6 +6,10 @@
 // elapsed time and the running cost. The texts it shows are its state: the
 // cost is worked out from the elapsed time shown, and the record carries the
 // shown texts. The main window owns one and shows its texts.
+//
+// While a call is timed, a journal beside the log holds the record the log
+// would get if the call ended now, so a call cut short by a crash, a kill or
+// a power cut is logged at the next start.
 
 #include "calltime/inet_conn.h"
 #include "calltime/tray_tip.h"
@@ -49,8 +53,11 @@ public:
     explicit CallClock(Services services, QObject *parent = nullptr);
 
     // Both timers run from start() to stop(), whether or not a call is timed.
+    // A call timed at stop() is dropped when the user ends the program, and
+    // logged when the system does: the link goes down with the machine.
+    enum class CallAtStop { Drop, Log };
     void start();
-    void stop();
+    void stop(CallAtStop call = CallAtStop::Drop);
 
     // 0 stops the scan; any other interval (re)starts it while running.
     void setScanInterval(int milliseconds);
@@ -87,9 +94,10 @@ private:
     void setText(Field field, const QString &text);
     void setLabel6(int colour, const QString &text);
     qint64 elapsedSeconds(const QDateTime &now);
-    void beginCall(const QDateTime &start);
-    void appendRecord(const QString &date, const QString &duration, const QString &start,
-                      double fee);
+    void beginCall(const QDateTime &start, bool journalNow = true);
+    bool appendRecord(const QString &date, const QString &duration, const QString &start,
+                      double fee, bool tellUser = true);
+    void keepJournal();
     void splitLongCall(const QDateTime &now);
 
     Services m_services;
@@ -98,6 +106,9 @@ private:
     int m_scanInterval = kDefaultScanInterval;
     bool m_running = false;
     bool m_closingCall = false;
+    QString m_journalPath;
+    qint64 m_elapsed = 0;    // seconds, as lblDiffTime shows them
+    qint64 m_journalAt = -1; // m_elapsed at the last journal write; -1: due now
 
     QString m_lblStart;
     QString m_lblDiffTime;

@@ -1,5 +1,6 @@
 #include "ui/frm_callwise.h"
 
+#include "calllog/call_journal.h"
 #include "calllog/call_log.h"
 #include "tariff/fee_file.h"
 #include "ui/app_resources.h"
@@ -77,6 +78,8 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
 frmCallwise::~frmCallwise()
 {
     if (!m_unloaded) {
+        // Not the user's own exit: the program is ending under them.
+        m_logCallAtClose = true;
         Form_QueryUnload();
         Form_Unload();
     }
@@ -158,6 +161,9 @@ void frmCallwise::Form_Load()
     if (m_settings.SplashOnStart == 1)
         (new frmBlt)->show();
     applyAutoRunTellingUser(m_settings.AutoRunOnStart, m_env.autoRun);
+    // Before the first scan, which could start a call and a journal of its own.
+    const JournalRecovery recovery
+        = recoverCallJournal(dataPath(m_env.programDir, kCallLogFileName));
     m_callClock.start();
 
     // The table the lookup reads lives here, not in the editor, so the
@@ -173,6 +179,22 @@ void frmCallwise::Form_Load()
         hide();
     else
         show();
+    tellRecovery(recovery);
+}
+
+void frmCallwise::tellRecovery(const JournalRecovery &recovery)
+{
+    const QString notice = recoveryNotice(recovery);
+    if (notice.isEmpty())
+        return;
+    // A balloon from the icon. Without a notification area, or one that
+    // shows no balloons, a message box: the window is on the screen then,
+    // and the news is about money.
+    if (recovery.outcome != JournalRecovery::Outcome::AppendFailed
+        && QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages())
+        m_tray.showNotice(windowTitle(), notice);
+    else
+        m_env.prompter.showMessage(notice);
 }
 
 void frmCallwise::showText(CallClock::Field field)
@@ -295,6 +317,12 @@ void frmCallwise::closeEvent(QCloseEvent *event)
     Form_Unload();
 }
 
+void frmCallwise::closeForSystem()
+{
+    m_logCallAtClose = true;
+    close();
+}
+
 void frmCallwise::showFromAnotherStart()
 {
     // With a notification area the icon is the way in and a second start
@@ -307,7 +335,7 @@ void frmCallwise::Form_QueryUnload()
 {
     // No scan or tick may close and log a call while the other windows close
     // and the settings window's save, or its message box, runs.
-    m_callClock.stop();
+    m_callClock.stop(m_logCallAtClose ? CallClock::CallAtStop::Log : CallClock::CallAtStop::Drop);
     m_tray.RemoveTrayIcon();
 }
 
@@ -323,7 +351,6 @@ void frmCallwise::Form_Unload()
         m_days->close();
     if (m_about)
         m_about->close();
-    // A call being timed now is not logged.
     hide();
     Q_EMIT unloaded();
 }

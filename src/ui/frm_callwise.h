@@ -16,6 +16,7 @@ class frmAbout;
 class frmModem;
 class frmCosts;
 class frmDays;
+struct JournalRecovery;
 
 // The main window and the program's hub: it owns the tariff, the call clock
 // and the tray icon, lives hidden in the tray from start-up to exit, and
@@ -52,6 +53,11 @@ public:
     // The tray callback, with the mouse message the icon reported.
     void Form_MouseMove(int mouseMessage);
 
+    // The system ends the program (the session ends, a signal): closes as
+    // the close box does, but the call being timed is logged, since the link
+    // goes down with the machine.
+    void closeForSystem();
+
     // Another start of the program asked this copy to show itself.
     void showFromAnotherStart();
 
@@ -83,6 +89,7 @@ private:
     void buildControls();
     void buildTrayMenu();
     void showText(CallClock::Field field);
+    void tellRecovery(const JournalRecovery &recovery);
     void Form_QueryUnload();
     void Form_Unload();
     static void showModeless(QWidget *window);
@@ -96,6 +103,7 @@ private:
     CallClock m_callClock;
     bool m_trayCallbackBusy = false; // the menu's nested loop keeps delivering callbacks
     bool m_unloaded = false;
+    bool m_logCallAtClose = false;
 
     QLabel *Label4 = nullptr;
     QLabel *lblStart = nullptr;

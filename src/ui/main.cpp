@@ -46,9 +46,12 @@ int main(int argc, char *argv[])
     frmCallwise window({clock, regional, probe, prompter, dataDir,
                         systemAutoRunPlace(*registry, prompter)});
     QObject::connect(&window, &frmCallwise::unloaded, &app, &QCoreApplication::quit);
-    // The session ending closes the window the same way as its close box.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &QWidget::close);
-    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &QWidget::close);
+    // The session ending, or a signal, closes the window as its close box
+    // does, but logs the call being timed.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     &frmCallwise::closeForSystem);
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window,
+                     &frmCallwise::closeForSystem);
     QObject::connect(&quitSignals, &QuitSignals::showRequested, &window,
                      &frmCallwise::showFromAnotherStart);
     window.Form_Load();

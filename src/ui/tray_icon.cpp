@@ -2,6 +2,8 @@
 
 #include "ui/tray_host.h"
 
+#include <QTimer>
+
 TrayIcon::TrayIcon(QObject *parent)
     : QSystemTrayIcon(parent)
 {
@@ -22,6 +24,26 @@ void TrayIcon::AddTrayIcon(const QIcon &icon, const QString &caption, QMenu *men
 void TrayIcon::RemoveTrayIcon()
 {
     hide();
+}
+
+void TrayIcon::showNotice(const QString &title, const QString &text)
+{
+    // An XEmbed tray places the icon a moment after start-up; a balloon shown
+    // before then points at the corner of the screen. A D-Bus host shows it
+    // as a notification, which needs no place.
+    if (m_servedOverDBus) {
+        showMessage(title, text);
+        return;
+    }
+    auto *wait = new QTimer(this);
+    connect(wait, &QTimer::timeout, this, [this, wait, title, text, tries = 0]() mutable {
+        if (geometry().topLeft().isNull() && ++tries < 25)
+            return;
+        wait->stop();
+        wait->deleteLater();
+        showMessage(title, text);
+    });
+    wait->start(200);
 }
 
 int TrayIcon::mouseMessageFor(ActivationReason reason, bool servedOverDBus)

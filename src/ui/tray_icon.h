@@ -31,6 +31,9 @@ public:
     void AddTrayIcon(const QIcon &icon, const QString &caption, QMenu *menu);
     void RemoveTrayIcon();
 
+    // A balloon from the icon, once the notification area has placed it.
+    void showNotice(const QString &title, const QString &text);
+
     // True when a D-Bus host serves the icon.
     bool servedOverDBus() const { return m_servedOverDBus; }
 

@@ -5,6 +5,7 @@
 #include "private_mounts.h"
 
 #include "calllog/call_log.h"
+#include "unit/calltime/call_clock_fixture.h"
 #include "settings/auto_run.h"
 #include "settings/file_registry_store.h"
 #include "settings/settings_file.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <random>
 
 namespace {
@@ -375,6 +377,33 @@ TEST_P(DataFileFaults, LineOfAMillionCharactersLoadsAndIsSavedOver)
         EXPECT_GT(readAll(file()).size(), kMillion) << "the long line was dropped";
     }
 }
+
+// A call timed over a disk that refuses its journal goes on without a word,
+// and its end is told as any failed append is.
+class CallJournalFaults : public CallClockTest, public testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(CallJournalFaults, ACallGoesOnWithoutAWordAndItsEndIsTold)
+{
+    std::optional<TinyDisk> full;
+    std::optional<ReadOnlyDir> readOnly;
+    const QString unavailable = GetParam() ? full.emplace(dir.path(), 64 * 1024).unavailable
+                                           : readOnly.emplace(dir.path()).unavailable;
+    if (!unavailable.isEmpty())
+        GTEST_SKIP() << unavailable.toStdString();
+    if (full) {
+        ASSERT_GT(fillDisk(dir.path(), kFiller), 0);
+    }
+    startAt(QTime(10, 0, 0));
+    for (int s = 1; s <= 130; ++s)
+        tickAt(QTime(10, 0, 0).addSecs(s));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    scan(false);
+    EXPECT_EQ(prompter.messages, QStringList{"File Save ERROR"});
+}
+
+INSTANTIATE_TEST_SUITE_P(FullOrReadOnly, CallJournalFaults, testing::Bool());
 
 INSTANTIATE_TEST_SUITE_P(EachDataFile, DataFileFaults, testing::ValuesIn(kDataFiles),
     [](const testing::TestParamInfo<DataFile> &info) { return std::string(info.param.name); });

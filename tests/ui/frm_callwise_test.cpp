@@ -182,6 +182,7 @@ TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
     probe.up = true;
     window.callClock().Timer1_Timer();
     ASSERT_TRUE(window.callClock().isTiming());
+    ASSERT_TRUE(dir.exists("callnow.ini"));
     window.findChild<QAction *>("mnuabout")->trigger();
     auto *about = window.findChild<frmAbout *>();
     ASSERT_TRUE(about && about->isVisible());
@@ -194,6 +195,33 @@ TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
     EXPECT_FALSE(about->isVisible());
     EXPECT_FALSE(window.callClock().isScanning());
     EXPECT_FALSE(dir.exists("netcosts.ini"));
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+}
+
+TEST_F(MainWindowTest, TheSystemEndingTheProgramLogsTheCall)
+{
+    window.Form_Load();
+    probe.up = true;
+    window.callClock().Timer1_Timer();
+    clock.advance(75);
+    window.callClock().Timer2_Timer();
+    window.closeForSystem();
+    EXPECT_FALSE(window.trayIcon().isVisible());
+    EXPECT_EQ(dir.read("netcosts.ini"),
+              "05:12:2026  ,  \r\n10:00:00  ,  \r\n00:01:15  ,  \r\n00.00#\r\n");
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+}
+
+TEST_F(MainWindowTest, ACallLeftInAJournalIsLoggedAtStartAndTheUserTold)
+{
+    const QByteArray record = "05:12:2026  ,  \r\n09:00:00  ,  \r\n00:14:05  ,  \r\n01.50#\r\n";
+    dir.write("callnow.ini", record);
+    window.Form_Load();
+    EXPECT_EQ(dir.read("netcosts.ini"), record);
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+    // No notification area here (offscreen): a message box says it.
+    EXPECT_EQ(prompter.messages, QStringList{"A call of 00:14:05 that was being timed when "
+                                             "Callwise stopped has been added to the call log."});
 }
 
 TEST(Splash, CentresItsPictureOverTheScreenAndClosesAfterThreeSeconds)

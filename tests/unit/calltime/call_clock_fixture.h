@@ -38,6 +38,7 @@ class CallClockTest : public testing::Test
 protected:
     QString logPath() const { return dir.file("netcosts.ini"); }
     QByteArray log() const { return dir.exists("netcosts.ini") ? dir.read("netcosts.ini") : ""; }
+    QByteArray journal() const { return dir.exists("callnow.ini") ? dir.read("callnow.ini") : ""; }
 
     void scan(bool linkUp)
     {

@@ -1,5 +1,7 @@
 #include "call_clock_fixture.h"
 
+#include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -118,8 +120,30 @@ TEST_F(CallClockTest, ACallReaching100HoursIsLoggedAndANewOneGoesOn)
     EXPECT_EQ(shown(Field::Label5), "£40.21");
     EXPECT_EQ(shown(Field::Label6), "Connected");
 
+    EXPECT_EQ(journal(), "10:12:2026  ,  \r\n03:59:29  ,  \r\n67:00:31  ,  \r\n01.00#\r\n");
     scan(false);
     EXPECT_TRUE(log().endsWith("10:12:2026  ,  \r\n03:59:29  ,  \r\n67:00:31  ,  \r\n01.00#\r\n"));
+}
+
+// Ticks go on under a failed append's box; the new call's journal must not
+// take the place of the record that did not reach the log.
+TEST_F(CallClockTest, WhileALongCallsRecordFailsItsJournalKeepsThatRecord)
+{
+    chargeAllWeek("1", "0");
+    startAt(QTime(10, 0, 0));
+    tickAt(QTime(10, 0, 1));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("netcosts.ini"));
+    QByteArray underTheBox;
+    prompter.whileMessageOpen([&] {
+        clock.advance(60);
+        callClock.Timer2_Timer();
+        underTheBox = journal();
+    });
+    clock.set(QDate(2026, 12, 9), QTime(14, 0, 0));
+    callClock.Timer2_Timer();
+    EXPECT_EQ(prompter.messages, QStringList{"File Save ERROR"});
+    EXPECT_EQ(underTheBox.toStdString(),
+              "05:12:2026  ,  \r\n10:00:00  ,  \r\n99:59:59  ,  \r\n01.00#\r\n");
 }
 
 TEST_F(CallClockTest, AClockSetBackDuringACallNeverRunsTheElapsedTimeBackwards)
@@ -153,13 +177,69 @@ TEST_F(CallClockTest, AWholeCallAppendsItsShownTextsAndTheFeeOfTheLastTick)
     EXPECT_EQ(shown(Field::Label5), "£0.12");
 }
 
-TEST_F(CallClockTest, StoppingWhileTimingAppendsNothing)
+// The journal holds, from the start and never more than a minute behind,
+// the record the log gets when the call ends, and goes when it has.
+TEST_F(CallClockTest, TheJournalFollowsTheCallAndGoesWhenItIsLogged)
 {
-    callClock.start();
+    chargeAllWeek("2", "0");
+    startAt(QTime(21, 14, 3));
+    EXPECT_EQ(journal(), "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:00:00  ,  \r\n00.00#\r\n");
+    for (int s = 1; s <= 120; ++s) {
+        tickAt(QTime(21, 14, 3).addSecs(s));
+        const QTime journalled = QTime::fromString(journal().mid(32, 8), u"HH:mm:ss");
+        const int behind = s - QTime(0, 0).secsTo(journalled);
+        ASSERT_TRUE(behind >= 0 && behind < 60) << s;
+    }
+    const QByteArray atTwoMinutes = journal();
+    EXPECT_TRUE(atTwoMinutes.contains("00:02:00  ,  \r\n02.00#"));
+    scan(false);
+    EXPECT_EQ(log(), atTwoMinutes);
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+}
+
+TEST_F(CallClockTest, AJournalThatCannotBeWrittenIsTriedAgainUnseen)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("callnow.ini"));
     startAt(QTime(10, 0, 0));
-    tickAt(QTime(10, 5, 0));
+    ASSERT_TRUE(QDir(dir.path()).rmdir("callnow.ini"));
+    tickAt(QTime(10, 0, 30));
+    EXPECT_FALSE(dir.exists("callnow.ini")) << "not due yet";
+    tickAt(QTime(10, 1, 0));
+    EXPECT_TRUE(journal().contains("00:01:00"));
+    scan(false);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_TRUE(log().contains("00:01:00"));
+}
+
+// The user's exit drops the call; the system's logs it, and keeps it in the
+// journal, without a box, when the log cannot take it.
+TEST_F(CallClockTest, StoppingWhileTimingDropsOrLogsTheCall)
+{
+    const QByteArray record = "05:12:2026  ,  \r\n11:00:00  ,  \r\n00:05:00  ,  \r\n00.00#\r\n";
+    callClock.start();
+    startAt(QTime(11, 0, 0));
+    tickAt(QTime(11, 5, 0));
+    callClock.stop(CallClock::CallAtStop::Log);
+    callClock.stop(CallClock::CallAtStop::Log);
+    EXPECT_EQ(log(), record);
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+    EXPECT_EQ(shown(Field::Label6), "Not Connected");
+
+    callClock.start();
+    startAt(QTime(12, 0, 0));
+    tickAt(QTime(12, 5, 0));
     callClock.stop();
-    EXPECT_FALSE(dir.exists("netcosts.ini"));
+    EXPECT_EQ(log(), record);
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+
+    ASSERT_TRUE(QFile::remove(logPath()) && QDir(dir.path()).mkdir("netcosts.ini"));
+    callClock.clearFlags(); // as a new start of the program
+    callClock.start();
+    startAt(QTime(11, 0, 0));
+    tickAt(QTime(11, 5, 0));
+    callClock.stop(CallClock::CallAtStop::Log);
+    EXPECT_EQ(journal(), record);
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 } // namespace

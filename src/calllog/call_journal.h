@@ -1,0 +1,45 @@
+#pragma once
+
+// The journal of the call being timed: the record the log would get if the
+// call ended now, in a small file beside the log, rewritten whole while the
+// call runs. A program that is killed, crashes or loses power during a call
+// leaves it behind, and the next start appends it, so no paid call goes
+// unlogged.
+
+#include "common/text_file.h"
+
+#include <QString>
+#include <QStringList>
+
+inline constexpr char16_t kCallJournalFileName[] = u"callnow.ini";
+
+// The journal of a log lies beside it.
+QString callJournalPath(const QString &logPath);
+
+// Replaces the journal with these record lines: a temporary file, synced and
+// renamed over the old one, so a power cut leaves the old or the new record.
+FileResult writeCallJournal(const QString &journalPath, const QStringList &record);
+
+// True when no journal is left.
+bool removeCallJournal(const QString &journalPath);
+
+struct JournalRecovery
+{
+    enum class Outcome {
+        None, // no journal
+        Appended, // its record is now the log's last
+        AlreadyLogged, // the log ended with it already: only removed
+        SetAside, // not a record: renamed, the log untouched
+        AppendFailed, // the log could not be written: the journal stays for the next start
+    };
+    Outcome outcome = Outcome::None;
+    QString duration; // of the call recovered
+    QString keptAs; // where an unreadable journal now lies
+};
+
+// At start-up: a journal left behind is appended to the log once and removed.
+JournalRecovery recoverCallJournal(const QString &logPath);
+
+// The one line that tells the user what the recovery did; empty when there
+// is nothing to tell. A failed append has its own "File Save ERROR".
+QString recoveryNotice(const JournalRecovery &recovery);

@@ -1,0 +1,88 @@
+#include "calllog/call_journal.h"
+
+#include "support/temp_program_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+using Outcome = JournalRecovery::Outcome;
+
+const QByteArray kRecord = "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:14:05  ,  \r\n01.50#\r\n";
+const QByteArray kOlder = "04:12:2026  ,  \r\n09:00:00  ,  \r\n00:01:00  ,  \r\n02.00#\r\n";
+
+class JournalRecoveryTest : public testing::Test
+{
+protected:
+    JournalRecovery recover() const { return recoverCallJournal(dir.file("netcosts.ini")); }
+    void leave(const QByteArray &log, const QByteArray &journal) const
+    {
+        dir.write("netcosts.ini", log);
+        dir.write("callnow.ini", journal);
+    }
+
+    TempProgramDir dir;
+};
+
+TEST_F(JournalRecoveryTest, AJournalLeftBehindIsAppendedOnceAndRemoved)
+{
+    leave(kOlder, kRecord);
+    const JournalRecovery recovery = recover();
+    EXPECT_EQ(recovery.outcome, Outcome::Appended);
+    EXPECT_EQ(recoveryNotice(recovery),
+        "A call of 00:14:05 that was being timed when Callwise "
+        "stopped has been added to the call log.");
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+    EXPECT_EQ(recover().outcome, Outcome::None);
+    EXPECT_EQ(dir.read("netcosts.ini"), kOlder + kRecord);
+}
+
+// Stopped between the append and the removal; the journal may be the record
+// itself or an earlier write of the same call.
+TEST_F(JournalRecoveryTest, AJournalOfTheCallEndingTheLogIsOnlyRemoved)
+{
+    for (const QByteArray &journal :
+        { kRecord, QByteArray(kRecord).replace("00:14:05", "00:13:05") }) {
+        leave(kOlder + kRecord, journal);
+        EXPECT_EQ(recover().outcome, Outcome::AlreadyLogged);
+        EXPECT_FALSE(dir.exists("callnow.ini"));
+        EXPECT_EQ(dir.read("netcosts.ini"), kOlder + kRecord);
+    }
+}
+
+TEST_F(JournalRecoveryTest, AnUnreadableJournalIsSetAsideAndTheLogLeftAlone)
+{
+    const QByteArray damaged[] = {
+        "",
+        kRecord.left(30),
+        QByteArray(kRecord).replace("21:14", "25:14"),
+        kRecord + kOlder,
+        QByteArray(kRecord).replace("\r\n", "\n"),
+        QByteArray(kRecord).replace("01.50", "1.5"), kRecord + "\n",
+    };
+    for (const QByteArray &journal : damaged) {
+        leave(kOlder, journal);
+        const JournalRecovery recovery = recover();
+        ASSERT_EQ(recovery.outcome, Outcome::SetAside) << journal.constData();
+        EXPECT_EQ(dir.read("netcosts.ini"), kOlder);
+        EXPECT_FALSE(dir.exists("callnow.ini"));
+        // Each is kept, none over another.
+        EXPECT_EQ(dir.read(QFileInfo(recovery.keptAs).fileName()), journal);
+        EXPECT_TRUE(recoveryNotice(recovery).contains(QDir::toNativeSeparators(recovery.keptAs)));
+    }
+}
+
+TEST_F(JournalRecoveryTest, ALogThatCannotBeWrittenKeepsTheJournalForTheNextStart)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("netcosts.ini"));
+    dir.write("callnow.ini", kRecord);
+    const JournalRecovery recovery = recover();
+    EXPECT_EQ(recovery.outcome, Outcome::AppendFailed);
+    EXPECT_EQ(recoveryNotice(recovery), "File Save ERROR");
+    EXPECT_EQ(dir.read("callnow.ini"), kRecord);
+}
+
+} // namespace
