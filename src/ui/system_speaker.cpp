@@ -40,8 +40,11 @@ private:
             m_candidates = installedEngines();
         m_looked = true;
         while (!m_engine && !m_candidates.isEmpty()) {
-            auto *engine = new QTextToSpeech(m_candidates.takeFirst(), this);
+            const QString name = m_candidates.takeFirst();
+            auto *engine = new QTextToSpeech(name, this);
             if (engine->state() == QTextToSpeech::Error) {
+                qWarning("Speech engine %s could not be loaded: %s", qPrintable(name),
+                         qPrintable(engine->errorString()));
                 delete engine;
                 continue;
             }
