@@ -144,6 +144,14 @@ TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
     EXPECT_EQ(balloons.value(1), "This month's calls have cost £1.02, past your limit of £1.00.");
 }
 
+TEST_F(CallAlertsTest, ACallCountsInTheMonthItBegan)
+{
+    clock.set(QDate(2026, 11, 30), QTime(23, 55, 0));
+    choose("0\r\n20\r\n\r\n");
+    call(15); // 22p at 00:05 on 1 December, but logged as November's
+    EXPECT_TRUE(balloons.isEmpty());
+}
+
 TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
 {
     dir.write("netcosts.ini", record("02:12:2026", "00:55:00", "02.00")); // 110p
