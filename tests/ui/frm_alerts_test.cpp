@@ -1,6 +1,7 @@
 #include "ui/frm_alerts.h"
 
 #include "support/fake_clock.h"
+#include "support/fake_speaker.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
 
@@ -25,15 +26,6 @@ class NoTray final : public TrayTip
 {
 protected:
     void showTip(const QString &) override {}
-};
-
-class FakeSpeaker final : public Speaker
-{
-public:
-    bool isAvailable() override { return available; }
-    void say(const QString &sentence) override { said << sentence; }
-    bool available = true;
-    QStringList said;
 };
 
 class AlertsWindowTest : public testing::Test

@@ -1,6 +1,7 @@
 #include "alerts/call_alerts.h"
 
 #include "support/fake_clock.h"
+#include "support/fake_speaker.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
 
@@ -22,15 +23,6 @@ class NoTray final : public TrayTip
 {
 protected:
     void showTip(const QString &) override {}
-};
-
-class FakeSpeaker final : public Speaker
-{
-public:
-    bool isAvailable() override { return available; }
-    void say(const QString &sentence) override { said << sentence; }
-    bool available = true;
-    QStringList said;
 };
 
 // A call's record as the log holds it.

@@ -30,7 +30,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, CostSentenceTest, testing::Values(
     Sentence{kBritish, 1, 1, "One minute, one penny."},
     Sentence{kBritish, 120, 100, "Two hours, one pound."},
     Sentence{kBritish, 61, 105, "One hour one minute, one pound five."},
-    Sentence{kBritish, 0, 0, "Zero minutes, zero pence."},
     Sentence{kBritish, 1439, 123456,
              "Twenty-three hours fifty-nine minutes, one thousand two hundred and thirty-four "
              "pounds fifty-six."},
@@ -61,9 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, CurrencyTextTest, testing::Values(
     Amount{kBritish, "£1,234.56", 123456},
     Amount{kBritish, "-£0.12", -12},
     Amount{kBritish, " 20 ", 2000},
-    Amount{kBritish, "20.5", 2050},
     Amount{kBritish, "", std::nullopt},
-    Amount{kBritish, "£", std::nullopt},
     Amount{kBritish, "20 quid", std::nullopt},
     Amount{kBritish, "1.2.3", std::nullopt},
     Amount{kAmerican, "($3.20)", -320},
