@@ -19,7 +19,8 @@ std::optional<qint64> wholeNumber(const QString &line)
 
 bool isMonth(const QString &text)
 {
-    return text.size() == 7 && QDate::fromString(QStringLiteral("01:") + text, u"dd:MM:yyyy").isValid();
+    return text.size() == 7
+        && QDate::fromString(QStringLiteral("01:") + text, u"dd:MM:yyyy").isValid();
 }
 
 } // namespace
@@ -47,7 +48,8 @@ AlertChoices LoadAlertChoices(const QString &path)
 
 FileResult SaveAlertChoices(const QString &path, const AlertChoices &choices)
 {
-    return writeLines(path, {QString::number(choices.speakEveryMinutes),
-                             choices.limitPence ? QString::number(*choices.limitPence) : QString(),
-                             choices.warnedMonth});
+    return writeLines(path,
+        { QString::number(choices.speakEveryMinutes),
+            choices.limitPence ? QString::number(*choices.limitPence) : QString(),
+            choices.warnedMonth });
 }

@@ -12,15 +12,15 @@ inline constexpr char16_t kAlertsFileName[] = u"alerts.ini";
 // warning has been given, kept across restarts so a month warns once.
 struct AlertChoices
 {
-    int speakEveryMinutes = 0;           // 0: off
-    std::optional<qint64> limitPence;    // no value: no limit
-    QString warnedMonth;                 // "mm:yyyy", empty when none
+    int speakEveryMinutes = 0; // 0: off
+    std::optional<qint64> limitPence; // no value: no limit
+    QString warnedMonth; // "mm:yyyy", empty when none
 
     bool operator==(const AlertChoices &) const = default;
 };
 
 // The intervals the window offers, in minutes; 0 is off.
-inline constexpr int kSpeakIntervals[] = {0, 1, 5, 10, 15};
+inline constexpr int kSpeakIntervals[] = { 0, 1, 5, 10, 15 };
 
 // The file holds three lines: the interval, the limit in whole pence (empty
 // for none) and the warned month. A missing or unreadable file, or one with

@@ -23,13 +23,15 @@ qint64 elapsedMinutes(const QString &elapsed)
         return 0;
     const QStringView text(elapsed);
     return roundHalfEven(readNumber(text.left(colon))) * 60
-           + roundHalfEven(readNumber(text.mid(colon + 1, 2)));
+        + roundHalfEven(readNumber(text.mid(colon + 1, 2)));
 }
 
 } // namespace
 
 CallAlerts::CallAlerts(Services services, const CallClock &callClock, QObject *parent)
-    : QObject(parent), m_services(std::move(services)), m_callClock(callClock)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_callClock(callClock)
 {
     connect(&callClock, &CallClock::textChanged, this, &CallAlerts::clockTextChanged);
 }
@@ -75,9 +77,8 @@ void CallAlerts::elapsedShown()
     QTimer::singleShot(0, this, [this, minutes] {
         if (!m_services.speaker.isAvailable())
             return;
-        const std::optional<qint64> pence =
-            penceInCurrencyText(m_callClock.text(CallClock::Field::Label5),
-                                m_services.regional.locale());
+        const std::optional<qint64> pence = penceInCurrencyText(
+            m_callClock.text(CallClock::Field::Label5), m_services.regional.locale());
         if (pence)
             m_services.speaker.say(costSentence(minutes, *pence, m_services.regional.locale()));
     });
@@ -92,16 +93,15 @@ qint64 CallAlerts::runningPence() const
     const QDate today = m_services.clock.now().date();
     if (started.isValid() && monthKey(started) != monthKey(today))
         return 0;
-    return penceInCurrencyText(m_callClock.text(CallClock::Field::Label5),
-                               m_services.regional.locale())
+    return penceInCurrencyText(
+        m_callClock.text(CallClock::Field::Label5), m_services.regional.locale())
         .value_or(0);
 }
 
 void CallAlerts::loadLoggedTotal(QDate today)
 {
-    const Summary summary =
-        SummarisePeriod(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone), today, 0,
-                        today.day() - 1, m_services.minConnect(), m_services.regional);
+    const Summary summary = SummarisePeriod(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone),
+        today, 0, today.day() - 1, m_services.minConnect(), m_services.regional);
     // A log the summary cannot read adds nothing; the costs window says why.
     m_loggedPence = summary.ok ? summary.totalPence : 0;
     m_loggedDay = today;
@@ -127,14 +127,13 @@ void CallAlerts::checkSpending()
     // written only loses that.
     SaveAlertChoices(m_services.choicesPath, m_choices);
     const Regional &regional = m_services.regional;
-    static constexpr char16_t kWarning[] = u"This month's calls have cost %1, past your limit of %2.";
-    m_services.showBalloon(QString::fromUtf16(kWarning)
-                               .arg(regional.currency(double(spending)),
-                                    regional.currency(double(*m_choices.limitPence))));
+    static constexpr char16_t kWarning[]
+        = u"This month's calls have cost %1, past your limit of %2.";
+    m_services.showBalloon(QString::fromUtf16(kWarning).arg(
+        regional.currency(double(spending)), regional.currency(double(*m_choices.limitPence))));
     if (m_choices.speakEveryMinutes > 0)
-        speakLater(QString::fromUtf16(kWarning)
-                       .arg(spokenMoney(spending, regional.locale()),
-                            spokenMoney(*m_choices.limitPence, regional.locale())));
+        speakLater(QString::fromUtf16(kWarning).arg(spokenMoney(spending, regional.locale()),
+            spokenMoney(*m_choices.limitPence, regional.locale())));
 }
 
 FileResult CallAlerts::apply(int speakEveryMinutes, std::optional<qint64> limitPence)

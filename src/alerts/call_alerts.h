@@ -68,6 +68,6 @@ private:
     const CallClock &m_callClock;
     AlertChoices m_choices;
     qint64 m_spokenMultiple = 0; // of the interval, in the call being timed
-    QDate m_loggedDay;           // the day the logged total was summed on
+    QDate m_loggedDay; // the day the logged total was summed on
     qint64 m_loggedPence = 0;
 };

@@ -5,12 +5,11 @@
 
 namespace {
 
-const char *const kUnits[] = {"zero",    "one",     "two",       "three",    "four",
-                              "five",    "six",     "seven",     "eight",    "nine",
-                              "ten",     "eleven",  "twelve",    "thirteen", "fourteen",
-                              "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
-const char *const kTens[] = {"", "", "twenty", "thirty", "forty",
-                             "fifty", "sixty", "seventy", "eighty", "ninety"};
+const char *const kUnits[] = { "zero", "one", "two", "three", "four", "five", "six", "seven",
+    "eight", "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen",
+    "seventeen", "eighteen", "nineteen" };
+const char *const kTens[]
+    = { "", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety" };
 
 QString belowHundred(qint64 n)
 {
@@ -48,12 +47,12 @@ struct CurrencyWords
 };
 
 const CurrencyWords kCurrencies[] = {
-    {"GBP", "pound", "pounds", "penny", "pence", true},
-    {"USD", "dollar", "dollars", "cent", "cents", false},
-    {"AUD", "dollar", "dollars", "cent", "cents", false},
-    {"CAD", "dollar", "dollars", "cent", "cents", false},
-    {"NZD", "dollar", "dollars", "cent", "cents", false},
-    {"EUR", "euro", "euros", "cent", "cents", false},
+    { "GBP", "pound", "pounds", "penny", "pence", true },
+    { "USD", "dollar", "dollars", "cent", "cents", false },
+    { "AUD", "dollar", "dollars", "cent", "cents", false },
+    { "CAD", "dollar", "dollars", "cent", "cents", false },
+    { "NZD", "dollar", "dollars", "cent", "cents", false },
+    { "EUR", "euro", "euros", "cent", "cents", false },
 };
 
 const CurrencyWords *wordsFor(const QLocale &locale)

@@ -14,7 +14,7 @@ namespace {
 
 template <typename Control>
 Control *addControl(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                    int width, int height)
+    int width, int height)
 {
     auto *control = new Control(caption, parent);
     control->setObjectName(QLatin1String(name));
@@ -30,10 +30,11 @@ QString intervalText(int minutes)
 
 } // namespace
 
-frmAlerts::frmAlerts(CallAlerts &alerts, const Regional &regional, Prompter &prompter,
-                     QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+frmAlerts::frmAlerts(
+    CallAlerts &alerts, const Regional &regional, Prompter &prompter, QWidget *parent)
+    : QWidget(parent,
+        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
     , m_alerts(alerts)
     , m_regional(regional)
     , m_prompter(prompter)
@@ -50,8 +51,8 @@ frmAlerts::frmAlerts(CallAlerts &alerts, const Regional &regional, Prompter &pro
 
 void frmAlerts::buildControls()
 {
-    addControl<QLabel>(this, "lblSpeakEvery", QStringLiteral("Speak the call cost every"), 120,
-                       180, 2160, 252);
+    addControl<QLabel>(
+        this, "lblSpeakEvery", QStringLiteral("Speak the call cost every"), 120, 180, 2160, 252);
     cboSpeakEvery = new QComboBox(this);
     cboSpeakEvery->setObjectName(QStringLiteral("cboSpeakEvery"));
     cboSpeakEvery->setAccessibleName(QStringLiteral("Speak the call cost every"));
@@ -59,16 +60,17 @@ void frmAlerts::buildControls()
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
     placeInTwips(cboSpeakEvery, 2280, 120, 852, 315);
     addControl<QLabel>(this, "lblMinutes", QStringLiteral("minutes"), 3240, 180, 1200, 252);
-    lblNoEngine = addControl<QLabel>(this, "lblNoEngine", QString::fromUtf16(kNoEngine), 120, 540,
-                                     4320, 252);
+    lblNoEngine = addControl<QLabel>(
+        this, "lblNoEngine", QString::fromUtf16(kNoEngine), 120, 540, 4320, 252);
 
     addControl<QLabel>(this, "lblLimit", QStringLiteral("Warn me when this month's calls pass"),
-                       120, 960, 2880, 252);
+        120, 960, 2880, 252);
     txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), 3000, 900, 1440, 315);
     txtLimit->setAccessibleName(QStringLiteral("Warn me when this month's calls pass"));
     lblSpending = addControl<QLabel>(this, "lblSpending", QString(), 120, 1320, 4320, 252);
 
-    cmdTest = addControl<QPushButton>(this, "cmdTest", QStringLiteral("Test"), 120, 1920, 1215, 375);
+    cmdTest
+        = addControl<QPushButton>(this, "cmdTest", QStringLiteral("Test"), 120, 1920, 1215, 375);
     cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"), 3225, 1920, 1215, 375);
     cmdOK->setDefault(true);
 
@@ -80,8 +82,8 @@ void frmAlerts::Form_Load()
 {
     const AlertChoices &choices = m_alerts.choices();
     cboSpeakEvery->setCurrentIndex(qMax(0, cboSpeakEvery->findData(choices.speakEveryMinutes)));
-    txtLimit->setText(choices.limitPence ? m_regional.currency(double(*choices.limitPence))
-                                         : QString());
+    txtLimit->setText(
+        choices.limitPence ? m_regional.currency(double(*choices.limitPence)) : QString());
     lblSpending->setText(QStringLiteral("This month so far: %1")
                              .arg(m_regional.currency(double(m_alerts.monthSpending()))));
 
@@ -110,7 +112,7 @@ void frmAlerts::cmdOK_Click()
     }
     const FileResult saved = m_alerts.apply(cboSpeakEvery->currentData().toInt(), limit);
     if (!saved.ok)
-        m_prompter.showMessage(QStringLiteral("The alert choices could not be saved: %1")
-                                   .arg(saved.error));
+        m_prompter.showMessage(
+            QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));
     close();
 }

@@ -22,7 +22,7 @@ public:
     static constexpr char16_t kNoEngine[] = u"No speech engine is installed.";
 
     frmAlerts(CallAlerts &alerts, const Regional &regional, Prompter &prompter,
-              QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
 private Q_SLOTS:
     void cmdTest_Click();

@@ -58,7 +58,9 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                    dataPath(m_env.programDir, kCallLogFileName)},
                   this)
     , m_alerts({m_env.clock, m_env.regional, m_speaker,
-                [this](const QString &text) { m_tray.showMessage(QString::fromUtf16(kCaption), text); },
+                [this](const QString &text) {
+                    m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                },
                 [this] { return readNumber(m_tariff.minConnectTime()); },
                 dataPath(m_env.programDir, kCallLogFileName),
                 dataPath(m_env.programDir, kAlertsFileName)},

@@ -6,7 +6,7 @@
 
 namespace {
 
-const QStringList kEngines{QStringLiteral("flite"), QStringLiteral("speechd")};
+const QStringList kEngines { QStringLiteral("flite"), QStringLiteral("speechd") };
 
 QStringList installedEngines()
 {
@@ -44,7 +44,7 @@ private:
             auto *engine = new QTextToSpeech(name, this);
             if (engine->state() == QTextToSpeech::Error) {
                 qWarning("Speech engine %s could not be loaded: %s", qPrintable(name),
-                         qPrintable(engine->errorString()));
+                    qPrintable(engine->errorString()));
                 delete engine;
                 continue;
             }
@@ -63,7 +63,7 @@ private:
     void engineFailed()
     {
         qWarning("Speech engine %s failed (%s); trying the next one.",
-                 qPrintable(m_engine->engine()), qPrintable(m_engine->errorString()));
+            qPrintable(m_engine->engine()), qPrintable(m_engine->errorString()));
         m_engine->disconnect(this);
         m_engine->deleteLater();
         m_engine = nullptr;
@@ -92,7 +92,9 @@ private:
     QString m_current; // being spoken
 };
 
-SystemSpeaker::SystemSpeaker(QObject *parent) : QObject(parent) {}
+SystemSpeaker::SystemSpeaker(QObject *parent)
+    : QObject(parent)
+{ }
 
 SystemSpeaker::~SystemSpeaker()
 {
@@ -125,8 +127,8 @@ void SystemSpeaker::say(const QString &sentence)
         connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
         m_thread->start();
     }
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, sentence] { worker->say(sentence); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, sentence] { worker->say(sentence); }, Qt::QueuedConnection);
 }
 
 #include "system_speaker.moc"

@@ -25,7 +25,7 @@ public:
 class NoTray final : public TrayTip
 {
 protected:
-    void showTip(const QString &) override {}
+    void showTip(const QString &) override { }
 };
 
 class AlertsWindowTest : public testing::Test
@@ -44,17 +44,18 @@ protected:
     }
 
     TempProgramDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0))};
-    Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0)) };
+    Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
     NoProbe probe;
     NoTray tray;
     ScriptedPrompter prompter;
     TariffTable tariff;
-    CallClock callClock{{clock, regional, probe, tray, prompter, tariff, dir.file("netcosts.ini")}};
+    CallClock callClock { { clock, regional, probe, tray, prompter, tariff,
+        dir.file("netcosts.ini") } };
     FakeSpeaker speaker;
-    CallAlerts alerts{{clock, regional, speaker, [](const QString &) {}, [] { return 0.0; },
-                       dir.file("netcosts.ini"), dir.file("alerts.ini")},
-                      callClock};
+    CallAlerts alerts { { clock, regional, speaker, [](const QString &) {}, [] { return 0.0; },
+                            dir.file("netcosts.ini"), dir.file("alerts.ini") },
+        callClock };
     QPointer<frmAlerts> window;
 };
 
@@ -68,7 +69,7 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesAndOkSavesThem)
     QStringList items;
     for (int i = 0; i < every->count(); ++i)
         items << every->itemText(i);
-    EXPECT_EQ(items, (QStringList{"off", "1", "5", "10", "15"}));
+    EXPECT_EQ(items, (QStringList { "off", "1", "5", "10", "15" }));
     EXPECT_EQ(every->currentText(), "10");
     EXPECT_EQ(control<QLineEdit>("txtLimit")->text(), "£2.50");
     EXPECT_EQ(control<QLabel>("lblSpending")->text(), "This month so far: £0.42");
@@ -76,7 +77,7 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesAndOkSavesThem)
 
     control<QPushButton>("cmdTest")->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(speaker.said, QStringList{"One hour five minutes, three pounds twenty."});
+    EXPECT_EQ(speaker.said, QStringList { "One hour five minutes, three pounds twenty." });
 
     every->setCurrentText("off");
     control<QLineEdit>("txtLimit")->setText("junk");

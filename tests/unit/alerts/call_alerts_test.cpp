@@ -22,7 +22,7 @@ public:
 class NoTray final : public TrayTip
 {
 protected:
-    void showTip(const QString &) override {}
+    void showTip(const QString &) override { }
 };
 
 // A call's record as the log holds it.
@@ -64,20 +64,21 @@ protected:
     }
 
     TempProgramDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0))};
-    Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0)) };
+    Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
     SwitchProbe probe;
     NoTray tray;
     ScriptedPrompter prompter;
     TariffTable tariff;
-    CallClock callClock{{clock, regional, probe, tray, prompter, tariff, dir.file("netcosts.ini")}};
+    CallClock callClock { { clock, regional, probe, tray, prompter, tariff,
+        dir.file("netcosts.ini") } };
     FakeSpeaker speaker;
     QStringList balloons;
-    CallAlerts alerts{{clock, regional, speaker,
-                       [this](const QString &text) { balloons << text; },
-                       [this] { return tariff.minConnectTime().toDouble(); },
-                       dir.file("netcosts.ini"), dir.file("alerts.ini")},
-                      callClock};
+    CallAlerts alerts { { clock, regional, speaker,
+                            [this](const QString &text) { balloons << text; },
+                            [this] { return tariff.minConnectTime().toDouble(); },
+                            dir.file("netcosts.ini"), dir.file("alerts.ini") },
+        callClock };
 };
 
 struct Speaking
@@ -87,7 +88,9 @@ struct Speaking
     QStringList said;
 };
 
-class SpeakingTest : public CallAlertsTest, public testing::WithParamInterface<Speaking> {};
+class SpeakingTest : public CallAlertsTest, public testing::WithParamInterface<Speaking>
+{
+};
 
 // Every begun minute is charged: at 00:05:00 six minutes at 2p.
 TEST_P(SpeakingTest, SaysTheCostShownAtEachMultipleOfTheInterval)
@@ -98,33 +101,37 @@ TEST_P(SpeakingTest, SaysTheCostShownAtEachMultipleOfTheInterval)
     EXPECT_TRUE(balloons.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SpeakingTest, testing::Values(
-    Speaking{"0\r\n\r\n\r\n", 11, {}},
-    Speaking{"1\r\n\r\n\r\n", 3,
-             {"One minute, four pence.", "Two minutes, six pence.", "Three minutes, eight pence."}},
-    Speaking{"5\r\n\r\n\r\n", 11, {"Five minutes, twelve pence.", "Ten minutes, twenty-two pence."}},
-    Speaking{"15\r\n\r\n\r\n", 61,
-             {"Fifteen minutes, thirty-two pence.", "Thirty minutes, sixty-two pence.",
-              "Forty-five minutes, ninety-two pence.", "One hour, one pound twenty-two."}}));
+INSTANTIATE_TEST_SUITE_P(Rows, SpeakingTest,
+    testing::Values(Speaking { "0\r\n\r\n\r\n", 11, {} },
+        Speaking { "1\r\n\r\n\r\n", 3,
+            { "One minute, four pence.", "Two minutes, six pence.",
+                "Three minutes, eight pence." } },
+        Speaking { "5\r\n\r\n\r\n", 11,
+            { "Five minutes, twelve pence.", "Ten minutes, twenty-two pence." } },
+        Speaking { "15\r\n\r\n\r\n", 61,
+            { "Fifteen minutes, thirty-two pence.", "Thirty minutes, sixty-two pence.",
+                "Forty-five minutes, ninety-two pence.", "One hour, one pound twenty-two." } }));
 
 TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
 {
     // 50p logged this month (10 minutes at 5p); November's call does not count.
-    dir.write("netcosts.ini", record("30:11:2026", "00:20:00", "05.00")
-                                  + record("01:12:2026", "00:10:00", "05.00"));
+    dir.write("netcosts.ini",
+        record("30:11:2026", "00:20:00", "05.00") + record("01:12:2026", "00:10:00", "05.00"));
     choose("5\r\n100\r\n\r\n");
     call(30); // passes at 00:25:00, when 26 minutes at 2p make 102p in all
     const QString warning = "This month's calls have cost £1.02, past your limit of £1.00.";
-    EXPECT_EQ(balloons, QStringList{warning});
+    EXPECT_EQ(balloons, QStringList { warning });
     EXPECT_EQ(speaker.said.filter("limit"),
-              QStringList{"This month's calls have cost one pound two, past your limit of one pound."});
+        QStringList {
+            "This month's calls have cost one pound two, past your limit of one pound." });
     EXPECT_EQ(dir.read("alerts.ini"), "5\r\n100\r\n12:2026\r\n");
 
     {
         // A restart keeps December warned.
-        CallAlerts restarted{{clock, regional, speaker, [this](const QString &t) { balloons << t; },
-                              [] { return 0.0; }, dir.file("netcosts.ini"), dir.file("alerts.ini")},
-                             callClock};
+        CallAlerts restarted { { clock, regional, speaker,
+                                   [this](const QString &t) { balloons << t; }, [] { return 0.0; },
+                                   dir.file("netcosts.ini"), dir.file("alerts.ini") },
+            callClock };
         restarted.load();
         call(5);
         EXPECT_EQ(balloons.size(), 1);
@@ -154,7 +161,8 @@ TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
     alerts.apply(0, 200);
     EXPECT_EQ(dir.read("alerts.ini"), "0\r\n200\r\n\r\n");
     alerts.apply(0, 100);
-    EXPECT_EQ(balloons, QStringList{"This month's calls have cost £1.10, past your limit of £1.00."});
+    EXPECT_EQ(
+        balloons, QStringList { "This month's calls have cost £1.10, past your limit of £1.00." });
     EXPECT_TRUE(speaker.said.isEmpty()); // speech is off
 }
 
@@ -169,10 +177,10 @@ TEST_F(CallAlertsTest, NoEngineStillShowsTheBalloon)
 
 TEST_F(CallAlertsTest, AnUnreadableChoicesFileMeansNoAlerts)
 {
-    for (const QByteArray &bad : {QByteArray("7\r\n10\r\n\r\n"), QByteArray("1\r\nten\r\n\r\n"),
-                                  QByteArray("1\r\n10\r\n13:2026\r\n"), QByteArray("1\r\n")}) {
+    for (const QByteArray &bad : { QByteArray("7\r\n10\r\n\r\n"), QByteArray("1\r\nten\r\n\r\n"),
+             QByteArray("1\r\n10\r\n13:2026\r\n"), QByteArray("1\r\n") }) {
         choose(bad);
-        EXPECT_EQ(alerts.choices(), AlertChoices{}) << bad.constData();
+        EXPECT_EQ(alerts.choices(), AlertChoices {}) << bad.constData();
     }
     call(2);
     QDir(dir.path()).remove("alerts.ini");
