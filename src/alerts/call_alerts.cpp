@@ -124,8 +124,9 @@ void CallAlerts::checkSpending()
         return;
     m_choices.warnedMonth = month;
     // Kept so a restart does not warn again this month; a file that cannot be
-    // written only loses that.
-    SaveAlertChoices(m_services.choicesPath, m_choices);
+    // written only loses that. Written after the tick, which a flush to disk
+    // must not hold up.
+    QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
     const Regional &regional = m_services.regional;
     static constexpr char16_t kWarning[]
         = u"This month's calls have cost %1, past your limit of %2.";
