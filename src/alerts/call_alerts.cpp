@@ -73,7 +73,7 @@ void CallAlerts::elapsedShown()
         return;
     m_spokenMultiple = multiple;
     // The cost of this tick is set after the elapsed time: read it once the
-    // tick is over. Loading the engine, on first use, waits till then too.
+    // tick is over.
     QTimer::singleShot(0, this, [this, minutes] {
         if (!m_services.speaker.isAvailable())
             return;
