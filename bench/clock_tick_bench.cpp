@@ -1,3 +1,4 @@
+#include "alerts/call_alerts.h"
 #include "calltime/call_clock.h"
 #include "support/fake_clock.h"
 #include "support/scripted_prompter.h"
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QLocale>
 
 // The once-a-second tick of the call clock: the date and time text, the
@@ -53,6 +55,41 @@ void BM_TickDuringCall(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 
+class SilentSpeaker final : public Speaker
+{
+public:
+    bool isAvailable() override { return true; }
+    void say(const QString &sentence) override { benchmark::DoNotOptimize(sentence); }
+};
+
+// The same tick with the cost spoken every minute and a monthly limit that
+// is checked whenever the cost changes.
+void BM_TickDuringCallWithAlerts(benchmark::State &state)
+{
+    int argc = 1;
+    char name[] = "clock_tick_bench";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    TickRig rig;
+    SilentSpeaker speaker;
+    rig.dir.write(QStringLiteral("alerts.ini"), "1\r\n100000\r\n\r\n");
+    CallAlerts alerts({rig.clock, rig.british, speaker, [](const QString &) {},
+                       [] { return 3.0; }, rig.dir.file("netcosts.ini"),
+                       rig.dir.file("alerts.ini")},
+                      rig.callClock);
+    alerts.load();
+    rig.probe.up = true;
+    rig.callClock.Timer1_Timer();
+    for (auto _ : state) {
+        rig.clock.advance(1);
+        rig.callClock.Timer2_Timer();
+        if (rig.clock.now().time().second() == 0)
+            QCoreApplication::sendPostedEvents(); // the minute's sentence
+    }
+    benchmark::DoNotOptimize(rig.callClock.text(CallClock::Field::Label5));
+    state.SetItemsProcessed(state.iterations());
+}
+
 void BM_TickIdle(benchmark::State &state)
 {
     TickRig rig;
@@ -92,6 +129,7 @@ void BM_CallCharge(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_TickDuringCall)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickDuringCallWithAlerts)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickIdle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LookUpFee)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CallCharge)->Unit(benchmark::kMicrosecond);

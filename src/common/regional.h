@@ -16,6 +16,8 @@ public:
     // The one currency formatter: pence shown as pounds (pence / 100).
     QString currency(double pence) const;
 
+    const QLocale &locale() const { return m_locale; }
+
 private:
     QLocale m_locale;
 };

@@ -2,9 +2,11 @@
 
 #include "calllog/call_journal.h"
 #include "calllog/call_log.h"
+#include "common/number_reader.h"
 #include "tariff/fee_file.h"
 #include "ui/app_resources.h"
 #include "ui/frm_about.h"
+#include "ui/frm_alerts.h"
 #include "ui/frm_blt.h"
 #include "ui/frm_costs.h"
 #include "ui/frm_modem.h"
@@ -54,6 +56,14 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     , m_callClock({m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
                    dataPath(m_env.programDir, kCallLogFileName)},
                   this)
+    , m_alerts({m_env.clock, m_env.regional, m_speaker,
+                [this](const QString &text) {
+                    m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                },
+                [this] { return readNumber(m_tariff.minConnectTime()); },
+                dataPath(m_env.programDir, kCallLogFileName),
+                dataPath(m_env.programDir, kAlertsFileName)},
+               m_callClock)
 {
     setObjectName(QStringLiteral("frmCallwise"));
     setWindowTitle(QString::fromUtf16(kCaption));
@@ -171,6 +181,7 @@ void frmCallwise::Form_Load()
     // loads the font database, two thirds of the start-up's work. The
     // editor's own read of the fee file would read the same texts again.
     LoadFees(m_tariff, m_feePath);
+    m_alerts.load();
 
     m_tray.AddTrayIcon(windowIcon(), windowTitle(), mnuSystemTray);
     // Without a notification area the program could not be reached from the
@@ -287,7 +298,9 @@ void frmCallwise::cmdCosts_Click()
 
 void frmCallwise::alerts_Click()
 {
-    m_env.prompter.showMessage(QStringLiteral("Speech not yet implemented."));
+    if (!m_alertsWindow)
+        m_alertsWindow = new frmAlerts(m_alerts, m_env.regional, m_env.prompter, this);
+    showModeless(m_alertsWindow);
 }
 
 void frmCallwise::mnuabout_Click()

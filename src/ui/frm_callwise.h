@@ -1,9 +1,11 @@
 #pragma once
 
+#include "alerts/call_alerts.h"
 #include "calltime/call_clock.h"
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
 #include "tariff/tariff_table.h"
+#include "ui/system_speaker.h"
 #include "ui/tray_icon.h"
 
 #include <QPointer>
@@ -13,6 +15,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class frmAbout;
+class frmAlerts;
 class frmModem;
 class frmCosts;
 class frmDays;
@@ -62,6 +65,7 @@ public:
     void showFromAnotherStart();
 
     CallClock &callClock() { return m_callClock; }
+    CallAlerts &alerts() { return m_alerts; }
     TariffTable &tariff() { return m_tariff; }
     TrayIcon &trayIcon() { return m_tray; }
     frmDays *tariffEditor() const { return m_days; }
@@ -101,6 +105,8 @@ private:
     TariffTable m_tariff;
     TrayIcon m_tray;
     CallClock m_callClock;
+    SystemSpeaker m_speaker;
+    CallAlerts m_alerts;
     bool m_trayCallbackBusy = false; // the menu's nested loop keeps delivering callbacks
     bool m_unloaded = false;
     bool m_logCallAtClose = false;
@@ -115,5 +121,6 @@ private:
     QPointer<frmModem> m_modem;
     QPointer<frmCosts> m_costs;
     QPointer<frmAbout> m_about;
+    QPointer<frmAlerts> m_alertsWindow;
     frmDays *m_days = nullptr; // built when first shown, then hidden, alive to exit
 };

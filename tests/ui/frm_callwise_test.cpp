@@ -153,10 +153,17 @@ TEST_F(MainWindowTest, CostsButtonAndMenuOpenOneCostsWindow)
     EXPECT_TRUE(windows.first()->isVisible());
 }
 
-TEST_F(MainWindowTest, SpeechAlertsOnlySaysItIsNotThere)
+TEST_F(MainWindowTest, StartUpReadsTheAlertChoicesAndTheMenuOpensTheAlertsWindow)
 {
+    dir.write("alerts.ini", "5\r\n250\r\n\r\n");
+    window.Form_Load();
+    EXPECT_EQ(window.alerts().choices().speakEveryMinutes, 5);
     window.findChild<QAction *>("alerts")->trigger();
-    EXPECT_EQ(prompter.messages, QStringList{"Speech not yet implemented."});
+    window.findChild<QAction *>("alerts")->trigger();
+    const auto windows = window.findChildren<QWidget *>("frmAlerts");
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.first()->isVisible());
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(MainWindowTest, SetFeesShowsTheSavedTariffAndExitClosesTheEditor)

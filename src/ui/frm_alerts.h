@@ -1,0 +1,45 @@
+#pragma once
+
+#include "alerts/call_alerts.h"
+#include "common/prompter.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The alerts window: how often the call cost is spoken and the monthly
+// spending limit. "OK" applies and saves; the close box drops the changes.
+// Built afresh at each opening, from the choices in force.
+class frmAlerts : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr char16_t kCaption[] = u"Speech Alerts";
+    static constexpr char16_t kNoEngine[] = u"No speech engine is installed.";
+
+    frmAlerts(CallAlerts &alerts, const Regional &regional, Prompter &prompter,
+        QWidget *parent = nullptr);
+
+private Q_SLOTS:
+    void cmdTest_Click();
+    void cmdOK_Click();
+
+private:
+    void buildControls();
+    void Form_Load();
+
+    CallAlerts &m_alerts;
+    const Regional &m_regional;
+    Prompter &m_prompter;
+
+    QComboBox *cboSpeakEvery = nullptr;
+    QLabel *lblNoEngine = nullptr;
+    QLineEdit *txtLimit = nullptr;
+    QLabel *lblSpending = nullptr;
+    QPushButton *cmdTest = nullptr;
+    QPushButton *cmdOK = nullptr;
+};

@@ -1,0 +1,98 @@
+#!/bin/bash
+# Speech alerts from end to end: a call under a fast fake clock with the cost
+# spoken every minute, through the real speech engine into a PulseAudio null
+# sink on the test's own audio server; the sink's monitor is recorded with
+# parec, and the recording must hold speech, not silence.
+. "$(dirname "$0")/lib.sh"
+e2e_init speech
+e2e_require pulseaudio pactl parec od speech-dispatcher
+e2e_netns
+e2e_start_x
+
+# The test's own audio server: a null sink as the default output, reached
+# through a socket in the test's directory only.
+e2e_start_pulse() {
+    local dir=$E2E_TMP/pulse
+    mkdir -p "$dir/run" "$dir/home"
+    cat >"$dir/default.pa" <<PA
+load-module module-native-protocol-unix socket=$dir/native auth-anonymous=1
+load-module module-null-sink sink_name=callwise_null rate=16000 channels=1
+set-default-sink callwise_null
+PA
+    HOME=$dir/home XDG_RUNTIME_DIR=$dir/run pulseaudio -n -F "$dir/default.pa" \
+        --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
+        >"$dir/pulseaudio.log" 2>&1 &
+    e2e_track $!
+    export PULSE_SERVER=unix:$dir/native
+    e2e_wait 10 pactl info \
+        || e2e_skip "no audio server could be started: $(tail -3 "$dir/pulseaudio.log")"
+}
+
+# The test's own speech-dispatcher on the socket the program's session
+# would use, for when flite cannot play; started here rather than by the
+# program, since the program's locale (en_GB) need not be installed.
+e2e_start_speechd() {
+    local dir=$E2E_TMP/run/speech-dispatcher
+    mkdir -p -m 700 "$E2E_TMP/run"
+    mkdir -p "$dir" "$E2E_TMP/home"
+    LANG=C.UTF-8 LC_ALL= XDG_RUNTIME_DIR=$E2E_TMP/run HOME=$E2E_TMP/home \
+        speech-dispatcher -s -t 0 -c unix_socket -S "$dir/speechd.sock" -L "$E2E_TMP" \
+        >"$E2E_TMP/speechd.log" 2>&1 &
+    e2e_track $!
+    e2e_wait 30 test -S "$dir/speechd.sock" \
+        || e2e_fail "speech-dispatcher did not start: $(tail -3 "$E2E_TMP/speechd.log")"
+}
+
+e2e_start_pulse
+e2e_start_speechd
+e2e_program_dir
+e2e_write_settings 1000 0
+fees=()
+for day in 1 2 3 4 5 6 7; do fees+=(00:00 2.00 "" "" "" "" "" ""); done
+e2e_write_crlf "$PROGRAM_DIR/netfees.ini" "${fees[@]}" 0
+e2e_write_crlf "$PROGRAM_DIR/alerts.ini" 1 "" "" # the cost every minute, no limit
+# Ten seconds pass on the program's clock for every real one; its timers
+# keep real time, so a tick shows ten seconds more than the last.
+e2e_fake_time '2026-12-05 10:00:00 x10'
+recording=$E2E_ART/speech.raw
+# Samples of the recording (16-bit) well above silence; a tenth of a second
+# of them is speech.
+loud_samples() {
+    od -An -v -t d2 -w2 "$recording" | awk '$1 > 1000 || $1 < -1000 { n++ } END { print n + 0 }'
+}
+# wait_for_speech SECONDS: polls the recording once a second.
+wait_for_speech() {
+    local i
+    for ((i = 0; i < $1; i++)); do
+        sleep 1
+        [ "$(loud_samples)" -gt 1600 ] && return 0
+    done
+    return 1
+}
+
+e2e_step "the call's first minute is spoken into the null sink"
+parec --device=callwise_null.monitor --raw --format=s16le --rate=16000 --channels=1 \
+    >"$recording" 2>"$E2E_TMP/parec.log" &
+PAREC_PID=$!
+e2e_track "$PAREC_PID"
+e2e_run_callwise callwise
+e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
+icon=$(e2e_tray_icon)
+e2e_link_up
+# The first minute of call time passes in six seconds; an engine may take
+# a while to load on a busy machine.
+wait_for_speech 60 || e2e_fail "the recording is silent: $(cat "$E2E_TMP/parec.log")"
+e2e_log "$(stat -c %s "$recording") bytes recorded, $(loud_samples) samples above the noise floor"
+e2e_link_down
+e2e_stop "$PAREC_PID"
+
+e2e_step "the clock kept time while it spoke: one record of the call"
+log=$PROGRAM_DIR/netcosts.ini
+e2e_wait 5 test -s "$log" || e2e_fail "no record after the link went"
+[ "$(grep -c '#' "$log")" -eq 1 ] || e2e_fail "the log holds $(grep -c '#' "$log") records"
+duration=$(sed -n 3p "$log" | cut -c1-8)
+[[ $duration =~ ^00:[0-9][0-9]:[0-5][0-9]$ ]] || e2e_fail "duration $duration"
+
+e2e_step "e&Xit ends the program"
+e2e_exit_by_menu "$icon"
+e2e_log "ok"
