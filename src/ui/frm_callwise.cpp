@@ -364,6 +364,9 @@ void frmCallwise::Form_Unload()
         m_days->close();
     if (m_about)
         m_about->close();
+    // Unsaved alert choices go, as by the alerts window's own close box.
+    if (m_alertsWindow)
+        m_alertsWindow->close();
     hide();
     Q_EMIT unloaded();
 }

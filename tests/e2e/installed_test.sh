@@ -8,6 +8,7 @@ e2e_init installed
 e2e_require runuser
 e2e_netns
 e2e_start_x
+e2e_start_trayer
 
 e2e_step "install into a prefix owned by root"
 prefix=$E2E_TMP/prefix
@@ -43,5 +44,5 @@ report=$(runuser -u nobody -- env -u XDG_DATA_HOME HOME="$E2E_TMP/home" \
     "$PROGRAM_DIR/callwise-report" "1 Day") || e2e_fail "callwise-report: $report"
 grep -q "  ,  $start  ,  " <<<"$report" || e2e_fail "the report lacks the call at $start: $report"
 
-e2e_exit_by_menu "$icon"
+e2e_exit_by_menu $(e2e_center "$icon")
 e2e_log "ok"

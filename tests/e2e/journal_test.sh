@@ -6,6 +6,7 @@
 e2e_init journal
 e2e_netns
 e2e_start_x
+e2e_start_trayer
 e2e_program_dir
 e2e_write_settings 1000 0
 fees=()

@@ -8,6 +8,7 @@ e2e_init speech
 e2e_require pulseaudio pactl parec od speech-dispatcher
 e2e_netns
 e2e_start_x
+e2e_start_trayer
 
 # The test's own audio server: a null sink as the default output, reached
 # through a socket in the test's directory only.
@@ -94,5 +95,5 @@ duration=$(sed -n 3p "$log" | cut -c1-8)
 [[ $duration =~ ^00:[0-9][0-9]:[0-5][0-9]$ ]] || e2e_fail "duration $duration"
 
 e2e_step "e&Xit ends the program"
-e2e_exit_by_menu "$icon"
+e2e_exit_by_menu $(e2e_center "$icon")
 e2e_log "ok"
