@@ -265,6 +265,18 @@ e2e_open_menu() {
     sleep 0.3
 }
 
+# e2e_menu_opens ICON KEY TITLE_REGEX SHOT: chooses the menu entry by its
+# access key, waits for the window it opens, screenshots it, prints its id.
+# In a command substitution, follow it with "|| exit 1".
+e2e_menu_opens() {
+    local window
+    e2e_open_menu "$1"
+    xdotool key "$2"
+    window=$(e2e_wait_window "$3") || e2e_fail "menu key $2 did not show $3"
+    e2e_shot "$4" "$window" >&2
+    echo "$window"
+}
+
 e2e_new_tall_window() {
     local window
     for window in $(comm -13 <(echo "$1") <(e2e_visible_windows)); do
