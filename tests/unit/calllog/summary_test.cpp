@@ -102,7 +102,7 @@ TEST(Summary, UnreadableRecordOfTheDayFailsWithAMessageAndNoKeyIsHalfADate)
     QString noHash = callOn(0, "11:00:00", "00:01:00", 1);
     noHash.chop(1);
     for (const QString &log : { good + noHash, good + logDateText(kToday) + "  ;  x#",
-             good + logDateText(kToday) + ",,, 12#" }) {
+             good + logDateText(kToday) + ",,, 12#", good + logDateText(kToday) }) {
         const Summary summary = summarise(log, 0, 0);
         EXPECT_FALSE(summary.ok) << log.toStdString();
         EXPECT_TRUE(summary.error.contains("cannot be read"));
@@ -118,6 +118,7 @@ TEST(Summary, RangeBeyondFourDigitYearsFailsWithAMessage)
 {
     EXPECT_FALSE(summarise("", 0, 4'000'000).ok);
     EXPECT_FALSE(summarise("", -3'000'000, 0).ok);
+    EXPECT_FALSE(summarise("", 5, 0).ok) << "a period that ends before it begins";
     EXPECT_TRUE(summarise("", 0, 40'000).ok); // wider than 16 bits is fine
 }
 

@@ -20,15 +20,6 @@ TEST_F(CallClockTest, StartingACallShowsItsStartAndConnectedInRedButNoElapsedTim
     EXPECT_TRUE(shown(Field::LblDiffTime).isEmpty()) << "set by the first tick, not the start";
 }
 
-TEST_F(CallClockTest, TheTickShowsDateAndTimeEvenWhileIdle)
-{
-    clock.set(QDate(2026, 1, 12), QTime(23, 5, 9));
-    callClock.Timer2_Timer();
-    EXPECT_EQ(shown(Field::Label4), "Monday, Jan 12 2026  23:05:09");
-    EXPECT_TRUE(shown(Field::Label5).isEmpty());
-    EXPECT_TRUE(tray.tips.isEmpty());
-}
-
 TEST_F(CallClockTest, ChargeReadsWholeMinutesBegunOrTheMinimumAndTheTipLagsOneTick)
 {
     chargeAllWeek("2", "0");

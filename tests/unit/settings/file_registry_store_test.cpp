@@ -42,17 +42,21 @@ TEST_F(FileStoreTest, KeepsValuesAcrossRunsInAReadableFile)
 
 TEST_F(FileStoreTest, DamagedFileIsKeptAsideAndTheUserToldOnce)
 {
-    write("[HKEY_LOCAL_MACHINE\\Run]\n\"Callwise\" = 1 : \"cut off");
-    auto next = again();
-    cRegistry registry = registryOver(*next, "Run");
-    registry.Default("none");
-    EXPECT_EQ(registry.Value(), "none");
-    registry.Value("new");
-    EXPECT_EQ(registry.Value(), "new");
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_NE(notices[0].find("registry.txt.damaged"), std::string::npos);
-    EXPECT_EQ(
-        file("registry.txt.damaged"), "[HKEY_LOCAL_MACHINE\\Run]\n\"Callwise\" = 1 : \"cut off");
+    for (const QByteArray damaged : {"[HKEY_LOCAL_MACHINE\\Run]\n\"Callwise\" = 1 : \"cut off",
+                                     "[HKEY_LOCAL_MACHINE\\Run]\n\"Callwise\" =  : \"no type\"\n"}) {
+        notices.clear();
+        QFile::remove(QDir(dir.path()).filePath("registry.txt.damaged"));
+        write(damaged);
+        auto next = again();
+        cRegistry registry = registryOver(*next, "Run");
+        registry.Default("none");
+        EXPECT_EQ(registry.Value(), "none");
+        registry.Value("new");
+        EXPECT_EQ(registry.Value(), "new");
+        ASSERT_EQ(notices.size(), 1u) << damaged.toStdString();
+        EXPECT_NE(notices[0].find("registry.txt.damaged"), std::string::npos);
+        EXPECT_EQ(file("registry.txt.damaged"), damaged);
+    }
 }
 
 TEST_F(FileStoreTest, PathsWithAnEmptyPartAreRefused)
@@ -69,6 +73,8 @@ TEST_F(FileStoreTest, PathsWithAnEmptyPartAreRefused)
     EXPECT_EQ(notices.size(), 1u); // not understood, so kept aside
     EXPECT_EQ(next->createKey(kHkeyCurrentUser, "\\\\o", kKeyAllSpecificRights, key),
         RegistryCode::BadPathname);
+    EXPECT_EQ(next->createKey(kHkeyCurrentUser, "a\\\\b", kKeyAllSpecificRights, key),
+              RegistryCode::BadPathname);
     EXPECT_EQ(next->createKey(kHkeyCurrentUser, "\\o", kKeyAllSpecificRights, key),
         RegistryCode::Success);
 }

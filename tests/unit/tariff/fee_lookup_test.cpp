@@ -64,12 +64,4 @@ INSTANTIATE_TEST_SUITE_P(Week, FeeLookupTest,
         LookupCase { 3, QTime(4, 0), 0, 2.0 }, LookupCase { 4, QTime(23, 0), 0, 3.0 },
         LookupCase { 5, QTime(12, 0), 3.0, 3.0 }, LookupCase { 5, QTime(23, 59), 3.0, 3.0 }));
 
-TEST(FeeLookup, DefaultTableLeavesCostnowAtZero)
-{
-    FakeClock clock;
-    double costnow = 0;
-    LookUpFee(TariffTable(), clock, costnow);
-    EXPECT_EQ(costnow, 0.0);
-}
-
 } // namespace
