@@ -112,6 +112,10 @@ TEST(Summary, UnreadableRecordOfTheDayFailsWithAMessageAndNoKeyIsHalfADate)
     const QString notDates = "06x12:2026  ,  10:00:00  ,  00:01:00  ,  01.00#"
                              "06:12x2026  ,  10:00:00  ,  00:01:00  ,  01.00#";
     EXPECT_EQ(summarise(good + notDates, 0, 0).lines.size(), 1);
+    // A key inside a record is part of it, not the start of another.
+    const QString embedded
+        = logDateText(kToday) + "  ,  " + logDateText(kToday) + "  ,  00:01:00  ,  01.00#";
+    EXPECT_EQ(summarise(good + embedded, 0, 0).lines.size(), 2);
 }
 
 TEST(Summary, RangeBeyondFourDigitYearsFailsWithAMessage)
