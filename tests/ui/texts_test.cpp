@@ -64,12 +64,12 @@ struct Windows
 Windows *g_windows = nullptr;
 
 // A control by name, or an element of a control array as "Name(index)".
-QObject *control(QWidget *window, const QString &spec)
+QObject *control(QWidget *window, const QString &wanted)
 {
-    const qsizetype open = spec.indexOf(u'(');
-    const QString name = spec.left(open);
+    const qsizetype open = wanted.indexOf(u'(');
+    const QString name = wanted.left(open);
     for (QObject *child : window->findChildren<QObject *>(name)) {
-        if (open < 0 || child->property("index").toInt() == spec.mid(open + 1).chopped(1).toInt())
+        if (open < 0 || child->property("index").toInt() == wanted.mid(open + 1).chopped(1).toInt())
             return child;
     }
     return nullptr;
