@@ -1,7 +1,7 @@
 #include "calllog/log_index.h"
 #include "calllog/summary.h"
 #include "support/log_generator.h"
-#include "support/reference_summary.h"
+#include "reference_summary.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "calllog/call_log.h"
 #include "calllog/summary.h"
 #include "fuzz_check.h"
-#include "support/reference_summary.h"
+#include "reference_summary.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -44,10 +44,7 @@ cmp "$log" <(printf '05:12:2026  ,  \r\n%s  ,  \r\n%s  ,  \r\n04.20#\r\n' "$star
     || e2e_fail "record: $(od -c "$log")"
 
 e2e_step "the costs window lists the call"
-e2e_open_menu "${icon_at[@]}"
-xdotool key c
-costs=$(e2e_wait_window '^Internet Phone Costs$') || e2e_fail "the costs window did not show"
-e2e_shot frmCosts-opened "$costs"
+costs=$(e2e_menu_opens "${icon_at[@]}" c '^Internet Phone Costs$' frmCosts-opened) || exit 1
 e2e_click_control "$costs" 2040 0 1272 315 # lsttimes
 xdotool key Down # steps to "1 Day", which chooses it
 e2e_shot frmCosts-1day "$costs"

@@ -402,6 +402,18 @@ e2e_open_menu() {
     MENU_WINDOW=$(e2e_new_tall_windows "$before")
 }
 
+# e2e_menu_opens X Y KEY TITLE_REGEX SHOT: chooses the menu entry of the tray
+# icon at X Y by its access key, waits for the window it opens, screenshots
+# it, prints its id. In a command substitution, follow it with "|| exit 1".
+e2e_menu_opens() {
+    local window
+    e2e_open_menu "$1" "$2"
+    xdotool key "$3"
+    window=$(e2e_wait_window "$4") || e2e_fail "menu key $3 did not show $4"
+    e2e_shot "$5" "$window" >&2
+    echo "$window"
+}
+
 e2e_new_tall_windows() {
     local window tall=()
     for window in $(comm -13 <(echo "$1") <(e2e_visible_windows)); do

@@ -37,14 +37,8 @@ e2e_shot mnuSystemTray
 xdotool key Up Up Return # the last item is e&Xit, the one above it &About
 about=$(e2e_wait_window '^About Callwise V2.5$') || e2e_fail "the About window did not show"
 e2e_shot frmAbout "$about"
-e2e_open_menu "${icon_at[@]}"
-xdotool key s
-days=$(e2e_wait_window '^Days and Fees$') || e2e_fail "Set Fee's did not show the tariff editor"
-e2e_shot frmDays "$days"
-e2e_open_menu "${icon_at[@]}"
-xdotool key e
-settings=$(e2e_wait_window '^Settings\.$') || e2e_fail "S&ettings did not show the settings window"
-e2e_shot frmModem "$settings"
+e2e_menu_opens "${icon_at[@]}" s '^Days and Fees$' frmDays >/dev/null
+e2e_menu_opens "${icon_at[@]}" e '^Settings\.$' frmModem >/dev/null
 
 e2e_step "e&Xit removes the icon, closes the windows and ends the program"
 e2e_exit_by_menu "${icon_at[@]}"

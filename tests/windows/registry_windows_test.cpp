@@ -53,21 +53,6 @@ TEST_F(WindowsRegistryTest, WriteCreatesTheKeyPathAndTheEmptyTextIsOneNul)
     EXPECT_EQ(registry.Value(), "");
 }
 
-TEST_F(WindowsRegistryTest, ReadsFindNamesWithCaseDistinguishedAndFallBackToDefault)
-{
-    ASSERT_TRUE(putValue(kBase, "run", REG_SZ, "lower\0"s));
-    cRegistry named = registryAt(kBase, "Run");
-    named.Default("none");
-    EXPECT_EQ(named.Value(), "none");
-    EXPECT_EQ(registryAt(kBase, "run").Value(), "lower");
-
-    cRegistry missing = registryAt(kBase + "\\Missing");
-    EXPECT_FALSE(missing.KeyExists());
-    EXPECT_EQ(missing.Value(), "");
-    missing.Default("none");
-    EXPECT_EQ(missing.Value(), "none");
-}
-
 TEST_F(WindowsRegistryTest, ReadStopsAtANameOrDataThatDoesNotFitTheBuffers)
 {
     // Named to come first whether the registry lists values sorted or as written.
@@ -87,46 +72,6 @@ TEST_F(WindowsRegistryTest, ReadStopsAtANameOrDataThatDoesNotFitTheBuffers)
         registry.Default("default");
         EXPECT_EQ(registry.Value(), "default") << section;
     }
-}
-
-TEST_F(WindowsRegistryTest, NonTextValuesComeBackAsTheirBytes)
-{
-    ASSERT_TRUE(putValue(kBase, "Number", REG_DWORD, "\x01\x02\x03\x04"s));
-    ASSERT_TRUE(putValue(kBase, "Bytes", REG_BINARY, "a\0b"s));
-    EXPECT_EQ(registryAt(kBase, "Number").Value(), "\x01\x02\x03\x04"s);
-    EXPECT_EQ(registryAt(kBase, "Bytes").Value(), "a\0b"s);
-}
-
-TEST_F(WindowsRegistryTest, EnumeratesValuesAndSubkeys)
-{
-    ASSERT_TRUE(putValue(kBase, "a", REG_SZ, "1\0"s));
-    ASSERT_TRUE(putValue(kBase, "b", REG_SZ, "2\0"s));
-    ASSERT_TRUE(putValue(kBase, "c", REG_SZ, "3\0"s));
-    ASSERT_TRUE(registryAt(kBase + "\\Sub1").CreateKey());
-    ASSERT_TRUE(registryAt(kBase + "\\Sub2\\Deeper").CreateKey());
-
-    ValueGrid values;
-    std::int16_t count = -1;
-    registryAt(kBase).EnumerateValues(values, count);
-    ASSERT_EQ(count, 3);
-    ASSERT_EQ(values.columns(), 3);
-    for (int column = 1; column <= 3; ++column) {
-        const std::string name = values(1, column);
-        EXPECT_EQ(values(2, column), std::to_string(name[0] - 'a' + 1)) << name;
-    }
-
-    OneBasedArray<std::string> sections;
-    registryAt(kBase).EnumerateSections(sections, count);
-    ASSERT_EQ(count, 2);
-    EXPECT_EQ(sections(1), "Sub1");
-    EXPECT_EQ(sections(2), "Sub2");
-
-    registryAt(kBase + "\\Missing").EnumerateValues(values, count);
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(values.columns(), 0);
-    registryAt(kBase + "\\Missing").EnumerateSections(sections, count);
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(sections.UBound(), 0);
 }
 
 TEST_F(WindowsRegistryTest, RefusedWriteRaises26001)

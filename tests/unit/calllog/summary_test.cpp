@@ -13,8 +13,8 @@ const Regional kBritish(QLocale(QLocale::English, QLocale::UnitedKingdom));
 
 QString callOn(int daysAgo, const char *start, const char *duration, double fee)
 {
-    return logRecordText(kToday.addDays(-daysAgo), QTime::fromString(start, "HH:mm:ss"), duration,
-                         fee);
+    return logRecordText(
+        kToday.addDays(-daysAgo), QTime::fromString(start, "HH:mm:ss"), duration, fee);
 }
 
 Summary summarise(const QString &log, qint64 first, qint64 last, double minConnect = 3)
@@ -24,148 +24,119 @@ Summary summarise(const QString &log, qint64 first, qint64 last, double minConne
 
 TEST(Summary, ListLineShowsTheRecordAndItsCost)
 {
-    const QString log = logRecordText(QDate(2000, 6, 5), QTime(21, 14, 3), "00:05:01", 2);
-    const Summary summary = SummarisePeriod(log, QDate(2000, 6, 5), 0, 0, 3, kBritish);
+    const Summary summary = summarise(callOn(0, "21:14:03", "00:05:01", 2), 0, 0);
     ASSERT_TRUE(summary.ok);
     EXPECT_EQ(summary.lines,
-              QStringList{QString::fromUtf8(
-                  "05:06:2000  ,  21:14:03  ,  00:05:01  ,  02.00  =  £0.12")});
-    EXPECT_EQ(summary.totalPence, 12);
+        QStringList {
+            QString::fromUtf8("06:12:2026  ,  21:14:03  ,  00:05:01  ,  02.00  =  £0.12") });
     EXPECT_EQ(summary.totalSeconds, 301);
 }
 
-TEST(Summary, CostChargesStartedMinutesAndTheMinimum)
+TEST(Summary, CostsChargeStartedMinutesAndTheMinimumAndTheTotalIsRoundedAfterEachCall)
 {
-    const QString log = callOn(0, "10:00:00", "00:05:00", 2)    // 10
-                        + callOn(0, "11:00:00", "00:05:01", 2)  // 12
-                        + callOn(0, "12:00:00", "00:00:30", 2)  // minimum 6
-                        + callOn(0, "13:00:00", "02:00:00", 0); // free
+    const QString log = callOn(0, "10:00:00", "00:05:00", 2) // 10
+        + callOn(0, "11:00:00", "00:05:01", 2) // 12
+        + callOn(0, "12:00:00", "00:00:30", 2) // minimum 6
+        + callOn(0, "13:00:00", "02:00:00", 0); // free
     const Summary summary = summarise(log, 0, 0);
     ASSERT_EQ(summary.calls.size(), 4u);
-    EXPECT_DOUBLE_EQ(summary.calls[0].cost, 10);
-    EXPECT_DOUBLE_EQ(summary.calls[1].cost, 12);
-    EXPECT_DOUBLE_EQ(summary.calls[2].cost, 6);
-    EXPECT_DOUBLE_EQ(summary.calls[3].cost, 0);
+    const double costs[] = { 10, 12, 6, 0 };
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_DOUBLE_EQ(summary.calls[i].cost, costs[i]);
     EXPECT_EQ(summary.totalPence, 28);
-}
-
-TEST(Summary, TotalPenceIsRoundedAfterEveryCall)
-{
-    // three calls of 4.5 pence: 4, then 8 (from 8.5), then 12 (from 12.5)
-    const QString call = callOn(0, "10:00:00", "00:03:00", 1.5);
-    EXPECT_EQ(summarise(call + call + call, 0, 0, 0).totalPence, 12);
-    EXPECT_EQ(summarise(call + call, 0, 0, 0).totalPence, 8);
+    // 3p then 4.5p: 7.5 rounds to 8, where rounding each call would give 7
+    const QString mixed
+        = callOn(0, "10:00:00", "00:02:00", 1.5) + callOn(0, "11:00:00", "00:03:00", 1.5);
+    EXPECT_EQ(summarise(mixed, 0, 0, 0).totalPence, 8);
 }
 
 TEST(Summary, NewestDayFirstAndLogOrderWithinADay)
 {
     const QString log = callOn(1, "09:00:00", "00:01:00", 1) + callOn(0, "23:00:00", "00:01:00", 1)
-                        + callOn(1, "08:00:00", "00:01:00", 1)
-                        + callOn(0, "01:00:00", "00:01:00", 1);
+        + callOn(1, "08:00:00", "00:01:00", 1) + callOn(0, "01:00:00", "00:01:00", 1);
     const Summary summary = summarise(log, 0, 6);
     ASSERT_EQ(summary.calls.size(), 4u);
-    EXPECT_EQ(summary.calls[0].starttime(), u"23:00:00");
-    EXPECT_EQ(summary.calls[1].starttime(), u"01:00:00");
-    EXPECT_EQ(summary.calls[2].starttime(), u"09:00:00");
-    EXPECT_EQ(summary.calls[3].starttime(), u"08:00:00");
+    const char16_t *starts[] = { u"23:00:00", u"01:00:00", u"09:00:00", u"08:00:00" };
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(summary.calls[i].starttime(), starts[i]);
 }
 
-TEST(Summary, PeriodEndsAreIncluded)
+class PeriodTest : public testing::TestWithParam<std::pair<const char16_t *, int>>
 {
-    const QString log = callOn(0, "10:00:00", "00:01:00", 1) + callOn(6, "10:00:00", "00:01:00", 1)
-                        + callOn(7, "10:00:00", "00:01:00", 1);
-    EXPECT_EQ(summarise(log, 0, 0).calls.size(), 1u);
-    EXPECT_EQ(summarise(log, 0, 6).calls.size(), 2u); // seven days ago is not in "7 Days"
-    EXPECT_EQ(summarise(log, 0, 7).calls.size(), 3u);
-}
+};
 
-TEST(Summary, EmptyPeriodHasZeroTotals)
+TEST_P(PeriodTest, TakesTodayAndTheDaysBeforeUpToItsLast)
 {
-    const Summary summary = summarise(callOn(3, "10:00:00", "00:01:00", 1), 0, 0);
-    ASSERT_TRUE(summary.ok);
-    EXPECT_TRUE(summary.lines.isEmpty());
-    EXPECT_EQ(totalTimeCaption(summary.totalSeconds), "Total Time = 00:00: 0");
-    EXPECT_EQ(totalCostCaption(summary.totalPence, kBritish),
-              QString::fromUtf8("Total Calls Cost= £0.00"));
+    const auto [entry, lastDay] = GetParam();
+    const auto offsets = periodOffsets(entry);
+    ASSERT_TRUE(offsets.has_value());
+    const QString log = callOn(lastDay + 1, "10:00:00", "00:01:00", 1)
+        + callOn(lastDay, "10:00:00", "00:01:00", 1) + callOn(0, "10:00:00", "00:01:00", 1)
+        + callOn(-1, "10:00:00", "00:01:00", 1);
+    EXPECT_EQ(summarise(log, offsets->first, offsets->last).calls.size(), 2u);
 }
 
-TEST(Summary, FutureDaysAreListedWhenTheLogHasThem)
+INSTANTIATE_TEST_SUITE_P(Entries, PeriodTest,
+    testing::Values(std::pair { u"1 Day", 0 }, std::pair { u"7 Days", 6 },
+        std::pair { u"28 Days", 27 }, std::pair { u"2 Months", 55 }, std::pair { u"3 Months", 83 },
+        std::pair { u"1 Year", 364 }));
+
+TEST(Summary, DateRangeInEitherOrderAndFutureDaysWhenTheLogHasThem)
 {
-    const QString log = callOn(-2, "10:00:00", "00:01:00", 1);
-    const PeriodOffsets range = dateRangeOffsets(kToday.addDays(3), kToday, kToday);
-    EXPECT_EQ(summarise(log, range.first, range.last).calls.size(), 1u);
+    EXPECT_FALSE(periodOffsets(u"Date").has_value());
+    const QDate from(2026, 11, 30), to(2026, 12, 4);
+    for (const PeriodOffsets range :
+        { dateRangeOffsets(from, to, kToday), dateRangeOffsets(to, from, kToday) }) {
+        EXPECT_EQ(range.first, 2);
+        EXPECT_EQ(range.last, 6);
+    }
+    const PeriodOffsets future = dateRangeOffsets(kToday.addDays(3), kToday, kToday);
+    EXPECT_EQ(
+        summarise(callOn(-2, "10:00:00", "00:01:00", 1), future.first, future.last).calls.size(),
+        1u);
 }
 
-TEST(Summary, UnreadableRecordOfTheDayFailsWithAMessage)
+TEST(Summary, UnreadableRecordOfTheDayFailsWithAMessageAndNoKeyIsHalfADate)
 {
     const QString good = callOn(0, "10:00:00", "00:01:00", 1);
     QString noHash = callOn(0, "11:00:00", "00:01:00", 1);
     noHash.chop(1);
-    for (const QString &log : {good + noHash, good + logDateText(kToday) + "  ;  x#",
-                               good + logDateText(kToday) + ",,, 12#"}) {
+    for (const QString &log : { good + noHash, good + logDateText(kToday) + "  ;  x#",
+             good + logDateText(kToday) + ",,, 12#", good + logDateText(kToday) }) {
         const Summary summary = summarise(log, 0, 0);
         EXPECT_FALSE(summary.ok) << log.toStdString();
         EXPECT_TRUE(summary.error.contains("cannot be read"));
         EXPECT_TRUE(summary.lines.isEmpty());
     }
-    // damage on a day outside the period does not matter
-    EXPECT_TRUE(summarise(good + noHash, 1, 5).ok);
+    EXPECT_TRUE(summarise(good + noHash, 1, 5).ok) << "damage outside the period does not matter";
+    const QString notDates = "06x12:2026  ,  10:00:00  ,  00:01:00  ,  01.00#"
+                             "06:12x2026  ,  10:00:00  ,  00:01:00  ,  01.00#";
+    EXPECT_EQ(summarise(good + notDates, 0, 0).lines.size(), 1);
+    // A key inside a record is part of it, not the start of another.
+    const QString embedded
+        = logDateText(kToday) + "  ,  " + logDateText(kToday) + "  ,  00:01:00  ,  01.00#";
+    EXPECT_EQ(summarise(good + embedded, 0, 0).lines.size(), 2);
 }
 
 TEST(Summary, RangeBeyondFourDigitYearsFailsWithAMessage)
 {
     EXPECT_FALSE(summarise("", 0, 4'000'000).ok);
     EXPECT_FALSE(summarise("", -3'000'000, 0).ok);
+    EXPECT_FALSE(summarise("", 5, 0).ok) << "a period that ends before it begins";
     EXPECT_TRUE(summarise("", 0, 40'000).ok); // wider than 16 bits is fine
 }
 
-TEST(TotalTimeCaption, FixedPartsAndSignedNumbers)
+TEST(SummaryTexts, CaptionsAndThePrintedPage)
 {
-    EXPECT_EQ(totalTimeCaption(0), "Total Time = 00:00: 0");
-    EXPECT_EQ(totalTimeCaption(45), "Total Time = 00:00: 45");
-    EXPECT_EQ(totalTimeCaption(60), "Total Time = 00: 1: 0");
-    EXPECT_EQ(totalTimeCaption(125), "Total Time = 00: 2: 5");
-    EXPECT_EQ(totalTimeCaption(3600), "Total Time =  1:00: 0");
-    EXPECT_EQ(totalTimeCaption(3725), "Total Time =  1: 2: 5");
-    EXPECT_EQ(totalTimeCaption(100 * 3600 + 1), "Total Time =  100:00: 1");
-}
-
-TEST(Periods, EntriesAndTheirDays)
-{
-    EXPECT_EQ(periodEntries(), QStringList({"1 Day", "7 Days", "28 Days", "2 Months", "3 Months",
-                                            "1 Year", "Date"}));
-    const std::pair<const char16_t *, qint64> expected[] = {
-        {u"1 Day", 0},     {u"7 Days", 6},    {u"28 Days", 27},
-        {u"2 Months", 55}, {u"3 Months", 83}, {u"1 Year", 364}};
-    for (const auto &[entry, last] : expected) {
-        const auto offsets = periodOffsets(entry);
-        ASSERT_TRUE(offsets.has_value());
-        EXPECT_EQ(offsets->first, 0);
-        EXPECT_EQ(offsets->last, last);
-    }
-    EXPECT_FALSE(periodOffsets(u"Date").has_value());
-    EXPECT_FALSE(periodOffsets(u"Select").has_value());
-}
-
-TEST(Periods, DateRangeInEitherOrder)
-{
-    const QDate from(2026, 11, 30), to(2026, 12, 4);
-    const PeriodOffsets forward = dateRangeOffsets(from, to, kToday);
-    EXPECT_EQ(forward.first, 2);
-    EXPECT_EQ(forward.last, 6);
-    const PeriodOffsets backward = dateRangeOffsets(to, from, kToday);
-    EXPECT_EQ(backward.first, forward.first);
-    EXPECT_EQ(backward.last, forward.last);
-    const PeriodOffsets single = dateRangeOffsets(to, to, kToday);
-    EXPECT_EQ(single.first, 2);
-    EXPECT_EQ(single.last, 2);
-}
-
-TEST(PrintedSummary, TitleBlankLinesHeadingListThenCostBeforeTime)
-{
-    EXPECT_EQ(printedSummaryLines("H", {"a", "b"}, "Cost Total", "Time Total"),
-              QStringList({"Callwise Call Costs Summary", "", "", "H", "a", "b", "Cost Total",
-                           "Time Total"}));
+    const std::pair<qint64, const char *> times[]
+        = { { 0, "00:00: 0" }, { 45, "00:00: 45" }, { 60, "00: 1: 0" }, { 3725, " 1: 2: 5" },
+              { 3600, " 1:00: 0" }, { 100 * 3600 + 1, " 100:00: 1" } };
+    for (const auto &[seconds, shown] : times)
+        EXPECT_EQ(totalTimeCaption(seconds), QStringLiteral("Total Time = ") + shown);
+    EXPECT_EQ(totalCostCaption(0, kBritish), QString::fromUtf8("Total Calls Cost= £0.00"));
+    EXPECT_EQ(printedSummaryLines("H", { "a", "b" }, "Cost Total", "Time Total"),
+        QStringList(
+            { "Callwise Call Costs Summary", "", "", "H", "a", "b", "Cost Total", "Time Total" }));
 }
 
 } // namespace

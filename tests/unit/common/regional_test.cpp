@@ -6,22 +6,13 @@ namespace {
 
 const Regional kBritish(QLocale(QLocale::English, QLocale::UnitedKingdom));
 
-TEST(Regional, NamesComeFromTheLocale)
-{
-    EXPECT_EQ(kBritish.weekdayName(QDate(2026, 12, 5)), "Saturday");
-    EXPECT_EQ(kBritish.shortMonthName(12), "Dec");
-    const Regional german(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(german.weekdayName(QDate(2026, 12, 5)), "Samstag");
-}
-
 TEST(Regional, CurrencyShowsWholePenceAsPounds)
 {
     const struct {
         double pence;
         const char *shown;
     } cases[] = {
-        {0, "£0.00"},         {1.5, "£0.02"},      {4.5, "£0.04"},
-        {19.035, "£0.19"},    {12, "£0.12"},
+        {0, "£0.00"}, {1.5, "£0.02"}, {4.5, "£0.04"}, {19.035, "£0.19"},
         {123456789, "£1,234,567.89"},
     };
     for (const auto &c : cases)

@@ -4,31 +4,14 @@
 
 #include <limits>
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
+TEST(RoundHalfEven, HalvesToEvenOthersToNearestAndSaturates)
 {
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(3.5), 4);
-    EXPECT_EQ(roundHalfEven(4.5), 4);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(-3.5), -4);
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-}
-
-TEST(RoundHalfEven, OtherFractionsGoToTheNearest)
-{
-    EXPECT_EQ(roundHalfEven(12.6), 13);
-    EXPECT_EQ(roundHalfEven(4.2), 4);
-    EXPECT_EQ(roundHalfEven(-0.4), 0);
-    EXPECT_EQ(roundHalfEven(2500.5), 2500);
-    EXPECT_EQ(roundHalfEven(2501.5), 2502);
-    EXPECT_EQ(roundHalfEven(2.4999999999999996), 2);
-}
-
-TEST(RoundHalfEven, SaturatesInsteadOfOverflowing)
-{
-    EXPECT_EQ(roundHalfEven(1e300), std::numeric_limits<qint64>::max());
-    EXPECT_EQ(roundHalfEven(-1e300), std::numeric_limits<qint64>::min());
-    EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::infinity()),
-              std::numeric_limits<qint64>::max());
-    EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    const std::pair<double, qint64> cases[] = { { 2.5, 2 }, { 3.5, 4 }, { -2.5, -2 }, { -3.5, -4 },
+        { 0.5, 0 }, { 2501.5, 2502 }, { 12.6, 13 }, { 4.2, 4 }, { -0.4, 0 },
+        { 2.4999999999999996, 2 }, { 1e300, kMax }, { -1e300, std::numeric_limits<qint64>::min() },
+        { kInf, kMax }, { std::numeric_limits<double>::quiet_NaN(), 0 } };
+    for (const auto &[value, rounded] : cases)
+        EXPECT_EQ(roundHalfEven(value), rounded) << value;
 }

@@ -7,66 +7,64 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
-// The file store with writes that can be made to fail, to be refused or to
-// break down as a run-time failure.
-class ScriptedStore final : public RegistryStore
+// A store that has broken down: every call but the close answers with what
+// `fail` returns, or throws what it throws.
+class BrokenStore final : public RegistryStore
 {
 public:
-    explicit ScriptedStore(const QString &dir)
-        : m_file(dir.toStdString(), [this](const std::string &text) { notices.push_back(text); })
+    explicit BrokenStore(std::function<RegistryResult()> fail)
+        : fail(std::move(fail))
     { }
 
     RegistryResult createKey(
-        std::int32_t root, const std::string &path, std::uint32_t access, RegistryKey &key) override
+        std::int32_t, const std::string &, std::uint32_t, RegistryKey &) override
     {
-        return m_file.createKey(root, path, access, key);
+        return fail();
     }
-    RegistryResult openKey(
-        std::int32_t root, const std::string &path, std::uint32_t access, RegistryKey &key) override
+    RegistryResult openKey(std::int32_t, const std::string &, std::uint32_t, RegistryKey &) override
     {
-        return m_file.openKey(root, path, access, key);
+        return fail();
     }
-    RegistryResult setValue(RegistryKey key, const std::string &name, std::uint32_t type,
-        const std::string &data) override
+    RegistryResult setValue(
+        RegistryKey, const std::string &, std::uint32_t, const std::string &) override
     {
-        if (fault)
-            throw *fault;
-        if (refuse)
-            return RegistryCode::AccessDenied;
-        return m_file.setValue(key, name, type, data);
+        return fail();
     }
-    RegistryResult enumValue(RegistryKey key, std::uint32_t index, std::size_t nameBuffer,
-        std::size_t dataBuffer, RegistryValueEntry &entry) override
+    RegistryResult enumValue(
+        RegistryKey, std::uint32_t, std::size_t, std::size_t, RegistryValueEntry &) override
     {
-        return m_file.enumValue(key, index, nameBuffer, dataBuffer, entry);
+        return fail();
     }
-    RegistryResult enumKey(
-        RegistryKey key, std::uint32_t index, std::size_t nameBuffer, std::string &name) override
+    RegistryResult enumKey(RegistryKey, std::uint32_t, std::size_t, std::string &) override
     {
-        return m_file.enumKey(key, index, nameBuffer, name);
+        return fail();
     }
-    RegistryResult closeKey(RegistryKey key) override { return m_file.closeKey(key); }
+    RegistryResult closeKey(RegistryKey) override { return RegistryCode::Success; }
 
-    FileRegistryStore &file() { return m_file; }
-
-    bool refuse = false;
-    std::optional<RegistryFault> fault;
-    std::vector<std::string> notices;
-
-private:
-    FileRegistryStore m_file;
+    std::function<RegistryResult()> fail;
 };
+
+inline BrokenStore refusingStore()
+{
+    return BrokenStore([] { return RegistryResult(RegistryCode::AccessDenied); });
+}
 
 class RegistryTest : public testing::Test
 {
 protected:
     cRegistry registryAt(const std::string &section, const std::string &value = "Callwise")
     {
+        return registryOver(store, section, value);
+    }
+    cRegistry registryOver(
+        RegistryStore &over, const std::string &section, const std::string &value = "Callwise")
+    {
         cRegistry registry(
-            { store, "callwise", [this](const std::string &m) { shown.push_back(m); } });
+            { over, "callwise", [this](const std::string &m) { shown.push_back(m); } });
         registry.ClassKey(kHkeyLocalMachine);
         registry.SectionKey(section);
         registry.ValueKey(value);
@@ -97,6 +95,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    ScriptedStore store { dir.path() };
+    std::vector<std::string> notices;
+    FileRegistryStore store { dir.path().toStdString(),
+        [this](const std::string &text) { notices.push_back(text); } };
     std::vector<std::string> shown;
 };

@@ -1,6 +1,9 @@
 #include "registry_store_fixture.h"
+#include "settings/run_entry.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using namespace std::string_literals;
 
@@ -21,35 +24,58 @@ TEST_F(RegistryTest, WriteCreatesTheKeyAndStoresTextWithItsNul)
     EXPECT_EQ(entry->data, "\0"s);
 }
 
-TEST_F(RegistryTest, ReadFallsBackToDefault)
+struct StoredValue
 {
-    cRegistry registry = registryAt("Missing");
-    EXPECT_EQ(registry.Value(), "");
+    std::string name;
+    std::uint32_t type;
+    std::string data;
+};
+
+struct ReadCase
+{
+    const char *what;
+    std::vector<StoredValue> values; // under "Key", in this order
+    std::string read; // Value() of "Callwise" with the default "none"
+};
+
+void PrintTo(const ReadCase &c, std::ostream *out)
+{
+    *out << c.what;
+}
+
+class RegistryRead : public RegistryTest, public testing::WithParamInterface<ReadCase>
+{
+};
+
+TEST_P(RegistryRead, FindsTheValueOrFallsBackToTheDefault)
+{
+    for (const StoredValue &value : GetParam().values)
+        put("Key", value.name, value.type, value.data);
+    cRegistry registry = registryAt(GetParam().values.empty() ? "Missing" : "Key");
+    EXPECT_EQ(registry.Value(), GetParam().read == "none" ? "" : GetParam().read);
     registry.Default("none");
-    EXPECT_EQ(registry.Value(), "none");
-
-    put("Key", "run", kRegSz, "lower\0"s);
-    cRegistry named = registryAt("Key", "Run");
-    named.Default("none");
-    EXPECT_EQ(named.Value(), "none"); // names match with case distinguished
+    EXPECT_EQ(registry.Value(), GetParam().read);
 }
 
-TEST_F(RegistryTest, ReadStopsAtAValueTooLongForTheBuffers)
-{
-    put("Key", "long", kRegSz, std::string(300, 'x') + '\0');
-    put("Key", "Callwise", kRegSz, "after\0"s);
-    cRegistry registry = registryAt("Key");
-    registry.Default("default");
-    EXPECT_EQ(registry.Value(), "default");
-}
+const std::string kAfter = "after\0"s;
 
-TEST_F(RegistryTest, NonTextValueComesBackAsItsBytes)
-{
-    put("Key", "Callwise", 4, "\x01\x02\x03\x04"s);
-    EXPECT_EQ(registryAt("Key").Value(), "\x01\x02\x03\x04"s);
-}
+INSTANTIATE_TEST_SUITE_P(Values, RegistryRead,
+    testing::Values(ReadCase { "no key", {}, "none" },
+        ReadCase { "names match with case", { { "callwise", kRegSz, "lower\0"s } }, "none" },
+        ReadCase { "bytes of other types whole", { { "Callwise", 4, "\x01\x02\x03\x04"s } },
+            "\x01\x02\x03\x04"s },
+        // a value too long for the 255-byte buffers ends the search
+        ReadCase { "255 data bytes fit",
+            { { "d", kRegSz, std::string(255, 'x') }, { "Callwise", kRegSz, kAfter } }, "after" },
+        ReadCase { "256 data bytes do not",
+            { { "d", kRegSz, std::string(256, 'x') }, { "Callwise", kRegSz, kAfter } }, "none" },
+        ReadCase { "254 name bytes and a NUL fit",
+            { { std::string(254, 'n'), kRegSz, "\0"s }, { "Callwise", kRegSz, kAfter } }, "after" },
+        ReadCase { "255 name bytes do not",
+            { { std::string(255, 'n'), kRegSz, "\0"s }, { "Callwise", kRegSz, kAfter } },
+            "none" }));
 
-TEST_F(RegistryTest, Enumerations)
+TEST_F(RegistryTest, EnumerationsAndCreateKey)
 {
     put("Key", "a", kRegSz, "1\0"s);
     put("Key", "b", kRegSz, "2\0"s);
@@ -75,21 +101,18 @@ TEST_F(RegistryTest, Enumerations)
     registryAt("Missing").EnumerateValues(values, count);
     EXPECT_EQ(count, 0);
     EXPECT_EQ(values.columns(), 0);
+
+    cRegistry created = registryAt("A\\B");
+    EXPECT_TRUE(created.CreateKey());
+    EXPECT_TRUE(created.KeyExists());
+    created.ClassKey(12345);
+    EXPECT_FALSE(created.CreateKey());
 }
 
-TEST_F(RegistryTest, CreateKey)
+TEST_F(RegistryTest, RefusedWriteRaises26001AndShowsNothing)
 {
-    cRegistry registry = registryAt("A\\B");
-    EXPECT_TRUE(registry.CreateKey());
-    EXPECT_TRUE(registry.KeyExists());
-    registry.ClassKey(12345);
-    EXPECT_FALSE(registry.CreateKey());
-}
-
-TEST_F(RegistryTest, RefusedWriteRaises26001)
-{
-    store.refuse = true;
-    cRegistry registry = registryAt("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
+    BrokenStore refusing = refusingStore();
+    cRegistry registry = registryOver(refusing, kRunKeyPath);
     try {
         registry.Value("abc");
         FAIL() << "no error raised";
@@ -104,14 +127,23 @@ TEST_F(RegistryTest, RefusedWriteRaises26001)
     EXPECT_TRUE(shown.empty());
 }
 
-TEST_F(RegistryTest, RunTimeFailureIsShownThenRaised)
+TEST_F(RegistryTest, StoreBreakingDownIsShownWithItsNumberThenRaised)
 {
-    store.fault = RegistryFault(5, "Invalid procedure call or argument");
-    cRegistry registry = registryAt("Key");
-    EXPECT_THROW(registry.Value("abc"), RegistryError);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(
-        shown[0], "ERROR #5 : Invalid procedure call or argument\rPlease exit and try again.");
+    const std::pair<std::function<void()>, const char *> faults[]
+        = { { [] { throw RegistryFault(5, "Invalid procedure call or argument"); },
+                "ERROR #5 : Invalid procedure call or argument" },
+              { [] { throw std::runtime_error("disk on fire"); }, "ERROR #51 : disk on fire" },
+              { [] { throw std::bad_alloc(); }, "ERROR #7 : Out of memory" },
+              { [] { throw 42; }, "ERROR #51 : Internal error" } };
+    for (const auto &[fault, message] : faults) {
+        shown.clear();
+        BrokenStore broken([fault] {
+            fault();
+            return RegistryResult(0);
+        });
+        EXPECT_THROW(registryOver(broken, "Key").Value("abc"), RegistryError);
+        EXPECT_EQ(shown, std::vector<std::string> { message + "\rPlease exit and try again."s });
+    }
 }
 
 } // namespace

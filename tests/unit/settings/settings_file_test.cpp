@@ -3,116 +3,74 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 constexpr char kDefaults[] = "20000\r\n0\r\n1\r\n1\r\n";
 
-class SettingsFileTest : public testing::Test
+struct LoadCase
 {
-protected:
-    QString path() const { return dir.file("settings.ini"); }
-    std::optional<int> load(const QByteArray &file)
-    {
-        dir.write("settings.ini", file);
-        return LoadSettings(path(), settings);
-    }
-
-    TempProgramDir dir;
-    Settings settings;
+    std::optional<QByteArray> file; // none: no file
+    std::optional<int> interval;
+    Settings after; // from {-5, -5, -5}: a field stays as it was until a line is read into it
+    bool defaultsWritten;
 };
 
-TEST_F(SettingsFileTest, FirstStartWritesTheDefaultsAndKeepsMemory)
+void PrintTo(const LoadCase &c, std::ostream *out)
 {
-    EXPECT_EQ(LoadSettings(path(), settings), std::nullopt);
-    EXPECT_EQ(dir.read("settings.ini"), kDefaults);
-    EXPECT_EQ(settings.Reserved, 0);
-    EXPECT_EQ(settings.SplashOnStart, 0);
-    EXPECT_EQ(settings.AutoRunOnStart, 0);
-
-    // The next start uses them.
-    EXPECT_EQ(LoadSettings(path(), settings), 20000);
-    EXPECT_EQ(settings.SplashOnStart, 1);
-    EXPECT_EQ(settings.AutoRunOnStart, 1);
+    *out << (c.file ? c.file->toStdString() : "no file");
 }
 
-TEST_F(SettingsFileTest, ShortFileKeepsWhatWasReadAndIsReplaced)
+class SettingsLoad : public testing::TestWithParam<LoadCase>
 {
-    EXPECT_EQ(load("1000\r\n7\r\n"), 1000);
-    EXPECT_EQ(settings.Reserved, 7);
-    EXPECT_EQ(settings.SplashOnStart, 0);
-    EXPECT_EQ(settings.AutoRunOnStart, 0);
-    EXPECT_EQ(dir.read("settings.ini"), kDefaults);
+};
+
+TEST_P(SettingsLoad, ReadsUntilALineIsOutOfRangeThenWritesTheDefaults)
+{
+    const LoadCase &c = GetParam();
+    TempProgramDir dir;
+    if (c.file)
+        dir.write("settings.ini", *c.file);
+    Settings settings { -5, -5, -5 };
+    EXPECT_EQ(LoadSettings(dir.file("settings.ini"), settings), c.interval);
+    EXPECT_EQ(settings.Reserved, c.after.Reserved);
+    EXPECT_EQ(settings.SplashOnStart, c.after.SplashOnStart);
+    EXPECT_EQ(settings.AutoRunOnStart, c.after.AutoRunOnStart);
+    EXPECT_EQ(dir.read("settings.ini") == kDefaults, c.defaultsWritten);
 }
 
-TEST_F(SettingsFileTest, IntervalLine)
-{
-    const struct
-    {
-        QByteArray line;
-        std::optional<int> interval;
-    } cases[] = {
-        { "0", 0 },
-        { " 5000 ", 5000 },
-        { "2500.5", 2500 },
-        { "2501.5", 2502 },
-        { "65535", 65535 },
-        { "x", 0 },
-        { "70000", std::nullopt },
-        { "-1", std::nullopt },
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.line.toStdString());
-        EXPECT_EQ(load(c.line + "\r\n0\r\n1\r\n1\r\n"), c.interval);
-        EXPECT_EQ(dir.read("settings.ini") == kDefaults, !c.interval.has_value());
-    }
-}
+const Settings kUnread { -5, -5, -5 };
+const Settings kRead { 0, 1, 1 };
 
-TEST_F(SettingsFileTest, OutOfRangeFlagStopsTheLoadThere)
-{
-    EXPECT_EQ(load("1000\r\n0\r\n32768\r\n1\r\n"), 1000);
-    EXPECT_EQ(settings.SplashOnStart, 0);
-    EXPECT_EQ(settings.AutoRunOnStart, 0);
-    EXPECT_EQ(dir.read("settings.ini"), kDefaults);
-}
+INSTANTIATE_TEST_SUITE_P(Files, SettingsLoad,
+    testing::Values(LoadCase { std::nullopt, std::nullopt, kUnread, true },
+        LoadCase { "", std::nullopt, kUnread, true }, LoadCase { kDefaults, 20000, kRead, true },
+        LoadCase { "1000\r\n7\r\n", 1000, { 7, -5, -5 }, true },
+        LoadCase { "0\r\n0\r\n1\r\n1\r\n", 0, kRead, false },
+        LoadCase { " 5000 \r\n0\r\n1\r\n1\r\n", 5000, kRead, false },
+        LoadCase { "2500.5\r\n0\r\n1\r\n1\r\n", 2500, kRead, false },
+        LoadCase { "2501.5\r\n0\r\n1\r\n1\r\n", 2502, kRead, false },
+        LoadCase { "65535\r\n0\r\n1\r\n1\r\n", 65535, kRead, false },
+        LoadCase { "x\r\n0\r\n1\r\n1\r\n", 0, kRead, false },
+        LoadCase { "70000\r\n0\r\n1\r\n1\r\n", std::nullopt, kUnread, true },
+        LoadCase { "-1\r\n0\r\n1\r\n1\r\n", std::nullopt, kUnread, true },
+        LoadCase { "1000\r\n0\r\n32768\r\n1\r\n", 1000, { 0, -5, -5 }, true },
+        LoadCase { "5000\r\n-32768\r\n2\r\n2\r\n", 5000, { -32768, 2, 2 }, false },
+        LoadCase { "5000\r\n-32769\r\n2\r\n2\r\n", 5000, kUnread, true },
+        LoadCase { "1000\r\n-3\r\n1\r\n0\r\nextra\r\n", 1000, { -3, 1, 0 }, false }));
 
-TEST_F(SettingsFileTest, FlagOfTwoIsKept)
+TEST(SettingsSave, WritesWhatTheNextLoadReads)
 {
-    EXPECT_EQ(load("5000\r\n0\r\n2\r\n2\r\n"), 5000);
-    EXPECT_EQ(settings.SplashOnStart, 2);
-    EXPECT_EQ(settings.AutoRunOnStart, 2);
-}
-
-TEST_F(SettingsFileTest, SaveThenLoadGivesTheSameValuesAndDropsExtraLines)
-{
-    load("1000\r\n-3\r\n1\r\n0\r\nextra\r\n");
-    ASSERT_TRUE(SaveSettings(path(), 20000, settings).ok);
+    TempProgramDir dir;
+    ASSERT_TRUE(SaveSettings(dir.file("settings.ini"), 20000, { -3, 1, 0 }).ok);
     EXPECT_EQ(dir.read("settings.ini"), " 20000 \r\n-3 \r\n 1 \r\n 0 \r\n");
-
     Settings again;
-    EXPECT_EQ(LoadSettings(path(), again), 20000);
+    EXPECT_EQ(LoadSettings(dir.file("settings.ini"), again), 20000);
     EXPECT_EQ(again.Reserved, -3);
-    EXPECT_EQ(again.SplashOnStart, 1);
-    EXPECT_EQ(again.AutoRunOnStart, 0);
-}
 
-TEST_F(SettingsFileTest, FailedSaveReportsAndLeavesTheOldFile)
-{
-    dir.write("settings.ini", kDefaults);
-    FileResult result;
-    {
-        FileSizeLimit limit(4);
-        result = SaveSettings(path(), 1000, settings);
-    }
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(dir.read("settings.ini"), kDefaults);
-}
-
-TEST_F(SettingsFileTest, UnwritableDirectory)
-{
-    dir.write("notadir", "");
-    const QString inside = dir.file("notadir/settings.ini");
-    EXPECT_EQ(LoadSettings(inside, settings), std::nullopt); // the defaults are let go
-    EXPECT_FALSE(SaveSettings(inside, 5000, settings).ok);
+    dir.write("notadir", ""); // the defaults cannot be written: let go
+    EXPECT_EQ(LoadSettings(dir.file("notadir/settings.ini"), again), std::nullopt);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "support/reference_summary.h"
+#include "reference_summary.h"
 
 #include "calllog/call_log.h"
 #include "calllog/record_reader.h"
