@@ -1,6 +1,7 @@
 #include "ui/frm_about.h"
 
 #include "ui/app_resources.h"
+#include "ui/fixed_window.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -25,11 +26,7 @@ frmAbout::frmAbout(QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Callwise V2.5"));
-    setWindowIcon(appIcon());
-    setFont(uiFont(kDefaultPoints));
-    setFixedSize(twipsToPixels(3750), twipsToPixels(3090));
+    setUpFixedWindow(this, "frmAbout", QStringLiteral("About Callwise V2.5"), 3750, 3090);
 
     addLabel(this, "lblName", QStringLiteral("Callwise"), uiFont(13.5, true),
              QRect(120, 120, 3510, 360));

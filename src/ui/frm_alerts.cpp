@@ -2,6 +2,7 @@
 
 #include "alerts/spoken_words.h"
 #include "ui/app_resources.h"
+#include "ui/fixed_window.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -39,12 +40,8 @@ frmAlerts::frmAlerts(
     , m_regional(regional)
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("frmAlerts"));
+    setUpFixedWindow(this, "frmAlerts", QString::fromUtf16(kCaption), 4560, 2460);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf16(kCaption));
-    setWindowIcon(appIcon());
-    setFont(uiFont(kDefaultPoints));
-    setFixedSize(twipsToPixels(4560), twipsToPixels(2460));
     buildControls();
     Form_Load();
 }

@@ -5,6 +5,7 @@
 #include "common/number_reader.h"
 #include "tariff/fee_file.h"
 #include "ui/app_resources.h"
+#include "ui/fixed_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_alerts.h"
 #include "ui/frm_blt.h"
@@ -65,11 +66,7 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                 dataPath(m_env.programDir, kAlertsFileName)},
                m_callClock)
 {
-    setObjectName(QStringLiteral("frmCallwise"));
-    setWindowTitle(QString::fromUtf16(kCaption));
-    setWindowIcon(appIcon());
-    setFont(uiFont(kDefaultPoints));
-    setFixedSize(twipsToPixels(2805), twipsToPixels(3390));
+    setUpFixedWindow(this, "frmCallwise", QString::fromUtf16(kCaption), 2805, 3390);
     buildControls();
     buildTrayMenu();
 

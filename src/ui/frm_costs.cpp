@@ -6,6 +6,7 @@
 #include "common/number_reader.h"
 #include "common/user_date.h"
 #include "ui/choice_combo.h"
+#include "ui/fixed_window.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -42,10 +43,7 @@ frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &promp
     , m_tariff(tariff)
     , m_logPath(std::move(logPath))
 {
-    setObjectName(QStringLiteral("frmCosts"));
-    setWindowTitle(QString::fromUtf16(kCaption));
-    setFont(uiFont(kDefaultPoints));
-    setFixedSize(twipsToPixels(4965), twipsToPixels(5700));
+    setUpFixedWindow(this, "frmCosts", QString::fromUtf16(kCaption), 4965, 5700);
     buildControls();
 }
 

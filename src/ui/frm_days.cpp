@@ -2,6 +2,7 @@
 
 #include "calllog/call_log.h"
 #include "tariff/fee_file.h"
+#include "ui/fixed_window.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -64,10 +65,7 @@ frmDays::frmDays(TariffTable &table, QString feeFilePath, Prompter &prompter, QW
     , m_feePath(std::move(feeFilePath))
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("frmDays"));
-    setWindowTitle(QString::fromUtf16(kCaption));
-    setFont(uiFont(kDefaultPoints));
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setUpFixedWindow(this, "frmDays", QString::fromUtf16(kCaption), kClientWidth, kClientHeight);
     buildControls();
     // The owner has loaded the table; reloadAndShow reads the file again.
     refreshBoxes();

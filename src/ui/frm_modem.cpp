@@ -1,6 +1,7 @@
 #include "ui/frm_modem.h"
 
 #include "ui/app_resources.h"
+#include "ui/fixed_window.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -47,12 +48,8 @@ frmModem::frmModem(Settings &settings, CallClock &clock, QString settingsPath, A
     , m_autoRun(std::move(autoRun))
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("frmModem"));
+    setUpFixedWindow(this, "frmModem", QString::fromUtf16(kCaption), 2040, 3180);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf16(kCaption));
-    setWindowIcon(appIcon());
-    setFont(uiFont(kDefaultPoints));
-    setFixedSize(twipsToPixels(2040), twipsToPixels(3180));
     buildControls();
     Form_Load();
 }
