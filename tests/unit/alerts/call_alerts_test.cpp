@@ -1,29 +1,6 @@
-#include "alerts/call_alerts.h"
-
-#include "support/fake_clock.h"
-#include "support/fake_speaker.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_program_dir.h"
-
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QDir>
+#include "support/call_rig.h"
 
 namespace {
-
-class SwitchProbe final : public ConnectionProbe
-{
-public:
-    bool IsConnected() override { return up; }
-    bool up = false;
-};
-
-class NoTray final : public TrayTip
-{
-protected:
-    void showTip(const QString &) override { }
-};
 
 // A call's record as the log holds it.
 QByteArray record(const char *date, const char *duration, const char *fee)
@@ -31,17 +8,10 @@ QByteArray record(const char *date, const char *duration, const char *fee)
     return QByteArray(date) + "  ,  \r\n09:00:00  ,  \r\n" + duration + "  ,  \r\n" + fee + "#\r\n";
 }
 
-class CallAlertsTest : public testing::Test
+class CallAlertsTest : public CallRigTest
 {
 protected:
-    CallAlertsTest()
-    {
-        for (int day = 0; day < TariffTable::kDays; ++day) {
-            tariff.setBandStart(day, 0, QStringLiteral("00:00"));
-            tariff.setFee(day, 0, QStringLiteral("2.00"));
-        }
-        tariff.setMinConnectTime(QStringLiteral("0"));
-    }
+    CallAlertsTest() { chargeAllWeek("2.00", "0"); }
 
     void choose(const QByteArray &lines)
     {
@@ -52,33 +22,14 @@ protected:
     // A call of whole minutes, ticked second by second as the timer would.
     void call(int minutes)
     {
-        probe.up = true;
-        callClock.Timer1_Timer();
+        scan(true);
         for (int second = 0; second < minutes * 60; ++second) {
             clock.advance(1);
             callClock.Timer2_Timer();
             QCoreApplication::processEvents();
         }
-        probe.up = false;
-        callClock.Timer1_Timer();
+        scan(false);
     }
-
-    TempProgramDir dir;
-    FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0)) };
-    Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
-    SwitchProbe probe;
-    NoTray tray;
-    ScriptedPrompter prompter;
-    TariffTable tariff;
-    CallClock callClock { { clock, regional, probe, tray, prompter, tariff,
-        dir.file("netcosts.ini") } };
-    FakeSpeaker speaker;
-    QStringList balloons;
-    CallAlerts alerts { { clock, regional, speaker,
-                            [this](const QString &text) { balloons << text; },
-                            [this] { return tariff.minConnectTime().toDouble(); },
-                            dir.file("netcosts.ini"), dir.file("alerts.ini") },
-        callClock };
 };
 
 struct Speaking
@@ -101,16 +52,17 @@ TEST_P(SpeakingTest, SaysTheCostShownAtEachMultipleOfTheInterval)
     EXPECT_TRUE(balloons.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SpeakingTest,
-    testing::Values(Speaking { "0\r\n\r\n\r\n", 11, {} },
-        Speaking { "1\r\n\r\n\r\n", 3,
-            { "One minute, four pence.", "Two minutes, six pence.",
-                "Three minutes, eight pence." } },
-        Speaking { "5\r\n\r\n\r\n", 11,
-            { "Five minutes, twelve pence.", "Ten minutes, twenty-two pence." } },
-        Speaking { "15\r\n\r\n\r\n", 61,
-            { "Fifteen minutes, thirty-two pence.", "Thirty minutes, sixty-two pence.",
-                "Forty-five minutes, ninety-two pence.", "One hour, one pound twenty-two." } }));
+const Speaking kSpeaking[] = {
+    { "0\r\n\r\n\r\n", 11, {} },
+    { "1\r\n\r\n\r\n", 3,
+        { "One minute, four pence.", "Two minutes, six pence.", "Three minutes, eight pence." } },
+    { "5\r\n\r\n\r\n", 11, { "Five minutes, twelve pence.", "Ten minutes, twenty-two pence." } },
+    { "15\r\n\r\n\r\n", 61,
+        { "Fifteen minutes, thirty-two pence.", "Thirty minutes, sixty-two pence.",
+            "Forty-five minutes, ninety-two pence.", "One hour, one pound twenty-two." } },
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, SpeakingTest, testing::ValuesIn(kSpeaking));
 
 TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
 {
