@@ -17,7 +17,7 @@ protected:
     QPointer<frmAlerts> window;
 };
 
-TEST_F(AlertsWindowTest, ShowsTheChoicesAndOkSavesThem)
+TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 {
     dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
     open("10\r\n250\r\n\r\n");
@@ -31,7 +31,13 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesAndOkSavesThem)
     QCoreApplication::processEvents();
     EXPECT_EQ(speaker.said, QStringList { "One hour five minutes, three pounds twenty." });
 
-    every->setCurrentText("off");
+    every->setCurrentText("15");
+    window->close();
+    EXPECT_EQ(dir.read("alerts.ini"), "10\r\n250\r\n\r\n");
+    EXPECT_EQ(alerts.choices().speakEveryMinutes, 10);
+
+    open("10\r\n250\r\n\r\n");
+    control<QComboBox>("cboSpeakEvery")->setCurrentText("off");
     control<QLineEdit>("txtLimit")->setText("junk");
     control<QPushButton>("cmdOK")->click();
     EXPECT_EQ(prompter.messages.size(), 1);
@@ -41,16 +47,6 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesAndOkSavesThem)
     control<QPushButton>("cmdOK")->click();
     EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n");
     EXPECT_FALSE(window && window->isVisible());
-}
-
-TEST_F(AlertsWindowTest, TheCloseBoxDropsChanges)
-{
-    open("1\r\n\r\n\r\n");
-    control<QComboBox>("cboSpeakEvery")->setCurrentText("15");
-    control<QLineEdit>("txtLimit")->setText("30");
-    window->close();
-    EXPECT_EQ(dir.read("alerts.ini"), "1\r\n\r\n\r\n");
-    EXPECT_EQ(alerts.choices().speakEveryMinutes, 1);
 }
 
 TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)

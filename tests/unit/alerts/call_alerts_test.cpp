@@ -103,8 +103,10 @@ TEST_F(CallAlertsTest, ACallCountsInTheMonthItBegan)
     EXPECT_TRUE(balloons.isEmpty());
 }
 
+// Without a speech engine the balloon still comes.
 TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
 {
+    speaker.available = false;
     dir.write("netcosts.ini", record("02:12:2026", "00:55:00", "02.00")); // 110p
     choose("0\r\n100\r\n12:2026\r\n");
     EXPECT_EQ(alerts.monthSpending(), 110);
@@ -112,19 +114,11 @@ TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
     EXPECT_TRUE(balloons.isEmpty());
     alerts.apply(0, 200);
     EXPECT_EQ(dir.read("alerts.ini"), "0\r\n200\r\n\r\n");
-    alerts.apply(0, 100);
+    alerts.apply(1, 100);
     EXPECT_EQ(
         balloons, QStringList { "This month's calls have cost £1.10, past your limit of £1.00." });
-    EXPECT_TRUE(speaker.said.isEmpty()); // speech is off
-}
-
-TEST_F(CallAlertsTest, NoEngineStillShowsTheBalloon)
-{
-    speaker.available = false;
-    choose("1\r\n10\r\n\r\n");
-    call(6);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(speaker.said.isEmpty());
-    EXPECT_EQ(balloons.size(), 1);
 }
 
 TEST_F(CallAlertsTest, AnUnreadableChoicesFileMeansNoAlerts)

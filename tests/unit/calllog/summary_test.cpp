@@ -54,10 +54,9 @@ TEST_P(PeriodTest, TakesTodayAndTheDaysBeforeUpToItsLast)
     EXPECT_EQ(summarise(log, offsets->first, offsets->last).calls.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, PeriodTest,
-    testing::Values(std::pair { u"1 Day", 0 }, std::pair { u"7 Days", 6 },
-        std::pair { u"28 Days", 27 }, std::pair { u"2 Months", 55 }, std::pair { u"3 Months", 83 },
-        std::pair { u"1 Year", 364 }));
+const std::pair<const char16_t *, int> kEntries[] = { { u"1 Day", 0 }, { u"7 Days", 6 },
+    { u"28 Days", 27 }, { u"2 Months", 55 }, { u"3 Months", 83 }, { u"1 Year", 364 } };
+INSTANTIATE_TEST_SUITE_P(Entries, PeriodTest, testing::ValuesIn(kEntries));
 
 TEST(Summary, DateRangeInEitherOrderAndFutureDaysWhenTheLogHasThem)
 {

@@ -13,11 +13,6 @@ struct LookupCase
     double fee;
 };
 
-void PrintTo(const LookupCase &c, std::ostream *out)
-{
-    *out << "day " << c.day << " " << c.time.toString().toStdString() << " from " << c.before;
-}
-
 class FeeLookupTest : public testing::TestWithParam<LookupCase>
 {
 protected:
