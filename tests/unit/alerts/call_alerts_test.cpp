@@ -123,10 +123,10 @@ TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
 
 TEST_F(CallAlertsTest, AnUnreadableChoicesFileMeansNoAlerts)
 {
-    for (const QByteArray &bad : { QByteArray("7\r\n10\r\n\r\n"), QByteArray("1\r\nten\r\n\r\n"),
-             QByteArray("1\r\n10\r\n13:2026\r\n"), QByteArray("1\r\n") }) {
+    for (const char *bad : { "7\r\n10\r\n\r\n", "1\r\nten\r\n\r\n", "1\r\n-5\r\n\r\n",
+             "1\r\n10\r\n13:2026\r\n", "1\r\n" }) {
         choose(bad);
-        EXPECT_EQ(alerts.choices(), AlertChoices {}) << bad.constData();
+        EXPECT_EQ(alerts.choices(), AlertChoices {}) << bad;
     }
     call(2);
     QDir(dir.path()).remove("alerts.ini");
