@@ -1,6 +1,6 @@
 #include "calllog/log_index.h"
 #include "calllog/summary.h"
-#include "support/log_generator.h"
+#include "log_generator.h"
 #include "reference_summary.h"
 
 #include <benchmark/benchmark.h>

@@ -2,9 +2,7 @@
 // the user is told, and no byte saved before is changed, in that file or any
 // other.
 
-#include "calllog/call_journal.h"
 #include "calllog/call_log.h"
-#include "unit/calltime/call_clock_fixture.h"
 #include "settings/auto_run.h"
 #include "settings/file_registry_store.h"
 #include "settings/settings_file.h"
@@ -143,30 +141,6 @@ TEST_P(DataFileFaults, FullDiskRefusesTheSaveAndTellsTheUser)
     const qint64 room = dir.read(GetParam().fileName).size() + 20;
     FileSizeLimit full(GetParam().fileName == QString::fromUtf16(kCallLogFileName) ? room : 20);
     expectFailedSaveTold();
-}
-
-TEST_P(DataFileFaults, DirectoryInPlaceOfTheFileIsLeftAndTheUserTold)
-{
-    ASSERT_TRUE(QFile::remove(dir.file(GetParam().fileName)));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(GetParam().fileName));
-    expectFailedSaveTold();
-    EXPECT_TRUE(QFileInfo(dir.file(GetParam().fileName)).isDir());
-}
-
-// A journal that cannot be written costs the call nothing: no word while it
-// is timed, and its record reaches the log when it ends.
-using CallJournalFaults = CallClockTest;
-
-TEST_F(CallJournalFaults, AnUnwritableJournalCostsTheCallNothing)
-{
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf16(kCallJournalFileName)));
-    startAt(QTime(10, 0, 0));
-    for (int s = 1; s <= 130; ++s)
-        tickAt(QTime(10, 0, 0).addSecs(s));
-    EXPECT_TRUE(prompter.messages.isEmpty());
-    scan(false);
-    EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_TRUE(log().startsWith("05:12:2026  ,  \r\n10:00:00  ,  \r\n00:02:10  ,  \r\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachDataFile, DataFileFaults, testing::ValuesIn(kDataFiles),

@@ -2,6 +2,8 @@
 
 #include "common/prompter.h"
 
+#include <gtest/gtest.h>
+
 #include <QStringList>
 
 #include <deque>
@@ -13,8 +15,23 @@ class ScriptedPrompter final : public Prompter
 public:
     enum class Answer { Yes, No };
 
-    void showMessage(const QString &text) override;
-    bool confirm(const QString &question) override;
+    void showMessage(const QString &text) override
+    {
+        messages << text;
+        if (m_duringMessage)
+            std::exchange(m_duringMessage, {})();
+    }
+    bool confirm(const QString &question) override
+    {
+        questions << question;
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << question.toStdString();
+            return false;
+        }
+        const Answer next = m_answers.front();
+        m_answers.pop_front();
+        return next != Answer::No;
+    }
 
     void answer(Answer next) { m_answers.push_back(next); }
     // Runs while a message is "open", as timers run under a modal box.

@@ -1,76 +1,24 @@
-#include "ui/frm_about.h"
-#include "ui/frm_blt.h"
-#include "ui/frm_callwise.h"
-#include "ui/frm_days.h"
+#include "ui_rig.h"
 
-#include "common/text_file.h"
-
-#include "settings/file_registry_store.h"
-#include "support/fake_clock.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_program_dir.h"
-
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QScreen>
-#include <QPushButton>
-#include <QTimer>
 
 namespace {
 
-class SwitchProbe final : public ConnectionProbe
-{
-public:
-    bool IsConnected() override { return up; }
-    bool up = false;
-};
-
-class MainWindowTest : public testing::Test
+class MainWindowTest : public UiRigTest
 {
 protected:
-    QString label(const char *name) const
-    {
-        return window.findChild<QLabel *>(QLatin1String(name))->text();
-    }
+    QString label(const char *name) const { return child<QLabel>(&window, name)->text(); }
+    void trigger(const char *action) { child<QAction>(&window, action)->trigger(); }
 
-    TempProgramDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0))};
-    Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
-    SwitchProbe probe;
-    ScriptedPrompter prompter;
-    FileRegistryStore registry{dir.file("registry").toStdString(), [](const std::string &) {}};
-    frmCallwise window{{clock, regional, probe, prompter, dir.path(),
-                        {registry, prompter, dir.path(), dir.file("callwise"), dir.file("autostart")}}};
+    frmCallwise window { { clock, regional, probe, prompter, dir.path(), autoRun } };
 };
 
 } // namespace
 
-TEST_F(MainWindowTest, StartsInTheTrayWithTheSavedIntervalAndBothTimersRunning)
+TEST_F(MainWindowTest, StartsWithTheSavedIntervalAndTheSplashOnlyWhenTheSettingIsOne)
 {
-    dir.write("settings.ini", " 1000 \r\n 0 \r\n 0 \r\n 0 \r\n");
-    window.Form_Load();
-    EXPECT_EQ(window.callClock().scanInterval(), 1000);
-    EXPECT_FALSE(dir.exists("autostart/callwise.desktop"));
-    EXPECT_EQ(window.trayIcon().toolTip(), window.windowTitle());
-    // Without a notification area (as offscreen) the window stays on the screen.
-    EXPECT_EQ(window.isVisible(), !QSystemTrayIcon::isSystemTrayAvailable());
-    EXPECT_TRUE(window.callClock().isScanning());
-    EXPECT_TRUE(window.callClock().isTicking());
-    EXPECT_EQ(label("Label6"), "Not Connected");
-    EXPECT_FALSE(window.findChild<QPushButton *>("cmdStart")->isVisible());
-}
-
-TEST_F(MainWindowTest, SplashOnlyWhenTheSettingIsOne)
-{
-    for (const char *flag : {"0", "1", "2", "-1"}) {
-        dir.write("settings.ini", QByteArray(" 5000 \r\n 0 \r\n ") + flag + " \r\n 0 \r\n");
+    for (const char *flag : { "0", "1", "2", "-1" }) {
+        dir.write("settings.ini", QByteArray(" 1000 \r\n 0 \r\n ") + flag + " \r\n 0 \r\n");
         window.Form_Load();
         int splashes = 0;
         for (QWidget *top : QApplication::topLevelWidgets()) {
@@ -80,8 +28,16 @@ TEST_F(MainWindowTest, SplashOnlyWhenTheSettingIsOne)
             }
         }
         EXPECT_EQ(splashes, QByteArray(flag) == "1") << "SplashOnStart " << flag;
+        EXPECT_EQ(window.callClock().scanInterval(), 1000);
+        EXPECT_TRUE(window.callClock().isScanning() && window.callClock().isTicking());
         window.callClock().stop();
     }
+    EXPECT_FALSE(dir.exists("autostart/callwise.desktop"));
+    EXPECT_EQ(window.trayIcon().toolTip(), window.windowTitle());
+    // Without a notification area (as offscreen) the window stays on the screen.
+    EXPECT_EQ(window.isVisible(), !QSystemTrayIcon::isSystemTrayAvailable());
+    EXPECT_EQ(label("Label6"), "Not Connected");
+    EXPECT_FALSE(child(&window, "cmdStart")->isVisible());
 }
 
 TEST_F(MainWindowTest, DoubleClickOnTheIconShowsOkHidesAndTheClockRunsEitherWay)
@@ -95,7 +51,7 @@ TEST_F(MainWindowTest, DoubleClickOnTheIconShowsOkHidesAndTheClockRunsEitherWay)
     window.callClock().Timer2_Timer();
     EXPECT_EQ(label("Label4"), "Saturday, Dec 5 2026  10:00:01");
 
-    window.findChild<QPushButton *>("Command2")->click();
+    child<QPushButton>(&window, "Command2")->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(window.callClock().isTicking());
     window.Form_MouseMove(0x200); // an ordinary mouse move does nothing
@@ -140,71 +96,30 @@ TEST(TrayActivation, MapsEachHostsActivationsToTheTrayCallback)
         Icon::ActivationReason reason;
         int xembed;
         int dbus;
-    } cases[] = {
-        {Icon::DoubleClick, frmCallwise::kLeftDoubleClick, frmCallwise::kLeftDoubleClick},
-        {Icon::Trigger, 0, frmCallwise::kLeftDoubleClick},
-        {Icon::Context, frmCallwise::kRightButtonUp, 0},
-        {Icon::MiddleClick, 0, 0},
-    };
+    } cases[] = { { Icon::DoubleClick, frmCallwise::kLeftDoubleClick,
+                      frmCallwise::kLeftDoubleClick },
+        { Icon::Trigger, 0, frmCallwise::kLeftDoubleClick },
+        { Icon::Context, frmCallwise::kRightButtonUp, 0 }, { Icon::MiddleClick, 0, 0 } };
     for (const auto &c : cases) {
         EXPECT_EQ(TrayIcon::mouseMessageFor(c.reason, false), c.xembed) << c.reason;
         EXPECT_EQ(TrayIcon::mouseMessageFor(c.reason, true), c.dbus) << c.reason;
     }
 }
 
-TEST_F(MainWindowTest, ShutDownStopsTheClockBeforeTheSettingsWindowSaves)
-{
-    window.Form_Load();
-    window.findChild<QAction *>("mnumodem")->trigger();
-    // A directory in the settings file's place makes the save fail and say so.
-    ASSERT_TRUE(QFile::remove(dir.file("settings.ini")));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("settings.ini"));
-    bool clockRunning = true;
-    prompter.whileMessageOpen([&] {
-        clockRunning = window.callClock().isScanning() || window.callClock().isTicking();
-    });
-    window.findChild<QAction *>("mnuexit")->trigger();
-    ASSERT_FALSE(prompter.messages.isEmpty());
-    EXPECT_FALSE(clockRunning);
-}
-
-TEST_F(MainWindowTest, CostsButtonAndMenuOpenOneCostsWindow)
-{
-    window.findChild<QPushButton *>("cmdCosts")->click();
-    window.findChild<QAction *>("mnucosts")->trigger();
-    const auto windows = window.findChildren<QWidget *>("frmCosts");
-    ASSERT_EQ(windows.size(), 1);
-    EXPECT_TRUE(windows.first()->isVisible());
-}
-
-TEST_F(MainWindowTest, StartUpReadsTheAlertChoicesAndTheMenuOpensTheAlertsWindow)
+TEST_F(MainWindowTest, StartUpReadsTheAlertChoicesAndEachWindowOpensOnce)
 {
     dir.write("alerts.ini", "5\r\n250\r\n\r\n");
     window.Form_Load();
     EXPECT_EQ(window.alerts().choices().speakEveryMinutes, 5);
-    window.findChild<QAction *>("alerts")->trigger();
-    window.findChild<QAction *>("alerts")->trigger();
-    const auto windows = window.findChildren<QWidget *>("frmAlerts");
-    ASSERT_EQ(windows.size(), 1);
-    EXPECT_TRUE(windows.first()->isVisible());
+    child<QPushButton>(&window, "cmdCosts")->click();
+    for (const char *action : { "mnucosts", "alerts", "alerts" })
+        trigger(action);
+    for (const char *name : { "frmCosts", "frmAlerts" }) {
+        const auto windows = window.findChildren<QWidget *>(name);
+        ASSERT_EQ(windows.size(), 1) << name;
+        EXPECT_TRUE(windows.first()->isVisible());
+    }
     EXPECT_TRUE(prompter.messages.isEmpty());
-}
-
-TEST_F(MainWindowTest, SetFeesShowsTheSavedTariffAndExitClosesTheEditor)
-{
-    dir.write("netfees.ini", encodeLines({"00:00", "2.00"}));
-    window.Form_Load();
-    EXPECT_EQ(window.tariff().band(0, 0).fee, "2.00") << "loaded before the editor is built";
-    dir.write("netfees.ini", encodeLines({"00:00", "1.00"}));
-    window.tariff().setFee(0, 0, "9.99"); // typed earlier and never saved
-
-    window.findChild<QAction *>("mnusetfees")->trigger();
-    frmDays *editor = window.tariffEditor();
-    ASSERT_TRUE(editor && editor->isVisible());
-    EXPECT_EQ(window.tariff().band(0, 0).fee, "1.00");
-
-    window.findChild<QAction *>("mnuexit")->trigger();
-    EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
@@ -214,13 +129,13 @@ TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
     window.callClock().Timer1_Timer();
     ASSERT_TRUE(window.callClock().isTiming());
     ASSERT_TRUE(dir.exists("callnow.ini"));
-    window.findChild<QAction *>("mnuabout")->trigger();
+    trigger("mnuabout");
     auto *about = window.findChild<frmAbout *>();
     ASSERT_TRUE(about && about->isVisible());
 
     bool ended = false;
     QObject::connect(&window, &frmCallwise::unloaded, [&] { ended = true; });
-    window.findChild<QAction *>("mnuexit")->trigger();
+    trigger("mnuexit");
     EXPECT_TRUE(ended);
     EXPECT_FALSE(window.trayIcon().isVisible());
     EXPECT_FALSE(about->isVisible());
@@ -253,29 +168,4 @@ TEST_F(MainWindowTest, ACallLeftInAJournalIsLoggedAtStartAndTheUserTold)
     // No notification area here (offscreen): a message box says it.
     EXPECT_EQ(prompter.messages, QStringList{"A call of 00:14:05 that was being timed when "
                                              "Callwise stopped has been added to the call log."});
-}
-
-TEST(Splash, CentresItsPictureTakesClicksAndClosesAfterThreeSeconds)
-{
-    QPointer<frmBlt> splash(new frmBlt);
-    const QLabel *image = splash->image();
-    // The picture in the middle of the screen, over a snapshot or alone.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(image->mapToGlobal(image->rect().center()), screen.center());
-    splash->show();
-
-    // A click on it goes nowhere: the splash takes it and does nothing.
-    EXPECT_FALSE(splash->windowFlags().testFlag(Qt::WindowTransparentForInput));
-    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), splash->mapToGlobal(QPointF(5, 5)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    click.ignore();
-    QApplication::sendEvent(splash, &click);
-    EXPECT_TRUE(click.isAccepted());
-    EXPECT_TRUE(splash->isVisible());
-    auto *timer = splash->findChild<QTimer *>("Timer1");
-    ASSERT_TRUE(timer);
-    EXPECT_EQ(timer->interval(), 3000);
-    QMetaObject::invokeMethod(timer, "timeout");
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(splash.isNull());
 }

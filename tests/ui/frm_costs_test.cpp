@@ -1,34 +1,15 @@
-#include "ui/frm_costs.h"
-
-#include "calllog/call_log.h"
-#include "support/fake_clock.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_program_dir.h"
-
-#include <gtest/gtest.h>
+#include "ui_rig.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
 
 using Answer = ScriptedPrompter::Answer;
 
-void press(QWidget *widget, int key, const QString &text = {})
-{
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &event);
-}
-
-class CostsWindowTest : public testing::Test
+class CostsWindowTest : public UiRigTest
 {
 protected:
     void SetUp() override
@@ -52,12 +33,12 @@ protected:
             log += QStringLiteral("05:12:2026  ,  \r\n10:%1:00  ,  \r\n00:05:01  ,  \r\n02.00#\r\n")
                        .arg(call % 60, 2, 10, QLatin1Char('0'))
                        .toLatin1();
-        dir.write(QString::fromUtf16(kCallLogFileName), log);
+        dir.write(QStringLiteral("netcosts.ini"), log);
     }
 
     template <typename T = QLabel> T *control(const char *name) const
     {
-        return window.findChild<T *>(QLatin1String(name));
+        return child<T>(&window, name);
     }
     QString text(const char *name) const { return control(name)->text(); }
     QListWidget *list() const { return control<QListWidget>("Text1"); }
@@ -90,15 +71,10 @@ protected:
         return lines.join(u'\n');
     }
 
-    TempProgramDir dir;
     QString pdfPath = dir.file(QStringLiteral("summary.pdf"));
     int printersAsked = 0;
-    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(12, 0, 0))};
-    Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
-    ScriptedPrompter prompter;
-    TariffTable tariff;
     frmCosts window{clock, regional, prompter, tariff,
-                    dir.file(QString::fromUtf16(kCallLogFileName))};
+                    dir.file(QStringLiteral("netcosts.ini"))};
 };
 
 } // namespace
@@ -110,8 +86,7 @@ TEST_F(CostsWindowTest, OpensWithTodayInTheDateBoxesAndTypingAnEntryRunsNothingC
     EXPECT_EQ(control<QLineEdit>("Text3")->text(), "05/12/2026");
     QLineEdit *typed = control<QComboBox>("lsttimes")->lineEdit();
     typed->clear();
-    for (const QChar c : QStringLiteral("1 Day"))
-        press(typed, 0, c);
+    type(typed, QStringLiteral("1 Day"));
     press(typed, Qt::Key_Return);
     EXPECT_EQ(list()->count(), 0);
 
@@ -147,18 +122,18 @@ TEST_F(CostsWindowTest, ADateBoxWithoutADateGivesAMessageNamingItAndNoSummary)
 
 TEST_F(CostsWindowTest, ClearingAsksTwiceAndKeepsWhatIsShownUntilReopened)
 {
-    const QByteArray before = dir.read(QString::fromUtf16(kCallLogFileName));
+    const QByteArray before = dir.read(QStringLiteral("netcosts.ini"));
     choose(QStringLiteral("1 Day"));
     prompter.answer(Answer::Yes);
     prompter.answer(Answer::No);
     click("Command3");
     EXPECT_EQ(prompter.questions, QStringList({"Clear List Permenantly?", "Are You SURE?"}));
-    EXPECT_EQ(dir.read(QString::fromUtf16(kCallLogFileName)), before);
+    EXPECT_EQ(dir.read(QStringLiteral("netcosts.ini")), before);
 
     prompter.answer(Answer::Yes);
     prompter.answer(Answer::Yes);
     click("Command3");
-    EXPECT_TRUE(dir.read(QString::fromUtf16(kCallLogFileName)).isEmpty());
+    EXPECT_TRUE(dir.read(QStringLiteral("netcosts.ini")).isEmpty());
     choose(QStringLiteral("7 Days"));
     EXPECT_EQ(list()->count(), 2);
 
@@ -170,48 +145,33 @@ TEST_F(CostsWindowTest, ClearingAsksTwiceAndKeepsWhatIsShownUntilReopened)
     EXPECT_EQ(list()->count(), 0);
 }
 
-TEST_F(CostsWindowTest, PrintsAnEmptySummaryOnOnePageOnlyAfterYesAndTellsOfAFailingPrinter)
+TEST_F(CostsWindowTest, PrintsOnlyAfterYesOnAsManyPagesAsItTakesAndTellsOfAFailingPrinter)
 {
     prompter.answer(Answer::No);
     click("Command2");
     EXPECT_EQ(printersAsked, 0);
-    prompter.answer(Answer::Yes);
-    click("Command2");
-    EXPECT_EQ(prompter.questions, QStringList({"Print Displayed Summary?", "Print Displayed Summary?"}));
-    EXPECT_TRUE(prompter.messages.isEmpty());
-    const QString printed = printedText();
-
-    choose(QStringLiteral("1 Day"));
-    pdfPath = dir.file(QStringLiteral("missing/summary.pdf"));
-    prompter.answer(Answer::Yes);
-    click("Command2");
-    EXPECT_EQ(prompter.messages, QStringList({"There was a problem printing to your printer."}));
-    EXPECT_EQ(list()->currentRow(), -1);
-
-    if (printed.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_EQ(printed.count(QStringLiteral("=page=")), 1);
-    EXPECT_TRUE(printed.startsWith("Callwise Call Costs Summary\n\n\n"
-                                   "Date - Time - Connection - Cost per min - Cost\n"
-                                   "Cost Total\nTime Total\n\n=page=\n"))
-        << printed.toStdString();
-}
-
-TEST_F(CostsWindowTest, ALongSummaryRunsOnToMorePagesAndEndsOnItsLastLine)
-{
     writeCalls(250);
     window.close();
     window.showWindow();
     choose(QStringLiteral("1 Day"));
     prompter.answer(Answer::Yes);
     click("Command2");
+    EXPECT_EQ(prompter.questions, QStringList(2, "Print Displayed Summary?"));
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(list()->currentRow(), 249);
     const QString printed = printedText();
+
+    pdfPath = dir.file(QStringLiteral("missing/summary.pdf"));
+    prompter.answer(Answer::Yes);
+    click("Command2");
+    EXPECT_EQ(prompter.messages, QStringList({ "There was a problem printing to your printer." }));
+
     if (printed.isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_GE(printed.count(QStringLiteral("=page=")), 3);
     EXPECT_EQ(printed.count(QStringLiteral(" = £0.12\n")), 250);
+    EXPECT_TRUE(printed.startsWith("Callwise Call Costs Summary\n\n\n"
+                                   "Date - Time - Connection - Cost per min - Cost\n"));
     EXPECT_TRUE(printed.endsWith("Total Calls Cost= £30.00\nTotal Time = 20: 54: 10\n\n=page=\n"))
         << printed.right(80).toStdString();
 }

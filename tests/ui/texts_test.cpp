@@ -1,59 +1,28 @@
 // Every text the user reads in the windows and the tray menu, in one table:
 // captions, labels, buttons, options, list entries and menu entries.
 
-#include "ui/frm_about.h"
-#include "ui/frm_callwise.h"
-#include "ui/frm_costs.h"
-#include "ui/frm_days.h"
-#include "ui/frm_modem.h"
+#include "ui_rig.h"
 
-#include "settings/file_registry_store.h"
-#include "support/fake_clock.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_program_dir.h"
-
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
-
-#include <memory>
 
 namespace {
 
-class NoProbe final : public ConnectionProbe
-{
-public:
-    bool IsConnected() override { return false; }
-};
-
 // One of each window, built once for the whole table.
-struct Windows
+struct Windows : UiRig
 {
-    TempProgramDir dir;
-    FakeClock clock;
-    Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
-    NoProbe probe;
-    ScriptedPrompter prompter;
-    FileRegistryStore store { dir.file("registry").toStdString(), [](const std::string &) {} };
-    AutoRunPlace autoRun { store, prompter, dir.path(), dir.file("callwise"),
-        dir.file("autostart") };
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
-    TariffTable tariff;
     Settings settings;
     frmCosts costs { clock, regional, prompter, tariff, dir.file("netcosts.ini") };
     frmDays days { tariff, dir.file("netfees.ini"), prompter };
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
+    frmAlerts alertsWindow { alerts, regional, prompter };
 
     QWidget *window(const QString &name)
     {
-        for (QWidget *each :
-            std::initializer_list<QWidget *> { &main, &costs, &days, &modem, &about }) {
+        for (QWidget *each : std::initializer_list<QWidget *> {
+                 &main, &costs, &days, &modem, &about, &alertsWindow }) {
             if (each->objectName() == name)
                 return each;
         }
@@ -62,18 +31,6 @@ struct Windows
 };
 
 Windows *g_windows = nullptr;
-
-// A control by name, or an element of a control array as "Name(index)".
-QObject *control(QWidget *window, const QString &wanted)
-{
-    const qsizetype open = wanted.indexOf(u'(');
-    const QString name = wanted.left(open);
-    for (QObject *child : window->findChildren<QObject *>(name)) {
-        if (open < 0 || child->property("index").toInt() == wanted.mid(open + 1).chopped(1).toInt())
-            return child;
-    }
-    return nullptr;
-}
 
 // What the user reads on it: a list's entries joined by "|", a menu's
 // entries with "-" for a separator.
@@ -124,51 +81,41 @@ TEST_P(WindowTexts, AreTheProgramsOwn)
         EXPECT_EQ(window->windowTitle(), expected);
         return;
     }
-    QObject *object = control(window, QLatin1String(GetParam().control));
-    ASSERT_TRUE(object) << "no control " << GetParam().control;
+    QObject *object = child<QObject>(window, QLatin1String(GetParam().control));
+    ASSERT_TRUE(object);
     EXPECT_EQ(textOf(object), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts,
-    testing::Values(TextCase { "frmCallwise", "", "Callwise V2.5" },
-        TextCase { "frmCallwise", "Label1", "Start Time:" },
-        TextCase { "frmCallwise", "Label3", "Connection:" },
-        TextCase { "frmCallwise", "Label2", "Call Cost :" },
-        TextCase { "frmCallwise", "cmdCosts", "&Costs" },
-        TextCase { "frmCallwise", "Command2", "&OK" },
-        TextCase { "frmCallwise", "cmdStart", "&Start" },
-        TextCase { "frmCallwise", "mnuSystemTray",
-            "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|Speech &Alerts|-|&About|-|e&Xit" },
-        TextCase { "frmCosts", "", "Internet Phone Costs" },
-        TextCase { "frmCosts", "Label1", "Summary type>" },
-        TextCase { "frmCosts", "lsttimes", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date" },
-        TextCase { "frmCosts", "Label5", "From Date" },
-        TextCase { "frmCosts", "Label2", "To Date" },
-        TextCase { "frmCosts", "Label6",
-            "Date     -           Time      - Connection - Cost per min - Cost" },
-        TextCase { "frmCosts", "Label4", "Time Total" },
-        TextCase { "frmCosts", "Label3", "Cost Total" },
-        TextCase { "frmCosts", "Command3", "Clear List" },
-        TextCase { "frmCosts", "Command1", "Ok" }, TextCase { "frmCosts", "Command2", "Print" },
-        TextCase { "frmDays", "", "Days and Fees" },
-        TextCase { "frmDays", "Label1",
-            "Set your telephone costs in pence for each day(24hr clock) from midnight." },
-        TextCase { "frmDays", "Label6(0)", "Monday" },
-        TextCase { "frmDays", "Label6(6)", "Sunday" },
-        TextCase { "frmDays", "Label2(3)", "Time's" }, TextCase { "frmDays", "Label3(4)", "Fee's" },
-        TextCase { "frmDays", "Label4", "min connect time" },
-        TextCase { "frmDays", "Label5", "Mins" }, TextCase { "frmDays", "cmdReturn", "OK" },
-        TextCase { "frmModem", "", "Settings." },
-        TextCase { "frmModem", "Frame2", "Connect Scan Interval" },
-        TextCase { "frmModem", "Option8", "1 second" },
-        TextCase { "frmModem", "Option6", "5 seconds" },
-        TextCase { "frmModem", "Option7", "20 seconds" },
-        TextCase { "frmModem", "Check3", "Auto Run on Start up" },
-        TextCase { "frmModem", "Check1", "Splash on Start Up" },
-        TextCase { "frmModem", "Command1", "Ok" },
-        TextCase { "frmAbout", "", "About Callwise V2.5" },
-        TextCase { "frmAbout", "lblName", "Callwise" },
-        TextCase { "frmAbout", "lblVersion", "Version 2.5" },
-        TextCase { "frmAbout", "cmdOK", "&OK" }));
+const TextCase kTexts[] = {
+    { "frmCallwise", "", "Callwise V2.5" }, { "frmCallwise", "Label1", "Start Time:" },
+    { "frmCallwise", "Label3", "Connection:" }, { "frmCallwise", "Label2", "Call Cost :" },
+    { "frmCallwise", "cmdCosts", "&Costs" }, { "frmCallwise", "Command2", "&OK" },
+    { "frmCallwise", "cmdStart", "&Start" },
+    { "frmCallwise", "mnuSystemTray",
+        "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|Speech &Alerts|-|&About|-|e&Xit" },
+    { "frmCosts", "", "Internet Phone Costs" }, { "frmCosts", "Label1", "Summary type>" },
+    { "frmCosts", "lsttimes", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date" },
+    { "frmCosts", "Label5", "From Date" }, { "frmCosts", "Label2", "To Date" },
+    { "frmCosts", "Label6", "Date     -           Time      - Connection - Cost per min - Cost" },
+    { "frmCosts", "Label4", "Time Total" }, { "frmCosts", "Label3", "Cost Total" },
+    { "frmCosts", "Command3", "Clear List" }, { "frmCosts", "Command1", "Ok" },
+    { "frmCosts", "Command2", "Print" }, { "frmDays", "", "Days and Fees" },
+    { "frmDays", "Label1",
+        "Set your telephone costs in pence for each day(24hr clock) from midnight." },
+    { "frmDays", "Label6(0)", "Monday" }, { "frmDays", "Label6(6)", "Sunday" },
+    { "frmDays", "Label2(3)", "Time's" }, { "frmDays", "Label3(4)", "Fee's" },
+    { "frmDays", "Label4", "min connect time" }, { "frmDays", "Label5", "Mins" },
+    { "frmDays", "cmdReturn", "OK" }, { "frmModem", "", "Settings." },
+    { "frmModem", "Frame2", "Connect Scan Interval" }, { "frmModem", "Option8", "1 second" },
+    { "frmModem", "Option6", "5 seconds" }, { "frmModem", "Option7", "20 seconds" },
+    { "frmModem", "Check3", "Auto Run on Start up" },
+    { "frmModem", "Check1", "Splash on Start Up" }, { "frmModem", "Command1", "Ok" },
+    { "frmAbout", "", "About Callwise V2.5" }, { "frmAbout", "lblName", "Callwise" },
+    { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
+    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "cboSpeakEvery", "off|1|5|10|15" },
+    { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
+};
+
+INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));
 
 } // namespace

@@ -1,29 +1,6 @@
-#include "alerts/call_alerts.h"
-
-#include "support/fake_clock.h"
-#include "support/fake_speaker.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_program_dir.h"
-
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QDir>
+#include "support/call_rig.h"
 
 namespace {
-
-class SwitchProbe final : public ConnectionProbe
-{
-public:
-    bool IsConnected() override { return up; }
-    bool up = false;
-};
-
-class NoTray final : public TrayTip
-{
-protected:
-    void showTip(const QString &) override { }
-};
 
 // A call's record as the log holds it.
 QByteArray record(const char *date, const char *duration, const char *fee)
@@ -31,17 +8,10 @@ QByteArray record(const char *date, const char *duration, const char *fee)
     return QByteArray(date) + "  ,  \r\n09:00:00  ,  \r\n" + duration + "  ,  \r\n" + fee + "#\r\n";
 }
 
-class CallAlertsTest : public testing::Test
+class CallAlertsTest : public CallRigTest
 {
 protected:
-    CallAlertsTest()
-    {
-        for (int day = 0; day < TariffTable::kDays; ++day) {
-            tariff.setBandStart(day, 0, QStringLiteral("00:00"));
-            tariff.setFee(day, 0, QStringLiteral("2.00"));
-        }
-        tariff.setMinConnectTime(QStringLiteral("0"));
-    }
+    CallAlertsTest() { chargeAllWeek("2.00", "0"); }
 
     void choose(const QByteArray &lines)
     {
@@ -52,33 +22,14 @@ protected:
     // A call of whole minutes, ticked second by second as the timer would.
     void call(int minutes)
     {
-        probe.up = true;
-        callClock.Timer1_Timer();
+        scan(true);
         for (int second = 0; second < minutes * 60; ++second) {
             clock.advance(1);
             callClock.Timer2_Timer();
             QCoreApplication::processEvents();
         }
-        probe.up = false;
-        callClock.Timer1_Timer();
+        scan(false);
     }
-
-    TempProgramDir dir;
-    FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0)) };
-    Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
-    SwitchProbe probe;
-    NoTray tray;
-    ScriptedPrompter prompter;
-    TariffTable tariff;
-    CallClock callClock { { clock, regional, probe, tray, prompter, tariff,
-        dir.file("netcosts.ini") } };
-    FakeSpeaker speaker;
-    QStringList balloons;
-    CallAlerts alerts { { clock, regional, speaker,
-                            [this](const QString &text) { balloons << text; },
-                            [this] { return tariff.minConnectTime().toDouble(); },
-                            dir.file("netcosts.ini"), dir.file("alerts.ini") },
-        callClock };
 };
 
 struct Speaking
@@ -101,16 +52,17 @@ TEST_P(SpeakingTest, SaysTheCostShownAtEachMultipleOfTheInterval)
     EXPECT_TRUE(balloons.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SpeakingTest,
-    testing::Values(Speaking { "0\r\n\r\n\r\n", 11, {} },
-        Speaking { "1\r\n\r\n\r\n", 3,
-            { "One minute, four pence.", "Two minutes, six pence.",
-                "Three minutes, eight pence." } },
-        Speaking { "5\r\n\r\n\r\n", 11,
-            { "Five minutes, twelve pence.", "Ten minutes, twenty-two pence." } },
-        Speaking { "15\r\n\r\n\r\n", 61,
-            { "Fifteen minutes, thirty-two pence.", "Thirty minutes, sixty-two pence.",
-                "Forty-five minutes, ninety-two pence.", "One hour, one pound twenty-two." } }));
+const Speaking kSpeaking[] = {
+    { "0\r\n\r\n\r\n", 11, {} },
+    { "1\r\n\r\n\r\n", 3,
+        { "One minute, four pence.", "Two minutes, six pence.", "Three minutes, eight pence." } },
+    { "5\r\n\r\n\r\n", 11, { "Five minutes, twelve pence.", "Ten minutes, twenty-two pence." } },
+    { "15\r\n\r\n\r\n", 61,
+        { "Fifteen minutes, thirty-two pence.", "Thirty minutes, sixty-two pence.",
+            "Forty-five minutes, ninety-two pence.", "One hour, one pound twenty-two." } },
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, SpeakingTest, testing::ValuesIn(kSpeaking));
 
 TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
 {
@@ -151,8 +103,10 @@ TEST_F(CallAlertsTest, ACallCountsInTheMonthItBegan)
     EXPECT_TRUE(balloons.isEmpty());
 }
 
+// Without a speech engine the balloon still comes.
 TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
 {
+    speaker.available = false;
     dir.write("netcosts.ini", record("02:12:2026", "00:55:00", "02.00")); // 110p
     choose("0\r\n100\r\n12:2026\r\n");
     EXPECT_EQ(alerts.monthSpending(), 110);
@@ -160,27 +114,19 @@ TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
     EXPECT_TRUE(balloons.isEmpty());
     alerts.apply(0, 200);
     EXPECT_EQ(dir.read("alerts.ini"), "0\r\n200\r\n\r\n");
-    alerts.apply(0, 100);
+    alerts.apply(1, 100);
     EXPECT_EQ(
         balloons, QStringList { "This month's calls have cost £1.10, past your limit of £1.00." });
-    EXPECT_TRUE(speaker.said.isEmpty()); // speech is off
-}
-
-TEST_F(CallAlertsTest, NoEngineStillShowsTheBalloon)
-{
-    speaker.available = false;
-    choose("1\r\n10\r\n\r\n");
-    call(6);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(speaker.said.isEmpty());
-    EXPECT_EQ(balloons.size(), 1);
 }
 
 TEST_F(CallAlertsTest, AnUnreadableChoicesFileMeansNoAlerts)
 {
-    for (const QByteArray &bad : { QByteArray("7\r\n10\r\n\r\n"), QByteArray("1\r\nten\r\n\r\n"),
-             QByteArray("1\r\n10\r\n13:2026\r\n"), QByteArray("1\r\n") }) {
+    for (const char *bad : { "7\r\n10\r\n\r\n", "1\r\nten\r\n\r\n", "1\r\n-5\r\n\r\n",
+             "1\r\n10\r\n13:2026\r\n", "1\r\n" }) {
         choose(bad);
-        EXPECT_EQ(alerts.choices(), AlertChoices {}) << bad.constData();
+        EXPECT_EQ(alerts.choices(), AlertChoices {}) << bad;
     }
     call(2);
     QDir(dir.path()).remove("alerts.ini");

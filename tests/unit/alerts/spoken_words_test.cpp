@@ -26,21 +26,23 @@ TEST_P(CostSentenceTest, ReadsAsAPersonWould)
     EXPECT_EQ(costSentence(row.minutes, row.pence, row.locale), QString::fromUtf8(row.words));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CostSentenceTest,
-    testing::Values(Sentence { kBritish, 12, 42, "Twelve minutes, forty-two pence." },
-        Sentence { kBritish, 65, 320, "One hour five minutes, three pounds twenty." },
-        Sentence { kBritish, 1, 1, "One minute, one penny." },
-        Sentence { kBritish, 120, 100, "Two hours, one pound." },
-        Sentence { kBritish, 61, 105, "One hour one minute, one pound five." },
-        Sentence { kBritish, 1439, 123456,
-            "Twenty-three hours fifty-nine minutes, one thousand two hundred and thirty-four "
-            "pounds fifty-six." },
-        Sentence { kBritish, 30, 201200, "Thirty minutes, two thousand and twelve pounds." },
-        Sentence { kBritish, 10, 100000000, "Ten minutes, one million pounds." },
-        Sentence { kAmerican, 12, 42, "Twelve minutes, forty-two cents." },
-        Sentence { kAmerican, 65, 320, "One hour five minutes, three dollars and twenty cents." },
-        Sentence { kAmerican, 5, 101, "Five minutes, one dollar and one cent." },
-        Sentence { kGerman, 15, 1990, "Fifteen minutes, nineteen euros and ninety cents." }));
+const Sentence kSentences[] = {
+    { kBritish, 12, 42, "Twelve minutes, forty-two pence." },
+    { kBritish, 1, 1, "One minute, one penny." }, { kBritish, 120, 100, "Two hours, one pound." },
+    { kBritish, 65, 320, "One hour five minutes, three pounds twenty." },
+    { kBritish, 61, 105, "One hour one minute, one pound five." },
+    { kBritish, 1439, 123456,
+        "Twenty-three hours fifty-nine minutes, one thousand two hundred and thirty-four "
+        "pounds fifty-six." },
+    { kBritish, 30, 201200, "Thirty minutes, two thousand and twelve pounds." },
+    { kBritish, 10, 100000000, "Ten minutes, one million pounds." },
+    { kAmerican, 12, 42, "Twelve minutes, forty-two cents." },
+    { kAmerican, 65, 320, "One hour five minutes, three dollars and twenty cents." },
+    { kAmerican, 5, 101, "Five minutes, one dollar and one cent." },
+    { kGerman, 15, 1990, "Fifteen minutes, nineteen euros and ninety cents." },
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CostSentenceTest, testing::ValuesIn(kSentences));
 
 struct Amount
 {
@@ -59,12 +61,14 @@ TEST_P(CurrencyTextTest, GivesWholePence)
     EXPECT_EQ(penceInCurrencyText(QString::fromUtf8(row.text), row.locale), row.pence) << row.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CurrencyTextTest,
-    testing::Values(Amount { kBritish, "£0.29", 29 }, Amount { kBritish, "£1,234.56", 123456 },
-        Amount { kBritish, "-£0.12", -12 }, Amount { kBritish, " 20 ", 2000 },
-        Amount { kBritish, "", std::nullopt }, Amount { kBritish, "20 quid", std::nullopt },
-        Amount { kBritish, "1.2.3", std::nullopt }, Amount { kAmerican, "($3.20)", -320 },
-        Amount { kGerman, "1.234,56 €", 123456 }));
+const Amount kAmounts[] = {
+    { kBritish, "£0.29", 29 }, { kBritish, "£1,234.56", 123456 }, { kBritish, "-£0.12", -12 },
+    { kBritish, " 20 ", 2000 }, { kBritish, "", std::nullopt },
+    { kBritish, "20 quid", std::nullopt }, { kBritish, "1.2.3", std::nullopt },
+    { kAmerican, "($3.20)", -320 }, { kGerman, "1.234,56 €", 123456 },
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, CurrencyTextTest, testing::ValuesIn(kAmounts));
 
 TEST(SpokenWords, ShownCostsOfTheLocaleReadBack)
 {

@@ -12,7 +12,8 @@ namespace {
 using Outcome = JournalRecovery::Outcome;
 
 const QByteArray kRecord = "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:14:05  ,  \r\n01.50#\r\n";
-const QByteArray kOlder = "04:12:2026  ,  \r\n09:00:00  ,  \r\n00:01:00  ,  \r\n02.00#\r\n";
+// The same day as kRecord: the start tells the calls apart.
+const QByteArray kOlder = "05:12:2026  ,  \r\n09:00:00  ,  \r\n00:01:00  ,  \r\n02.00#\r\n";
 
 class JournalRecoveryTest : public testing::Test
 {

@@ -29,16 +29,6 @@ TEST_F(CallLogTest, AppendWritesFourLineRecordsOldestFirst)
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
-TEST(CallLogTexts, FeeHasTwoWholeDigitsAtLeastAndDateHasColons)
-{
-    const std::pair<double, const char *> fees[] = { { 0, "00.00" }, { 1.5, "01.50" },
-        { 12, "12.00" }, { 125.4, "125.40" }, { 4.199, "04.20" } };
-    for (const auto &[fee, text] : fees)
-        EXPECT_EQ(logFeeText(fee), text) << fee;
-    EXPECT_EQ(logDateText(QDate(2026, 12, 5)), "05:12:2026");
-    EXPECT_EQ(logDateText(QDate(987, 1, 2)), "02:01:0987");
-}
-
 TEST_F(CallLogTest, LoadJoinsAnyLinesWithoutTheirEndsAndCreatesAMissingLogUnlessTold)
 {
     EXPECT_EQ(LoadCallLog(path(), MissingLog::LeaveAlone), "");
@@ -50,27 +40,6 @@ TEST_F(CallLogTest, LoadJoinsAnyLinesWithoutTheirEndsAndCreatesAMissingLogUnless
     dir.write("netcosts.ini", "not a record\r\nat all\r\n" + kRecord.chopped(2));
     EXPECT_EQ(
         LoadCallLog(path()), "not a recordat all05:06:2000  ,  21:14:03  ,  00:12:41  ,  01.50#");
-}
-
-TEST_F(CallLogTest, ClearAsksThenEmptiesOrKeepsEveryCall)
-{
-    dir.write("netcosts.ini", kRecord);
-    prompter.answer(ScriptedPrompter::Answer::No);
-    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cancelled);
-    EXPECT_EQ(prompter.questions, QStringList { "Are You SURE?" });
-    EXPECT_EQ(dir.read("netcosts.ini"), kRecord);
-
-    prompter.answer(ScriptedPrompter::Answer::Yes);
-    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cleared);
-    EXPECT_TRUE(dir.exists("netcosts.ini"));
-    EXPECT_EQ(dir.read("netcosts.ini"), "");
-
-    // A log that cannot be replaced: its name is taken by a directory.
-    ASSERT_TRUE(QFile::remove(path()) && QDir(dir.path()).mkpath("netcosts.ini"));
-    prompter.answer(ScriptedPrompter::Answer::Yes);
-    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Failed);
-    EXPECT_EQ(prompter.messages,
-        QStringList { "The call log could not be cleared. All its calls are still there." });
 }
 
 } // namespace

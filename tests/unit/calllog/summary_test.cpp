@@ -2,7 +2,6 @@
 #include "calllog/period.h"
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
-#include "support/log_generator.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +12,7 @@ const Regional kBritish(QLocale(QLocale::English, QLocale::UnitedKingdom));
 
 QString callOn(int daysAgo, const char *start, const char *duration, double fee)
 {
-    return logRecordText(
-        kToday.addDays(-daysAgo), QTime::fromString(start, "HH:mm:ss"), duration, fee);
+    return callRecordLines(logDateText(kToday.addDays(-daysAgo)), duration, start, fee).join("");
 }
 
 Summary summarise(const QString &log, qint64 first, qint64 last, double minConnect = 3)
@@ -22,43 +20,23 @@ Summary summarise(const QString &log, qint64 first, qint64 last, double minConne
     return SummarisePeriod(log, kToday, first, last, minConnect, kBritish);
 }
 
-TEST(Summary, ListLineShowsTheRecordAndItsCost)
+TEST(Summary, NewestDayFirstChargingBegunMinutesOrTheMinimumAndTheTotalRoundedAfterEachCall)
 {
-    const Summary summary = summarise(callOn(0, "21:14:03", "00:05:01", 2), 0, 0);
+    const QString log = callOn(1, "09:00:00", "00:00:30", 2) + callOn(0, "23:00:00", "00:05:00", 2)
+        + callOn(1, "08:00:00", "02:00:00", 0) + callOn(0, "21:14:03", "00:05:01", 2);
+    const Summary summary = summarise(log, 0, 6);
     ASSERT_TRUE(summary.ok);
-    EXPECT_EQ(summary.lines,
-        QStringList {
-            QString::fromUtf8("06:12:2026  ,  21:14:03  ,  00:05:01  ,  02.00  =  £0.12") });
-    EXPECT_EQ(summary.totalSeconds, 301);
-}
-
-TEST(Summary, CostsChargeStartedMinutesAndTheMinimumAndTheTotalIsRoundedAfterEachCall)
-{
-    const QString log = callOn(0, "10:00:00", "00:05:00", 2) // 10
-        + callOn(0, "11:00:00", "00:05:01", 2) // 12
-        + callOn(0, "12:00:00", "00:00:30", 2) // minimum 6
-        + callOn(0, "13:00:00", "02:00:00", 0); // free
-    const Summary summary = summarise(log, 0, 0);
-    ASSERT_EQ(summary.calls.size(), 4u);
-    const double costs[] = { 10, 12, 6, 0 };
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_DOUBLE_EQ(summary.calls[i].cost, costs[i]);
+    EXPECT_EQ(summary.lines.join(u'|'),
+        QString::fromUtf8("06:12:2026  ,  23:00:00  ,  00:05:00  ,  02.00  =  £0.10|"
+                          "06:12:2026  ,  21:14:03  ,  00:05:01  ,  02.00  =  £0.12|"
+                          "05:12:2026  ,  09:00:00  ,  00:00:30  ,  02.00  =  £0.06|"
+                          "05:12:2026  ,  08:00:00  ,  02:00:00  ,  00.00  =  £0.00"));
+    EXPECT_EQ(summary.totalSeconds, 7831);
     EXPECT_EQ(summary.totalPence, 28);
     // 3p then 4.5p: 7.5 rounds to 8, where rounding each call would give 7
     const QString mixed
         = callOn(0, "10:00:00", "00:02:00", 1.5) + callOn(0, "11:00:00", "00:03:00", 1.5);
     EXPECT_EQ(summarise(mixed, 0, 0, 0).totalPence, 8);
-}
-
-TEST(Summary, NewestDayFirstAndLogOrderWithinADay)
-{
-    const QString log = callOn(1, "09:00:00", "00:01:00", 1) + callOn(0, "23:00:00", "00:01:00", 1)
-        + callOn(1, "08:00:00", "00:01:00", 1) + callOn(0, "01:00:00", "00:01:00", 1);
-    const Summary summary = summarise(log, 0, 6);
-    ASSERT_EQ(summary.calls.size(), 4u);
-    const char16_t *starts[] = { u"23:00:00", u"01:00:00", u"09:00:00", u"08:00:00" };
-    for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(summary.calls[i].starttime(), starts[i]);
 }
 
 class PeriodTest : public testing::TestWithParam<std::pair<const char16_t *, int>>
@@ -76,10 +54,9 @@ TEST_P(PeriodTest, TakesTodayAndTheDaysBeforeUpToItsLast)
     EXPECT_EQ(summarise(log, offsets->first, offsets->last).calls.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, PeriodTest,
-    testing::Values(std::pair { u"1 Day", 0 }, std::pair { u"7 Days", 6 },
-        std::pair { u"28 Days", 27 }, std::pair { u"2 Months", 55 }, std::pair { u"3 Months", 83 },
-        std::pair { u"1 Year", 364 }));
+const std::pair<const char16_t *, int> kEntries[] = { { u"1 Day", 0 }, { u"7 Days", 6 },
+    { u"28 Days", 27 }, { u"2 Months", 55 }, { u"3 Months", 83 }, { u"1 Year", 364 } };
+INSTANTIATE_TEST_SUITE_P(Entries, PeriodTest, testing::ValuesIn(kEntries));
 
 TEST(Summary, DateRangeInEitherOrderAndFutureDaysWhenTheLogHasThem)
 {
@@ -126,17 +103,12 @@ TEST(Summary, RangeBeyondFourDigitYearsFailsWithAMessage)
     EXPECT_TRUE(summarise("", 0, 40'000).ok); // wider than 16 bits is fine
 }
 
-TEST(SummaryTexts, CaptionsAndThePrintedPage)
+TEST(Summary, TotalTimeCaptionPadsHoursAndMinutesButNotSeconds)
 {
-    const std::pair<qint64, const char *> times[]
-        = { { 0, "00:00: 0" }, { 45, "00:00: 45" }, { 60, "00: 1: 0" }, { 3725, " 1: 2: 5" },
-              { 3600, " 1:00: 0" }, { 100 * 3600 + 1, " 100:00: 1" } };
+    const std::pair<qint64, const char *> times[] = { { 45, "00:00: 45" }, { 60, "00: 1: 0" },
+        { 3725, " 1: 2: 5" }, { 3600, " 1:00: 0" }, { 100 * 3600 + 1, " 100:00: 1" } };
     for (const auto &[seconds, shown] : times)
         EXPECT_EQ(totalTimeCaption(seconds), QStringLiteral("Total Time = ") + shown);
-    EXPECT_EQ(totalCostCaption(0, kBritish), QString::fromUtf8("Total Calls Cost= £0.00"));
-    EXPECT_EQ(printedSummaryLines("H", { "a", "b" }, "Cost Total", "Time Total"),
-        QStringList(
-            { "Callwise Call Costs Summary", "", "", "H", "a", "b", "Cost Total", "Time Total" }));
 }
 
 } // namespace

@@ -1,27 +1,7 @@
-#include "call_clock_fixture.h"
-
-#include <QDir>
-#include <QFile>
-
-namespace {
+#include "support/call_rig.h"
 
 using Field = CallClock::Field;
-
-TEST_F(CallClockTest, StartingACallShowsItsStartAndConnectedInRedButNoElapsedTime)
-{
-    QList<Field> changes;
-    QObject::connect(&callClock, &CallClock::textChanged, &callClock,
-        [&](Field field) { changes.append(field); });
-    startAt(QTime(21, 14, 3));
-    EXPECT_EQ(callClock.startday, "Saturday");
-    EXPECT_EQ(callClock.startdate, "05:12:2026");
-    EXPECT_EQ(shown(Field::LblStart), "21:14:03");
-    EXPECT_EQ(shown(Field::Label6), "Connected");
-    EXPECT_EQ(callClock.label6Colour(), 255);
-    EXPECT_TRUE(changes.contains(Field::LblStart) && changes.contains(Field::Label6));
-    EXPECT_FALSE(changes.contains(Field::LblDiffTime));
-    EXPECT_TRUE(shown(Field::LblDiffTime).isEmpty()) << "set by the first tick, not the start";
-}
+using CallClockTest = CallRigTest;
 
 TEST_F(CallClockTest, ChargeReadsWholeMinutesBegunOrTheMinimumAndTheTipLagsOneTick)
 {
@@ -48,14 +28,6 @@ TEST_F(CallClockTest, ChargeReadsWholeMinutesBegunOrTheMinimumAndTheTipLagsOneTi
     startAt(QTime(11, 0, 0));
     tickAt(QTime(11, 0, 1));
     EXPECT_EQ(tray.tips.last(), "Callwise Time=00:00:01 Cost=£0.06");
-}
-
-TEST(TrayTip, KeepsAtMost63Characters)
-{
-    RecordingTray tray;
-    tray.SetTrayTip(QString(70, u'x'));
-    tray.SetTrayTip("short");
-    EXPECT_EQ(tray.tips, QStringList({ QString(63, u'x'), "short" }));
 }
 
 TEST_F(CallClockTest, ElapsedTimeAcrossMidnightAndDaysAndNeverBackwards)
@@ -203,5 +175,3 @@ TEST_F(CallClockTest, StoppingWhileTimingDropsOrLogsTheCall)
     EXPECT_EQ(journal(), record);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
-
-} // namespace

@@ -1,38 +1,9 @@
-#include "call_clock_fixture.h"
+#include "support/call_rig.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-
-namespace {
 
 using Field = CallClock::Field;
-
-TEST_F(CallClockTest, EachScanFollowsTheLinkAndOnlyTheEndOfACallIsLogged)
-{
-    // from timing?, link up?, timing after, records appended by the scan
-    const std::tuple<bool, bool, bool, int> transitions[] = {
-        {false, true, true, 0}, {true, true, true, 0}, {true, false, false, 1}, {false, false, false, 0}};
-    for (const auto &[timing, up, after, records] : transitions) {
-        SCOPED_TRACE(testing::Message() << "timing " << timing << ", link " << up);
-        callClock.clearFlags();
-        if (timing) {
-            startAt(QTime(10, 0, 0));
-            tickAt(QTime(10, 0, 5));
-        }
-        const qsizetype before = log().count('#');
-        clock.advance(10);
-        scan(up);
-        EXPECT_EQ(callClock.non, after);
-        EXPECT_EQ(shown(Field::Label6), after ? "Connected" : "Not Connected");
-        EXPECT_EQ(callClock.inter, after);
-        EXPECT_EQ(callClock.connect, after);
-        EXPECT_EQ(log().count('#') - before, records);
-        if (timing && after) {
-            EXPECT_EQ(shown(Field::LblStart), "10:00:00") << "a second scan restarted the call";
-        }
-    }
-}
+using CallClockTest = CallRigTest;
 
 TEST_F(CallClockTest, ALinkThatComesAndGoesBetweenScansIsNeverTimed)
 {
@@ -47,8 +18,8 @@ TEST_F(CallClockTest, ALinkThatComesAndGoesBetweenScansIsNeverTimed)
 
 TEST_F(CallClockTest, ScansDuringTheBoxOfAFailedAppendDoNotCloseTheCallAgain)
 {
-    path = dir.file("gone/netcosts.ini"); // no such directory: the append fails
-    CallClock failing({clock, british, probe, tray, prompter, tariff, path});
+    // No such directory: the append fails.
+    CallClock failing({clock, regional, probe, tray, prompter, tariff, dir.file("gone/x.ini")});
     probe.up = true;
     failing.Timer1_Timer();
     failing.Timer2_Timer();
@@ -99,5 +70,3 @@ TEST_F(CallClockTest, TimersRunFromStartToStopAndAZeroScanIntervalStopsTheScan)
     callClock.stop();
     EXPECT_FALSE(callClock.isScanning() || callClock.isTicking());
 }
-
-} // namespace

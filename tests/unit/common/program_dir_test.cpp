@@ -19,11 +19,14 @@ TEST_P(DataDirectoryChoice, ProgramDirectoryWhenWritableElseTheUsersDataHome)
     EXPECT_EQ(chooseDataDirectory(GetParam().place), QString::fromLatin1(GetParam().dataDir));
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, DataDirectoryChoice,
-    testing::Values(DataPlaceCase{{"/home/ann/cw", true, "/x", "/home/ann"}, "/home/ann/cw"},
-        DataPlaceCase{{"/usr/bin", false, "/x/data/", "/home/ann"}, "/x/data/callwise"},
-        DataPlaceCase{{"/usr/bin", false, "", "/home/ann"}, "/home/ann/.local/share/callwise"},
-        DataPlaceCase{{"/usr/bin", false, "data", "/home/ann"}, "/home/ann/.local/share/callwise"}));
+const DataPlaceCase kPlaces[] = {
+    { { "/home/ann/cw", true, "/x", "/home/ann" }, "/home/ann/cw" },
+    { { "/usr/bin", false, "/x/data/", "/home/ann" }, "/x/data/callwise" },
+    { { "/usr/bin", false, "", "/home/ann" }, "/home/ann/.local/share/callwise" },
+    { { "/usr/bin", false, "data", "/home/ann" }, "/home/ann/.local/share/callwise" },
+};
+
+INSTANTIATE_TEST_SUITE_P(Places, DataDirectoryChoice, testing::ValuesIn(kPlaces));
 
 TEST(PrepareDataDirectory, CopiesWhatTheDataDirectoryLacksAndMovesNothing)
 {

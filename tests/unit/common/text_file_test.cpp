@@ -30,11 +30,3 @@ TEST(WriteLines, Latin1WithCrLfReplacingTheWholeFileAndNoLineSpillsOver)
                    "1\r\na  b\r\n?x\r\n"));
     EXPECT_EQ(readLines(dir.file("a"))->first(), QString::fromUtf8("£1"));
 }
-
-TEST(AppendLines, AddsAtTheEndAndCreatesTheFile)
-{
-    TempProgramDir dir;
-    ASSERT_TRUE(appendLines(dir.file("a"), { "1" }).ok);
-    ASSERT_TRUE(appendLines(dir.file("a"), { "2", "3" }).ok);
-    EXPECT_EQ(dir.read("a"), "1\r\n2\r\n3\r\n");
-}

@@ -1,7 +1,14 @@
-#include "registry_store_fixture.h"
+#include "settings/c_registry.h"
+#include "settings/file_registry_store.h"
+
+#include "settings/auto_run.h"
 #include "settings/run_entry.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_program_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
 
 #include <stdexcept>
 
@@ -9,20 +16,82 @@ using namespace std::string_literals;
 
 namespace {
 
-TEST_F(RegistryTest, WriteCreatesTheKeyAndStoresTextWithItsNul)
+// A store that has broken down: every call but the close answers with what
+// `fail` returns, or throws what it throws.
+class BrokenStore final : public RegistryStore
 {
-    cRegistry registry = registryAt("\\SOFTWARE\\Run");
-    EXPECT_FALSE(registry.KeyExists());
-    registry.Value("C:\\\\CALLWISE.exe");
-    EXPECT_TRUE(registry.KeyExists());
-    EXPECT_EQ(registry.Value(), "C:\\\\CALLWISE.exe");
+public:
+    explicit BrokenStore(std::function<RegistryResult()> fail)
+        : fail(std::move(fail))
+    { }
 
-    registry.Value("");
-    const auto entry = stored("SOFTWARE\\Run", "Callwise");
-    ASSERT_TRUE(entry);
-    EXPECT_EQ(entry->type, kRegSz);
-    EXPECT_EQ(entry->data, "\0"s);
+    using Text = const std::string &;
+    using Size = std::size_t;
+    RegistryResult createKey(std::int32_t, Text, std::uint32_t, RegistryKey &) override
+    {
+        return fail();
+    }
+    RegistryResult openKey(std::int32_t, Text, std::uint32_t, RegistryKey &) override
+    {
+        return fail();
+    }
+    RegistryResult setValue(RegistryKey, Text, std::uint32_t, Text) override { return fail(); }
+    RegistryResult enumValue(RegistryKey, std::uint32_t, Size, Size, RegistryValueEntry &) override
+    {
+        return fail();
+    }
+    RegistryResult enumKey(RegistryKey, std::uint32_t, Size, std::string &) override
+    {
+        return fail();
+    }
+    RegistryResult closeKey(RegistryKey) override { return RegistryCode::Success; }
+
+    std::function<RegistryResult()> fail;
+};
+
+BrokenStore refusingStore()
+{
+    return BrokenStore([] { return RegistryResult(RegistryCode::AccessDenied); });
 }
+
+class RegistryTest : public testing::Test
+{
+protected:
+    cRegistry registryAt(const std::string &section, const std::string &value = "Callwise")
+    {
+        return registryOver(store, section, value);
+    }
+    cRegistry registryOver(
+        RegistryStore &over, const std::string &section, const std::string &value = "Callwise")
+    {
+        cRegistry registry(
+            { over, "callwise", [this](const std::string &m) { shown.push_back(m); } });
+        registry.ClassKey(kHkeyLocalMachine);
+        registry.SectionKey(section);
+        registry.ValueKey(value);
+        return registry;
+    }
+    void put(const std::string &section, const std::string &name, std::uint32_t type,
+        const std::string &data)
+    {
+        RegistryKey key = 0;
+        store.createKey(kHkeyLocalMachine, section, kKeyAllSpecificRights, key);
+        store.setValue(key, name, type, data);
+        store.closeKey(key);
+    }
+
+    std::unique_ptr<FileRegistryStore> again()
+    {
+        return std::make_unique<FileRegistryStore>(
+            dir.path().toStdString(), [this](const std::string &m) { notices.push_back(m); });
+    }
+
+    TempProgramDir dir;
+    std::vector<std::string> notices;
+    std::unique_ptr<FileRegistryStore> first = again();
+    FileRegistryStore &store = *first;
+    std::vector<std::string> shown;
+};
 
 struct StoredValue
 {
@@ -57,64 +126,30 @@ TEST_P(RegistryRead, FindsTheValueOrFallsBackToTheDefault)
     EXPECT_EQ(registry.Value(), GetParam().read);
 }
 
-const std::string kAfter = "after\0"s;
+const StoredValue kFound { "Callwise", kRegSz, "after\0"s };
 
-INSTANTIATE_TEST_SUITE_P(Values, RegistryRead,
-    testing::Values(ReadCase { "no key", {}, "none" },
-        ReadCase { "names match with case", { { "callwise", kRegSz, "lower\0"s } }, "none" },
-        ReadCase { "bytes of other types whole", { { "Callwise", 4, "\x01\x02\x03\x04"s } },
-            "\x01\x02\x03\x04"s },
-        // a value too long for the 255-byte buffers ends the search
-        ReadCase { "255 data bytes fit",
-            { { "d", kRegSz, std::string(255, 'x') }, { "Callwise", kRegSz, kAfter } }, "after" },
-        ReadCase { "256 data bytes do not",
-            { { "d", kRegSz, std::string(256, 'x') }, { "Callwise", kRegSz, kAfter } }, "none" },
-        ReadCase { "254 name bytes and a NUL fit",
-            { { std::string(254, 'n'), kRegSz, "\0"s }, { "Callwise", kRegSz, kAfter } }, "after" },
-        ReadCase { "255 name bytes do not",
-            { { std::string(255, 'n'), kRegSz, "\0"s }, { "Callwise", kRegSz, kAfter } },
-            "none" }));
+const ReadCase kReads[] = {
+    { "no key", {}, "none" },
+    { "names match with case", { { "callwise", kRegSz, "lower\0"s } }, "none" },
+    { "bytes of other types whole", { { "Callwise", 4, "\x01\x02\x03\x04"s } },
+        "\x01\x02\x03\x04"s },
+    // a value too long for the 255-byte buffers ends the search
+    { "255 data bytes fit", { { "d", kRegSz, std::string(255, 'x') }, kFound }, "after" },
+    { "256 data bytes do not", { { "d", kRegSz, std::string(256, 'x') }, kFound }, "none" },
+    { "254 name bytes and a NUL fit", { { std::string(254, 'n'), kRegSz, "\0"s }, kFound },
+        "after" },
+    { "255 name bytes do not", { { std::string(255, 'n'), kRegSz, "\0"s }, kFound }, "none" },
+};
 
-TEST_F(RegistryTest, EnumerationsAndCreateKey)
-{
-    put("Key", "a", kRegSz, "1\0"s);
-    put("Key", "b", kRegSz, "2\0"s);
-    put("Key", "c", 3, "3"s);
-    put("Key\\Sub1", "x", kRegSz, "\0"s);
-    put("Key\\Sub2\\Deeper", "x", kRegSz, "\0"s);
+INSTANTIATE_TEST_SUITE_P(Values, RegistryRead, testing::ValuesIn(kReads));
 
-    ValueGrid values;
-    std::int16_t count = -1;
-    registryAt("Key").EnumerateValues(values, count);
-    ASSERT_EQ(count, 3);
-    EXPECT_EQ(values.columns(), 3);
-    EXPECT_EQ(values(1, 1), "a");
-    EXPECT_EQ(values(2, 2), "2");
-    EXPECT_EQ(values(2, 3), "3");
-
-    OneBasedArray<std::string> sections;
-    registryAt("Key").EnumerateSections(sections, count);
-    ASSERT_EQ(count, 2);
-    EXPECT_EQ(sections(1), "Sub1");
-    EXPECT_EQ(sections(2), "Sub2");
-
-    registryAt("Missing").EnumerateValues(values, count);
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(values.columns(), 0);
-
-    cRegistry created = registryAt("A\\B");
-    EXPECT_TRUE(created.CreateKey());
-    EXPECT_TRUE(created.KeyExists());
-    created.ClassKey(12345);
-    EXPECT_FALSE(created.CreateKey());
-}
-
-TEST_F(RegistryTest, RefusedWriteRaises26001AndShowsNothing)
+// A refusal raises error 26001 and shows nothing; a store breaking down is
+// shown with its number, then raised.
+TEST_F(RegistryTest, RefusedWriteRaises26001AndAStoreBreakingDownIsShownFirst)
 {
     BrokenStore refusing = refusingStore();
-    cRegistry registry = registryOver(refusing, kRunKeyPath);
     try {
-        registry.Value("abc");
+        registryOver(refusing, kRunKeyPath).Value("abc");
         FAIL() << "no error raised";
     } catch (const RegistryError &error) {
         EXPECT_EQ(error.Number, 26001);
@@ -125,10 +160,6 @@ TEST_F(RegistryTest, RefusedWriteRaises26001AndShowsNothing)
             "value: 'abc'");
     }
     EXPECT_TRUE(shown.empty());
-}
-
-TEST_F(RegistryTest, StoreBreakingDownIsShownWithItsNumberThenRaised)
-{
     const std::pair<std::function<void()>, const char *> faults[]
         = { { [] { throw RegistryFault(5, "Invalid procedure call or argument"); },
                 "ERROR #5 : Invalid procedure call or argument" },
@@ -145,5 +176,107 @@ TEST_F(RegistryTest, StoreBreakingDownIsShownWithItsNumberThenRaised)
         EXPECT_EQ(shown, std::vector<std::string> { message + "\rPlease exit and try again."s });
     }
 }
+
+TEST_F(RegistryTest, KeepsValuesAcrossRunsInAReadableFile)
+{
+    registryAt("\\SOFTWARE\\Run").Value("/opt/callwise\\CALLWISE.exe \"q\" \xA3");
+    EXPECT_TRUE(dir.read("registry.txt").contains("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Run]\n"
+                                "\"Callwise\" = 1 : \"/opt/callwise\\\\CALLWISE.exe \\\"q\\\" "
+                                "\\xA3\\x00\"\n"))
+        << dir.read("registry.txt").toStdString();
+    // Paths match with or without the leading backslash, and with case ignored.
+    auto next = again();
+    EXPECT_EQ(
+        registryOver(*next, "software\\run").Value(), "/opt/callwise\\CALLWISE.exe \"q\" \xA3");
+    EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(RegistryTest, DamagedFileIsKeptAsideAndTheUserToldOnce)
+{
+    for (const QByteArray damaged : { "[HKEY_LOCAL_MACHINE\\Run]\n\"Callwise\" = 1 : \"cut off",
+             "[HKEY_LOCAL_MACHINE\\Run]\n\"Callwise\" =  : \"no type\"\n" }) {
+        notices.clear();
+        QFile::remove(dir.file("registry.txt.damaged"));
+        dir.write("registry.txt", damaged);
+        auto next = again();
+        cRegistry registry = registryOver(*next, "Run");
+        registry.Default("none");
+        EXPECT_EQ(registry.Value(), "none");
+        registry.Value("new");
+        EXPECT_EQ(registry.Value(), "new");
+        ASSERT_EQ(notices.size(), 1u) << damaged.toStdString();
+        EXPECT_NE(notices[0].find("registry.txt.damaged"), std::string::npos);
+        EXPECT_EQ(dir.read("registry.txt.damaged"), damaged);
+    }
+}
+
+TEST_F(RegistryTest, PathsWithAnEmptyPartAreRefused)
+{
+    // found by fuzzing: [HKEY_CLASSES_ROOT\\o] was read as a key listed as
+    // "o" that could not be opened by that name
+    dir.write("registry.txt", "[HKEY_CLASSES_ROOT\\\\o]\n");
+    auto next = again();
+    RegistryKey key = 0;
+    ASSERT_EQ(
+        next->openKey(kHkeyClassesRoot, "", kKeyAllSpecificRights, key), RegistryCode::Success);
+    std::string name;
+    EXPECT_EQ(next->enumKey(key, 0, 256, name), RegistryCode::NoMoreItems);
+    EXPECT_EQ(notices.size(), 1u); // not understood, so kept aside
+    EXPECT_EQ(next->createKey(kHkeyCurrentUser, "\\\\o", kKeyAllSpecificRights, key),
+        RegistryCode::BadPathname);
+    EXPECT_EQ(next->createKey(kHkeyCurrentUser, "a\\\\b", kKeyAllSpecificRights, key),
+              RegistryCode::BadPathname);
+    EXPECT_EQ(next->createKey(kHkeyCurrentUser, "\\o", kKeyAllSpecificRights, key),
+        RegistryCode::Success);
+}
+
+
+class AutoRunTest : public RegistryTest
+{
+protected:
+    AutoRunPlace place(const QString &programDir = QStringLiteral("/opt/call wise"))
+    {
+        return placeIn(store, programDir);
+    }
+    AutoRunPlace placeIn(
+        RegistryStore &over, const QString &programDir = QStringLiteral("/opt/call wise"))
+    {
+        return { over, prompter, programDir, QStringLiteral("/opt/call wise/callwise"),
+            dir.file("autostart") };
+    }
+    std::string runEntry() { return registryAt(kRunKeyPath).Value(); }
+    QByteArray autostartEntry() { return dir.read("autostart/callwise.desktop"); }
+
+    ScriptedPrompter prompter;
+};
+
+TEST_F(AutoRunTest, OnWritesThePathOffEmptiesItOtherFlagsLeaveIt)
+{
+    ASSERT_TRUE(ApplyAutoRun(1, place()).ok);
+    EXPECT_EQ(runEntry(), "/opt/call wise\\CALLWISE.exe");
+    EXPECT_EQ(autostartEntry(),
+        "[Desktop Entry]\nType=Application\nName=Callwise\n"
+        "Exec=\"/opt/call wise/callwise\"\nTerminal=false\n");
+
+    ASSERT_TRUE(ApplyAutoRun(2, place()).ok);
+    EXPECT_EQ(runEntry(), "/opt/call wise\\CALLWISE.exe");
+    EXPECT_FALSE(autostartEntry().isEmpty());
+
+    ASSERT_TRUE(ApplyAutoRun(0, place()).ok);
+    // Emptied, never deleted.
+    EXPECT_TRUE(dir.read("registry.txt").contains("\"Callwise\" = 1 : \"\\x00\"\n"));
+    EXPECT_FALSE(dir.exists("autostart/callwise.desktop"));
+}
+
+TEST_F(AutoRunTest, FailedWriteIsToldAndTheRunGoesOn)
+{
+    BrokenStore refusing = refusingStore();
+    EXPECT_THROW(ApplyAutoRun(1, placeIn(refusing)), RegistryError);
+
+    applyAutoRunTellingUser(0, placeIn(refusing));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].endsWith("Key: 'Callwise' to value: ''"));
+}
+
 
 } // namespace

@@ -43,22 +43,24 @@ TEST_P(SettingsLoad, ReadsUntilALineIsOutOfRangeThenWritesTheDefaults)
 const Settings kUnread { -5, -5, -5 };
 const Settings kRead { 0, 1, 1 };
 
-INSTANTIATE_TEST_SUITE_P(Files, SettingsLoad,
-    testing::Values(LoadCase { std::nullopt, std::nullopt, kUnread, true },
-        LoadCase { "", std::nullopt, kUnread, true }, LoadCase { kDefaults, 20000, kRead, true },
-        LoadCase { "1000\r\n7\r\n", 1000, { 7, -5, -5 }, true },
-        LoadCase { "0\r\n0\r\n1\r\n1\r\n", 0, kRead, false },
-        LoadCase { " 5000 \r\n0\r\n1\r\n1\r\n", 5000, kRead, false },
-        LoadCase { "2500.5\r\n0\r\n1\r\n1\r\n", 2500, kRead, false },
-        LoadCase { "2501.5\r\n0\r\n1\r\n1\r\n", 2502, kRead, false },
-        LoadCase { "65535\r\n0\r\n1\r\n1\r\n", 65535, kRead, false },
-        LoadCase { "x\r\n0\r\n1\r\n1\r\n", 0, kRead, false },
-        LoadCase { "70000\r\n0\r\n1\r\n1\r\n", std::nullopt, kUnread, true },
-        LoadCase { "-1\r\n0\r\n1\r\n1\r\n", std::nullopt, kUnread, true },
-        LoadCase { "1000\r\n0\r\n32768\r\n1\r\n", 1000, { 0, -5, -5 }, true },
-        LoadCase { "5000\r\n-32768\r\n2\r\n2\r\n", 5000, { -32768, 2, 2 }, false },
-        LoadCase { "5000\r\n-32769\r\n2\r\n2\r\n", 5000, kUnread, true },
-        LoadCase { "1000\r\n-3\r\n1\r\n0\r\nextra\r\n", 1000, { -3, 1, 0 }, false }));
+const LoadCase kFiles[] = {
+    { std::nullopt, std::nullopt, kUnread, true }, { "", std::nullopt, kUnread, true },
+    { kDefaults, 20000, kRead, true }, { "1000\r\n7\r\n", 1000, { 7, -5, -5 }, true },
+    { "0\r\n0\r\n1\r\n1\r\n", 0, kRead, false },
+    { " 5000 \r\n0\r\n1\r\n1\r\n", 5000, kRead, false },
+    { "2500.5\r\n0\r\n1\r\n1\r\n", 2500, kRead, false },
+    { "2501.5\r\n0\r\n1\r\n1\r\n", 2502, kRead, false },
+    { "65535\r\n0\r\n1\r\n1\r\n", 65535, kRead, false },
+    { "x\r\n0\r\n1\r\n1\r\n", 0, kRead, false },
+    { "70000\r\n0\r\n1\r\n1\r\n", std::nullopt, kUnread, true },
+    { "-1\r\n0\r\n1\r\n1\r\n", std::nullopt, kUnread, true },
+    { "1000\r\n0\r\n32768\r\n1\r\n", 1000, { 0, -5, -5 }, true },
+    { "5000\r\n-32768\r\n2\r\n2\r\n", 5000, { -32768, 2, 2 }, false },
+    { "5000\r\n-32769\r\n2\r\n2\r\n", 5000, kUnread, true },
+    { "1000\r\n-3\r\n1\r\n0\r\nextra\r\n", 1000, { -3, 1, 0 }, false },
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, SettingsLoad, testing::ValuesIn(kFiles));
 
 TEST(SettingsSave, WritesWhatTheNextLoadReads)
 {

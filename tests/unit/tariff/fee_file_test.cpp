@@ -22,28 +22,6 @@ protected:
     TariffTable table;
 };
 
-TEST_F(FeeFileTest, NoFileLeavesTheDefaultsWhichSaveAsEmptyLinesAndTheMinimum)
-{
-    EXPECT_FALSE(LoadFees(table, path()));
-    EXPECT_EQ(table, TariffTable());
-    ASSERT_TRUE(SaveFees(table, path()).ok);
-    QStringList expected(TariffTable::kCellCount - 1, QString());
-    EXPECT_EQ(dir.read("netfees.ini"), encodeLines(expected << "3"));
-}
-
-TEST_F(FeeFileTest, ShortFileSetsOnlyTheCellsItHas)
-{
-    for (int i = 0; i < TariffTable::kCellCount; ++i)
-        table.setCell(i, "old");
-    dir.write("netfees.ini", encodeLines(numberedLines(10)));
-    ASSERT_TRUE(LoadFees(table, path()));
-    EXPECT_EQ(table.band(0, 0).bandStart, "L1"); // all of Monday, band 1 of Tuesday
-    EXPECT_EQ(table.band(0, 3).fee, "L8");
-    EXPECT_EQ(table.band(1, 0).fee, "L10");
-    EXPECT_EQ(table.band(1, 1).bandStart, "old");
-    EXPECT_EQ(table.minConnectTime(), "o");
-}
-
 TEST_F(FeeFileTest, LinesAreTakenAsTheyStandAndCut)
 {
     QStringList lines = numberedLines(60);

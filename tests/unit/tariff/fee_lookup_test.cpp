@@ -13,11 +13,6 @@ struct LookupCase
     double fee;
 };
 
-void PrintTo(const LookupCase &c, std::ostream *out)
-{
-    *out << "day " << c.day << " " << c.time.toString().toStdString() << " from " << c.before;
-}
-
 class FeeLookupTest : public testing::TestWithParam<LookupCase>
 {
 protected:
@@ -51,17 +46,17 @@ TEST_P(FeeLookupTest, BandFromTheMinuteAfterItsStartOrTheFeeBefore)
     EXPECT_DOUBLE_EQ(costnow, c.fee);
 }
 
-INSTANTIATE_TEST_SUITE_P(Week, FeeLookupTest,
-    testing::Values(LookupCase { 0, QTime(7, 59), 0, 1.0 },
-        LookupCase { 0, QTime(8, 0, 59), 0, 1.0 }, LookupCase { 0, QTime(8, 1), 0, 4.2 },
-        LookupCase { 0, QTime(18, 0), 0, 4.2 }, LookupCase { 0, QTime(18, 1), 0, 1.0 },
-        LookupCase { -1, QTime(23, 59), 0, 0.25 },
-        // midnight keeps the previous day's fee for a minute
-        LookupCase { 0, QTime(0, 0, 30), 0.25, 0.25 }, LookupCase { 0, QTime(0, 1), 0.25, 1.0 },
-        LookupCase { 1, QTime(19, 0), 0, 4.2 }, LookupCase { 2, QTime(0, 0), 0, 2.0 },
-        LookupCase { 2, QTime(23, 59), 0, 2.0 },
-        // fees that are not positive never apply; "2p" applies as 2
-        LookupCase { 3, QTime(4, 0), 0, 2.0 }, LookupCase { 4, QTime(23, 0), 0, 3.0 },
-        LookupCase { 5, QTime(12, 0), 3.0, 3.0 }, LookupCase { 5, QTime(23, 59), 3.0, 3.0 }));
+const LookupCase kWeek[] = {
+    { 0, QTime(7, 59), 0, 1.0 }, { 0, QTime(8, 0, 59), 0, 1.0 }, { 0, QTime(8, 1), 0, 4.2 },
+    { 0, QTime(18, 0), 0, 4.2 }, { 0, QTime(18, 1), 0, 1.0 }, { -1, QTime(23, 59), 0, 0.25 },
+    // midnight keeps the previous day's fee for a minute
+    { 0, QTime(0, 0, 30), 0.25, 0.25 }, { 0, QTime(0, 1), 0.25, 1.0 },
+    { 1, QTime(19, 0), 0, 4.2 }, { 2, QTime(0, 0), 0, 2.0 }, { 2, QTime(23, 59), 0, 2.0 },
+    // fees that are not positive never apply; "2p" applies as 2
+    { 3, QTime(4, 0), 0, 2.0 }, { 4, QTime(23, 0), 0, 3.0 }, { 5, QTime(12, 0), 3.0, 3.0 },
+    { 5, QTime(23, 59), 3.0, 3.0 },
+};
+
+INSTANTIATE_TEST_SUITE_P(Week, FeeLookupTest, testing::ValuesIn(kWeek));
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <QString>
 
 // Call logs as the program writes them (and, if asked, spoiled by hand), for
-// tests and benchmarks.
+// the benchmarks.
 struct LogShape
 {
     int records = 100;

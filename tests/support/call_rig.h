@@ -1,23 +1,21 @@
 #pragma once
 
-#include "calltime/call_clock.h"
+#include "alerts/call_alerts.h"
 #include "support/fake_clock.h"
+#include "support/fake_speaker.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-#include <QStringList>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 class ScriptedProbe final : public ConnectionProbe
 {
 public:
-    bool IsConnected() override
-    {
-        ++asked;
-        return up;
-    }
+    bool IsConnected() override { return ++asked, up; }
     bool up = false;
     int asked = 0;
 };
@@ -31,15 +29,13 @@ protected:
     void showTip(const QString &tip) override { tips.append(tip); }
 };
 
-// A call clock with the fake clock at Saturday 5 December 2026 04:14:03, the
-// British locale and the log in a fresh directory.
-class CallClockTest : public testing::Test
+// A call clock and its alerts over a fresh directory, the fake clock at
+// Saturday 5 December 2026 10:00:00 and the British locale.
+struct CallRig
 {
-protected:
     QString logPath() const { return dir.file("netcosts.ini"); }
     QByteArray log() const { return dir.exists("netcosts.ini") ? dir.read("netcosts.ini") : ""; }
     QByteArray journal() const { return dir.exists("callnow.ini") ? dir.read("callnow.ini") : ""; }
-
     void scan(bool linkUp)
     {
         probe.up = linkUp;
@@ -67,12 +63,21 @@ protected:
     QString shown(CallClock::Field field) const { return callClock.text(field); }
 
     TempProgramDir dir;
-    FakeClock clock;
-    Regional british{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    FakeClock clock { QDateTime(QDate(2026, 12, 5), QTime(10, 0, 0)) };
+    Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
     ScriptedProbe probe;
     RecordingTray tray;
     ScriptedPrompter prompter;
     TariffTable tariff;
-    QString path = logPath();
-    CallClock callClock{{clock, british, probe, tray, prompter, tariff, path}};
+    CallClock callClock { { clock, regional, probe, tray, prompter, tariff, logPath() } };
+    FakeSpeaker speaker;
+    QStringList balloons;
+    CallAlerts alerts { { clock, regional, speaker, [this](const QString &t) { balloons << t; },
+                            [this] { return tariff.minConnectTime().toDouble(); }, logPath(),
+                            dir.file("alerts.ini") },
+        callClock };
+};
+
+struct CallRigTest : testing::Test, CallRig
+{
 };

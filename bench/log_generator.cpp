@@ -1,4 +1,4 @@
-#include "support/log_generator.h"
+#include "log_generator.h"
 
 #include "calllog/call_log.h"
 
