@@ -6,8 +6,8 @@
 # since the program keeps its data files beside its executable. Everything it
 # starts is ended on exit.
 #
-# From ctest: CALLWISE_EXE (the program), HOLD_TUN (the link stand-in),
-# E2E_ARTEFACTS (where screenshots and logs go).
+# From ctest: CALLWISE_EXE (the program), E2E_ARTEFACTS (where screenshots
+# and logs go).
 #
 # Exit 77 means skipped; the reason is printed first.
 
@@ -458,25 +458,26 @@ e2e_shot() {
 e2e_netns() {
     [ "$(id -u)" -eq 0 ] || e2e_skip "needs root for a network namespace and a tun device"
     [ -c /dev/net/tun ] || e2e_skip "no /dev/net/tun on this machine"
-    e2e_require ip
+    e2e_require ip socat
     local name=callwise-e2e-$$
     ip netns add "$name" 2>"$E2E_TMP/netns.log" \
         || e2e_skip "cannot make a network namespace: $(cat "$E2E_TMP/netns.log")"
     E2E_NETNS=$name
 }
 
-# Brings the link up: the helper's $E2E_LINK, up and running while it lives.
+# Brings the link $E2E_LINK up and running.
 # Sets LINK_PID.
 e2e_link_up() {
-    local out=$E2E_TMP/hold_tun.out
-    : >"$out"
-    ip netns exec "$E2E_NETNS" "${HOLD_TUN:?}" "$E2E_LINK" >"$out" 2>"$E2E_TMP/hold_tun.log" &
+    # socat holds a point-to-point tun device open, as pppd holds its link: it
+    # reads as running only while held, and goes when socat ends, as a dial-up
+    # link does when it hangs up.
+    ip netns exec "$E2E_NETNS" socat -u "TUN:192.0.2.1/32,tun-name=$E2E_LINK,iff-up,tun-type=tun" \
+        OPEN:/dev/null 2>"$E2E_TMP/link.log" &
     LINK_PID=$!
     e2e_track "$LINK_PID"
-    e2e_wait 5 grep -qx up "$out" || e2e_fail "$E2E_LINK did not come up: $(cat "$E2E_TMP/hold_tun.log")"
+    e2e_wait 5 e2e_link_running || e2e_fail "$E2E_LINK did not come up: $(cat "$E2E_TMP/link.log")"
 }
 
-# Hangs up: the helper ends and takes $E2E_LINK with it.
 e2e_link_down() {
     e2e_stop "$LINK_PID"
     e2e_wait 5 e2e_not ip netns exec "$E2E_NETNS" ip link show "$E2E_LINK" \

@@ -1,5 +1,7 @@
 #include "ui_rig.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 
 namespace {
@@ -92,14 +94,10 @@ TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
 TEST(TrayActivation, MapsEachHostsActivationsToTheTrayCallback)
 {
     using Icon = QSystemTrayIcon;
-    const struct {
-        Icon::ActivationReason reason;
-        int xembed;
-        int dbus;
-    } cases[] = { { Icon::DoubleClick, frmCallwise::kLeftDoubleClick,
-                      frmCallwise::kLeftDoubleClick },
-        { Icon::Trigger, 0, frmCallwise::kLeftDoubleClick },
-        { Icon::Context, frmCallwise::kRightButtonUp, 0 }, { Icon::MiddleClick, 0, 0 } };
+    const int dbl = frmCallwise::kLeftDoubleClick, right = frmCallwise::kRightButtonUp;
+    const struct { Icon::ActivationReason reason; int xembed, dbus; } cases[] = {
+        { Icon::DoubleClick, dbl, dbl }, { Icon::Trigger, 0, dbl }, { Icon::Context, right, 0 },
+        { Icon::MiddleClick, 0, 0 } };
     for (const auto &c : cases) {
         EXPECT_EQ(TrayIcon::mouseMessageFor(c.reason, false), c.xembed) << c.reason;
         EXPECT_EQ(TrayIcon::mouseMessageFor(c.reason, true), c.dbus) << c.reason;
@@ -132,11 +130,20 @@ TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
     trigger("mnuabout");
     auto *about = window.findChild<frmAbout *>();
     ASSERT_TRUE(about && about->isVisible());
+    // The settings window saves as it closes; a directory in the file's place
+    // makes that fail and say so, by when the clock must be still.
+    trigger("mnumodem");
+    ASSERT_TRUE(QFile::remove(dir.file("settings.ini")) && QDir(dir.path()).mkdir("settings.ini"));
+    bool clockRunning = true;
+    prompter.whileMessageOpen([&] {
+        clockRunning = window.callClock().isScanning() || window.callClock().isTicking();
+    });
 
     bool ended = false;
     QObject::connect(&window, &frmCallwise::unloaded, [&] { ended = true; });
     trigger("mnuexit");
     EXPECT_TRUE(ended);
+    EXPECT_FALSE(clockRunning);
     EXPECT_FALSE(window.trayIcon().isVisible());
     EXPECT_FALSE(about->isVisible());
     EXPECT_FALSE(window.callClock().isScanning());

@@ -60,10 +60,7 @@ struct TextCase
     const char *text;
 };
 
-void PrintTo(const TextCase &c, std::ostream *out)
-{
-    *out << c.window << "." << c.control;
-}
+void PrintTo(const TextCase &c, std::ostream *out) { *out << c.window << "." << c.control; }
 
 class WindowTexts : public testing::TestWithParam<TextCase>
 {

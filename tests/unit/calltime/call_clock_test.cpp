@@ -136,8 +136,6 @@ TEST_F(CallClockTest, AJournalThatCannotBeWrittenIsTriedAgainUnseen)
     ASSERT_TRUE(QDir(dir.path()).mkdir("callnow.ini"));
     startAt(QTime(10, 0, 0));
     ASSERT_TRUE(QDir(dir.path()).rmdir("callnow.ini"));
-    tickAt(QTime(10, 0, 30));
-    EXPECT_FALSE(dir.exists("callnow.ini")) << "not due yet";
     tickAt(QTime(10, 1, 0));
     EXPECT_TRUE(journal().contains("00:01:00"));
     scan(false);

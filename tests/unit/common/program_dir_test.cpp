@@ -28,7 +28,7 @@ const DataPlaceCase kPlaces[] = {
 
 INSTANTIATE_TEST_SUITE_P(Places, DataDirectoryChoice, testing::ValuesIn(kPlaces));
 
-TEST(PrepareDataDirectory, CopiesWhatTheDataDirectoryLacksAndMovesNothing)
+TEST(PrepareDataDirectory, CopiesWhatTheDataDirectoryLacksMovesNothingAndFailsWhereItCannotBeMade)
 {
     TempProgramDir program;
     TempProgramDir home;
@@ -49,11 +49,6 @@ TEST(PrepareDataDirectory, CopiesWhatTheDataDirectoryLacksAndMovesNothing)
     home.write("share/callwise/netcosts.ini", "new log");
     ASSERT_TRUE(prepareDataDirectory(data, program.path(), {"netcosts.ini"}).ok);
     EXPECT_EQ(home.read("share/callwise/netcosts.ini"), "new log") << "never overwritten";
-}
-
-TEST(PrepareDataDirectory, FailsWhereTheDirectoryCannotBeMade)
-{
-    TempProgramDir home;
-    home.write("file", "");
+    home.write("file", ""); // a file where a folder of the path should be
     EXPECT_FALSE(prepareDataDirectory(home.file("file/callwise"), home.path(), {}).ok);
 }

@@ -27,23 +27,13 @@ public:
 
     using Text = const std::string &;
     using Size = std::size_t;
-    RegistryResult createKey(std::int32_t, Text, std::uint32_t, RegistryKey &) override
-    {
-        return fail();
-    }
-    RegistryResult openKey(std::int32_t, Text, std::uint32_t, RegistryKey &) override
-    {
-        return fail();
-    }
-    RegistryResult setValue(RegistryKey, Text, std::uint32_t, Text) override { return fail(); }
-    RegistryResult enumValue(RegistryKey, std::uint32_t, Size, Size, RegistryValueEntry &) override
-    {
-        return fail();
-    }
-    RegistryResult enumKey(RegistryKey, std::uint32_t, Size, std::string &) override
-    {
-        return fail();
-    }
+    using Key = RegistryKey;
+    using Word = std::uint32_t;
+    RegistryResult createKey(std::int32_t, Text, Word, Key &) override { return fail(); }
+    RegistryResult openKey(std::int32_t, Text, Word, Key &) override { return fail(); }
+    RegistryResult setValue(Key, Text, Word, Text) override { return fail(); }
+    RegistryResult enumValue(Key, Word, Size, Size, RegistryValueEntry &) override { return fail(); }
+    RegistryResult enumKey(Key, Word, Size, std::string &) override { return fail(); }
     RegistryResult closeKey(RegistryKey) override { return RegistryCode::Success; }
 
     std::function<RegistryResult()> fail;
@@ -57,10 +47,7 @@ BrokenStore refusingStore()
 class RegistryTest : public testing::Test
 {
 protected:
-    cRegistry registryAt(const std::string &section, const std::string &value = "Callwise")
-    {
-        return registryOver(store, section, value);
-    }
+    cRegistry registryAt(const std::string &section) { return registryOver(store, section); }
     cRegistry registryOver(
         RegistryStore &over, const std::string &section, const std::string &value = "Callwise")
     {
@@ -107,10 +94,7 @@ struct ReadCase
     std::string read; // Value() of "Callwise" with the default "none"
 };
 
-void PrintTo(const ReadCase &c, std::ostream *out)
-{
-    *out << c.what;
-}
+void PrintTo(const ReadCase &c, std::ostream *out) { *out << c.what; }
 
 class RegistryRead : public RegistryTest, public testing::WithParamInterface<ReadCase>
 {
