@@ -12,9 +12,7 @@ e2e_start_cups
 e2e_program_dir
 e2e_write_settings 1000 0
 # Every day 1.00 from midnight, 4.20 from 08:00, 1.00 from 18:00; at least 3 minutes.
-fees=()
-for day in 1 2 3 4 5 6 7; do fees+=(00:00 1.00 08:00 4.20 18:00 1.00 "" ""); done
-e2e_write_crlf "$PROGRAM_DIR/netfees.ini" "${fees[@]}" 3
+e2e_write_fees 3 00:00 1.00 08:00 4.20 18:00 1.00
 e2e_fake_time '2026-12-05 10:00:00' # a Saturday, in the 4.20 band
 log=$PROGRAM_DIR/netcosts.ini
 

@@ -9,9 +9,7 @@ e2e_start_x
 e2e_start_trayer
 e2e_program_dir
 e2e_write_settings 1000 0
-fees=()
-for day in 1 2 3 4 5 6 7; do fees+=(00:00 1.50 "" "" "" "" "" ""); done
-e2e_write_crlf "$PROGRAM_DIR/netfees.ini" "${fees[@]}" 0
+e2e_write_fees 0 00:00 1.50
 e2e_fake_time '2026-12-05 21:14:00'
 log=$PROGRAM_DIR/netcosts.ini
 journal=$PROGRAM_DIR/callnow.ini

@@ -266,6 +266,17 @@ e2e_write_crlf() {
     done
 }
 
+# e2e_write_fees MIN_CONNECT BAND...: the same bands (start and fee, up to
+# four pairs) every day of the week, then the minimum connect time.
+e2e_write_fees() {
+    local min=$1 day fees=()
+    shift
+    local bands=("$@")
+    while [ ${#bands[@]} -lt 8 ]; do bands+=(""); done
+    for day in 1 2 3 4 5 6 7; do fees+=("${bands[@]}"); done
+    e2e_write_crlf "$PROGRAM_DIR/netfees.ini" "${fees[@]}" "$min"
+}
+
 # Settings lines in the form the program saves them: interval, reserved,
 # splash, auto-run.
 e2e_write_settings() {

@@ -48,9 +48,7 @@ e2e_start_pulse
 e2e_start_speechd
 e2e_program_dir
 e2e_write_settings 1000 0
-fees=()
-for day in 1 2 3 4 5 6 7; do fees+=(00:00 2.00 "" "" "" "" "" ""); done
-e2e_write_crlf "$PROGRAM_DIR/netfees.ini" "${fees[@]}" 0
+e2e_write_fees 0 00:00 2.00
 e2e_write_crlf "$PROGRAM_DIR/alerts.ini" 1 "" "" # the cost every minute, no limit
 # Ten seconds pass on the program's clock for every real one; its timers
 # keep real time, so a tick shows ten seconds more than the last.
