@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace {
 
@@ -26,6 +27,14 @@ TEST_F(MainWindowTest, StartsWithTheSavedIntervalAndTheSplashOnlyWhenTheSettingI
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (qobject_cast<frmBlt *>(top) && top->isVisible()) {
                 ++splashes;
+                QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                click.ignore();
+                QApplication::sendEvent(top, &click);
+                EXPECT_TRUE(click.isAccepted()
+                    && !top->windowFlags().testFlag(Qt::WindowTransparentForInput))
+                    << "a click on the splash goes nowhere";
+                EXPECT_EQ(top->findChild<QTimer *>("Timer1")->interval(), 3000);
                 delete top;
             }
         }
@@ -66,15 +75,12 @@ TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
     window.hide();
     // A second menu inside the first would keep this call waiting for ever:
     // after two seconds every event loop is told to end, and the test fails.
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
     bool hung = false;
-    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [&] {
+    QTimer::singleShot(2000, &window, [&] {
         hung = true;
         window.trayMenu()->close();
         QCoreApplication::exit(1);
     });
-    watchdog.start(2000);
     int menusOpen = 0;
     QTimer::singleShot(0, [&] {
         for (QWidget *w : QApplication::topLevelWidgets())
