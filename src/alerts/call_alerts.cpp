@@ -3,8 +3,6 @@
 #include "alerts/spoken_words.h"
 #include "calllog/call_log.h"
 #include "calllog/summary.h"
-#include "common/number_reader.h"
-#include "common/rounding.h"
 
 #include <QTimer>
 
@@ -13,17 +11,6 @@ namespace {
 QString monthKey(QDate day)
 {
     return day.toString(u"MM:yyyy");
-}
-
-// The whole minutes of an elapsed time "hh:mm:ss".
-qint64 elapsedMinutes(const QString &elapsed)
-{
-    const qsizetype colon = elapsed.indexOf(u':');
-    if (colon < 0)
-        return 0;
-    const QStringView text(elapsed);
-    return roundHalfEven(readNumber(text.left(colon))) * 60
-        + roundHalfEven(readNumber(text.mid(colon + 1, 2)));
 }
 
 } // namespace
@@ -67,7 +54,7 @@ void CallAlerts::clockTextChanged(CallClock::Field field)
 
 void CallAlerts::elapsedShown()
 {
-    const qint64 minutes = elapsedMinutes(m_callClock.text(CallClock::Field::LblDiffTime));
+    const qint64 minutes = m_callClock.shownElapsedSeconds() / 60;
     const qint64 multiple = minutes / m_choices.speakEveryMinutes;
     if (multiple <= m_spokenMultiple)
         return;
@@ -77,10 +64,8 @@ void CallAlerts::elapsedShown()
     QTimer::singleShot(0, this, [this, minutes] {
         if (!m_services.speaker.isAvailable())
             return;
-        const std::optional<qint64> pence = penceInCurrencyText(
-            m_callClock.text(CallClock::Field::Label5), m_services.regional.locale());
-        if (pence)
-            m_services.speaker.say(costSentence(minutes, *pence, m_services.regional.locale()));
+        m_services.speaker.say(costSentence(
+            minutes, m_callClock.shownChargePence(), m_services.regional.locale()));
     });
 }
 
@@ -93,9 +78,7 @@ qint64 CallAlerts::runningPence() const
     const QDate today = m_services.clock.now().date();
     if (started.isValid() && monthKey(started) != monthKey(today))
         return 0;
-    return penceInCurrencyText(
-        m_callClock.text(CallClock::Field::Label5), m_services.regional.locale())
-        .value_or(0);
+    return m_callClock.shownChargePence();
 }
 
 void CallAlerts::loadLoggedTotal(QDate today)

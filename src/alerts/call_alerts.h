@@ -1,7 +1,7 @@
 #pragma once
 
-// Speech and spending alerts. They watch the call clock from outside, by the
-// texts it shows: while a call is timed, at each whole multiple of the
+// Speech and spending alerts. They watch the call clock from outside, by what
+// it shows: while a call is timed, at each whole multiple of the
 // chosen minutes of elapsed time the cost shown is spoken, and when this
 // month's spending (the logged calls from the 1st to today, summed by the
 // costs window's own summary, plus the call being timed) first passes the

@@ -240,11 +240,11 @@ void CallClock::keepJournal()
 // call is in place before the append, so a tick that comes while a failed
 // append's box is open times the new call and logs nothing twice; its journal
 // waits until the old record has gone to the log.
-void CallClock::splitLongCall(const QDateTime &now)
+void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
 {
     const QString date = startdate;
     const QString start = m_lblStart;
-    const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsedSeconds(now));
+    const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsed);
     beginCall(nextStart, false);
     appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow);
 }
@@ -265,6 +265,7 @@ void CallClock::Timer2_Timer()
     const qint64 charge = CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1),
                                      costnow, m_services.tariff.minConnectTime());
     if (isTiming()) {
+        m_shownCharge = charge;
         setText(Field::Label5, regional.currency(double(charge)));
         keepJournal(); // after the lookup: the record carries this tick's fee
     }
@@ -296,10 +297,13 @@ qint64 CallClock::elapsedSeconds(const QDateTime &now)
 void CallClock::SetTime()
 {
     const QDateTime now = m_services.clock.now();
+    qint64 elapsed = elapsedSeconds(now);
     // A machine that slept through more than one such length logs each.
-    while (elapsedSeconds(now) >= kLongestCallSeconds)
-        splitLongCall(now);
-    m_elapsed = elapsedSeconds(now);
+    while (elapsed >= kLongestCallSeconds) {
+        splitLongCall(now, elapsed);
+        elapsed = elapsedSeconds(now);
+    }
+    m_elapsed = elapsed;
     setText(Field::LblDiffTime, elapsedText(m_elapsed));
     UpdateTrayTip();
 }

@@ -79,6 +79,10 @@ public:
     QString text(Field field) const;
     int label6Colour() const { return m_label6Colour; }
     bool isTiming() const { return m_label6 == kConnectedText; }
+    // What lblDiffTime and Label5 show, as numbers: the elapsed seconds of
+    // the running or last call, and its charge in whole pence.
+    qint64 shownElapsedSeconds() const { return m_elapsed; }
+    qint64 shownChargePence() const { return m_shownCharge; }
 
 public Q_SLOTS:
     void Timer1_Timer();
@@ -98,7 +102,7 @@ private:
     bool appendRecord(const QString &date, const QString &duration, const QString &start,
                       double fee, bool tellUser = true);
     void keepJournal();
-    void splitLongCall(const QDateTime &now);
+    void splitLongCall(const QDateTime &now, qint64 elapsed);
 
     Services m_services;
     QTimer Timer1;
@@ -109,6 +113,7 @@ private:
     QString m_journalPath;
     qint64 m_elapsed = 0;    // seconds, as lblDiffTime shows them
     qint64 m_journalAt = -1; // m_elapsed at the last journal write; -1: due now
+    qint64 m_shownCharge = 0; // pence, as Label5 shows them
 
     QString m_lblStart;
     QString m_lblDiffTime;
