@@ -54,16 +54,16 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     , m_env(std::move(environment))
     , m_feePath(dataPath(m_env.programDir, kFeeFileName))
     , m_settingsPath(dataPath(m_env.programDir, kSettingsFileName))
+    , m_logPath(dataPath(m_env.programDir, kCallLogFileName))
     , m_callClock({m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
-                   dataPath(m_env.programDir, kCallLogFileName)},
+                   m_logPath},
                   this)
     , m_alerts({m_env.clock, m_env.regional, m_speaker,
                 [this](const QString &text) {
                     m_tray.showMessage(QString::fromUtf16(kCaption), text);
                 },
                 [this] { return readNumber(m_tariff.minConnectTime()); },
-                dataPath(m_env.programDir, kCallLogFileName),
-                dataPath(m_env.programDir, kAlertsFileName)},
+                m_logPath, dataPath(m_env.programDir, kAlertsFileName)},
                m_callClock)
 {
     setUpFixedWindow(this, "frmCallwise", QString::fromUtf16(kCaption), 2805, 3390);
@@ -169,8 +169,7 @@ void frmCallwise::Form_Load()
         (new frmBlt)->show();
     applyAutoRunTellingUser(m_settings.AutoRunOnStart, m_env.autoRun);
     // Before the first scan, which could start a call and a journal of its own.
-    const JournalRecovery recovery
-        = recoverCallJournal(dataPath(m_env.programDir, kCallLogFileName));
+    const JournalRecovery recovery = recoverCallJournal(m_logPath);
     m_callClock.start();
 
     // The table the lookup reads lives here, not in the editor, so the
@@ -288,8 +287,8 @@ void frmCallwise::mnumodem_Click()
 void frmCallwise::cmdCosts_Click()
 {
     if (!m_costs)
-        m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_tariff,
-                               dataPath(m_env.programDir, kCallLogFileName), this);
+        m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_tariff, m_logPath,
+                               this);
     m_costs->showWindow();
 }
 

@@ -101,6 +101,7 @@ private:
     Environment m_env;
     QString m_feePath;
     QString m_settingsPath;
+    QString m_logPath;
     Settings m_settings;
     TariffTable m_tariff;
     TrayIcon m_tray;
