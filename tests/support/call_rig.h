@@ -74,8 +74,7 @@ struct CallRig
     QStringList balloons;
     CallAlerts alerts { { clock, regional, speaker, [this](const QString &t) { balloons << t; },
                             [this] { return tariff.minConnectTime().toDouble(); }, logPath(),
-                            dir.file("alerts.ini") },
-        callClock };
+                            dir.file("alerts.ini") }, callClock };
 };
 
 struct CallRigTest : testing::Test, CallRig

@@ -82,8 +82,7 @@ TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
         // A restart keeps December warned.
         CallAlerts restarted { { clock, regional, speaker,
                                    [this](const QString &t) { balloons << t; }, [] { return 0.0; },
-                                   dir.file("netcosts.ini"), dir.file("alerts.ini") },
-            callClock };
+                                   dir.file("netcosts.ini"), dir.file("alerts.ini") }, callClock };
         restarted.load();
         call(5);
         EXPECT_EQ(balloons.size(), 1);

@@ -72,12 +72,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, CurrencyTextTest, testing::ValuesIn(kAmounts));
 
 TEST(SpokenWords, ShownCostsOfTheLocaleReadBack)
 {
-    for (const QLocale &locale : { kBritish, kAmerican, kGerman }) {
+    for (const QLocale &locale : { kBritish, kAmerican, kGerman })
         for (qint64 pence : { 0, 7, 99, 100, 4213, 1234567 })
             EXPECT_EQ(
                 penceInCurrencyText(locale.toCurrencyString(double(pence) / 100.0), locale), pence)
                 << locale.name().toStdString() << " " << pence;
-    }
 }
 
 } // namespace

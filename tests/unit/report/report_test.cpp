@@ -54,8 +54,7 @@ TEST_F(ReportTest, DateRangeAndOtherDirectoryAndToday)
     TempProgramDir other;
     other.write("netcosts.ini", kTwoCalls);
     ASSERT_EQ(run({"--dir", other.path(), "--today", "01/01/2027", "--from", "06/12/2026",
-                   "--to", "2026-12-05"}),
-              0);
+                   "--to", "2026-12-05"}), 0);
     EXPECT_EQ(out.count("  =  "), 2);
     ASSERT_EQ(run({"--dir", other.path(), "--today", "01/01/2027", "7 Days"}), 0);
     EXPECT_EQ(out.count("  =  "), 0);
