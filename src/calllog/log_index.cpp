@@ -83,3 +83,14 @@ const std::vector<LogIndex::KeyPlace> &LogIndex::places(int day, int month, int 
     const auto found = m_days.find(packKey(quint32(day), quint32(month), quint32(year)));
     return found == m_days.end() ? none : found->second;
 }
+
+QDate LogIndex::oldestDay() const
+{
+    QDate oldest;
+    for (const auto &[key, places] : m_days) {
+        const QDate day(int(key % 10000), int(key / 10000 % 100), int(key / 1000000));
+        if (day.isValid() && (!oldest.isValid() || day < oldest))
+            oldest = day;
+    }
+    return oldest;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include <unordered_map>
@@ -27,6 +28,9 @@ public:
     // Every place of the key of the given day, in text order (overlapping
     // places included).
     const std::vector<KeyPlace> &places(int day, int month, int year) const;
+
+    // The earliest calendar day whose key stands in the log; invalid when none.
+    QDate oldestDay() const;
 
 private:
     QString m_text;

@@ -1,4 +1,5 @@
 #include "calllog/call_log.h"
+#include "calllog/day_costs.h"
 #include "calllog/period.h"
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
@@ -37,6 +38,11 @@ TEST(Summary, NewestDayFirstChargingBegunMinutesOrTheMinimumAndTheTotalRoundedAf
     const QString mixed
         = callOn(0, "10:00:00", "00:02:00", 1.5) + callOn(0, "11:00:00", "00:03:00", 1.5);
     EXPECT_EQ(summarise(mixed, 0, 0, 0).totalPence, 8);
+    // split over two days, the days are the total's steps: 3p and 5p, not 3p and 4p
+    const auto days = costsByDay(summarise(
+        callOn(0, "10:00:00", "00:02:00", 1.5) + callOn(1, "11:00:00", "00:03:00", 1.5), 0, 1, 0));
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(days[0].pence * 10 + days[1].pence, 35);
 }
 
 class PeriodTest : public testing::TestWithParam<std::pair<const char16_t *, int>>
