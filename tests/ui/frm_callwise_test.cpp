@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -93,6 +94,20 @@ TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
     EXPECT_EQ(menusOpen, 1);
     EXPECT_FALSE(hung) << "a second menu opened inside the first";
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, WithoutANotificationAreaTheWindowOpensTheTrayMenu)
+{
+    window.Form_Load(); // offscreen has no notification area
+    QContextMenuEvent byMouse(QContextMenuEvent::Mouse, {}, {}), byKey(QContextMenuEvent::Keyboard, {}, {});
+    QKeyEvent shiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    for (QEvent *event : std::initializer_list<QEvent *> { &byMouse, &byKey, &shiftF10 }) {
+        QWidget *shown = nullptr;
+        QTimer::singleShot(0, [&] { (shown = QApplication::activePopupWidget()) && shown->close(); });
+        QApplication::sendEvent(&window, event);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown, window.trayMenu()) << event->type();
+    }
 }
 
 // An XEmbed tray reports raw clicks and the program pops up its own menu; a

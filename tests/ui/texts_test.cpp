@@ -89,7 +89,7 @@ const TextCase kTexts[] = {
     { "frmCallwise", "cmdCosts", "&Costs" }, { "frmCallwise", "Command2", "&OK" },
     { "frmCallwise", "cmdStart", "&Start" },
     { "frmCallwise", "mnuSystemTray",
-        "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|Speech &Alerts|-|&About|-|e&Xit" },
+        "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|S&peech Alerts|-|&About|-|e&Xit" },
     { "frmCosts", "", "Internet Phone Costs" }, { "frmCosts", "Label1", "Summary type>" },
     { "frmCosts", "lsttimes", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date" },
     { "frmCosts", "Label5", "From Date" }, { "frmCosts", "Label2", "To Date" },
