@@ -8,10 +8,12 @@
 
 namespace {
 
-// One of each window, built once for the whole table.
+// One of each window, built once for the whole table, and a main window
+// timing a call.
 struct Windows : UiRig
 {
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
+    frmCallwise calling { { clock, regional, probe, prompter, dir.path(), autoRun } };
     Settings settings;
     frmCosts costs { clock, regional, prompter, tariff, dir.file("netcosts.ini") };
     frmDays days { tariff, dir.file("netfees.ini"), prompter };
@@ -22,11 +24,17 @@ struct Windows : UiRig
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
-                 &main, &costs, &days, &modem, &about, &alertsWindow }) {
+                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow }) {
             if (each->objectName() == name)
                 return each;
         }
         return nullptr;
+    }
+    Windows()
+    {
+        calling.setObjectName("frmCallwise in a call");
+        probe.up = true;
+        calling.callClock().Timer1_Timer();
     }
 };
 
@@ -58,6 +66,7 @@ struct TextCase
     const char *window;
     const char *control; // empty: the window's caption
     const char *text;
+    const char *colour = nullptr; // of the text, where it carries meaning
 };
 
 void PrintTo(const TextCase &c, std::ostream *out) { *out << c.window << "." << c.control; }
@@ -81,13 +90,18 @@ TEST_P(WindowTexts, AreTheProgramsOwn)
     QObject *object = child<QObject>(window, QLatin1String(GetParam().control));
     ASSERT_TRUE(object);
     EXPECT_EQ(textOf(object), expected);
+    if (const char *colour = GetParam().colour) {
+        const QColor shown = qobject_cast<QWidget *>(object)->palette().color(QPalette::WindowText);
+        EXPECT_EQ(shown.name().toStdString(), colour);
+    }
 }
 
 const TextCase kTexts[] = {
     { "frmCallwise", "", "Callwise V2.5" }, { "frmCallwise", "Label1", "Start Time:" },
     { "frmCallwise", "Label3", "Connection:" }, { "frmCallwise", "Label2", "Call Cost :" },
     { "frmCallwise", "cmdCosts", "&Costs" }, { "frmCallwise", "Command2", "&OK" },
-    { "frmCallwise", "cmdStart", "&Start" },
+    { "frmCallwise", "cmdStart", "&Start" }, { "frmCallwise", "Label6", "Not Connected", "#000000" },
+    { "frmCallwise in a call", "Label6", "Connected", "#ff0000" },
     { "frmCallwise", "mnuSystemTray",
         "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|S&peech Alerts|-|&About|-|e&Xit" },
     { "frmCosts", "", "Internet Phone Costs" }, { "frmCosts", "Label1", "Summary type>" },
