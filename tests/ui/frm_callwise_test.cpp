@@ -99,11 +99,14 @@ TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
 TEST_F(MainWindowTest, WithoutANotificationAreaTheWindowOpensTheTrayMenu)
 {
     window.Form_Load(); // offscreen has no notification area
-    QContextMenuEvent byMouse(QContextMenuEvent::Mouse, {}, {}), byKey(QContextMenuEvent::Keyboard, {}, {});
+    QContextMenuEvent byMouse(QContextMenuEvent::Mouse, {}, {});
+    QContextMenuEvent byKey(QContextMenuEvent::Keyboard, {}, {});
     QKeyEvent shiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
     for (QEvent *event : std::initializer_list<QEvent *> { &byMouse, &byKey, &shiftF10 }) {
         QWidget *shown = nullptr;
-        QTimer::singleShot(0, [&] { (shown = QApplication::activePopupWidget()) && shown->close(); });
+        QTimer::singleShot(0, [&] {
+            (shown = QApplication::activePopupWidget()) && shown->close();
+        });
         QApplication::sendEvent(&window, event);
         QCoreApplication::processEvents();
         EXPECT_EQ(shown, window.trayMenu()) << event->type();

@@ -100,7 +100,8 @@ const TextCase kTexts[] = {
     { "frmCallwise", "", "Callwise V2.5" }, { "frmCallwise", "Label1", "Start Time:" },
     { "frmCallwise", "Label3", "Connection:" }, { "frmCallwise", "Label2", "Call Cost :" },
     { "frmCallwise", "cmdCosts", "&Costs" }, { "frmCallwise", "Command2", "&OK" },
-    { "frmCallwise", "cmdStart", "&Start" }, { "frmCallwise", "Label6", "Not Connected", "#000000" },
+    { "frmCallwise", "cmdStart", "&Start" },
+    { "frmCallwise", "Label6", "Not Connected", "#000000" },
     { "frmCallwise in a call", "Label6", "Connected", "#ff0000" },
     { "frmCallwise", "mnuSystemTray",
         "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|S&peech Alerts|-|&About|-|e&Xit" },
@@ -123,7 +124,9 @@ const TextCase kTexts[] = {
     { "frmModem", "Check1", "Splash on Start Up" }, { "frmModem", "Command1", "Ok" },
     { "frmAbout", "", "About Callwise V2.5" }, { "frmAbout", "lblName", "Callwise" },
     { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
-    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "cboSpeakEvery", "off|1|5|10|15" },
+    { "frmAlerts", "", "Speech Alerts" },
+    { "frmAlerts", "cboSpeakEvery",
+        "never|every minute|every 5 minutes|every 10 minutes|every 15 minutes" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
 };
 
