@@ -89,7 +89,8 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
 
     const size_t count = chart.bars.size();
     const qreal slot = plot.width() / qreal(count);
-    const qreal barWidth = slot >= 3 ? slot * kBarShare : slot;
+    // A few bars stay slim rather than fill the width.
+    const qreal barWidth = slot >= 3 ? std::min(slot * kBarShare, 4 * line) : slot;
     size_t todayBar = count - 1;
     for (size_t i = 0; i < count; ++i) {
         const ChartBar &bar = chart.bars[i];

@@ -18,11 +18,12 @@ struct Windows : UiRig
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, regional, prompter };
+    frmChart chart { clock, regional, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
 
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
-                 &main, &costs, &days, &modem, &about, &alertsWindow }) {
+                 &main, &costs, &days, &modem, &about, &alertsWindow, &chart }) {
             if (each->objectName() == name)
                 return each;
         }
@@ -89,7 +90,7 @@ const TextCase kTexts[] = {
     { "frmCallwise", "cmdCosts", "&Costs" }, { "frmCallwise", "Command2", "&OK" },
     { "frmCallwise", "cmdStart", "&Start" },
     { "frmCallwise", "mnuSystemTray",
-        "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|Speech &Alerts|-|&About|-|e&Xit" },
+        "&Display|-|&Set Fee's|S&ettings|-|&Costs|Spending C&hart|-|Speech &Alerts|-|&About|-|e&Xit" },
     { "frmCosts", "", "Internet Phone Costs" }, { "frmCosts", "Label1", "Summary type>" },
     { "frmCosts", "lsttimes", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date" },
     { "frmCosts", "Label5", "From Date" }, { "frmCosts", "Label2", "To Date" },
@@ -111,6 +112,9 @@ const TextCase kTexts[] = {
     { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
     { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "cboSpeakEvery", "off|1|5|10|15" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
+    { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
+    { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
+    { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" }, { "frmChart", "Command1", "Ok" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));
