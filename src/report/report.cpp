@@ -5,7 +5,10 @@
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
 #include "common/number_reader.h"
+#include "alerts/alert_choices.h"
+#include "alerts/bill_month.h"
 #include "common/user_date.h"
+#include "report/chart_file.h"
 #include "report/csv.h"
 #include "tariff/fee_file.h"
 
@@ -21,8 +24,8 @@ constexpr int kNotShown = 1;
 constexpr int kBadArguments = 2;
 
 const char16_t kUsage[] =
-    u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv] PERIOD | --from DD/MM/YYYY "
-    u"--to DD/MM/YYYY";
+    u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE.svg|.png] "
+    u"PERIOD | --from DD/MM/YYYY --to DD/MM/YYYY";
 
 struct Request
 {
@@ -31,6 +34,7 @@ struct Request
     QString from;
     QString to;
     QString period;
+    QString chart; // the picture to draw instead of printing
     bool csv = false;
 };
 
@@ -52,10 +56,11 @@ std::variant<Request, QString> parseArguments(const QStringList &arguments,
         if (argument == u"--csv") {
             request.csv = true;
         } else if (argument == u"--dir" || argument == u"--today" || argument == u"--from"
-                   || argument == u"--to") {
+                   || argument == u"--to" || argument == u"--chart") {
             QString &target = argument == u"--dir"     ? request.directory
                               : argument == u"--today" ? request.today
                               : argument == u"--from"  ? request.from
+                              : argument == u"--chart" ? request.chart
                                                        : request.to;
             if (!value(target))
                 return QStringLiteral("%1 needs a value").arg(argument);
@@ -75,6 +80,10 @@ std::variant<Request, QString> parseArguments(const QStringList &arguments,
         return QStringLiteral("give either a period or --from and --to, not both");
     if (!haveFrom && request.period.isEmpty())
         return QString::fromUtf16(kUsage);
+    if (!request.chart.isEmpty() && request.csv)
+        return QStringLiteral("give either --csv or --chart, not both");
+    if (!request.chart.isEmpty() && !isChartFileName(request.chart))
+        return QStringLiteral("--chart %1: the file's name must end in .svg or .png").arg(request.chart);
     return request;
 }
 
@@ -107,7 +116,10 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     }
 
     PeriodOffsets offsets;
-    if (request.period.isEmpty()) {
+    const bool bill = !request.chart.isEmpty() && request.period == QStringView(kThisBillEntry);
+    if (bill) {
+        // Drawn from the bill's month, which the chart works out.
+    } else if (request.period.isEmpty()) {
         const std::optional<QDate> from = readDateArgument(request.from, "--from", err);
         const std::optional<QDate> to = from ? readDateArgument(request.to, "--to", err)
                                              : std::nullopt;
@@ -119,7 +131,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     } else {
         err << "callwise-report: unknown period \"" << request.period << "\" (one of "
             << periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
-            << ", or --from and --to)\n";
+            << ", or --from and --to; \"" << QString::fromUtf16(kThisBillEntry) << "\" with --chart)\n";
         return kBadArguments;
     }
 
@@ -128,6 +140,25 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
     const QString logText =
         LoadCallLog(directory.filePath(QString::fromUtf16(kCallLogFileName)), MissingLog::LeaveAlone);
+
+    if (!request.chart.isEmpty()) {
+        // The bill starts on the 1st until the alerts offer a start day.
+        const AlertChoices choices =
+            LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
+        const ChartPeriod period = bill ? *chartPeriod(kThisBillEntry, today, kFirstBillDay)
+                                        : *chartPeriod(kDateEntry, today, kFirstBillDay, offsets);
+        const SpendingChart chart = spendingChart(LogIndex(logText), today, period,
+                                                  readNumber(tariff.minConnectTime()), regional,
+                                                  choices.limitPence);
+        const QString why = chart.message == QStringView(kNoCalls) || chart.message.isEmpty()
+            ? writeChartFile(request.chart, chart, regional)
+            : chart.message;
+        if (!why.isEmpty()) {
+            err << "callwise-report: " << why << '\n';
+            return kNotShown;
+        }
+        return kShown;
+    }
 
     const Summary summary = SummarisePeriod(logText, today, offsets.first, offsets.last,
                                             readNumber(tariff.minConnectTime()), regional);
