@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     // Drawing a chart needs fonts, so a GUI application, but never a
     // screen; a text report starts none at all.
     const bool drawing = std::any_of(argv + 1, argv + argc, [](const char *argument) {
-        return qstrcmp(argument, "--chart") == 0;
+        return qstrcmp(argument, "--chart") == 0 || qstrncmp(argument, "--chart=", 8) == 0;
     });
     std::unique_ptr<QCoreApplication> app;
     if (drawing) {
