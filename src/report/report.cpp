@@ -5,7 +5,10 @@
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
 #include "common/number_reader.h"
+#include "alerts/alert_choices.h"
+#include "alerts/bill_month.h"
 #include "common/user_date.h"
+#include "report/chart_file.h"
 #include "report/csv.h"
 #include "tariff/fee_file.h"
 
@@ -25,22 +28,24 @@ constexpr int kBadArguments = 2;
 
 constexpr char kProgram[] = "callwise-report";
 constexpr char kVersion[] = CALLWISE_VERSION;
-const char16_t kSynopsis[] = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv] PERIOD\n"
-                             u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv] "
-                             u"--from DD/MM/YYYY --to DD/MM/YYYY";
+const char16_t kSynopsis[]
+    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
+      u"--from DD/MM/YYYY --to DD/MM/YYYY";
 const char16_t kUsage[]
-    = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv] PERIOD | --from DD/MM/YYYY "
-      u"--to DD/MM/YYYY";
+    = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD | "
+      u"--from DD/MM/YYYY --to DD/MM/YYYY";
 
 // The command line's options, as --help lists them.
 struct CommandLine
 {
     CommandLine()
     {
-        parser.addOptions({ dir, today, csv, from, to });
+        parser.addOptions({ dir, today, csv, chart, from, to });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
-                + QStringLiteral(": that many days back from today."),
+                + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
+                                 "the bill's month.").arg(QString::fromUtf16(kThisBillEntry)),
             QStringLiteral("[PERIOD]"));
     }
 
@@ -66,6 +71,10 @@ struct CommandLine
     QCommandLineOption csv { QStringLiteral("csv"),
         QStringLiteral("Print the calls as CSV: date, start time, duration, "
                        "fee in pence per minute and cost in pence.") };
+    QCommandLineOption chart { QStringLiteral("chart"),
+        QStringLiteral("Draw the chart of daily costs into FILE, an .svg or a .png, "
+                       "instead of printing."),
+        QStringLiteral("FILE") };
     QCommandLineOption from { QStringLiteral("from"),
         QStringLiteral("The first day of a range of days, with --to."),
         QStringLiteral("DD/MM/YYYY") };
@@ -87,6 +96,11 @@ QString whyNoRequest(const CommandLine &command)
         return QStringLiteral("give either a period or --from and --to, not both");
     if (!haveFrom && positional.isEmpty())
         return QString::fromUtf16(kUsage);
+    if (command.parser.isSet(command.chart) && command.parser.isSet(command.csv))
+        return QStringLiteral("give either --csv or --chart, not both");
+    const QString chart = command.parser.value(command.chart);
+    if (command.parser.isSet(command.chart) && !isChartFileName(chart))
+        return QStringLiteral("--chart %1: the file's name must end in .svg or .png").arg(chart);
     return QString();
 }
 
@@ -162,7 +176,11 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     }
 
     PeriodOffsets offsets;
-    if (period.isEmpty()) {
+    const bool drawing = command.parser.isSet(command.chart);
+    const bool bill = drawing && period == QStringView(kThisBillEntry);
+    if (bill) {
+        // The chart works out the bill's month.
+    } else if (period.isEmpty()) {
         const std::optional<QDate> from
             = readDateArgument(command.parser.value(command.from), "--from", err);
         const std::optional<QDate> to
@@ -175,7 +193,8 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     } else {
         err << kProgram << ": unknown period \"" << period << "\" (one of "
             << periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
-            << ", or --from and --to)\n";
+            << ", or --from and --to; \"" << QString::fromUtf16(kThisBillEntry)
+            << "\" with --chart)\n";
         return kBadArguments;
     }
 
@@ -189,6 +208,25 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     TariffTable tariff;
     LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
     const QString logText = LoadCallLog(logPath, MissingLog::LeaveAlone);
+
+    if (drawing) {
+        // The bill starts on the 1st until the alerts offer a start day.
+        const AlertChoices choices
+            = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
+        const ChartPeriod chartDays = bill
+            ? *chartPeriod(kThisBillEntry, today, kFirstBillDay)
+            : *chartPeriod(kDateEntry, today, kFirstBillDay, offsets);
+        const SpendingChart chart = spendingChart(LogIndex(logText), today, chartDays,
+            readNumber(tariff.minConnectTime()), regional, choices.limitPence);
+        const QString why = chart.message.isEmpty() || chart.message == QStringView(kNoCalls)
+            ? writeChartFile(command.parser.value(command.chart), chart, regional)
+            : chart.message;
+        if (!why.isEmpty()) {
+            err << kProgram << ": " << why << '\n';
+            return kNotShown;
+        }
+        return kShown;
+    }
 
     const Summary summary = SummarisePeriod(
         logText, today, offsets.first, offsets.last, readNumber(tariff.minConnectTime()), regional);

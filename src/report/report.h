@@ -1,7 +1,8 @@
 #pragma once
 
 // callwise-report: the summary of a period from the terminal, exactly the
-// lines the costs window prints, or the calls as CSV. It only reads files.
+// lines the costs window prints, or the calls as CSV, or the chart window's
+// chart drawn into an SVG or PNG file. It writes no file but the chart.
 
 #include "common/clock.h"
 #include "common/regional.h"

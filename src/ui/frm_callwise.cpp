@@ -9,6 +9,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_alerts.h"
 #include "ui/frm_blt.h"
+#include "ui/frm_chart.h"
 #include "ui/frm_costs.h"
 #include "ui/frm_modem.h"
 #include "ui/frm_days.h"
@@ -154,6 +155,7 @@ void frmCallwise::buildTrayMenu()
     item("mnumodem", QStringLiteral("S&ettings"), &frmCallwise::mnumodem_Click);
     separator("break10");
     item("mnucosts", QStringLiteral("&Costs"), &frmCallwise::cmdCosts_Click);
+    item("mnuchart", QStringLiteral("Spending C&hart"), &frmCallwise::mnuchart_Click);
     separator("break6");
     item("alerts", QStringLiteral("S&peech Alerts"), &frmCallwise::alerts_Click);
     separator("break");
@@ -325,6 +327,16 @@ void frmCallwise::cmdCosts_Click()
     m_costs->showWindow();
 }
 
+void frmCallwise::mnuchart_Click()
+{
+    // The bill starts on the 1st until the alerts offer a start day.
+    if (!m_chart)
+        m_chart = new frmChart(
+            m_env.clock, m_env.regional, m_tariff, m_logPath,
+            [this] { return BillTerms{kFirstBillDay, m_alerts.choices().limitPence}; }, this);
+    m_chart->showWindow();
+}
+
 void frmCallwise::alerts_Click()
 {
     if (!m_alertsWindow)
@@ -389,6 +401,8 @@ void frmCallwise::Form_Unload()
         m_modem->close();
     if (m_costs)
         m_costs->close();
+    if (m_chart)
+        m_chart->close();
     if (m_days)
         m_days->close();
     if (m_about)

@@ -16,6 +16,7 @@ class QMenu;
 class QPushButton;
 class frmAbout;
 class frmAlerts;
+class frmChart;
 class frmModem;
 class frmCosts;
 class frmDays;
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void mnusetfees_Click();
     void mnumodem_Click();
     void cmdCosts_Click();
+    void mnuchart_Click();
     void alerts_Click();
     void mnuabout_Click();
     void mnuexit_Click();
@@ -124,6 +126,7 @@ private:
     QMenu *mnuSystemTray = nullptr;
     QPointer<frmModem> m_modem;
     QPointer<frmCosts> m_costs;
+    QPointer<frmChart> m_chart;
     QPointer<frmAbout> m_about;
     QPointer<frmAlerts> m_alertsWindow;
     frmDays *m_days = nullptr; // built when first shown, then hidden, alive to exit

@@ -135,6 +135,37 @@ TEST_F(MainWindowTest, StartUpReadsTheAlertChoicesAndEachWindowOpensOnce)
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
+TEST_F(MainWindowTest, TheChartEntryOpensThisBillWithTheLimitAndDateTakesTheTypedRange)
+{
+    dir.write("alerts.ini", "0\r\n250\r\n\r\n");
+    dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
+    window.Form_Load();
+    trigger("mnuchart");
+    trigger("mnuchart");
+    ASSERT_EQ(window.findChildren<frmChart *>().size(), 1);
+    frmChart *chart = window.findChild<frmChart *>();
+    EXPECT_TRUE(chart->isVisible());
+    auto *period = child<QComboBox>(chart, "cboPeriod");
+    EXPECT_EQ(period->currentText(), "This bill");
+    EXPECT_EQ(chart->chart().limitPence, 250);
+    EXPECT_EQ(chart->chart().bars.size(), 31u);
+    EXPECT_EQ(chart->chart().totalPence, 42);
+
+    period->setCurrentText("Date"); // today in both boxes
+    EXPECT_EQ(chart->chart().message, "No calls in this period.");
+    auto *from = child<QLineEdit>(chart, "Text2");
+    for (const char *typed : {"01/12/2026", "1.12.26"}) {
+        from->setText(typed);
+        Q_EMIT from->editingFinished();
+    }
+    EXPECT_EQ(chart->chart().message,
+              "The from date \"1.12.26\" is not a date. Please type it as dd/mm/yyyy.");
+    from->setText("01/12/2026");
+    Q_EMIT from->editingFinished();
+    EXPECT_EQ(chart->chart().bars.size(), 5u);
+    EXPECT_FALSE(chart->chart().limitPence);
+}
+
 TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)
 {
     window.Form_Load();

@@ -20,11 +20,12 @@ struct Windows : UiRig
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, regional, prompter };
+    frmChart chart { clock, regional, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
 
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
-                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow }) {
+                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &chart }) {
             if (each->objectName() == name)
                 return each;
         }
@@ -104,7 +105,7 @@ const TextCase kTexts[] = {
     { "frmCallwise", "Label6", "Not Connected", "#000000" },
     { "frmCallwise in a call", "Label6", "Connected", "#ff0000" },
     { "frmCallwise", "mnuSystemTray",
-        "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|S&peech Alerts|-|&About|-|e&Xit" },
+        "&Display|-|&Set Fee's|S&ettings|-|&Costs|Spending C&hart|-|S&peech Alerts|-|&About|-|e&Xit" },
     { "frmCosts", "", "Internet Phone Costs" }, { "frmCosts", "Label1", "Summary type>" },
     { "frmCosts", "lsttimes", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date" },
     { "frmCosts", "Label5", "From Date" }, { "frmCosts", "Label2", "To Date" },
@@ -128,6 +129,9 @@ const TextCase kTexts[] = {
     { "frmAlerts", "cboSpeakEvery",
         "never|every minute|every 5 minutes|every 10 minutes|every 15 minutes" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
+    { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
+    { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
+    { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" }, { "frmChart", "Command1", "Ok" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));

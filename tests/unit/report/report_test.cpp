@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -70,12 +72,29 @@ TEST_F(ReportTest, CsvHasAHeaderARowPerCallAndQuotesWhatNeedsIt)
     EXPECT_TRUE(out.endsWith("\r\n2026-12-05,21:14:03,00:05:01,2.00,12.00\r\n")) << out.toStdString();
 }
 
+TEST_F(ReportTest, ChartIsDrawnIntoAnSvgOrAPngAndAFileThatCannotBeWrittenSaysWhy)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    dir.write("alerts.ini", "0\r\n500\r\n\r\n");
+    ASSERT_EQ(run({"--chart", dir.file("week.PNG"), "7 Days"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.isEmpty() && err.isEmpty());
+    EXPECT_EQ(QImage(dir.file("week.PNG")).size(), QSize(640, 400));
+    ASSERT_EQ(run({"--chart", dir.file("bill.svg"), "This bill"}), 0);
+    const QSvgRenderer svg(dir.file("bill.svg"));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 640, 400));
+    EXPECT_TRUE(dir.read("bill.svg").contains("Spent £0.16   Limit £5.00</title>"));
+    EXPECT_EQ(run({"--chart", dir.file("none/c.svg"), "1 Day"}), 1);
+    EXPECT_TRUE(err.startsWith("callwise-report: cannot write ")) << err.toStdString();
+}
+
 TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
 {
     const QList<QStringList> bad = { {}, { "2 Weeks" }, { "Date" }, { "--from", "01/12/2026" },
         { "--to", "01/12/2026" }, { "--today", "tomorrow", "1 Day" }, { "--dir" },
         { "--verbose", "1 Day" }, { "1 Day", "7 Days" },
         { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
+        { "This bill" }, { "--chart", "c.pdf", "1 Day" }, { "--csv", "--chart", "c.png", "1 Day" },
         { "--from", "31/02/2026", "--to", "01/12/2026" } };
     for (const QStringList &arguments : bad) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
@@ -88,8 +107,8 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
 TEST_F(ReportTest, HelpAndVersionGoToStandardOutput)
 {
     for (const char *help : { "--help", "-h" })
-        EXPECT_TRUE(run({ help }) == 0 && out.contains("--csv] --from DD/MM/YYYY --to DD/MM/YYYY\n")
-            && out.contains("--today <DD/MM/YYYY>")) << out.toStdString();
+        EXPECT_TRUE(run({ help }) == 0 && out.contains("--chart FILE] --from DD/MM/YYYY --to DD/MM/YYYY\n")
+            && out.contains("--chart <FILE>")) << out.toStdString();
     ASSERT_EQ(run({ "--version" }), 0);
     EXPECT_EQ(out, "callwise-report 2.5\n");
 }
