@@ -114,7 +114,8 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
     for (size_t i = 0; i < count; ++i) {
         if ((qint64(i) - qint64(todayBar)) % every != 0)
             continue;
-        const qreal half = measure.width(chart.bars[i].label) / 2;
+        // Today's label is drawn bold, a little wider than measured: keep a margin.
+        const qreal half = (measure.width(chart.bars[i].label) + measure.lineHeight) / 2;
         const qreal middle = plot.left() + (qreal(i) + 0.5) * slot;
         layout.labels.push_back({std::clamp(middle, half, size.width() - half),
                                  chart.bars[i].label, chart.bars[i].today});
