@@ -107,7 +107,8 @@ void frmAlerts::cmdOK_Click()
             return;
         }
     }
-    const FileResult saved = m_alerts.apply(cboSpeakEvery->currentData().toInt(), limit);
+    const FileResult saved = m_alerts.apply(
+        cboSpeakEvery->currentData().toInt(), limit, m_alerts.choices().billStartDay);
     if (!saved.ok)
         m_prompter.showMessage(
             QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));

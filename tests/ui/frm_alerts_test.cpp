@@ -45,7 +45,7 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 
     control<QLineEdit>("txtLimit")->setText("");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n");
     EXPECT_FALSE(window && window->isVisible());
 }
 
@@ -58,7 +58,7 @@ TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
     EXPECT_FALSE(control<QPushButton>("cmdTest")->isEnabled());
     control<QLineEdit>("txtLimit")->setText("£12");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n1\r\n\r\n");
 }
 
 } // namespace
