@@ -24,6 +24,12 @@ Control *addControl(QWidget *parent, const char *name, const QString &caption, i
     return control;
 }
 
+// "15 Nov", in the user's short month names.
+QString dayText(QDate day, const Regional &regional)
+{
+    return QString::number(day.day()) + u' ' + regional.shortMonthName(day.month());
+}
+
 QString intervalText(int minutes)
 {
     return minutes == 0 ? QStringLiteral("off") : QString::number(minutes);
@@ -40,7 +46,7 @@ frmAlerts::frmAlerts(
     , m_regional(regional)
     , m_prompter(prompter)
 {
-    setUpFixedWindow(this, "frmAlerts", QString::fromUtf16(kCaption), 4560, 2460);
+    setUpFixedWindow(this, "frmAlerts", QString::fromUtf16(kCaption), 4560, 3300);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     Form_Load();
@@ -64,11 +70,21 @@ void frmAlerts::buildControls()
         120, 960, 2880, 252);
     txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), 3000, 900, 1440, 315);
     txtLimit->setAccessibleName(QStringLiteral("Warn me when this month's calls pass"));
-    lblSpending = addControl<QLabel>(this, "lblSpending", QString(), 120, 1320, 4320, 252);
+    addControl<QLabel>(
+        this, "lblBillDay", QStringLiteral("My bill starts on day"), 120, 1380, 2880, 252);
+    cboBillDay = new QComboBox(this);
+    cboBillDay->setObjectName(QStringLiteral("cboBillDay"));
+    cboBillDay->setAccessibleName(QStringLiteral("My bill starts on day"));
+    for (int day = kFirstBillDay; day <= kLastBillDay; ++day)
+        cboBillDay->addItem(QString::number(day), day);
+    placeInTwips(cboBillDay, 3000, 1320, 852, 315);
+    lblSpending = addControl<QLabel>(this, "lblSpending", QString(), 120, 1800, 4320, 252);
+    lblForecast = addControl<QLabel>(this, "lblForecast", QString(), 120, 2100, 4320, 504);
+    lblForecast->setWordWrap(true);
 
     cmdTest
-        = addControl<QPushButton>(this, "cmdTest", QStringLiteral("Test"), 120, 1920, 1215, 375);
-    cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"), 3225, 1920, 1215, 375);
+        = addControl<QPushButton>(this, "cmdTest", QStringLiteral("Test"), 120, 2760, 1215, 375);
+    cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"), 3225, 2760, 1215, 375);
     cmdOK->setDefault(true);
 
     connect(cmdTest, &QPushButton::clicked, this, &frmAlerts::cmdTest_Click);
@@ -81,8 +97,16 @@ void frmAlerts::Form_Load()
     cboSpeakEvery->setCurrentIndex(qMax(0, cboSpeakEvery->findData(choices.speakEveryMinutes)));
     txtLimit->setText(
         choices.limitPence ? m_regional.currency(double(*choices.limitPence)) : QString());
-    lblSpending->setText(QStringLiteral("This month so far: %1")
-                             .arg(m_regional.currency(double(m_alerts.monthSpending()))));
+    cboBillDay->setCurrentIndex(qMax(0, cboBillDay->findData(choices.billStartDay)));
+    const BillMonth bill = m_alerts.billMonth();
+    lblSpending->setText(QStringLiteral("Since %1: %2")
+                             .arg(dayText(bill.first, m_regional),
+                                 m_regional.currency(double(m_alerts.monthSpending()))));
+    const std::optional<qint64> expected = m_alerts.expectedSpending();
+    lblForecast->setText(expected
+            ? QStringLiteral("Expected by %1: %2")
+                  .arg(dayText(bill.last, m_regional), m_regional.currency(double(*expected)))
+            : QStringLiteral("No forecast yet: the log holds less than a week of calls."));
 
     const bool speech = m_alerts.speechAvailable();
     lblNoEngine->setVisible(!speech);
@@ -108,7 +132,7 @@ void frmAlerts::cmdOK_Click()
         }
     }
     const FileResult saved = m_alerts.apply(
-        cboSpeakEvery->currentData().toInt(), limit, m_alerts.choices().billStartDay);
+        cboSpeakEvery->currentData().toInt(), limit, cboBillDay->currentData().toInt());
     if (!saved.ok)
         m_prompter.showMessage(
             QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));

@@ -111,6 +111,7 @@ const TextCase kTexts[] = {
     { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
     { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "cboSpeakEvery", "off|1|5|10|15" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
+    { "frmAlerts", "lblBillDay", "My bill starts on day" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));
