@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-// Exit codes: 0 shown, 1 the summary cannot be shown, 2 bad arguments.
+// Exit codes: 0 the summary (or --help, --version) shown, 1 the summary
+// cannot be shown, its reason on err, 2 a bad command line.
 int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
               const Regional &regional, QTextStream &out, QTextStream &err);

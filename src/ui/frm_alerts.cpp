@@ -13,15 +13,29 @@
 
 namespace {
 
-template <typename Control>
-Control *addControl(QWidget *parent, const char *name, const QString &caption, int left, int top,
-    int width, int height)
+// The window is a column of rows, each a caption at the left with its box
+// at the right, or one line of text across; the buttons go below the last
+// row. A new row is a new entry in Row: the buttons and the window's height
+// follow it down.
+enum Row { SpeakRow, NoEngineRow, LimitRow, BillDayRow, SpendingRow, ForecastRow, RowCount };
+constexpr int kLeft = 120, kWidth = 4800, kRowHeight = 400, kBoxLeft = 3000;
+constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
+constexpr int kWindowHeight = kButtonsTop + 375 + 165;
+
+int rowTop(Row row)
 {
-    auto *control = new Control(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(caption.isEmpty() ? QLatin1String(name) : caption);
-    placeInTwips(control, left, top, width, height);
-    return control;
+    return 120 + row * kRowHeight;
+}
+
+// A caption or a line of text, set a little lower than a box beside it.
+QRect textPlace(Row row, int width = kWidth)
+{
+    return { kLeft, rowTop(row) + 60, width, 252 };
+}
+
+QRect boxPlace(Row row)
+{
+    return { kBoxLeft, rowTop(row), kLeft + kWidth - kBoxLeft, 315 };
 }
 
 // "15 Nov", in the user's short month names.
@@ -30,9 +44,17 @@ QString dayText(QDate day, const Regional &regional)
     return QString::number(day.day()) + u' ' + regional.shortMonthName(day.month());
 }
 
+// Each entry finishes the caption "Speak the call cost" as a phrase.
 QString intervalText(int minutes)
 {
-    return minutes == 0 ? QStringLiteral("off") : QString::number(minutes);
+    switch (minutes) {
+    case 0:
+        return QStringLiteral("never");
+    case 1:
+        return QStringLiteral("every minute");
+    default:
+        return QStringLiteral("every %1 minutes").arg(minutes);
+    }
 }
 
 } // namespace
@@ -46,7 +68,8 @@ frmAlerts::frmAlerts(
     , m_regional(regional)
     , m_prompter(prompter)
 {
-    setUpFixedWindow(this, "frmAlerts", QString::fromUtf16(kCaption), 4560, 3300);
+    setUpFixedWindow(
+        this, "frmAlerts", QString::fromUtf16(kCaption), kLeft + kWidth + kLeft, kWindowHeight);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     Form_Load();
@@ -54,37 +77,32 @@ frmAlerts::frmAlerts(
 
 void frmAlerts::buildControls()
 {
-    addControl<QLabel>(
-        this, "lblSpeakEvery", QStringLiteral("Speak the call cost every"), 120, 180, 2160, 252);
-    cboSpeakEvery = new QComboBox(this);
-    cboSpeakEvery->setObjectName(QStringLiteral("cboSpeakEvery"));
-    cboSpeakEvery->setAccessibleName(QStringLiteral("Speak the call cost every"));
+    const QString speakCaption = QStringLiteral("Speak the call cost");
+    addControl<QLabel>(this, "lblSpeakEvery", speakCaption, textPlace(SpeakRow, kBoxLeft - kLeft));
+    cboSpeakEvery = placeControl(new QComboBox(this), "cboSpeakEvery", boxPlace(SpeakRow));
+    cboSpeakEvery->setAccessibleName(speakCaption);
     for (int minutes : kSpeakIntervals)
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
-    placeInTwips(cboSpeakEvery, 2280, 120, 852, 315);
-    addControl<QLabel>(this, "lblMinutes", QStringLiteral("minutes"), 3240, 180, 1200, 252);
     lblNoEngine = addControl<QLabel>(
-        this, "lblNoEngine", QString::fromUtf16(kNoEngine), 120, 540, 4320, 252);
+        this, "lblNoEngine", QString::fromUtf16(kNoEngine), textPlace(NoEngineRow));
 
-    addControl<QLabel>(this, "lblLimit", QStringLiteral("Warn me when this month's calls pass"),
-        120, 960, 2880, 252);
-    txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), 3000, 900, 1440, 315);
-    txtLimit->setAccessibleName(QStringLiteral("Warn me when this month's calls pass"));
-    addControl<QLabel>(
-        this, "lblBillDay", QStringLiteral("My bill starts on day"), 120, 1380, 2880, 252);
-    cboBillDay = new QComboBox(this);
-    cboBillDay->setObjectName(QStringLiteral("cboBillDay"));
-    cboBillDay->setAccessibleName(QStringLiteral("My bill starts on day"));
+    const QString limitCaption = QStringLiteral("Warn me when this month's calls pass");
+    addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
+    txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), boxPlace(LimitRow));
+    txtLimit->setAccessibleName(limitCaption);
+    const QString billDayCaption = QStringLiteral("My bill starts on day");
+    addControl<QLabel>(this, "lblBillDay", billDayCaption, textPlace(BillDayRow, kBoxLeft - kLeft));
+    cboBillDay = placeControl(new QComboBox(this), "cboBillDay", boxPlace(BillDayRow));
+    cboBillDay->setAccessibleName(billDayCaption);
     for (int day = kFirstBillDay; day <= kLastBillDay; ++day)
         cboBillDay->addItem(QString::number(day), day);
-    placeInTwips(cboBillDay, 3000, 1320, 852, 315);
-    lblSpending = addControl<QLabel>(this, "lblSpending", QString(), 120, 1800, 4320, 252);
-    lblForecast = addControl<QLabel>(this, "lblForecast", QString(), 120, 2100, 4320, 504);
-    lblForecast->setWordWrap(true);
+    lblSpending = addControl<QLabel>(this, "lblSpending", QString(), textPlace(SpendingRow));
+    lblForecast = addControl<QLabel>(this, "lblForecast", QString(), textPlace(ForecastRow));
 
-    cmdTest
-        = addControl<QPushButton>(this, "cmdTest", QStringLiteral("Test"), 120, 2760, 1215, 375);
-    cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"), 3225, 2760, 1215, 375);
+    cmdTest = addControl<QPushButton>(
+        this, "cmdTest", QStringLiteral("Test"), { kLeft, kButtonsTop, 1215, 375 });
+    cmdOK = addControl<QPushButton>(
+        this, "cmdOK", QStringLiteral("OK"), { kLeft + kWidth - 1215, kButtonsTop, 1215, 375 });
     cmdOK->setDefault(true);
 
     connect(cmdTest, &QPushButton::clicked, this, &frmAlerts::cmdTest_Click);

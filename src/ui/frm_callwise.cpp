@@ -16,8 +16,10 @@
 #include "ui/ui_font.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -153,7 +155,7 @@ void frmCallwise::buildTrayMenu()
     separator("break10");
     item("mnucosts", QStringLiteral("&Costs"), &frmCallwise::cmdCosts_Click);
     separator("break6");
-    item("alerts", QStringLiteral("Speech &Alerts"), &frmCallwise::alerts_Click);
+    item("alerts", QStringLiteral("S&peech Alerts"), &frmCallwise::alerts_Click);
     separator("break");
     item("mnuabout", QStringLiteral("&About"), &frmCallwise::mnuabout_Click);
     separator("break2");
@@ -244,17 +246,48 @@ void frmCallwise::paintEvent(QPaintEvent *)
 
 void frmCallwise::Form_MouseMove(int mouseMessage)
 {
+    if (mouseMessage == kLeftDoubleClick && !m_trayCallbackBusy)
+        mnudisplay_Click();
+    else if (mouseMessage == kRightButtonUp)
+        popUpTrayMenu(QCursor::pos());
+}
+
+void frmCallwise::popUpTrayMenu(const QPoint &where)
+{
     if (m_trayCallbackBusy)
         return;
+    // The pop-up grabs the pointer and closes on a click elsewhere; it runs
+    // its own loop, during which further callbacks find the guard set.
     m_trayCallbackBusy = true;
-    if (mouseMessage == kLeftDoubleClick) {
-        mnudisplay_Click();
-    } else if (mouseMessage == kRightButtonUp) {
-        // The pop-up grabs the pointer and closes on a click elsewhere; it
-        // runs its own loop, during which further callbacks find the guard set.
-        mnuSystemTray->exec(QCursor::pos());
-    }
+    mnuSystemTray->exec(where);
     m_trayCallbackBusy = false;
+}
+
+void frmCallwise::contextMenuEvent(QContextMenuEvent *event)
+{
+    // With a notification area the menu belongs to the icon. Without one the
+    // window is the only way in, so it offers the same menu, or the other
+    // windows and e&Xit could not be reached.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        event->ignore();
+        return;
+    }
+    popUpTrayMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                              : mapToGlobal(rect().center()));
+}
+
+void frmCallwise::keyPressEvent(QKeyEvent *event)
+{
+    // The platform turns the menu key into a context menu event; Shift+F10,
+    // the other keyboard way to a context menu, it leaves to the window.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint centre = rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+        contextMenuEvent(&menu);
+        event->setAccepted(menu.isAccepted());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmCallwise::showModeless(QWidget *window)

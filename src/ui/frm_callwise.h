@@ -78,6 +78,8 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private Q_SLOTS:
     void mnudisplay_Click();
@@ -92,6 +94,7 @@ private Q_SLOTS:
 private:
     void buildControls();
     void buildTrayMenu();
+    void popUpTrayMenu(const QPoint &where);
     void showText(CallClock::Field field);
     void tellRecovery(const JournalRecovery &recovery);
     void Form_QueryUnload();

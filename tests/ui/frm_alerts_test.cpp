@@ -24,7 +24,7 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
     dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
     open("10\r\n250\r\n\r\n");
     auto *every = control<QComboBox>("cboSpeakEvery");
-    EXPECT_EQ(every->currentText(), "10");
+    EXPECT_EQ(every->currentText(), "every 10 minutes");
     EXPECT_EQ(control<QLineEdit>("txtLimit")->text(), "£2.50");
     EXPECT_EQ(control<QLabel>("lblSpending")->text(), "Since 1 Dec: £0.42");
     EXPECT_EQ(control<QLabel>("lblForecast")->text(),
@@ -35,13 +35,13 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
     QCoreApplication::processEvents();
     EXPECT_EQ(speaker.said, QStringList { "One hour five minutes, three pounds twenty." });
 
-    every->setCurrentText("15");
+    every->setCurrentText("every 15 minutes");
     window->close();
     EXPECT_EQ(dir.read("alerts.ini"), "10\r\n250\r\n\r\n");
     EXPECT_EQ(alerts.choices().speakEveryMinutes, 10);
 
     open("10\r\n250\r\n\r\n");
-    control<QComboBox>("cboSpeakEvery")->setCurrentText("off");
+    control<QComboBox>("cboSpeakEvery")->setCurrentText("never");
     control<QLineEdit>("txtLimit")->setText("junk");
     control<QPushButton>("cmdOK")->click();
     EXPECT_EQ(prompter.messages.size(), 1);

@@ -73,14 +73,38 @@ TEST_F(ReportTest, CsvHasAHeaderARowPerCallAndQuotesWhatNeedsIt)
 TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
 {
     const QList<QStringList> bad = { {}, { "2 Weeks" }, { "Date" }, { "--from", "01/12/2026" },
-        { "--to", "01/12/2026" }, { "--from", "31/02/2026", "--to", "01/12/2026" },
-        { "--today", "tomorrow", "1 Day" }, { "--dir" }, { "--verbose", "1 Day" },
-        { "1 Day", "7 Days" }, { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" } };
+        { "--to", "01/12/2026" }, { "--today", "tomorrow", "1 Day" }, { "--dir" },
+        { "--verbose", "1 Day" }, { "1 Day", "7 Days" },
+        { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
+        { "--from", "31/02/2026", "--to", "01/12/2026" } };
     for (const QStringList &arguments : bad) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
         EXPECT_TRUE(out.isEmpty());
     }
+    EXPECT_TRUE(err.contains("--from 31/02/2026 is not a day of the calendar")) << err.toStdString();
+}
+
+TEST_F(ReportTest, HelpAndVersionGoToStandardOutput)
+{
+    for (const char *help : { "--help", "-h" })
+        EXPECT_TRUE(run({ help }) == 0 && out.contains("--csv] --from DD/MM/YYYY --to DD/MM/YYYY\n")
+            && out.contains("--today <DD/MM/YYYY>")) << out.toStdString();
+    ASSERT_EQ(run({ "--version" }), 0);
+    EXPECT_EQ(out, "callwise-report 2.5\n");
+}
+
+TEST_F(ReportTest, WhatCannotBeReadExitsOneWithItsReason)
+{
+    TempProgramDir logIsADirectory;
+    ASSERT_TRUE(QDir(logIsADirectory.path()).mkdir("netcosts.ini"));
+    const QStringList reasons[] = { { dir.file("none"), "no such directory" },
+        { "/dev/null", "not a directory" }, { logIsADirectory.path(), "is a directory" } };
+    for (const QStringList &c : reasons) {
+        EXPECT_EQ(run({ "--dir", c[0], "1 Day" }), 1);
+        EXPECT_TRUE(err.contains(c[1]) && out.isEmpty()) << err.toStdString();
+    }
+    EXPECT_EQ(run({ "--dir", dir.path(), "1 Day" }), 0) << "no log: no calls";
 }
 
 } // namespace
