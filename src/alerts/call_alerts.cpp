@@ -3,7 +3,6 @@
 #include "alerts/forecast.h"
 #include "alerts/spoken_words.h"
 #include "calllog/call_log.h"
-#include "calllog/summary.h"
 
 #include <QTimer>
 
@@ -80,9 +79,10 @@ qint64 CallAlerts::runningPence() const
 
 void CallAlerts::loadLoggedTotal(QDate today)
 {
-    const BillMonth bill = billMonthOf(today, m_choices.billStartDay);
-    const Summary summary = SummarisePeriod(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone),
-        today, 0, bill.first.daysTo(today), m_services.minConnect(), m_services.regional);
+    const Summary summary
+        = billSoFar(LogIndex(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone)), today,
+            billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
+            m_services.regional);
     // A log the summary cannot read adds nothing; the costs window says why.
     m_loggedPence = summary.ok ? summary.totalPence : 0;
     m_loggedDay = today;

@@ -1,5 +1,6 @@
 #include "ui/frm_alerts.h"
 
+#include "alerts/bill_text.h"
 #include "alerts/spoken_words.h"
 #include "ui/app_resources.h"
 #include "ui/fixed_window.h"
@@ -36,12 +37,6 @@ QRect textPlace(Row row, int width = kWidth)
 QRect boxPlace(Row row)
 {
     return { kBoxLeft, rowTop(row), kLeft + kWidth - kBoxLeft, 315 };
-}
-
-// "15 Nov", in the user's short month names.
-QString dayText(QDate day, const Regional &regional)
-{
-    return QString::number(day.day()) + u' ' + regional.shortMonthName(day.month());
 }
 
 // Each entry finishes the caption "Speak the call cost" as a phrase.
@@ -117,14 +112,8 @@ void frmAlerts::Form_Load()
         choices.limitPence ? m_regional.currency(double(*choices.limitPence)) : QString());
     cboBillDay->setCurrentIndex(qMax(0, cboBillDay->findData(choices.billStartDay)));
     const BillMonth bill = m_alerts.billMonth();
-    lblSpending->setText(QStringLiteral("Since %1: %2")
-                             .arg(dayText(bill.first, m_regional),
-                                 m_regional.currency(double(m_alerts.monthSpending()))));
-    const std::optional<qint64> expected = m_alerts.expectedSpending();
-    lblForecast->setText(expected
-            ? QStringLiteral("Expected by %1: %2")
-                  .arg(dayText(bill.last, m_regional), m_regional.currency(double(*expected)))
-            : QStringLiteral("No forecast yet: the log holds less than a week of calls."));
+    lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
+    lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));
 
     const bool speech = m_alerts.speechAvailable();
     lblNoEngine->setVisible(!speech);
