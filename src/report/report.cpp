@@ -1,5 +1,8 @@
 #include "report/report.h"
 
+#include "alerts/alert_choices.h"
+#include "alerts/bill_text.h"
+#include "alerts/forecast.h"
 #include "calllog/call_log.h"
 #include "calllog/period.h"
 #include "calllog/summary.h"
@@ -31,17 +34,18 @@ constexpr char kVersion[] = CALLWISE_VERSION;
 const char16_t kSynopsis[]
     = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
-      u"--from DD/MM/YYYY --to DD/MM/YYYY";
+      u"--from DD/MM/YYYY --to DD/MM/YYYY\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill";
 const char16_t kUsage[]
     = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD | "
-      u"--from DD/MM/YYYY --to DD/MM/YYYY";
+      u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill";
 
 // The command line's options, as --help lists them.
 struct CommandLine
 {
     CommandLine()
     {
-        parser.addOptions({ dir, today, csv, chart, from, to });
+        parser.addOptions({ dir, today, csv, chart, from, to, bill });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
                 + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
@@ -55,7 +59,8 @@ struct CommandLine
     {
         const QString qtHelp = parser.helpText();
         return QStringLiteral("Usage: ") + QString::fromUtf16(kSynopsis)
-            + QStringLiteral("\nPrints the calls and costs of a period from the call log.")
+            + QStringLiteral("\nPrints the calls and costs of a period from the call log, or "
+                             "the bill's month with its forecast.")
             + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
     }
 
@@ -80,6 +85,9 @@ struct CommandLine
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption to { QStringLiteral("to"),
         QStringLiteral("The last day of the range, with --from."), QStringLiteral("DD/MM/YYYY") };
+    QCommandLineOption bill { QStringLiteral("bill"),
+        QStringLiteral("Print the bill's month: its days, what it has cost so far, its forecast "
+                       "and the spending limit, as the alerts window shows them.") };
 };
 
 // The reason a parsed command line makes no request, or nothing.
@@ -88,6 +96,11 @@ QString whyNoRequest(const CommandLine &command)
     const QStringList positional = command.parser.positionalArguments();
     const bool haveFrom = command.parser.isSet(command.from),
                haveTo = command.parser.isSet(command.to);
+    if (command.parser.isSet(command.bill))
+        return positional.isEmpty() && !haveFrom && !haveTo && !command.parser.isSet(command.csv)
+                && !command.parser.isSet(command.chart)
+            ? QString()
+            : QStringLiteral("--bill takes no period, range, --csv or --chart");
     if (positional.size() > 1)
         return QStringLiteral("one period only, not also \"%1\"").arg(positional[1]);
     if (haveFrom != haveTo)
@@ -142,6 +155,25 @@ QString whyUnreadable(const CommandLine &command, const QString &logPath)
     return QString();
 }
 
+// The bill's month that today lies in, by the alerts' own choices and sums.
+void printBill(const QDir &directory, const LogIndex &log, QDate today, double minConnect,
+    const Regional &regional, QTextStream &out)
+{
+    const AlertChoices choices
+        = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
+    const BillMonth bill = billMonthOf(today, choices.billStartDay);
+    const std::optional<Forecast> forecast = forecastBill(log, today, bill, minConnect, regional);
+    const qint64 spent = billSoFar(log, today, bill, minConnect, regional).totalPence;
+    out << "Bill's month: " << userDateText(bill.first) << " to " << userDateText(bill.last)
+        << '\n' << billSpentText(bill, spent, regional) << '\n'
+        << billForecastText(
+               bill, forecast ? std::optional(forecast->expectedPence()) : std::nullopt, regional)
+        << "\nLimit: "
+        << (choices.limitPence ? regional.currency(double(*choices.limitPence))
+                               : QStringLiteral("none"))
+        << '\n';
+}
+
 } // namespace
 
 int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
@@ -166,6 +198,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         return kBadArguments;
     }
     const QString period = command.parser.positionalArguments().value(0);
+    const bool bill = command.parser.isSet(command.bill);
     QDate today = clock.now().date();
     if (command.parser.isSet(command.today)) {
         const std::optional<QDate> date
@@ -177,9 +210,9 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
 
     PeriodOffsets offsets;
     const bool drawing = command.parser.isSet(command.chart);
-    const bool bill = drawing && period == QStringView(kThisBillEntry);
-    if (bill) {
-        // The chart works out the bill's month.
+    const bool thisBill = drawing && period == QStringView(kThisBillEntry);
+    if (bill || thisBill) {
+        // The bill's month is found from today and alerts.ini, below.
     } else if (period.isEmpty()) {
         const std::optional<QDate> from
             = readDateArgument(command.parser.value(command.from), "--from", err);
@@ -207,17 +240,22 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     }
     TariffTable tariff;
     LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
-    const QString logText = LoadCallLog(logPath, MissingLog::LeaveAlone);
+    const LogIndex log(LoadCallLog(logPath, MissingLog::LeaveAlone));
+    const double minConnect = readNumber(tariff.minConnectTime());
+    if (bill) {
+        printBill(directory, log, today, minConnect, regional, out);
+        out.flush();
+        return kShown;
+    }
 
     if (drawing) {
-        // The bill starts on the 1st until the alerts offer a start day.
         const AlertChoices choices
             = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
-        const ChartPeriod chartDays = bill
-            ? *chartPeriod(kThisBillEntry, today, kFirstBillDay)
-            : *chartPeriod(kDateEntry, today, kFirstBillDay, offsets);
-        const SpendingChart chart = spendingChart(LogIndex(logText), today, chartDays,
-            readNumber(tariff.minConnectTime()), regional, choices.limitPence);
+        const ChartPeriod chartDays = thisBill
+            ? *chartPeriod(kThisBillEntry, today, choices.billStartDay)
+            : *chartPeriod(kDateEntry, today, choices.billStartDay, offsets);
+        const SpendingChart chart
+            = spendingChart(log, today, chartDays, minConnect, regional, choices.limitPence);
         const QString why = chart.message.isEmpty() || chart.message == QStringView(kNoCalls)
             ? writeChartFile(command.parser.value(command.chart), chart, regional)
             : chart.message;
@@ -228,8 +266,8 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         return kShown;
     }
 
-    const Summary summary = SummarisePeriod(
-        logText, today, offsets.first, offsets.last, readNumber(tariff.minConnectTime()), regional);
+    const Summary summary
+        = SummarisePeriod(log, today, offsets.first, offsets.last, minConnect, regional);
     if (!summary.ok) {
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;

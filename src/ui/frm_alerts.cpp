@@ -1,5 +1,6 @@
 #include "ui/frm_alerts.h"
 
+#include "alerts/bill_text.h"
 #include "alerts/spoken_words.h"
 #include "ui/app_resources.h"
 #include "ui/fixed_window.h"
@@ -17,7 +18,7 @@ namespace {
 // at the right, or one line of text across; the buttons go below the last
 // row. A new row is a new entry in Row: the buttons and the window's height
 // follow it down.
-enum Row { SpeakRow, NoEngineRow, LimitRow, SpendingRow, RowCount };
+enum Row { SpeakRow, NoEngineRow, LimitRow, BillDayRow, SpendingRow, ForecastRow, RowCount };
 constexpr int kLeft = 120, kWidth = 4800, kRowHeight = 400, kBoxLeft = 3000;
 constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
 constexpr int kWindowHeight = kButtonsTop + 375 + 165;
@@ -84,7 +85,14 @@ void frmAlerts::buildControls()
     addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
     txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), boxPlace(LimitRow));
     txtLimit->setAccessibleName(limitCaption);
+    const QString billDayCaption = QStringLiteral("My bill starts on day");
+    addControl<QLabel>(this, "lblBillDay", billDayCaption, textPlace(BillDayRow, kBoxLeft - kLeft));
+    cboBillDay = placeControl(new QComboBox(this), "cboBillDay", boxPlace(BillDayRow));
+    cboBillDay->setAccessibleName(billDayCaption);
+    for (int day = kFirstBillDay; day <= kLastBillDay; ++day)
+        cboBillDay->addItem(QString::number(day), day);
     lblSpending = addControl<QLabel>(this, "lblSpending", QString(), textPlace(SpendingRow));
+    lblForecast = addControl<QLabel>(this, "lblForecast", QString(), textPlace(ForecastRow));
 
     cmdTest = addControl<QPushButton>(
         this, "cmdTest", QStringLiteral("Test"), { kLeft, kButtonsTop, 1215, 375 });
@@ -102,8 +110,10 @@ void frmAlerts::Form_Load()
     cboSpeakEvery->setCurrentIndex(qMax(0, cboSpeakEvery->findData(choices.speakEveryMinutes)));
     txtLimit->setText(
         choices.limitPence ? m_regional.currency(double(*choices.limitPence)) : QString());
-    lblSpending->setText(QStringLiteral("This month so far: %1")
-                             .arg(m_regional.currency(double(m_alerts.monthSpending()))));
+    cboBillDay->setCurrentIndex(qMax(0, cboBillDay->findData(choices.billStartDay)));
+    const BillMonth bill = m_alerts.billMonth();
+    lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
+    lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));
 
     const bool speech = m_alerts.speechAvailable();
     lblNoEngine->setVisible(!speech);
@@ -128,7 +138,8 @@ void frmAlerts::cmdOK_Click()
             return;
         }
     }
-    const FileResult saved = m_alerts.apply(cboSpeakEvery->currentData().toInt(), limit);
+    const FileResult saved = m_alerts.apply(
+        cboSpeakEvery->currentData().toInt(), limit, cboBillDay->currentData().toInt());
     if (!saved.ok)
         m_prompter.showMessage(
             QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));

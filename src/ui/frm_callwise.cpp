@@ -329,11 +329,13 @@ void frmCallwise::cmdCosts_Click()
 
 void frmCallwise::mnuchart_Click()
 {
-    // The bill starts on the 1st until the alerts offer a start day.
     if (!m_chart)
         m_chart = new frmChart(
             m_env.clock, m_env.regional, m_tariff, m_logPath,
-            [this] { return BillTerms{kFirstBillDay, m_alerts.choices().limitPence}; }, this);
+            [this] {
+                const AlertChoices &choices = m_alerts.choices();
+                return BillTerms{choices.billStartDay, choices.limitPence};
+            }, this);
     m_chart->showWindow();
 }
 

@@ -125,7 +125,7 @@ const TextCase kTexts[] = {
     { "frmModem", "Check1", "Splash on Start Up" }, { "frmModem", "Command1", "Ok" },
     { "frmAbout", "", "About Callwise V2.5" }, { "frmAbout", "lblName", "Callwise" },
     { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
-    { "frmAlerts", "", "Speech Alerts" },
+    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "lblBillDay", "My bill starts on day" },
     { "frmAlerts", "cboSpeakEvery",
         "never|every minute|every 5 minutes|every 10 minutes|every 15 minutes" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },

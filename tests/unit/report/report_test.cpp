@@ -1,3 +1,4 @@
+#include "calllog/call_log.h"
 #include "report/report.h"
 #include "support/fake_clock.h"
 #include "support/temp_program_dir.h"
@@ -95,6 +96,7 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
         { "--verbose", "1 Day" }, { "1 Day", "7 Days" },
         { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
         { "This bill" }, { "--chart", "c.pdf", "1 Day" }, { "--csv", "--chart", "c.png", "1 Day" },
+        { "--bill", "1 Day" }, { "--bill", "--csv" },
         { "--from", "31/02/2026", "--to", "01/12/2026" } };
     for (const QStringList &arguments : bad) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
@@ -102,6 +104,24 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
         EXPECT_TRUE(out.isEmpty());
     }
     EXPECT_TRUE(err.contains("--from 31/02/2026 is not a day of the calendar")) << err.toStdString();
+}
+
+// 10p a day from 22 November: two weeks of log by 6 December, a forecast
+// of 10p a day, and under a week by 27 November.
+TEST_F(ReportTest, BillPrintsTheBillsMonthByTheAlertChoices)
+{
+    for (QDate day(2026, 11, 22); day < QDate(2026, 12, 6); day = day.addDays(1))
+        appendLines(dir.file("netcosts.ini"),
+            callRecordLines(logDateText(day), "00:10:00", "09:00:00", 1));
+    dir.write("alerts.ini", "0\r\n200\r\n\r\n15\r\n");
+    ASSERT_EQ(run({ "--bill" }), 0) << err.toStdString();
+    EXPECT_EQ(out, QString::fromUtf8("Bill's month: 15/11/2026 to 14/12/2026\nSince 15 Nov: £1.40\n"
+                                     "Expected by 14 Dec: £2.20\nLimit: £2.00\n"));
+    dir.write("alerts.ini", "unreadable");
+    run({ "--today", "27/11/2026", "--bill" });
+    EXPECT_EQ(out, QString::fromUtf8("Bill's month: 01/11/2026 to 30/11/2026\nSince 1 Nov: £0.60\n"
+                                     "No forecast yet: the log holds less than a week of calls.\n"
+                                     "Limit: none\n"));
 }
 
 TEST_F(ReportTest, HelpAndVersionGoToStandardOutput)
