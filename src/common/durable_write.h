@@ -2,9 +2,10 @@
 
 // The one way a file is replaced whole. The bytes go to a new file beside the
 // old one, which is synced to the disk, closed and renamed over the old one,
-// and then the directory is synced so the rename itself lasts. A power cut
-// at any point leaves the old file or the new one, never a mix or neither.
-// Standard C++ without Qt: the registry's file store uses it too.
+// and then the directory is synced so the rename itself lasts (on Windows the
+// rename is written through instead). A power cut at any point leaves the old
+// file or the new one, never a mix or neither. Standard C++ without Qt: the
+// registry's file store, cross-built for Windows, uses it too.
 
 #include <filesystem>
 #include <string>
@@ -24,3 +25,7 @@ struct DurableWriteResult
 // name may not survive a power cut (the old bytes are gone by then).
 DurableWriteResult replaceFileDurably(const std::filesystem::path &path, std::string_view bytes);
 
+
+// Syncs the directory holding `path`, so that a file just created there keeps
+// its name through a power cut. Windows has no directory to sync: ok there.
+DurableWriteResult syncParentDirectory(const std::filesystem::path &path);

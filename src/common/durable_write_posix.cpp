@@ -95,7 +95,12 @@ DurableWriteResult replaceFileDurably(const fs::path &path, std::string_view byt
         ::unlink(temporary.c_str());
         return failure(error);
     }
-    if (const int dirError = syncDirectory(path.has_parent_path() ? path.parent_path() : "."))
-        return failure(dirError);
+    return syncParentDirectory(path);
+}
+
+DurableWriteResult syncParentDirectory(const fs::path &path)
+{
+    if (const int error = syncDirectory(path.has_parent_path() ? path.parent_path() : "."))
+        return failure(error);
     return {};
 }

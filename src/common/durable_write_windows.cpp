@@ -89,3 +89,8 @@ DurableWriteResult replaceFileDurably(const fs::path &path, std::string_view byt
     }
     return {};
 }
+
+DurableWriteResult syncParentDirectory(const fs::path &)
+{
+    return {};
+}

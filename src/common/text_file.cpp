@@ -22,6 +22,11 @@ bool syncToDisk(QFile &file)
 #endif
 }
 
+std::filesystem::path filesystemPath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
 } // namespace
 
 std::optional<QStringList> readLines(const QString &path, qsizetype maxLines)
@@ -66,7 +71,7 @@ QByteArray encodeLines(const QStringList &lines)
 FileResult writeBytes(const QString &path, const QByteArray &bytes)
 {
     const DurableWriteResult written = replaceFileDurably(
-        std::filesystem::path(path.toStdU16String()), std::string_view(bytes.constData(), bytes.size()));
+        filesystemPath(path), std::string_view(bytes.constData(), bytes.size()));
     if (!written)
         return FileResult::failure(QString::fromLocal8Bit(written.error));
     return FileResult::success();
@@ -80,11 +85,14 @@ FileResult writeLines(const QString &path, const QStringList &lines)
 FileResult appendLines(const QString &path, const QStringList &lines)
 {
     QFile file(path);
+    // A log made by this append lasts only once its directory is synced too.
+    const bool created = !file.exists();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return FileResult::failure(file.errorString());
     const qint64 oldSize = file.size();
     const QByteArray bytes = encodeLines(lines);
-    if (file.write(bytes) == bytes.size() && file.flush() && syncToDisk(file))
+    if (file.write(bytes) == bytes.size() && file.flush() && syncToDisk(file)
+        && (!created || syncParentDirectory(filesystemPath(path))))
         return FileResult::success();
 
     const QString why = file.errorString();
