@@ -25,7 +25,6 @@ struct DurableWriteResult
 // name may not survive a power cut (the old bytes are gone by then).
 DurableWriteResult replaceFileDurably(const std::filesystem::path &path, std::string_view bytes);
 
-
 // Syncs the directory holding `path`, so that a file just created there keeps
 // its name through a power cut. Windows has no directory to sync: ok there.
 DurableWriteResult syncParentDirectory(const std::filesystem::path &path);

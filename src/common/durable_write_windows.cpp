@@ -37,8 +37,8 @@ int createTemporary(const fs::path &path, fs::path &temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = temporaryPathFor(path);
-        const int fd = ::_wopen(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-            _S_IREAD | _S_IWRITE);
+        const int fd = ::_wopen(
+            temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -81,8 +81,8 @@ DurableWriteResult replaceFileDurably(const fs::path &path, std::string_view byt
         ::_wunlink(temporary.c_str());
         return failure(error);
     }
-    if (!::MoveFileExW(temporary.c_str(), path.c_str(),
-            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!::MoveFileExW(
+            temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = ::GetLastError();
         ::_wunlink(temporary.c_str());
         return { false, std::system_category().message(int(error)) };

@@ -23,7 +23,8 @@ bool saveRunEntry(const QString &dir, ScriptedPrompter &prompter, int round)
         prompter.showMessage(QString::fromStdString(text));
     });
     const qsizetype before = prompter.messages.size();
-    applyAutoRunTellingUser(1, { store, prompter, dir + QString::number(round), dir + "/callwise", {} });
+    applyAutoRunTellingUser(
+        1, { store, prompter, dir + QString::number(round), dir + "/callwise", {} });
     return prompter.messages.size() == before;
 }
 
@@ -44,8 +45,8 @@ const DataFile kAll[] = {
         {} },
     { "CallLog", QString::fromUtf16(kCallLogFileName),
         [](const QString &dir, ScriptedPrompter &prompter, int) {
-            return AppendCallRecord(at(dir, kCallLogFileName), "07:12:2026", "00:03:10",
-                "06:58:02", 1.5, prompter)
+            return AppendCallRecord(
+                at(dir, kCallLogFileName), "07:12:2026", "00:03:10", "06:58:02", 1.5, prompter)
                 .ok;
         },
         QString::fromUtf16(kFileSaveError) },
@@ -61,8 +62,8 @@ const DataFile kAll[] = {
     { "CallJournal", QString::fromUtf16(kCallJournalFileName),
         [](const QString &dir, ScriptedPrompter &, int round) {
             return writeCallJournal(at(dir, kCallJournalFileName),
-                callRecordLines("07:12:2026", QStringLiteral("00:00:%1").arg(round, 2, 10, QLatin1Char('0')),
-                    "06:58:02", 1.5))
+                callRecordLines(
+                    "07:12:2026", QStringLiteral("00:00:0%1").arg(round), "06:58:02", 1.5))
                 .ok;
         },
         {} },

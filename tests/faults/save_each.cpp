@@ -18,7 +18,9 @@ int main(int argc, char **argv)
         ScriptedPrompter prompter;
         const bool saved = each.save(QString::fromLocal8Bit(argv[1]), prompter, std::atoi(argv[2]));
         std::printf("%s %s\n", each.name,
-            saved ? "saved" : each.toldOfFailure(prompter.messages) ? "refused-told" : "refused-untold");
+            saved                                       ? "saved"
+                : each.toldOfFailure(prompter.messages) ? "refused-told"
+                                                        : "refused-untold");
     }
     return 0;
 }
