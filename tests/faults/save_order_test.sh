@@ -21,6 +21,8 @@ skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
 command -v strace >/dev/null || skip "strace is not installed (scripts/install-deps installs it)"
 why=$(strace -o /dev/null true 2>&1) || skip "strace cannot trace here: $why"
+# LeakSanitizer cannot run under ptrace; the sanitizer build's other checks still do.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
