@@ -81,11 +81,16 @@ std::optional<LeadingNumber> readPlainDecimal(QStringView text)
     long long integer = 0;
     int digits = 0;
     int decimals = 0;
-    for (; at != end && isDigit(*at); ++at, ++digits)
-        integer = integer * 10 + (at->unicode() - u'0');
-    if (at != end && *at == u'.') {
-        for (++at; at != end && isDigit(*at); ++at, ++digits, ++decimals)
+    // Digits beyond what a double holds exactly are counted, not taken in.
+    const auto take = [&] {
+        if (digits++ < kExactDigits)
             integer = integer * 10 + (at->unicode() - u'0');
+    };
+    for (; at != end && isDigit(*at); ++at)
+        take();
+    if (at != end && *at == u'.') {
+        for (++at; at != end && isDigit(*at); ++at, ++decimals)
+            take();
     }
     if (digits == 0 || digits > kExactDigits
         || (at != end && (isBlank(*at) || *at == u'e' || *at == u'E')))
