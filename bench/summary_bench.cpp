@@ -51,7 +51,7 @@ void BM_PerDayScanYear(benchmark::State &state)
 {
     const QString log = yearLog(int(state.range(0)));
     for (auto _ : state) {
-        Summary summary = referenceSummary(log, kToday, 0, 364, 1.0, british());
+        ReferenceSummary summary = referenceSummary(log, kToday, 0, 364, 1.0, british());
         benchmark::DoNotOptimize(summary);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

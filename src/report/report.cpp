@@ -139,7 +139,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         out << summaryCsv(summary);
     } else {
         const QStringList lines = printedSummaryLines(
-            QString::fromUtf16(kSummaryHeading), summary.lines,
+            QString::fromUtf16(kSummaryHeading), summary.lines(),
             totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds));
         for (const QString &line : lines)
             out << line << '\n';

@@ -156,7 +156,7 @@ void frmCosts::lsttimes_Click(int index)
         m_prompter.showMessage(summary.error);
         return;
     }
-    Text1->addItems(summary.lines);
+    Text1->addItems(summary.lines());
     Label4->setText(totalTimeCaption(summary.totalSeconds));
     Label3->setText(totalCostCaption(summary.totalPence, m_regional));
 }
