@@ -87,8 +87,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The first window of a run loads the fonts, whatever the log; the
-    // program has done so before its costs window opens.
+    // The first window a run shows loads the font database, whatever the
+    // log: that is left out of the figures.
     rig().newWindow()->showWindow();
     QApplication::processEvents();
     benchmark::Initialize(&argc, argv);
