@@ -38,7 +38,7 @@ struct Summary
     std::vector<SummaryCall> calls;
     qint64 totalSeconds = 0;
     qint64 totalPence = 0; // brought to whole pence after every call
-    QString logText; // holds the calls' records
+    QString logText; // holds the calls' records, which are views into it
     // Each cost the calls come to, as currency, once: a year of calls costs
     // only a few hundred different sums.
     QStringList costTexts;
