@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(lines && log == lines->join(QString()));
 
     const Summary indexed = SummarisePeriod(log, today, first, last, minConnect, british);
-    const ReferenceSummary reference = referenceSummary(log, today, first, last, minConnect, british);
+    const ReferenceSummary reference =
+        referenceSummary(log, today, first, last, minConnect, british);
     FUZZ_CHECK(indexed.ok == reference.ok);
     if (!indexed.ok)
         return 0;
