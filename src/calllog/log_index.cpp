@@ -42,7 +42,7 @@ bool isMark(char16_t c)
 // the first colon of a key, in text order; every colon is passed on where the
 // vector scan is not built. A record has one "#", three commas and one colon
 // that passes, and looking at eight characters at a time for them is what
-// makes indexing a large log cheap.
+// makes indexing a large log cheap. keyAt() makes sure of each colon.
 template <typename Found> void forEachMark(const char16_t *text, qsizetype size, Found found)
 {
     qsizetype i = 0;
@@ -54,15 +54,15 @@ template <typename Found> void forEachMark(const char16_t *text, qsizetype size,
     const __m128i comma = _mm_set1_epi16(u',');
     const __m128i colon = _mm_set1_epi16(u':');
     const __m128i zero = _mm_set1_epi16(u'0');
-    const __m128i ten = _mm_set1_epi16(10);
-    const __m128i below = _mm_set1_epi16(-1);
-    // A key's first colon has its second three places on and its last digit seven.
+    const __m128i nine = _mm_set1_epi16(9);
+    // A key's first colon has its last digit seven places on, which no other
+    // colon of a record has. Below "0" the subtraction wraps round, so one
+    // unsigned test tells a digit.
     for (; i + 8 + 7 <= size; i += 8) {
         const __m128i chars = at(i);
-        const __m128i last = _mm_sub_epi16(at(i + 7), zero);
-        const __m128i keyColon = _mm_and_si128(
-            _mm_and_si128(_mm_cmpeq_epi16(chars, colon), _mm_cmpeq_epi16(at(i + 3), colon)),
-            _mm_and_si128(_mm_cmpgt_epi16(last, below), _mm_cmplt_epi16(last, ten)));
+        const __m128i last = _mm_subs_epu16(_mm_sub_epi16(at(i + 7), zero), nine);
+        const __m128i keyColon = _mm_and_si128(_mm_cmpeq_epi16(chars, colon),
+                                               _mm_cmpeq_epi16(last, _mm_setzero_si128()));
         const __m128i marks = _mm_or_si128(
             _mm_or_si128(_mm_cmpeq_epi16(chars, hash), _mm_cmpeq_epi16(chars, comma)), keyColon);
         // One bit per character: the mask has two, one per byte.
