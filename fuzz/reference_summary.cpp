@@ -2,11 +2,12 @@
 
 #include "calllog/call_log.h"
 #include "calllog/record_reader.h"
+#include "common/rounding.h"
 
-Summary referenceSummary(const QString &logText, QDate today, qint64 firstOffset,
-                         qint64 lastOffset, double minConnect, const Regional &regional)
+ReferenceSummary referenceSummary(const QString &logText, QDate today, qint64 firstOffset,
+                                  qint64 lastOffset, double minConnect, const Regional &regional)
 {
-    Summary summary;
+    ReferenceSummary summary;
     for (qint64 offset = firstOffset; offset <= lastOffset; ++offset) {
         const QDate day = today.addDays(-offset);
         const QString key = logDateText(day);
@@ -20,13 +21,15 @@ Summary referenceSummary(const QString &logText, QDate today, qint64 firstOffset
             const qsizetype c1 = record.indexOf(u',');
             const qsizetype c2 = c1 < 0 ? -1 : record.indexOf(u',', c1 + 1);
             const auto fields = c2 < 0 ? std::nullopt : readRecordFields(record, c1, c2);
-            if (hashAt < 0 || !fields) {
-                Summary failed;
-                failed.ok = false;
-                return failed;
-            }
+            if (hashAt < 0 || !fields)
+                return ReferenceSummary{false, {}, {}, {}, {}, 0, 0};
             const CallCost call = workOutCall(record, *fields, minConnect);
-            summary.add(day, record, *fields, call, regional.currency(call.cost));
+            summary.lines << record + QStringLiteral("  =  ") + regional.currency(call.cost);
+            summary.days.push_back(day);
+            summary.starttimes << fields->starttime.in(record).toString();
+            summary.durations << fields->duration.in(record).toString();
+            summary.totalSeconds += call.lengthSeconds;
+            summary.totalPence = roundHalfEven(double(summary.totalPence) + call.cost);
             start = hashAt;
         }
     }

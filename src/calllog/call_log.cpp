@@ -47,8 +47,7 @@ QString LoadCallLog(const QString &logPath, MissingLog missing)
             writeLines(logPath, {});
         return QString();
     }
-    const std::optional<QStringList> lines = readLines(logPath);
-    return lines ? lines->join(QString()) : QString();
+    return readJoinedLines(logPath).value_or(QString());
 }
 
 ClearOutcome ClearCallLog(const QString &logPath, Prompter &prompter)

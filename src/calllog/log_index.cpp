@@ -1,6 +1,11 @@
 #include "calllog/log_index.h"
 
 #include <array>
+#include <bit>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -12,28 +17,71 @@ quint32 packKey(quint32 day, quint32 month, quint32 year)
     return (day * 100 + month) * 10000 + year;
 }
 
-// The packed key that starts at start, or 0 when none does.
-quint32 keyAt(const QChar *text, qsizetype start)
+// The packed key that starts at start, or 0 when none does. The cheapest
+// tests that the other colon-pairs of a record ("hh:mm:ss  ") fail come first.
+inline quint32 keyAt(const char16_t *text, qsizetype start)
 {
-    if (text[start + 2] != u':' || text[start + 5] != u':')
+    const auto digit = [text, start](qsizetype k) { return quint32(text[start + k] - u'0'); };
+    if (text[start + 2] != u':' || text[start + 5] != u':' || digit(9) > 9)
         return 0;
-    static constexpr std::array<qsizetype, 8> kDigitPlaces = {0, 1, 3, 4, 6, 7, 8, 9};
-    std::array<quint32, 8> digits{};
-    for (size_t k = 0; k < kDigitPlaces.size(); ++k) {
-        const char16_t c = text[start + kDigitPlaces[k]].unicode();
-        if (c < u'0' || c > u'9')
+    static constexpr std::array<qsizetype, 7> kDigitPlaces = {0, 1, 3, 4, 6, 7, 8};
+    for (const qsizetype k : kDigitPlaces) {
+        if (digit(k) > 9)
             return 0;
-        digits[k] = quint32(c - u'0');
     }
-    return packKey(digits[0] * 10 + digits[1], digits[2] * 10 + digits[3],
-                   ((digits[4] * 10 + digits[5]) * 10 + digits[6]) * 10 + digits[7]);
+    return packKey(digit(0) * 10 + digit(1), digit(3) * 10 + digit(4),
+                   ((digit(6) * 10 + digit(7)) * 10 + digit(8)) * 10 + digit(9));
+}
+
+bool isMark(char16_t c)
+{
+    return c == u'#' || c == u',' || c == u':';
+}
+
+// Calls found(i) for every position i of a "#", a "," and of a ":" that may be
+// the first colon of a key, in text order; every colon is passed on where the
+// vector scan is not built. A record has one "#", three commas and one colon
+// that passes, and looking at eight characters at a time for them is what
+// makes indexing a large log cheap. keyAt() makes sure of each colon.
+template <typename Found> void forEachMark(const char16_t *text, qsizetype size, Found found)
+{
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const auto at = [text](qsizetype from) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + from));
+    };
+    const __m128i hash = _mm_set1_epi16(u'#');
+    const __m128i comma = _mm_set1_epi16(u',');
+    const __m128i colon = _mm_set1_epi16(u':');
+    const __m128i zero = _mm_set1_epi16(u'0');
+    const __m128i nine = _mm_set1_epi16(9);
+    // A key's first colon has its last digit seven places on, which no other
+    // colon of a record has. Below "0" the subtraction wraps round, so one
+    // unsigned test tells a digit.
+    for (; i + 8 + 7 <= size; i += 8) {
+        const __m128i chars = at(i);
+        const __m128i last = _mm_subs_epu16(_mm_sub_epi16(at(i + 7), zero), nine);
+        const __m128i keyColon = _mm_and_si128(_mm_cmpeq_epi16(chars, colon),
+                                               _mm_cmpeq_epi16(last, _mm_setzero_si128()));
+        const __m128i marks = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi16(chars, hash), _mm_cmpeq_epi16(chars, comma)), keyColon);
+        // One bit per character: the mask has two, one per byte.
+        for (unsigned bits = unsigned(_mm_movemask_epi8(marks)) & 0x5555u; bits != 0;
+             bits &= bits - 1)
+            found(i + std::countr_zero(bits) / 2);
+    }
+#endif
+    for (; i < size; ++i) {
+        if (isMark(text[i]))
+            found(i);
+    }
 }
 
 } // namespace
 
 LogIndex::LogIndex(const QString &logText) : m_text(logText)
 {
-    const QChar *text = m_text.constData();
+    const char16_t *text = QStringView(m_text).utf16();
     const qsizetype size = m_text.size();
 
     // Keys still waiting for their "#", in text order. Those from needFirst
@@ -48,17 +96,24 @@ LogIndex::LogIndex(const QString &logText) : m_text(logText)
     std::vector<Open> waiting;
     size_t needSecond = 0;
     size_t needFirst = 0;
+    // A log grows call by call, so most keys are of the same day as the one before.
+    quint32 lastDay = 0;
+    std::vector<KeyPlace> *lastPlaces = nullptr;
     const auto closeUpTo = [&](qsizetype hash) {
         for (Open &open : waiting) {
             open.place.hash = hash;
-            m_days[open.day].push_back(open.place);
+            if (open.day != lastDay) {
+                lastDay = open.day;
+                lastPlaces = &m_days[open.day];
+            }
+            lastPlaces->push_back(open.place);
         }
         waiting.clear();
         needSecond = needFirst = 0;
     };
 
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
+    forEachMark(text, size, [&](qsizetype i) {
+        const char16_t c = text[i];
         if (c == u'#') {
             closeUpTo(i);
         } else if (c == u',') {
@@ -68,11 +123,12 @@ LogIndex::LogIndex(const QString &logText) : m_text(logText)
                 waiting[w].place.firstComma = i;
             needSecond = needFirst;
             needFirst = waiting.size();
-        } else if (c >= u'0' && c <= u'9' && i + kKeyLength <= size) {
-            if (const quint32 day = keyAt(text, i))
-                waiting.push_back({day, KeyPlace{i, -1, -1, -1}});
+        } else if (i >= 2 && i - 2 + kKeyLength <= size) {
+            // A colon may be the first of a key's two.
+            if (const quint32 day = keyAt(text, i - 2))
+                waiting.push_back({day, KeyPlace{i - 2, -1, -1, -1}});
         }
-    }
+    });
     // Keys that no "#" follows are kept too: the summary must tell the user.
     closeUpTo(-1);
 }

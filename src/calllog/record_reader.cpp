@@ -11,7 +11,9 @@ constexpr qsizetype kSeparatorLength = 5;
 
 qint64 readWholePart(QStringView duration, qsizetype from)
 {
-    return roundHalfEven(readNumber(duration.mid(from, 2)));
+    const double value = readNumber(duration.mid(from, 2));
+    const auto whole = qint64(value); // two characters hold no number beyond 99
+    return double(whole) == value ? whole : roundHalfEven(value);
 }
 
 TextSpan clippedSpan(QStringView text, qsizetype from, qsizetype length)

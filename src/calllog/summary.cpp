@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace {
 
 Summary failure(QString why)
@@ -23,25 +25,34 @@ QString unreadableEntry(QDate day)
         .arg(logDateText(day));
 }
 
-// A year of calls costs only a few hundred different sums, and formatting
-// money through the locale is the dearest step of a summary.
+// Formatting money through the locale is the dearest step of a summary, so
+// each whole-pence sum is formatted once. Most calls cost under £10, whose
+// texts are found by their pence alone.
 class CostTexts
 {
 public:
-    explicit CostTexts(const Regional &regional) : m_regional(regional) {}
+    CostTexts(const Regional &regional, QStringList &texts) : m_regional(regional), m_texts(texts)
+    {
+    }
 
-    QString text(double pence)
+    qsizetype indexOf(double pence)
     {
         const qint64 whole = roundHalfEven(pence);
-        auto found = m_texts.constFind(whole);
-        if (found == m_texts.constEnd())
-            found = m_texts.insert(whole, m_regional.currency(double(whole)));
-        return *found;
+        const bool small = whole >= 0 && whole < qint64(m_small.size());
+        qsizetype &index = small ? m_small[size_t(whole)] : m_large[whole];
+        if (index == 0) {
+            m_texts << m_regional.currency(double(whole));
+            index = m_texts.size();
+        }
+        return index - 1;
     }
 
 private:
     const Regional &m_regional;
-    QHash<qint64, QString> m_texts;
+    QStringList &m_texts;
+    // One more than the place of each text, 0 for none yet.
+    std::array<qsizetype, 1000> m_small{};
+    QHash<qint64, qsizetype> m_large;
 };
 
 // Adds the calls of one day; false when one of its records cannot be read.
@@ -66,7 +77,10 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
             return false;
 
         const CallCost call = workOutCall(record, *fields, minConnect);
-        summary.add(day, record, *fields, call, costTexts.text(call.cost));
+        summary.calls.push_back({day, record, fields->starttime, fields->duration, call.fee,
+                                 call.cost, call.lengthSeconds, costTexts.indexOf(call.cost)});
+        summary.totalSeconds += call.lengthSeconds;
+        summary.totalPence = roundHalfEven(double(summary.totalPence) + call.cost);
         searchFrom = hashAt;
     }
     return true;
@@ -74,18 +88,25 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
 
 } // namespace
 
-void Summary::add(QDate day, QStringView record, const RecordFields &fields, const CallCost &call,
-                  const QString &costText)
+QString Summary::line(size_t call) const
 {
     static constexpr QStringView kBetween = u"  =  ";
-    QString line;
-    line.reserve(record.size() + kBetween.size() + costText.size());
-    line.append(record).append(kBetween).append(costText);
-    lines << line;
-    calls.push_back({day, std::move(line), record.size(), fields.starttime, fields.duration,
-                     call.fee, call.cost, call.lengthSeconds});
-    totalSeconds += call.lengthSeconds;
-    totalPence = roundHalfEven(double(totalPence) + call.cost);
+    const QStringView record = calls[call].record;
+    const QString &cost = costTexts[calls[call].costText];
+    QString line(record.size() + kBetween.size() + cost.size(), Qt::Uninitialized);
+    QChar *to = line.data();
+    for (const QStringView part : {record, kBetween, QStringView(cost)})
+        to = std::copy(part.begin(), part.end(), to);
+    return line;
+}
+
+QStringList Summary::lines() const
+{
+    QStringList lines;
+    lines.reserve(qsizetype(calls.size()));
+    for (size_t call = 0; call < calls.size(); ++call)
+        lines << line(call);
+    return lines;
 }
 
 Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qint64 lastOffset,
@@ -100,12 +121,12 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
                                       "so no summary can be shown."));
 
     Summary summary;
+    summary.logText = log.text();
     size_t expected = 0;
     for (QDate day = newest; day >= oldest; day = day.addDays(-1))
         expected += log.places(day.day(), day.month(), day.year()).size();
     summary.calls.reserve(expected);
-    summary.lines.reserve(qsizetype(expected));
-    CostTexts costTexts(regional);
+    CostTexts costTexts(regional, summary.costTexts);
     for (QDate day = newest; day >= oldest; day = day.addDays(-1)) {
         if (!summariseDay(log, day, minConnect, costTexts, summary))
             return failure(unreadableEntry(day));

@@ -13,22 +13,22 @@
 
 #include <vector>
 
-// One listed call. Its fields are kept as places in its list line, which
-// starts with the record, so a year of calls is not copied out field by field.
+// One listed call. Its record stays where it stands in the log text, which
+// the summary keeps, so a year of calls is neither copied out nor turned into
+// list lines until someone shows or prints them.
 struct SummaryCall
 {
     QDate day;
-    QString line; // the record up to its "#", "  =  ", the cost as currency
-    qsizetype recordLength = 0;
+    QStringView record; // from its start date up to its "#"
     TextSpan starttimeSpan;
     TextSpan durationSpan;
     double fee = 0.0;  // pence per minute
     double cost = 0.0; // pence
     qint64 lengthSeconds = 0;
+    qsizetype costText = 0; // in Summary::costTexts
 
-    QStringView record() const { return QStringView(line).left(recordLength); }
-    QStringView starttime() const { return starttimeSpan.in(record()); }
-    QStringView duration() const { return durationSpan.in(record()); }
+    QStringView starttime() const { return starttimeSpan.in(record); }
+    QStringView duration() const { return durationSpan.in(record); }
 };
 
 struct Summary
@@ -36,13 +36,17 @@ struct Summary
     bool ok = true;
     QString error; // why no summary can be shown, for the user
     std::vector<SummaryCall> calls;
-    QStringList lines; // record, "  =  ", cost as currency
     qint64 totalSeconds = 0;
     qint64 totalPence = 0; // brought to whole pence after every call
+    QString logText; // holds the calls' records, which are views into it
+    // Each cost the calls come to, as currency, once: a year of calls costs
+    // only a few hundred different sums.
+    QStringList costTexts;
 
-    // Lists one call and adds it to the totals.
-    void add(QDate day, QStringView record, const RecordFields &fields, const CallCost &call,
-             const QString &costText);
+    // The list line of a call: its record, "  =  ", its cost as currency.
+    QString line(size_t call) const;
+    // Every call's line, in order.
+    QStringList lines() const;
 };
 
 // Offsets count days before today (0 today, negative after it), both ends

@@ -1,6 +1,7 @@
 #include "common/number_reader.h"
 
 #include <charconv>
+#include <optional>
 #include <string>
 
 namespace {
@@ -64,10 +65,51 @@ bool overflows(const std::string &mantissa, long long exponent)
     return magnitude + exponent > 0;
 }
 
+// Plain decimals such as the log's "01.50" and "05", with no blank or
+// exponent that could continue them: their digits as a whole number divided by
+// a power of ten. Both are exact in a double and the division rounds once, so
+// this is the double nearest the decimal, as a full parse gives it.
+std::optional<LeadingNumber> readPlainDecimal(QStringView text)
+{
+    static constexpr double kPowersOfTen[kExactDigits + 1] = {
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const QChar *at = text.begin();
+    const QChar *const end = text.end();
+    const bool negative = at != end && *at == u'-';
+    if (at != end && (*at == u'-' || *at == u'+'))
+        ++at;
+    long long integer = 0;
+    int digits = 0;
+    int decimals = 0;
+    // Digits beyond what a double holds exactly are counted, not taken in.
+    const auto take = [&] {
+        if (digits++ < kExactDigits)
+            integer = integer * 10 + (at->unicode() - u'0');
+    };
+    for (; at != end && isDigit(*at); ++at)
+        take();
+    if (at != end && *at == u'.') {
+        for (++at; at != end && isDigit(*at); ++at, ++decimals)
+            take();
+    }
+    if (digits == 0 || digits > kExactDigits
+        || (at != end && (isBlank(*at) || *at == u'e' || *at == u'E')))
+        return std::nullopt;
+    LeadingNumber result;
+    // No negative zero: "-0" reads as plain 0.
+    const double magnitude = double(integer) / kPowersOfTen[decimals];
+    result.value = integer == 0 ? 0.0 : negative ? -magnitude : magnitude;
+    result.found = true;
+    result.whole = at == end;
+    return result;
+}
+
 } // namespace
 
 LeadingNumber readLeadingNumber(QStringView text)
 {
+    if (const std::optional<LeadingNumber> plain = readPlainDecimal(text))
+        return *plain;
     BlankSkippingCursor cursor(text);
     std::string mantissa;
 

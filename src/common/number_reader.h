@@ -22,5 +22,9 @@ LeadingNumber readLeadingNumber(QStringView text);
 
 inline double readNumber(QStringView text)
 {
+    // Two digits, each part of a logged duration, are the text read most often.
+    const auto digit = [text](qsizetype k) { return unsigned(text[k].unicode()) - u'0'; };
+    if (text.size() == 2 && digit(0) <= 9 && digit(1) <= 9)
+        return double(digit(0) * 10 + digit(1));
     return readLeadingNumber(text).value;
 }

@@ -4,6 +4,12 @@
 
 #include <QFile>
 
+#include <bit>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
@@ -51,6 +57,65 @@ std::optional<QStringList> readLines(const QString &path, qsizetype maxLines)
         start = end + 1;
     }
     return lines;
+}
+
+namespace {
+
+bool isLineEnd(char byte)
+{
+    return byte == '\r' || byte == '\n';
+}
+
+// Latin-1 bytes as text, leaving out every CR and LF: each is part of a line
+// end, whichever form it takes. Returns the end of what was written.
+char16_t *joinLines(const char *from, const char *end, char16_t *to)
+{
+#ifdef __SSE2__
+    // Sixteen bytes are widened at once and the text moves on to the first
+    // line end among them, so each line costs one step, not one per byte.
+    // Nothing is written past the text's own length: the text never runs
+    // ahead of the bytes.
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i zero = _mm_setzero_si128();
+    while (end - from >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(to), _mm_unpacklo_epi8(bytes, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(to + 8), _mm_unpackhi_epi8(bytes, zero));
+        const unsigned ends = unsigned(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+        if (ends == 0) {
+            from += 16;
+            to += 16;
+            continue;
+        }
+        const int kept = std::countr_zero(ends);
+        to += kept;
+        from += kept + std::countr_one(ends >> kept); // the line end, CR LF in one
+    }
+#endif
+    for (; from != end; ++from) {
+        *to = char16_t(uchar(*from));
+        to += !isLineEnd(*from);
+    }
+    return to;
+}
+
+} // namespace
+
+std::optional<QString> readJoinedLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *const start = reinterpret_cast<char16_t *>(text.data());
+    text.truncate(joinLines(bytes.cbegin(), bytes.cend(), start) - start);
+    return text;
 }
 
 QString asOneLine(QString line)

@@ -22,6 +22,11 @@ struct FileResult
 // returned when maxLines is not negative. Nothing when the file cannot be read.
 std::optional<QStringList> readLines(const QString &path, qsizetype maxLines = -1);
 
+// The whole file as one text with its line ends taken out, as readLines
+// joined would give it, without a text made for every line on the way.
+// Nothing when the file cannot be read.
+std::optional<QString> readJoinedLines(const QString &path);
+
 // A line as it goes to disk: a line break inside it becomes a space, so it
 // never spills into the next line.
 QString asOneLine(QString line);

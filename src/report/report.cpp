@@ -275,9 +275,9 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     if (command.parser.isSet(command.csv)) {
         out << summaryCsv(summary);
     } else {
-        const QStringList lines = printedSummaryLines(QString::fromUtf16(kSummaryHeading),
-            summary.lines, totalCostCaption(summary.totalPence, regional),
-            totalTimeCaption(summary.totalSeconds));
+        const QStringList lines = printedSummaryLines(
+            QString::fromUtf16(kSummaryHeading), summary.lines(),
+            totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds));
         for (const QString &line : lines)
             out << line << '\n';
     }

@@ -7,6 +7,7 @@
 #include "common/user_date.h"
 #include "ui/choice_combo.h"
 #include "ui/fixed_window.h"
+#include "ui/summary_list_model.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -14,7 +15,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -66,8 +67,13 @@ void frmCosts::buildControls()
 
     Label6 = addLabel(this, "Label6", QString::fromUtf16(kSummaryHeading), {120, 840, 4575, 255});
 
-    Text1 = placeControl(new QListWidget(this), "Text1", {120, 1080, 4695, 2790});
-    Text1->setSortingEnabled(false);
+    // A view over the summary rather than an item per line: the lines of a
+    // year of calls are made only as they scroll into sight.
+    Text1 = placeControl(new QListView(this), "Text1", {120, 1080, 4695, 2790});
+    m_lines = new SummaryListModel(Text1);
+    Text1->setModel(m_lines);
+    Text1->setUniformItemSizes(true);
+    Text1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     Label4 = addLabel(this, "Label4", QString::fromUtf16(kTimeTotal), {840, 3960, 3375, 495});
     Label3 = addLabel(this, "Label3", QString::fromUtf16(kCostTotal), {840, 4560, 3375, 495});
@@ -101,7 +107,7 @@ void frmCosts::showWindow()
 void frmCosts::Form_Load()
 {
     // Every opening starts as a new window would.
-    Text1->clear();
+    m_lines->clear();
     lsttimes->setCurrentIndex(-1);
     lsttimes->setEditText(QString::fromUtf16(kSelect));
     Label4->setText(QString::fromUtf16(kTimeTotal));
@@ -141,7 +147,7 @@ std::optional<PeriodOffsets> frmCosts::typedRange(QDate today)
 
 void frmCosts::lsttimes_Click(int index)
 {
-    Text1->clear();
+    m_lines->clear();
     const QString entry = lsttimes->itemText(index);
     const QDate today = m_clock.now().date();
     std::optional<PeriodOffsets> offsets = periodOffsets(entry);
@@ -150,15 +156,15 @@ void frmCosts::lsttimes_Click(int index)
     if (!offsets)
         return;
 
-    const Summary summary = SummarisePeriod(m_callLog, today, offsets->first, offsets->last,
-                                            readNumber(m_tariff.minConnectTime()), m_regional);
+    Summary summary = SummarisePeriod(m_callLog, today, offsets->first, offsets->last,
+                                      readNumber(m_tariff.minConnectTime()), m_regional);
     if (!summary.ok) {
         m_prompter.showMessage(summary.error);
         return;
     }
-    Text1->addItems(summary.lines);
     Label4->setText(totalTimeCaption(summary.totalSeconds));
     Label3->setText(totalCostCaption(summary.totalPence, m_regional));
+    m_lines->setSummary(std::move(summary));
 }
 
 void frmCosts::Command1_Click()
@@ -180,12 +186,8 @@ void frmCosts::Command3_Click()
 
 void frmCosts::PrintSummary()
 {
-    QStringList list;
-    list.reserve(Text1->count());
-    for (int row = 0; row < Text1->count(); ++row)
-        list << Text1->item(row)->text();
-    const QStringList lines = printedSummaryLines(Label6->text(), list, Label3->text(),
-                                                  Label4->text());
+    const QStringList lines = printedSummaryLines(Label6->text(), m_lines->lines(),
+                                                  Label3->text(), Label4->text());
 
     const std::unique_ptr<QPrinter> printer = m_printerSource();
     if (!printer || !printLines(*printer, lines)) {
@@ -193,6 +195,6 @@ void frmCosts::PrintSummary()
         return;
     }
     // As though each line had been printed by selecting it in turn.
-    if (Text1->count() > 0)
-        Text1->setCurrentRow(Text1->count() - 1);
+    if (const int rows = m_lines->rowCount(); rows > 0)
+        Text1->setCurrentIndex(m_lines->index(rows - 1));
 }

@@ -15,7 +15,8 @@
 class ChoiceCombo;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class SummaryListModel;
 
 // The costs window: the calls of a chosen period as read from the call log
 // when the window opened, their total time and cost, printing that summary
@@ -67,7 +68,8 @@ private:
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;
     QLabel *Label6 = nullptr;
-    QListWidget *Text1 = nullptr;
+    QListView *Text1 = nullptr;
+    SummaryListModel *m_lines = nullptr; // what Text1 lists
     QLabel *Label4 = nullptr;
     QLabel *Label3 = nullptr;
 };

@@ -27,7 +27,7 @@ TEST(Summary, NewestDayFirstChargingBegunMinutesOrTheMinimumAndTheTotalRoundedAf
         + callOn(1, "08:00:00", "02:00:00", 0) + callOn(0, "21:14:03", "00:05:01", 2);
     const Summary summary = summarise(log, 0, 6);
     ASSERT_TRUE(summary.ok);
-    EXPECT_EQ(summary.lines.join(u'|'),
+    EXPECT_EQ(summary.lines().join(u'|'),
         QString::fromUtf8("06:12:2026  ,  23:00:00  ,  00:05:00  ,  02.00  =  £0.10|"
                           "06:12:2026  ,  21:14:03  ,  00:05:01  ,  02.00  =  £0.12|"
                           "05:12:2026  ,  09:00:00  ,  00:00:30  ,  02.00  =  £0.06|"
@@ -89,16 +89,16 @@ TEST(Summary, UnreadableRecordOfTheDayFailsWithAMessageAndNoKeyIsHalfADate)
         const Summary summary = summarise(log, 0, 0);
         EXPECT_FALSE(summary.ok) << log.toStdString();
         EXPECT_TRUE(summary.error.contains("cannot be read"));
-        EXPECT_TRUE(summary.lines.isEmpty());
+        EXPECT_TRUE(summary.calls.empty());
     }
     EXPECT_TRUE(summarise(good + noHash, 1, 5).ok) << "damage outside the period does not matter";
     const QString notDates = "06x12:2026  ,  10:00:00  ,  00:01:00  ,  01.00#"
                              "06:12x2026  ,  10:00:00  ,  00:01:00  ,  01.00#";
-    EXPECT_EQ(summarise(good + notDates, 0, 0).lines.size(), 1);
+    EXPECT_EQ(summarise(good + notDates, 0, 0).calls.size(), 1u);
     // A key inside a record is part of it, not the start of another.
     const QString embedded
         = logDateText(kToday) + "  ,  " + logDateText(kToday) + "  ,  00:01:00  ,  01.00#";
-    EXPECT_EQ(summarise(good + embedded, 0, 0).lines.size(), 2);
+    EXPECT_EQ(summarise(good + embedded, 0, 0).calls.size(), 2u);
 }
 
 TEST(Summary, RangeBeyondFourDigitYearsFailsWithAMessage)

@@ -11,11 +11,15 @@ TEST(ReadLines, EveryLineEndCountsTheLastLineNeedsNoneAndMaxLinesStops)
     dir.write("a", "one\r\ntwo\nthree\rfour");
     EXPECT_EQ(readLines(dir.file("a")), QStringList({ "one", "two", "three", "four" }));
     EXPECT_EQ(readLines(dir.file("a"), 2), QStringList({ "one", "two" }));
+    EXPECT_EQ(readJoinedLines(dir.file("a")), "onetwothreefour");
     dir.write("b", "one\r\n\r\n");
     EXPECT_EQ(readLines(dir.file("b")), QStringList({ "one", "" }));
     dir.write("c", "");
     EXPECT_EQ(readLines(dir.file("c")), QStringList());
     EXPECT_FALSE(readLines(dir.file("missing")).has_value());
+    EXPECT_FALSE(readJoinedLines(dir.file("missing")).has_value());
+    dir.write("d", QByteArray(15, 'x') + "\r\n" + QByteArray(30, 'y') + "\rz\n\n");
+    EXPECT_EQ(readJoinedLines(dir.file("d")), readLines(dir.file("d"))->join(""));
 }
 
 TEST(WriteLines, Latin1WithCrLfReplacingTheWholeFileAndNoLineSpillsOver)
