@@ -24,8 +24,7 @@ void CallCoach::setChoices(CoachChoices choices)
     // Calls started while the coach was off were not seen to start.
     m_warnedMinute = -1;
     m_toldChange = {};
-    m_watching = connect(&m_callClock, &CallClock::textChanged, this,
-                         &CallCoach::clockTextChanged);
+    m_watching = connect(&m_callClock, &CallClock::textChanged, this, &CallCoach::clockTextChanged);
 }
 
 std::optional<RateChange> CallCoach::nextChange() const
@@ -82,8 +81,7 @@ void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
         return;
     // Counted by times of day, as the clock counts the elapsed time.
     const qint64 ahead = now.date().daysTo(change->at.date()) * 86400
-                         + (change->at.time().msecsSinceStartOfDay()
-                            - now.time().msecsSinceStartOfDay()) / 1000;
+        + (change->at.time().msecsSinceStartOfDay() - now.time().msecsSinceStartOfDay()) / 1000;
     if (ahead > qint64(m_choices.minutesBeforeChange) * 60)
         return;
     m_toldChange = change->at;
@@ -92,8 +90,7 @@ void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
     m_services.showBalloon(rateChangeSentence(*change, costs, m_services.regional));
     if (!m_services.speechOn())
         return;
-    const QString sentence
-        = spokenRateChangeSentence(*change, costs, m_services.regional.locale());
+    const QString sentence = spokenRateChangeSentence(*change, costs, m_services.regional.locale());
     QTimer::singleShot(0, this, [this, sentence] {
         if (m_services.speaker.isAvailable())
             m_services.speaker.say(sentence);

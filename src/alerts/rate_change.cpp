@@ -17,8 +17,8 @@ constexpr int kMinutesPerDay = 24 * 60;
 // applies by its start (kMinutesPerDay when never) and its fee.
 struct DayBands
 {
-    std::array<int, TariffTable::kBands> from{};
-    std::array<double, TariffTable::kBands> fee{};
+    std::array<int, TariffTable::kBands> from {};
+    std::array<double, TariffTable::kBands> fee {};
 };
 
 // The lookup compares "hh:mm" with the start as texts. Such texts sort as
@@ -31,7 +31,7 @@ int firstMinuteAfter(const QString &start)
     while (low < high) {
         const int middle = (low + high) / 2;
         const char text[] = { char('0' + middle / 600), char('0' + middle / 60 % 10), ':',
-                              char('0' + middle % 60 / 10), char('0' + middle % 10) };
+            char('0' + middle % 60 / 10), char('0' + middle % 10) };
         if (QLatin1StringView(text, 5) > start)
             high = middle;
         else
@@ -70,31 +70,32 @@ QString shownFee(double fee)
 QString spokenFee(double fee)
 {
     if (fee == double(qint64(fee)))
-        return numberInWords(qint64(fee)) + (fee == 1 ? QStringLiteral(" penny")
-                                                      : QStringLiteral(" pence"));
+        return numberInWords(qint64(fee))
+            + (fee == 1 ? QStringLiteral(" penny") : QStringLiteral(" pence"));
     return QString::number(fee) + QStringLiteral(" pence");
 }
 
-QString sentence(const RateChange &change, const ChangeCosts &costs,
-                 QString (*fee)(double), const std::function<QString(qint64)> &money)
+QString sentence(const RateChange &change, const ChangeCosts &costs, QString (*fee)(double),
+    const std::function<QString(qint64)> &money)
 {
     const bool rises = change.to > change.from;
     QString text = QStringLiteral("At %1 the rate %2 from %3 to %4 a minute; ")
                        .arg(change.at.toString(u"HH:mm"),
-                            rises ? QStringLiteral("rises") : QStringLiteral("falls"),
-                            fee(change.from), fee(change.to));
+                           rises ? QStringLiteral("rises") : QStringLiteral("falls"),
+                           fee(change.from), fee(change.to));
     if (!rises)
-        return text + QStringLiteral("this call would then cost %1 in all.")
-                          .arg(money(costs.stayOnPence));
-    return text + QStringLiteral("stay on and this whole call costs %1, hang up before and it "
-                                 "costs %2.")
-                      .arg(money(costs.stayOnPence), money(costs.hangUpPence));
+        return text
+            + QStringLiteral("this call would then cost %1 in all.").arg(money(costs.stayOnPence));
+    return text
+        + QStringLiteral("stay on and this whole call costs %1, hang up before and it "
+                         "costs %2.")
+              .arg(money(costs.stayOnPence), money(costs.hangUpPence));
 }
 
 } // namespace
 
-std::optional<RateChange> nextRateChange(const TariffTable &table, const QDateTime &now,
-                                         double costnow)
+std::optional<RateChange> nextRateChange(
+    const TariffTable &table, const QDateTime &now, double costnow)
 {
     const QDate today = now.date();
     const int nowMinute = now.time().hour() * 60 + now.time().minute();
@@ -104,7 +105,7 @@ std::optional<RateChange> nextRateChange(const TariffTable &table, const QDateTi
         const DayBands bands = day == 0 ? todays : dayBands(table, today.addDays(1));
         // Between the minutes at which a band begins to apply, and midnight,
         // the same bands apply and the fee holds.
-        std::array<int, TariffTable::kBands + 1> moments{};
+        std::array<int, TariffTable::kBands + 1> moments {};
         std::copy(bands.from.begin(), bands.from.end(), moments.begin() + 1);
         std::sort(moments.begin(), moments.end());
         for (const int minute : moments) {
@@ -112,35 +113,35 @@ std::optional<RateChange> nextRateChange(const TariffTable &table, const QDateTi
                 continue;
             const double fee = feeAt(bands, minute, inForce);
             if (fee != inForce)
-                return RateChange{QDateTime(today.addDays(day), QTime(minute / 60, minute % 60)),
-                                  inForce, fee};
+                return RateChange { QDateTime(today.addDays(day), QTime(minute / 60, minute % 60)),
+                    inForce, fee };
         }
     }
     return std::nullopt;
 }
 
-ChangeCosts costsAroundChange(const RateChange &change, qint64 elapsedAtChange,
-                              const QString &minConnectTime)
+ChangeCosts costsAroundChange(
+    const RateChange &change, qint64 elapsedAtChange, const QString &minConnectTime)
 {
     const auto charge = [&](qint64 seconds, double fee) {
         return CallCharge(seconds / 3600, seconds / 60 % 60, fee, minConnectTime);
     };
-    return {charge(elapsedAtChange, change.to),
-            charge(qMax<qint64>(0, elapsedAtChange - 1), change.from)};
+    return { charge(elapsedAtChange, change.to),
+        charge(qMax<qint64>(0, elapsedAtChange - 1), change.from) };
 }
 
-QString rateChangeSentence(const RateChange &change, const ChangeCosts &costs,
-                           const Regional &regional)
+QString rateChangeSentence(
+    const RateChange &change, const ChangeCosts &costs, const Regional &regional)
 {
-    return sentence(change, costs, shownFee,
-                    [&](qint64 pence) { return regional.currency(double(pence)); });
+    return sentence(
+        change, costs, shownFee, [&](qint64 pence) { return regional.currency(double(pence)); });
 }
 
-QString spokenRateChangeSentence(const RateChange &change, const ChangeCosts &costs,
-                                 const QLocale &locale)
+QString spokenRateChangeSentence(
+    const RateChange &change, const ChangeCosts &costs, const QLocale &locale)
 {
-    return sentence(change, costs, spokenFee,
-                    [&](qint64 pence) { return spokenMoney(pence, locale); });
+    return sentence(
+        change, costs, spokenFee, [&](qint64 pence) { return spokenMoney(pence, locale); });
 }
 
 QString nextRateChangeText(const std::optional<RateChange> &change, QDate today)

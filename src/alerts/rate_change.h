@@ -29,8 +29,8 @@ struct RateChange
 // in force now: costnow, as the lookup leaves it at now's minute. A band
 // applies from the minute after its start, and when none applies the fee
 // before holds, across midnight too. Nothing when the fee holds that long.
-std::optional<RateChange> nextRateChange(const TariffTable &table, const QDateTime &now,
-                                         double costnow);
+std::optional<RateChange> nextRateChange(
+    const TariffTable &table, const QDateTime &now, double costnow);
 
 // The charge of the call being timed if it stays on into the change's first
 // minute (the first tick at the new fee, showing the call as long as it will
@@ -44,18 +44,18 @@ struct ChangeCosts
 
     bool operator==(const ChangeCosts &) const = default;
 };
-ChangeCosts costsAroundChange(const RateChange &change, qint64 elapsedAtChange,
-                              const QString &minConnectTime);
+ChangeCosts costsAroundChange(
+    const RateChange &change, qint64 elapsedAtChange, const QString &minConnectTime);
 
 // The balloon's sentence: "At 18:01 the rate falls from 4.20p to 1.50p a
 // minute; this call would then cost £0.68 in all." A rise adds what hanging
 // up before it costs: "...; stay on and this whole call costs £1.26, hang up
 // before and it costs £0.30."
-QString rateChangeSentence(const RateChange &change, const ChangeCosts &costs,
-                           const Regional &regional);
+QString rateChangeSentence(
+    const RateChange &change, const ChangeCosts &costs, const Regional &regional);
 // The same for the voice, the money in words and fees such as "4.2 pence".
-QString spokenRateChangeSentence(const RateChange &change, const ChangeCosts &costs,
-                                 const QLocale &locale);
+QString spokenRateChangeSentence(
+    const RateChange &change, const ChangeCosts &costs, const QLocale &locale);
 
 // "Next rate change: 18:01, 1.50p a minute", "Next rate change: tomorrow
 // 08:01, 4.20p a minute" or "No rate change today or tomorrow".

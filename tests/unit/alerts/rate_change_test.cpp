@@ -14,19 +14,14 @@ const QDate kMonday(2026, 12, 7);
 // fee; Friday's band without a fee; Saturday's fee of 0 that never applies.
 TariffTable week()
 {
-    const std::vector<std::pair<const char *, const char *>> days[] = {
-        { { "00:00", "1.00" }, { "08:00", "4.20" }, { "18:00", "1.50" } },
-        { { "00:00", "1.00" }, { "08:00", "4.20" }, { "18:00", "4.20" } }, { { "", "2.00" } },
-        { { "00:00", "2.00" } }, { { "06:00", "" }, { "09:00", "3.00" } }, { { "00:00", "0.00" } },
-        { { "00:00", "1.00" }, { "20:00", "0.50" } },
-    };
+    const char *const days[7][6] = { { "00:00", "1.00", "08:00", "4.20", "18:00", "1.50" },
+        { "00:00", "1.00", "08:00", "4.20", "18:00", "4.20" }, { "", "2.00" }, { "00:00", "2.00" },
+        { "06:00", "", "09:00", "3.00" }, { "00:00", "0.00" },
+        { "00:00", "1.00", "20:00", "0.50" } };
     TariffTable table;
-    for (int day = 0; day < TariffTable::kDays; ++day) {
-        for (int band = 0; band < int(days[day].size()); ++band) {
-            table.setBandStart(day, band, days[day][band].first);
-            table.setFee(day, band, days[day][band].second);
-        }
-    }
+    for (int day = 0; day < TariffTable::kDays; ++day)
+        for (int cell = 0; cell < 6 && days[day][cell]; ++cell)
+            table.setCell(TariffTable::startIndex(day, 0) + cell, days[day][cell]);
     return table;
 }
 
@@ -39,35 +34,6 @@ struct Change
     QTime at {};
     double from = 0, to = 0;
 };
-
-class NextRateChangeTest : public testing::TestWithParam<Change>
-{
-};
-
-// Checked against the lookup itself, run minute by minute to the end of
-// tomorrow, so the rows cannot drift from the rule they describe.
-TEST_P(NextRateChangeTest, IsTheFirstMinuteTheLookupGivesAnotherFee)
-{
-    const Change &c = GetParam();
-    const QDateTime now(kMonday.addDays(c.day), c.now);
-    const std::optional<RateChange> change = nextRateChange(week(), now, c.costnow);
-    const std::optional<RateChange> expected = c.changeDay < 0 ? std::nullopt
-        : std::optional(RateChange { QDateTime(kMonday.addDays(c.changeDay), c.at), c.from, c.to });
-    EXPECT_EQ(change, expected);
-
-    FakeClock clock(now);
-    double costnow = c.costnow;
-    LookUpFee(week(), clock, costnow);
-    const double inForce = costnow;
-    std::optional<RateChange> walked;
-    for (clock.set(QDateTime(now.date(), QTime(now.time().hour(), now.time().minute())).addSecs(60));
-         !walked && clock.now().date() <= now.date().addDays(1); clock.advance(60)) {
-        LookUpFee(week(), clock, costnow);
-        if (costnow != inForce)
-            walked = RateChange { clock.now(), inForce, costnow };
-    }
-    EXPECT_EQ(walked, expected);
-}
 
 const Change kChanges[] = {
     { 0, QTime(10, 0), 4.2, 0, QTime(18, 1), 4.2, 1.5 }, // later today
@@ -82,56 +48,65 @@ const Change kChanges[] = {
     { 4, QTime(10, 0), 0, -1 }, // costnow is set from the lookup at now first
 };
 
-INSTANTIATE_TEST_SUITE_P(Week, NextRateChangeTest, testing::ValuesIn(kChanges));
-
-struct Said
+// Each row is checked against the lookup itself too, run minute by minute
+// to the end of tomorrow, so the rows cannot drift from its rule.
+TEST(NextRateChange, IsTheFirstMinuteTheLookupGivesAnotherFee)
 {
-    double from, to;
-    qint64 elapsedAtChange;
-    const char *minConnect;
-    const char *shown;
-    const char *spoken;
-};
+    for (const Change &c : kChanges) {
+        const QDateTime now(kMonday.addDays(c.day), c.now);
+        SCOPED_TRACE(now.toString().toStdString());
+        const std::optional<RateChange> expected = c.changeDay < 0
+            ? std::nullopt
+            : std::optional(
+                RateChange { QDateTime(kMonday.addDays(c.changeDay), c.at), c.from, c.to });
+        EXPECT_EQ(nextRateChange(week(), now, c.costnow), expected);
 
-class RateChangeSentenceTest : public testing::TestWithParam<Said>
-{
-};
-
-TEST_P(RateChangeSentenceTest, PricesTheWholeCallAtTheFeeOfItsLastTick)
-{
-    const Said &s = GetParam();
-    const RateChange change { QDateTime(kMonday, s.to > s.from ? QTime(8, 1) : QTime(18, 1)),
-        s.from, s.to };
-    const ChangeCosts costs = costsAroundChange(change, s.elapsedAtChange, s.minConnect);
-    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
-    EXPECT_EQ(rateChangeSentence(change, costs, Regional(british)), QString::fromUtf8(s.shown));
-    EXPECT_EQ(spokenRateChangeSentence(change, costs, british), QString::fromUtf8(s.spoken));
+        FakeClock clock(now);
+        double costnow = c.costnow;
+        LookUpFee(week(), clock, costnow);
+        const double inForce = costnow;
+        std::optional<RateChange> walked;
+        for (clock.set(now.addSecs(60 - now.time().second()));
+             !walked && clock.now().date() <= now.date().addDays(1); clock.advance(60)) {
+            LookUpFee(week(), clock, costnow);
+            if (costnow != inForce)
+                walked = RateChange { clock.now(), inForce, costnow };
+        }
+        EXPECT_EQ(walked, expected);
+    }
 }
 
-const Said kSaid[] = {
-    { 4.2, 1.5, 44 * 60 + 30, "3", // 45 minutes at 1.5p: 67.5p, to the even 68p
-        "At 18:01 the rate falls from 4.20p to 1.50p a minute; this call would then cost £0.68 "
-        "in all.",
-        "At 18:01 the rate falls from 4.2 pence to 1.5 pence a minute; this call would then "
-        "cost sixty-eight pence in all." },
-    { 1, 4.2, 29 * 60 + 30, "3",
-        "At 08:01 the rate rises from 1.00p to 4.20p a minute; stay on and this whole call costs "
-        "£1.26, hang up before and it costs £0.30.",
-        "At 08:01 the rate rises from one penny to 4.2 pence a minute; stay on and this whole "
-        "call costs one pound twenty-six, hang up before and it costs thirty pence." },
-    { 1, 4.2, 30 * 60, "0", // on the minute: staying on begins the 31st
-        "At 08:01 the rate rises from 1.00p to 4.20p a minute; stay on and this whole call costs "
-        "£1.30, hang up before and it costs £0.30.",
-        "At 08:01 the rate rises from one penny to 4.2 pence a minute; stay on and this whole "
-        "call costs one pound thirty, hang up before and it costs thirty pence." },
-    { 2, 3, 60, "3", // the minimum either way
-        "At 08:01 the rate rises from 2.00p to 3.00p a minute; stay on and this whole call costs "
-        "£0.09, hang up before and it costs £0.06.",
-        "At 08:01 the rate rises from two pence to three pence a minute; stay on and this whole "
-        "call costs nine pence, hang up before and it costs six pence." },
-};
+// The call that stays on is priced whole at the new fee, the one that hangs
+// up a second before at the old; a 3 minute minimum.
+TEST(CostsAroundChange, TheMinutesBegunAtEachFeeAndTheMinimum)
+{
+    const RateChange rise { QDateTime(kMonday, QTime(8, 1)), 1, 4.2 };
+    const std::pair<qint64, ChangeCosts> rows[] = { { 29 * 60 + 30, { 126, 30 } },
+        { 30 * 60, { 130, 30 } }, { 60, { 13, 3 } }, { 1, { 13, 3 } } };
+    for (const auto &[elapsed, costs] : rows)
+        EXPECT_EQ(costsAroundChange(rise, elapsed, "3"), costs) << elapsed;
+    // 45 minutes at 1.5p: 67.5p, to the even 68p.
+    EXPECT_EQ(
+        costsAroundChange({ rise.at, 4.2, 1.5 }, 44 * 60 + 30, "3"), (ChangeCosts { 68, 189 }));
+}
 
-INSTANTIATE_TEST_SUITE_P(Rows, RateChangeSentenceTest, testing::ValuesIn(kSaid));
+TEST(RateChangeSentence, ShownAndSpokenBothWays)
+{
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+    const RateChange fall { QDateTime(kMonday, QTime(18, 1)), 4.2, 1.5 };
+    const RateChange rise { QDateTime(kMonday, QTime(8, 1)), 1, 4.2 };
+    EXPECT_EQ(rateChangeSentence(fall, { 68, 187 }, Regional(british)),
+        "At 18:01 the rate falls from 4.20p to 1.50p a minute; this call would then cost £0.68 "
+        "in all.");
+    EXPECT_EQ(rateChangeSentence(rise, { 126, 30 }, Regional(british)),
+        "At 08:01 the rate rises from 1.00p to 4.20p a minute; stay on and this whole call costs "
+        "£1.26, hang up before and it costs £0.30.");
+    EXPECT_EQ(spokenRateChangeSentence(fall, { 68, 187 }, british),
+        "At 18:01 the rate falls from 4.2 pence to 1.5 pence a minute; this call would then "
+        "cost sixty-eight pence in all.");
+    EXPECT_TRUE(spokenRateChangeSentence({ rise.at, 2, 1 }, { 13, 3 }, british)
+                    .startsWith("At 08:01 the rate falls from two pence to one penny a minute"));
+}
 
 TEST(RateChangeText, SaysTodaysTimeTomorrowsOrNone)
 {
