@@ -77,12 +77,13 @@ void CallCoach::beforeMinute(qint64 elapsed)
 void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
 {
     const std::optional<RateChange> &change = changeAfter(now);
-    if (!change || change->at == m_toldChange)
+    if (!change)
         return;
     // Counted by times of day, as the clock counts the elapsed time.
     const qint64 ahead = now.date().daysTo(change->at.date()) * 86400
         + (change->at.time().msecsSinceStartOfDay() - now.time().msecsSinceStartOfDay()) / 1000;
-    if (ahead > qint64(m_choices.minutesBeforeChange) * 60)
+    // Compared last: comparing local times is the dearest step of a tick.
+    if (ahead > qint64(m_choices.minutesBeforeChange) * 60 || change->at == m_toldChange)
         return;
     m_toldChange = change->at;
     const ChangeCosts costs
