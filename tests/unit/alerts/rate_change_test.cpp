@@ -90,7 +90,7 @@ TEST(CostsAroundChange, TheMinutesBegunAtEachFeeAndTheMinimum)
         costsAroundChange({ rise.at, 4.2, 1.5 }, 44 * 60 + 30, "3"), (ChangeCosts { 68, 189 }));
 }
 
-TEST(RateChangeSentence, ShownAndSpokenBothWays)
+TEST(RateChangeSentence, ShownAndSpokenBothWaysAndTheNextAtAGlance)
 {
     const QLocale british(QLocale::English, QLocale::UnitedKingdom);
     const RateChange fall { QDateTime(kMonday, QTime(18, 1)), 4.2, 1.5 };
@@ -106,14 +106,9 @@ TEST(RateChangeSentence, ShownAndSpokenBothWays)
         "cost sixty-eight pence in all.");
     EXPECT_TRUE(spokenRateChangeSentence({ rise.at, 2, 1 }, { 13, 3 }, british)
                     .startsWith("At 08:01 the rate falls from two pence to one penny a minute"));
-}
-
-TEST(RateChangeText, SaysTodaysTimeTomorrowsOrNone)
-{
-    const RateChange evening { QDateTime(kMonday, QTime(18, 1)), 4.2, 1.5 };
-    EXPECT_EQ(nextRateChangeText(evening, kMonday), "Next rate change: 18:01, 1.50p a minute");
-    EXPECT_EQ(nextRateChangeText(evening, kMonday.addDays(-1)),
-        "Next rate change: tomorrow 18:01, 1.50p a minute");
+    EXPECT_EQ(nextRateChangeText(fall, kMonday), "Next rate change: 18:01, 1.50p a minute");
+    EXPECT_EQ(nextRateChangeText(rise, kMonday.addDays(-1)),
+        "Next rate change: tomorrow 08:01, 4.20p a minute");
     EXPECT_EQ(nextRateChangeText(std::nullopt, kMonday), "No rate change today or tomorrow");
 }
 
