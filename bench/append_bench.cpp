@@ -28,8 +28,9 @@ void BM_AppendCallRecord(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * 55); // one record of a fee under 100p
 }
 
-// Rewriting the journal of the call being timed, as the clock does once a
-// minute: a temporary file, synced and renamed over the old one.
+// Rewriting the journal of the call being timed, as the clock does every
+// 10 s: a temporary file, synced, renamed over the old one, the directory
+// synced.
 void BM_WriteCallJournal(benchmark::State &state)
 {
     TempProgramDir dir;

@@ -1,9 +1,8 @@
 #include "alerts/alert_choices.h"
 
+#include "calllog/call_log.h"
 #include "common/number_reader.h"
 #include "common/rounding.h"
-
-#include <QDate>
 
 #include <algorithm>
 
@@ -17,18 +16,31 @@ std::optional<qint64> wholeNumber(const QString &line)
     return roundHalfEven(number.value);
 }
 
-bool isMonth(const QString &text)
+// A month by its first day: an empty line is none (an invalid date), a line
+// that is neither "dd:mm:yyyy" nor an old "mm:yyyy" is damage (nothing).
+std::optional<QDate> monthLine(const QString &line)
 {
-    return text.size() == 7
-        && QDate::fromString(QStringLiteral("01:") + text, u"dd:MM:yyyy").isValid();
+    const QString text = line.trimmed();
+    if (text.isEmpty())
+        return QDate();
+    const QString day = text.size() == 7 ? QStringLiteral("01:") + text : text;
+    const QDate first = QDate::fromString(day, u"dd:MM:yyyy");
+    if (day.size() != 10 || !first.isValid())
+        return std::nullopt;
+    return first;
+}
+
+QString monthText(QDate first)
+{
+    return first.isValid() ? logDateText(first) : QString();
 }
 
 } // namespace
 
 AlertChoices LoadAlertChoices(const QString &path)
 {
-    const std::optional<QStringList> lines = readLines(path, 3);
-    if (!lines || lines->size() != 3)
+    const std::optional<QStringList> lines = readLines(path, 5);
+    if (!lines || lines->size() < 3)
         return {};
     AlertChoices choices;
     const std::optional<qint64> interval = wholeNumber(lines->at(0));
@@ -40,9 +52,25 @@ AlertChoices LoadAlertChoices(const QString &path)
         if (!choices.limitPence)
             return {};
     }
-    choices.warnedMonth = lines->at(2).trimmed();
-    if (!choices.warnedMonth.isEmpty() && !isMonth(choices.warnedMonth))
+    const std::optional<QDate> warned = monthLine(lines->at(2));
+    if (!warned)
         return {};
+    choices.warnedMonth = *warned;
+    // A start day the window never offers is damage, like any other bad line,
+    // rather than the 1st: counting from the wrong day would quietly weigh
+    // the wrong calls against the limit.
+    if (lines->size() > 3 && !lines->at(3).trimmed().isEmpty()) {
+        const std::optional<qint64> day = wholeNumber(lines->at(3));
+        if (!day || *day < kFirstBillDay || *day > kLastBillDay)
+            return {};
+        choices.billStartDay = int(*day);
+    }
+    if (lines->size() > 4) {
+        const std::optional<QDate> forecastWarned = monthLine(lines->at(4));
+        if (!forecastWarned)
+            return {};
+        choices.forecastWarnedMonth = *forecastWarned;
+    }
     return choices;
 }
 
@@ -51,5 +79,6 @@ FileResult SaveAlertChoices(const QString &path, const AlertChoices &choices)
     return writeLines(path,
         { QString::number(choices.speakEveryMinutes),
             choices.limitPence ? QString::number(*choices.limitPence) : QString(),
-            choices.warnedMonth });
+            monthText(choices.warnedMonth), QString::number(choices.billStartDay),
+            monthText(choices.forecastWarnedMonth) });
 }

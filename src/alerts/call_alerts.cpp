@@ -1,19 +1,10 @@
 #include "alerts/call_alerts.h"
 
+#include "alerts/forecast.h"
 #include "alerts/spoken_words.h"
 #include "calllog/call_log.h"
-#include "calllog/summary.h"
 
 #include <QTimer>
-
-namespace {
-
-QString monthKey(QDate day)
-{
-    return day.toString(u"MM:yyyy");
-}
-
-} // namespace
 
 CallAlerts::CallAlerts(Services services, const CallClock &callClock, QObject *parent)
     : QObject(parent)
@@ -27,6 +18,7 @@ void CallAlerts::load()
 {
     m_choices = LoadAlertChoices(m_services.choicesPath);
     m_loggedDay = {};
+    QTimer::singleShot(0, this, &CallAlerts::checkForecast);
 }
 
 void CallAlerts::clockTextChanged(CallClock::Field field)
@@ -34,10 +26,14 @@ void CallAlerts::clockTextChanged(CallClock::Field field)
     // A tick sets the elapsed time before the cost; both only while timing.
     switch (field) {
     case CallClock::Field::Label6:
-        if (m_callClock.isTiming()) {
+        if (m_callClock.isTiming() == m_timing)
+            break; // its colour alone
+        m_timing = m_callClock.isTiming();
+        m_loggedDay = {}; // a call has been logged since, or is about to be
+        if (m_timing)
             m_spokenMultiple = 0;
-            m_loggedDay = {}; // the call before this one has been logged since
-        }
+        else // the record is appended right after the label changes
+            QTimer::singleShot(0, this, &CallAlerts::checkForecast);
         break;
     case CallClock::Field::LblDiffTime:
         if (m_callClock.isTiming() && m_choices.speakEveryMinutes > 0)
@@ -73,21 +69,28 @@ qint64 CallAlerts::runningPence() const
 {
     if (!m_callClock.isTiming())
         return 0;
-    // The running call counts in the month it began, as its record will.
+    // The running call counts in the bill's month it began in, as its record
+    // will.
     const QDate started = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
-    const QDate today = m_services.clock.now().date();
-    if (started.isValid() && monthKey(started) != monthKey(today))
+    if (started.isValid() && started < billMonth().first)
         return 0;
     return m_callClock.shownChargePence();
 }
 
 void CallAlerts::loadLoggedTotal(QDate today)
 {
-    const Summary summary = SummarisePeriod(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone),
-        today, 0, today.day() - 1, m_services.minConnect(), m_services.regional);
+    const Summary summary
+        = billSoFar(LogIndex(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone)), today,
+            billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
+            m_services.regional);
     // A log the summary cannot read adds nothing; the costs window says why.
     m_loggedPence = summary.ok ? summary.totalPence : 0;
     m_loggedDay = today;
+}
+
+BillMonth CallAlerts::billMonth() const
+{
+    return billMonthOf(m_services.clock.now().date(), m_choices.billStartDay);
 }
 
 qint64 CallAlerts::monthSpending()
@@ -98,37 +101,73 @@ qint64 CallAlerts::monthSpending()
     return m_loggedPence + runningPence();
 }
 
+std::optional<qint64> CallAlerts::expectedSpending()
+{
+    const QDate today = m_services.clock.now().date();
+    const std::optional<Forecast> forecast
+        = forecastBill(LogIndex(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone)), today,
+            billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
+            m_services.regional);
+    if (!forecast)
+        return std::nullopt;
+    return forecast->expectedPence(runningPence());
+}
+
 void CallAlerts::checkSpending()
 {
     const qint64 spending = monthSpending();
-    const QString month = monthKey(m_loggedDay);
+    const QDate month = billMonth().first;
     if (!m_choices.limitPence || spending <= *m_choices.limitPence
         || m_choices.warnedMonth == month)
         return;
     m_choices.warnedMonth = month;
+    warn(u"This month's calls have cost %1, past your limit of %2.", spending);
+}
+
+void CallAlerts::checkForecast()
+{
+    const QDate month = billMonth().first;
+    // Once the spending itself is past the limit, its own warning speaks.
+    if (!m_choices.limitPence || m_choices.forecastWarnedMonth == month
+        || monthSpending() > *m_choices.limitPence)
+        return;
+    const std::optional<qint64> expected = expectedSpending();
+    if (!expected || *expected <= *m_choices.limitPence)
+        return;
+    m_choices.forecastWarnedMonth = month;
+    warn(u"At this pace this month's calls will cost %1, past your limit of %2.", *expected);
+}
+
+void CallAlerts::warn(const char16_t *sentence, qint64 pence)
+{
     // Kept so a restart does not warn again this month; a file that cannot be
     // written only loses that. Written after the tick, which a flush to disk
     // must not hold up.
     QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
     const Regional &regional = m_services.regional;
-    static constexpr char16_t kWarning[]
-        = u"This month's calls have cost %1, past your limit of %2.";
-    m_services.showBalloon(QString::fromUtf16(kWarning).arg(
-        regional.currency(double(spending)), regional.currency(double(*m_choices.limitPence))));
+    const qint64 limit = *m_choices.limitPence;
+    m_services.showBalloon(QString::fromUtf16(sentence).arg(
+        regional.currency(double(pence)), regional.currency(double(limit))));
     if (m_choices.speakEveryMinutes > 0)
-        speakLater(QString::fromUtf16(kWarning).arg(spokenMoney(spending, regional.locale()),
-            spokenMoney(*m_choices.limitPence, regional.locale())));
+        speakLater(QString::fromUtf16(sentence).arg(
+            spokenMoney(pence, regional.locale()), spokenMoney(limit, regional.locale())));
 }
 
-FileResult CallAlerts::apply(int speakEveryMinutes, std::optional<qint64> limitPence)
+FileResult CallAlerts::apply(
+    int speakEveryMinutes, std::optional<qint64> limitPence, int billStartDay)
 {
     m_choices.speakEveryMinutes = speakEveryMinutes;
     m_choices.limitPence = limitPence;
-    m_loggedDay = {}; // the log or the tariff may have changed since
+    m_choices.billStartDay = billStartDay;
+    m_loggedDay = {}; // the log, the tariff or the bill's month may have changed since
     if (!limitPence || monthSpending() <= *limitPence)
-        m_choices.warnedMonth.clear();
+        m_choices.warnedMonth = {};
+    const std::optional<qint64> expected = limitPence ? expectedSpending() : std::nullopt;
+    if (!expected || *expected <= *limitPence)
+        m_choices.forecastWarnedMonth = {};
     const FileResult saved = SaveAlertChoices(m_services.choicesPath, m_choices);
     checkSpending();
+    checkForecast();
     return saved;
 }
 

@@ -2,13 +2,18 @@
 
 // Speech and spending alerts. They watch the call clock from outside, by what
 // it shows: while a call is timed, at each whole multiple of the
-// chosen minutes of elapsed time the cost shown is spoken, and when this
-// month's spending (the logged calls from the 1st to today, summed by the
-// costs window's own summary, plus the call being timed) first passes the
-// limit, a balloon says so, and the voice too when speech is on. Speech is
-// handed on after the tick has finished, so talking never holds up the clock.
+// chosen minutes of elapsed time the cost shown is spoken. Spending counts
+// over the bill's month, from the day the user's bill starts: when it (the
+// logged calls of the month so far, summed by the costs window's own summary,
+// plus the call being timed) first passes the limit, a balloon says so, and
+// the voice too when speech is on. Before it gets there, the month's forecast
+// is weighed against the limit when a call ends and at start-up (not at every
+// tick: it reads the whole log), and the first time in a month that it
+// passes, the balloon and the voice say that too. Speech is handed on after
+// the tick has finished, so talking never holds up the clock.
 
 #include "alerts/alert_choices.h"
+#include "alerts/bill_month.h"
 #include "alerts/speaker.h"
 #include "calltime/call_clock.h"
 #include "common/clock.h"
@@ -37,18 +42,25 @@ public:
 
     CallAlerts(Services services, const CallClock &callClock, QObject *parent = nullptr);
 
-    // Start-up: reads the choices file.
+    // Start-up: reads the choices file. The forecast is weighed once the
+    // start-up is over, when the tray can show a balloon.
     void load();
     const AlertChoices &choices() const { return m_choices; }
 
     // The window's OK: a limit above this month's spending (or none) arms the
-    // warning again; the warning is given at once if the spending is already
-    // past an armed limit. Saves the choices; the result says whether the
-    // file could be written (the choices hold for this run either way).
-    FileResult apply(int speakEveryMinutes, std::optional<qint64> limitPence);
+    // warning again, and one above its forecast the forecast's; each is given
+    // at once if the month is already past an armed limit. Saves the choices;
+    // the result says whether the file could be written (the choices hold for
+    // this run either way).
+    FileResult apply(int speakEveryMinutes, std::optional<qint64> limitPence, int billStartDay);
 
-    // Pence spent this month so far, the running call included.
+    // The bill's month today lies in.
+    BillMonth billMonth() const;
+    // Pence spent this bill's month so far, the running call included.
     qint64 monthSpending();
+    // What the whole bill's month is expected to cost, the running call
+    // included; nothing while the log holds less than a week.
+    std::optional<qint64> expectedSpending();
 
     bool speechAvailable() { return m_services.speaker.isAvailable(); }
 
@@ -60,6 +72,8 @@ private:
     void clockTextChanged(CallClock::Field field);
     void elapsedShown();
     void checkSpending();
+    void checkForecast();
+    void warn(const char16_t *sentence, qint64 pence);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);
     void speakLater(const QString &sentence);
@@ -68,6 +82,7 @@ private:
     const CallClock &m_callClock;
     AlertChoices m_choices;
     qint64 m_spokenMultiple = 0; // of the interval, in the call being timed
+    bool m_timing = false; // as the clock last showed
     QDate m_loggedDay; // the day the logged total was summed on
     qint64 m_loggedPence = 0;
 };

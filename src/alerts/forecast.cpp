@@ -1,7 +1,6 @@
 #include "alerts/forecast.h"
 
 #include "calllog/day_costs.h"
-#include "calllog/summary.h"
 #include "common/rounding.h"
 
 #include <array>
@@ -9,6 +8,14 @@
 qint64 Forecast::expectedPence(qint64 runningPence) const
 {
     return roundHalfEven(double(spentPence + runningPence) + restPence);
+}
+
+Summary billSoFar(const LogIndex &log, QDate today, const BillMonth &bill, double minConnect,
+                  const Regional &regional)
+{
+    if (bill.first > today)
+        return {};
+    return SummarisePeriod(log, today, 0, bill.first.daysTo(today), minConnect, regional);
 }
 
 std::optional<Forecast> forecastBill(const LogIndex &log, QDate today, const BillMonth &bill,
@@ -19,13 +26,10 @@ std::optional<Forecast> forecastBill(const LogIndex &log, QDate today, const Bil
         return std::nullopt;
 
     Forecast forecast;
-    if (bill.first <= today) {
-        const Summary spent = SummarisePeriod(log, today, 0, bill.first.daysTo(today), minConnect,
-                                              regional);
-        if (!spent.ok)
-            return std::nullopt;
-        forecast.spentPence = spent.totalPence;
-    }
+    const Summary spent = billSoFar(log, today, bill, minConnect, regional);
+    if (!spent.ok)
+        return std::nullopt;
+    forecast.spentPence = spent.totalPence;
 
     // The days before today, back to the log's first day at most.
     const qint64 lookBack = std::min<qint64>(kForecastWeeks * 7, oldest.daysTo(today));

@@ -7,6 +7,7 @@
 
 #include "alerts/bill_month.h"
 #include "calllog/log_index.h"
+#include "calllog/summary.h"
 #include "common/regional.h"
 
 #include <QDate>
@@ -34,6 +35,11 @@ struct Forecast
 // a forecast needs, so every weekday has been seen at least once.
 inline constexpr int kForecastWeeks = 8;
 inline constexpr int kForecastLeastDays = 7;
+
+// The logged calls of the bill's month up to today; none before its first
+// day. The spending limit, the forecast and callwise-report all count these.
+Summary billSoFar(const LogIndex &log, QDate today, const BillMonth &bill, double minConnect,
+                  const Regional &regional);
 
 // Nothing when the log holds fewer than kForecastLeastDays days before today
 // or cannot be summarised. minConnect is in minutes.

@@ -16,8 +16,8 @@ inline constexpr char16_t kCallJournalFileName[] = u"callnow.ini";
 // The journal of a log lies beside it.
 QString callJournalPath(const QString &logPath);
 
-// Replaces the journal with these record lines: a temporary file, synced and
-// renamed over the old one, so a power cut leaves the old or the new record.
+// Replaces the journal with these record lines through the one file writer,
+// so a power cut leaves the old or the new record, never neither.
 FileResult writeCallJournal(const QString &journalPath, const QStringList &record);
 
 // True when no journal is left.

@@ -14,8 +14,9 @@ constexpr qint64 kSecondsPerDay = 86400;
 // so no call is timed past 99:59:59: there it is logged, and the link's time
 // goes on as a new call.
 constexpr qint64 kLongestCallSeconds = 99 * 3600 + 59 * 60 + 59;
-// A power cut loses at most this much of a call.
-constexpr qint64 kJournalSeconds = 60;
+// A crash or a power cut loses at most this much of a call. Each rewrite is
+// two syncs (the file and its directory): a few milliseconds of disk time.
+constexpr qint64 kJournalSeconds = 10;
 
 QString twoDigits(qint64 value)
 {
@@ -220,9 +221,9 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
     return logged;
 }
 
-// Rewritten at least once a minute. A failed write says nothing (a box every
-// minute of a call would be unbearable) and is tried again at the next: the
-// call is still logged at its end.
+// Rewritten every kJournalSeconds. A failed write says nothing (a box every
+// few seconds of a call would be unbearable) and is tried again at the next
+// tick: the call is still logged at its end.
 void CallClock::keepJournal()
 {
     // The journal of a call being closed is the record on its way to the log.
@@ -230,9 +231,10 @@ void CallClock::keepJournal()
         return;
     if (m_journalAt >= 0 && m_elapsed >= m_journalAt && m_elapsed - m_journalAt < kJournalSeconds)
         return;
-    writeCallJournal(m_journalPath,
-                     callRecordLines(startdate, elapsedText(m_elapsed), m_lblStart, costnow));
-    m_journalAt = m_elapsed;
+    if (writeCallJournal(m_journalPath,
+                         callRecordLines(startdate, elapsedText(m_elapsed), m_lblStart, costnow))
+            .ok)
+        m_journalAt = m_elapsed;
 }
 
 // A call that has reached the longest time a record holds is logged at that

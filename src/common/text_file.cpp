@@ -1,7 +1,8 @@
 #include "common/text_file.h"
 
+#include "common/durable_write.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -19,6 +20,11 @@ bool syncToDisk(QFile &file)
 #else
     return ::fsync(file.handle()) == 0;
 #endif
+}
+
+std::filesystem::path filesystemPath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
 }
 
 } // namespace
@@ -62,32 +68,31 @@ QByteArray encodeLines(const QStringList &lines)
     return bytes;
 }
 
+FileResult writeBytes(const QString &path, const QByteArray &bytes)
+{
+    const DurableWriteResult written = replaceFileDurably(
+        filesystemPath(path), std::string_view(bytes.constData(), bytes.size()));
+    if (!written)
+        return FileResult::failure(QString::fromLocal8Bit(written.error));
+    return FileResult::success();
+}
+
 FileResult writeLines(const QString &path, const QStringList &lines)
 {
-    QSaveFile file(path);
-    // Unbuffered, so a short write shows here: a buffered one can be lost in
-    // commit() and leave a cut-off file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileResult::failure(file.errorString());
-    const QByteArray bytes = encodeLines(lines);
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return FileResult::failure(why);
-    }
-    if (!file.commit())
-        return FileResult::failure(file.errorString());
-    return FileResult::success();
+    return writeBytes(path, encodeLines(lines));
 }
 
 FileResult appendLines(const QString &path, const QStringList &lines)
 {
     QFile file(path);
+    // A log made by this append lasts only once its directory is synced too.
+    const bool created = !file.exists();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return FileResult::failure(file.errorString());
     const qint64 oldSize = file.size();
     const QByteArray bytes = encodeLines(lines);
-    if (file.write(bytes) == bytes.size() && file.flush() && syncToDisk(file))
+    if (file.write(bytes) == bytes.size() && file.flush() && syncToDisk(file)
+        && (!created || syncParentDirectory(filesystemPath(path))))
         return FileResult::success();
 
     const QString why = file.errorString();

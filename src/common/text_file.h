@@ -30,8 +30,10 @@ QString asOneLine(QString line);
 // followed by CR LF. A character outside Latin-1 becomes "?".
 QByteArray encodeLines(const QStringList &lines);
 
-// Replaces the whole file: writes a temporary file beside it and renames it
-// over the old one, so a failed write leaves the old file as it was.
+// Replaces the whole file through the one file writer (durable_write.h): ok
+// only once the new bytes are on the disk; a failed write leaves the old file
+// as it was.
+FileResult writeBytes(const QString &path, const QByteArray &bytes);
 FileResult writeLines(const QString &path, const QStringList &lines);
 
 // Adds the lines at the end of the file (created when missing) in one write.

@@ -1,15 +1,24 @@
 #include "report/report.h"
 
+#include "alerts/alert_choices.h"
+#include "alerts/bill_text.h"
+#include "alerts/forecast.h"
 #include "calllog/call_log.h"
 #include "calllog/period.h"
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
 #include "common/number_reader.h"
+#include "alerts/alert_choices.h"
+#include "alerts/bill_month.h"
 #include "common/user_date.h"
+#include "report/chart_file.h"
 #include "report/csv.h"
 #include "tariff/fee_file.h"
 
+#include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 #include <variant>
@@ -20,127 +29,255 @@ constexpr int kShown = 0;
 constexpr int kNotShown = 1;
 constexpr int kBadArguments = 2;
 
-const char16_t kUsage[] =
-    u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv] PERIOD | --from DD/MM/YYYY "
-    u"--to DD/MM/YYYY";
+constexpr char kProgram[] = "callwise-report";
+constexpr char kVersion[] = CALLWISE_VERSION;
+const char16_t kSynopsis[]
+    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
+      u"--from DD/MM/YYYY --to DD/MM/YYYY\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill";
+const char16_t kUsage[]
+    = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD | "
+      u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill";
 
-struct Request
+// The command line's options, as --help lists them.
+struct CommandLine
 {
-    QString directory;
-    QString today;
-    QString from;
-    QString to;
-    QString period;
-    bool csv = false;
+    CommandLine()
+    {
+        parser.addOptions({ dir, today, csv, chart, from, to, bill });
+        parser.addPositionalArgument(QStringLiteral("PERIOD"),
+            periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
+                + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
+                                 "the bill's month.").arg(QString::fromUtf16(kThisBillEntry)),
+            QStringLiteral("[PERIOD]"));
+    }
+
+    // Qt's help begins with a one-line usage that knows one form of the
+    // command only; the synopsis of both forms takes its place.
+    QString helpText() const
+    {
+        const QString qtHelp = parser.helpText();
+        return QStringLiteral("Usage: ") + QString::fromUtf16(kSynopsis)
+            + QStringLiteral("\nPrints the calls and costs of a period from the call log, or "
+                             "the bill's month with its forecast.")
+            + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
+    }
+
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption dir { QStringLiteral("dir"),
+        QStringLiteral("Read the data files from DIR instead of the data directory."),
+        QStringLiteral("DIR") };
+    QCommandLineOption today { QStringLiteral("today"),
+        QStringLiteral("Count the period back from this day instead of the system's date."),
+        QStringLiteral("DD/MM/YYYY") };
+    QCommandLineOption csv { QStringLiteral("csv"),
+        QStringLiteral("Print the calls as CSV: date, start time, duration, "
+                       "fee in pence per minute and cost in pence.") };
+    QCommandLineOption chart { QStringLiteral("chart"),
+        QStringLiteral("Draw the chart of daily costs into FILE, an .svg or a .png, "
+                       "instead of printing."),
+        QStringLiteral("FILE") };
+    QCommandLineOption from { QStringLiteral("from"),
+        QStringLiteral("The first day of a range of days, with --to."),
+        QStringLiteral("DD/MM/YYYY") };
+    QCommandLineOption to { QStringLiteral("to"),
+        QStringLiteral("The last day of the range, with --from."), QStringLiteral("DD/MM/YYYY") };
+    QCommandLineOption bill { QStringLiteral("bill"),
+        QStringLiteral("Print the bill's month: its days, what it has cost so far, its forecast "
+                       "and the spending limit, as the alerts window shows them.") };
 };
 
-// The parsed request, or the one-line reason it is not one.
-std::variant<Request, QString> parseArguments(const QStringList &arguments,
-                                              const QString &defaultDirectory)
+// The reason a parsed command line makes no request, or nothing.
+QString whyNoRequest(const CommandLine &command)
 {
-    Request request;
-    request.directory = defaultDirectory;
-    bool haveFrom = false, haveTo = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        const auto value = [&](QString &into) -> bool {
-            if (i + 1 >= arguments.size())
-                return false;
-            into = arguments[++i];
-            return true;
-        };
-        if (argument == u"--csv") {
-            request.csv = true;
-        } else if (argument == u"--dir" || argument == u"--today" || argument == u"--from"
-                   || argument == u"--to") {
-            QString &target = argument == u"--dir"     ? request.directory
-                              : argument == u"--today" ? request.today
-                              : argument == u"--from"  ? request.from
-                                                       : request.to;
-            if (!value(target))
-                return QStringLiteral("%1 needs a value").arg(argument);
-            haveFrom = haveFrom || argument == u"--from";
-            haveTo = haveTo || argument == u"--to";
-        } else if (argument.startsWith(u"--")) {
-            return QStringLiteral("unknown option %1").arg(argument);
-        } else if (request.period.isEmpty()) {
-            request.period = argument;
-        } else {
-            return QStringLiteral("one period only, not also \"%1\"").arg(argument);
-        }
-    }
+    const QStringList positional = command.parser.positionalArguments();
+    const bool haveFrom = command.parser.isSet(command.from),
+               haveTo = command.parser.isSet(command.to);
+    if (command.parser.isSet(command.bill))
+        return positional.isEmpty() && !haveFrom && !haveTo && !command.parser.isSet(command.csv)
+                && !command.parser.isSet(command.chart)
+            ? QString()
+            : QStringLiteral("--bill takes no period, range, --csv or --chart");
+    if (positional.size() > 1)
+        return QStringLiteral("one period only, not also \"%1\"").arg(positional[1]);
     if (haveFrom != haveTo)
         return haveFrom ? QStringLiteral("--from needs --to") : QStringLiteral("--to needs --from");
-    if (haveFrom && !request.period.isEmpty())
+    if (haveFrom && !positional.isEmpty())
         return QStringLiteral("give either a period or --from and --to, not both");
-    if (!haveFrom && request.period.isEmpty())
+    if (!haveFrom && positional.isEmpty())
         return QString::fromUtf16(kUsage);
-    return request;
+    if (command.parser.isSet(command.chart) && command.parser.isSet(command.csv))
+        return QStringLiteral("give either --csv or --chart, not both");
+    const QString chart = command.parser.value(command.chart);
+    if (command.parser.isSet(command.chart) && !isChartFileName(chart))
+        return QStringLiteral("--chart %1: the file's name must end in .svg or .png").arg(chart);
+    return QString();
 }
 
 std::optional<QDate> readDateArgument(const QString &text, const char *name, QTextStream &err)
 {
     const std::optional<QDate> date = readUserDate(text);
-    if (!date)
-        err << "callwise-report: " << name << " \"" << text << "\" is not a date DD/MM/YYYY\n";
-    return date;
+    if (date)
+        return date;
+    // Of the right form but no day, as 31/02/2026: with every digit made a 1
+    // the same text reads as a date.
+    QString ones = text;
+    for (QChar &ch : ones)
+        ch = ch.isDigit() ? u'1' : ch;
+    err << kProgram << ": " << name << ' ';
+    if (readUserDate(ones))
+        err << text.trimmed() << " is not a day of the calendar\n";
+    else
+        err << '"' << text << "\" is not a date DD/MM/YYYY\n";
+    return std::nullopt;
+}
+
+// Why the data files cannot be read from there, or nothing. A directory
+// without a log holds no calls, which is a summary of its own.
+QString whyUnreadable(const CommandLine &command, const QString &logPath)
+{
+    if (command.parser.isSet(command.dir)) {
+        const QString directory = command.parser.value(command.dir);
+        const QFileInfo info(directory);
+        if (!info.exists())
+            return QStringLiteral("--dir %1: there is no such directory").arg(directory);
+        if (!info.isDir())
+            return QStringLiteral("--dir %1: it is not a directory").arg(directory);
+        if (!info.isReadable())
+            return QStringLiteral("--dir %1: it cannot be read").arg(directory);
+    }
+    QFile log(logPath);
+    if (log.exists() && !log.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(logPath, log.errorString());
+    return QString();
+}
+
+// The bill's month that today lies in, by the alerts' own choices and sums.
+void printBill(const QDir &directory, const LogIndex &log, QDate today, double minConnect,
+    const Regional &regional, QTextStream &out)
+{
+    const AlertChoices choices
+        = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
+    const BillMonth bill = billMonthOf(today, choices.billStartDay);
+    const std::optional<Forecast> forecast = forecastBill(log, today, bill, minConnect, regional);
+    const qint64 spent = billSoFar(log, today, bill, minConnect, regional).totalPence;
+    out << "Bill's month: " << userDateText(bill.first) << " to " << userDateText(bill.last)
+        << '\n' << billSpentText(bill, spent, regional) << '\n'
+        << billForecastText(
+               bill, forecast ? std::optional(forecast->expectedPence()) : std::nullopt, regional)
+        << "\nLimit: "
+        << (choices.limitPence ? regional.currency(double(*choices.limitPence))
+                               : QStringLiteral("none"))
+        << '\n';
 }
 
 } // namespace
 
 int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
-              const Regional &regional, QTextStream &out, QTextStream &err)
+    const Regional &regional, QTextStream &out, QTextStream &err)
 {
-    const auto parsed = parseArguments(arguments, defaultDirectory);
-    if (const QString *why = std::get_if<QString>(&parsed)) {
-        err << "callwise-report: " << *why << '\n';
+    CommandLine command;
+    if (!command.parser.parse(QStringList(QString::fromLatin1(kProgram)) + arguments)) {
+        err << kProgram << ": " << command.parser.errorText() << '\n';
         return kBadArguments;
     }
-    const Request &request = std::get<Request>(parsed);
-
+    // Qt adds --help-all beside --help, for its own options; a program on
+    // QtCore alone has none to add, so both print the same.
+    const bool help
+        = command.parser.isSet(command.help) || command.parser.isSet(QStringLiteral("help-all"));
+    if (help || command.parser.isSet(command.version)) {
+        out << (help ? command.helpText() : QStringLiteral("%1 %2\n").arg(kProgram, kVersion));
+        out.flush();
+        return kShown;
+    }
+    if (const QString why = whyNoRequest(command); !why.isEmpty()) {
+        err << kProgram << ": " << why << '\n';
+        return kBadArguments;
+    }
+    const QString period = command.parser.positionalArguments().value(0);
+    const bool bill = command.parser.isSet(command.bill);
     QDate today = clock.now().date();
-    if (!request.today.isEmpty()) {
-        const std::optional<QDate> date = readDateArgument(request.today, "--today", err);
+    if (command.parser.isSet(command.today)) {
+        const std::optional<QDate> date
+            = readDateArgument(command.parser.value(command.today), "--today", err);
         if (!date)
             return kBadArguments;
         today = *date;
     }
 
     PeriodOffsets offsets;
-    if (request.period.isEmpty()) {
-        const std::optional<QDate> from = readDateArgument(request.from, "--from", err);
-        const std::optional<QDate> to = from ? readDateArgument(request.to, "--to", err)
-                                             : std::nullopt;
+    const bool drawing = command.parser.isSet(command.chart);
+    const bool thisBill = drawing && period == QStringView(kThisBillEntry);
+    if (bill || thisBill) {
+        // The bill's month is found from today and alerts.ini, below.
+    } else if (period.isEmpty()) {
+        const std::optional<QDate> from
+            = readDateArgument(command.parser.value(command.from), "--from", err);
+        const std::optional<QDate> to
+            = from ? readDateArgument(command.parser.value(command.to), "--to", err) : std::nullopt;
         if (!from || !to)
             return kBadArguments;
         offsets = dateRangeOffsets(*from, *to, today);
-    } else if (const auto fixed = periodOffsets(request.period)) {
+    } else if (const auto fixed = periodOffsets(period)) {
         offsets = *fixed;
     } else {
-        err << "callwise-report: unknown period \"" << request.period << "\" (one of "
+        err << kProgram << ": unknown period \"" << period << "\" (one of "
             << periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
-            << ", or --from and --to)\n";
+            << ", or --from and --to; \"" << QString::fromUtf16(kThisBillEntry)
+            << "\" with --chart)\n";
         return kBadArguments;
     }
 
-    const QDir directory(request.directory);
-    TariffTable tariff;
-    LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
-    const QString logText =
-        LoadCallLog(directory.filePath(QString::fromUtf16(kCallLogFileName)), MissingLog::LeaveAlone);
-
-    const Summary summary = SummarisePeriod(logText, today, offsets.first, offsets.last,
-                                            readNumber(tariff.minConnectTime()), regional);
-    if (!summary.ok) {
-        err << "callwise-report: " << summary.error << '\n';
+    const QDir directory(
+        command.parser.isSet(command.dir) ? command.parser.value(command.dir) : defaultDirectory);
+    const QString logPath = directory.filePath(QString::fromUtf16(kCallLogFileName));
+    if (const QString why = whyUnreadable(command, logPath); !why.isEmpty()) {
+        err << kProgram << ": " << why << '\n';
         return kNotShown;
     }
-    if (request.csv) {
+    TariffTable tariff;
+    LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
+    const LogIndex log(LoadCallLog(logPath, MissingLog::LeaveAlone));
+    const double minConnect = readNumber(tariff.minConnectTime());
+    if (bill) {
+        printBill(directory, log, today, minConnect, regional, out);
+        out.flush();
+        return kShown;
+    }
+
+    if (drawing) {
+        const AlertChoices choices
+            = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
+        const ChartPeriod chartDays = thisBill
+            ? *chartPeriod(kThisBillEntry, today, choices.billStartDay)
+            : *chartPeriod(kDateEntry, today, choices.billStartDay, offsets);
+        const SpendingChart chart
+            = spendingChart(log, today, chartDays, minConnect, regional, choices.limitPence);
+        const QString why = chart.message.isEmpty() || chart.message == QStringView(kNoCalls)
+            ? writeChartFile(command.parser.value(command.chart), chart, regional)
+            : chart.message;
+        if (!why.isEmpty()) {
+            err << kProgram << ": " << why << '\n';
+            return kNotShown;
+        }
+        return kShown;
+    }
+
+    const Summary summary
+        = SummarisePeriod(log, today, offsets.first, offsets.last, minConnect, regional);
+    if (!summary.ok) {
+        err << kProgram << ": " << summary.error << '\n';
+        return kNotShown;
+    }
+    if (command.parser.isSet(command.csv)) {
         out << summaryCsv(summary);
     } else {
-        const QStringList lines = printedSummaryLines(
-            QString::fromUtf16(kSummaryHeading), summary.lines,
-            totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds));
+        const QStringList lines = printedSummaryLines(QString::fromUtf16(kSummaryHeading),
+            summary.lines, totalCostCaption(summary.totalPence, regional),
+            totalTimeCaption(summary.totalSeconds));
         for (const QString &line : lines)
             out << line << '\n';
     }

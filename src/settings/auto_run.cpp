@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -58,10 +57,7 @@ FileResult writeAutostartEntry(const QString &dir, const QString &executable)
         + execArgument(executable).toUtf8()
         + "\n"
           "Terminal=false\n";
-    QSaveFile file(QDir(dir).filePath(QString::fromUtf16(kAutostartFileName)));
-    if (!file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
-        return FileResult::failure(file.errorString());
-    return FileResult::success();
+    return writeBytes(QDir(dir).filePath(QString::fromUtf16(kAutostartFileName)), entry);
 }
 
 FileResult removeAutostartEntry(const QString &dir)

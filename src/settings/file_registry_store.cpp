@@ -1,5 +1,7 @@
 #include "settings/file_registry_store.h"
 
+#include "common/durable_write.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -277,25 +279,7 @@ RegistryResult FileRegistryStore::save() const
 
     std::error_code error;
     fs::create_directories(m_directory, error);
-    const fs::path file = filePath();
-    fs::path temporary = file;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temporary, error);
-            return RegistryCode::WriteFault;
-        }
-    }
-    fs::rename(temporary, file, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return RegistryCode::WriteFault;
-    }
-    return RegistryCode::Success;
+    return replaceFileDurably(filePath(), text) ? RegistryCode::Success : RegistryCode::WriteFault;
 }
 
 RegistryKey FileRegistryStore::openHandle(KeyId id)

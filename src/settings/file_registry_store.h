@@ -16,8 +16,8 @@
 //
 // Like the registry it stands for, key paths and value names match with case
 // ignored (ASCII), and a path may start with a backslash. The file is read
-// afresh each time a key is opened and rewritten whole, through a temporary
-// file, at each change. A file that cannot be understood is moved aside, the
+// afresh each time a key is opened and rewritten whole, by the one file
+// writer, at each change. A file that cannot be understood is moved aside, the
 // user is told once, and the store starts empty.
 
 #include "settings/registry_store.h"

@@ -1,5 +1,6 @@
 #include "ui/frm_alerts.h"
 
+#include "alerts/bill_text.h"
 #include "alerts/spoken_words.h"
 #include "ui/app_resources.h"
 #include "ui/fixed_window.h"
@@ -13,20 +14,42 @@
 
 namespace {
 
-template <typename Control>
-Control *addControl(QWidget *parent, const char *name, const QString &caption, int left, int top,
-    int width, int height)
+// The window is a column of rows, each a caption at the left with its box
+// at the right, or one line of text across; the buttons go below the last
+// row. A new row is a new entry in Row: the buttons and the window's height
+// follow it down.
+enum Row { SpeakRow, NoEngineRow, LimitRow, BillDayRow, SpendingRow, ForecastRow, RowCount };
+constexpr int kLeft = 120, kWidth = 4800, kRowHeight = 400, kBoxLeft = 3000;
+constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
+constexpr int kWindowHeight = kButtonsTop + 375 + 165;
+
+int rowTop(Row row)
 {
-    auto *control = new Control(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(caption.isEmpty() ? QLatin1String(name) : caption);
-    placeInTwips(control, left, top, width, height);
-    return control;
+    return 120 + row * kRowHeight;
 }
 
+// A caption or a line of text, set a little lower than a box beside it.
+QRect textPlace(Row row, int width = kWidth)
+{
+    return { kLeft, rowTop(row) + 60, width, 252 };
+}
+
+QRect boxPlace(Row row)
+{
+    return { kBoxLeft, rowTop(row), kLeft + kWidth - kBoxLeft, 315 };
+}
+
+// Each entry finishes the caption "Speak the call cost" as a phrase.
 QString intervalText(int minutes)
 {
-    return minutes == 0 ? QStringLiteral("off") : QString::number(minutes);
+    switch (minutes) {
+    case 0:
+        return QStringLiteral("never");
+    case 1:
+        return QStringLiteral("every minute");
+    default:
+        return QStringLiteral("every %1 minutes").arg(minutes);
+    }
 }
 
 } // namespace
@@ -40,7 +63,8 @@ frmAlerts::frmAlerts(
     , m_regional(regional)
     , m_prompter(prompter)
 {
-    setUpFixedWindow(this, "frmAlerts", QString::fromUtf16(kCaption), 4560, 2460);
+    setUpFixedWindow(
+        this, "frmAlerts", QString::fromUtf16(kCaption), kLeft + kWidth + kLeft, kWindowHeight);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     Form_Load();
@@ -48,27 +72,32 @@ frmAlerts::frmAlerts(
 
 void frmAlerts::buildControls()
 {
-    addControl<QLabel>(
-        this, "lblSpeakEvery", QStringLiteral("Speak the call cost every"), 120, 180, 2160, 252);
-    cboSpeakEvery = new QComboBox(this);
-    cboSpeakEvery->setObjectName(QStringLiteral("cboSpeakEvery"));
-    cboSpeakEvery->setAccessibleName(QStringLiteral("Speak the call cost every"));
+    const QString speakCaption = QStringLiteral("Speak the call cost");
+    addControl<QLabel>(this, "lblSpeakEvery", speakCaption, textPlace(SpeakRow, kBoxLeft - kLeft));
+    cboSpeakEvery = placeControl(new QComboBox(this), "cboSpeakEvery", boxPlace(SpeakRow));
+    cboSpeakEvery->setAccessibleName(speakCaption);
     for (int minutes : kSpeakIntervals)
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
-    placeInTwips(cboSpeakEvery, 2280, 120, 852, 315);
-    addControl<QLabel>(this, "lblMinutes", QStringLiteral("minutes"), 3240, 180, 1200, 252);
     lblNoEngine = addControl<QLabel>(
-        this, "lblNoEngine", QString::fromUtf16(kNoEngine), 120, 540, 4320, 252);
+        this, "lblNoEngine", QString::fromUtf16(kNoEngine), textPlace(NoEngineRow));
 
-    addControl<QLabel>(this, "lblLimit", QStringLiteral("Warn me when this month's calls pass"),
-        120, 960, 2880, 252);
-    txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), 3000, 900, 1440, 315);
-    txtLimit->setAccessibleName(QStringLiteral("Warn me when this month's calls pass"));
-    lblSpending = addControl<QLabel>(this, "lblSpending", QString(), 120, 1320, 4320, 252);
+    const QString limitCaption = QStringLiteral("Warn me when this month's calls pass");
+    addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
+    txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), boxPlace(LimitRow));
+    txtLimit->setAccessibleName(limitCaption);
+    const QString billDayCaption = QStringLiteral("My bill starts on day");
+    addControl<QLabel>(this, "lblBillDay", billDayCaption, textPlace(BillDayRow, kBoxLeft - kLeft));
+    cboBillDay = placeControl(new QComboBox(this), "cboBillDay", boxPlace(BillDayRow));
+    cboBillDay->setAccessibleName(billDayCaption);
+    for (int day = kFirstBillDay; day <= kLastBillDay; ++day)
+        cboBillDay->addItem(QString::number(day), day);
+    lblSpending = addControl<QLabel>(this, "lblSpending", QString(), textPlace(SpendingRow));
+    lblForecast = addControl<QLabel>(this, "lblForecast", QString(), textPlace(ForecastRow));
 
-    cmdTest
-        = addControl<QPushButton>(this, "cmdTest", QStringLiteral("Test"), 120, 1920, 1215, 375);
-    cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"), 3225, 1920, 1215, 375);
+    cmdTest = addControl<QPushButton>(
+        this, "cmdTest", QStringLiteral("Test"), { kLeft, kButtonsTop, 1215, 375 });
+    cmdOK = addControl<QPushButton>(
+        this, "cmdOK", QStringLiteral("OK"), { kLeft + kWidth - 1215, kButtonsTop, 1215, 375 });
     cmdOK->setDefault(true);
 
     connect(cmdTest, &QPushButton::clicked, this, &frmAlerts::cmdTest_Click);
@@ -81,8 +110,10 @@ void frmAlerts::Form_Load()
     cboSpeakEvery->setCurrentIndex(qMax(0, cboSpeakEvery->findData(choices.speakEveryMinutes)));
     txtLimit->setText(
         choices.limitPence ? m_regional.currency(double(*choices.limitPence)) : QString());
-    lblSpending->setText(QStringLiteral("This month so far: %1")
-                             .arg(m_regional.currency(double(m_alerts.monthSpending()))));
+    cboBillDay->setCurrentIndex(qMax(0, cboBillDay->findData(choices.billStartDay)));
+    const BillMonth bill = m_alerts.billMonth();
+    lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
+    lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));
 
     const bool speech = m_alerts.speechAvailable();
     lblNoEngine->setVisible(!speech);
@@ -107,7 +138,8 @@ void frmAlerts::cmdOK_Click()
             return;
         }
     }
-    const FileResult saved = m_alerts.apply(cboSpeakEvery->currentData().toInt(), limit);
+    const FileResult saved = m_alerts.apply(
+        cboSpeakEvery->currentData().toInt(), limit, cboBillDay->currentData().toInt());
     if (!saved.ok)
         m_prompter.showMessage(
             QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));

@@ -10,9 +10,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The alerts window: how often the call cost is spoken and the monthly
-// spending limit. "OK" applies and saves; the close box drops the changes.
-// Built afresh at each opening, from the choices in force.
+// The alerts window: how often the call cost is spoken, the monthly
+// spending limit and the day the bill's month starts, with that month's
+// spending so far and its forecast. "OK" applies and saves; the close box
+// drops the changes. Built afresh at each opening, from the choices in force.
 class frmAlerts : public QWidget
 {
     Q_OBJECT
@@ -39,7 +40,9 @@ private:
     QComboBox *cboSpeakEvery = nullptr;
     QLabel *lblNoEngine = nullptr;
     QLineEdit *txtLimit = nullptr;
+    QComboBox *cboBillDay = nullptr;
     QLabel *lblSpending = nullptr;
+    QLabel *lblForecast = nullptr;
     QPushButton *cmdTest = nullptr;
     QPushButton *cmdOK = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_alerts.h"
 #include "ui/frm_blt.h"
+#include "ui/frm_chart.h"
 #include "ui/frm_costs.h"
 #include "ui/frm_modem.h"
 #include "ui/frm_days.h"
@@ -16,8 +17,10 @@
 #include "ui/ui_font.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -152,8 +155,9 @@ void frmCallwise::buildTrayMenu()
     item("mnumodem", QStringLiteral("S&ettings"), &frmCallwise::mnumodem_Click);
     separator("break10");
     item("mnucosts", QStringLiteral("&Costs"), &frmCallwise::cmdCosts_Click);
+    item("mnuchart", QStringLiteral("Spending C&hart"), &frmCallwise::mnuchart_Click);
     separator("break6");
-    item("alerts", QStringLiteral("Speech &Alerts"), &frmCallwise::alerts_Click);
+    item("alerts", QStringLiteral("S&peech Alerts"), &frmCallwise::alerts_Click);
     separator("break");
     item("mnuabout", QStringLiteral("&About"), &frmCallwise::mnuabout_Click);
     separator("break2");
@@ -244,17 +248,48 @@ void frmCallwise::paintEvent(QPaintEvent *)
 
 void frmCallwise::Form_MouseMove(int mouseMessage)
 {
+    if (mouseMessage == kLeftDoubleClick && !m_trayCallbackBusy)
+        mnudisplay_Click();
+    else if (mouseMessage == kRightButtonUp)
+        popUpTrayMenu(QCursor::pos());
+}
+
+void frmCallwise::popUpTrayMenu(const QPoint &where)
+{
     if (m_trayCallbackBusy)
         return;
+    // The pop-up grabs the pointer and closes on a click elsewhere; it runs
+    // its own loop, during which further callbacks find the guard set.
     m_trayCallbackBusy = true;
-    if (mouseMessage == kLeftDoubleClick) {
-        mnudisplay_Click();
-    } else if (mouseMessage == kRightButtonUp) {
-        // The pop-up grabs the pointer and closes on a click elsewhere; it
-        // runs its own loop, during which further callbacks find the guard set.
-        mnuSystemTray->exec(QCursor::pos());
-    }
+    mnuSystemTray->exec(where);
     m_trayCallbackBusy = false;
+}
+
+void frmCallwise::contextMenuEvent(QContextMenuEvent *event)
+{
+    // With a notification area the menu belongs to the icon. Without one the
+    // window is the only way in, so it offers the same menu, or the other
+    // windows and e&Xit could not be reached.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        event->ignore();
+        return;
+    }
+    popUpTrayMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                              : mapToGlobal(rect().center()));
+}
+
+void frmCallwise::keyPressEvent(QKeyEvent *event)
+{
+    // The platform turns the menu key into a context menu event; Shift+F10,
+    // the other keyboard way to a context menu, it leaves to the window.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint centre = rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+        contextMenuEvent(&menu);
+        event->setAccepted(menu.isAccepted());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmCallwise::showModeless(QWidget *window)
@@ -290,6 +325,18 @@ void frmCallwise::cmdCosts_Click()
         m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_tariff, m_logPath,
                                this);
     m_costs->showWindow();
+}
+
+void frmCallwise::mnuchart_Click()
+{
+    if (!m_chart)
+        m_chart = new frmChart(
+            m_env.clock, m_env.regional, m_tariff, m_logPath,
+            [this] {
+                const AlertChoices &choices = m_alerts.choices();
+                return BillTerms{choices.billStartDay, choices.limitPence};
+            }, this);
+    m_chart->showWindow();
 }
 
 void frmCallwise::alerts_Click()
@@ -356,6 +403,8 @@ void frmCallwise::Form_Unload()
         m_modem->close();
     if (m_costs)
         m_costs->close();
+    if (m_chart)
+        m_chart->close();
     if (m_days)
         m_days->close();
     if (m_about)

@@ -16,6 +16,7 @@ class QMenu;
 class QPushButton;
 class frmAbout;
 class frmAlerts;
+class frmChart;
 class frmModem;
 class frmCosts;
 class frmDays;
@@ -78,12 +79,15 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private Q_SLOTS:
     void mnudisplay_Click();
     void mnusetfees_Click();
     void mnumodem_Click();
     void cmdCosts_Click();
+    void mnuchart_Click();
     void alerts_Click();
     void mnuabout_Click();
     void mnuexit_Click();
@@ -92,6 +96,7 @@ private Q_SLOTS:
 private:
     void buildControls();
     void buildTrayMenu();
+    void popUpTrayMenu(const QPoint &where);
     void showText(CallClock::Field field);
     void tellRecovery(const JournalRecovery &recovery);
     void Form_QueryUnload();
@@ -121,6 +126,7 @@ private:
     QMenu *mnuSystemTray = nullptr;
     QPointer<frmModem> m_modem;
     QPointer<frmCosts> m_costs;
+    QPointer<frmChart> m_chart;
     QPointer<frmAbout> m_about;
     QPointer<frmAlerts> m_alertsWindow;
     frmDays *m_days = nullptr; // built when first shown, then hidden, alive to exit

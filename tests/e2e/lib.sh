@@ -42,8 +42,8 @@ e2e_require() {
     local tool
     for tool in "$@"; do
         command -v "$tool" >/dev/null 2>&1 && continue
-        [ "${CI:-}" = true ] && e2e_fail "$tool is not installed (scripts/install-deps)"
-        e2e_skip "$tool is not installed (scripts/install-deps installs it)"
+        [ "${CI:-}" = true ] && e2e_fail "$tool is not installed (scripts/install-deps --test)"
+        e2e_skip "$tool is not installed (scripts/install-deps --test installs it)"
     done
 }
 
@@ -322,8 +322,8 @@ e2e_run_callwise() {
 e2e_fake_time() {
     E2E_FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -1) || true
     if [ -z "$E2E_FAKETIME_LIB" ]; then
-        [ "${CI:-}" = true ] && e2e_fail "libfaketime is not installed (scripts/install-deps)"
-        e2e_skip "libfaketime is not installed (scripts/install-deps installs it)"
+        [ "${CI:-}" = true ] && e2e_fail "libfaketime is not installed (scripts/install-deps --test)"
+        e2e_skip "libfaketime is not installed (scripts/install-deps --test installs it)"
     fi
     E2E_FAKETIME=$1
 }

@@ -32,7 +32,7 @@ expected="_Display
 _Set Fee's
 S_ettings
 _Costs
-Speech _Alerts
+S_peech Alerts
 _About
 e_Xit"
 [ "$labels" = "$expected" ] || e2e_fail "the exported menu reads:

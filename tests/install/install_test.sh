@@ -14,8 +14,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # installed it.
 have() {
     command -v "$1" >/dev/null 2>&1 && return 0
-    [ "${CI:-}" = true ] && fail "$1 is not installed (scripts/install-deps)"
-    echo "SKIP: $1 is not installed (scripts/install-deps installs it)"
+    [ "${CI:-}" = true ] && fail "$1 is not installed (scripts/install-deps --test)"
+    echo "SKIP: $1 is not installed (scripts/install-deps --test installs it)"
     return 1
 }
 

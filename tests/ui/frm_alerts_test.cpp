@@ -1,5 +1,7 @@
 #include "ui_rig.h"
 
+#include "calllog/call_log.h"
+
 namespace {
 
 class AlertsWindowTest : public UiRigTest
@@ -22,22 +24,22 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
     dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
     open("10\r\n250\r\n\r\n");
     auto *every = control<QComboBox>("cboSpeakEvery");
-    EXPECT_EQ(every->currentText(), "10");
+    EXPECT_EQ(every->currentText(), "every 10 minutes");
     EXPECT_EQ(control<QLineEdit>("txtLimit")->text(), "£2.50");
-    EXPECT_EQ(control<QLabel>("lblSpending")->text(), "This month so far: £0.42");
+    EXPECT_EQ(control<QLabel>("lblSpending")->text(), "Since 1 Dec: £0.42");
     EXPECT_FALSE(control<QLabel>("lblNoEngine")->isVisible());
 
     control<QPushButton>("cmdTest")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(speaker.said, QStringList { "One hour five minutes, three pounds twenty." });
 
-    every->setCurrentText("15");
+    every->setCurrentText("every 15 minutes");
     window->close();
     EXPECT_EQ(dir.read("alerts.ini"), "10\r\n250\r\n\r\n");
     EXPECT_EQ(alerts.choices().speakEveryMinutes, 10);
 
     open("10\r\n250\r\n\r\n");
-    control<QComboBox>("cboSpeakEvery")->setCurrentText("off");
+    control<QComboBox>("cboSpeakEvery")->setCurrentText("never");
     control<QLineEdit>("txtLimit")->setText("junk");
     control<QPushButton>("cmdOK")->click();
     EXPECT_EQ(prompter.messages.size(), 1);
@@ -45,8 +47,22 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 
     control<QLineEdit>("txtLimit")->setText("");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n");
     EXPECT_FALSE(window && window->isVisible());
+}
+
+// 10p a day for a week: 80p since the 15th, 90p to come by the 14th.
+TEST_F(AlertsWindowTest, ShowsTheBillsMonthFromItsStartDayAndItsForecast)
+{
+    for (QDate day(2026, 11, 28); day <= QDate(2026, 12, 5); day = day.addDays(1))
+        appendLines(logPath(), callRecordLines(logDateText(day), "00:10:00", "09:00:00", 1));
+    open("0\r\n\r\n\r\n15\r\n");
+    EXPECT_EQ(control<QComboBox>("cboBillDay")->currentText(), "15");
+    EXPECT_EQ(control<QLabel>("lblSpending")->text(), "Since 15 Nov: £0.80");
+    EXPECT_EQ(control<QLabel>("lblForecast")->text(), "Expected by 14 Dec: £1.70");
+    control<QComboBox>("cboBillDay")->setCurrentText("28");
+    control<QPushButton>("cmdOK")->click();
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n28\r\n\r\n");
 }
 
 TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
@@ -58,7 +74,7 @@ TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
     EXPECT_FALSE(control<QPushButton>("cmdTest")->isEnabled());
     control<QLineEdit>("txtLimit")->setText("£12");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n1\r\n\r\n");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -69,11 +70,13 @@ TEST_F(MainWindowTest, DoubleClickOnTheIconShowsOkHidesAndTheClockRunsEitherWay)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
+// The icon's right button opens the tray menu; without a notification area
+// (as offscreen) so do a right click on the window, the menu key and Shift+F10.
+TEST_F(MainWindowTest, TheTrayMenuOpensOnceFromTheIconOrWithoutATrayFromTheWindow)
 {
     window.Form_Load();
     window.hide();
-    // A second menu inside the first would keep this call waiting for ever:
+    // A second menu inside the first would keep this test waiting for ever:
     // after two seconds every event loop is told to end, and the test fails.
     bool hung = false;
     QTimer::singleShot(2000, &window, [&] {
@@ -81,16 +84,22 @@ TEST_F(MainWindowTest, WhileTheTrayMenuIsOpenFurtherCallbacksAreIgnored)
         window.trayMenu()->close();
         QCoreApplication::exit(1);
     });
-    int menusOpen = 0;
-    QTimer::singleShot(0, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            menusOpen += qobject_cast<QMenu *>(w) && w->isVisible();
-        window.Form_MouseMove(frmCallwise::kRightButtonUp);
-        window.Form_MouseMove(frmCallwise::kLeftDoubleClick);
-        window.trayMenu()->close();
-    });
-    window.Form_MouseMove(frmCallwise::kRightButtonUp);
-    EXPECT_EQ(menusOpen, 1);
+    QContextMenuEvent byMouse(QContextMenuEvent::Mouse, {}, {});
+    QContextMenuEvent byKey(QContextMenuEvent::Keyboard, {}, {});
+    QKeyEvent shiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    for (QEvent *event : std::initializer_list<QEvent *> { nullptr, &byMouse, &byKey, &shiftF10 }) {
+        QWidget *shown = nullptr;
+        QTimer::singleShot(0, [&] {
+            shown = QApplication::activePopupWidget();
+            window.Form_MouseMove(frmCallwise::kRightButtonUp);
+            window.Form_MouseMove(frmCallwise::kLeftDoubleClick);
+            window.trayMenu()->close();
+        });
+        event ? void(QApplication::sendEvent(&window, event))
+              : window.Form_MouseMove(frmCallwise::kRightButtonUp);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown, window.trayMenu()) << (event ? event->type() : 0);
+    }
     EXPECT_FALSE(hung) << "a second menu opened inside the first";
     EXPECT_FALSE(window.isVisible());
 }
@@ -124,6 +133,37 @@ TEST_F(MainWindowTest, StartUpReadsTheAlertChoicesAndEachWindowOpensOnce)
         EXPECT_TRUE(windows.first()->isVisible());
     }
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, TheChartEntryOpensThisBillWithTheLimitAndDateTakesTheTypedRange)
+{
+    dir.write("alerts.ini", "0\r\n250\r\n\r\n");
+    dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
+    window.Form_Load();
+    trigger("mnuchart");
+    trigger("mnuchart");
+    ASSERT_EQ(window.findChildren<frmChart *>().size(), 1);
+    frmChart *chart = window.findChild<frmChart *>();
+    EXPECT_TRUE(chart->isVisible());
+    auto *period = child<QComboBox>(chart, "cboPeriod");
+    EXPECT_EQ(period->currentText(), "This bill");
+    EXPECT_EQ(chart->chart().limitPence, 250);
+    EXPECT_EQ(chart->chart().bars.size(), 31u);
+    EXPECT_EQ(chart->chart().totalPence, 42);
+
+    period->setCurrentText("Date"); // today in both boxes
+    EXPECT_EQ(chart->chart().message, "No calls in this period.");
+    auto *from = child<QLineEdit>(chart, "Text2");
+    for (const char *typed : {"01/12/2026", "1.12.26"}) {
+        from->setText(typed);
+        Q_EMIT from->editingFinished();
+    }
+    EXPECT_EQ(chart->chart().message,
+              "The from date \"1.12.26\" is not a date. Please type it as dd/mm/yyyy.");
+    from->setText("01/12/2026");
+    Q_EMIT from->editingFinished();
+    EXPECT_EQ(chart->chart().bars.size(), 5u);
+    EXPECT_FALSE(chart->chart().limitPence);
 }
 
 TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)

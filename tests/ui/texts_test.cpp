@@ -8,25 +8,34 @@
 
 namespace {
 
-// One of each window, built once for the whole table.
+// One of each window, built once for the whole table, and a main window
+// timing a call.
 struct Windows : UiRig
 {
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
+    frmCallwise calling { { clock, regional, probe, prompter, dir.path(), autoRun } };
     Settings settings;
     frmCosts costs { clock, regional, prompter, tariff, dir.file("netcosts.ini") };
     frmDays days { tariff, dir.file("netfees.ini"), prompter };
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, regional, prompter };
+    frmChart chart { clock, regional, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
 
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
-                 &main, &costs, &days, &modem, &about, &alertsWindow }) {
+                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &chart }) {
             if (each->objectName() == name)
                 return each;
         }
         return nullptr;
+    }
+    Windows()
+    {
+        calling.setObjectName("frmCallwise in a call");
+        probe.up = true;
+        calling.callClock().Timer1_Timer();
     }
 };
 
@@ -58,6 +67,7 @@ struct TextCase
     const char *window;
     const char *control; // empty: the window's caption
     const char *text;
+    const char *colour = nullptr; // of the text, where it carries meaning
 };
 
 void PrintTo(const TextCase &c, std::ostream *out) { *out << c.window << "." << c.control; }
@@ -81,6 +91,10 @@ TEST_P(WindowTexts, AreTheProgramsOwn)
     QObject *object = child<QObject>(window, QLatin1String(GetParam().control));
     ASSERT_TRUE(object);
     EXPECT_EQ(textOf(object), expected);
+    if (const char *colour = GetParam().colour) {
+        const QColor shown = qobject_cast<QWidget *>(object)->palette().color(QPalette::WindowText);
+        EXPECT_EQ(shown.name().toStdString(), colour);
+    }
 }
 
 const TextCase kTexts[] = {
@@ -88,8 +102,10 @@ const TextCase kTexts[] = {
     { "frmCallwise", "Label3", "Connection:" }, { "frmCallwise", "Label2", "Call Cost :" },
     { "frmCallwise", "cmdCosts", "&Costs" }, { "frmCallwise", "Command2", "&OK" },
     { "frmCallwise", "cmdStart", "&Start" },
+    { "frmCallwise", "Label6", "Not Connected", "#000000" },
+    { "frmCallwise in a call", "Label6", "Connected", "#ff0000" },
     { "frmCallwise", "mnuSystemTray",
-        "&Display|-|&Set Fee's|S&ettings|-|&Costs|-|Speech &Alerts|-|&About|-|e&Xit" },
+        "&Display|-|&Set Fee's|S&ettings|-|&Costs|Spending C&hart|-|S&peech Alerts|-|&About|-|e&Xit" },
     { "frmCosts", "", "Internet Phone Costs" }, { "frmCosts", "Label1", "Summary type>" },
     { "frmCosts", "lsttimes", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date" },
     { "frmCosts", "Label5", "From Date" }, { "frmCosts", "Label2", "To Date" },
@@ -109,8 +125,13 @@ const TextCase kTexts[] = {
     { "frmModem", "Check1", "Splash on Start Up" }, { "frmModem", "Command1", "Ok" },
     { "frmAbout", "", "About Callwise V2.5" }, { "frmAbout", "lblName", "Callwise" },
     { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
-    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "cboSpeakEvery", "off|1|5|10|15" },
+    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "lblBillDay", "My bill starts on day" },
+    { "frmAlerts", "cboSpeakEvery",
+        "never|every minute|every 5 minutes|every 10 minutes|every 15 minutes" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
+    { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
+    { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
+    { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" }, { "frmChart", "Command1", "Ok" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));

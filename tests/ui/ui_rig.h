@@ -4,6 +4,7 @@
 #include "ui/frm_alerts.h"
 #include "ui/frm_blt.h"
 #include "ui/frm_callwise.h"
+#include "ui/frm_chart.h"
 #include "ui/frm_costs.h"
 #include "ui/frm_days.h"
 #include "ui/frm_modem.h"

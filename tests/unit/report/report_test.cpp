@@ -1,3 +1,4 @@
+#include "calllog/call_log.h"
 #include "report/report.h"
 #include "support/fake_clock.h"
 #include "support/temp_program_dir.h"
@@ -5,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -70,17 +73,77 @@ TEST_F(ReportTest, CsvHasAHeaderARowPerCallAndQuotesWhatNeedsIt)
     EXPECT_TRUE(out.endsWith("\r\n2026-12-05,21:14:03,00:05:01,2.00,12.00\r\n")) << out.toStdString();
 }
 
+TEST_F(ReportTest, ChartIsDrawnIntoAnSvgOrAPngAndAFileThatCannotBeWrittenSaysWhy)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    dir.write("alerts.ini", "0\r\n500\r\n\r\n");
+    ASSERT_EQ(run({"--chart", dir.file("week.PNG"), "7 Days"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.isEmpty() && err.isEmpty());
+    EXPECT_EQ(QImage(dir.file("week.PNG")).size(), QSize(640, 400));
+    ASSERT_EQ(run({"--chart", dir.file("bill.svg"), "This bill"}), 0);
+    const QSvgRenderer svg(dir.file("bill.svg"));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 640, 400));
+    EXPECT_TRUE(dir.read("bill.svg").contains("Spent £0.16   Limit £5.00</title>"));
+    EXPECT_EQ(run({"--chart", dir.file("none/c.svg"), "1 Day"}), 1);
+    EXPECT_TRUE(err.startsWith("callwise-report: cannot write ")) << err.toStdString();
+}
+
 TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
 {
     const QList<QStringList> bad = { {}, { "2 Weeks" }, { "Date" }, { "--from", "01/12/2026" },
-        { "--to", "01/12/2026" }, { "--from", "31/02/2026", "--to", "01/12/2026" },
-        { "--today", "tomorrow", "1 Day" }, { "--dir" }, { "--verbose", "1 Day" },
-        { "1 Day", "7 Days" }, { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" } };
+        { "--to", "01/12/2026" }, { "--today", "tomorrow", "1 Day" }, { "--dir" },
+        { "--verbose", "1 Day" }, { "1 Day", "7 Days" },
+        { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
+        { "This bill" }, { "--chart", "c.pdf", "1 Day" }, { "--csv", "--chart", "c.png", "1 Day" },
+        { "--bill", "1 Day" }, { "--bill", "--csv" },
+        { "--from", "31/02/2026", "--to", "01/12/2026" } };
     for (const QStringList &arguments : bad) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
         EXPECT_TRUE(out.isEmpty());
     }
+    EXPECT_TRUE(err.contains("--from 31/02/2026 is not a day of the calendar")) << err.toStdString();
+}
+
+// 10p a day from 22 November: two weeks of log by 6 December, a forecast
+// of 10p a day, and under a week by 27 November.
+TEST_F(ReportTest, BillPrintsTheBillsMonthByTheAlertChoices)
+{
+    for (QDate day(2026, 11, 22); day < QDate(2026, 12, 6); day = day.addDays(1))
+        appendLines(dir.file("netcosts.ini"),
+            callRecordLines(logDateText(day), "00:10:00", "09:00:00", 1));
+    dir.write("alerts.ini", "0\r\n200\r\n\r\n15\r\n");
+    ASSERT_EQ(run({ "--bill" }), 0) << err.toStdString();
+    EXPECT_EQ(out, QString::fromUtf8("Bill's month: 15/11/2026 to 14/12/2026\nSince 15 Nov: £1.40\n"
+                                     "Expected by 14 Dec: £2.20\nLimit: £2.00\n"));
+    dir.write("alerts.ini", "unreadable");
+    run({ "--today", "27/11/2026", "--bill" });
+    EXPECT_EQ(out, QString::fromUtf8("Bill's month: 01/11/2026 to 30/11/2026\nSince 1 Nov: £0.60\n"
+                                     "No forecast yet: the log holds less than a week of calls.\n"
+                                     "Limit: none\n"));
+}
+
+TEST_F(ReportTest, HelpAndVersionGoToStandardOutput)
+{
+    for (const char *help : { "--help", "-h" })
+        EXPECT_TRUE(run({ help }) == 0 && out.contains("--chart FILE] --from DD/MM/YYYY --to DD/MM/YYYY\n")
+            && out.contains("--chart <FILE>")) << out.toStdString();
+    ASSERT_EQ(run({ "--version" }), 0);
+    EXPECT_EQ(out, "callwise-report 2.5\n");
+}
+
+TEST_F(ReportTest, WhatCannotBeReadExitsOneWithItsReason)
+{
+    TempProgramDir logIsADirectory;
+    ASSERT_TRUE(QDir(logIsADirectory.path()).mkdir("netcosts.ini"));
+    const QStringList reasons[] = { { dir.file("none"), "no such directory" },
+        { "/dev/null", "not a directory" }, { logIsADirectory.path(), "is a directory" } };
+    for (const QStringList &c : reasons) {
+        EXPECT_EQ(run({ "--dir", c[0], "1 Day" }), 1);
+        EXPECT_TRUE(err.contains(c[1]) && out.isEmpty()) << err.toStdString();
+    }
+    EXPECT_EQ(run({ "--dir", dir.path(), "1 Day" }), 0) << "no log: no calls";
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#include "alerts/bill_text.h"
+
+namespace {
+
+// "15 Nov", in the user's short month names.
+QString dayText(QDate day, const Regional &regional)
+{
+    return QString::number(day.day()) + u' ' + regional.shortMonthName(day.month());
+}
+
+} // namespace
+
+QString billSpentText(const BillMonth &bill, qint64 pence, const Regional &regional)
+{
+    return QStringLiteral("Since %1: %2")
+        .arg(dayText(bill.first, regional), regional.currency(double(pence)));
+}
+
+QString billForecastText(
+    const BillMonth &bill, std::optional<qint64> expectedPence, const Regional &regional)
+{
+    if (!expectedPence)
+        return QStringLiteral("No forecast yet: the log holds less than a week of calls.");
+    return QStringLiteral("Expected by %1: %2")
+        .arg(dayText(bill.last, regional), regional.currency(double(*expectedPence)));
+}

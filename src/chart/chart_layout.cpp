@@ -1,0 +1,141 @@
+#include "chart/chart_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMostSteps = 8;
+constexpr qreal kBarShare = 0.75; // of its slot; the rest is the gap to the next
+
+std::vector<LegendItem> legendItems(const SpendingChart &chart)
+{
+    using Mark = LegendItem::Mark;
+    std::vector<LegendItem> items{{Mark::Bar, {}, {}, QStringLiteral("Calls")}};
+    if (std::ranges::any_of(chart.bars, [](const ChartBar &bar) { return bar.expectedPence > 0; }))
+        items.push_back({Mark::Forecast, {}, {}, QStringLiteral("Forecast")});
+    items.push_back({Mark::Running, {}, {}, QStringLiteral("Running total")});
+    if (chart.limitPence)
+        items.push_back({Mark::Pace, {}, {}, QStringLiteral("Limit's pace")});
+    return items;
+}
+
+} // namespace
+
+qint64 niceStep(double maxPence, int maxSteps)
+{
+    maxSteps = std::max(1, maxSteps);
+    for (qint64 power = 1;; power *= 10) {
+        for (const qint64 step : {power, 2 * power, 5 * power}) {
+            if (std::ceil(maxPence / double(step)) <= maxSteps || power > qint64(1e15))
+                return step;
+        }
+    }
+}
+
+ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasure &measure,
+                        const Regional &regional)
+{
+    ChartLayout layout;
+    const qreal line = measure.lineHeight;
+    const qreal gap = std::round(line / 2);
+    layout.title = QRectF(gap, gap, size.width() - 2 * gap, line);
+    qreal top = layout.title.bottom() + gap;
+    layout.tickLength = std::round(gap / 2);
+    const qreal bottom = size.height() - gap - line - layout.tickLength;
+
+    if (!chart.message.isEmpty() || chart.bars.empty()) {
+        layout.plot = QRectF(QPointF(gap, top), QPointF(size.width() - gap, bottom));
+        return layout;
+    }
+
+    if (chart.bill) {
+        qreal x = gap;
+        for (LegendItem item : legendItems(chart)) {
+            const bool isLine = item.mark == LegendItem::Mark::Running
+                || item.mark == LegendItem::Mark::Pace;
+            const qreal side = std::round(line * 0.6);
+            item.swatch = QRectF(x, top + (line - side) / 2, isLine ? 2 * side : side, side);
+            item.textBox = QRectF(item.swatch.right() + gap / 2, top,
+                                  measure.width(item.text), line);
+            x = item.textBox.right() + 2 * gap;
+            layout.legend.push_back(item);
+        }
+        top += line + gap;
+    }
+
+    double most = chart.limitPence.value_or(0);
+    for (const ChartBar &bar : chart.bars)
+        most = std::max({most, double(bar.pence) + bar.expectedPence,
+                         chart.bill ? bar.runningPence : 0.0});
+    const qreal plotTop = top + line / 2; // half of the top tick's text above it
+    const int maxSteps = std::clamp(int((bottom - plotTop) / (2 * line)), 1, kMostSteps);
+    const qint64 step = niceStep(most, maxSteps);
+    const qint64 steps = std::max<qint64>(1, qint64(std::ceil(most / double(step))));
+
+    qreal widest = 0;
+    for (qint64 k = 0; k <= steps; ++k) {
+        layout.ticks.push_back({0, regional.currency(double(k * step))});
+        widest = std::max(widest, measure.width(layout.ticks.back().text));
+    }
+    layout.plot = QRectF(QPointF(std::ceil(gap + widest + gap), plotTop),
+                         QPointF(size.width() - gap, bottom));
+    const QRectF plot = layout.plot;
+    const auto yOf = [&](double pence) {
+        return std::round(plot.bottom() - pence / double(steps * step) * plot.height());
+    };
+    for (qint64 k = 0; k <= steps; ++k)
+        layout.ticks[size_t(k)].y = yOf(double(k * step));
+
+    const size_t count = chart.bars.size();
+    const qreal slot = plot.width() / qreal(count);
+    // A few bars stay slim rather than fill the width.
+    const qreal barWidth = slot >= 3 ? std::min(slot * kBarShare, 4 * line) : slot;
+    size_t todayBar = count - 1;
+    for (size_t i = 0; i < count; ++i) {
+        const ChartBar &bar = chart.bars[i];
+        const qreal left = std::round(plot.left() + qreal(i) * slot + (slot - barWidth) / 2);
+        const qreal right = std::round(plot.left() + qreal(i) * slot + (slot + barWidth) / 2);
+        const auto between = [&](double from, double to) {
+            return to > from ? QRectF(QPointF(left, yOf(to)), QPointF(right, yOf(from))) : QRectF();
+        };
+        layout.bars.push_back(between(0, double(bar.pence)));
+        layout.forecastBars.push_back(
+            between(double(bar.pence), double(bar.pence) + bar.expectedPence));
+        if (bar.today)
+            todayBar = i;
+    }
+
+    // Every k-th label from today's, k as few bars as the widest label needs.
+    qreal widestLabel = 0;
+    for (const ChartBar &bar : chart.bars)
+        widestLabel = std::max(widestLabel, measure.width(bar.label));
+    const auto every = qint64(std::max(1.0, std::ceil((widestLabel + gap) / slot)));
+    for (size_t i = 0; i < count; ++i) {
+        if ((qint64(i) - qint64(todayBar)) % every != 0)
+            continue;
+        // Today's label is drawn bold, a little wider than measured: keep a margin.
+        const qreal half = (measure.width(chart.bars[i].label) + measure.lineHeight) / 2;
+        const qreal middle = plot.left() + (qreal(i) + 0.5) * slot;
+        layout.labels.push_back({std::clamp(middle, half, size.width() - half),
+                                 chart.bars[i].label, chart.bars[i].today});
+    }
+
+    if (chart.bill) {
+        layout.running.push_back(QPointF(plot.left(), yOf(0)));
+        for (size_t i = 0; i < count; ++i) {
+            const QPointF end(plot.left() + qreal(i + 1) * slot, yOf(chart.bars[i].runningPence));
+            if (i <= todayBar) {
+                layout.running.push_back(end);
+                continue;
+            }
+            if (layout.expected.empty())
+                layout.expected.push_back(layout.running.back());
+            layout.expected.push_back(end);
+        }
+        if (chart.limitPence)
+            layout.pace = QLineF(plot.left(), yOf(0), plot.right(),
+                                 yOf(double(*chart.limitPence)));
+    }
+    return layout;
+}

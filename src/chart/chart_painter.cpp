@@ -1,0 +1,117 @@
+#include "chart/chart_painter.h"
+
+#include "chart/chart_layout.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+const QColor kBackground(Qt::white);
+const QColor kText(0x20, 0x20, 0x20);
+const QColor kGrid(0xdd, 0xdd, 0xdd);
+const QColor kBar(0x3d, 0x6d, 0xb0);
+const QColor kTodayBar(0xd9, 0x7a, 0x1c);
+const QColor kForecastBar(0xb8, 0xcc, 0xe8);
+const QColor kRunning(0x1f, 0x3a, 0x60);
+const QColor kPace(0xc0, 0x30, 0x30);
+
+QPen linePen(const QColor &colour, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen pen(colour, 2, style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+void paintLegendMark(QPainter &painter, const LegendItem &item)
+{
+    const QRectF box = item.swatch;
+    const QLineF across(box.left(), box.center().y(), box.right(), box.center().y());
+    switch (item.mark) {
+    case LegendItem::Mark::Bar:
+        painter.fillRect(box, kBar);
+        break;
+    case LegendItem::Mark::Forecast:
+        painter.fillRect(box, kForecastBar);
+        break;
+    case LegendItem::Mark::Running:
+        painter.setPen(linePen(kRunning));
+        painter.drawLine(across);
+        break;
+    case LegendItem::Mark::Pace:
+        painter.setPen(linePen(kPace, Qt::DashLine));
+        painter.drawLine(across);
+        break;
+    }
+}
+
+} // namespace
+
+void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
+                const Regional &regional)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const TextMeasure measure{[&](const QString &text) { return metrics.horizontalAdvance(text); },
+                              metrics.height()};
+    const ChartLayout layout = layOutChart(chart, size, measure, regional);
+
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, 0), size), kBackground);
+    painter.setPen(kText);
+    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter, chart.title);
+    if (!chart.message.isEmpty() || chart.bars.empty()) {
+        painter.drawText(layout.plot, Qt::AlignCenter | Qt::TextWordWrap, chart.message);
+        painter.restore();
+        return;
+    }
+
+    for (const LegendItem &item : layout.legend) {
+        paintLegendMark(painter, item);
+        painter.setPen(kText);
+        painter.drawText(item.textBox, Qt::AlignLeft | Qt::AlignVCenter, item.text);
+    }
+
+    const QRectF plot = layout.plot;
+    for (const AxisTick &tick : layout.ticks) {
+        painter.setPen(kGrid);
+        painter.drawLine(QLineF(plot.left(), tick.y, plot.right(), tick.y));
+        painter.setPen(kText);
+        const QRectF box(0, tick.y - measure.lineHeight / 2, plot.left() - measure.lineHeight / 2,
+                         measure.lineHeight);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, tick.text);
+    }
+
+    for (size_t i = 0; i < chart.bars.size(); ++i) {
+        if (!layout.bars[i].isEmpty())
+            painter.fillRect(layout.bars[i], chart.bars[i].today ? kTodayBar : kBar);
+        if (!layout.forecastBars[i].isEmpty())
+            painter.fillRect(layout.forecastBars[i], kForecastBar);
+    }
+
+    painter.setPen(kText);
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    const QFont font = painter.font();
+    QFont todayFont = font;
+    todayFont.setBold(true);
+    for (const BarLabel &label : layout.labels) {
+        painter.setPen(label.today ? kTodayBar : kText);
+        painter.setFont(label.today ? todayFont : font);
+        painter.drawLine(QLineF(label.x, plot.bottom(), label.x, plot.bottom() + layout.tickLength));
+        const qreal width = measure.width(label.text) + measure.lineHeight;
+        painter.drawText(QRectF(label.x - width / 2, plot.bottom() + layout.tickLength, width,
+                                measure.lineHeight),
+                         Qt::AlignHCenter | Qt::AlignTop, label.text);
+    }
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(linePen(kRunning));
+    painter.drawPolyline(layout.running.data(), int(layout.running.size()));
+    painter.setPen(linePen(kRunning, Qt::DotLine));
+    painter.drawPolyline(layout.expected.data(), int(layout.expected.size()));
+    if (layout.pace) {
+        painter.setPen(linePen(kPace, Qt::DashLine));
+        painter.drawLine(*layout.pace);
+    }
+    painter.restore();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+// A chart of spending: the cost of each day's calls (each week's over long
+// periods) as bars, taken from the costs window's own summary, so the bars
+// of a period add up exactly to the total its list shows. The bill's month
+// adds where it is heading: the forecast's days as bars of their own, the
+// running total and the limit's pace. Headless: the chart window and
+// callwise-report lay out and draw what this computes.
+
+#include "calllog/log_index.h"
+#include "calllog/period.h"
+#include "common/regional.h"
+
+#include <QDate>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+inline constexpr char16_t kThisBillEntry[] = u"This bill";
+inline constexpr char16_t kNoCalls[] = u"No calls in this period.";
+
+// Longer periods than this are drawn a bar a week: 84 days still fit.
+inline constexpr qint64 kMostDayBars = 84;
+
+// The costs window's periods, then "This bill".
+const QStringList &chartEntries();
+
+struct ChartPeriod
+{
+    QDate first;
+    QDate last;
+    bool bill = false; // the bill's month, which runs on past today
+};
+
+// The days a chart entry covers: "Date" takes the typed range, "This bill"
+// the bill's month for a bill starting on billStartDay. Nothing for a text
+// that is no entry.
+std::optional<ChartPeriod> chartPeriod(QStringView entry, QDate today, int billStartDay,
+                                       PeriodOffsets dateRange = {});
+
+struct ChartBar
+{
+    QDate first;
+    QDate last; // the same day, or the last of the week's days in the period
+    QString label; // the first day, day and month in the regional form
+    qint64 pence = 0; // what its calls add to the summary's total
+    double expectedPence = 0.0; // the forecast's, on the bill's days after today
+    double runningPence = 0.0; // spent from the period's start to its end, then expected
+    bool today = false;
+};
+
+struct SpendingChart
+{
+    QString title; // the period's dates and its totals
+    QString message; // instead of bars: no calls, or why no summary
+    std::vector<ChartBar> bars; // oldest first
+    qint64 totalPence = 0; // the summary's total
+    bool bill = false; // draw the forecast, the running total and the pace
+    std::optional<qint64> limitPence; // the pace rises from 0 to it over the bars
+};
+
+// minConnect is in minutes; limitPence counts only for the bill's month.
+SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod &period,
+                            double minConnect, const Regional &regional,
+                            std::optional<qint64> limitPence);
+
+// The locale's short date without its year: "dd/MM" in Britain, "M/d" in
+// the United States.
+QString dayMonthFormat(const QLocale &locale);

@@ -1,0 +1,151 @@
+#include "ui/frm_chart.h"
+
+#include "calllog/call_log.h"
+#include "chart/chart_painter.h"
+#include "common/number_reader.h"
+#include "common/user_date.h"
+#include "ui/fixed_window.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+// The chart's picture, drawn by the same code that draws it into files.
+class ChartView : public QWidget
+{
+public:
+    ChartView(const Regional &regional, QWidget *parent) : QWidget(parent), m_regional(regional) {}
+
+    const SpendingChart &chart() const { return m_chart; }
+    void setChart(SpendingChart chart)
+    {
+        m_chart = std::move(chart);
+        setAccessibleDescription(m_chart.message.isEmpty() ? m_chart.title : m_chart.message);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setFont(font());
+        paintChart(painter, m_chart, size(), m_regional);
+    }
+
+private:
+    const Regional &m_regional;
+    SpendingChart m_chart;
+};
+
+frmChart::frmChart(const Clock &clock, const Regional &regional, const TariffTable &tariff,
+                   QString logPath, std::function<BillTerms()> billTerms, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    , m_clock(clock)
+    , m_regional(regional)
+    , m_tariff(tariff)
+    , m_logPath(std::move(logPath))
+    , m_billTerms(std::move(billTerms))
+{
+    setUpFixedWindow(this, "frmChart", QString::fromUtf16(kCaption), 7200, 5160);
+    buildControls();
+}
+
+void frmChart::buildControls()
+{
+    const auto label = [this](const char *name, const QString &text, QRect twips) {
+        addControl<QLabel>(this, name, text, twips)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    };
+    label("Label1", QStringLiteral("Period"), {120, 120, 615, 315});
+    cboPeriod = placeControl(new QComboBox(this), "cboPeriod", {840, 120, 1440, 315});
+    cboPeriod->addItems(chartEntries());
+    cboPeriod->setCurrentText(QString::fromUtf16(kThisBillEntry));
+
+    label("Label5", QStringLiteral("From"), {2400, 120, 495, 315});
+    Text2 = addControl<QLineEdit>(this, "Text2", QString(), {3000, 120, 1335, 315});
+    label("Label2", QStringLiteral("To"), {4440, 120, 375, 315});
+    Text3 = addControl<QLineEdit>(this, "Text3", QString(), {4920, 120, 1335, 315});
+
+    picChart = placeControl(new ChartView(m_regional, this), "picChart", {120, 555, 6960, 3960});
+    picChart->setAccessibleName(QString::fromUtf16(kCaption));
+
+    auto *ok = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), {5865, 4665, 1215, 375});
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmChart::redraw);
+    for (QLineEdit *box : {Text2, Text3})
+        connect(box, &QLineEdit::editingFinished, this, &frmChart::redraw);
+}
+
+void frmChart::showWindow()
+{
+    if (!m_loaded) {
+        m_callLog = LogIndex(LoadCallLog(m_logPath));
+        const QString today = userDateText(m_clock.now().date());
+        Text2->setText(today);
+        Text3->setText(today);
+        m_loaded = true;
+        redraw();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+const SpendingChart &frmChart::chart() const
+{
+    return picChart->chart();
+}
+
+void frmChart::closeEvent(QCloseEvent *event)
+{
+    m_loaded = false;
+    m_callLog = LogIndex(QString());
+    QWidget::closeEvent(event);
+}
+
+std::optional<PeriodOffsets> frmChart::typedRange(QDate today, QString &why) const
+{
+    const std::optional<QDate> from = readUserDate(Text2->text());
+    const std::optional<QDate> to = readUserDate(Text3->text());
+    if (from && to)
+        return dateRangeOffsets(*from, *to, today);
+    why = QStringLiteral("The %1 date \"%2\" is not a date. Please type it as dd/mm/yyyy.")
+              .arg(from ? QStringLiteral("to") : QStringLiteral("from"),
+                   from ? Text3->text() : Text2->text());
+    return std::nullopt;
+}
+
+void frmChart::redraw()
+{
+    const QString entry = cboPeriod->currentText();
+    const bool dates = entry == QStringView(kDateEntry);
+    Text2->setEnabled(dates);
+    Text3->setEnabled(dates);
+    if (!m_loaded)
+        return;
+
+    const QDate today = m_clock.now().date();
+    const BillTerms bill = m_billTerms();
+    PeriodOffsets range;
+    if (dates) {
+        QString why;
+        const std::optional<PeriodOffsets> typed = typedRange(today, why);
+        if (!typed) {
+            SpendingChart none;
+            none.message = why;
+            picChart->setChart(std::move(none));
+            return;
+        }
+        range = *typed;
+    }
+    const std::optional<ChartPeriod> period = chartPeriod(entry, today, bill.startDay, range);
+    if (!period)
+        return;
+    picChart->setChart(spendingChart(m_callLog, today, *period,
+                                     readNumber(m_tariff.minConnectTime()), m_regional,
+                                     bill.limitPence));
+}

@@ -1,0 +1,32 @@
+#include "alerts/alert_choices.h"
+#include "support/temp_program_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A file as the program writes it, as older programs wrote it, or damaged:
+// any line that is not one of the program's is unreadable, which means no
+// alerts.
+TEST(AlertChoicesFile, ReadsOldAndNewFilesAndTakesADamagedOneForNoAlerts)
+{
+    const QDate dec1(2026, 12, 1), nov15(2026, 11, 15);
+    const struct { const char *file; AlertChoices read; } cases[] = {
+        {"5\r\n100\r\n12:2026\r\n", {5, 100, dec1, 1, {}}},
+        {"0\r\n\r\n\r\n", {}},
+        {"1\r\n250\r\n15:11:2026\r\n15\r\n\r\n", {1, 250, nov15, 15, {}}},
+        {"1\r\n\r\n\r\n28\r\n15:11:2026\r\n", {1, {}, {}, 28, nov15}},
+        {"1\r\n\r\n\r\n\r\n", {1, {}, {}, 1, {}}},
+        {"7\r\n10\r\n\r\n", {}}, {"1\r\nten\r\n\r\n", {}}, {"1\r\n-5\r\n\r\n", {}},
+        {"1\r\n10\r\n13:2026\r\n", {}}, {"1\r\n10\r\n2026\r\n", {}}, {"1\r\n", {}},
+        {"1\r\n\r\n\r\n29\r\n", {}}, {"1\r\n\r\n\r\n0\r\n", {}}, {"1\r\n\r\n\r\n1st\r\n", {}},
+        {"1\r\n\r\n\r\n3\r\n31:11:2026\r\n", {}},
+    };
+    TempProgramDir dir;
+    for (const auto &c : cases) {
+        dir.write("alerts.ini", c.file);
+        EXPECT_EQ(LoadAlertChoices(dir.file("alerts.ini")), c.read) << c.file;
+    }
+}
+
+} // namespace
