@@ -19,7 +19,7 @@ read -r -a icon_at <<<"$(e2e_sni_icon_center)"
 [ "$(e2e_sni_item_count)" -eq 1 ] || e2e_fail "the watcher holds $(e2e_sni_item_count) items"
 e2e_window '^Callwise V2.5$' && e2e_fail "the main window shows at start-up"
 
-e2e_step "the icon exports the tray menu's seven entries in order"
+e2e_step "the icon exports the tray menu's eight entries in order"
 # The host builds its menu from the layout the item exports over D-Bus;
 # "_" marks the access key there.
 item=$(e2e_sni_items)
@@ -32,6 +32,7 @@ expected="_Display
 _Set Fee's
 S_ettings
 _Costs
+Spending C_hart
 S_peech Alerts
 _About
 e_Xit"

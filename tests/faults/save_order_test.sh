@@ -51,8 +51,8 @@ check_order() {
     function settled(p, at,   i) { for (i = at + 1; i <= n && kind[i] != "W"; i++) if (kind[i] == "S" && a[i] == p) return i; return 0 }
     function bad(msg) { print "FAIL: " msg; failed = 1 }
     {
-        if (!match($0, /^[0-9]+ [a-z0-9_]+\(/)) next
-        call = substr($0, RSTART, RLENGTH - 1); sub(/^[0-9]+ /, "", call)
+        if (!match($0, /^[0-9]+ +[a-z0-9_]+\(/)) next
+        call = substr($0, RSTART, RLENGTH - 1); sub(/^[0-9]+ +/, "", call)
         ret = $0; sub(/.*\) += /, "", ret)
         if (ret !~ /^[0-9]/) next   # failed calls count for nothing
         if (call ~ /^(write|pwrite64|writev)$/ && ret + 0 > 0) add("W", path_of())
