@@ -7,6 +7,7 @@
 // spoken alerts it watches the call clock by what it shows, and only while
 // a choice is on, so with both off a tick costs nothing more.
 
+#include "alerts/alert_choices.h"
 #include "alerts/chime.h"
 #include "alerts/rate_change.h"
 #include "alerts/speaker.h"
@@ -19,18 +20,6 @@
 
 #include <functional>
 #include <optional>
-
-struct CoachChoices
-{
-    int secondsBeforeMinute = 0; // 0: off
-    int minutesBeforeChange = 0; // 0: off
-
-    bool operator==(const CoachChoices &) const = default;
-};
-
-// What the alerts window offers; 0 is off.
-inline constexpr int kSecondsBeforeMinute[] = { 0, 5, 10, 15 };
-inline constexpr int kMinutesBeforeChange[] = { 0, 1, 5, 10 };
 
 // Said when there is no tone to play.
 inline constexpr char16_t kMinuteWord[] = u"minute";

@@ -139,7 +139,8 @@ void frmAlerts::cmdOK_Click()
         }
     }
     const FileResult saved = m_alerts.apply(
-        cboSpeakEvery->currentData().toInt(), limit, cboBillDay->currentData().toInt());
+        cboSpeakEvery->currentData().toInt(), limit, cboBillDay->currentData().toInt(),
+        m_alerts.choices().coach);
     if (!saved.ok)
         m_prompter.showMessage(
             QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));

@@ -47,7 +47,7 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 
     control<QLineEdit>("txtLimit")->setText("");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n");
     EXPECT_FALSE(window && window->isVisible());
 }
 
@@ -62,7 +62,7 @@ TEST_F(AlertsWindowTest, ShowsTheBillsMonthFromItsStartDayAndItsForecast)
     EXPECT_EQ(control<QLabel>("lblForecast")->text(), "Expected by 14 Dec: £1.70");
     control<QComboBox>("cboBillDay")->setCurrentText("28");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n28\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n28\r\n\r\n0\r\n0\r\n");
 }
 
 TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
@@ -74,7 +74,7 @@ TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
     EXPECT_FALSE(control<QPushButton>("cmdTest")->isEnabled());
     control<QLineEdit>("txtLimit")->setText("£12");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n1\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n1\r\n\r\n0\r\n0\r\n");
 }
 
 } // namespace
