@@ -27,9 +27,11 @@ void CallCoach::setChoices(CoachChoices choices)
     m_watching = connect(&m_callClock, &CallClock::textChanged, this, &CallCoach::clockTextChanged);
 }
 
-std::optional<RateChange> CallCoach::nextChange() const
+QString CallCoach::nextChangeText() const
 {
-    return nextRateChange(m_services.tariff, m_services.clock.now(), m_callClock.costnow);
+    const QDateTime now = m_services.clock.now();
+    return nextRateChangeText(
+        nextRateChange(m_services.tariff, now, m_callClock.costnow), now.date());
 }
 
 void CallCoach::clockTextChanged(CallClock::Field field)

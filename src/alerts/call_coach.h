@@ -45,8 +45,9 @@ public:
     void setChoices(CoachChoices choices);
     const CoachChoices &choices() const { return m_choices; }
 
-    // The next change of the fee from now, for the alerts window.
-    std::optional<RateChange> nextChange() const;
+    // The next change of the fee from now, for the alerts window: "Next rate
+    // change: 18:01, 1.50p a minute".
+    QString nextChangeText() const;
 
 private:
     void clockTextChanged(CallClock::Field field);
