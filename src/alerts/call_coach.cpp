@@ -41,6 +41,10 @@ void CallCoach::clockTextChanged(CallClock::Field field)
     if (field == CallClock::Field::Label6) {
         m_warnedMinute = -1;
         m_toldChange = {};
+        // Loading the sound takes a while the first time: done as the call
+        // starts, after the tick, so the first tone is not late.
+        if (m_choices.secondsBeforeMinute > 0)
+            QTimer::singleShot(0, this, [this] { m_services.chime.isAvailable(); });
         return;
     }
     // The elapsed time is shown on every tick of a timed call.
