@@ -1,4 +1,5 @@
 #include "alerts/call_alerts.h"
+#include "alerts/call_coach.h"
 #include "calltime/call_clock.h"
 #include "support/fake_clock.h"
 #include "support/scripted_prompter.h"
@@ -90,6 +91,41 @@ void BM_TickDuringCallWithAlerts(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 
+class SilentChime final : public Chime
+{
+public:
+    bool isAvailable() override { return true; }
+    void play() override { benchmark::DoNotOptimize(this); }
+};
+
+// The tick with the hang-up coach's choices all off (0) or all on (1): a
+// tone before each minute and the next rate change looked for on each tick.
+void BM_TickDuringCallWithCoach(benchmark::State &state)
+{
+    int argc = 1;
+    char name[] = "clock_tick_bench";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    TickRig rig;
+    SilentSpeaker speaker;
+    SilentChime chime;
+    CallCoach coach({rig.clock, rig.british, rig.tariff, chime, speaker, [](const QString &) {},
+                     [] { return true; }},
+                    rig.callClock);
+    if (state.range(0))
+        coach.setChoices({kSecondsBeforeMinute[3], kMinutesBeforeChange[3]});
+    rig.probe.up = true;
+    rig.callClock.Timer1_Timer();
+    for (auto _ : state) {
+        rig.clock.advance(1);
+        rig.callClock.Timer2_Timer();
+        if (rig.clock.now().time().second() == 0)
+            QCoreApplication::sendPostedEvents(); // the minute's tone
+    }
+    benchmark::DoNotOptimize(rig.callClock.text(CallClock::Field::Label5));
+    state.SetItemsProcessed(state.iterations());
+}
+
 void BM_TickIdle(benchmark::State &state)
 {
     TickRig rig;
@@ -130,6 +166,7 @@ void BM_CallCharge(benchmark::State &state)
 
 BENCHMARK(BM_TickDuringCall)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickDuringCallWithAlerts)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickDuringCallWithCoach)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TickIdle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LookUpFee)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CallCharge)->Unit(benchmark::kMicrosecond);

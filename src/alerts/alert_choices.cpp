@@ -16,6 +16,15 @@ std::optional<qint64> wholeNumber(const QString &line)
     return roundHalfEven(number.value);
 }
 
+// One of the window's choices, such as an interval; nothing for any other.
+template <std::size_t N> std::optional<int> offered(const QString &line, const int (&choices)[N])
+{
+    const std::optional<qint64> value = wholeNumber(line);
+    if (!value || std::ranges::find(choices, *value) == std::end(choices))
+        return std::nullopt;
+    return int(*value);
+}
+
 // A month by its first day: an empty line is none (an invalid date), a line
 // that is neither "dd:mm:yyyy" nor an old "mm:yyyy" is damage (nothing).
 std::optional<QDate> monthLine(const QString &line)
@@ -39,14 +48,14 @@ QString monthText(QDate first)
 
 AlertChoices LoadAlertChoices(const QString &path)
 {
-    const std::optional<QStringList> lines = readLines(path, 5);
+    const std::optional<QStringList> lines = readLines(path, 7);
     if (!lines || lines->size() < 3)
         return {};
     AlertChoices choices;
-    const std::optional<qint64> interval = wholeNumber(lines->at(0));
-    if (!interval || std::ranges::find(kSpeakIntervals, *interval) == std::end(kSpeakIntervals))
+    const std::optional<int> interval = offered(lines->at(0), kSpeakIntervals);
+    if (!interval)
         return {};
-    choices.speakEveryMinutes = int(*interval);
+    choices.speakEveryMinutes = *interval;
     if (!lines->at(1).trimmed().isEmpty()) {
         choices.limitPence = wholeNumber(lines->at(1));
         if (!choices.limitPence)
@@ -71,6 +80,14 @@ AlertChoices LoadAlertChoices(const QString &path)
             return {};
         choices.forecastWarnedMonth = *forecastWarned;
     }
+    if (lines->size() > 5) {
+        const std::optional<int> seconds = offered(lines->at(5), kSecondsBeforeMinute);
+        const std::optional<int> minutes
+            = lines->size() > 6 ? offered(lines->at(6), kMinutesBeforeChange) : 0;
+        if (!seconds || !minutes)
+            return {};
+        choices.coach = { *seconds, *minutes };
+    }
     return choices;
 }
 
@@ -80,5 +97,7 @@ FileResult SaveAlertChoices(const QString &path, const AlertChoices &choices)
         { QString::number(choices.speakEveryMinutes),
             choices.limitPence ? QString::number(*choices.limitPence) : QString(),
             monthText(choices.warnedMonth), QString::number(choices.billStartDay),
-            monthText(choices.forecastWarnedMonth) });
+            monthText(choices.forecastWarnedMonth),
+            QString::number(choices.coach.secondsBeforeMinute),
+            QString::number(choices.coach.minutesBeforeChange) });
 }

@@ -10,6 +10,19 @@
 
 inline constexpr char16_t kAlertsFileName[] = u"alerts.ini";
 
+// The hang-up coach's choices.
+struct CoachChoices
+{
+    int secondsBeforeMinute = 0; // 0: off
+    int minutesBeforeChange = 0; // 0: off
+
+    bool operator==(const CoachChoices &) const = default;
+};
+
+// What the alerts window offers; 0 is off.
+inline constexpr int kSecondsBeforeMinute[] = { 0, 5, 10, 15 };
+inline constexpr int kMinutesBeforeChange[] = { 0, 1, 5, 10 };
+
 // What the user chose in the alerts window, and the bill's months whose
 // warnings have been given, kept across restarts so a month warns once. A
 // bill's month is known by its first day.
@@ -20,6 +33,7 @@ struct AlertChoices
     QDate warnedMonth; // over the limit; invalid when none
     int billStartDay = kFirstBillDay;
     QDate forecastWarnedMonth; // the forecast past the limit; invalid when none
+    CoachChoices coach;
 
     bool operator==(const AlertChoices &) const = default;
 };
@@ -34,9 +48,13 @@ inline constexpr int kSpeakIntervals[] = { 0, 1, 5, 10, 15 };
 //      empty (files from before bills could start on another day than the
 //      1st hold "mm:yyyy", read as its 1st);
 //   4. the bill's start day, 1 to 28;
-//   5. the first day of the month warned of its forecast, or empty.
-// A file of three lines, as written before the last two came, reads as a
-// bill from the 1st with no forecast warning given. A missing or unreadable
-// file, or one with a line that is not one of these, means no alerts.
+//   5. the first day of the month warned of its forecast, or empty;
+//   6. the seconds before a new minute that the coach's tone comes, 0 off;
+//   7. the minutes before a rate change that the coach tells of it, 0 off.
+// A file of three lines, as written before lines 4 and 5 came, reads as a
+// bill from the 1st with no forecast warning given; one of three or five
+// lines, from before the coach, as the coach off. A missing or unreadable
+// file, or one with a line that is not one of these (a coach's time the
+// window does not offer, too), means no alerts.
 AlertChoices LoadAlertChoices(const QString &path);
 FileResult SaveAlertChoices(const QString &path, const AlertChoices &choices);

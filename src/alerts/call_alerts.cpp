@@ -154,9 +154,10 @@ void CallAlerts::warn(const char16_t *sentence, qint64 pence)
 }
 
 FileResult CallAlerts::apply(
-    int speakEveryMinutes, std::optional<qint64> limitPence, int billStartDay)
+    int speakEveryMinutes, std::optional<qint64> limitPence, int billStartDay, CoachChoices coach)
 {
     m_choices.speakEveryMinutes = speakEveryMinutes;
+    m_choices.coach = coach;
     m_choices.limitPence = limitPence;
     m_choices.billStartDay = billStartDay;
     m_loggedDay = {}; // the log, the tariff or the bill's month may have changed since

@@ -49,10 +49,11 @@ public:
 
     // The window's OK: a limit above this month's spending (or none) arms the
     // warning again, and one above its forecast the forecast's; each is given
-    // at once if the month is already past an armed limit. Saves the choices;
-    // the result says whether the file could be written (the choices hold for
-    // this run either way).
-    FileResult apply(int speakEveryMinutes, std::optional<qint64> limitPence, int billStartDay);
+    // at once if the month is already past an armed limit. Saves the choices,
+    // the coach's with them; the result says whether the file could be
+    // written (the choices hold for this run either way).
+    FileResult apply(int speakEveryMinutes, std::optional<qint64> limitPence, int billStartDay,
+        CoachChoices coach);
 
     // The bill's month today lies in.
     BillMonth billMonth() const;

@@ -18,7 +18,8 @@ namespace {
 // at the right, or one line of text across; the buttons go below the last
 // row. A new row is a new entry in Row: the buttons and the window's height
 // follow it down.
-enum Row { SpeakRow, NoEngineRow, LimitRow, BillDayRow, SpendingRow, ForecastRow, RowCount };
+enum Row { SpeakRow, NoEngineRow, MinuteWarningRow, RateWarningRow, NextChangeRow, LimitRow,
+    BillDayRow, SpendingRow, ForecastRow, RowCount };
 constexpr int kLeft = 120, kWidth = 4800, kRowHeight = 400, kBoxLeft = 3000;
 constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
 constexpr int kWindowHeight = kButtonsTop + 375 + 165;
@@ -52,14 +53,25 @@ QString intervalText(int minutes)
     }
 }
 
+// The coach's choices, as phrases too: "10 seconds before".
+QString beforeText(int amount, const char *unit)
+{
+    if (amount == 0)
+        return QStringLiteral("never");
+    return QStringLiteral("%1 %2%3 before")
+        .arg(amount)
+        .arg(QLatin1String(unit), amount == 1 ? "" : "s");
+}
+
 } // namespace
 
-frmAlerts::frmAlerts(
-    CallAlerts &alerts, const Regional &regional, Prompter &prompter, QWidget *parent)
+frmAlerts::frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regional,
+    Prompter &prompter, QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
             | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
     , m_alerts(alerts)
+    , m_coach(coach)
     , m_regional(regional)
     , m_prompter(prompter)
 {
@@ -80,6 +92,22 @@ void frmAlerts::buildControls()
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
     lblNoEngine = addControl<QLabel>(
         this, "lblNoEngine", QString::fromUtf16(kNoEngine), textPlace(NoEngineRow));
+
+    // A row of a caption and a list of the coach's choices.
+    auto coachRow = [this](Row row, const char *label, const char *box, const QString &caption,
+                        const auto &amounts, const char *unit) {
+        addControl<QLabel>(this, label, caption, textPlace(row, kBoxLeft - kLeft));
+        auto *combo = placeControl(new QComboBox(this), box, boxPlace(row));
+        combo->setAccessibleName(caption);
+        for (int amount : amounts)
+            combo->addItem(beforeText(amount, unit), amount);
+        return combo;
+    };
+    cboMinuteWarning = coachRow(MinuteWarningRow, "lblMinuteWarning", "cboMinuteWarning",
+        QStringLiteral("Warn me before each new minute:"), kSecondsBeforeMinute, "second");
+    cboRateWarning = coachRow(RateWarningRow, "lblRateWarning", "cboRateWarning",
+        QStringLiteral("Tell me before the rate changes:"), kMinutesBeforeChange, "minute");
+    lblNextChange = addControl<QLabel>(this, "lblNextChange", QString(), textPlace(NextChangeRow));
 
     const QString limitCaption = QStringLiteral("Warn me when this month's calls pass");
     addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
@@ -111,6 +139,11 @@ void frmAlerts::Form_Load()
     txtLimit->setText(
         choices.limitPence ? m_regional.currency(double(*choices.limitPence)) : QString());
     cboBillDay->setCurrentIndex(qMax(0, cboBillDay->findData(choices.billStartDay)));
+    cboMinuteWarning->setCurrentIndex(
+        qMax(0, cboMinuteWarning->findData(choices.coach.secondsBeforeMinute)));
+    cboRateWarning->setCurrentIndex(
+        qMax(0, cboRateWarning->findData(choices.coach.minutesBeforeChange)));
+    lblNextChange->setText(m_coach.nextChangeText());
     const BillMonth bill = m_alerts.billMonth();
     lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
     lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));
@@ -138,8 +171,10 @@ void frmAlerts::cmdOK_Click()
             return;
         }
     }
-    const FileResult saved = m_alerts.apply(
-        cboSpeakEvery->currentData().toInt(), limit, cboBillDay->currentData().toInt());
+    const FileResult saved = m_alerts.apply(cboSpeakEvery->currentData().toInt(), limit,
+        cboBillDay->currentData().toInt(),
+        { cboMinuteWarning->currentData().toInt(), cboRateWarning->currentData().toInt() });
+    m_coach.setChoices(m_alerts.choices().coach);
     if (!saved.ok)
         m_prompter.showMessage(
             QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));

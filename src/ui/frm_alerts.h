@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alerts/call_alerts.h"
+#include "alerts/call_coach.h"
 #include "common/prompter.h"
 
 #include <QWidget>
@@ -10,9 +11,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The alerts window: how often the call cost is spoken, the monthly
-// spending limit and the day the bill's month starts, with that month's
-// spending so far and its forecast. "OK" applies and saves; the close box
+// The alerts window: how often the call cost is spoken, the hang-up coach's
+// warnings with the next rate change, the monthly spending limit and the day
+// the bill's month starts, with that month's spending so far and its
+// forecast. "OK" applies and saves; the close box
 // drops the changes. Built afresh at each opening, from the choices in force.
 class frmAlerts : public QWidget
 {
@@ -22,8 +24,8 @@ public:
     static constexpr char16_t kCaption[] = u"Speech Alerts";
     static constexpr char16_t kNoEngine[] = u"No speech engine is installed.";
 
-    frmAlerts(CallAlerts &alerts, const Regional &regional, Prompter &prompter,
-        QWidget *parent = nullptr);
+    frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regional,
+        Prompter &prompter, QWidget *parent = nullptr);
 
 private Q_SLOTS:
     void cmdTest_Click();
@@ -34,11 +36,15 @@ private:
     void Form_Load();
 
     CallAlerts &m_alerts;
+    CallCoach &m_coach;
     const Regional &m_regional;
     Prompter &m_prompter;
 
     QComboBox *cboSpeakEvery = nullptr;
     QLabel *lblNoEngine = nullptr;
+    QComboBox *cboMinuteWarning = nullptr;
+    QComboBox *cboRateWarning = nullptr;
+    QLabel *lblNextChange = nullptr;
     QLineEdit *txtLimit = nullptr;
     QComboBox *cboBillDay = nullptr;
     QLabel *lblSpending = nullptr;

@@ -68,6 +68,12 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                 [this] { return readNumber(m_tariff.minConnectTime()); },
                 m_logPath, dataPath(m_env.programDir, kAlertsFileName)},
                m_callClock)
+    , m_coach({m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
+               [this](const QString &text) {
+                   m_tray.showMessage(QString::fromUtf16(kCaption), text);
+               },
+               [this] { return m_alerts.choices().speakEveryMinutes > 0; }},
+              m_callClock)
 {
     setUpFixedWindow(this, "frmCallwise", QString::fromUtf16(kCaption), 2805, 3390);
     buildControls();
@@ -182,6 +188,7 @@ void frmCallwise::Form_Load()
     // editor's own read of the fee file would read the same texts again.
     LoadFees(m_tariff, m_feePath);
     m_alerts.load();
+    m_coach.setChoices(m_alerts.choices().coach);
 
     m_tray.AddTrayIcon(windowIcon(), windowTitle(), mnuSystemTray);
     // Without a notification area the program could not be reached from the
@@ -342,7 +349,7 @@ void frmCallwise::mnuchart_Click()
 void frmCallwise::alerts_Click()
 {
     if (!m_alertsWindow)
-        m_alertsWindow = new frmAlerts(m_alerts, m_env.regional, m_env.prompter, this);
+        m_alertsWindow = new frmAlerts(m_alerts, m_coach, m_env.regional, m_env.prompter, this);
     showModeless(m_alertsWindow);
 }
 

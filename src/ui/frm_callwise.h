@@ -1,10 +1,12 @@
 #pragma once
 
 #include "alerts/call_alerts.h"
+#include "alerts/call_coach.h"
 #include "calltime/call_clock.h"
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
 #include "tariff/tariff_table.h"
+#include "ui/plugin_chime.h"
 #include "ui/system_speaker.h"
 #include "ui/tray_icon.h"
 
@@ -67,6 +69,7 @@ public:
 
     CallClock &callClock() { return m_callClock; }
     CallAlerts &alerts() { return m_alerts; }
+    CallCoach &coach() { return m_coach; }
     TariffTable &tariff() { return m_tariff; }
     TrayIcon &trayIcon() { return m_tray; }
     frmDays *tariffEditor() const { return m_days; }
@@ -113,6 +116,8 @@ private:
     CallClock m_callClock;
     SystemSpeaker m_speaker;
     CallAlerts m_alerts;
+    PluginChime m_chime; // loads the sound plugin at the first tone
+    CallCoach m_coach;
     bool m_trayCallbackBusy = false; // the menu's nested loop keeps delivering callbacks
     bool m_unloaded = false;
     bool m_logCallAtClose = false;

@@ -243,12 +243,14 @@ e2e_start_weston() {
 
 # --- The program -------------------------------------------------------------
 
-# Lays out the program directory: a copy of the executable, and any files
-# given as NAME=PATH. Sets PROGRAM_DIR.
+# Lays out the program directory: a copy of the executable with the plugins
+# built beside it, which it looks for there, and any files given as
+# NAME=PATH. Sets PROGRAM_DIR.
 e2e_program_dir() {
     PROGRAM_DIR=$E2E_TMP/prog
     mkdir -p "$PROGRAM_DIR"
     cp "${CALLWISE_EXE:?}" "$PROGRAM_DIR/callwise"
+    cp "$(dirname "$CALLWISE_EXE")"/callwise-*.so "$PROGRAM_DIR/" 2>/dev/null || true
     local entry
     for entry in "$@"; do
         cp "${entry#*=}" "$PROGRAM_DIR/${entry%%=*}"
@@ -498,6 +500,43 @@ e2e_link_down() {
 # True while $E2E_LINK in the namespace is up and running, as the program sees it.
 e2e_link_running() {
     ip netns exec "$E2E_NETNS" ip -o link show "$E2E_LINK" 2>/dev/null | grep -q 'UP,LOWER_UP'
+}
+
+# --- Sound -----------------------------------------------------------------------
+
+# The test's own audio server: a null sink as the default output, reached
+# through a socket in the test's directory only.
+e2e_start_pulse() {
+    e2e_require pulseaudio pactl parec od
+    local dir=$E2E_TMP/pulse
+    mkdir -p "$dir/run" "$dir/home"
+    cat >"$dir/default.pa" <<PA
+load-module module-native-protocol-unix socket=$dir/native auth-anonymous=1
+load-module module-null-sink sink_name=callwise_null rate=16000 channels=1
+set-default-sink callwise_null
+PA
+    HOME=$dir/home XDG_RUNTIME_DIR=$dir/run pulseaudio -n -F "$dir/default.pa" \
+        --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
+        >"$dir/pulseaudio.log" 2>&1 &
+    e2e_track $!
+    export PULSE_SERVER=unix:$dir/native
+    e2e_wait 10 pactl info \
+        || e2e_skip "no audio server could be started: $(tail -3 "$dir/pulseaudio.log")"
+}
+
+# e2e_record FILE: records the null sink's monitor, 16-bit samples at
+# 16 kHz, until the test stops PAREC_PID.
+e2e_record() {
+    parec --device=callwise_null.monitor --latency-msec=100 --raw --format=s16le --rate=16000 --channels=1 \
+        >"$1" 2>"$E2E_TMP/parec.log" &
+    PAREC_PID=$!
+    e2e_track "$PAREC_PID"
+}
+
+# e2e_loud_samples FILE: how many samples of a recording stand well above
+# silence.
+e2e_loud_samples() {
+    od -An -v -t d2 -w2 "$1" | awk '$1 > 1000 || $1 < -1000 { n++ } END { print n + 0 }'
 }
 
 # --- Printing ------------------------------------------------------------------

@@ -10,25 +10,6 @@ e2e_netns
 e2e_start_x
 e2e_start_trayer
 
-# The test's own audio server: a null sink as the default output, reached
-# through a socket in the test's directory only.
-e2e_start_pulse() {
-    local dir=$E2E_TMP/pulse
-    mkdir -p "$dir/run" "$dir/home"
-    cat >"$dir/default.pa" <<PA
-load-module module-native-protocol-unix socket=$dir/native auth-anonymous=1
-load-module module-null-sink sink_name=callwise_null rate=16000 channels=1
-set-default-sink callwise_null
-PA
-    HOME=$dir/home XDG_RUNTIME_DIR=$dir/run pulseaudio -n -F "$dir/default.pa" \
-        --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
-        >"$dir/pulseaudio.log" 2>&1 &
-    e2e_track $!
-    export PULSE_SERVER=unix:$dir/native
-    e2e_wait 10 pactl info \
-        || e2e_skip "no audio server could be started: $(tail -3 "$dir/pulseaudio.log")"
-}
-
 # The test's own speech-dispatcher on the socket the program's session
 # would use, for when flite cannot play; started here rather than by the
 # program, since the program's locale (en_GB) need not be installed.
@@ -54,11 +35,8 @@ e2e_write_crlf "$PROGRAM_DIR/alerts.ini" 1 "" "" # the cost every minute, no lim
 # keep real time, so a tick shows ten seconds more than the last.
 e2e_fake_time '2026-12-05 10:00:00 x10'
 recording=$E2E_ART/speech.raw
-# Samples of the recording (16-bit) well above silence; a tenth of a second
-# of them is speech.
-loud_samples() {
-    od -An -v -t d2 -w2 "$recording" | awk '$1 > 1000 || $1 < -1000 { n++ } END { print n + 0 }'
-}
+# A tenth of a second of loud samples is speech.
+loud_samples() { e2e_loud_samples "$recording"; }
 # wait_for_speech SECONDS: polls the recording once a second.
 wait_for_speech() {
     local i
@@ -70,10 +48,7 @@ wait_for_speech() {
 }
 
 e2e_step "the call's first minute is spoken into the null sink"
-parec --device=callwise_null.monitor --raw --format=s16le --rate=16000 --channels=1 \
-    >"$recording" 2>"$E2E_TMP/parec.log" &
-PAREC_PID=$!
-e2e_track "$PAREC_PID"
+e2e_record "$recording"
 e2e_run_callwise callwise
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
 icon=$(e2e_tray_icon)

@@ -55,7 +55,7 @@ const DataFile kAll[] = {
     { "AlertsFile", QString::fromUtf16(kAlertsFileName),
         [](const QString &dir, ScriptedPrompter &, int round) {
             const FileResult result = SaveAlertChoices(
-                at(dir, kAlertsFileName), { 5, 100000 + round, QDate(2026, 12, 1), 1, {} });
+                at(dir, kAlertsFileName), { 5, 100000 + round, QDate(2026, 12, 1), 1, {}, {} });
             return result.ok || result.error.isEmpty(); // a failure has a reason to show
         },
         {} },

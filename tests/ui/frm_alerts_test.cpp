@@ -12,7 +12,7 @@ protected:
     {
         dir.write("alerts.ini", choices);
         alerts.load();
-        window = new frmAlerts(alerts, regional, prompter);
+        window = new frmAlerts(alerts, coach, regional, prompter);
         window->show();
     }
 
@@ -22,11 +22,18 @@ protected:
 TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 {
     dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
-    open("10\r\n250\r\n\r\n");
+    tariff.setBandStart(5, 0, "00:00"); // Saturday, today
+    tariff.setFee(5, 0, "4.20");
+    tariff.setBandStart(5, 1, "18:00");
+    tariff.setFee(5, 1, "1.50");
+    open("10\r\n250\r\n\r\n1\r\n\r\n10\r\n5\r\n");
     auto *every = control<QComboBox>("cboSpeakEvery");
     EXPECT_EQ(every->currentText(), "every 10 minutes");
     EXPECT_EQ(control<QLineEdit>("txtLimit")->text(), "£2.50");
     EXPECT_EQ(control<QLabel>("lblSpending")->text(), "Since 1 Dec: £0.42");
+    EXPECT_EQ(control<QComboBox>("cboMinuteWarning")->currentText(), "10 seconds before");
+    EXPECT_EQ(control<QComboBox>("cboRateWarning")->currentText(), "5 minutes before");
+    EXPECT_EQ(control<QLabel>("lblNextChange")->text(), "Next rate change: 18:01, 1.50p a minute");
     EXPECT_FALSE(control<QLabel>("lblNoEngine")->isVisible());
 
     control<QPushButton>("cmdTest")->click();
@@ -35,11 +42,13 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 
     every->setCurrentText("every 15 minutes");
     window->close();
-    EXPECT_EQ(dir.read("alerts.ini"), "10\r\n250\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "10\r\n250\r\n\r\n1\r\n\r\n10\r\n5\r\n");
     EXPECT_EQ(alerts.choices().speakEveryMinutes, 10);
 
     open("10\r\n250\r\n\r\n");
+    EXPECT_EQ(control<QComboBox>("cboMinuteWarning")->currentText(), "never");
     control<QComboBox>("cboSpeakEvery")->setCurrentText("never");
+    control<QComboBox>("cboMinuteWarning")->setCurrentText("15 seconds before");
     control<QLineEdit>("txtLimit")->setText("junk");
     control<QPushButton>("cmdOK")->click();
     EXPECT_EQ(prompter.messages.size(), 1);
@@ -47,7 +56,8 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 
     control<QLineEdit>("txtLimit")->setText("");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n15\r\n0\r\n");
+    EXPECT_EQ(coach.choices(), (CoachChoices { 15, 0 }));
     EXPECT_FALSE(window && window->isVisible());
 }
 
@@ -62,7 +72,7 @@ TEST_F(AlertsWindowTest, ShowsTheBillsMonthFromItsStartDayAndItsForecast)
     EXPECT_EQ(control<QLabel>("lblForecast")->text(), "Expected by 14 Dec: £1.70");
     control<QComboBox>("cboBillDay")->setCurrentText("28");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n28\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n28\r\n\r\n0\r\n0\r\n");
 }
 
 TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
@@ -74,7 +84,7 @@ TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
     EXPECT_FALSE(control<QPushButton>("cmdTest")->isEnabled());
     control<QLineEdit>("txtLimit")->setText("£12");
     control<QPushButton>("cmdOK")->click();
-    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n1\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n1200\r\n\r\n1\r\n\r\n0\r\n0\r\n");
 }
 
 } // namespace

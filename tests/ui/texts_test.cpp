@@ -19,7 +19,7 @@ struct Windows : UiRig
     frmDays days { tariff, dir.file("netfees.ini"), prompter };
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
-    frmAlerts alertsWindow { alerts, regional, prompter };
+    frmAlerts alertsWindow { alerts, coach, regional, prompter };
     frmChart chart { clock, regional, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
 
     QWidget *window(const QString &name)
@@ -129,6 +129,11 @@ const TextCase kTexts[] = {
     { "frmAlerts", "cboSpeakEvery",
         "never|every minute|every 5 minutes|every 10 minutes|every 15 minutes" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
+    { "frmAlerts", "lblMinuteWarning", "Warn me before each new minute:" },
+    { "frmAlerts", "cboMinuteWarning",
+        "never|5 seconds before|10 seconds before|15 seconds before" },
+    { "frmAlerts", "lblRateWarning", "Tell me before the rate changes:" },
+    { "frmAlerts", "cboRateWarning", "never|1 minute before|5 minutes before|10 minutes before" },
     { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
     { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
     { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" }, { "frmChart", "Command1", "Ok" },

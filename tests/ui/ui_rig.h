@@ -49,9 +49,21 @@ inline void type(QWidget *box, const QString &text)
         press(box, 0, ch);
 }
 
-// The call rig with a registry and an autostart folder in its directory.
+// A machine without a sound output.
+struct NoChime final : Chime
+{
+    bool isAvailable() override { return false; }
+    void play() override { }
+};
+
+// The call rig with a registry and an autostart folder in its directory,
+// and a hang-up coach.
 struct UiRig : CallRig
 {
+    NoChime chime;
+    CallCoach coach { { clock, regional, tariff, chime, speaker,
+                          [this](const QString &t) { balloons << t; }, [] { return false; } },
+        callClock };
     FileRegistryStore store { dir.file("registry").toStdString(), [](const std::string &) {} };
     AutoRunPlace autoRun { store, prompter, dir.path(), dir.file("callwise"),
         dir.file("autostart") };

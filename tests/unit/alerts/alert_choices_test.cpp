@@ -12,11 +12,13 @@ TEST(AlertChoicesFile, ReadsOldAndNewFilesAndTakesADamagedOneForNoAlerts)
 {
     const QDate dec1(2026, 12, 1), nov15(2026, 11, 15);
     const struct { const char *file; AlertChoices read; } cases[] = {
-        {"5\r\n100\r\n12:2026\r\n", {5, 100, dec1, 1, {}}},
+        {"5\r\n100\r\n12:2026\r\n", {5, 100, dec1, 1, {}, {}}},
         {"0\r\n\r\n\r\n", {}},
-        {"1\r\n250\r\n15:11:2026\r\n15\r\n\r\n", {1, 250, nov15, 15, {}}},
-        {"1\r\n\r\n\r\n28\r\n15:11:2026\r\n", {1, {}, {}, 28, nov15}},
-        {"1\r\n\r\n\r\n\r\n", {1, {}, {}, 1, {}}},
+        {"1\r\n250\r\n15:11:2026\r\n15\r\n\r\n", {1, 250, nov15, 15, {}, {}}},
+        {"1\r\n\r\n\r\n28\r\n15:11:2026\r\n", {1, {}, {}, 28, nov15, {}}},
+        {"1\r\n\r\n\r\n\r\n", {1, {}, {}, 1, {}, {}}},
+        {"0\r\n5\r\n\r\n3\r\n\r\n10\r\n5\r\n", {0, 5, {}, 3, {}, {10, 5}}},
+        {"0\r\n\r\n\r\n1\r\n\r\n15\r\n7\r\n", {}}, {"0\r\n\r\n\r\n1\r\n\r\n\r\n0\r\n", {}},
         {"7\r\n10\r\n\r\n", {}}, {"1\r\nten\r\n\r\n", {}}, {"1\r\n-5\r\n\r\n", {}},
         {"1\r\n10\r\n13:2026\r\n", {}}, {"1\r\n10\r\n2026\r\n", {}}, {"1\r\n", {}},
         {"1\r\n\r\n\r\n29\r\n", {}}, {"1\r\n\r\n\r\n0\r\n", {}}, {"1\r\n\r\n\r\n1st\r\n", {}},

@@ -68,7 +68,7 @@ TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
         QStringList { "This month's calls have cost £1.02, past your limit of £1.00." });
     EXPECT_EQ(speaker.said.filter("limit"), QStringList { "This month's calls have cost one pound "
                                                           "two, past your limit of one pound." });
-    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n100\r\n01:12:2026\r\n1\r\n\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n100\r\n01:12:2026\r\n1\r\n\r\n0\r\n0\r\n");
 
     alerts.load(); // as at a restart, which keeps December warned
     call(5);
@@ -92,7 +92,7 @@ TEST_F(CallAlertsTest, CountsTheSpendingFromTheBillsStartDay)
         log(day, pence);
     for (const auto &c : cases) {
         clock.set(c.today, QTime(10, 0));
-        alerts.apply(0, std::nullopt, c.startDay);
+        alerts.apply(0, std::nullopt, c.startDay, {});
         EXPECT_EQ(alerts.monthSpending(), c.pence) << c.startDay << ' ' << c.today.day();
     }
     // A call counts in the bill's month it began in, as its record will.
@@ -138,15 +138,15 @@ TEST_F(CallAlertsTest, WarnsOfTheForecastOnceABillsMonthWhenACallEndsAndAgainWhe
                                      "limit of £2.35."});
     EXPECT_EQ(speaker.said, QStringList {"At this pace this month's calls will cost two pounds "
                                          "thirty-six, past your limit of two pounds thirty-five."});
-    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n235\r\n\r\n15\r\n15:11:2026\r\n");
+    EXPECT_EQ(dir.read("alerts.ini"), "5\r\n235\r\n\r\n15\r\n15:11:2026\r\n0\r\n0\r\n");
 
     call(3);
     alerts.load(); // as at a restart
     settle();
     EXPECT_EQ(balloons.size(), 1);
 
-    alerts.apply(5, 300, 15); // above the 242p expected: armed again
-    alerts.apply(5, 240, 15);
+    alerts.apply(5, 300, 15, {}); // above the 242p expected: armed again
+    alerts.apply(5, 240, 15, {});
     EXPECT_EQ(balloons.value(1), "At this pace this month's calls will cost £2.42, past your "
                                  "limit of £2.40.");
 }
@@ -157,11 +157,11 @@ TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
     speaker.available = false;
     log({2026, 12, 2}, 55, 2); // 110p
     choose("0\r\n100\r\n12:2026\r\n");
-    EXPECT_TRUE(alerts.apply(0, 105, 1).ok); // lowered, still warned this month
+    EXPECT_TRUE(alerts.apply(0, 105, 1, {}).ok); // lowered, still warned this month
     EXPECT_TRUE(balloons.isEmpty());
-    alerts.apply(0, 200, 1);
-    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n200\r\n\r\n1\r\n\r\n");
-    alerts.apply(1, 100, 1);
+    alerts.apply(0, 200, 1, {});
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n200\r\n\r\n1\r\n\r\n0\r\n0\r\n");
+    alerts.apply(1, 100, 1, {});
     EXPECT_EQ(
         balloons, QStringList { "This month's calls have cost £1.10, past your limit of £1.00." });
     QCoreApplication::processEvents();
@@ -175,7 +175,7 @@ TEST_F(CallAlertsTest, AnUnreadableChoicesFileMeansNoAlerts)
     QFile::remove(dir.file("alerts.ini"));
     QDir(dir.path()).mkdir("alerts.ini"); // a directory where the file should be
     alerts.load();
-    EXPECT_FALSE(alerts.apply(1, 5, 1).ok);
+    EXPECT_FALSE(alerts.apply(1, 5, 1, {}).ok);
     call(2);
     EXPECT_EQ(balloons.size(), 1); // the choices hold for the run
     EXPECT_EQ(speaker.said.size(), 3);

@@ -15,13 +15,11 @@ TEST(SpokenWords, CostSentencesReadAsAPersonWould)
         { kBritish, 1, 1, "One minute, one penny." },
         { kBritish, 120, 100, "Two hours, one pound." },
         { kBritish, 65, 320, "One hour five minutes, three pounds twenty." },
-        { kBritish, 61, 105, "One hour one minute, one pound five." },
         { kBritish, 1439, 123456,
             "Twenty-three hours fifty-nine minutes, one thousand two hundred and thirty-four "
             "pounds fifty-six." },
         { kBritish, 30, 201200, "Thirty minutes, two thousand and twelve pounds." },
         { kBritish, 10, 100000000, "Ten minutes, one million pounds." },
-        { kAmerican, 12, 42, "Twelve minutes, forty-two cents." },
         { kAmerican, 65, 320, "One hour five minutes, three dollars and twenty cents." },
         { kAmerican, 5, 101, "Five minutes, one dollar and one cent." },
         { kGerman, 15, 1990, "Fifteen minutes, nineteen euros and ninety cents." },

@@ -1,0 +1,70 @@
+#pragma once
+
+// The hang-up coach. While a call is timed it gives a short tone a chosen
+// number of seconds before each new minute that makes the charge grow, and
+// a chosen number of minutes before the rate changes a balloon (and the
+// voice, with speech on) says what the change does to this call. Like the
+// spoken alerts it watches the call clock by what it shows, and only while
+// a choice is on, so with both off a tick costs nothing more.
+
+#include "alerts/alert_choices.h"
+#include "alerts/chime.h"
+#include "alerts/rate_change.h"
+#include "alerts/speaker.h"
+#include "calltime/call_clock.h"
+#include "common/clock.h"
+#include "common/regional.h"
+#include "tariff/tariff_table.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+// Said when there is no tone to play.
+inline constexpr char16_t kMinuteWord[] = u"minute";
+
+class CallCoach : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        const Clock &clock;
+        const Regional &regional;
+        const TariffTable &tariff; // as the tariff editor holds it now
+        Chime &chime;
+        Speaker &speaker;
+        std::function<void(const QString &)> showBalloon; // the tray's message balloon
+        std::function<bool()> speechOn; // whether the voice speaks alerts
+    };
+
+    CallCoach(Services services, const CallClock &callClock, QObject *parent = nullptr);
+
+    void setChoices(CoachChoices choices);
+    const CoachChoices &choices() const { return m_choices; }
+
+    // The next change of the fee from now, for the alerts window: "Next rate
+    // change: 18:01, 1.50p a minute".
+    QString nextChangeText() const;
+
+private:
+    void clockTextChanged(CallClock::Field field);
+    void beforeMinute(qint64 elapsed);
+    void beforeChange(const QDateTime &now, qint64 elapsed);
+    const std::optional<RateChange> &changeAfter(const QDateTime &now);
+
+    Services m_services;
+    const CallClock &m_callClock;
+    CoachChoices m_choices;
+    QMetaObject::Connection m_watching;
+    qint64 m_warnedMinute = -1; // of the call being timed
+    QDateTime m_toldChange; // in the call being timed
+    // The next change, worked out once a minute: the tariff editor's
+    // changes count from the next minute on.
+    QDate m_changeDay;
+    int m_changeMinute = -1;
+    double m_changeCostnow = 0.0;
+    std::optional<RateChange> m_change;
+};
