@@ -20,7 +20,7 @@ namespace {
 // follow it down.
 enum Row { SpeakRow, NoEngineRow, MinuteWarningRow, RateWarningRow, NextChangeRow, LimitRow,
     BillDayRow, SpendingRow, ForecastRow, RowCount };
-constexpr int kLeft = 120, kWidth = 4800, kRowHeight = 400, kBoxLeft = 3000;
+constexpr int kLeft = 120, kWidth = 5040, kRowHeight = 400, kBoxLeft = 3240;
 constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
 constexpr int kWindowHeight = kButtonsTop + 375 + 165;
 
