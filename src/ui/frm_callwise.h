@@ -1,11 +1,12 @@
 #pragma once
 
 #include "alerts/call_alerts.h"
+#include "alerts/plugin_speaker.h"
+#include "common/own_plugin.h"
 #include "calltime/call_clock.h"
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
 #include "tariff/tariff_table.h"
-#include "ui/system_speaker.h"
 #include "ui/tray_icon.h"
 
 #include <QPointer>
@@ -109,7 +110,8 @@ private:
     TariffTable m_tariff;
     TrayIcon m_tray;
     CallClock m_callClock;
-    SystemSpeaker m_speaker;
+    OwnPlugin m_voice { QStringLiteral("callwise_voice") };
+    PluginSpeaker m_speaker { m_voice };
     CallAlerts m_alerts;
     bool m_trayCallbackBusy = false; // the menu's nested loop keeps delivering callbacks
     bool m_unloaded = false;
