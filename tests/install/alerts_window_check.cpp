@@ -4,10 +4,10 @@
 // installed callwise and run it offscreen.
 #include "alerts/plugin_speaker.h"
 #include "alerts/voice_plugin.h"
-#include "calltime/inet_conn.h"
 #include "common/own_plugin.h"
 #include "ui/frm_alerts.h"
 #include "ui/message_box_prompter.h"
+#include "ui/tray_icon.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,32 +15,26 @@
 
 #include <cstdio>
 
-class NoTray final : public TrayTip
-{
-    void showTip(const QString &) override { }
-};
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("netcosts.ini"));
     SystemClock clock;
     const Regional regional(QLocale::system());
     SystemConnectionProbe probe;
-    NoTray tray;
+    TrayIcon tray;
     MessageBoxPrompter prompter;
     const TariffTable tariff;
-    const QString log = dir.filePath(QStringLiteral("netcosts.ini"));
     CallClock callClock({ clock, regional, probe, tray, prompter, tariff, log });
     OwnPlugin voice(QStringLiteral("callwise_voice"));
     PluginSpeaker speaker(voice);
-    CallAlerts alerts({ clock, regional, speaker, [](const QString &) { },
-                          [] { return 0.0; }, log, dir.filePath(QStringLiteral("alerts.ini")) },
+    CallAlerts alerts({ clock, regional, speaker, [](const QString &) { }, [] { return 0.0; }, log,
+                          dir.filePath(QStringLiteral("alerts.ini")) },
         callClock);
     frmAlerts window(alerts, regional, prompter);
     window.show();
     const auto *notice = window.findChild<QLabel *>(QStringLiteral("lblNoEngine"));
     std::printf("voice plugin %s; %s\n", voice.as<VoicePlugin>() ? "loaded" : "missing",
         notice->isVisible() ? qPrintable(notice->text()) : "speech engine found");
-    return 0;
 }
