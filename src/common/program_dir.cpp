@@ -10,6 +10,11 @@ QString programDirectory()
     return QCoreApplication::applicationDirPath();
 }
 
+QString pluginDirectory()
+{
+    return QDir::cleanPath(programDirectory() + QStringLiteral("/" CALLWISE_PLUGIN_DIR_FROM_BIN));
+}
+
 QString chooseDataDirectory(const DataPlace &place)
 {
     if (place.programDirWritable)

@@ -13,6 +13,11 @@
 // The directory of the running executable.
 QString programDirectory();
 
+// Where the program's own plugins are: found from the executable's directory
+// by the path the build gives, the same in the build tree as under an
+// installed prefix (bin/../lib/callwise/plugins), so a moved prefix finds its own.
+QString pluginDirectory();
+
 // What the choice of the data directory depends on.
 struct DataPlace
 {

@@ -1,5 +1,6 @@
 #include "ui/app_resources.h"
 
+#include <QImageReader>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE cannot stand inside a namespace.
@@ -7,6 +8,21 @@ static void registerCallwiseResources()
 {
     Q_INIT_RESOURCE(callwise);
 }
+
+namespace {
+
+// The format is known, so the reader is told it and kept from asking every
+// image plugin installed whether it reads the file: that loads each plugin
+// and the libraries behind it (TIFF, WebP, SVG...), more work at start-up
+// than decoding both icons.
+QPixmap builtInPicture(const QString &path, const char *format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
 
 void initAppResources()
 {
@@ -18,13 +34,13 @@ QIcon appIcon()
 {
     initAppResources();
     QIcon icon;
-    icon.addFile(QStringLiteral(":/callwise/callwise16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/callwise/callwise32.png"), QSize(32, 32));
+    icon.addPixmap(builtInPicture(QStringLiteral(":/callwise/callwise16.png"), "png"));
+    icon.addPixmap(builtInPicture(QStringLiteral(":/callwise/callwise32.png"), "png"));
     return icon;
 }
 
 QPixmap netbmp()
 {
     initAppResources();
-    return QPixmap(QStringLiteral(":/callwise/netbmp.bmp"));
+    return builtInPicture(QStringLiteral(":/callwise/netbmp.bmp"), "bmp");
 }

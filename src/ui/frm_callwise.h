@@ -2,12 +2,13 @@
 
 #include "alerts/call_alerts.h"
 #include "alerts/call_coach.h"
+#include "alerts/plugin_speaker.h"
+#include "common/own_plugin.h"
 #include "calltime/call_clock.h"
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
 #include "tariff/tariff_table.h"
 #include "ui/plugin_chime.h"
-#include "ui/system_speaker.h"
 #include "ui/tray_icon.h"
 
 #include <QPointer>
@@ -114,7 +115,8 @@ private:
     TariffTable m_tariff;
     TrayIcon m_tray;
     CallClock m_callClock;
-    SystemSpeaker m_speaker;
+    OwnPlugin m_voice { QStringLiteral("callwise_voice") };
+    PluginSpeaker m_speaker { m_voice };
     CallAlerts m_alerts;
     PluginChime m_chime; // loads the sound plugin at the first tone
     CallCoach m_coach;

@@ -4,9 +4,11 @@
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
 #include "common/number_reader.h"
+#include "common/own_plugin.h"
 #include "common/user_date.h"
 #include "ui/choice_combo.h"
 #include "ui/fixed_window.h"
+#include "ui/print_plugin.h"
 #include "ui/summary_list_model.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
@@ -16,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -34,6 +35,13 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect t
 }
 
 } // namespace
+
+bool printOnDefaultPrinter(const QStringList &lines)
+{
+    static OwnPlugin print(QStringLiteral("callwise_print"));
+    auto *plugin = print.as<PrintPlugin>();
+    return plugin && plugin->printLines(lines, QString());
+}
 
 frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &prompter,
                    const TariffTable &tariff, QString logPath, QWidget *parent)
@@ -189,9 +197,8 @@ void frmCosts::PrintSummary()
     const QStringList lines = printedSummaryLines(Label6->text(), m_lines->lines(),
                                                   Label3->text(), Label4->text());
 
-    const std::unique_ptr<QPrinter> printer = m_printerSource();
-    if (!printer || !printLines(*printer, lines)) {
-        m_prompter.showMessage(QString::fromUtf16(kPrintProblem));
+    if (!m_printer(lines)) {
+        m_prompter.showMessage(QStringLiteral("There was a problem printing to your printer."));
         return;
     }
     // As though each line had been printed by selecting it in turn.

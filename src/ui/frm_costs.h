@@ -6,11 +6,18 @@
 #include "common/prompter.h"
 #include "common/regional.h"
 #include "tariff/tariff_table.h"
-#include "ui/summary_printer.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
+
+// Prints the summary's lines as one document; false when it could not.
+using SummaryPrinter = std::function<bool(const QStringList &lines)>;
+
+// The system's default printer, through the printing plugin, loaded with
+// the first summary printed.
+bool printOnDefaultPrinter(const QStringList &lines);
 
 class ChoiceCombo;
 class QLabel;
@@ -36,7 +43,8 @@ public:
     // Opens the window, reading the log afresh unless it is open already.
     void showWindow();
 
-    void setPrinterSource(PrinterSource source) { m_printerSource = std::move(source); }
+    // Tests print into a file.
+    void setPrinter(SummaryPrinter printer) { m_printer = std::move(printer); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -60,7 +68,7 @@ private:
     Prompter &m_prompter;
     const TariffTable &m_tariff;
     QString m_logPath;
-    PrinterSource m_printerSource = defaultSystemPrinter;
+    SummaryPrinter m_printer = printOnDefaultPrinter;
     LogIndex m_callLog{QString()}; // CallLogText as loaded, indexed by day
     bool m_loaded = false;
 

@@ -1,22 +1,12 @@
 #include "ui/plugin_chime.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 bool PluginChime::isAvailable()
 {
     if (!m_looked) {
         m_looked = true;
-        const QDir programDir(QCoreApplication::applicationDirPath());
-        for (const QString &dir :
-             { programDir.path(), programDir.filePath(QStringLiteral(CALLWISE_PLUGIN_PATH)) }) {
-            m_loader.setFileName(QDir(dir).filePath(QStringLiteral("callwise-chime")));
-            m_chime = qobject_cast<Chime *>(m_loader.instance());
-            if (m_chime)
-                break;
-        }
+        m_chime = m_plugin.as<Chime>();
         if (!m_chime)
-            qInfo("No sound plugin (%s): the minute is spoken.", qPrintable(m_loader.errorString()));
+            qInfo("No sound plugin: the minute is spoken.");
     }
     return m_chime && m_chime->isAvailable();
 }

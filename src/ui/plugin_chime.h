@@ -1,11 +1,9 @@
 #pragma once
 
 #include "alerts/chime.h"
+#include "common/own_plugin.h"
 
-#include <QPluginLoader>
-
-// The tone of the callwise-chime plugin, loaded the first time it is asked
-// for: beside the program (the build tree), then where it is installed.
+// The tone of the chime plugin, loaded the first time it is asked for.
 class PluginChime final : public Chime
 {
 public:
@@ -13,7 +11,7 @@ public:
     void play() override;
 
 private:
-    QPluginLoader m_loader;
+    OwnPlugin m_plugin { QStringLiteral("callwise_chime") };
     Chime *m_chime = nullptr;
     bool m_looked = false;
 };

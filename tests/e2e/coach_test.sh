@@ -12,7 +12,7 @@ e2e_start_x
 e2e_start_trayer
 e2e_start_pulse
 e2e_program_dir
-[ -f "$PROGRAM_DIR/callwise-chime.so" ] || e2e_skip "no sound plugin was built (no Qt Multimedia)"
+[ -f "$PROGRAM_DIR/$CALLWISE_PLUGINS_FROM_BIN/libcallwise_chime.so" ] || e2e_skip "no sound plugin was built (no Qt Multimedia)"
 e2e_write_settings 1000 0
 e2e_write_fees 0 00:00 2.00
 log=$PROGRAM_DIR/netcosts.ini

@@ -243,14 +243,13 @@ e2e_start_weston() {
 
 # --- The program -------------------------------------------------------------
 
-# Lays out the program directory: a copy of the executable with the plugins
-# built beside it, which it looks for there, and any files given as
-# NAME=PATH. Sets PROGRAM_DIR.
+# Lays out the program directory: a copy of the executable with its plugins
+# where it looks for them, and any files given as NAME=PATH. Sets PROGRAM_DIR.
 e2e_program_dir() {
     PROGRAM_DIR=$E2E_TMP/prog
-    mkdir -p "$PROGRAM_DIR"
+    mkdir -p "$PROGRAM_DIR" "$PROGRAM_DIR/${CALLWISE_PLUGINS_FROM_BIN:?}"
     cp "${CALLWISE_EXE:?}" "$PROGRAM_DIR/callwise"
-    cp "$(dirname "$CALLWISE_EXE")"/callwise-*.so "$PROGRAM_DIR/" 2>/dev/null || true
+    cp "${CALLWISE_PLUGINS:?}"/*.so "$PROGRAM_DIR/$CALLWISE_PLUGINS_FROM_BIN/"
     local entry
     for entry in "$@"; do
         cp "${entry#*=}" "$PROGRAM_DIR/${entry%%=*}"

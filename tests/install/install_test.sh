@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs the build into a temporary prefix and checks what a desktop sees:
-# the layout, the desktop entry and the AppStream metadata, and the installed
+# the layout, the voice plugin found from the installed program's directory,
+# the desktop entry and the AppStream metadata, and the installed
 # callwise-report reading its data from ~/.local/share/callwise because it
 # cannot write its own directory. Then, where the Debian tools are present,
 # the package and lintian's verdict on it.
@@ -28,9 +29,24 @@ prefix=$tmp/prefix
 app=org.callwise.callwise
 for file in bin/callwise bin/callwise-report share/applications/$app.desktop \
     share/metainfo/$app.metainfo.xml share/man/man1/callwise-report.1.gz \
-    share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/$app.png; do
+    share/icons/hicolor/{16x16,32x32,48x48,128x128}/apps/$app.png \
+    "${PLUGIN_DIR:?}"/libcallwise_{voice,print}.so; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
+
+# The alerts window, from the installed bin/, finds the installed voice
+# plugin, and tells of no engine once the plugin is gone.
+alerts_window() {
+    cp "${ALERTS_CHECK:?}" "$prefix/bin/"
+    QT_QPA_PLATFORM=offscreen "$prefix/bin/$(basename "$ALERTS_CHECK")" 2>/dev/null
+    rm "$prefix/bin/$(basename "$ALERTS_CHECK")"
+}
+said=$(alerts_window)
+[[ $said == "voice plugin loaded; "* ]] || fail "alerts window: $said"
+mv "$prefix/$PLUGIN_DIR/libcallwise_voice.so" "$tmp/"
+said=$(alerts_window)
+[ "$said" = "voice plugin missing; No speech engine is installed." ] || fail "without the plugin: $said"
+mv "$tmp/libcallwise_voice.so" "$prefix/$PLUGIN_DIR/"
 have desktop-file-validate || exit 77
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop entry"
 have appstreamcli || exit 77
@@ -61,6 +77,7 @@ have dpkg-deb && have lintian && have dpkg-shlibdeps || exit 77
 (cd "$BUILD_DIR" && "${CPACK_COMMAND:?}" -G DEB -B "$tmp/package" >/dev/null) || fail "cpack"
 deb=$(echo "$tmp"/package/callwise_*.deb)
 [ -f "$deb" ] || fail "cpack made no .deb"
-dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries"
+dpkg-deb --field "$deb" Depends | grep -q 'libqt6texttospeech6' || fail "Depends lacks the plugins' libraries"
+dpkg-deb --field "$deb" Recommends | grep -q 'qt6-speech-speechd-plugin' || fail "no speech engine recommended"
 lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian finds errors"
 echo "installed, validated and packaged: $(basename "$deb"), $(stat -c %s "$deb") bytes"

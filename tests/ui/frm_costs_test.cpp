@@ -1,5 +1,8 @@
 #include "ui_rig.h"
 
+#include "common/own_plugin.h"
+#include "ui/print_plugin.h"
+
 #include <QAbstractItemView>
 #include <QListView>
 #include <QProcess>
@@ -15,12 +18,11 @@ protected:
     void SetUp() override
     {
         writeCalls(2);
-        window.setPrinterSource([this] {
+        // The program's own printing plugin, found beside the build's bin/.
+        window.setPrinter([this](const QStringList &lines) {
             ++printersAsked;
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(pdfPath);
-            return printer;
+            auto *print = printPlugin.as<PrintPlugin>();
+            return print && print->printLines(lines, pdfPath);
         });
         window.showWindow();
     }
@@ -74,6 +76,7 @@ protected:
 
     QString pdfPath = dir.file(QStringLiteral("summary.pdf"));
     int printersAsked = 0;
+    OwnPlugin printPlugin { QStringLiteral("callwise_print") };
     frmCosts window{clock, regional, prompter, tariff,
                     dir.file(QStringLiteral("netcosts.ini"))};
 };

@@ -6,14 +6,7 @@
 #include <QPrinter>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
-
-inline constexpr char16_t kPrintProblem[] = u"There was a problem printing to your printer.";
-
-// Where a printed summary goes. The program prints on the system's default
-// printer; tests print to a PDF file through the same code.
-using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
 
 // The system's default printer, or nothing when the system has none.
 std::unique_ptr<QPrinter> defaultSystemPrinter();

@@ -1,4 +1,4 @@
-#include "ui/summary_printer.h"
+#include "ui/print/summary_printer.h"
 
 #include <QPageSize>
 #include <QPainter>

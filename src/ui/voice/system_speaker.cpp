@@ -1,4 +1,4 @@
-#include "ui/system_speaker.h"
+#include "ui/voice/system_speaker.h"
 
 #include <QStringList>
 #include <QTextToSpeech>
