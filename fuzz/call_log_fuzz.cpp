@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string bytes = provider.ConsumeRemainingBytesAsString();
 
     const QString path = scratchPath(QStringLiteral("netcosts.ini"));
-    writeBytes(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
+    putBytes(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
     const QString log = LoadCallLog(path, MissingLog::LeaveAlone);
     const std::optional<QStringList> lines = readLines(path);
     FUZZ_CHECK(lines && log == lines->join(QString()));

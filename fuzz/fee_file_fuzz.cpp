@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (int i = 0; i < TariffTable::kCellCount && i < cells.size(); ++i)
             table.setCell(i, cells[i]);
     } else {
-        writeBytes(original, input);
+        putBytes(original, input);
         FUZZ_CHECK(LoadFees(table, original));
     }
     FUZZ_CHECK(SaveFees(table, first).ok);

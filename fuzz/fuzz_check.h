@@ -34,7 +34,7 @@ inline QByteArray readBytes(const QString &path)
     return file.readAll();
 }
 
-inline void writeBytes(const QString &path, const QByteArray &bytes)
+inline void putBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(QDir().mkpath(directory));
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString file = directory + QStringLiteral("/registry.txt");
-    writeBytes(file, input);
+    putBytes(file, input);
 
     int notices = 0;
     FileRegistryStore store(directory.toStdString(), [&](const std::string &) { ++notices; });

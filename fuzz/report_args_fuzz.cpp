@@ -22,8 +22,8 @@ QString programDirectory()
         QByteArray fees;
         for (int i = 0; i < TariffTable::kCellCount - 1; ++i)
             fees += i % 2 ? "1.50\r\n" : "00:00\r\n";
-        writeBytes(scratchPath(QStringLiteral("netfees.ini")), fees + "3\r\n");
-        writeBytes(scratchPath(QStringLiteral("netcosts.ini")),
+        putBytes(scratchPath(QStringLiteral("netfees.ini")), fees + "3\r\n");
+        putBytes(scratchPath(QStringLiteral("netcosts.ini")),
             "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:05:01  ,  \r\n02.00#\r\n"
             "06:12:2025  ,  \r\n08:00:00  ,  \r\n00:00:30  ,  \r\n01.50#\r\n");
         return QFileInfo(scratchPath(QStringLiteral("netfees.ini"))).path();

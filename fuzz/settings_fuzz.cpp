@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString path = scratchPath(QStringLiteral("settings.ini"));
-    writeBytes(path, input);
+    putBytes(path, input);
 
     Settings settings;
     const std::optional<int> interval = LoadSettings(path, settings);
