@@ -1,6 +1,6 @@
 #include "common/durable_write.h"
+#include "common/durable_write_parts.h"
 
-#include <atomic>
 #include <cerrno>
 #include <system_error>
 
@@ -17,26 +17,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-DurableWriteResult failure(int error)
-{
-    return { false, std::generic_category().message(error) };
-}
-
-// Named after the file, this process and a count, so neither two programs
-// nor two saves in one ever share a temporary file.
-fs::path temporaryPathFor(const fs::path &path)
-{
-    static std::atomic<unsigned> saves { 0 };
-    fs::path temporary = path;
-    temporary += "." + std::to_string(::_getpid()) + "-" + std::to_string(saves++) + ".tmp";
-    return temporary;
-}
+using durable::failure;
 
 // A new file only: one left by a writer that died is never written into.
 int createTemporary(const fs::path &path, fs::path &temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = temporaryPathFor(path);
+        temporary = durable::temporaryPathFor(path, ::_getpid());
         const int fd = ::_wopen(
             temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
         if (fd >= 0 || errno != EEXIST)

@@ -18,6 +18,17 @@
 
 namespace {
 
+std::optional<QByteArray> readAllBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
 // Appended records must survive a power cut right after the call ends.
 bool syncToDisk(QFile &file)
 {
@@ -37,12 +48,10 @@ std::filesystem::path filesystemPath(const QString &path)
 
 std::optional<QStringList> readLines(const QString &path, qsizetype maxLines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> read = readAllBytes(path);
+    if (!read)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    const QByteArray &bytes = *read;
 
     QStringList lines;
     qsizetype start = 0;
@@ -105,12 +114,10 @@ char16_t *joinLines(const char *from, const char *end, char16_t *to)
 
 std::optional<QString> readJoinedLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> read = readAllBytes(path);
+    if (!read)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    const QByteArray &bytes = *read;
 
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *const start = reinterpret_cast<char16_t *>(text.data());
