@@ -18,8 +18,10 @@ namespace {
 // at the right, or one line of text across; the buttons go below the last
 // row. A new row is a new entry in Row: the buttons and the window's height
 // follow it down.
-enum Row { SpeakRow, NoEngineRow, MinuteWarningRow, RateWarningRow, NextChangeRow, LimitRow,
-    BillDayRow, SpendingRow, ForecastRow, RowCount };
+// "No speech engine is installed." stands last, beside the Test it disables,
+// so where there is an engine its empty row is only room above the buttons.
+enum Row { SpeakRow, MinuteWarningRow, RateWarningRow, NextChangeRow, LimitRow, BillDayRow,
+    SpendingRow, ForecastRow, NoEngineRow, RowCount };
 constexpr int kLeft = 120, kWidth = 5040, kRowHeight = 400, kBoxLeft = 3240;
 constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
 constexpr int kWindowHeight = kButtonsTop + 375 + 165;
