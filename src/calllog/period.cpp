@@ -1,5 +1,7 @@
 #include "calllog/period.h"
 
+#include "common/user_date.h"
+
 #include <utility>
 
 namespace {
@@ -44,4 +46,16 @@ PeriodOffsets dateRangeOffsets(QDate from, QDate to, QDate today)
     if (offsets.first > offsets.last)
         std::swap(offsets.first, offsets.last);
     return offsets;
+}
+
+std::optional<PeriodOffsets> typedRangeOffsets(const QString &from, const QString &to, QDate today,
+                                               QString &why)
+{
+    const std::optional<QDate> first = readUserDate(from);
+    const std::optional<QDate> last = readUserDate(to);
+    if (first && last)
+        return dateRangeOffsets(*first, *last, today);
+    why = QStringLiteral("The %1 date \"%2\" is not a date. Please type it as dd/mm/yyyy.")
+              .arg(first ? QStringLiteral("to") : QStringLiteral("from"), first ? to : from);
+    return std::nullopt;
 }

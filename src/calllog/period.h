@@ -25,3 +25,8 @@ std::optional<PeriodOffsets> periodOffsets(QStringView entry);
 // The offsets of the days from one date to another, in either order; a date
 // after today gives a negative offset.
 PeriodOffsets dateRangeOffsets(QDate from, QDate to, QDate today);
+
+// The offsets of two dates as the user typed them ("dd/mm/yyyy"), or in why
+// the message that names the first of them that is not a date.
+std::optional<PeriodOffsets> typedRangeOffsets(const QString &from, const QString &to, QDate today,
+                                               QString &why);

@@ -107,18 +107,6 @@ void frmChart::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-std::optional<PeriodOffsets> frmChart::typedRange(QDate today, QString &why) const
-{
-    const std::optional<QDate> from = readUserDate(Text2->text());
-    const std::optional<QDate> to = readUserDate(Text3->text());
-    if (from && to)
-        return dateRangeOffsets(*from, *to, today);
-    why = QStringLiteral("The %1 date \"%2\" is not a date. Please type it as dd/mm/yyyy.")
-              .arg(from ? QStringLiteral("to") : QStringLiteral("from"),
-                   from ? Text3->text() : Text2->text());
-    return std::nullopt;
-}
-
 void frmChart::redraw()
 {
     const QString entry = cboPeriod->currentText();
@@ -133,7 +121,8 @@ void frmChart::redraw()
     PeriodOffsets range;
     if (dates) {
         QString why;
-        const std::optional<PeriodOffsets> typed = typedRange(today, why);
+        const std::optional<PeriodOffsets> typed
+            = typedRangeOffsets(Text2->text(), Text3->text(), today, why);
         if (!typed) {
             SpendingChart none;
             none.message = why;

@@ -47,8 +47,6 @@ protected:
 private:
     void buildControls();
     void redraw();
-    // The typed range, or why it is none.
-    std::optional<PeriodOffsets> typedRange(QDate today, QString &why) const;
 
     const Clock &m_clock;
     const Regional &m_regional;

@@ -141,16 +141,12 @@ std::optional<PeriodOffsets> frmCosts::typedRange(QDate today)
         m_prompter.showMessage(QStringLiteral("Please enter from and to dates."));
         return std::nullopt;
     }
-    const std::optional<QDate> from = readUserDate(Text2->text());
-    const std::optional<QDate> to = readUserDate(Text3->text());
-    if (!from || !to) {
-        m_prompter.showMessage(
-            QStringLiteral("The %1 date \"%2\" is not a date. Please type it as dd/mm/yyyy.")
-                .arg(from ? QStringLiteral("to") : QStringLiteral("from"),
-                     from ? Text3->text() : Text2->text()));
-        return std::nullopt;
-    }
-    return dateRangeOffsets(*from, *to, today);
+    QString why;
+    const std::optional<PeriodOffsets> offsets
+        = typedRangeOffsets(Text2->text(), Text3->text(), today, why);
+    if (!offsets)
+        m_prompter.showMessage(why);
+    return offsets;
 }
 
 void frmCosts::lsttimes_Click(int index)
