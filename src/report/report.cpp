@@ -1,6 +1,7 @@
 #include "report/report.h"
 
 #include "alerts/alert_choices.h"
+#include "alerts/bill_month.h"
 #include "alerts/bill_text.h"
 #include "alerts/forecast.h"
 #include "calllog/call_log.h"
@@ -8,8 +9,6 @@
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
 #include "common/number_reader.h"
-#include "alerts/alert_choices.h"
-#include "alerts/bill_month.h"
 #include "common/user_date.h"
 #include "report/chart_file.h"
 #include "report/csv.h"
@@ -163,7 +162,9 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
         = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
     const BillMonth bill = billMonthOf(today, choices.billStartDay);
     const std::optional<Forecast> forecast = forecastBill(log, today, bill, minConnect, regional);
-    const qint64 spent = billSoFar(log, today, bill, minConnect, regional).totalPence;
+    // The forecast has summed the month so far already; without one, sum it here.
+    const qint64 spent = forecast ? forecast->spentPence
+                                  : billSoFar(log, today, bill, minConnect, regional).totalPence;
     out << "Bill's month: " << userDateText(bill.first) << " to " << userDateText(bill.last)
         << '\n' << billSpentText(bill, spent, regional) << '\n'
         << billForecastText(
