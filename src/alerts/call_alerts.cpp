@@ -1,6 +1,5 @@
 #include "alerts/call_alerts.h"
 
-#include "alerts/forecast.h"
 #include "alerts/spoken_words.h"
 #include "calllog/call_log.h"
 
@@ -17,7 +16,7 @@ CallAlerts::CallAlerts(Services services, const CallClock &callClock, QObject *p
 void CallAlerts::load()
 {
     m_choices = LoadAlertChoices(m_services.choicesPath);
-    m_loggedDay = {};
+    forgetSums();
     QTimer::singleShot(0, this, &CallAlerts::checkForecast);
 }
 
@@ -29,7 +28,7 @@ void CallAlerts::clockTextChanged(CallClock::Field field)
         if (m_callClock.isTiming() == m_timing)
             break; // its colour alone
         m_timing = m_callClock.isTiming();
-        m_loggedDay = {}; // a call has been logged since, or is about to be
+        forgetSums(); // a call has been logged since, or is about to be
         if (m_timing)
             m_spokenMultiple = 0;
         else // the record is appended right after the label changes
@@ -104,13 +103,21 @@ qint64 CallAlerts::monthSpending()
 std::optional<qint64> CallAlerts::expectedSpending()
 {
     const QDate today = m_services.clock.now().date();
-    const std::optional<Forecast> forecast
-        = forecastBill(LogIndex(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone)), today,
-            billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
+    if (m_forecastDay != today) {
+        m_forecast = forecastBill(LogIndex(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone)),
+            today, billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
             m_services.regional);
-    if (!forecast)
+        m_forecastDay = today;
+    }
+    if (!m_forecast)
         return std::nullopt;
-    return forecast->expectedPence(runningPence());
+    return m_forecast->expectedPence(runningPence());
+}
+
+void CallAlerts::forgetSums()
+{
+    m_loggedDay = {};
+    m_forecastDay = {};
 }
 
 void CallAlerts::checkSpending()
@@ -160,7 +167,7 @@ FileResult CallAlerts::apply(
     m_choices.coach = coach;
     m_choices.limitPence = limitPence;
     m_choices.billStartDay = billStartDay;
-    m_loggedDay = {}; // the log, the tariff or the bill's month may have changed since
+    forgetSums(); // the log, the tariff or the bill's month may have changed since
     if (!limitPence || monthSpending() <= *limitPence)
         m_choices.warnedMonth = {};
     const std::optional<qint64> expected = limitPence ? expectedSpending() : std::nullopt;

@@ -14,6 +14,7 @@
 
 #include "alerts/alert_choices.h"
 #include "alerts/bill_month.h"
+#include "alerts/forecast.h"
 #include "alerts/speaker.h"
 #include "calltime/call_clock.h"
 #include "common/clock.h"
@@ -77,6 +78,8 @@ private:
     void warn(const char16_t *sentence, qint64 pence);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);
+    // The sums read from the log are read again when next asked for.
+    void forgetSums();
     void speakLater(const QString &sentence);
 
     Services m_services;
@@ -86,4 +89,8 @@ private:
     bool m_timing = false; // as the clock last showed
     QDate m_loggedDay; // the day the logged total was summed on
     qint64 m_loggedPence = 0;
+    // The forecast read from the log that day, so the window's OK, its opening
+    // and the warning after it read the log for it once.
+    QDate m_forecastDay;
+    std::optional<Forecast> m_forecast;
 };
