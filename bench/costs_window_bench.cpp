@@ -22,14 +22,8 @@ struct Rig
 {
     Rig()
     {
-        QRandomGenerator random(20261206);
-        LogShape shape;
-        shape.records = kRecords;
-        shape.newestDay = kToday;
-        shape.daysBack = 364;
-        shape.inTimeOrder = true;
         // As the program writes it: each field a line of its own.
-        QString log = generateLog(shape, random);
+        QString log = yearOfCalls(kRecords, kToday);
         log.replace(QStringLiteral("  ,  "), QStringLiteral("  ,  \r\n"));
         log.replace(u'#', QStringLiteral("#\r\n"));
         dir.write(QStringLiteral("netcosts.ini"), log.toLatin1());

@@ -49,3 +49,14 @@ QString generateLog(const LogShape &shape, QRandomGenerator &random)
     }
     return log;
 }
+
+QString yearOfCalls(int records, QDate newestDay)
+{
+    QRandomGenerator random(20261206);
+    LogShape shape;
+    shape.records = records;
+    shape.newestDay = newestDay;
+    shape.daysBack = 364;
+    shape.inTimeOrder = true;
+    return generateLog(shape, random);
+}

@@ -18,3 +18,7 @@ struct LogShape
 QString logRecordText(QDate day, QTime start, const QString &duration, double fee);
 
 QString generateLog(const LogShape &shape, QRandomGenerator &random);
+
+// A year of calls up to newestDay, oldest first as a log grows, the same
+// every time for the same number of records.
+QString yearOfCalls(int records, QDate newestDay);

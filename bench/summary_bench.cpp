@@ -21,17 +21,6 @@ namespace {
 
 const QDate kToday(2026, 12, 6);
 
-QString yearLog(int records)
-{
-    QRandomGenerator random(20261206);
-    LogShape shape;
-    shape.records = records;
-    shape.newestDay = kToday;
-    shape.daysBack = 364;
-    shape.inTimeOrder = true;
-    return generateLog(shape, random);
-}
-
 const Regional &british()
 {
     static const Regional regional(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -40,7 +29,7 @@ const Regional &british()
 
 void BM_IndexedYear(benchmark::State &state)
 {
-    const QString log = yearLog(int(state.range(0)));
+    const QString log = yearOfCalls(int(state.range(0)), kToday);
     for (auto _ : state) {
         const LogIndex index(log);
         Summary summary = SummarisePeriod(index, kToday, 0, 364, 1.0, british());
@@ -52,7 +41,7 @@ void BM_IndexedYear(benchmark::State &state)
 // What printing or the report adds: every line written out.
 void BM_IndexedYearAllLines(benchmark::State &state)
 {
-    const QString log = yearLog(int(state.range(0)));
+    const QString log = yearOfCalls(int(state.range(0)), kToday);
     for (auto _ : state) {
         const Summary summary = SummarisePeriod(LogIndex(log), kToday, 0, 364, 1.0, british());
         QStringList lines = summary.lines();
@@ -63,7 +52,7 @@ void BM_IndexedYearAllLines(benchmark::State &state)
 
 void BM_PerDayScanYear(benchmark::State &state)
 {
-    const QString log = yearLog(int(state.range(0)));
+    const QString log = yearOfCalls(int(state.range(0)), kToday);
     for (auto _ : state) {
         ReferenceSummary summary = referenceSummary(log, kToday, 0, 364, 1.0, british());
         benchmark::DoNotOptimize(summary);
