@@ -14,6 +14,7 @@
 #include "calltime/call_clock.h"
 #include "common/clock.h"
 #include "common/regional.h"
+#include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
 #include <QObject>
@@ -38,6 +39,8 @@ public:
         Speaker &speaker;
         std::function<void(const QString &)> showBalloon; // the tray's message balloon
         std::function<bool()> speechOn; // whether the voice speaks alerts
+        // The tariff's rules as they are now; none when null.
+        const TariffRules *rules = nullptr;
     };
 
     CallCoach(Services services, const CallClock &callClock, QObject *parent = nullptr);

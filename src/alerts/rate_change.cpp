@@ -4,62 +4,13 @@
 #include "common/number_reader.h"
 #include "common/regional.h"
 #include "tariff/call_charge.h"
+#include "tariff/fee_timeline.h"
 
 #include <algorithm>
 #include <array>
 #include <functional>
 
 namespace {
-
-constexpr int kMinutesPerDay = 24 * 60;
-
-// A day's bands as the lookup sees them: the first minute from which each
-// applies by its start (kMinutesPerDay when never) and its fee.
-struct DayBands
-{
-    std::array<int, TariffTable::kBands> from {};
-    std::array<double, TariffTable::kBands> fee {};
-};
-
-// The lookup compares "hh:mm" with the start as texts. Such texts sort as
-// the times they are, so a band applies from the first minute whose text is
-// greater than its start to the end of the day, whatever the start holds.
-int firstMinuteAfter(const QString &start)
-{
-    int low = 0;
-    int high = kMinutesPerDay;
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        const char text[] = { char('0' + middle / 600), char('0' + middle / 60 % 10), ':',
-            char('0' + middle % 60 / 10), char('0' + middle % 10) };
-        if (QLatin1StringView(text, 5) > start)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
-}
-
-DayBands dayBands(const TariffTable &table, QDate date)
-{
-    DayBands bands;
-    for (int band = 0; band < TariffTable::kBands; ++band) {
-        const TariffBand cells = table.band(date.dayOfWeek() - 1, band);
-        bands.from[band] = firstMinuteAfter(cells.bandStart);
-        bands.fee[band] = readNumber(cells.fee);
-    }
-    return bands;
-}
-
-// The fee the lookup leaves at a minute of the day, given the fee before.
-double feeAt(const DayBands &bands, int minute, double before)
-{
-    for (int band = 0; band < TariffTable::kBands; ++band) {
-        if (bands.from[band] <= minute && bands.fee[band] > 0)
-            before = bands.fee[band];
-    }
-    return before;
-}
 
 QString shownFee(double fee)
 {
@@ -99,10 +50,11 @@ std::optional<RateChange> nextRateChange(
 {
     const QDate today = now.date();
     const int nowMinute = now.time().hour() * 60 + now.time().minute();
-    const DayBands todays = dayBands(table, today);
-    const double inForce = feeAt(todays, nowMinute, costnow);
+    const DayBands todays = weekdayBands(table, today.dayOfWeek());
+    const double inForce = todays.feeAt(nowMinute, costnow);
     for (int day = 0; day < 2; ++day) {
-        const DayBands bands = day == 0 ? todays : dayBands(table, today.addDays(1));
+        const DayBands bands
+            = day == 0 ? todays : weekdayBands(table, today.addDays(1).dayOfWeek());
         // Between the minutes at which a band begins to apply, and midnight,
         // the same bands apply and the fee holds.
         std::array<int, TariffTable::kBands + 1> moments {};
@@ -111,7 +63,7 @@ std::optional<RateChange> nextRateChange(
         for (const int minute : moments) {
             if ((day == 0 && minute <= nowMinute) || minute >= kMinutesPerDay)
                 continue;
-            const double fee = feeAt(bands, minute, inForce);
+            const double fee = bands.feeAt(minute, inForce);
             if (fee != inForce)
                 return RateChange { QDateTime(today.addDays(day), QTime(minute / 60, minute % 60)),
                     inForce, fee };

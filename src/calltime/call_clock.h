@@ -16,6 +16,7 @@
 #include "common/clock.h"
 #include "common/prompter.h"
 #include "common/regional.h"
+#include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
 #include <QDateTime>
@@ -48,6 +49,8 @@ public:
         Prompter &prompter;
         const TariffTable &tariff; // as the tariff editor holds it now
         QString logPath;
+        // The tariff's rules as they are now; none when null.
+        const TariffRules *rules = nullptr;
     };
 
     explicit CallClock(Services services, QObject *parent = nullptr);

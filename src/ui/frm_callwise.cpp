@@ -4,6 +4,7 @@
 #include "calllog/call_log.h"
 #include "common/number_reader.h"
 #include "tariff/fee_file.h"
+#include "tariff/rules_file.h"
 #include "ui/app_resources.h"
 #include "ui/fixed_window.h"
 #include "ui/frm_about.h"
@@ -58,8 +59,9 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     , m_feePath(dataPath(m_env.programDir, kFeeFileName))
     , m_settingsPath(dataPath(m_env.programDir, kSettingsFileName))
     , m_logPath(dataPath(m_env.programDir, kCallLogFileName))
+    , m_rulesPath(dataPath(m_env.programDir, kRulesFileName))
     , m_callClock({m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
-                   m_logPath},
+                   m_logPath, &m_rules},
                   this)
     , m_alerts({m_env.clock, m_env.regional, m_speaker,
                 [this](const QString &text) {
@@ -72,7 +74,7 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                [this](const QString &text) {
                    m_tray.showMessage(QString::fromUtf16(kCaption), text);
                },
-               [this] { return m_alerts.choices().speakEveryMinutes > 0; }},
+               [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules},
               m_callClock)
 {
     setUpFixedWindow(this, "frmCallwise", QString::fromUtf16(kCaption), 2805, 3390);
@@ -187,6 +189,11 @@ void frmCallwise::Form_Load()
     // loads the font database, two thirds of the start-up's work. The
     // editor's own read of the fee file would read the same texts again.
     LoadFees(m_tariff, m_feePath);
+    // A rules file that cannot be used prices calls by the table alone; the
+    // rules window says why when it opens.
+    const RulesLoad rules = LoadRules(m_rulesPath);
+    m_rules = rules.rules;
+    m_rulesProblem = rules.why;
     m_alerts.load();
     m_coach.setChoices(m_alerts.choices().coach);
 

@@ -7,6 +7,7 @@
 #include "calltime/call_clock.h"
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
+#include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 #include "ui/plugin_chime.h"
 #include "ui/tray_icon.h"
@@ -72,6 +73,8 @@ public:
     CallAlerts &alerts() { return m_alerts; }
     CallCoach &coach() { return m_coach; }
     TariffTable &tariff() { return m_tariff; }
+    TariffRules &rules() { return m_rules; }
+    const QString &rulesProblem() const { return m_rulesProblem; }
     TrayIcon &trayIcon() { return m_tray; }
     frmDays *tariffEditor() const { return m_days; }
     QMenu *trayMenu() const { return mnuSystemTray; }
@@ -111,8 +114,11 @@ private:
     QString m_feePath;
     QString m_settingsPath;
     QString m_logPath;
+    QString m_rulesPath;
     Settings m_settings;
     TariffTable m_tariff;
+    TariffRules m_rules; // as netrules.ini holds them
+    QString m_rulesProblem; // why netrules.ini could not be used, if it could not
     TrayIcon m_tray;
     CallClock m_callClock;
     OwnPlugin m_voice { QStringLiteral("callwise_voice") };

@@ -1,0 +1,104 @@
+#include "tariff/call_price.h"
+
+#include "common/number_reader.h"
+#include "common/rounding.h"
+#include "tariff/call_charge.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr qint64 kSecondsPerDay = 86400;
+
+qint64 ceilDivide(qint64 numerator, qint64 denominator)
+{
+    return numerator <= 0 ? 0 : (numerator + denominator - 1) / denominator;
+}
+
+} // namespace
+
+CallPricer::CallPricer(const TariffTable &table, const TariffRules &rules)
+    : m_rules(rules)
+    , m_minConnectText(table.minConnectTime())
+    , m_minConnect(readNumber(m_minConnectText))
+    , m_holidays(rules.holidays)
+    , m_timeline(table, m_holidays)
+{ }
+
+double CallPricer::feeAt(QDate day, int secondOfDay) const
+{
+    return m_timeline.feeAt(day, secondOfDay / 60);
+}
+
+double CallPricer::price(const CallToPrice &call, TableRule rule) const
+{
+    const qint64 seconds = qMax<qint64>(0, call.seconds);
+    if (m_rules.isDefault()) {
+        if (rule == TableRule::Live)
+            return double(CallCharge(seconds / 3600, seconds / 60 % 60, call.lastFee,
+                m_minConnectText));
+        const double fee = call.lastFee;
+        double cost = double(seconds / 60) * fee;
+        if (seconds % 60 > 0)
+            cost += fee;
+        return std::max(cost, m_minConnect * fee);
+    }
+    const double charge = timeCharge(call) + m_rules.feePerCallPence;
+    return double(roundHalfEven(std::max(charge, m_rules.minimumChargePence)));
+}
+
+// The time's share: the charge units the call began, never fewer than
+// cover the min connect time.
+double CallPricer::timeCharge(const CallToPrice &call) const
+{
+    const qint64 seconds = qMax<qint64>(0, call.seconds);
+    const qint64 leastSeconds = qint64(std::ceil(qMax(0.0, m_minConnect) * 60.0));
+    if (!m_rules.usesUnits()) {
+        // Every minute begun, counted as the running cost counts it.
+        const qint64 minutes = qMax(seconds / 60 + 1, ceilDivide(leastSeconds, 60));
+        return sumOfUnits(call, 0, 60, minutes);
+    }
+    const qint64 charged = qMax(seconds, leastSeconds);
+    const qint64 first = m_rules.firstSeconds;
+    const qint64 unit = m_rules.unitSeconds;
+    const double firstCharge = m_rules.firstChargePence
+        ? *m_rules.firstChargePence
+        : sumOfUnits(call, 0, first, 1) * double(first) / 60.0;
+    return firstCharge + sumOfUnits(call, first, unit, ceilDivide(charged - first, unit))
+        * double(unit) / 60.0;
+}
+
+// The fees of count units of unitLength seconds, the first beginning
+// firstStart seconds into the call: the last fee for each, or each at the
+// fee in force when it begins, taken stretch by stretch between the minutes
+// at which the fee may change.
+double CallPricer::sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64 unitLength,
+    qint64 count) const
+{
+    if (count <= 0)
+        return 0.0;
+    if (!m_rules.unitsAtOwnRate)
+        return double(count) * call.lastFee;
+    double sum = 0.0;
+    qint64 unit = 0;
+    while (unit < count) {
+        const qint64 at = qint64(call.startSecond) + firstStart + unit * unitLength;
+        const QDate day = call.startDate.addDays(at / kSecondsPerDay);
+        const int minute = int(at % kSecondsPerDay / 60);
+        const DayBands &bands = m_timeline.bandsOf(day);
+        const double fee = bands.feeAt(minute, m_timeline.feeAtEndOf(day.addDays(-1)));
+        // The fee holds until the next band begins to apply, or midnight.
+        const qint64 until = at - at % kSecondsPerDay + qint64(bands.nextChangeAfter(minute)) * 60;
+        const qint64 end = qMin(count,
+            ceilDivide(until - qint64(call.startSecond) - firstStart, unitLength));
+        sum += double(end - unit) * fee;
+        unit = end;
+    }
+    return sum;
+}
+
+double priceCall(const CallToPrice &call, const TariffTable &table, const TariffRules &rules,
+    TableRule rule)
+{
+    return CallPricer(table, rules).price(call, rule);
+}

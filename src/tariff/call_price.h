@@ -1,0 +1,68 @@
+#pragma once
+
+// The one place a call becomes money. Every figure Callwise shows, logs,
+// speaks, draws or prints for a call comes from priceCall(): the running
+// cost, the charge kept when a call ends, the summaries' fallback, the
+// coach's "stay on / hang up", a tariff tried on old calls, a bill checked.
+//
+// With no rules set it is the weekly table's own rule: the whole call at the
+// fee in force at its end, every minute begun, never less than the min
+// connect time. With rules, the time is cut into its charge units, each
+// priced at the fee at its end or at its own start (walking the day in
+// stretches between the minutes where a band begins), then the fee per call
+// and the least charge apply, and the sum is rounded to the penny once.
+
+#include "tariff/fee_timeline.h"
+#include "tariff/tariff_rules.h"
+#include "tariff/tariff_table.h"
+
+#include <QDate>
+
+#include <optional>
+
+struct CallToPrice
+{
+    QDate startDate;
+    int startSecond = 0; // of its day
+    qint64 seconds = 0;  // how long it ran
+    double lastFee = 0.0; // pence a minute in force at its end: costnow, or its record's
+};
+
+// Without rules the table's rule is counted as the running cost counts it
+// (hours × 60 + minutes + 1 minutes, rounded to the penny) or as a summary
+// does (a minute more only for seconds past the whole minutes, left
+// unrounded: its total is brought to whole pence after every call). With
+// rules, calls are counted as the running cost counts them, and the charge
+// kept when a call ends is what the user saw.
+enum class TableRule { Live, Summary };
+
+class CallPricer
+{
+public:
+    CallPricer(const TariffTable &table, const TariffRules &rules);
+    Q_DISABLE_COPY_MOVE(CallPricer) // the fee timeline holds on to the holidays
+
+    const TariffRules &rules() const { return m_rules; }
+    double minConnectMinutes() const { return m_minConnect; }
+
+    // Pence: a whole number with rules or the live rule; the summary's rule
+    // may leave a fraction.
+    double price(const CallToPrice &call, TableRule rule) const;
+
+    // The fee in force at a moment, by the lookup's rules and the holidays.
+    double feeAt(QDate day, int secondOfDay) const;
+
+private:
+    double timeCharge(const CallToPrice &call) const;
+    double sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64 unitLength,
+        qint64 count) const;
+
+    TariffRules m_rules;
+    QString m_minConnectText;
+    double m_minConnect = 0.0;
+    HolidayCalendar m_holidays;
+    FeeTimeline m_timeline;
+};
+
+double priceCall(const CallToPrice &call, const TariffTable &table, const TariffRules &rules,
+    TableRule rule);

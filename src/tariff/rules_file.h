@@ -1,0 +1,35 @@
+#pragma once
+
+// The tariff rules live in a file of their own beside the fee file, so the
+// fee file keeps its 57 lines. Latin-1 with CR LF, one setting a line:
+//     1  fee per call, pence ("15.00"), empty for none
+//     2  charge units "60/1", empty for every minute begun
+//     3  first charge, pence, empty for the units' share of the fee
+//     4  minimum charge per call, pence, empty for none
+//     5  "1" each unit at the fee in force when it begins, "0" the call's last fee
+//     6… holidays priced with Sunday's bands, one a line
+// No file (or an empty one) is no rules.
+
+#include "common/text_file.h"
+#include "tariff/tariff_rules.h"
+
+inline constexpr char16_t kRulesFileName[] = u"netrules.ini";
+
+struct RulesLoad
+{
+    TariffRules rules; // the default rules unless ok
+    bool ok = true;
+    QString why; // why the file could not be used, for the user
+};
+
+// A file that cannot be read, or holds a line the rules window could not
+// have written, gives no rules and says why: calls are then priced by the
+// weekly table alone rather than by rules guessed from a damaged file.
+RulesLoad LoadRules(const QString &rulesPath);
+
+// Writes the rules through the one file writer. Default rules remove the
+// file, so a tariff without rules leaves no trace.
+FileResult SaveRules(const QString &rulesPath, const TariffRules &rules);
+
+// The file's lines for these rules.
+QStringList rulesLines(const TariffRules &rules);

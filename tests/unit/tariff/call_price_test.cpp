@@ -1,0 +1,138 @@
+#include "common/rounding.h"
+#include "tariff/call_charge.h"
+#include "tariff/call_price.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Monday to Saturday 1.00p from 00:01, 4.20p from 08:01, 1.00p from 18:01;
+// Sunday 0.50p from 00:01.
+TariffTable week(const char *minConnect = "0")
+{
+    TariffTable table;
+    for (int day = 0; day < 6; ++day) {
+        table.setBandStart(day, 0, QStringLiteral("00:00"));
+        table.setFee(day, 0, QStringLiteral("1.00"));
+        table.setBandStart(day, 1, QStringLiteral("08:00"));
+        table.setFee(day, 1, QStringLiteral("4.20"));
+        table.setBandStart(day, 2, QStringLiteral("18:00"));
+        table.setFee(day, 2, QStringLiteral("1.00"));
+    }
+    table.setBandStart(6, 0, QStringLiteral("00:00"));
+    table.setFee(6, 0, QStringLiteral("0.50"));
+    table.setMinConnectTime(QString::fromLatin1(minConnect));
+    return table;
+}
+
+TariffRules rules(double perCall, const char *units, bool ownRate, QStringList holidays = {},
+    std::optional<double> first = std::nullopt, double minimum = 0.0)
+{
+    TariffRules r;
+    r.feePerCallPence = perCall;
+    if (const auto u = readUnits(QString::fromLatin1(units))) {
+        r.firstSeconds = u->firstSeconds;
+        r.unitSeconds = u->unitSeconds;
+    }
+    r.firstChargePence = first;
+    r.minimumChargePence = minimum;
+    r.unitsAtOwnRate = ownRate;
+    r.holidays = std::move(holidays);
+    return r;
+}
+
+struct Bill
+{
+    const char *what;
+    const char *start; // "dd/MM/yyyy HH:mm:ss"
+    qint64 seconds;
+    double lastFee;
+    TariffRules rules;
+    double pence;
+    const char *minConnect = "0";
+};
+
+void PrintTo(const Bill &bill, std::ostream *out)
+{
+    *out << bill.what;
+}
+
+class PricedAsBilled : public testing::TestWithParam<Bill>
+{ };
+
+// Each worked by hand as an operator's bill would be.
+TEST_P(PricedAsBilled, ChargeTheOperatorWouldBill)
+{
+    const Bill &bill = GetParam();
+    const QDateTime start = QDateTime::fromString(QString::fromLatin1(bill.start), u"dd/MM/yyyy HH:mm:ss");
+    ASSERT_TRUE(start.isValid()) << bill.what;
+    const CallToPrice call { start.date(), start.time().msecsSinceStartOfDay() / 1000, bill.seconds,
+        bill.lastFee };
+    EXPECT_DOUBLE_EQ(priceCall(call, week(bill.minConnect), bill.rules, TableRule::Live), bill.pence)
+        << bill.what;
+}
+
+// 07/12/2026 is a Monday.
+INSTANTIATE_TEST_SUITE_P(Rules, PricedAsBilled, testing::Values(
+    Bill { "per call: 3 minutes begun 12.6 + 15", "07/12/2026 10:00:00", 125, 4.2, rules(15, "", false), 28 },
+    Bill { "60/1: 4.2 + 65 × 0.07 = 8.75", "07/12/2026 10:00:00", 125, 4.2, rules(0, "60/1", false), 9 },
+    Bill { "30/30: 2.1 + 4 × 2.1 = 10.5, half to even", "07/12/2026 10:00:00", 125, 4.2, rules(0, "30/30", false), 10 },
+    Bill { "flat first 9.1 + 4.55", "07/12/2026 10:00:00", 125, 4.2, rules(0, "60/1", false, {}, 9.1), 14 },
+    Bill { "minimum charge", "07/12/2026 10:00:00", 10, 1.0, rules(0, "", false, {}, std::nullopt, 20), 20 },
+    Bill { "minimum counts the fee per call", "07/12/2026 10:00:00", 10, 1.0, rules(15, "", false, {}, std::nullopt, 20), 20 },
+    Bill { "own rate across 08:01: 1+1+1+4.2+4.2", "07/12/2026 07:58:00", 240, 4.2, rules(0, "", true), 11 },
+    Bill { "whole call at its last fee: 5 × 4.2", "07/12/2026 07:58:00", 240, 4.2, rules(0, "", false, {"25/12"}), 21 },
+    Bill { "own rate across midnight into Sunday", "12/12/2026 23:58:00", 300, 0.5, rules(0, "60/60", true), 4 },
+    Bill { "into Christmas Day priced as Sunday", "24/12/2026 23:59:00", 180, 0.5, rules(0, "60/60", true, {"25/12"}), 2 },
+    Bill { "Easter Monday 2027 as Sunday", "29/03/2027 10:00:00", 120, 0.5, rules(0, "60/60", true, {"Easter+1"}), 1 },
+    Bill { "Easter Monday 2027, England and Wales", "29/03/2027 10:00:00", 120, 0.5, rules(0, "60/60", true, {"England and Wales"}), 1 },
+    Bill { "the substitute 28/12/2026", "28/12/2026 10:00:00", 120, 0.5, rules(0, "60/60", true, {"England and Wales"}), 1 },
+    Bill { "27/12/2027 once", "27/12/2027 10:00:00", 120, 0.5, rules(0, "60/60", true, {"27/12/2027"}), 1 },
+    Bill { "not a holiday without the rule", "29/03/2027 10:00:00", 120, 4.2, rules(0, "60/60", true), 8 },
+    Bill { "1/1 for two hours across 08:01", "07/12/2026 07:00:00", 7200, 4.2, rules(0, "1/1", true), 309 },
+    Bill { "units cover the min connect time", "07/12/2026 10:00:00", 10, 4.2, rules(0, "60/1", false), 13, "3" },
+    Bill { "every rule at once", "24/12/2026 23:59:30", 95, 4.2, rules(15, "30/1", true, {"25/12"}, std::nullopt, 10), 17 }));
+// The last: the first 30 s from 23:59:30 at Thursday's 1.00 = 0.5; 65
+// one-second units on Christmas Day, 60 in its first minute still at 1.00
+// and 5 from 00:01 at Sunday's 0.50 = 1.0417; with 15p, 16.54, above 10.
+
+// With no rules the table's own two rules, to the penny, for every length
+// and fee a call can have.
+TEST(PricedWithoutRules, TheTableRulesUnchanged)
+{
+    const TariffRules none;
+    for (const char *minConnect : { "0", "3", "", "x" }) {
+        const TariffTable table = week(minConnect);
+        for (const double fee : { 0.0, 1.5, 4.2, 12.34 }) {
+            for (qint64 seconds = 0; seconds < 2 * 3600; seconds += 7) {
+                const CallToPrice call { QDate(2026, 12, 7), 36000, seconds, fee };
+                EXPECT_EQ(priceCall(call, table, none, TableRule::Live),
+                    double(CallCharge(seconds / 3600, seconds / 60 % 60, fee,
+                        QString::fromLatin1(minConnect))));
+                const double minimum = QString::fromLatin1(minConnect).toDouble() * fee;
+                double cost = double(seconds / 60) * fee + (seconds % 60 > 0 ? fee : 0.0);
+                EXPECT_DOUBLE_EQ(priceCall(call, table, none, TableRule::Summary),
+                    std::max(cost, minimum)) << seconds << ' ' << fee;
+            }
+        }
+    }
+}
+
+TEST(Holidays, EnglandAndWales)
+{
+    EXPECT_EQ(easterSunday(2027), QDate(2027, 3, 28));
+    EXPECT_EQ(easterSunday(2026), QDate(2026, 4, 5));
+    const QList<QDate> y2026 = englandAndWalesHolidays(2026);
+    EXPECT_TRUE(y2026.contains(QDate(2026, 12, 28)));
+    EXPECT_FALSE(y2026.contains(QDate(2026, 12, 26)));
+    EXPECT_TRUE(y2026.contains(QDate(2026, 5, 4)) && y2026.contains(QDate(2026, 5, 25))
+        && y2026.contains(QDate(2026, 8, 31)) && y2026.contains(QDate(2026, 4, 3)));
+    const QList<QDate> y2027 = englandAndWalesHolidays(2027);
+    EXPECT_TRUE(y2027.contains(QDate(2027, 12, 27)) && y2027.contains(QDate(2027, 12, 28)));
+    EXPECT_TRUE(y2027.contains(QDate(2027, 3, 29)) && y2027.contains(QDate(2027, 1, 1)));
+    EXPECT_EQ(englandAndWalesHolidays(2022).first(), QDate(2022, 1, 3)); // a Saturday
+    for (const char *bad : { "31/02", "Easter*2", "32/12/2027", "Christmas", "" })
+        EXPECT_FALSE(readHoliday(QString::fromLatin1(bad))) << bad;
+}
+
+} // namespace
