@@ -83,6 +83,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -102,6 +103,7 @@ private:
     void buildTrayMenu();
     void popUpTrayMenu(const QPoint &where);
     void showText(CallClock::Field field);
+    void colourLabel6();
     void tellRecovery(const JournalRecovery &recovery);
     void Form_QueryUnload();
     void Form_Unload();
