@@ -138,7 +138,8 @@ const TextCase kTexts[] = {
     { "frmModem", "Check1", "Splash on Start Up" }, { "frmModem", "Command1", "Ok" },
     { "frmAbout", "", "About Callwise V2.5" }, { "frmAbout", "lblName", "Callwise" },
     { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
-    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "lblBillDay", "My bill starts on day" },
+    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "cmdOK", "&OK" },
+    { "frmAlerts", "lblBillDay", "My bill starts on day" },
     { "frmAlerts", "cboSpeakEvery",
         "never|every minute|every 5 minutes|every 10 minutes|every 15 minutes" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
@@ -149,7 +150,8 @@ const TextCase kTexts[] = {
     { "frmAlerts", "cboRateWarning", "never|1 minute before|5 minutes before|10 minutes before" },
     { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
     { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
-    { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" }, { "frmChart", "Command1", "Ok" },
+    { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" },
+    { "frmChart", "Command1", "&OK" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));
