@@ -26,12 +26,14 @@ qreal labelWidth(const ChartBar &bar, const TextMeasure &measure)
 }
 
 // Every k-th bar's label counted from today's, k as few bars as the widest
-// label and a gap need, each under its bar but kept inside the picture and
-// right of the value axis. A label pulled in at an edge, or beside today's
-// bold one, could still come closer to a kept one than the gap: it is left
-// out, nearest today's first.
-std::vector<BarLabel> barLabels(const SpendingChart &chart, const QRectF &plot, qreal width,
-                                size_t anchor, const TextMeasure &measure, qreal gap)
+// label and a gap need, each under its bar but kept under the plot: clear of
+// the value axis's texts on the left, and on the right a gap inside the
+// picture, which takes up a text drawn a little wider than measured, as
+// hinting at a scaled resolution does. A label pulled in at an edge, or
+// beside today's bold one, could still come closer to a kept one than the
+// gap: it is left out, nearest today's first.
+std::vector<BarLabel> barLabels(const SpendingChart &chart, const QRectF &plot, size_t anchor,
+                                const TextMeasure &measure, qreal gap)
 {
     const size_t count = chart.bars.size();
     const qreal slot = plot.width() / qreal(count);
@@ -45,8 +47,8 @@ std::vector<BarLabel> barLabels(const SpendingChart &chart, const QRectF &plot, 
         const ChartBar &bar = chart.bars[i];
         const qreal half = labelWidth(bar, measure) / 2;
         const qreal tick = plot.left() + (qreal(i) + 0.5) * slot;
-        const BarLabel label{std::max(plot.left() + half, std::min(tick, width - half)), bar.label,
-                             bar.today, tick, 2 * half};
+        const BarLabel label{std::max(plot.left() + half, std::min(tick, plot.right() - half)),
+                             bar.label, bar.today, tick, 2 * half};
         const bool clear = std::ranges::all_of(labels, [&](const BarLabel &kept) {
             return std::abs(kept.x - label.x) >= (kept.width + label.width) / 2 + gap;
         });
@@ -150,7 +152,7 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
             todayBar = i;
     }
 
-    layout.labels = barLabels(chart, plot, size.width(), todayBar, measure, gap);
+    layout.labels = barLabels(chart, plot, todayBar, measure, gap);
 
     if (chart.bill) {
         layout.running.push_back(QPointF(plot.left(), yOf(0)));

@@ -26,7 +26,7 @@ struct AxisTick
 
 struct BarLabel
 {
-    qreal x = 0.0; // the middle of the text, inside the picture
+    qreal x = 0.0; // the middle of the text, under the plot
     QString text;
     bool today = false;
     qreal tick = 0.0; // the middle of its bar

@@ -181,10 +181,9 @@ TEST(ChartLayout, PlacesBarsOnANiceAxisAndLabelsAsManyAsFit)
 TEST(ChartLayout, LabelsGoEveryFewBarsFromTodaysLeavingOutAnyTooNearAKeptOne)
 {
     // 31 bars of 160/31 units: today's bold label of 35 units and the gap
-    // take 8 of them. A label at an edge is held inside the picture and
-    // right of the value axis, which brings it too near the next one: the
-    // first bar's next to the ninth's is left out, and at the right edge the
-    // one before today's.
+    // take 8 of them. A label at an edge is held under the plot, which
+    // brings it too near the next one: the first bar's next to the ninth's
+    // is left out, and at the right edge the one before today's.
     const struct { size_t today; std::vector<int> labelled; } cases[] = {
         {8, {8, 16, 24}}, {30, {6, 14, 30}}, {0, {0, 16, 24}}};
     for (const auto &c : cases) {
@@ -199,7 +198,7 @@ TEST(ChartLayout, LabelsGoEveryFewBarsFromTodaysLeavingOutAnyTooNearAKeptOne)
 
 // In the window's picture and in a file's, over every period, every range
 // of 1 to 366 days (ending today, or today in its middle) and longer ones.
-TEST(ChartLayout, LabelsNeverTouchStayInThePictureAndTodaysIsThere)
+TEST(ChartLayout, LabelsNeverTouchStayUnderThePlotAndTodaysIsThere)
 {
     const QDate today(2026, 12, 10);
     const LogIndex log(logOfCalls(today, {0}));
@@ -226,7 +225,7 @@ TEST(ChartLayout, LabelsNeverTouchStayInThePictureAndTodaysIsThere)
             for (size_t i = 0; i < labels.size(); ++i) {
                 EXPECT_EQ(labels[i].width, (labels[i].today ? 7 : 6) * labels[i].text.size());
                 EXPECT_GE(left(labels[i]), layout.plot.left()); // clear of the axis's texts
-                EXPECT_LE(right(labels[i]), size.width());
+                EXPECT_LE(right(labels[i]), layout.plot.right());
                 if (i > 0) {
                     EXPECT_GE(left(labels[i]) - right(labels[i - 1]), 5)
                         << labels[i - 1].text.toStdString() << " " << labels[i].text.toStdString();
