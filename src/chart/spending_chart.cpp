@@ -13,9 +13,14 @@ namespace {
 
 enum class BarSpan { Day, Week, Month, Year };
 
+qint64 daysOf(const ChartPeriod &period)
+{
+    return period.first.daysTo(period.last) + 1;
+}
+
 BarSpan barSpanOf(const ChartPeriod &period)
 {
-    const qint64 days = period.first.daysTo(period.last) + 1;
+    const qint64 days = daysOf(period);
     if (days <= kMostDayBars)
         return BarSpan::Day;
     if (days <= kMostWeekBarDays)
@@ -51,8 +56,7 @@ QString labelFormat(const ChartPeriod &period, BarSpan span, const QLocale &loca
     case BarSpan::Year:
         return QStringLiteral("yyyy");
     }
-    return period.first.daysTo(period.last) < kMostDaysWithoutYear
-        ? dayMonthFormat(locale)
+    return daysOf(period) <= kMostDaysWithoutYear ? dayMonthFormat(locale)
         : locale.dateFormat(QLocale::ShortFormat);
 }
 
