@@ -20,6 +20,52 @@ std::vector<LegendItem> legendItems(const SpendingChart &chart)
     return items;
 }
 
+qreal labelWidth(const ChartBar &bar, const TextMeasure &measure)
+{
+    return bar.today && measure.boldWidth ? measure.boldWidth(bar.label) : measure.width(bar.label);
+}
+
+// Every k-th bar's label counted from today's, k as few bars as the widest
+// label and a gap need, each under its bar but kept under the plot: clear of
+// the value axis's texts on the left, and on the right a gap inside the
+// picture, which takes up a text drawn a little wider than measured, as
+// hinting at a scaled resolution does. A label pulled in at an edge, or
+// beside today's bold one, could still come closer to a kept one than the
+// gap: it is left out, nearest today's first.
+std::vector<BarLabel> barLabels(const SpendingChart &chart, const QRectF &plot, size_t anchor,
+                                const TextMeasure &measure, qreal gap)
+{
+    const size_t count = chart.bars.size();
+    const qreal slot = plot.width() / qreal(count);
+    qreal widest = 0;
+    for (const ChartBar &bar : chart.bars)
+        widest = std::max(widest, labelWidth(bar, measure));
+    const auto every = size_t(std::max(1.0, std::ceil((widest + gap) / slot)));
+
+    std::vector<BarLabel> labels;
+    const auto place = [&](size_t i) {
+        const ChartBar &bar = chart.bars[i];
+        const qreal half = labelWidth(bar, measure) / 2;
+        const qreal tick = plot.left() + (qreal(i) + 0.5) * slot;
+        const BarLabel label{std::max(plot.left() + half, std::min(tick, plot.right() - half)),
+                             bar.label, bar.today, tick, 2 * half};
+        const bool clear = std::ranges::all_of(labels, [&](const BarLabel &kept) {
+            return std::abs(kept.x - label.x) >= (kept.width + label.width) / 2 + gap;
+        });
+        if (clear)
+            labels.push_back(label);
+    };
+    place(anchor);
+    for (size_t step = every; step <= std::max(anchor, count - 1 - anchor); step += every) {
+        if (anchor + step < count)
+            place(anchor + step);
+        if (step <= anchor)
+            place(anchor - step);
+    }
+    std::ranges::sort(labels, {}, &BarLabel::x);
+    return labels;
+}
+
 } // namespace
 
 qint64 niceStep(double maxPence, int maxSteps)
@@ -106,20 +152,7 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
             todayBar = i;
     }
 
-    // Every k-th label from today's, k as few bars as the widest label needs.
-    qreal widestLabel = 0;
-    for (const ChartBar &bar : chart.bars)
-        widestLabel = std::max(widestLabel, measure.width(bar.label));
-    const auto every = qint64(std::max(1.0, std::ceil((widestLabel + gap) / slot)));
-    for (size_t i = 0; i < count; ++i) {
-        if ((qint64(i) - qint64(todayBar)) % every != 0)
-            continue;
-        // Today's label is drawn bold, a little wider than measured: keep a margin.
-        const qreal half = (measure.width(chart.bars[i].label) + measure.lineHeight) / 2;
-        const qreal middle = plot.left() + (qreal(i) + 0.5) * slot;
-        layout.labels.push_back({std::clamp(middle, half, size.width() - half),
-                                 chart.bars[i].label, chart.bars[i].today});
-    }
+    layout.labels = barLabels(chart, plot, todayBar, measure, gap);
 
     if (chart.bill) {
         layout.running.push_back(QPointF(plot.left(), yOf(0)));

@@ -15,6 +15,7 @@ struct TextMeasure
 {
     std::function<qreal(const QString &)> width;
     qreal lineHeight = 0.0;
+    std::function<qreal(const QString &)> boldWidth; // today's label; width where not given
 };
 
 struct AxisTick
@@ -25,9 +26,11 @@ struct AxisTick
 
 struct BarLabel
 {
-    qreal x = 0.0; // the middle of the text
+    qreal x = 0.0; // the middle of the text, under the plot
     QString text;
     bool today = false;
+    qreal tick = 0.0; // the middle of its bar
+    qreal width = 0.0; // as measured, in bold for today's
 };
 
 struct LegendItem
@@ -48,7 +51,7 @@ struct ChartLayout
     std::vector<AxisTick> ticks; // from 0 upwards, each a nice step above the last
     std::vector<QRectF> bars; // one for each of the chart's bars, empty for 0
     std::vector<QRectF> forecastBars; // on top of the logged part
-    std::vector<BarLabel> labels; // as many as fit, always today's
+    std::vector<BarLabel> labels; // left to right, a gap apart at least, always today's
     qreal tickLength = 0.0;
     std::vector<QPointF> running; // the running total to the end of today's bar
     std::vector<QPointF> expected; // ... and on from there, through the forecast

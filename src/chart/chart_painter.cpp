@@ -50,9 +50,14 @@ void paintLegendMark(QPainter &painter, const LegendItem &item)
 void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
                 const Regional &regional)
 {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const TextMeasure measure{[&](const QString &text) { return metrics.horizontalAdvance(text); },
-                              metrics.height()};
+    const QFont font = painter.font();
+    QFont todayFont = font;
+    todayFont.setBold(true);
+    const QFontMetricsF metrics(font, painter.device());
+    const QFontMetricsF todayMetrics(todayFont, painter.device());
+    const TextMeasure measure{
+        [&](const QString &text) { return metrics.horizontalAdvance(text); }, metrics.height(),
+        [&](const QString &text) { return todayMetrics.horizontalAdvance(text); }};
     const ChartLayout layout = layOutChart(chart, size, measure, regional);
 
     painter.save();
@@ -91,14 +96,13 @@ void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
     painter.setPen(kText);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
-    const QFont font = painter.font();
-    QFont todayFont = font;
-    todayFont.setBold(true);
     for (const BarLabel &label : layout.labels) {
         painter.setPen(label.today ? kTodayBar : kText);
         painter.setFont(label.today ? todayFont : font);
-        painter.drawLine(QLineF(label.x, plot.bottom(), label.x, plot.bottom() + layout.tickLength));
-        const qreal width = measure.width(label.text) + measure.lineHeight;
+        painter.drawLine(
+            QLineF(label.tick, plot.bottom(), label.tick, plot.bottom() + layout.tickLength));
+        // Room to spare either side, so rounding never wraps or clips the text.
+        const qreal width = label.width + measure.lineHeight;
         painter.drawText(QRectF(label.x - width / 2, plot.bottom() + layout.tickLength, width,
                                 measure.lineHeight),
                          Qt::AlignHCenter | Qt::AlignTop, label.text);

@@ -7,16 +7,57 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
-// The first day of the bar that a day falls in: itself, or the start of its
-// week as the locale counts weeks, but not before the period.
-QDate barStart(QDate day, const ChartPeriod &period, bool weekly, Qt::DayOfWeek firstDay)
+enum class BarSpan { Day, Week, Month, Year };
+
+qint64 daysOf(const ChartPeriod &period)
 {
-    if (!weekly)
-        return day;
-    const QDate weekStart = day.addDays(-((day.dayOfWeek() - firstDay + 7) % 7));
-    return std::max(weekStart, period.first);
+    return period.first.daysTo(period.last) + 1;
+}
+
+BarSpan barSpanOf(const ChartPeriod &period)
+{
+    const qint64 days = daysOf(period);
+    if (days <= kMostDayBars)
+        return BarSpan::Day;
+    if (days <= kMostWeekBarDays)
+        return BarSpan::Week;
+    return days <= kMostMonthBarDays ? BarSpan::Month : BarSpan::Year;
+}
+
+// The first day of the bar after the one that starts on a day: a week
+// starts on the locale's first day of the week.
+QDate nextBarStart(QDate start, BarSpan span, Qt::DayOfWeek firstDay)
+{
+    switch (span) {
+    case BarSpan::Day:
+        break;
+    case BarSpan::Week:
+        return start.addDays(7 - (start.dayOfWeek() - firstDay + 7) % 7);
+    case BarSpan::Month:
+        return QDate(start.year(), start.month(), 1).addMonths(1);
+    case BarSpan::Year:
+        return QDate(start.year() + 1, 1, 1);
+    }
+    return start.addDays(1);
+}
+
+QString labelFormat(const ChartPeriod &period, BarSpan span, const QLocale &locale)
+{
+    switch (span) {
+    case BarSpan::Day:
+    case BarSpan::Week:
+        break;
+    case BarSpan::Month:
+        return monthYearFormat(locale);
+    case BarSpan::Year:
+        return QStringLiteral("yyyy");
+    }
+    return daysOf(period) <= kMostDaysWithoutYear ? dayMonthFormat(locale)
+        : locale.dateFormat(QLocale::ShortFormat);
 }
 
 QString dateText(QDate day, const Regional &regional)
@@ -81,22 +122,18 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
     }
     chart.totalPence = summary.totalPence;
 
-    const bool weekly = period.first.daysTo(period.last) >= kMostDayBars;
+    const BarSpan span = barSpanOf(period);
     const Qt::DayOfWeek firstDay = regional.locale().firstDayOfWeek();
-    const QString labelFormat = dayMonthFormat(regional.locale());
-    for (QDate day = period.first; day <= period.last; day = day.addDays(1)) {
-        if (!chart.bars.empty() && barStart(day, period, weekly, firstDay) == chart.bars.back().first) {
-            chart.bars.back().last = day;
-        } else {
-            chart.bars.push_back({day, day, regional.locale().toString(day, labelFormat)});
-        }
-        chart.bars.back().today = chart.bars.back().today || day == today;
+    const QString format = labelFormat(period, span, regional.locale());
+    for (QDate start = period.first; start <= period.last;) {
+        const QDate next = nextBarStart(start, span, firstDay);
+        const QDate last = std::min(next.addDays(-1), period.last);
+        chart.bars.push_back({start, last, regional.locale().toString(start, format)});
+        chart.bars.back().today = start <= today && today <= last;
+        start = next;
     }
-    // A bar's days lie together, so a bar's index follows from its first day.
     const auto barOf = [&](QDate day) -> ChartBar & {
-        const QDate start = barStart(day, period, weekly, firstDay);
-        return chart.bars[size_t(weekly ? (period.first.daysTo(start) + 6) / 7
-                                        : period.first.daysTo(start))];
+        return *(std::ranges::upper_bound(chart.bars, day, {}, &ChartBar::first) - 1);
     };
     for (const DayCost &day : costsByDay(summary))
         barOf(day.day).pence += day.pence;
@@ -129,4 +166,24 @@ QString dayMonthFormat(const QLocale &locale)
     QString format = locale.dateFormat(QLocale::ShortFormat);
     format.remove(year);
     return format.isEmpty() ? QStringLiteral("dd/MM") : format;
+}
+
+QString monthYearFormat(const QLocale &locale)
+{
+    // The long date without its weekday and day, each with what follows it
+    // up to the month or the year (", ", "日", " 'de' "); quoted texts stay.
+    static const QRegularExpression dayOrQuoted(QStringLiteral("'[^']*'|d+(?:[^dMy']|'[^']*')*"));
+    static const QRegularExpression ends(QStringLiteral("^[\\s,.]+|[\\s,]+$"));
+    const QString longFormat = locale.dateFormat(QLocale::LongFormat);
+    QString format;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &match : dayOrQuoted.globalMatch(longFormat)) {
+        format += longFormat.mid(from, match.capturedStart() - from);
+        if (match.captured().startsWith(u'\''))
+            format += match.captured();
+        from = match.capturedEnd();
+    }
+    format += longFormat.mid(from);
+    format.remove(ends).replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    return format.contains(u'M') && format.contains(u'y') ? format : QStringLiteral("MMM yyyy");
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-// A chart of spending: the cost of each day's calls (each week's over long
-// periods) as bars, taken from the costs window's own summary, so the bars
-// of a period add up exactly to the total its list shows. The bill's month
-// adds where it is heading: the forecast's days as bars of their own, the
-// running total and the limit's pace. Headless: the chart window and
-// callwise-report lay out and draw what this computes.
+// A chart of spending: the cost of each day's calls as bars (each week's,
+// month's or year's over longer periods), taken from the costs window's own
+// summary, so the bars of a period add up exactly to the total its list
+// shows. The bill's month adds where it is heading: the forecast's days as
+// bars of their own, the running total and the limit's pace. Headless: the
+// chart window and callwise-report lay out and draw what this computes.
 
 #include "calllog/log_index.h"
 #include "calllog/period.h"
@@ -20,8 +20,13 @@
 inline constexpr char16_t kThisBillEntry[] = u"This bill";
 inline constexpr char16_t kNoCalls[] = u"No calls in this period.";
 
-// Longer periods than this are drawn a bar a week: 84 days still fit.
+// How many days a period may have and still be drawn a bar a day (84 still
+// fit), a bar a week (two years) or a bar a month (twenty years); longer
+// ones are drawn a bar a year. Over a year the labels carry the year.
 inline constexpr qint64 kMostDayBars = 84;
+inline constexpr qint64 kMostWeekBarDays = 731;
+inline constexpr qint64 kMostMonthBarDays = 7305;
+inline constexpr qint64 kMostDaysWithoutYear = 366;
 
 // The costs window's periods, then "This bill".
 const QStringList &chartEntries();
@@ -42,8 +47,9 @@ std::optional<ChartPeriod> chartPeriod(QStringView entry, QDate today, int billS
 struct ChartBar
 {
     QDate first;
-    QDate last; // the same day, or the last of the week's days in the period
-    QString label; // the first day, day and month in the regional form
+    QDate last; // the same day, or the last of the week's (month's, year's) days in the period
+    QString label; // in the regional form: the first day's day and month (and year
+                   // over a year), the month and year, or the year
     qint64 pence = 0; // what its calls add to the summary's total
     double expectedPence = 0.0; // the forecast's, on the bill's days after today
     double runningPence = 0.0; // spent from the period's start to its end, then expected
@@ -68,3 +74,7 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
 // The locale's short date without its year: "dd/MM" in Britain, "M/d" in
 // the United States.
 QString dayMonthFormat(const QLocale &locale);
+
+// The locale's month and year, the month's name short: "MMM yyyy" in
+// Britain, "yyyy年M月" in Japan.
+QString monthYearFormat(const QLocale &locale);

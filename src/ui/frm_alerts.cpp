@@ -8,6 +8,7 @@
 #include "ui/ui_font.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -127,11 +128,21 @@ void frmAlerts::buildControls()
     cmdTest = addControl<QPushButton>(
         this, "cmdTest", QStringLiteral("Test"), { kLeft, kButtonsTop, 1215, 375 });
     cmdOK = addControl<QPushButton>(
-        this, "cmdOK", QStringLiteral("OK"), { kLeft + kWidth - 1215, kButtonsTop, 1215, 375 });
+        this, "cmdOK", QStringLiteral("&OK"), { kLeft + kWidth - 1215, kButtonsTop, 1215, 375 });
     cmdOK->setDefault(true);
 
     connect(cmdTest, &QPushButton::clicked, this, &frmAlerts::cmdTest_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmAlerts::cmdOK_Click);
+}
+
+void frmAlerts::keyPressEvent(QKeyEvent *event)
+{
+    // The boxes pass Escape up unless a list is open, which it closes first.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdOK->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmAlerts::Form_Load()

@@ -14,8 +14,9 @@ class QPushButton;
 // The alerts window: how often the call cost is spoken, the hang-up coach's
 // warnings with the next rate change, the monthly spending limit and the day
 // the bill's month starts, with that month's spending so far and its
-// forecast. "OK" applies and saves; the close box
-// drops the changes. Built afresh at each opening, from the choices in force.
+// forecast. "OK" applies and saves, and so does Escape, which clicks it; the
+// close box drops the changes. Built afresh at each opening, from the choices
+// in force.
 class frmAlerts : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
 
     frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regional,
         Prompter &prompter, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private Q_SLOTS:
     void cmdTest_Click();

@@ -38,10 +38,15 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QFont f
     return label;
 }
 
-// Colours come as 0xBBGGRR numbers.
-QColor colourOf(int bgr)
+// Pure red reads on a light face; on a dark one it is too dark to read
+// easily, and a lighter red reads as well as the text beside it.
+const QColor kRedOnLight(0xff, 0x00, 0x00);
+const QColor kRedOnDark(0xff, 0x70, 0x70);
+
+bool isDarkFace(const QPalette &palette)
 {
-    return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
+    return palette.color(QPalette::WindowText).lightness()
+        > palette.color(QPalette::Window).lightness();
 }
 
 QString dataPath(const QString &dir, const char16_t *name)
@@ -238,14 +243,30 @@ void frmCallwise::showText(CallClock::Field field)
     case CallClock::Field::Label5:
         Label5->setText(text);
         break;
-    case CallClock::Field::Label6: {
+    case CallClock::Field::Label6:
         Label6->setText(text);
-        QPalette palette = Label6->palette();
-        palette.setColor(QPalette::WindowText, colourOf(m_callClock.label6Colour()));
-        Label6->setPalette(palette);
+        colourLabel6();
         break;
     }
+}
+
+void frmCallwise::colourLabel6()
+{
+    // The clock's black is the text colour of a light desktop: the label
+    // keeps the window's own text colour instead, so it reads on any theme.
+    QPalette palette; // no role of its own: all come from the window
+    if (m_callClock.label6Colour() == kConnectedColour) {
+        palette.setColor(QPalette::WindowText,
+                         isDarkFace(this->palette()) ? kRedOnDark : kRedOnLight);
     }
+    Label6->setPalette(palette);
+}
+
+void frmCallwise::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange && Label6)
+        colourLabel6();
+    QWidget::changeEvent(event);
 }
 
 void frmCallwise::paintEvent(QPaintEvent *)

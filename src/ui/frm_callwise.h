@@ -86,6 +86,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -105,6 +106,7 @@ private:
     void buildTrayMenu();
     void popUpTrayMenu(const QPoint &where);
     void showText(CallClock::Field field);
+    void colourLabel6();
     void tellRecovery(const JournalRecovery &recovery);
     void Form_QueryUnload();
     void Form_Unload();

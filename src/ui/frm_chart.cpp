@@ -8,6 +8,7 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,8 +73,9 @@ void frmChart::buildControls()
     picChart = placeControl(new ChartView(m_regional, this), "picChart", {120, 555, 6960, 3960});
     picChart->setAccessibleName(QString::fromUtf16(kCaption));
 
-    auto *ok = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), {5865, 4665, 1215, 375});
-    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    Command1 = addControl<QPushButton>(this, "Command1", QStringLiteral("&OK"),
+                                       {5865, 4665, 1215, 375});
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmChart::redraw);
     for (QLineEdit *box : {Text2, Text3})
@@ -105,6 +107,16 @@ void frmChart::closeEvent(QCloseEvent *event)
     m_loaded = false;
     m_callLog = LogIndex(QString());
     QWidget::closeEvent(event);
+}
+
+void frmChart::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the window as a dialog's does; the boxes pass it up.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmChart::redraw()

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class ChartView;
 
 // What "This bill" needs from the alerts: the bill's start day and the
@@ -43,6 +44,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
@@ -60,4 +62,5 @@ private:
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;
     ChartView *picChart = nullptr;
+    QPushButton *Command1 = nullptr;
 };

@@ -71,8 +71,9 @@ TEST_F(AlertsWindowTest, ShowsTheBillsMonthFromItsStartDayAndItsForecast)
     EXPECT_EQ(control<QLabel>("lblSpending")->text(), "Since 15 Nov: £0.80");
     EXPECT_EQ(control<QLabel>("lblForecast")->text(), "Expected by 14 Dec: £1.70");
     control<QComboBox>("cboBillDay")->setCurrentText("28");
-    control<QPushButton>("cmdOK")->click();
+    press(control<QComboBox>("cboBillDay"), Qt::Key_Escape); // as OK
     EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n28\r\n\r\n0\r\n0\r\n");
+    EXPECT_FALSE(window && window->isVisible());
 }
 
 TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)

@@ -164,6 +164,8 @@ TEST_F(MainWindowTest, TheChartEntryOpensThisBillWithTheLimitAndDateTakesTheType
     Q_EMIT from->editingFinished();
     EXPECT_EQ(chart->chart().bars.size(), 5u);
     EXPECT_FALSE(chart->chart().limitPence);
+    press(from, Qt::Key_Escape);
+    EXPECT_FALSE(chart->isVisible());
 }
 
 TEST_F(MainWindowTest, ExitDuringACallRemovesTheIconAndLogsNothing)

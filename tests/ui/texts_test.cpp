@@ -68,6 +68,7 @@ struct TextCase
     const char *control; // empty: the window's caption
     const char *text;
     const char *colour = nullptr; // of the text, where it carries meaning
+    const char *darkColour = nullptr; // ... on a dark desktop
 };
 
 void PrintTo(const TextCase &c, std::ostream *out) { *out << c.window << "." << c.control; }
@@ -91,9 +92,21 @@ TEST_P(WindowTexts, AreTheProgramsOwn)
     QObject *object = child<QObject>(window, QLatin1String(GetParam().control));
     ASSERT_TRUE(object);
     EXPECT_EQ(textOf(object), expected);
+    const auto shownColour = [widget = qobject_cast<QWidget *>(object)] {
+        return widget->palette().color(QPalette::WindowText).name().toStdString();
+    };
     if (const char *colour = GetParam().colour) {
-        const QColor shown = qobject_cast<QWidget *>(object)->palette().color(QPalette::WindowText);
-        EXPECT_EQ(shown.name().toStdString(), colour);
+        EXPECT_EQ(shownColour(), colour);
+    }
+    if (const char *colour = GetParam().darkColour) {
+        // Adwaita-dark's face and text.
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xec));
+        window->setPalette(dark);
+        EXPECT_EQ(shownColour(), colour) << "on a dark desktop";
+        window->setPalette(QPalette());
+        EXPECT_EQ(shownColour(), GetParam().colour) << "back on a light one";
     }
 }
 
@@ -102,8 +115,8 @@ const TextCase kTexts[] = {
     { "frmCallwise", "Label3", "Connection:" }, { "frmCallwise", "Label2", "Call Cost :" },
     { "frmCallwise", "cmdCosts", "&Costs" }, { "frmCallwise", "Command2", "&OK" },
     { "frmCallwise", "cmdStart", "&Start" },
-    { "frmCallwise", "Label6", "Not Connected", "#000000" },
-    { "frmCallwise in a call", "Label6", "Connected", "#ff0000" },
+    { "frmCallwise", "Label6", "Not Connected", "#000000", "#eeeeec" },
+    { "frmCallwise in a call", "Label6", "Connected", "#ff0000", "#ff7070" },
     { "frmCallwise", "mnuSystemTray",
         "&Display|-|&Set Fee's|S&ettings|-|&Costs|Spending C&hart|-|S&peech Alerts|-|&About|-|e&Xit" },
     { "frmCosts", "", "Internet Phone Costs" }, { "frmCosts", "Label1", "Summary type>" },
@@ -125,7 +138,8 @@ const TextCase kTexts[] = {
     { "frmModem", "Check1", "Splash on Start Up" }, { "frmModem", "Command1", "Ok" },
     { "frmAbout", "", "About Callwise V2.5" }, { "frmAbout", "lblName", "Callwise" },
     { "frmAbout", "lblVersion", "Version 2.5" }, { "frmAbout", "cmdOK", "&OK" },
-    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "lblBillDay", "My bill starts on day" },
+    { "frmAlerts", "", "Speech Alerts" }, { "frmAlerts", "cmdOK", "&OK" },
+    { "frmAlerts", "lblBillDay", "My bill starts on day" },
     { "frmAlerts", "cboSpeakEvery",
         "never|every minute|every 5 minutes|every 10 minutes|every 15 minutes" },
     { "frmAlerts", "lblNoEngine", "No speech engine is installed." },
@@ -136,7 +150,8 @@ const TextCase kTexts[] = {
     { "frmAlerts", "cboRateWarning", "never|1 minute before|5 minutes before|10 minutes before" },
     { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
     { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
-    { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" }, { "frmChart", "Command1", "Ok" },
+    { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" },
+    { "frmChart", "Command1", "&OK" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));

@@ -32,16 +32,30 @@ TEST(SpendingChart, BarsOfEachPeriodAddUpToItsSummarysTotal)
 {
     const QDate today(2026, 12, 5); // a Saturday
     const LogIndex log(logOfCalls(today, {0, 0, 0, 1, 6, 6, 7, 27, 28, 55, 83, 84, 200, 364, 365}));
-    struct Case { const char *entry; PeriodOffsets range; size_t bars; QDate firstBarLast; };
+    struct Case
+    {
+        const char *entry;
+        PeriodOffsets range;
+        size_t bars;
+        QDate firstBarLast;
+        const char *lastLabel;
+    };
     const Case cases[] = {
-        {"1 Day", {}, 1, today}, {"7 Days", {}, 7, {2026, 11, 29}},
-        {"28 Days", {}, 28, {2026, 11, 8}}, {"2 Months", {}, 56, {2026, 10, 11}},
-        {"3 Months", {}, 84, {2026, 9, 13}},
-        {"1 Year", {}, 53, {2025, 12, 7}}, // weeks from Monday; the first Saturday and Sunday
-        {"Date", {-2, 10}, 13, {2026, 11, 25}}, {"Date", {1, 90}, 14, {2026, 9, 6}},
+        {"1 Day", {}, 1, today, "05/12"}, {"7 Days", {}, 7, {2026, 11, 29}, "05/12"},
+        {"28 Days", {}, 28, {2026, 11, 8}, "05/12"}, {"2 Months", {}, 56, {2026, 10, 11}, "05/12"},
+        {"3 Months", {}, 84, {2026, 9, 13}, "05/12"},
+        // Weeks from Monday; the first of them the period's Saturday and Sunday.
+        {"1 Year", {}, 53, {2025, 12, 7}, "30/11"},
+        {"Date", {-2, 10}, 13, {2026, 11, 25}, "07/12"},
+        {"Date", {1, 90}, 14, {2026, 9, 6}, "30/11"},
+        // Over a year the labels carry the year, over two years a bar is a
+        // month, over twenty a year.
+        {"Date", {0, 400}, 58, {2025, 11, 2}, "30/11/2026"},
+        {"Date", {0, 800}, 28, {2024, 9, 30}, "Dec 2026"},
+        {"Date", {0, 8000}, 22, {2005, 12, 31}, "2026"},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.entry);
+        SCOPED_TRACE(c.entry + (" " + std::to_string(c.range.last)));
         const std::optional<ChartPeriod> period =
             chartPeriod(QString::fromUtf8(c.entry), today, 1, c.range);
         ASSERT_TRUE(period);
@@ -54,12 +68,12 @@ TEST(SpendingChart, BarsOfEachPeriodAddUpToItsSummarysTotal)
         EXPECT_EQ(chart.bars.front().first, period->first);
         EXPECT_EQ(chart.bars.front().last, c.firstBarLast);
         EXPECT_EQ(chart.bars.back().last, period->last);
+        EXPECT_EQ(chart.bars.back().label, c.lastLabel);
         EXPECT_EQ(std::ranges::count_if(chart.bars, &ChartBar::today), c.range.first > 0 ? 0 : 1);
         EXPECT_FALSE(chart.limitPence) << "the pace is the bill's alone";
     }
     const SpendingChart year = spendingChart(log, today, *chartPeriod(u"1 Year", today, 1), 0,
                                              kBritish, {});
-    EXPECT_EQ(year.bars.back().label, "30/11");
     EXPECT_EQ(year.bars.back().pence, 8); // four calls of 1.5p, the total rounded after each
     EXPECT_EQ(year.title.toStdString(), "06/12/2025 to 05/12/2026   Total £0.28");
 }
@@ -100,8 +114,24 @@ TEST(SpendingChart, APeriodWithoutCallsSaysSo)
     EXPECT_EQ(spendingChart(LogIndex("05:12:2026 no record"), today,
                             *chartPeriod(u"1 Day", today, 1), 0, kBritish, {}).message,
               SummarisePeriod(QString("05:12:2026 no record"), today, 0, 0, 0, kBritish).error);
-    EXPECT_EQ(dayMonthFormat(QLocale(QLocale::English, QLocale::UnitedStates)), "M/d");
-    EXPECT_EQ(dayMonthFormat(QLocale(QLocale::Swedish, QLocale::Sweden)), "MM-dd");
+}
+
+TEST(SpendingChart, LabelFormsAreTheLocalesOwn)
+{
+    const struct { QLocale locale; const char *dayMonth; const char *monthYear; } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "dd/MM", "MMM yyyy"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "M/d", "MMM yyyy"},
+        {QLocale(QLocale::Swedish, QLocale::Sweden), "MM-dd", "MMM yyyy"},
+        {QLocale(QLocale::Spanish, QLocale::Spain), "d/M", "MMM 'de' yyyy"},
+        {QLocale(QLocale::Japanese, QLocale::Japan), "MM/dd", "yyyy年M月"},
+        {QLocale(QLocale::Hungarian, QLocale::Hungary), "MM. dd.", "yyyy. MMM"},
+        {QLocale(QLocale::Russian, QLocale::Russia), "dd.MM", "MMM yyyy 'г'."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        EXPECT_EQ(dayMonthFormat(c.locale).toStdString(), c.dayMonth);
+        EXPECT_EQ(monthYearFormat(c.locale).toStdString(), c.monthYear);
+    }
 }
 
 TEST(ChartLayout, ValueAxisStepsAreOneTwoOrFiveTimesAPowerOfTen)
@@ -113,8 +143,10 @@ TEST(ChartLayout, ValueAxisStepsAreOneTwoOrFiveTimesAPowerOfTen)
         EXPECT_EQ(niceStep(c.most, c.steps), c.step) << c.most << " in " << c.steps;
 }
 
-// Six units a character, lines ten high: the gap is 5 and ticks 3 long.
-const TextMeasure kMeasure{[](const QString &text) { return 6.0 * text.size(); }, 10};
+// Six units a character, seven in bold, lines ten high: the gap is 5 and
+// ticks 3 long.
+const TextMeasure kMeasure{[](const QString &text) { return 6.0 * text.size(); }, 10,
+                           [](const QString &text) { return 7.0 * text.size(); }};
 
 SpendingChart chartOf(std::vector<qint64> pence, size_t todayBar)
 {
@@ -144,15 +176,63 @@ TEST(ChartLayout, PlacesBarsOnANiceAxisAndLabelsAsManyAsFit)
     EXPECT_TRUE(layout.labels[3].today);
     EXPECT_TRUE(layout.running.empty() && !layout.pace && layout.legend.empty());
 
-    // 31 bars of 160/31 units: a 30-unit label and its gap take 7 of them,
-    // counted from today's.
-    const ChartLayout month = layOutChart(chartOf(std::vector<qint64>(31, 10), 8), {205, 123},
-                                          kMeasure, kBritish);
-    std::vector<qreal> xs;
-    for (const BarLabel &label : month.labels)
-        xs.push_back(std::round((label.x - 40) * 31 / 160 - 0.5));
-    EXPECT_EQ(xs, (std::vector<qreal>{1, 8, 15, 22, 28})); // the last held inside the picture
-    EXPECT_TRUE(month.labels[1].today);
+}
+
+TEST(ChartLayout, LabelsGoEveryFewBarsFromTodaysLeavingOutAnyTooNearAKeptOne)
+{
+    // 31 bars of 160/31 units: today's bold label of 35 units and the gap
+    // take 8 of them. A label at an edge is held under the plot, which
+    // brings it too near the next one: the first bar's next to the ninth's
+    // is left out, and at the right edge the one before today's.
+    const struct { size_t today; std::vector<int> labelled; } cases[] = {
+        {8, {8, 16, 24}}, {30, {6, 14, 30}}, {0, {0, 16, 24}}};
+    for (const auto &c : cases) {
+        const ChartLayout month = layOutChart(chartOf(std::vector<qint64>(31, 10), c.today),
+                                              {205, 123}, kMeasure, kBritish);
+        std::vector<int> labelled;
+        for (const BarLabel &label : month.labels)
+            labelled.push_back(int(std::lround((label.tick - 40) * 31 / 160 - 0.5)));
+        EXPECT_EQ(labelled, c.labelled) << "today " << c.today;
+    }
+}
+
+// In the window's picture and in a file's, over every period, every range
+// of 1 to 366 days (ending today, or today in its middle) and longer ones.
+TEST(ChartLayout, LabelsNeverTouchStayUnderThePlotAndTodaysIsThere)
+{
+    const QDate today(2026, 12, 10);
+    const LogIndex log(logOfCalls(today, {0}));
+    std::vector<ChartPeriod> periods;
+    for (const QString &entry : chartEntries())
+        periods.push_back(*chartPeriod(entry, today, 7));
+    for (qint64 days = 1; days <= 366; ++days) {
+        periods.push_back({today.addDays(1 - days), today});
+        periods.push_back({today.addDays(-days / 2), today.addDays(days - 1 - days / 2)});
+    }
+    for (const qint64 days : {367, 731, 732, 3000, 7305, 7306, 40000})
+        periods.push_back({today.addDays(1 - days), today});
+    for (const ChartPeriod &period : periods) {
+        const SpendingChart chart = spendingChart(log, today, period, 0, kBritish, 1000);
+        for (const QSizeF size : {QSizeF(464, 264), QSizeF(640, 400)}) {
+            SCOPED_TRACE(testing::Message() << period.first.daysTo(period.last) + 1 << " days to "
+                                            << period.last.toString("dd/MM/yyyy").toStdString()
+                                            << ", " << size.width() << " wide");
+            const ChartLayout layout = layOutChart(chart, size, kMeasure, kBritish);
+            const std::vector<BarLabel> &labels = layout.labels;
+            ASSERT_EQ(std::ranges::count_if(labels, &BarLabel::today), 1);
+            const auto left = [](const BarLabel &label) { return label.x - label.width / 2; };
+            const auto right = [](const BarLabel &label) { return label.x + label.width / 2; };
+            for (size_t i = 0; i < labels.size(); ++i) {
+                EXPECT_EQ(labels[i].width, (labels[i].today ? 7 : 6) * labels[i].text.size());
+                EXPECT_GE(left(labels[i]), layout.plot.left()); // clear of the axis's texts
+                EXPECT_LE(right(labels[i]), layout.plot.right());
+                if (i > 0) {
+                    EXPECT_GE(left(labels[i]) - right(labels[i - 1]), 5)
+                        << labels[i - 1].text.toStdString() << " " << labels[i].text.toStdString();
+                }
+            }
+        }
+    }
 }
 
 TEST(ChartLayout, TheBillsLinesRunFromZeroAndTheForecastStacksOnTheLogged)
