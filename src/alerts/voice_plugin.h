@@ -6,10 +6,10 @@
 
 class QObject;
 
-// The program's own plugin for what it says and plays. The libraries behind
-// a voice (Qt TextToSpeech, and Qt Multimedia for the coach's tone) are big
-// to relocate and mostly unused, so the program links none of them: the
-// plugin is loaded when a choice first needs it or the alerts window asks.
+// The program's own plugin for what it says. The library behind a voice (Qt
+// TextToSpeech) is big to relocate and mostly unused, so the program links
+// none of it: the plugin is loaded when a choice first needs it or the alerts
+// window asks. The coach's tone has a plugin of its own (Chime).
 class VoicePlugin
 {
 public:
@@ -17,10 +17,6 @@ public:
 
     // The system's speech engine; parent owns it.
     virtual Speaker *createSpeaker(QObject *parent) = 0;
-
-    // The coach's tone player comes from here too, as
-    // `virtual Chime *createChime(QObject *parent) = 0;`, with the version
-    // in the interface id below raised so an older plugin is refused.
 };
 
 #define VoicePlugin_iid "org.callwise.VoicePlugin/1"

@@ -10,21 +10,6 @@ e2e_netns
 e2e_start_x
 e2e_start_trayer
 
-# The test's own speech-dispatcher on the socket the program's session
-# would use, for when flite cannot play; started here rather than by the
-# program, since the program's locale (en_GB) need not be installed.
-e2e_start_speechd() {
-    local dir=$E2E_TMP/run/speech-dispatcher
-    mkdir -p -m 700 "$E2E_TMP/run"
-    mkdir -p "$dir" "$E2E_TMP/home"
-    LANG=C.UTF-8 LC_ALL= XDG_RUNTIME_DIR=$E2E_TMP/run HOME=$E2E_TMP/home \
-        speech-dispatcher -s -t 0 -c unix_socket -S "$dir/speechd.sock" -L "$E2E_TMP" \
-        >"$E2E_TMP/speechd.log" 2>&1 &
-    e2e_track $!
-    e2e_wait 30 test -S "$dir/speechd.sock" \
-        || e2e_fail "speech-dispatcher did not start: $(tail -3 "$E2E_TMP/speechd.log")"
-}
-
 e2e_start_pulse
 e2e_start_speechd
 e2e_program_dir

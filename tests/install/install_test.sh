@@ -77,7 +77,12 @@ have dpkg-deb && have lintian && have dpkg-shlibdeps || exit 77
 (cd "$BUILD_DIR" && "${CPACK_COMMAND:?}" -G DEB -B "$tmp/package" >/dev/null) || fail "cpack"
 deb=$(echo "$tmp"/package/callwise_*.deb)
 [ -f "$deb" ] || fail "cpack made no .deb"
-dpkg-deb --field "$deb" Depends | grep -q 'libqt6texttospeech6' || fail "Depends lacks the plugins' libraries"
+depends=$(dpkg-deb --field "$deb" Depends)
+grep -q 'libqt6texttospeech6' <<<"$depends" || fail "Depends lacks the plugins' libraries"
+# The tone plays through libpulse; Qt Multimedia would bring some 180 MB.
+[ ! -f "$prefix/$PLUGIN_DIR/libcallwise_chime.so" ] || grep -q 'libpulse0' <<<"$depends" \
+    || fail "Depends lacks libpulse0, the tone's library"
+! grep -q 'multimedia' <<<"$depends" || fail "Depends asks for Qt Multimedia: $depends"
 dpkg-deb --field "$deb" Recommends | grep -q 'qt6-speech-speechd-plugin' || fail "no speech engine recommended"
 lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian finds errors"
 echo "installed, validated and packaged: $(basename "$deb"), $(stat -c %s "$deb") bytes"
