@@ -15,6 +15,8 @@ std::vector<LegendItem> legendItems(const SpendingChart &chart)
     if (std::ranges::any_of(chart.bars, [](const ChartBar &bar) { return bar.expectedPence > 0; }))
         items.push_back({Mark::Forecast, {}, {}, QStringLiteral("Forecast")});
     items.push_back({Mark::Running, {}, {}, QStringLiteral("Running total")});
+    if (chart.otherTotalPence)
+        items.push_back({Mark::Other, {}, {}, QStringLiteral("With %1").arg(chart.otherName)});
     if (chart.limitPence)
         items.push_back({Mark::Pace, {}, {}, QStringLiteral("Limit's pace")});
     return items;
@@ -95,11 +97,14 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
         return layout;
     }
 
-    if (chart.bill) {
+    // Running totals are drawn for the bill, and for any period compared
+    // with another tariff.
+    const bool lines = chart.bill || chart.otherTotalPence;
+    if (lines) {
         qreal x = gap;
         for (LegendItem item : legendItems(chart)) {
-            const bool isLine = item.mark == LegendItem::Mark::Running
-                || item.mark == LegendItem::Mark::Pace;
+            const bool isLine = item.mark != LegendItem::Mark::Bar
+                && item.mark != LegendItem::Mark::Forecast;
             const qreal side = std::round(line * 0.6);
             item.swatch = QRectF(x, top + (line - side) / 2, isLine ? 2 * side : side, side);
             item.textBox = QRectF(item.swatch.right() + gap / 2, top,
@@ -113,7 +118,7 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
     double most = chart.limitPence.value_or(0);
     for (const ChartBar &bar : chart.bars)
         most = std::max({most, double(bar.pence) + bar.expectedPence,
-                         chart.bill ? bar.runningPence : 0.0});
+                         lines ? bar.runningPence : 0.0, bar.otherRunningPence});
     const qreal plotTop = top + line / 2; // half of the top tick's text above it
     const int maxSteps = std::clamp(int((bottom - plotTop) / (2 * line)), 1, kMostSteps);
     const qint64 step = niceStep(most, maxSteps);
@@ -154,12 +159,19 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
 
     layout.labels = barLabels(chart, plot, todayBar, measure, gap);
 
-    if (chart.bill) {
+    if (lines) {
+        // Only the bill's days after today are the forecast's.
+        const size_t lastLogged = chart.bill ? todayBar : count - 1;
         layout.running.push_back(QPointF(plot.left(), yOf(0)));
+        if (chart.otherTotalPence)
+            layout.other.push_back(layout.running.front());
         for (size_t i = 0; i < count; ++i) {
-            const QPointF end(plot.left() + qreal(i + 1) * slot, yOf(chart.bars[i].runningPence));
-            if (i <= todayBar) {
+            const qreal x = plot.left() + qreal(i + 1) * slot;
+            const QPointF end(x, yOf(chart.bars[i].runningPence));
+            if (i <= lastLogged) {
                 layout.running.push_back(end);
+                if (chart.otherTotalPence)
+                    layout.other.push_back(QPointF(x, yOf(chart.bars[i].otherRunningPence)));
                 continue;
             }
             if (layout.expected.empty())

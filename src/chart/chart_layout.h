@@ -35,7 +35,7 @@ struct BarLabel
 
 struct LegendItem
 {
-    enum class Mark { Bar, Forecast, Running, Pace };
+    enum class Mark { Bar, Forecast, Running, Pace, Other };
     Mark mark;
     QRectF swatch;
     QRectF textBox;
@@ -55,6 +55,7 @@ struct ChartLayout
     qreal tickLength = 0.0;
     std::vector<QPointF> running; // the running total to the end of today's bar
     std::vector<QPointF> expected; // ... and on from there, through the forecast
+    std::vector<QPointF> other; // the compared tariff's running total, to today
     std::optional<QLineF> pace;
 };
 

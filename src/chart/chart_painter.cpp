@@ -15,6 +15,7 @@ const QColor kTodayBar(0xd9, 0x7a, 0x1c);
 const QColor kForecastBar(0xb8, 0xcc, 0xe8);
 const QColor kRunning(0x1f, 0x3a, 0x60);
 const QColor kPace(0xc0, 0x30, 0x30);
+const QColor kOther(0x2e, 0x8b, 0x57);
 
 QPen linePen(const QColor &colour, Qt::PenStyle style = Qt::SolidLine)
 {
@@ -40,6 +41,10 @@ void paintLegendMark(QPainter &painter, const LegendItem &item)
         break;
     case LegendItem::Mark::Pace:
         painter.setPen(linePen(kPace, Qt::DashLine));
+        painter.drawLine(across);
+        break;
+    case LegendItem::Mark::Other:
+        painter.setPen(linePen(kOther));
         painter.drawLine(across);
         break;
     }
@@ -113,6 +118,8 @@ void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
     painter.drawPolyline(layout.running.data(), int(layout.running.size()));
     painter.setPen(linePen(kRunning, Qt::DotLine));
     painter.drawPolyline(layout.expected.data(), int(layout.expected.size()));
+    painter.setPen(linePen(kOther));
+    painter.drawPolyline(layout.other.data(), int(layout.other.size()));
     if (layout.pace) {
         painter.setPen(linePen(kPace, Qt::DashLine));
         painter.drawLine(*layout.pace);

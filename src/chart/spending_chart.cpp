@@ -3,6 +3,7 @@
 #include "alerts/bill_month.h"
 #include "alerts/forecast.h"
 #include "calllog/day_costs.h"
+#include "calllog/repricing.h"
 #include "calllog/summary.h"
 
 #include <QRegularExpression>
@@ -72,8 +73,13 @@ QString chartTitle(const SpendingChart &chart, const ChartPeriod &period,
         ? dateText(period.first, regional)
         : QStringLiteral("%1 to %2").arg(dateText(period.first, regional),
                                         dateText(period.last, regional));
+    const QString other = chart.otherTotalPence
+        ? QStringLiteral("   With %1 %2")
+              .arg(chart.otherName, regional.currency(double(*chart.otherTotalPence)))
+        : QString();
     if (!period.bill)
-        return QStringLiteral("%1   Total %2").arg(dates, regional.currency(double(chart.totalPence)));
+        return QStringLiteral("%1   Total %2").arg(dates, regional.currency(double(chart.totalPence)))
+            + other;
     QString title = QStringLiteral("Bill %1   Spent %2")
                         .arg(dates, regional.currency(double(chart.totalPence)));
     if (forecast)
@@ -81,7 +87,7 @@ QString chartTitle(const SpendingChart &chart, const ChartPeriod &period,
                      .arg(regional.currency(double(forecast->expectedPence())));
     if (chart.limitPence)
         title += QStringLiteral("   Limit %1").arg(regional.currency(double(*chart.limitPence)));
-    return title;
+    return title + other;
 }
 
 } // namespace
@@ -108,7 +114,7 @@ std::optional<ChartPeriod> chartPeriod(QStringView entry, QDate today, int billS
 
 SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod &period,
                             double minConnect, const Regional &regional,
-                            std::optional<qint64> limitPence)
+                            std::optional<qint64> limitPence, const OtherTariff *other)
 {
     SpendingChart chart;
     chart.bill = period.bill;
@@ -138,6 +144,14 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
     for (const DayCost &day : costsByDay(summary))
         barOf(day.day).pence += day.pence;
 
+    if (other) {
+        const Repricing repriced = repriceCalls(summary, CallPricer(other->table, other->rules));
+        for (size_t i = 0; i < summary.calls.size(); ++i)
+            barOf(summary.calls[i].day).otherPence += repriced.addedPence[i];
+        chart.otherName = other->name;
+        chart.otherTotalPence = repriced.totalPence;
+    }
+
     std::optional<Forecast> forecast;
     if (period.bill) {
         forecast = forecastBill(log, today, {period.first, period.last}, minConnect, regional);
@@ -147,10 +161,13 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
         }
     }
     double running = 0.0;
+    qint64 otherRunning = 0;
     bool anyExpected = false;
     for (ChartBar &bar : chart.bars) {
         running += double(bar.pence) + bar.expectedPence;
         bar.runningPence = running;
+        otherRunning += bar.otherPence;
+        bar.otherRunningPence = double(otherRunning);
         anyExpected = anyExpected || bar.expectedPence > 0.0;
     }
     if (summary.calls.empty() && !anyExpected)

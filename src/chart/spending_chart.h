@@ -4,12 +4,14 @@
 // month's or year's over longer periods), taken from the costs window's own
 // summary, so the bars of a period add up exactly to the total its list
 // shows. The bill's month adds where it is heading: the forecast's days as
-// bars of their own, the running total and the limit's pace. Headless: the
-// chart window and callwise-report lay out and draw what this computes.
+// bars of their own, the running total and the limit's pace. Compared with
+// another tariff, the same calls priced by it draw a second running total.
+// Headless: the chart window and callwise-report lay out and draw what this computes.
 
 #include "calllog/log_index.h"
 #include "calllog/period.h"
 #include "common/regional.h"
+#include "tariff/other_tariff.h"
 
 #include <QDate>
 #include <QStringList>
@@ -54,6 +56,10 @@ struct ChartBar
     double expectedPence = 0.0; // the forecast's, on the bill's days after today
     double runningPence = 0.0; // spent from the period's start to its end, then expected
     bool today = false;
+    // The compared tariff's: what its calls add to its total, and its
+    // running total of the logged calls.
+    qint64 otherPence = 0;
+    double otherRunningPence = 0.0;
 };
 
 struct SpendingChart
@@ -64,12 +70,15 @@ struct SpendingChart
     qint64 totalPence = 0; // the summary's total
     bool bill = false; // draw the forecast, the running total and the pace
     std::optional<qint64> limitPence; // the pace rises from 0 to it over the bars
+    // The compared tariff: its name and what the period's calls cost by it.
+    QString otherName;
+    std::optional<qint64> otherTotalPence;
 };
 
 // minConnect is in minutes; limitPence counts only for the bill's month.
 SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod &period,
                             double minConnect, const Regional &regional,
-                            std::optional<qint64> limitPence);
+                            std::optional<qint64> limitPence, const OtherTariff *other = nullptr);
 
 // The locale's short date without its year: "dd/MM" in Britain, "M/d" in
 // the United States.

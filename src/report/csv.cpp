@@ -22,14 +22,22 @@ QString csvRow(const QStringList &fields)
 
 } // namespace
 
-QString summaryCsv(const Summary &summary)
+QString summaryCsv(const Summary &summary, const Repricing *other)
 {
-    QString csv = csvRow({QStringLiteral("date"), QStringLiteral("start_time"),
-                          QStringLiteral("duration"), QStringLiteral("fee_pence_per_minute"),
-                          QStringLiteral("cost_pence")});
-    for (const SummaryCall &call : summary.calls) {
-        csv += csvRow({call.day.toString(Qt::ISODate), call.starttime().toString(), call.duration().toString(),
-                       QString::number(call.fee, 'f', 2), QString::number(call.cost, 'f', 2)});
+    QStringList header{QStringLiteral("date"), QStringLiteral("start_time"),
+                       QStringLiteral("duration"), QStringLiteral("fee_pence_per_minute"),
+                       QStringLiteral("cost_pence")};
+    if (other)
+        header << QStringLiteral("other_cost_pence");
+    QString csv = csvRow(header);
+    for (size_t i = 0; i < summary.calls.size(); ++i) {
+        const SummaryCall &call = summary.calls[i];
+        QStringList row{call.day.toString(Qt::ISODate), call.starttime().toString(),
+                        call.duration().toString(), QString::number(call.fee, 'f', 2),
+                        QString::number(call.cost, 'f', 2)};
+        if (other)
+            row << QString::number(other->costs[i], 'f', 2);
+        csv += csvRow(row);
     }
     return csv;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calllog/repricing.h"
 #include "calllog/summary.h"
 
 #include <QString>
 
 // One header line and one row per call, CR LF line ends, quoted as RFC 4180
 // asks: a field holding a comma, a quote or a line break is put in quotes
-// and its quotes doubled.
-QString summaryCsv(const Summary &summary);
+// and its quotes doubled. With another tariff's prices of the calls, a column
+// more for them.
+QString summaryCsv(const Summary &summary, const Repricing *other = nullptr);

@@ -5,6 +5,7 @@
 #include "alerts/bill_text.h"
 #include "alerts/forecast.h"
 #include "calllog/call_log.h"
+#include "calllog/repricing.h"
 #include "calllog/period.h"
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
@@ -12,6 +13,7 @@
 #include "common/user_date.h"
 #include "report/chart_file.h"
 #include "report/csv.h"
+#include "report/tariff_comparison.h"
 #include "tariff/fee_file.h"
 
 #include <QCommandLineParser>
@@ -34,9 +36,13 @@ const char16_t kSynopsis[]
     = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
       u"--from DD/MM/YYYY --to DD/MM/YYYY\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill";
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
+      u"--tariff FILE [--rules FILE] PERIOD\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --compare FILE [FILE ...] PERIOD";
 const char16_t kUsage[]
-    = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD | "
+    = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
+      u"[--tariff FILE [--rules FILE] | --compare FILE ...] PERIOD | "
       u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill";
 
 // The command line's options, as --help lists them.
@@ -44,12 +50,29 @@ struct CommandLine
 {
     CommandLine()
     {
-        parser.addOptions({ dir, today, csv, chart, from, to, bill });
+        parser.addOptions({ dir, today, csv, chart, from, to, bill, tariff, rules, compare });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
                 + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
                                  "the bill's month.").arg(QString::fromUtf16(kThisBillEntry)),
             QStringLiteral("[PERIOD]"));
+    }
+
+    // --compare takes the fee files after it as well, up to the period,
+    // which comes last.
+    QStringList periodArguments() const
+    {
+        const QStringList positional = parser.positionalArguments();
+        if (!parser.isSet(compare))
+            return positional;
+        return parser.isSet(from) || positional.isEmpty() ? QStringList() : positional.mid(positional.size() - 1);
+    }
+    QStringList comparedFiles() const
+    {
+        QStringList files = parser.positionalArguments();
+        if (!parser.isSet(from) && !files.isEmpty())
+            files.removeLast();
+        return parser.values(compare) + files;
     }
 
     // Qt's help begins with a one-line usage that knows one form of the
@@ -59,7 +82,9 @@ struct CommandLine
         const QString qtHelp = parser.helpText();
         return QStringLiteral("Usage: ") + QString::fromUtf16(kSynopsis)
             + QStringLiteral("\nPrints the calls and costs of a period from the call log, or "
-                             "the bill's month with its forecast.")
+                             "the bill's month with its forecast, or what the period's calls "
+                             "would have cost by other tariffs. --from and --to may stand for "
+                             "PERIOD wherever it is asked for.")
             + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
     }
 
@@ -87,19 +112,41 @@ struct CommandLine
     QCommandLineOption bill { QStringLiteral("bill"),
         QStringLiteral("Print the bill's month: its days, what it has cost so far, its forecast "
                        "and the spending limit, as the alerts window shows them.") };
+    QCommandLineOption tariff { QStringLiteral("tariff"),
+        QStringLiteral("Price the period's calls again by the fee file FILE (a copy of "
+                       "netfees.ini) and print both totals and the difference; with --csv "
+                       "both prices of each call, with --chart both running totals."),
+        QStringLiteral("FILE") };
+    QCommandLineOption rules { QStringLiteral("rules"),
+        QStringLiteral("With --tariff, the tariff rules of FILE (a copy of netrules.ini); "
+                       "without it the other tariff has none."),
+        QStringLiteral("FILE") };
+    QCommandLineOption compare { QStringLiteral("compare"),
+        QStringLiteral("Rank the fee file FILE and today's tariff by what the period's calls "
+                       "cost, cheapest first. More files may follow it, or the option be "
+                       "given again; the period comes last."),
+        QStringLiteral("FILE") };
 };
 
 // The reason a parsed command line makes no request, or nothing.
 QString whyNoRequest(const CommandLine &command)
 {
-    const QStringList positional = command.parser.positionalArguments();
+    const QStringList positional = command.periodArguments();
+    const bool haveTariff = command.parser.isSet(command.tariff),
+               haveCompare = command.parser.isSet(command.compare);
     const bool haveFrom = command.parser.isSet(command.from),
                haveTo = command.parser.isSet(command.to);
     if (command.parser.isSet(command.bill))
         return positional.isEmpty() && !haveFrom && !haveTo && !command.parser.isSet(command.csv)
-                && !command.parser.isSet(command.chart)
+                && !command.parser.isSet(command.chart) && !haveTariff && !haveCompare
             ? QString()
-            : QStringLiteral("--bill takes no period, range, --csv or --chart");
+            : QStringLiteral("--bill takes no period, range, --csv, --chart, --tariff or --compare");
+    if (command.parser.isSet(command.rules) && !haveTariff)
+        return QStringLiteral("--rules goes with --tariff");
+    if (haveTariff && haveCompare)
+        return QStringLiteral("give either --tariff or --compare, not both");
+    if (haveCompare && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
+        return QStringLiteral("--compare prints a ranking, not --csv or --chart");
     if (positional.size() > 1)
         return QStringLiteral("one period only, not also \"%1\"").arg(positional[1]);
     if (haveFrom != haveTo)
@@ -175,6 +222,35 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
         << '\n';
 }
 
+// The tariffs of --tariff and --compare, each named by its file's name, or
+// by the path as given where two share a name; false when one cannot be
+// used, its reason on err.
+bool readOtherTariffs(const CommandLine &command, std::vector<OtherTariff> &others,
+    QTextStream &err)
+{
+    const bool one = command.parser.isSet(command.tariff);
+    const QStringList files = one ? QStringList { command.parser.value(command.tariff) }
+        : command.parser.isSet(command.compare) ? command.comparedFiles()
+                                                : QStringList();
+    for (const QString &file : files) {
+        OtherTariffLoad load
+            = loadOtherTariff(file, one ? command.parser.value(command.rules) : QString());
+        if (!load.tariff) {
+            err << kProgram << ": " << load.why << '\n';
+            return false;
+        }
+        others.push_back(std::move(*load.tariff));
+    }
+    QStringList names;
+    for (const OtherTariff &other : others)
+        names << other.name;
+    for (size_t i = 0; i < others.size(); ++i) {
+        if (names.count(others[i].name) > 1)
+            others[i].name = QDir::toNativeSeparators(files[qsizetype(i)]);
+    }
+    return true;
+}
+
 } // namespace
 
 int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
@@ -198,7 +274,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         err << kProgram << ": " << why << '\n';
         return kBadArguments;
     }
-    const QString period = command.parser.positionalArguments().value(0);
+    const QString period = command.periodArguments().value(0);
     const bool bill = command.parser.isSet(command.bill);
     QDate today = clock.now().date();
     if (command.parser.isSet(command.today)) {
@@ -239,6 +315,9 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         err << kProgram << ": " << why << '\n';
         return kNotShown;
     }
+    std::vector<OtherTariff> others;
+    if (!readOtherTariffs(command, others, err))
+        return kNotShown;
     TariffTable tariff;
     LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
     const LogIndex log(LoadCallLog(logPath, MissingLog::LeaveAlone));
@@ -255,8 +334,8 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         const ChartPeriod chartDays = thisBill
             ? *chartPeriod(kThisBillEntry, today, choices.billStartDay)
             : *chartPeriod(kDateEntry, today, choices.billStartDay, offsets);
-        const SpendingChart chart
-            = spendingChart(log, today, chartDays, minConnect, regional, choices.limitPence);
+        const SpendingChart chart = spendingChart(log, today, chartDays, minConnect, regional,
+            choices.limitPence, others.empty() ? nullptr : &others.front());
         const QString why = chart.message.isEmpty() || chart.message == QStringView(kNoCalls)
             ? writeChartFile(command.parser.value(command.chart), chart, regional)
             : chart.message;
@@ -273,7 +352,24 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;
     }
-    if (command.parser.isSet(command.csv)) {
+    const bool csv = command.parser.isSet(command.csv);
+    if (command.parser.isSet(command.compare)) {
+        out << callsOfPeriodText(summary, today.addDays(-offsets.last), today.addDays(-offsets.first))
+            << ", cheapest first:\n" << tariffRanking(summary, others, regional).join(u'\n') << '\n';
+    } else if (command.parser.isSet(command.tariff)) {
+        const CallPricer pricer(others.front().table, others.front().rules);
+        const Repricing other = repriceCalls(summary, pricer);
+        if (csv) {
+            out << summaryCsv(summary, &other);
+        } else {
+            out << callsOfPeriodText(summary, today.addDays(-offsets.last),
+                       today.addDays(-offsets.first))
+                << '\n' << totalCostCaption(summary.totalPence, regional) << '\n'
+                << otherTariffSentence(others.front().name, other.totalPence,
+                       summary.totalPence, regional)
+                << '\n';
+        }
+    } else if (csv) {
         out << summaryCsv(summary);
     } else {
         const QStringList lines = printedSummaryLines(

@@ -366,7 +366,7 @@ void frmCallwise::mnuchart_Click()
 {
     if (!m_chart)
         m_chart = new frmChart(
-            m_env.clock, m_env.regional, m_tariff, m_logPath,
+            m_env.clock, m_env.regional, m_env.prompter, m_tariff, m_logPath,
             [this] {
                 const AlertChoices &choices = m_alerts.choices();
                 return BillTerms{choices.billStartDay, choices.limitPence};

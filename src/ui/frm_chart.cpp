@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -42,11 +44,13 @@ private:
     SpendingChart m_chart;
 };
 
-frmChart::frmChart(const Clock &clock, const Regional &regional, const TariffTable &tariff,
-                   QString logPath, std::function<BillTerms()> billTerms, QWidget *parent)
+frmChart::frmChart(const Clock &clock, const Regional &regional, Prompter &prompter,
+                   const TariffTable &tariff, QString logPath,
+                   std::function<BillTerms()> billTerms, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , m_clock(clock)
     , m_regional(regional)
+    , m_prompter(prompter)
     , m_tariff(tariff)
     , m_logPath(std::move(logPath))
     , m_billTerms(std::move(billTerms))
@@ -76,6 +80,9 @@ void frmChart::buildControls()
     Command1 = addControl<QPushButton>(this, "Command1", QStringLiteral("&OK"),
                                        {5865, 4665, 1215, 375});
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    auto *compare = addControl<QPushButton>(this, "cmdCompare", QStringLiteral("&Compare with..."),
+                                            {120, 4665, 1815, 375});
+    connect(compare, &QPushButton::clicked, this, &frmChart::cmdCompare_Click);
 
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmChart::redraw);
     for (QLineEdit *box : {Text2, Text3})
@@ -106,6 +113,7 @@ void frmChart::closeEvent(QCloseEvent *event)
 {
     m_loaded = false;
     m_callLog = LogIndex(QString());
+    m_other.reset();
     QWidget::closeEvent(event);
 }
 
@@ -148,5 +156,27 @@ void frmChart::redraw()
         return;
     picChart->setChart(spendingChart(m_callLog, today, *period,
                                      readNumber(m_tariff.minConnectTime()), m_regional,
-                                     bill.limitPence));
+                                     bill.limitPence, m_other ? &*m_other : nullptr));
+}
+
+void frmChart::cmdCompare_Click()
+{
+    const QString path = m_chooseFeeFile
+        ? m_chooseFeeFile()
+        : QFileDialog::getOpenFileName(this, QStringLiteral("Compare with"),
+                                       QFileInfo(m_logPath).absolutePath(),
+                                       QStringLiteral("Fee files (*.ini);;All files (*)"));
+    if (!path.isEmpty())
+        compareWith(path);
+}
+
+void frmChart::compareWith(const QString &feePath)
+{
+    OtherTariffLoad load = loadOtherTariff(feePath);
+    if (!load.tariff) {
+        m_prompter.showMessage(load.why.left(1).toUpper() + load.why.mid(1) + u'.');
+        return;
+    }
+    m_other = std::move(load.tariff);
+    redraw();
 }

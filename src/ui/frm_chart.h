@@ -4,7 +4,9 @@
 #include "calllog/log_index.h"
 #include "chart/spending_chart.h"
 #include "common/clock.h"
+#include "common/prompter.h"
 #include "common/regional.h"
+#include "tariff/other_tariff.h"
 #include "tariff/tariff_table.h"
 
 #include <QWidget>
@@ -26,7 +28,9 @@ struct BillTerms
 };
 
 // The spending chart window: the cost of each day's calls over a chosen
-// period, from the call log as read when the window opened.
+// period, from the call log as read when the window opened, and with
+// "Compare with..." what they would have cost by another fee file, until the
+// window closes.
 class frmChart : public QWidget
 {
     Q_OBJECT
@@ -34,13 +38,20 @@ class frmChart : public QWidget
 public:
     static constexpr char16_t kCaption[] = u"Spending Chart";
 
-    frmChart(const Clock &clock, const Regional &regional, const TariffTable &tariff,
-             QString logPath, std::function<BillTerms()> billTerms, QWidget *parent = nullptr);
+    frmChart(const Clock &clock, const Regional &regional, Prompter &prompter,
+             const TariffTable &tariff, QString logPath, std::function<BillTerms()> billTerms,
+             QWidget *parent = nullptr);
 
     // Opens the window, reading the log afresh unless it is open already.
     void showWindow();
 
     const SpendingChart &chart() const;
+
+    // Draws what the calls would have cost by the fee file (without rules)
+    // beside today's; says why when it cannot be used.
+    void compareWith(const QString &feePath);
+    // Asks for the fee file to compare with: an open-file dialog unless set.
+    void setFeeFileChooser(std::function<QString()> chooser) { m_chooseFeeFile = std::move(chooser); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -49,14 +60,18 @@ protected:
 private:
     void buildControls();
     void redraw();
+    void cmdCompare_Click();
 
     const Clock &m_clock;
     const Regional &m_regional;
+    Prompter &m_prompter;
     const TariffTable &m_tariff;
     QString m_logPath;
     std::function<BillTerms()> m_billTerms;
     LogIndex m_callLog{QString()};
     bool m_loaded = false;
+    std::optional<OtherTariff> m_other;
+    std::function<QString()> m_chooseFeeFile;
 
     QComboBox *cboPeriod = nullptr;
     QLineEdit *Text2 = nullptr;

@@ -20,7 +20,7 @@ struct Windows : UiRig
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, coach, regional, prompter };
-    frmChart chart { clock, regional, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
+    frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
 
     QWidget *window(const QString &name)
     {
@@ -152,6 +152,7 @@ const TextCase kTexts[] = {
     { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
     { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" },
     { "frmChart", "Command1", "&OK" },
+    { "frmChart", "cmdCompare", "&Compare with..." },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));

@@ -1,5 +1,6 @@
 #include "alerts/forecast.h"
 #include "calllog/call_log.h"
+#include "calllog/repricing.h"
 #include "calllog/summary.h"
 #include "chart/chart_layout.h"
 
@@ -264,6 +265,40 @@ TEST(ChartLayout, TheBillsLinesRunFromZeroAndTheForecastStacksOnTheLogged)
     EXPECT_TRUE(layout.forecastBars[1].isEmpty());
     EXPECT_EQ(layout.forecastBars[3].bottom(), layout.bars[3].top());
     EXPECT_EQ(layout.forecastBars[3].top(), yOf(25));
+}
+
+// 3p a minute all week: each 30-second call costs 3p instead of 1.5p.
+TEST(SpendingChart, AComparedTariffsLineSumsToItsTotal)
+{
+    const QDate today(2026, 12, 9);
+    const LogIndex log(logOfCalls(today, {0, 1, 2, 3, 8, 9, 10, 15, 200}));
+    OtherTariff other{QStringLiteral("flat.ini"), {}, {}};
+    for (int day = 0; day < TariffTable::kDays; ++day) {
+        other.table.setBandStart(day, 0, QStringLiteral("00:00"));
+        other.table.setFee(day, 0, QStringLiteral("3.00"));
+    }
+    other.table.setMinConnectTime(QStringLiteral("1"));
+    const CallPricer pricer(other.table, other.rules);
+    for (const char16_t *entry : {u"7 Days", u"1 Year", kThisBillEntry}) {
+        SCOPED_TRACE(QString::fromUtf16(entry).toStdString());
+        const ChartPeriod period = *chartPeriod(entry, today, 7);
+        const SpendingChart chart = spendingChart(log, today, period, 0, kBritish, {}, &other);
+        const qint64 total = repriceCalls(SummarisePeriod(log, today, period.last.daysTo(today),
+                                                          period.first.daysTo(today), 0, kBritish),
+                                          pricer).totalPence;
+        EXPECT_EQ(chart.otherTotalPence, total);
+        EXPECT_EQ(chart.bars.back().otherRunningPence, double(total));
+        EXPECT_TRUE(chart.title.endsWith("   With flat.ini " + kBritish.currency(double(total))));
+
+        const ChartLayout layout = layOutChart(chart, {640, 400}, kMeasure, kBritish);
+        const size_t todayBar = size_t(std::ranges::find_if(chart.bars, &ChartBar::today) - chart.bars.begin());
+        ASSERT_EQ(layout.other.size(), todayBar + 2) << "from 0 to the end of today's bar";
+        EXPECT_EQ(layout.other.back().x(), layout.running[todayBar + 1].x());
+        EXPECT_LT(layout.other.back().y(), layout.running[todayBar + 1].y()) << "dearer, higher";
+        EXPECT_EQ(layout.legend.back().text, "With flat.ini");
+    }
+    EXPECT_EQ(spendingChart(log, today, *chartPeriod(u"7 Days", today, 7), 0, kBritish, {}, &other)
+                  .otherTotalPence, 12);
 }
 
 } // namespace

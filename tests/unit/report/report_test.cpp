@@ -97,7 +97,10 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
         { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
         { "This bill" }, { "--chart", "c.pdf", "1 Day" }, { "--csv", "--chart", "c.png", "1 Day" },
         { "--bill", "1 Day" }, { "--bill", "--csv" },
-        { "--from", "31/02/2026", "--to", "01/12/2026" } };
+        { "--tariff" }, { "--rules", "r.ini", "1 Day" },
+        { "--tariff", "a.ini", "--compare", "b.ini", "1 Day" },
+        { "--compare", "a.ini", "--csv", "1 Day" }, { "--tariff", "a.ini", "--bill" },
+        { "--compare", "a.ini" }, { "--from", "31/02/2026", "--to", "01/12/2026" } };
     for (const QStringList &arguments : bad) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
@@ -128,7 +131,8 @@ TEST_F(ReportTest, HelpAndVersionGoToStandardOutput)
 {
     for (const char *help : { "--help", "-h" })
         EXPECT_TRUE(run({ help }) == 0 && out.contains("--chart FILE] --from DD/MM/YYYY --to DD/MM/YYYY\n")
-            && out.contains("--chart <FILE>")) << out.toStdString();
+            && out.contains("--chart <FILE>") && out.contains("--compare <FILE>")
+            && out.contains("--tariff FILE [--rules FILE] PERIOD")) << out.toStdString();
     ASSERT_EQ(run({ "--version" }), 0);
     EXPECT_EQ(out, "callwise-report 2.5\n");
 }
@@ -144,6 +148,119 @@ TEST_F(ReportTest, WhatCannotBeReadExitsOneWithItsReason)
         EXPECT_TRUE(err.contains(c[1]) && out.isEmpty()) << err.toStdString();
     }
     EXPECT_EQ(run({ "--dir", dir.path(), "1 Day" }), 0) << "no log: no calls";
+}
+
+// The same bands every day, "start", "fee", ... up to four, and the min
+// connect time: a fee file as the tariff editor saves it.
+QByteArray feeFile(QStringList bands, const char *minConnect)
+{
+    while (bands.size() < 8)
+        bands << QString();
+    return ((bands.join("\r\n") + "\r\n").repeated(7) + minConnect + "\r\n").toLatin1();
+}
+
+// Priced today by 1p a minute at night and in the evening, 4p by day, a 3
+// minute minimum: 20p, 10p, 20p (ending at 08:03) and 3p, 53p in all.
+class OtherTariffTest : public ReportTest
+{
+protected:
+    void SetUp() override
+    {
+        dir.write("netfees.ini", kBanded);
+        dir.write("netcosts.ini",
+            "06:12:2026  ,  10:00:00  ,  00:05:00  ,  04.00#06:12:2026  ,  20:00:00  ,  "
+            "00:10:00  ,  01.00#05:12:2026  ,  07:58:00  ,  00:05:00  ,  04.00#"
+            "05:12:2026  ,  23:00:00  ,  00:00:30  ,  01.00#");
+    }
+    const QByteArray kBanded = feeFile({ "00:00", "1.00", "08:00", "4.00", "18:00", "1.00" }, "3");
+    const QByteArray kFlat = feeFile({ "00:00", "2.50" }, "3");
+    const QByteArray kCheaperDays
+        = feeFile({ "00:00", "1.00", "08:00", "3.00", "18:00", "1.00" }, "1");
+};
+
+TEST_F(OtherTariffTest, EachCallIsPricedAgainByTheOtherFileAsItWouldHaveCharged)
+{
+    const struct
+    {
+        QByteArray fees;
+        QByteArray rules; // none when empty
+        const char *sentence;
+    } cases[] = {
+        { kBanded, {}, "With other.ini these calls would have cost £0.53: the same." },
+        // 12.5p, 25p, 12.5p and 7.5p, the total brought to whole pence after each.
+        { kFlat, {}, "With other.ini these calls would have cost £0.58: £0.05 more." },
+        // 15p and 15p at the fee in force at the end, 1p for the half minute.
+        { kCheaperDays, {}, "With other.ini these calls would have cost £0.41: £0.12 less." },
+        // Each minute at its own fee, counted as the live clock counts them:
+        // 18p, 11p, 12p (three minutes before 08:01) and 1p.
+        { kCheaperDays, "\r\n\r\n\r\n\r\n1\r\n",
+            "With other.ini these calls would have cost £0.42: £0.11 less." },
+    };
+    for (const auto &c : cases) {
+        dir.write("other.ini", c.fees);
+        QStringList arguments { "--tariff", dir.file("other.ini"), "7 Days" };
+        if (!c.rules.isEmpty()) {
+            dir.write("r.ini", c.rules);
+            arguments << "--rules" << dir.file("r.ini");
+        }
+        ASSERT_EQ(run(arguments), 0) << err.toStdString();
+        EXPECT_EQ(out, QString::fromUtf8("4 calls from 30/11/2026 to 06/12/2026\n"
+                                         "Total Calls Cost= £0.53\n")
+                + QString::fromUtf8(c.sentence) + '\n');
+    }
+    ASSERT_EQ(run({ "--csv", "--tariff", dir.file("other.ini"), "--rules", dir.file("r.ini"),
+                  "1 Day" }), 0);
+    EXPECT_TRUE(out.endsWith(",other_cost_pence\r\n2026-12-06,10:00:00,00:05:00,4.00,20.00,18.00\r\n"
+                             "2026-12-06,20:00:00,00:10:00,1.00,10.00,11.00\r\n")) << out.toStdString();
+}
+
+TEST_F(OtherTariffTest, CompareRanksTheFilesAndTodaysCheapestFirst)
+{
+    dir.write("flat.ini", kFlat);
+    dir.write("days.ini", kCheaperDays);
+    dir.write("same.ini", kBanded);
+    const QString ranking = QString::fromUtf8("4 calls from 30/11/2026 to 06/12/2026, cheapest first:\n"
+                                              "1. days.ini: £0.41, £0.12 less\n"
+                                              "2. Today's tariff: £0.53\n"
+                                              "3. same.ini: £0.53, the same\n"
+                                              "4. flat.ini: £0.58, £0.05 more\n");
+    ASSERT_EQ(run({ "--compare", dir.file("flat.ini"), dir.file("same.ini"), dir.file("days.ini"),
+                  "7 Days" }), 0) << err.toStdString();
+    EXPECT_EQ(out, ranking);
+    ASSERT_EQ(run({ "--compare", dir.file("flat.ini"), "--from", "30/11/2026", "--compare",
+                  dir.file("same.ini"), "--to", "06/12/2026", dir.file("days.ini") }), 0);
+    EXPECT_EQ(out, ranking);
+}
+
+TEST_F(OtherTariffTest, AFileThatIsNoFeeFileOrNoRulesIsRefusedWithItsReason)
+{
+    dir.write("rules.ini", "15.00\r\n60/1\r\n\r\n\r\n0\r\n");
+    dir.write("long.ini", QByteArray(kBanded).replace("1.00", "1.00 a minute"));
+    dir.write("zero.ini", feeFile({ "00:00", "0" }, "3"));
+    dir.write("other.ini", kFlat);
+    const struct
+    {
+        QStringList arguments;
+        QString why;
+    } cases[] = {
+        { { "--tariff", dir.file("none.ini") }, dir.file("none.ini") + ": there is no such file" },
+        { { "--tariff", dir.path() }, dir.path() + ": it is a directory" },
+        { { "--tariff", dir.file("rules.ini") },
+            "rules.ini is not a fee file: a fee file has 57 lines and it has 5" },
+        { { "--tariff", dir.file("netcosts.ini") }, "netcosts.ini is not a fee file: a fee file has 57 lines and it has 1" },
+        { { "--tariff", dir.file("long.ini") }, "long.ini is not a fee file: line 2 is longer than" },
+        { { "--tariff", dir.file("zero.ini") }, "zero.ini is not a fee file: it holds no fee above 0" },
+        { { "--tariff", dir.file("other.ini"), "--rules", dir.file("none.ini") },
+            "none.ini: there is no such file" },
+        { { "--tariff", dir.file("other.ini"), "--rules", dir.file("netfees.ini") },
+            "Line 1 of netfees.ini is not a rule Callwise writes." },
+        { { "--compare", dir.file("other.ini"), dir.file("zero.ini") }, "zero.ini is not a fee file" },
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(run(c.arguments + QStringList { "7 Days" }), 1) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(err.startsWith("callwise-report: ") && err.contains(c.why) && err.count('\n') == 1
+            && out.isEmpty()) << err.toStdString();
+    }
 }
 
 } // namespace
