@@ -1,8 +1,14 @@
 #include "log_generator.h"
 
 #include "calllog/call_log.h"
+#include "tariff/call_price.h"
 
 #include <QTime>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
 
 QString logRecordText(QDate day, QTime start, const QString &duration, double fee)
 {
@@ -59,4 +65,55 @@ QString yearOfCalls(int records, QDate newestDay)
     shape.daysBack = 364;
     shape.inTimeOrder = true;
     return generateLog(shape, random);
+}
+
+namespace {
+
+double standardNormal(QRandomGenerator &random)
+{
+    const double u = 1.0 - random.generateDouble(); // (0, 1]: the logarithm stays finite
+    return std::sqrt(-2.0 * std::log(u)) * std::cos(2.0 * std::numbers::pi * random.generateDouble());
+}
+
+// Knuth's count of events for a small mean.
+int poisson(double mean, QRandomGenerator &random)
+{
+    const double limit = std::exp(-mean);
+    int count = 0;
+    for (double product = random.generateDouble(); product > limit;
+         product *= random.generateDouble())
+        ++count;
+    return count;
+}
+
+} // namespace
+
+QString habitLog(const WeeklyHabit &habit, QDate first, QDate last, const TariffTable &tariff,
+                 QRandomGenerator &random)
+{
+    const CallPricer pricer(tariff, TariffRules());
+    QString log;
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        const double spread = habit.daySpread;
+        const double factor = std::exp(spread * standardNormal(random) - spread * spread / 2);
+        const int calls = poisson(habit.callsPerDay[size_t(day.dayOfWeek() - 1)] * factor, random);
+        const bool weekend = day.dayOfWeek() >= 6;
+        // Calls of a day in order of their start, as they would be logged.
+        std::vector<int> starts;
+        for (int i = 0; i < calls; ++i)
+            starts.push_back(weekend ? random.bounded(9 * 3600, 23 * 3600)
+                                     : random.bounded(18 * 3600, 23 * 3600 + 1800));
+        std::sort(starts.begin(), starts.end());
+        for (const int start : starts) {
+            const double minutes = -habit.meanMinutes * std::log(1.0 - random.generateDouble());
+            const int length = int(std::clamp(minutes * 60.0, 10.0, 3.0 * 3600));
+            const int end = start + length;
+            const double fee = pricer.feeAt(day.addDays(end / 86400), end % 86400);
+            log += logRecordText(day, QTime(0, 0).addSecs(start),
+                                 QString::asprintf("%02d:%02d:%02d", length / 3600,
+                                                   length / 60 % 60, length % 60),
+                                 fee);
+        }
+    }
+    return log;
 }
