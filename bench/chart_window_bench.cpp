@@ -123,7 +123,7 @@ void BM_ChooseOneYear(benchmark::State &state)
     opened.open();
     for (auto _ : state) {
         state.PauseTiming();
-        opened.choose(QStringLiteral("This bill"));
+        opened.choose(QStringLiteral("1 Day"));
         state.ResumeTiming();
         opened.choose(QStringLiteral("1 Year"));
     }
@@ -149,7 +149,7 @@ void BM_ChooseOneYearComparing(benchmark::State &state)
     opened.window->compareWith(rig().dir.file(QStringLiteral("other.ini")));
     for (auto _ : state) {
         state.PauseTiming();
-        opened.choose(QStringLiteral("This bill"));
+        opened.choose(QStringLiteral("1 Day"));
         state.ResumeTiming();
         opened.choose(QStringLiteral("1 Year"));
     }
