@@ -57,14 +57,15 @@ struct Rig
     // What the menu entry makes the first time, before it shows it.
     std::unique_ptr<frmChart> newWindow()
     {
-        return std::make_unique<frmChart>(clock, regional, prompter, tariff,
-                                          dir.file(QStringLiteral("netcosts.ini")),
-                                          [] { return BillTerms{1, 5000}; });
+        return std::make_unique<frmChart>(
+            clock, regional, prompter, tariff, dir.file(QStringLiteral("netcosts.ini")), [] {
+                return BillTerms { 1, 5000 };
+            });
     }
 
     TempProgramDir dir;
-    FakeClock clock{QDateTime(kToday, QTime(12, 0))};
-    Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
+    FakeClock clock { QDateTime(kToday, QTime(12, 0)) };
+    Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
     ScriptedPrompter prompter;
     TariffTable tariff = typicalTariff();
 };
@@ -93,7 +94,10 @@ struct Opened
     PaintCounter counter;
     QComboBox *period = window->findChild<QComboBox *>(QStringLiteral("cboPeriod"));
 
-    Opened() { window->findChild<QWidget *>(QStringLiteral("picChart"))->installEventFilter(&counter); }
+    Opened()
+    {
+        window->findChild<QWidget *>(QStringLiteral("picChart"))->installEventFilter(&counter);
+    }
     void open()
     {
         window->showWindow();

@@ -18,7 +18,7 @@
 // a Markdown table; the arguments are the logs per month and the seed.
 namespace {
 
-constexpr int kDays[] = {3, 7, 14};
+constexpr int kDays[] = { 3, 7, 14 };
 
 struct Errors
 {
@@ -43,17 +43,20 @@ int main(int argc, char **argv)
     std::printf("| Day spread | Day of the bill | Weekday forecast: mean error | Straight line: "
                 "mean error | Forecast: bias | Straight line: bias | Forecast closer |\n"
                 "| --- | --- | --- | --- | --- | --- | --- |\n");
-    for (const double spread : {0.0, 0.3, 0.6}) {
+    for (const double spread : { 0.0, 0.3, 0.6 }) {
         WeeklyHabit habit;
         habit.daySpread = spread;
         Errors errors[std::size(kDays)];
         // Every month of a year as the bill's, so its days fall on every weekday.
         for (int month = 1; month <= 12; ++month) {
-            const BillMonth bill{QDate(2027, month, 1), QDate(2027, month, 1).addMonths(1).addDays(-1)};
+            const BillMonth bill { QDate(2027, month, 1),
+                QDate(2027, month, 1).addMonths(1).addDays(-1) };
             for (int n = 0; n < logsPerMonth; ++n) {
-                const LogIndex log(habitLog(habit, bill.first.addMonths(-2), bill.last, tariff, random));
-                const qint64 total = SummarisePeriod(log, bill.last, 0, bill.first.daysTo(bill.last),
-                                                     minConnect, regional).totalPence;
+                const LogIndex log(
+                    habitLog(habit, bill.first.addMonths(-2), bill.last, tariff, random));
+                const qint64 total = SummarisePeriod(
+                    log, bill.last, 0, bill.first.daysTo(bill.last), minConnect, regional)
+                                         .totalPence;
                 if (total <= 0)
                     continue;
                 for (size_t k = 0; k < std::size(kDays); ++k) {
@@ -64,7 +67,8 @@ int main(int argc, char **argv)
                         continue;
                     const double days = double(bill.first.daysTo(bill.last) + 1);
                     const double line = double(forecast->spentPence) / kDays[k] * days;
-                    const double byForecast = (double(forecast->expectedPence()) - double(total)) / double(total);
+                    const double byForecast
+                        = (double(forecast->expectedPence()) - double(total)) / double(total);
                     const double byLine = (line - double(total)) / double(total);
                     Errors &e = errors[k];
                     e.forecast += std::abs(byForecast);
@@ -80,9 +84,8 @@ int main(int argc, char **argv)
             const Errors &e = errors[k];
             const double n = e.trials;
             std::printf("| %.1f | %d | %.1f %% | %.1f %% | %+.1f %% | %+.1f %% | %.0f %% of %d |\n",
-                        spread, kDays[k], 100 * e.forecast / n, 100 * e.line / n,
-                        100 * e.forecastBias / n, 100 * e.lineBias / n,
-                        100 * e.forecastCloser / n, e.trials);
+                spread, kDays[k], 100 * e.forecast / n, 100 * e.line / n, 100 * e.forecastBias / n,
+                100 * e.lineBias / n, 100 * e.forecastCloser / n, e.trials);
         }
     }
     return 0;

@@ -72,7 +72,8 @@ namespace {
 double standardNormal(QRandomGenerator &random)
 {
     const double u = 1.0 - random.generateDouble(); // (0, 1]: the logarithm stays finite
-    return std::sqrt(-2.0 * std::log(u)) * std::cos(2.0 * std::numbers::pi * random.generateDouble());
+    const double angle = 2.0 * std::numbers::pi * random.generateDouble();
+    return std::sqrt(-2.0 * std::log(u)) * std::cos(angle);
 }
 
 // Knuth's count of events for a small mean.

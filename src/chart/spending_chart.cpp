@@ -78,8 +78,8 @@ QString chartTitle(const SpendingChart &chart, const ChartPeriod &period,
               .arg(chart.otherName, regional.currency(double(*chart.otherTotalPence)))
         : QString();
     if (!period.bill)
-        return QStringLiteral("%1   Total %2").arg(dates, regional.currency(double(chart.totalPence)))
-            + other;
+        return QStringLiteral("%1   Total %2%3")
+            .arg(dates, regional.currency(double(chart.totalPence)), other);
     QString title = QStringLiteral("Bill %1   Spent %2")
                         .arg(dates, regional.currency(double(chart.totalPence)));
     if (forecast)

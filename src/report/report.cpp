@@ -5,8 +5,8 @@
 #include "alerts/bill_text.h"
 #include "alerts/forecast.h"
 #include "calllog/call_log.h"
-#include "calllog/repricing.h"
 #include "calllog/period.h"
+#include "calllog/repricing.h"
 #include "calllog/summary.h"
 #include "calllog/summary_text.h"
 #include "common/number_reader.h"
@@ -65,7 +65,9 @@ struct CommandLine
         const QStringList positional = parser.positionalArguments();
         if (!parser.isSet(compare))
             return positional;
-        return parser.isSet(from) || positional.isEmpty() ? QStringList() : positional.mid(positional.size() - 1);
+        if (parser.isSet(from) || positional.isEmpty())
+            return {};
+        return { positional.last() };
     }
     QStringList comparedFiles() const
     {
@@ -76,7 +78,7 @@ struct CommandLine
     }
 
     // Qt's help begins with a one-line usage that knows one form of the
-    // command only; the synopsis of both forms takes its place.
+    // command only; the synopsis of every form takes its place.
     QString helpText() const
     {
         const QString qtHelp = parser.helpText();
@@ -140,7 +142,8 @@ QString whyNoRequest(const CommandLine &command)
         return positional.isEmpty() && !haveFrom && !haveTo && !command.parser.isSet(command.csv)
                 && !command.parser.isSet(command.chart) && !haveTariff && !haveCompare
             ? QString()
-            : QStringLiteral("--bill takes no period, range, --csv, --chart, --tariff or --compare");
+            : QStringLiteral(
+                "--bill takes no period, range, --csv, --chart, --tariff or --compare");
     if (command.parser.isSet(command.rules) && !haveTariff)
         return QStringLiteral("--rules goes with --tariff");
     if (haveTariff && haveCompare)
@@ -353,20 +356,20 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         return kNotShown;
     }
     const bool csv = command.parser.isSet(command.csv);
+    const QString calls
+        = callsOfPeriodText(summary, today.addDays(-offsets.last), today.addDays(-offsets.first));
     if (command.parser.isSet(command.compare)) {
-        out << callsOfPeriodText(summary, today.addDays(-offsets.last), today.addDays(-offsets.first))
-            << ", cheapest first:\n" << tariffRanking(summary, others, regional).join(u'\n') << '\n';
+        out << calls << ", cheapest first:\n"
+            << tariffRanking(summary, others, regional).join(u'\n') << '\n';
     } else if (command.parser.isSet(command.tariff)) {
         const CallPricer pricer(others.front().table, others.front().rules);
         const Repricing other = repriceCalls(summary, pricer);
         if (csv) {
             out << summaryCsv(summary, &other);
         } else {
-            out << callsOfPeriodText(summary, today.addDays(-offsets.last),
-                       today.addDays(-offsets.first))
-                << '\n' << totalCostCaption(summary.totalPence, regional) << '\n'
-                << otherTariffSentence(others.front().name, other.totalPence,
-                       summary.totalPence, regional)
+            out << calls << '\n' << totalCostCaption(summary.totalPence, regional) << '\n'
+                << otherTariffSentence(
+                       others.front().name, other.totalPence, summary.totalPence, regional)
                 << '\n';
         }
     } else if (csv) {

@@ -19,16 +19,16 @@ QString differenceText(qint64 pence, qint64 todayPence, const Regional &regional
 
 } // namespace
 
-QString otherTariffSentence(const QString &name, qint64 otherPence, qint64 todayPence,
-    const Regional &regional)
+QString otherTariffSentence(
+    const QString &name, qint64 otherPence, qint64 todayPence, const Regional &regional)
 {
     return QStringLiteral("With %1 these calls would have cost %2: %3.")
         .arg(name, regional.currency(double(otherPence)),
             differenceText(otherPence, todayPence, regional));
 }
 
-QStringList tariffRanking(const Summary &summary, const std::vector<OtherTariff> &others,
-    const Regional &regional)
+QStringList tariffRanking(
+    const Summary &summary, const std::vector<OtherTariff> &others, const Regional &regional)
 {
     struct Ranked
     {
@@ -60,6 +60,6 @@ QString callsOfPeriodText(const Summary &summary, QDate first, QDate last)
     const size_t calls = summary.calls.size();
     return QStringLiteral("%1 %2 from %3 to %4")
         .arg(calls)
-        .arg(calls == 1 ? QStringLiteral("call") : QStringLiteral("calls"),
-            userDateText(first), userDateText(last));
+        .arg(calls == 1 ? QStringLiteral("call") : QStringLiteral("calls"), userDateText(first),
+            userDateText(last));
 }

@@ -51,7 +51,10 @@ public:
     // beside today's; says why when it cannot be used.
     void compareWith(const QString &feePath);
     // Asks for the fee file to compare with: an open-file dialog unless set.
-    void setFeeFileChooser(std::function<QString()> chooser) { m_chooseFeeFile = std::move(chooser); }
+    void setFeeFileChooser(std::function<QString()> chooser)
+    {
+        m_chooseFeeFile = std::move(chooser);
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -171,8 +171,8 @@ TEST_F(MainWindowTest, TheChartEntryOpensThisBillWithTheLimitAndDateTakesTheType
 TEST_F(MainWindowTest, CompareWithDrawsAnotherFeeFilesTotalUntilTheChartCloses)
 {
     dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
-    dir.write("other.ini", QByteArray("00:00\r\n2.00\r\n" + QByteArray("\r\n").repeated(6)).repeated(7)
-            + "3\r\n");
+    const QByteArray day = "00:00\r\n2.00\r\n" + QByteArray("\r\n").repeated(6);
+    dir.write("other.ini", day.repeated(7) + "3\r\n");
     window.Form_Load();
     trigger("mnuchart");
     frmChart *chart = window.findChild<frmChart *>();
@@ -180,7 +180,8 @@ TEST_F(MainWindowTest, CompareWithDrawsAnotherFeeFilesTotalUntilTheChartCloses)
     chart->setFeeFileChooser([&] { return chosen; });
     auto *compare = child<QPushButton>(chart, "cmdCompare");
     compare->click();
-    EXPECT_EQ(prompter.messages, QStringList(chosen + " is not a fee file: a fee file has 57 lines and it has 4."));
+    EXPECT_EQ(prompter.messages,
+        QStringList(chosen + " is not a fee file: a fee file has 57 lines and it has 4."));
     EXPECT_FALSE(chart->chart().otherTotalPence);
     chosen = dir.file("other.ini");
     compare->click();

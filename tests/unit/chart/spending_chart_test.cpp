@@ -291,7 +291,8 @@ TEST(SpendingChart, AComparedTariffsLineSumsToItsTotal)
         EXPECT_TRUE(chart.title.endsWith("   With flat.ini " + kBritish.currency(double(total))));
 
         const ChartLayout layout = layOutChart(chart, {640, 400}, kMeasure, kBritish);
-        const size_t todayBar = size_t(std::ranges::find_if(chart.bars, &ChartBar::today) - chart.bars.begin());
+        const auto todayBar
+            = size_t(std::ranges::find_if(chart.bars, &ChartBar::today) - chart.bars.begin());
         ASSERT_EQ(layout.other.size(), todayBar + 2) << "from 0 to the end of today's bar";
         EXPECT_EQ(layout.other.back().x(), layout.running[todayBar + 1].x());
         EXPECT_LT(layout.other.back().y(), layout.running[todayBar + 1].y()) << "dearer, higher";
