@@ -8,9 +8,6 @@
 namespace {
 
 constexpr int kSettingLines = 5;
-// Far more than any operator's list of holidays, so a file that is not a
-// rules file at all is not read whole.
-constexpr qsizetype kMostLines = 1000;
 
 QString penceText(double pence)
 {
@@ -48,14 +45,14 @@ RulesLoad LoadRules(const QString &rulesPath)
         return { {}, false,
             QStringLiteral("%1 cannot be read: %2").arg(rulesPath, file.errorString()) };
     file.close();
-    const std::optional<QStringList> read = readLines(rulesPath, kMostLines + 1);
+    const std::optional<QStringList> read = readLines(rulesPath, kMostRulesLines + 1);
     if (!read)
         return { {}, false, QStringLiteral("%1 cannot be read.").arg(rulesPath) };
     QStringList lines = *read;
     if (lines.isEmpty())
         return {};
-    if (lines.size() > kMostLines)
-        return damaged(int(kMostLines) + 1, rulesPath);
+    if (lines.size() > kMostRulesLines)
+        return damaged(int(kMostRulesLines) + 1, rulesPath);
     while (lines.size() < kSettingLines)
         lines << QString();
 
