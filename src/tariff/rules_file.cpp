@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace {
 
 constexpr int kSettingLines = 5;
@@ -15,7 +17,9 @@ QString penceText(double pence)
 }
 
 // Pence on a line: empty is none (0); anything but a number of pence
-// from 0 up is damage.
+// from 0 up is damage. Kept to the hundredth, as the file is written, so
+// rules read from a file hand-written with more places save as they were
+// read and are priced the same after the save.
 std::optional<double> penceLine(const QString &line)
 {
     if (line.trimmed().isEmpty())
@@ -23,7 +27,7 @@ std::optional<double> penceLine(const QString &line)
     const LeadingNumber number = readLeadingNumber(line);
     if (!number.whole || !(number.value >= 0) || number.value > 1e6)
         return std::nullopt;
-    return number.value;
+    return std::round(number.value * 100) / 100;
 }
 
 RulesLoad damaged(int line, const QString &path)
