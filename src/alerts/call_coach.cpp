@@ -86,8 +86,16 @@ const HolidayCalendar &CallCoach::holidays()
 
 CallToPrice CallCoach::runningCall(qint64 seconds) const
 {
-    return { QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy"),
-        m_callClock.starttime.msecsSinceStartOfDay() / 1000, seconds, m_callClock.costnow };
+    QDate startDate = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
+    int startSecond = m_callClock.starttime.msecsSinceStartOfDay() / 1000;
+    if (!startDate.isValid()) {
+        // A start the clock's texts do not give (they always do while a call
+        // is timed) is counted back from now by the time shown.
+        const QDateTime start = m_services.clock.now().addSecs(-m_callClock.shownElapsedSeconds());
+        startDate = start.date();
+        startSecond = start.time().msecsSinceStartOfDay() / 1000;
+    }
+    return { startDate, startSecond, seconds, m_callClock.costnow };
 }
 
 void CallCoach::clockTextChanged(CallClock::Field field)

@@ -6,6 +6,7 @@
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -170,10 +171,10 @@ void frmRules::buildControls(bool withProblem)
     const int buttonsTop = layout.buttonsTop();
     cmdCheckBill = addControl<QPushButton>(this, "cmdCheckBill", QStringLiteral("Check a &bill..."),
         { kLeft, buttonsTop, 1500, kButtonHeight });
-    cmdCancel = addControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
-        { kLeft + kWidth - 1095, buttonsTop, 1095, kButtonHeight });
     cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"),
         { kLeft + kWidth - 1095 - 120 - 1095, buttonsTop, 1095, kButtonHeight });
+    cmdCancel = addControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
+        { kLeft + kWidth - 1095, buttonsTop, 1095, kButtonHeight });
     cmdOK->setDefault(true);
 
     connect(cboUnits, &QComboBox::currentIndexChanged, this, &frmRules::unitsChosen);
@@ -328,10 +329,24 @@ void frmRules::cmdOK_Click()
 
 void frmRules::keyPressEvent(QKeyEvent *event)
 {
-    // A window of its own rather than a dialog, so Escape is taught here.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
+    // A window of its own rather than a dialog, so Escape and the default
+    // button are taught here. The list of holidays keeps Enter for its
+    // lines, and a button that has the focus takes it for itself.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            close();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!qobject_cast<QAbstractButton *>(focusWidget())) {
+                cmdOK_Click();
+                return;
+            }
+            break;
+        default:
+            break;
+        }
     }
     QWidget::keyPressEvent(event);
 }

@@ -157,7 +157,7 @@ TEST_F(RulesWindowTest, BadInputIsNamedAndNothingIsSaved)
     }
 }
 
-TEST_F(RulesWindowTest, EscapeCancelsAFailedSaveSaysWhyAndTheBillCheckIsAsked)
+TEST_F(RulesWindowTest, EscapeCancelsEnterSavesAFailedSaveSaysWhyAndTheBillCheckIsAsked)
 {
     open();
     enter("txtFeePerCall", "15");
@@ -166,8 +166,16 @@ TEST_F(RulesWindowTest, EscapeCancelsAFailedSaveSaysWhyAndTheBillCheckIsAsked)
     EXPECT_FALSE(dir.exists("netrules.ini"));
     EXPECT_TRUE(rules.isDefault());
 
+    // Enter in a box is OK.
+    open();
+    enter("txtFeePerCall", "15");
+    press(child(window, "txtFeePerCall"), Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(rules.feePerCallPence, 15);
+
     // A directory in the file's place cannot be replaced by a file.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("netrules.ini"));
+    rules = {};
+    ASSERT_TRUE(QFile::remove(path()) && QDir(dir.path()).mkdir("netrules.ini"));
     open();
     enter("txtFeePerCall", "15");
     clickOk();
