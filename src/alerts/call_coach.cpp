@@ -1,8 +1,39 @@
 #include "alerts/call_coach.h"
 
-#include "tariff/call_charge.h"
+#include "tariff/call_price.h"
 
 #include <QTimer>
+
+namespace {
+
+// A step of the charge: the elapsed second from which it counts, and how
+// long the time it charges for lasts.
+struct ChargeStep
+{
+    qint64 at = 0;
+    qint64 lasting = 0;
+};
+
+// The next step after elapsed that is one to warn of: each minute begun;
+// with units, the second past the first charge and past each unit, where
+// the charge or unit lasts at least the warning, so short units never make
+// a tone every second. The first charge's end is weighed by what the next
+// minute costs, since units of a second rarely add a penny each.
+std::optional<ChargeStep> nextChargeStep(const TariffRules &rules, qint64 elapsed, int warning)
+{
+    if (!rules.usesUnits())
+        return ChargeStep { (elapsed / 60 + 1) * 60, 60 };
+    const qint64 first = rules.firstSeconds;
+    const qint64 unit = rules.unitSeconds;
+    if (elapsed <= first && first >= warning)
+        return ChargeStep { first + 1, qMax<qint64>(unit, 60) };
+    if (unit < warning)
+        return std::nullopt;
+    const qint64 units = elapsed <= first ? 1 : (elapsed - first - 1) / unit + 1;
+    return ChargeStep { first + units * unit + 1, unit };
+}
+
+} // namespace
 
 CallCoach::CallCoach(Services services, const CallClock &callClock, QObject *parent)
     : QObject(parent)
@@ -22,7 +53,7 @@ void CallCoach::setChoices(CoachChoices choices)
         return;
     }
     // Calls started while the coach was off were not seen to start.
-    m_warnedMinute = -1;
+    m_warnedStep = -1;
     m_toldChange = {};
     m_watching = connect(&m_callClock, &CallClock::textChanged, this, &CallCoach::clockTextChanged);
 }
@@ -30,8 +61,41 @@ void CallCoach::setChoices(CoachChoices choices)
 QString CallCoach::nextChangeText() const
 {
     const QDateTime now = m_services.clock.now();
-    return nextRateChangeText(
-        nextRateChange(m_services.tariff, now, m_callClock.costnow), now.date());
+    const TariffRules &rules = this->rules();
+    return nextRateChangeText(nextRateChange(m_services.tariff, now, m_callClock.costnow,
+                                  HolidayCalendar(rules.holidays)),
+        now.date(), rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
+}
+
+const TariffRules &CallCoach::rules() const
+{
+    static const TariffRules none;
+    return m_services.rules ? *m_services.rules : none;
+}
+
+// Read again only when the rules' holidays change, not at every minute.
+const HolidayCalendar &CallCoach::holidays()
+{
+    const QStringList &lines = rules().holidays;
+    if (lines != m_holidayLines) {
+        m_holidays = HolidayCalendar(lines);
+        m_holidayLines = lines;
+    }
+    return m_holidays;
+}
+
+CallToPrice CallCoach::runningCall(qint64 seconds) const
+{
+    QDate startDate = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
+    int startSecond = m_callClock.starttime.msecsSinceStartOfDay() / 1000;
+    if (!startDate.isValid()) {
+        // A start the clock's texts do not give (they always do while a call
+        // is timed) is counted back from now by the time shown.
+        const QDateTime start = m_services.clock.now().addSecs(-m_callClock.shownElapsedSeconds());
+        startDate = start.date();
+        startSecond = start.time().msecsSinceStartOfDay() / 1000;
+    }
+    return { startDate, startSecond, seconds, m_callClock.costnow };
 }
 
 void CallCoach::clockTextChanged(CallClock::Field field)
@@ -39,7 +103,7 @@ void CallCoach::clockTextChanged(CallClock::Field field)
     if (!m_callClock.isTiming())
         return;
     if (field == CallClock::Field::Label6) {
-        m_warnedMinute = -1;
+        m_warnedStep = -1;
         m_toldChange = {};
         // Loading the sound takes a while the first time: done as the call
         // starts, after the tick, so the first tone is not late.
@@ -52,24 +116,25 @@ void CallCoach::clockTextChanged(CallClock::Field field)
         return;
     const qint64 elapsed = m_callClock.shownElapsedSeconds();
     if (m_choices.secondsBeforeMinute > 0)
-        beforeMinute(elapsed);
+        beforeStep(elapsed);
     if (m_choices.minutesBeforeChange > 0)
         beforeChange(m_services.clock.now(), elapsed);
 }
 
-// Once a minute at most, from the chosen second on, so a tick that comes
-// late still warns. A minute inside the min connect time, or at a fee too
-// small to add a penny, does not make the charge grow: no tone.
-void CallCoach::beforeMinute(qint64 elapsed)
+// Once a step at most, from the chosen second before it on, so a tick that
+// comes late still warns. A step inside the min connect time or the least
+// charge, or at a fee too small to add a penny, does not make the charge
+// grow: no tone.
+void CallCoach::beforeStep(qint64 elapsed)
 {
-    const qint64 minute = elapsed / 60;
-    if (elapsed % 60 < 60 - m_choices.secondsBeforeMinute || minute == m_warnedMinute)
+    const int warning = m_choices.secondsBeforeMinute;
+    const std::optional<ChargeStep> step = nextChargeStep(rules(), elapsed, warning);
+    if (!step || step->at - elapsed > warning || step->at == m_warnedStep)
         return;
-    m_warnedMinute = minute;
-    const QString &minConnect = m_services.tariff.minConnectTime();
-    const double fee = m_callClock.costnow;
-    if (CallCharge(minute / 60, minute % 60, fee, minConnect)
-        >= CallCharge((minute + 1) / 60, (minute + 1) % 60, fee, minConnect))
+    m_warnedStep = step->at;
+    const CallPricer pricer(m_services.tariff, rules());
+    if (pricer.price(runningCall(step->at - 1 + step->lasting), TableRule::Live)
+        <= pricer.price(runningCall(step->at - 1), TableRule::Live))
         return;
     // After the tick: loading the sound must not hold up the clock.
     QTimer::singleShot(0, this, [this] {
@@ -92,12 +157,15 @@ void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
     if (ahead > qint64(m_choices.minutesBeforeChange) * 60 || change->at == m_toldChange)
         return;
     m_toldChange = change->at;
-    const ChangeCosts costs
-        = costsAroundChange(*change, elapsed + ahead, m_services.tariff.minConnectTime());
-    m_services.showBalloon(rateChangeSentence(*change, costs, m_services.regional));
+    const TariffRules &rules = this->rules();
+    const CallPricer pricer(m_services.tariff, rules);
+    const ChangeCosts costs = costsAroundChange(*change, runningCall(elapsed + ahead), pricer);
+    const int unit = rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds;
+    m_services.showBalloon(rateChangeSentence(*change, costs, m_services.regional, unit));
     if (!m_services.speechOn())
         return;
-    const QString sentence = spokenRateChangeSentence(*change, costs, m_services.regional.locale());
+    const QString sentence
+        = spokenRateChangeSentence(*change, costs, m_services.regional.locale(), unit);
     QTimer::singleShot(0, this, [this, sentence] {
         if (m_services.speaker.isAvailable())
             m_services.speaker.say(sentence);
@@ -109,7 +177,7 @@ const std::optional<RateChange> &CallCoach::changeAfter(const QDateTime &now)
     const int minute = now.time().hour() * 60 + now.time().minute();
     const double costnow = m_callClock.costnow;
     if (minute != m_changeMinute || now.date() != m_changeDay || costnow != m_changeCostnow) {
-        m_change = nextRateChange(m_services.tariff, now, costnow);
+        m_change = nextRateChange(m_services.tariff, now, costnow, holidays());
         m_changeDay = now.date();
         m_changeMinute = minute;
         m_changeCostnow = costnow;

@@ -6,6 +6,11 @@
 // voice, with speech on) says what the change does to this call. Like the
 // spoken alerts it watches the call clock by what it shows, and only while
 // a choice is on, so with both off a tick costs nothing more.
+//
+// With the tariff's rules the tone comes before each new charge step
+// (before the first charge ends and before each unit long enough to be
+// warned of), the prices come from the rules, holidays count for the next
+// change and fees are told per charge unit.
 
 #include "alerts/alert_choices.h"
 #include "alerts/chime.h"
@@ -54,15 +59,20 @@ public:
 
 private:
     void clockTextChanged(CallClock::Field field);
-    void beforeMinute(qint64 elapsed);
+    void beforeStep(qint64 elapsed);
     void beforeChange(const QDateTime &now, qint64 elapsed);
     const std::optional<RateChange> &changeAfter(const QDateTime &now);
+    // The rules to price by: the default rules (the table's own) when none are set.
+    const TariffRules &rules() const;
+    const HolidayCalendar &holidays();
+    // The call being timed as it would be at that length.
+    CallToPrice runningCall(qint64 seconds) const;
 
     Services m_services;
     const CallClock &m_callClock;
     CoachChoices m_choices;
     QMetaObject::Connection m_watching;
-    qint64 m_warnedMinute = -1; // of the call being timed
+    qint64 m_warnedStep = -1; // the elapsed second of the step last warned of
     QDateTime m_toldChange; // in the call being timed
     // The next change, worked out once a minute: the tariff editor's
     // changes count from the next minute on.
@@ -70,4 +80,6 @@ private:
     int m_changeMinute = -1;
     double m_changeCostnow = 0.0;
     std::optional<RateChange> m_change;
+    QStringList m_holidayLines; // those m_holidays was read from
+    HolidayCalendar m_holidays;
 };

@@ -3,11 +3,11 @@
 #include "alerts/spoken_words.h"
 #include "common/number_reader.h"
 #include "common/regional.h"
-#include "tariff/call_charge.h"
 #include "tariff/fee_timeline.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -26,14 +26,57 @@ QString spokenFee(double fee)
     return QString::number(fee) + QStringLiteral(" pence");
 }
 
-QString sentence(const RateChange &change, const ChangeCosts &costs, QString (*fee)(double),
-    const std::function<QString(qint64)> &money)
+// A fee per unit other than the minute, to the ten-thousandth of a penny:
+// a fee per second is a small fraction.
+double unitFee(double perMinute, int unitSeconds)
+{
+    return std::round(perMinute * unitSeconds / kMinuteSeconds * 1e4) / 1e4;
+}
+
+// Pence to the hundredth, with the places more that a fee per unit needs:
+// "0.07p", "0.025p".
+QString shownUnitFee(double fee)
+{
+    QString text = QString::number(fee, 'f', 4);
+    while (text.endsWith(u'0') && text.indexOf(u'.') < text.size() - 3)
+        text.chop(1);
+    return text + u'p';
+}
+
+QString perUnit(int unitSeconds)
+{
+    if (unitSeconds == kMinuteSeconds)
+        return QStringLiteral("a minute");
+    if (unitSeconds == 1)
+        return QStringLiteral("a second");
+    return QStringLiteral("per %1 seconds").arg(unitSeconds);
+}
+
+// A fee a minute as the sentences tell it, per unit.
+using FeeText = std::function<QString(double)>;
+
+FeeText shownFeePer(int unitSeconds)
+{
+    if (unitSeconds == kMinuteSeconds)
+        return shownFee;
+    return [unitSeconds](double fee) { return shownUnitFee(unitFee(fee, unitSeconds)); };
+}
+
+FeeText spokenFeePer(int unitSeconds)
+{
+    if (unitSeconds == kMinuteSeconds)
+        return spokenFee;
+    return [unitSeconds](double fee) { return spokenFee(unitFee(fee, unitSeconds)); };
+}
+
+QString sentence(const RateChange &change, const ChangeCosts &costs, const FeeText &fee,
+    int unitSeconds, const std::function<QString(qint64)> &money)
 {
     const bool rises = change.to > change.from;
-    QString text = QStringLiteral("At %1 the rate %2 from %3 to %4 a minute; ")
+    QString text = QStringLiteral("At %1 the rate %2 from %3 to %4 %5; ")
                        .arg(change.at.toString(u"HH:mm"),
                            rises ? QStringLiteral("rises") : QStringLiteral("falls"),
-                           fee(change.from), fee(change.to));
+                           fee(change.from), fee(change.to), perUnit(unitSeconds));
     if (!rises)
         return text
             + QStringLiteral("this call would then cost %1 in all.").arg(money(costs.stayOnPence));
@@ -46,15 +89,15 @@ QString sentence(const RateChange &change, const ChangeCosts &costs, QString (*f
 } // namespace
 
 std::optional<RateChange> nextRateChange(
-    const TariffTable &table, const QDateTime &now, double costnow)
+    const TariffTable &table, const QDateTime &now, double costnow, const HolidayCalendar &holidays)
 {
     const QDate today = now.date();
     const int nowMinute = now.time().hour() * 60 + now.time().minute();
-    const DayBands todays = weekdayBands(table, today.dayOfWeek());
+    const FeeTimeline timeline(table, holidays);
+    const DayBands &todays = timeline.bandsOf(today);
     const double inForce = todays.feeAt(nowMinute, costnow);
     for (int day = 0; day < 2; ++day) {
-        const DayBands bands
-            = day == 0 ? todays : weekdayBands(table, today.addDays(1).dayOfWeek());
+        const DayBands &bands = timeline.bandsOf(today.addDays(day));
         // Between the minutes at which a band begins to apply, and midnight,
         // the same bands apply and the fee holds.
         std::array<int, TariffTable::kBands + 1> moments {};
@@ -73,34 +116,37 @@ std::optional<RateChange> nextRateChange(
 }
 
 ChangeCosts costsAroundChange(
-    const RateChange &change, qint64 elapsedAtChange, const QString &minConnectTime)
+    const RateChange &change, const CallToPrice &callAtChange, const CallPricer &pricer)
 {
-    const auto charge = [&](qint64 seconds, double fee) {
-        return CallCharge(seconds / 3600, seconds / 60 % 60, fee, minConnectTime);
-    };
-    return { charge(elapsedAtChange, change.to),
-        charge(qMax<qint64>(0, elapsedAtChange - 1), change.from) };
+    CallToPrice stayOn = callAtChange;
+    stayOn.lastFee = change.to;
+    CallToPrice hangUp = callAtChange;
+    hangUp.seconds = qMax<qint64>(0, callAtChange.seconds - 1);
+    hangUp.lastFee = change.from;
+    return { qint64(pricer.price(stayOn, TableRule::Live)),
+        qint64(pricer.price(hangUp, TableRule::Live)) };
 }
 
-QString rateChangeSentence(
-    const RateChange &change, const ChangeCosts &costs, const Regional &regional)
+QString rateChangeSentence(const RateChange &change, const ChangeCosts &costs,
+    const Regional &regional, int feeUnitSeconds)
 {
-    return sentence(
-        change, costs, shownFee, [&](qint64 pence) { return regional.currency(double(pence)); });
+    return sentence(change, costs, shownFeePer(feeUnitSeconds), feeUnitSeconds,
+        [&](qint64 pence) { return regional.currency(double(pence)); });
 }
 
 QString spokenRateChangeSentence(
-    const RateChange &change, const ChangeCosts &costs, const QLocale &locale)
+    const RateChange &change, const ChangeCosts &costs, const QLocale &locale, int feeUnitSeconds)
 {
-    return sentence(
-        change, costs, spokenFee, [&](qint64 pence) { return spokenMoney(pence, locale); });
+    return sentence(change, costs, spokenFeePer(feeUnitSeconds), feeUnitSeconds,
+        [&](qint64 pence) { return spokenMoney(pence, locale); });
 }
 
-QString nextRateChangeText(const std::optional<RateChange> &change, QDate today)
+QString nextRateChangeText(const std::optional<RateChange> &change, QDate today, int feeUnitSeconds)
 {
     if (!change)
         return QStringLiteral("No rate change today or tomorrow");
     const QString day = change->at.date() == today ? QString() : QStringLiteral("tomorrow ");
-    return QStringLiteral("Next rate change: %1%2, %3 a minute")
-        .arg(day, change->at.toString(u"HH:mm"), shownFee(change->to));
+    return QStringLiteral("Next rate change: %1%2, %3 %4")
+        .arg(day, change->at.toString(u"HH:mm"), shownFeePer(feeUnitSeconds)(change->to),
+            perUnit(feeUnitSeconds));
 }

@@ -4,8 +4,11 @@
 // last tick, every minute begun charged in full, so what matters is the next
 // minute at which the fee lookup gives another fee, and what staying on past
 // it or hanging up before it costs. Worked out from the tariff table alone,
-// by the lookup's own rules.
+// by the lookup's own rules. With the tariff's rules the holidays take
+// Sunday's fees, the call is priced by them, and a fee is told per charge
+// unit.
 
+#include "tariff/call_price.h"
 #include "tariff/tariff_table.h"
 
 #include <QDateTime>
@@ -28,15 +31,18 @@ struct RateChange
 // lookup, run every minute from now on, would give another fee than the one
 // in force now: costnow, as the lookup leaves it at now's minute. A band
 // applies from the minute after its start, and when none applies the fee
-// before holds, across midnight too. Nothing when the fee holds that long.
-std::optional<RateChange> nextRateChange(
-    const TariffTable &table, const QDateTime &now, double costnow);
+// before holds, across midnight too. A holiday has Sunday's bands. Nothing
+// when the fee holds that long.
+std::optional<RateChange> nextRateChange(const TariffTable &table, const QDateTime &now,
+    double costnow, const HolidayCalendar &holidays = {});
 
 // The charge of the call being timed if it stays on into the change's first
 // minute (the first tick at the new fee, showing the call as long as it will
 // be then, prices it all at the new fee) and if it hangs up just before (its
-// last tick, one second earlier, at the old fee). Both are the least such a
-// call costs: a call that stays on longer costs more.
+// last tick, one second earlier, at the old fee), by the one pricing code
+// with the tariff's rules. Both are the least such a call costs: a call
+// that stays on longer costs more. callAtChange is the call as long as it
+// will be at the change; its fee is the change's.
 struct ChangeCosts
 {
     qint64 stayOnPence = 0;
@@ -45,18 +51,23 @@ struct ChangeCosts
     bool operator==(const ChangeCosts &) const = default;
 };
 ChangeCosts costsAroundChange(
-    const RateChange &change, qint64 elapsedAtChange, const QString &minConnectTime);
+    const RateChange &change, const CallToPrice &callAtChange, const CallPricer &pricer);
+
+// Fees are told a minute, or per charge unit of other lengths: "0.07p a
+// second", "2.10p per 30 seconds".
+inline constexpr int kMinuteSeconds = 60;
 
 // The balloon's sentence: "At 18:01 the rate falls from 4.20p to 1.50p a
 // minute; this call would then cost £0.68 in all." A rise adds what hanging
 // up before it costs: "...; stay on and this whole call costs £1.26, hang up
 // before and it costs £0.30."
-QString rateChangeSentence(
-    const RateChange &change, const ChangeCosts &costs, const Regional &regional);
+QString rateChangeSentence(const RateChange &change, const ChangeCosts &costs,
+    const Regional &regional, int feeUnitSeconds = kMinuteSeconds);
 // The same for the voice, the money in words and fees such as "4.2 pence".
-QString spokenRateChangeSentence(
-    const RateChange &change, const ChangeCosts &costs, const QLocale &locale);
+QString spokenRateChangeSentence(const RateChange &change, const ChangeCosts &costs,
+    const QLocale &locale, int feeUnitSeconds = kMinuteSeconds);
 
 // "Next rate change: 18:01, 1.50p a minute", "Next rate change: tomorrow
 // 08:01, 4.20p a minute" or "No rate change today or tomorrow".
-QString nextRateChangeText(const std::optional<RateChange> &change, QDate today);
+QString nextRateChangeText(
+    const std::optional<RateChange> &change, QDate today, int feeUnitSeconds = kMinuteSeconds);

@@ -5,12 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace {
 
 constexpr int kSettingLines = 5;
-// Far more than any operator's list of holidays, so a file that is not a
-// rules file at all is not read whole.
-constexpr qsizetype kMostLines = 1000;
 
 QString penceText(double pence)
 {
@@ -18,7 +17,9 @@ QString penceText(double pence)
 }
 
 // Pence on a line: empty is none (0); anything but a number of pence
-// from 0 up is damage.
+// from 0 up is damage. Kept to the hundredth, as the file is written, so
+// rules read from a file hand-written with more places save as they were
+// read and are priced the same after the save.
 std::optional<double> penceLine(const QString &line)
 {
     if (line.trimmed().isEmpty())
@@ -26,7 +27,7 @@ std::optional<double> penceLine(const QString &line)
     const LeadingNumber number = readLeadingNumber(line);
     if (!number.whole || !(number.value >= 0) || number.value > 1e6)
         return std::nullopt;
-    return number.value;
+    return std::round(number.value * 100) / 100;
 }
 
 RulesLoad damaged(int line, const QString &path)
@@ -48,14 +49,14 @@ RulesLoad LoadRules(const QString &rulesPath)
         return { {}, false,
             QStringLiteral("%1 cannot be read: %2").arg(rulesPath, file.errorString()) };
     file.close();
-    const std::optional<QStringList> read = readLines(rulesPath, kMostLines + 1);
+    const std::optional<QStringList> read = readLines(rulesPath, kMostRulesLines + 1);
     if (!read)
         return { {}, false, QStringLiteral("%1 cannot be read.").arg(rulesPath) };
     QStringList lines = *read;
     if (lines.isEmpty())
         return {};
-    if (lines.size() > kMostLines)
-        return damaged(int(kMostLines) + 1, rulesPath);
+    if (lines.size() > kMostRulesLines)
+        return damaged(int(kMostRulesLines) + 1, rulesPath);
     while (lines.size() < kSettingLines)
         lines << QString();
 

@@ -14,6 +14,9 @@
 #include "tariff/tariff_rules.h"
 
 inline constexpr char16_t kRulesFileName[] = u"netrules.ini";
+// Far more than any operator's list of holidays, so a file that is not a
+// rules file at all is not read whole.
+inline constexpr qsizetype kMostRulesLines = 1000;
 
 struct RulesLoad
 {

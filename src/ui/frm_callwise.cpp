@@ -14,6 +14,7 @@
 #include "ui/frm_costs.h"
 #include "ui/frm_modem.h"
 #include "ui/frm_days.h"
+#include "ui/frm_rules.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
@@ -341,9 +342,26 @@ void frmCallwise::mnudisplay_Click()
 
 void frmCallwise::mnusetfees_Click()
 {
-    if (!m_days)
+    if (!m_days) {
         m_days = new frmDays(m_tariff, m_feePath, m_env.prompter, this);
+        connect(m_days, &frmDays::rulesRequested, this, &frmCallwise::showRules);
+    }
     m_days->reloadAndShow();
+}
+
+frmRules *frmCallwise::rulesWindow() const
+{
+    return m_rulesWindow;
+}
+
+void frmCallwise::showRules()
+{
+    if (!m_rulesWindow) {
+        // A window of the editor it is opened from, kept above it.
+        m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesProblem, m_env.prompter, m_days);
+        connect(m_rulesWindow, &frmRules::rulesSaved, this, [this] { m_rulesProblem.clear(); });
+    }
+    showModeless(m_rulesWindow);
 }
 
 void frmCallwise::mnumodem_Click()
@@ -440,6 +458,8 @@ void frmCallwise::Form_Unload()
         m_costs->close();
     if (m_chart)
         m_chart->close();
+    if (m_rulesWindow)
+        m_rulesWindow->close();
     if (m_days)
         m_days->close();
     if (m_about)

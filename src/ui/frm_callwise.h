@@ -24,6 +24,7 @@ class frmChart;
 class frmModem;
 class frmCosts;
 class frmDays;
+class frmRules;
 struct JournalRecovery;
 
 // The main window and the program's hub: it owns the tariff, the call clock
@@ -77,6 +78,7 @@ public:
     const QString &rulesProblem() const { return m_rulesProblem; }
     TrayIcon &trayIcon() { return m_tray; }
     frmDays *tariffEditor() const { return m_days; }
+    frmRules *rulesWindow() const;
     QMenu *trayMenu() const { return mnuSystemTray; }
 
 Q_SIGNALS:
@@ -93,6 +95,7 @@ protected:
 private Q_SLOTS:
     void mnudisplay_Click();
     void mnusetfees_Click();
+    void showRules();
     void mnumodem_Click();
     void cmdCosts_Click();
     void mnuchart_Click();
@@ -144,5 +147,6 @@ private:
     QPointer<frmChart> m_chart;
     QPointer<frmAbout> m_about;
     QPointer<frmAlerts> m_alertsWindow;
+    QPointer<frmRules> m_rulesWindow; // opened from the tariff editor
     frmDays *m_days = nullptr; // built when first shown, then hidden, alive to exit
 };

@@ -15,7 +15,10 @@
 namespace {
 
 constexpr int kClientWidth = 6345;
-constexpr int kClientHeight = 4440;
+constexpr int kGridHeight = 4440;
+// A strip below the grid holds the rules button, under OK: the grid's
+// cells have no room left for it.
+constexpr int kClientHeight = kGridHeight + 540;
 constexpr int kBoxWidth = 612;
 constexpr int kBoxHeight = 288;
 constexpr int kLabelHeight = 252;
@@ -73,10 +76,11 @@ frmDays::frmDays(TariffTable &table, QString feeFilePath, Prompter &prompter, QW
 
 void frmDays::buildControls()
 {
-    addLine(this, "Line1", 1560, 0, 1560, kClientHeight);
-    addLine(this, "Line2", 3120, 0, 3120, kClientHeight);
-    addLine(this, "Line3", 4680, 0, 4680, kClientHeight);
+    addLine(this, "Line1", 1560, 0, 1560, kGridHeight);
+    addLine(this, "Line2", 3120, 0, 3120, kGridHeight);
+    addLine(this, "Line3", 4680, 0, 4680, kGridHeight);
     addLine(this, "Line4", 0, kRowTop, kClientWidth, kRowTop);
+    addLine(this, "lineRules", 0, kGridHeight, kClientWidth, kGridHeight);
 
     for (int day = 0; day < TariffTable::kDays; ++day)
         addDay(day, (day % 4) * kDayWidth, day < 4 ? 240 : 2400);
@@ -106,9 +110,12 @@ void frmDays::buildControls()
     auto *cmdReturn
         = addControl<QPushButton>(this, "cmdReturn", QStringLiteral("OK"), {5160, 3960, 852, 372});
     connect(cmdReturn, &QPushButton::clicked, this, &frmDays::cmdReturn_Click);
+    auto *cmdRules = addControl<QPushButton>(
+        this, "cmdRules", QStringLiteral("&Rules..."), {5160, kGridHeight + 84, 852, 372});
+    connect(cmdRules, &QPushButton::clicked, this, &frmDays::rulesRequested);
 
     // Tab runs day by day, each band's start then its fee, then the min
-    // connect time and OK.
+    // connect time, OK and the rules.
     QWidget *previous = nullptr;
     auto chain = [&previous](QWidget *next) {
         if (previous)
@@ -123,6 +130,7 @@ void frmDays::buildControls()
     }
     chain(Text8);
     chain(cmdReturn);
+    chain(cmdRules);
 }
 
 // A day's block: its name at the given place, the headings and the four rows below.

@@ -13,7 +13,8 @@ class QLineEdit;
 // the table at once, so the fee lookup prices with what is typed before OK.
 // OK saves and reloads (the reload shows the normalised texts); the close
 // box drops what was typed since the last save. It lives hidden from
-// start-up to exit.
+// start-up to exit. Its "&Rules..." button asks its owner for the rules
+// window, which edits the rules the owner keeps.
 class frmDays : public QWidget
 {
     Q_OBJECT
@@ -30,6 +31,9 @@ public:
 
     // Puts the table's texts into the boxes, after the table was loaded.
     void refreshBoxes();
+
+Q_SIGNALS:
+    void rulesRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

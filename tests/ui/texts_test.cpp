@@ -20,12 +20,14 @@ struct Windows : UiRig
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, coach, regional, prompter };
+    TariffRules rules;
+    frmRules rulesWindow { rules, dir.file("netrules.ini"), QString(), prompter };
     frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
 
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
-                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &chart }) {
+                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &rulesWindow, &chart }) {
             if (each->objectName() == name)
                 return each;
         }
@@ -131,7 +133,8 @@ const TextCase kTexts[] = {
     { "frmDays", "Label6(0)", "Monday" }, { "frmDays", "Label6(6)", "Sunday" },
     { "frmDays", "Label2(3)", "Time's" }, { "frmDays", "Label3(4)", "Fee's" },
     { "frmDays", "Label4", "min connect time" }, { "frmDays", "Label5", "Mins" },
-    { "frmDays", "cmdReturn", "OK" }, { "frmModem", "", "Settings." },
+    { "frmDays", "cmdReturn", "OK" }, { "frmDays", "cmdRules", "&Rules..." },
+    { "frmModem", "", "Settings." },
     { "frmModem", "Frame2", "Connect Scan Interval" }, { "frmModem", "Option8", "1 second" },
     { "frmModem", "Option6", "5 seconds" }, { "frmModem", "Option7", "20 seconds" },
     { "frmModem", "Check3", "Auto Run on Start up" },
@@ -148,6 +151,17 @@ const TextCase kTexts[] = {
         "never|5 seconds before|10 seconds before|15 seconds before" },
     { "frmAlerts", "lblRateWarning", "Tell me before the rate changes:" },
     { "frmAlerts", "cboRateWarning", "never|1 minute before|5 minutes before|10 minutes before" },
+    { "frmRules", "", "Tariff Rules" }, { "frmRules", "lblFeePerCall", "Fee per call (pence)" },
+    { "frmRules", "lblUnits", "Time charged (first/unit seconds)" },
+    { "frmRules", "cboUnits", "every minute begun|60/1|30/30|1/1|60/60|30/1" },
+    { "frmRules", "lblFirstCharge", "First charge (pence)" },
+    { "frmRules", "lblMinimumCharge", "Minimum charge per call (pence)" },
+    { "frmRules", "chkOwnRate", "Each unit at its own rate" },
+    { "frmRules", "lblHolidays", "Holidays priced as Sundays, one a line:" },
+    { "frmRules", "chkEnglandAndWales", "The bank holidays of England and Wales" },
+    { "frmRules", "lblHolidayForms", "Such as 25/12, 27/12/2027, Easter-2 or Easter+1" },
+    { "frmRules", "cmdCheckBill", "Check a &bill..." }, { "frmRules", "cmdOK", "OK" },
+    { "frmRules", "cmdCancel", "Cancel" },
     { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
     { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
     { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" },

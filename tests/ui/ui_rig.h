@@ -8,6 +8,7 @@
 #include "ui/frm_costs.h"
 #include "ui/frm_days.h"
 #include "ui/frm_modem.h"
+#include "ui/frm_rules.h"
 
 #include "settings/file_registry_store.h"
 #include "support/call_rig.h"

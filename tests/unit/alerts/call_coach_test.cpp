@@ -30,11 +30,23 @@ protected:
         scan(false);
     }
 
+    // A fee of 10p per call, and charge units such as "60/1" or none.
+    void setRules(const char *units)
+    {
+        rules = {};
+        rules.feePerCallPence = 10;
+        if (const std::optional<ChargeUnits> read = readUnits(QString::fromLatin1(units))) {
+            rules.firstSeconds = read->firstSeconds;
+            rules.unitSeconds = read->unitSeconds;
+        }
+    }
+
     CountingChime chime;
     bool speechOn = true;
+    TariffRules rules; // none unless a test sets them
     CallCoach coach { { clock, regional, tariff, chime, speaker,
-                          [this](const QString &t) { balloons << t; },
-                          [this] { return speechOn; } },
+                          [this](const QString &t) { balloons << t; }, [this] { return speechOn; },
+                          &rules },
         callClock };
 };
 
@@ -107,6 +119,94 @@ TEST_F(CallCoachTest, TellsOncePerChangePerCallWhatTheChangeDoesToIt)
                       "then cost £0.06 in all." });
     QCoreApplication::processEvents();
     EXPECT_EQ(speaker.said.size(), 1);
+}
+
+// With rules the tone comes before each step of the charge that makes it
+// grow, at 2p a minute with a fee of 10p per call.
+struct StepTones
+{
+    const char *units;
+    double minimumCharge;
+    int secondsBefore;
+    std::vector<qint64> at;
+};
+
+const StepTones kStepTones[] = {
+    { "", 0, 10, { 50, 110, 170, 230 } }, // each minute begun, as without rules
+    { "", 15, 10, { 110, 170, 230 } }, // the least charge covers two minutes
+    { "30/30", 0, 10, { 21, 51, 81, 111, 141, 171, 201, 231 } }, // charged from the 31st second
+    { "60/60", 0, 15, { 46, 106, 166, 226 } },
+    { "60/1", 0, 10, { 51 } }, // the first minute's end only, never each second
+    { "30/1", 0, 15, { 16 } }, { "1/1", 0, 5, {} }, // a first charge shorter than the warning
+};
+
+TEST_F(CallCoachTest, WithRulesSoundsBeforeEachStepOfTheChargeLongEnoughToWarnOf)
+{
+    chargeAllWeek("2.00", "0");
+    for (const StepTones &row : kStepTones) {
+        setRules(row.units);
+        rules.minimumChargePence = row.minimumCharge;
+        coach.setChoices({ row.secondsBefore, 0 });
+        chime.at.clear();
+        call(239);
+        EXPECT_EQ(chime.at, row.at) << row.units << " least " << row.minimumCharge;
+    }
+}
+
+// Saturday: 4.20p a minute from midnight, 1.50p from 18:00; Sunday 1.00p,
+// 0.50p from 20:00. Calls from 17:58:00, the change told at 17:58:30.
+struct ChangeTold
+{
+    const char *units;
+    bool ownRate;
+    const char *holiday;
+    const char *balloon;
+    const char *next; // the alerts window's line at 17:59
+};
+
+const ChangeTold kChangesTold[] = {
+    // 10p and 4 minutes begun at 1.50p
+    { "", false, "",
+        "At 18:01 the rate falls from 4.20p to 1.50p a minute; this call would then "
+        "cost £0.16 in all.",
+        "Next rate change: 18:01, 1.50p a minute" },
+    // 10p, the first minute's 1.50p and 120 seconds at 0.025p: 14.50p, to the even 14p
+    { "60/1", false, "",
+        "At 18:01 the rate falls from 0.07p to 0.025p a second; this call would "
+        "then cost £0.14 in all.",
+        "Next rate change: 18:01, 0.025p a second" },
+    // each unit at its own rate: all six begun before 18:01, at 2.10p
+    { "30/30", true, "",
+        "At 18:01 the rate falls from 2.10p to 0.75p per 30 seconds; this call "
+        "would then cost £0.23 in all.",
+        "Next rate change: 18:01, 0.75p per 30 seconds" },
+    // a holiday has Sunday's bands: 1.00p until 20:00
+    { "", false, "5/12", "", "Next rate change: 20:01, 0.50p a minute" },
+};
+
+TEST_F(CallCoachTest, WithRulesTellsTheChangeByTheRulesFeePerUnitAndHolidays)
+{
+    for (auto [day, band, start, fee] : { std::tuple { 5, 0, "00:00", "4.20" },
+             { 5, 1, "18:00", "1.50" }, { 6, 0, "00:00", "1.00" }, { 6, 1, "20:00", "0.50" } }) {
+        tariff.setBandStart(day, band, start);
+        tariff.setFee(day, band, fee);
+    }
+    speechOn = false;
+    coach.setChoices({ 0, 5 });
+    for (const ChangeTold &row : kChangesTold) {
+        setRules(row.units);
+        rules.unitsAtOwnRate = row.ownRate;
+        if (*row.holiday)
+            rules.holidays = QStringList { row.holiday };
+        balloons.clear();
+        startAt(QTime(17, 58, 0));
+        tickAt(QTime(17, 58, 30));
+        tickAt(QTime(17, 59, 0));
+        EXPECT_EQ(coach.nextChangeText(), row.next);
+        scan(false);
+        EXPECT_EQ(balloons, *row.balloon ? QStringList { row.balloon } : QStringList())
+            << row.units;
+    }
 }
 
 } // namespace

@@ -76,18 +76,23 @@ TEST(NextRateChange, IsTheFirstMinuteTheLookupGivesAnotherFee)
     }
 }
 
-// The call that stays on is priced whole at the new fee, the one that hangs
-// up a second before at the old; a 3 minute minimum.
+// Without rules the call that stays on is priced whole at the new fee, the
+// one that hangs up a second before at the old; a 3 minute minimum.
 TEST(CostsAroundChange, TheMinutesBegunAtEachFeeAndTheMinimum)
 {
+    TariffTable table;
+    table.setMinConnectTime("3");
+    const CallPricer pricer(table, TariffRules());
+    const auto costs = [&](const RateChange &change, qint64 elapsed) {
+        return costsAroundChange(change, { kMonday, 0, elapsed, 0 }, pricer);
+    };
     const RateChange rise { QDateTime(kMonday, QTime(8, 1)), 1, 4.2 };
     const std::pair<qint64, ChangeCosts> rows[] = { { 29 * 60 + 30, { 126, 30 } },
         { 30 * 60, { 130, 30 } }, { 60, { 13, 3 } }, { 1, { 13, 3 } } };
-    for (const auto &[elapsed, costs] : rows)
-        EXPECT_EQ(costsAroundChange(rise, elapsed, "3"), costs) << elapsed;
+    for (const auto &[elapsed, expected] : rows)
+        EXPECT_EQ(costs(rise, elapsed), expected) << elapsed;
     // 45 minutes at 1.5p: 67.5p, to the even 68p.
-    EXPECT_EQ(
-        costsAroundChange({ rise.at, 4.2, 1.5 }, 44 * 60 + 30, "3"), (ChangeCosts { 68, 189 }));
+    EXPECT_EQ(costs({ rise.at, 4.2, 1.5 }, 44 * 60 + 30), (ChangeCosts { 68, 189 }));
 }
 
 TEST(RateChangeSentence, ShownAndSpokenBothWaysAndTheNextAtAGlance)
@@ -106,6 +111,9 @@ TEST(RateChangeSentence, ShownAndSpokenBothWaysAndTheNextAtAGlance)
         "cost sixty-eight pence in all.");
     EXPECT_TRUE(spokenRateChangeSentence({ rise.at, 2, 1 }, { 13, 3 }, british)
                     .startsWith("At 08:01 the rate falls from two pence to one penny a minute"));
+    EXPECT_TRUE(spokenRateChangeSentence(fall, { 68, 187 }, british, 30)
+                    .startsWith("At 18:01 the rate falls from 2.1 pence to 0.75 pence per 30 "
+                                "seconds;"));
     EXPECT_EQ(nextRateChangeText(fall, kMonday), "Next rate change: 18:01, 1.50p a minute");
     EXPECT_EQ(nextRateChangeText(rise, kMonday.addDays(-1)),
         "Next rate change: tomorrow 08:01, 4.20p a minute");

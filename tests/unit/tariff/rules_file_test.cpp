@@ -31,6 +31,12 @@ TEST(RulesFile, EveryRuleReadsBackAsWritten)
     EXPECT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.rules, rules);
 
+    // Pence are kept to the hundredth the file is written with, so what a
+    // hand-written file holds is priced the same before and after a save.
+    dir.write(QStringLiteral("netrules.ini"), "1.234\r\n\r\n\r\n0.004\r\n");
+    EXPECT_EQ(LoadRules(path).rules.feePerCallPence, 1.23);
+    EXPECT_EQ(LoadRules(path).rules.minimumChargePence, 0);
+
     // Default rules leave no file behind.
     ASSERT_TRUE(SaveRules(path, TariffRules()).ok);
     EXPECT_FALSE(dir.exists(QStringLiteral("netrules.ini")));

@@ -1,0 +1,41 @@
+// The rules file: any bytes either load as rules or as no rules with a
+// reason, never half of each. Rules that load save and load back to the
+// same rules (pence kept to the hundredth), and that save is a fixed point;
+// no rules leave no file behind.
+
+#include "fuzz_check.h"
+#include "tariff/rules_file.h"
+
+#include <QFile>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString original = scratchPath(QStringLiteral("original.ini"));
+    const QString first = scratchPath(QStringLiteral("first.ini"));
+    const QString second = scratchPath(QStringLiteral("second.ini"));
+    putBytes(original, input);
+
+    const RulesLoad loaded = LoadRules(original);
+    if (!loaded.ok) {
+        FUZZ_CHECK(loaded.rules.isDefault() && !loaded.why.isEmpty());
+        return 0;
+    }
+    FUZZ_CHECK(loaded.why.isEmpty());
+    for (const QString &line : loaded.rules.holidays)
+        FUZZ_CHECK(readHoliday(line).has_value());
+    FUZZ_CHECK(!loaded.rules.firstChargePence || loaded.rules.usesUnits());
+
+    FUZZ_CHECK(SaveRules(first, loaded.rules).ok);
+    FUZZ_CHECK(QFile::exists(first) != loaded.rules.isDefault());
+    const RulesLoad reloaded = LoadRules(first);
+    FUZZ_CHECK(reloaded.ok);
+    FUZZ_CHECK(reloaded.rules == loaded.rules);
+    if (reloaded.rules.isDefault())
+        return 0;
+    FUZZ_CHECK(SaveRules(second, reloaded.rules).ok);
+    FUZZ_CHECK(readBytes(second) == readBytes(first));
+    QFile::remove(first);
+    QFile::remove(second);
+    return 0;
+}

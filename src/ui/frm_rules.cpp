@@ -1,0 +1,352 @@
+#include "ui/frm_rules.h"
+
+#include "calllog/call_log.h"
+#include "common/number_reader.h"
+#include "tariff/rules_file.h"
+#include "ui/fixed_window.h"
+#include "ui/twips.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The window is a column of rows, each a caption at the left with its box
+// at the right, or one control across; the buttons go below the last row.
+// The rules file's problem, when there is one, takes the top rows.
+enum Row {
+    ProblemRow,
+    FeePerCallRow,
+    UnitsRow,
+    FirstChargeRow,
+    MinimumChargeRow,
+    OwnRateRow,
+    HolidaysRow,
+    EnglandAndWalesRow,
+    HolidayListRow,
+    HolidayHintRow,
+    RowCount
+};
+constexpr int kLeft = 120, kWidth = 4920, kRowHeight = 400, kBoxLeft = 3120;
+constexpr int kProblemHeight = 900;
+constexpr int kHolidayListHeight = 1320;
+constexpr int kButtonHeight = 375;
+
+struct Layout
+{
+    bool withProblem = false;
+
+    int height(Row row) const
+    {
+        switch (row) {
+        case ProblemRow:
+            return withProblem ? kProblemHeight : 0;
+        case HolidayListRow:
+            return kHolidayListHeight;
+        default:
+            return kRowHeight;
+        }
+    }
+    int top(Row row) const
+    {
+        int top = 120;
+        for (int before = 0; before < row; ++before)
+            top += height(Row(before));
+        return top;
+    }
+    int buttonsTop() const { return top(RowCount) + 120; }
+    int windowHeight() const { return buttonsTop() + kButtonHeight + 165; }
+
+    // A caption or a line of text, set a little lower than a box beside it.
+    QRect text(Row row, int width = kWidth) const { return { kLeft, top(row) + 60, width, 252 }; }
+    QRect box(Row row) const { return { kBoxLeft, top(row), kLeft + kWidth - kBoxLeft, 315 }; }
+    QRect across(Row row) const { return { kLeft, top(row), kWidth, height(row) - 80 }; }
+};
+
+QString penceText(double pence)
+{
+    return pence > 0 ? QString::number(pence, 'f', 2) : QString();
+}
+
+// What a holiday line is: kEnglandAndWales in any case counts as that choice.
+bool isEnglandAndWales(const QString &line)
+{
+    const std::optional<HolidayDay> day = readHoliday(line);
+    return day && day->kind == HolidayDay::Kind::EnglandAndWales;
+}
+
+bool isLatin1(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() <= 0xff; });
+}
+
+} // namespace
+
+frmRules::frmRules(TariffRules &rules, QString rulesPath, const QString &problem,
+    Prompter &prompter, QWidget *parent)
+    : QWidget(parent,
+        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+    , m_rules(rules)
+    , m_rulesPath(std::move(rulesPath))
+    , m_problem(problem)
+    , m_prompter(prompter)
+{
+    const Layout layout { !m_problem.isEmpty() };
+    setUpFixedWindow(this, "frmRules", QString::fromUtf16(kCaption), kLeft + kWidth + kLeft,
+        layout.windowHeight());
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls(layout.withProblem);
+    Form_Load();
+}
+
+void frmRules::buildControls(bool withProblem)
+{
+    const Layout layout { withProblem };
+    if (withProblem) {
+        lblProblem = addControl<QLabel>(this, "lblProblem",
+            QStringLiteral("The rules file could not be used, so calls are priced by the fees "
+                           "alone. %1")
+                .arg(m_problem),
+            layout.across(ProblemRow));
+        lblProblem->setWordWrap(true);
+        lblProblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    // A caption at the left naming the box at the right, for screen readers too.
+    auto captioned = [this, &layout](Row row, const char *label, QWidget *box, const char *name,
+                         const QString &caption) {
+        addControl<QLabel>(this, label, caption, layout.text(row, kBoxLeft - kLeft));
+        placeControl(box, name, layout.box(row));
+        box->setAccessibleName(caption);
+    };
+    txtFeePerCall = new QLineEdit(this);
+    captioned(FeePerCallRow, "lblFeePerCall", txtFeePerCall, "txtFeePerCall",
+        QStringLiteral("Fee per call (pence)"));
+    cboUnits = new QComboBox(this);
+    captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits",
+        QStringLiteral("Time charged (first/unit seconds)"));
+    cboUnits->addItem(QString::fromUtf16(kEveryMinuteBegun), QString());
+    for (const ChargeUnits &units : kOfferedUnits) {
+        const QString text = unitsText(units.firstSeconds, units.unitSeconds);
+        cboUnits->addItem(text, text);
+    }
+    txtFirstCharge = new QLineEdit(this);
+    captioned(FirstChargeRow, "lblFirstCharge", txtFirstCharge, "txtFirstCharge",
+        QStringLiteral("First charge (pence)"));
+    txtFirstCharge->setPlaceholderText(QStringLiteral("the units' share"));
+    txtMinimumCharge = new QLineEdit(this);
+    captioned(MinimumChargeRow, "lblMinimumCharge", txtMinimumCharge, "txtMinimumCharge",
+        QStringLiteral("Minimum charge per call (pence)"));
+
+    chkOwnRate = addControl<QCheckBox>(
+        this, "chkOwnRate", QStringLiteral("Each unit at its own rate"), layout.text(OwnRateRow));
+    chkOwnRate->setAccessibleName(chkOwnRate->text());
+
+    const QString holidaysCaption = QStringLiteral("Holidays priced as Sundays, one a line:");
+    addControl<QLabel>(this, "lblHolidays", holidaysCaption, layout.text(HolidaysRow));
+    chkEnglandAndWales = addControl<QCheckBox>(this, "chkEnglandAndWales",
+        QStringLiteral("The bank holidays of England and Wales"), layout.text(EnglandAndWalesRow));
+    chkEnglandAndWales->setAccessibleName(chkEnglandAndWales->text());
+    txtHolidays
+        = placeControl(new QPlainTextEdit(this), "txtHolidays", layout.across(HolidayListRow));
+    txtHolidays->setAccessibleName(holidaysCaption);
+    txtHolidays->setTabChangesFocus(true);
+    txtHolidays->setLineWrapMode(QPlainTextEdit::NoWrap);
+    addControl<QLabel>(this, "lblHolidayForms",
+        QStringLiteral("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"),
+        layout.text(HolidayHintRow));
+
+    const int buttonsTop = layout.buttonsTop();
+    cmdCheckBill = addControl<QPushButton>(this, "cmdCheckBill", QStringLiteral("Check a &bill..."),
+        { kLeft, buttonsTop, 1500, kButtonHeight });
+    cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"),
+        { kLeft + kWidth - 1095 - 120 - 1095, buttonsTop, 1095, kButtonHeight });
+    cmdCancel = addControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
+        { kLeft + kWidth - 1095, buttonsTop, 1095, kButtonHeight });
+    cmdOK->setDefault(true);
+
+    connect(cboUnits, &QComboBox::currentIndexChanged, this, &frmRules::unitsChosen);
+    connect(chkEnglandAndWales, &QCheckBox::toggled, this, &frmRules::englandAndWalesToggled);
+    connect(txtHolidays, &QPlainTextEdit::textChanged, this, &frmRules::holidaysEdited);
+    connect(cmdCheckBill, &QPushButton::clicked, this, &frmRules::checkBillRequested);
+    connect(cmdOK, &QPushButton::clicked, this, &frmRules::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmRules::Form_Load()
+{
+    txtFeePerCall->setText(penceText(m_rules.feePerCallPence));
+    const QString units = unitsText(m_rules.firstSeconds, m_rules.unitSeconds);
+    // Units an operator set that the list does not offer stay as they are.
+    if (cboUnits->findData(units) < 0)
+        cboUnits->addItem(units, units);
+    cboUnits->setCurrentIndex(cboUnits->findData(units));
+    txtFirstCharge->setText(m_rules.firstChargePence && m_rules.usesUnits()
+            ? QString::number(*m_rules.firstChargePence, 'f', 2)
+            : QString());
+    txtMinimumCharge->setText(penceText(m_rules.minimumChargePence));
+    chkOwnRate->setChecked(m_rules.unitsAtOwnRate);
+    txtHolidays->setPlainText(m_rules.holidays.join(u'\n'));
+    unitsChosen();
+    holidaysEdited();
+}
+
+void frmRules::unitsChosen()
+{
+    // A flat first charge belongs to charge units: every minute begun has none.
+    txtFirstCharge->setEnabled(!cboUnits->currentData().toString().isEmpty());
+}
+
+// The check box stands for the holiday line of that name, which the list
+// shows with the others: ticking it adds the line, clearing it takes it out.
+void frmRules::englandAndWalesToggled(bool on)
+{
+    QStringList lines = txtHolidays->toPlainText().split(u'\n');
+    const bool listed = std::any_of(lines.begin(), lines.end(), isEnglandAndWales);
+    if (on == listed)
+        return;
+    if (on) {
+        while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+            lines.removeLast();
+        lines << QString::fromUtf16(kEnglandAndWales);
+    } else {
+        lines.removeIf(isEnglandAndWales);
+    }
+    txtHolidays->setPlainText(lines.join(u'\n'));
+}
+
+void frmRules::holidaysEdited()
+{
+    const QStringList lines = txtHolidays->toPlainText().split(u'\n');
+    const QSignalBlocker quiet(chkEnglandAndWales);
+    chkEnglandAndWales->setChecked(std::any_of(lines.begin(), lines.end(), isEnglandAndWales));
+}
+
+// Pence as the rules file keeps them, to the hundredth; an empty box is
+// none. A "p" after the number is what the user would write on paper.
+std::optional<double> frmRules::typedPence(QLineEdit *box, const QString &complaint)
+{
+    QString text = box->text().trimmed();
+    if (text.endsWith(u'p', Qt::CaseInsensitive))
+        text.chop(1);
+    if (text.trimmed().isEmpty())
+        return 0.0;
+    const LeadingNumber number = readLeadingNumber(text);
+    if (number.whole && number.value >= 0 && number.value <= 1e6)
+        return std::round(number.value * 100) / 100;
+    m_prompter.showMessage(complaint);
+    box->setFocus();
+    box->selectAll();
+    return std::nullopt;
+}
+
+std::optional<TariffRules> frmRules::typedRules()
+{
+    TariffRules rules;
+    const std::optional<double> perCall = typedPence(txtFeePerCall,
+        QStringLiteral("Please enter the fee per call in pence, such as 15 or 1.5, or leave it "
+                       "empty for none."));
+    if (!perCall)
+        return std::nullopt;
+    rules.feePerCallPence = *perCall;
+
+    if (const std::optional<ChargeUnits> units = readUnits(cboUnits->currentData().toString())) {
+        rules.firstSeconds = units->firstSeconds;
+        rules.unitSeconds = units->unitSeconds;
+        if (!txtFirstCharge->text().trimmed().isEmpty()) {
+            rules.firstChargePence = typedPence(txtFirstCharge,
+                QStringLiteral("Please enter the first charge in pence, such as 9.1, or leave "
+                               "it empty for the units' share of the fee."));
+            if (!rules.firstChargePence)
+                return std::nullopt;
+        }
+    }
+
+    const std::optional<double> minimum = typedPence(txtMinimumCharge,
+        QStringLiteral("Please enter the minimum charge per call in pence, such as 20, or leave "
+                       "it empty for none."));
+    if (!minimum)
+        return std::nullopt;
+    rules.minimumChargePence = *minimum;
+    rules.unitsAtOwnRate = chkOwnRate->isChecked();
+
+    const QStringList lines = txtHolidays->toPlainText().split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!readHoliday(line) || !isLatin1(line)) {
+            m_prompter.showMessage(
+                QStringLiteral("Holiday line %1, \"%2\", is not a day Callwise knows. Please write "
+                               "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
+                    .arg(i + 1)
+                    .arg(line));
+            txtHolidays->setFocus();
+            txtHolidays->setTextCursor(QTextCursor(txtHolidays->document()->findBlockByNumber(i)));
+            return std::nullopt;
+        }
+        rules.holidays << line;
+    }
+    if (rulesLines(rules).size() > kMostRulesLines) {
+        m_prompter.showMessage(QStringLiteral("Please list at most %1 holidays.")
+                                   .arg(kMostRulesLines - rulesLines(TariffRules()).size()));
+        txtHolidays->setFocus();
+        return std::nullopt;
+    }
+    return rules;
+}
+
+void frmRules::cmdOK_Click()
+{
+    const std::optional<TariffRules> rules = typedRules();
+    if (!rules)
+        return;
+    const FileResult saved = SaveRules(m_rulesPath, *rules);
+    if (!saved.ok) {
+        // The rules in force and the file stay as they were; what was typed
+        // stays in the window for another try.
+        m_prompter.showMessage(QStringLiteral("%1\n\nThe rules could not be saved to %2: %3")
+                                   .arg(QString::fromUtf16(kFileSaveError),
+                                       QDir::toNativeSeparators(m_rulesPath), saved.error));
+        return;
+    }
+    m_rules = *rules;
+    Q_EMIT rulesSaved();
+    close();
+}
+
+void frmRules::keyPressEvent(QKeyEvent *event)
+{
+    // A window of its own rather than a dialog, so Escape and the default
+    // button are taught here. The list of holidays keeps Enter for its
+    // lines, and a button that has the focus takes it for itself.
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            close();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!qobject_cast<QAbstractButton *>(focusWidget())) {
+                cmdOK_Click();
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
