@@ -27,6 +27,8 @@ CallPricer::CallPricer(const TariffTable &table, const TariffRules &rules)
 
 double CallPricer::feeAt(QDate day, int secondOfDay) const
 {
+    if (!day.isValid())
+        return 0.0;
     return m_timeline.feeAt(day, secondOfDay / 60);
 }
 
@@ -77,7 +79,8 @@ double CallPricer::sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64
 {
     if (count <= 0)
         return 0.0;
-    if (!m_rules.unitsAtOwnRate)
+    // A start that is no day (a damaged record) has no fees of its own to walk.
+    if (!m_rules.unitsAtOwnRate || !call.startDate.isValid())
         return double(count) * call.lastFee;
     double sum = 0.0;
     qint64 unit = 0;

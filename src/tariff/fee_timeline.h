@@ -42,7 +42,11 @@ class FeeTimeline
 public:
     FeeTimeline(const TariffTable &table, const HolidayCalendar &holidays);
 
-    const DayBands &bandsOf(QDate day) const { return m_weekdays[size_t(pricedWeekday(day)) - 1]; }
+    // An invalid day (dayOfWeek() 0) reads as a Monday rather than past the array.
+    const DayBands &bandsOf(QDate day) const
+    {
+        return m_weekdays[size_t(qBound(1, pricedWeekday(day), 7)) - 1];
+    }
     int pricedWeekday(QDate day) const { return m_holidays.pricedWeekday(day); }
 
     // The fee in force at a minute of a day (0 when no band has applied in

@@ -118,6 +118,13 @@ TEST(PricedWithoutRules, TheTableRulesUnchanged)
     }
 }
 
+// A damaged record's start is no day: its units take the last fee.
+TEST(PricedWithoutADay, UnitsTakeTheLastFee)
+{
+    const CallToPrice call { QDate(), 0, 125, 4.2 };
+    EXPECT_EQ(priceCall(call, week(), rules(0, "60/1", true, { "25/12" }), TableRule::Live), 9);
+}
+
 TEST(Holidays, EnglandAndWales)
 {
     EXPECT_EQ(easterSunday(2027), QDate(2027, 3, 28));
