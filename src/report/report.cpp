@@ -12,7 +12,9 @@
 #include "common/user_date.h"
 #include "report/chart_file.h"
 #include "report/csv.h"
+#include "statement/bill_check.h"
 #include "tariff/fee_file.h"
+#include "tariff/rules_file.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -34,17 +36,19 @@ const char16_t kSynopsis[]
     = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
       u"--from DD/MM/YYYY --to DD/MM/YYYY\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill";
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --statement FILE.csv "
+      u"[PERIOD | --from DD/MM/YYYY --to DD/MM/YYYY]";
 const char16_t kUsage[]
     = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD | "
-      u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill";
+      u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill | --statement FILE.csv [PERIOD]";
 
 // The command line's options, as --help lists them.
 struct CommandLine
 {
     CommandLine()
     {
-        parser.addOptions({ dir, today, csv, chart, from, to, bill });
+        parser.addOptions({ dir, today, csv, chart, from, to, bill, statement });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
                 + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
@@ -58,8 +62,9 @@ struct CommandLine
     {
         const QString qtHelp = parser.helpText();
         return QStringLiteral("Usage: ") + QString::fromUtf16(kSynopsis)
-            + QStringLiteral("\nPrints the calls and costs of a period from the call log, or "
-                             "the bill's month with its forecast.")
+            + QStringLiteral("\nPrints the calls and costs of a period from the call log, "
+                             "the bill's month with its forecast, or an operator's bill checked "
+                             "against the log.")
             + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
     }
 
@@ -87,6 +92,12 @@ struct CommandLine
     QCommandLineOption bill { QStringLiteral("bill"),
         QStringLiteral("Print the bill's month: its days, what it has cost so far, its forecast "
                        "and the spending limit, as the alerts window shows them.") };
+    QCommandLineOption statement { QStringLiteral("statement"),
+        QStringLiteral("Check the operator's itemised bill, exported as CSV, against the log: the "
+                       "calls on one and not the other, those priced differently, both totals, "
+                       "and the tariff rules that would price the calls as billed. Without a "
+                       "period, the days of the bill's calls."),
+        QStringLiteral("FILE.csv") };
 };
 
 // The reason a parsed command line makes no request, or nothing.
@@ -97,16 +108,19 @@ QString whyNoRequest(const CommandLine &command)
                haveTo = command.parser.isSet(command.to);
     if (command.parser.isSet(command.bill))
         return positional.isEmpty() && !haveFrom && !haveTo && !command.parser.isSet(command.csv)
-                && !command.parser.isSet(command.chart)
+                && !command.parser.isSet(command.chart) && !command.parser.isSet(command.statement)
             ? QString()
-            : QStringLiteral("--bill takes no period, range, --csv or --chart");
+            : QStringLiteral("--bill takes no period, range, --csv, --chart or --statement");
+    const bool checking = command.parser.isSet(command.statement);
+    if (checking && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
+        return QStringLiteral("--statement takes no --csv or --chart");
     if (positional.size() > 1)
         return QStringLiteral("one period only, not also \"%1\"").arg(positional[1]);
     if (haveFrom != haveTo)
         return haveFrom ? QStringLiteral("--from needs --to") : QStringLiteral("--to needs --from");
     if (haveFrom && !positional.isEmpty())
         return QStringLiteral("give either a period or --from and --to, not both");
-    if (!haveFrom && positional.isEmpty())
+    if (!haveFrom && positional.isEmpty() && !checking)
         return QString::fromUtf16(kUsage);
     if (command.parser.isSet(command.chart) && command.parser.isSet(command.csv))
         return QStringLiteral("give either --csv or --chart, not both");
@@ -175,6 +189,36 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
         << '\n';
 }
 
+// The operator's bill against the log of the days asked for, or of the
+// bill's own days.
+int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> days,
+    const QDir &directory, const LogIndex &log, const TariffTable &tariff, double minConnect,
+    const Regional &regional, QTextStream &out, QTextStream &err)
+{
+    const Statement statement = readStatement(path);
+    QString why = statement.why;
+    if (statement.ok && statement.calls.empty() && !days)
+        why = QStringLiteral("it holds no calls; give a period or --from and --to to check the "
+                             "log against it");
+    if (!why.isEmpty()) {
+        err << kProgram << ": " << path << ": " << why << '\n';
+        return kNotShown;
+    }
+    const auto [first, last] = days ? *days : statementDays(statement);
+    const Summary summary = summaryOfDays(log, first, last, minConnect, regional);
+    if (!summary.ok) {
+        err << kProgram << ": " << summary.error << '\n';
+        return kNotShown;
+    }
+    const TariffRules rules
+        = LoadRules(directory.filePath(QString::fromUtf16(kRulesFileName))).rules;
+    const BillCheck check = checkBill(statement, first, last, summary, tariff, rules);
+    for (const QString &line : billCheckLines(QFileInfo(path).fileName(), check, rules, regional))
+        out << line << '\n';
+    out.flush();
+    return kShown;
+}
+
 } // namespace
 
 int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
@@ -212,8 +256,11 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     PeriodOffsets offsets;
     const bool drawing = command.parser.isSet(command.chart);
     const bool thisBill = drawing && period == QStringView(kThisBillEntry);
-    if (bill || thisBill) {
-        // The bill's month is found from today and alerts.ini, below.
+    const bool checking = command.parser.isSet(command.statement);
+    const bool billsOwnDays = checking && period.isEmpty() && !command.parser.isSet(command.from);
+    if (bill || thisBill || billsOwnDays) {
+        // The bill's month is found from today and alerts.ini, the
+        // statement's days from the statement, below.
     } else if (period.isEmpty()) {
         const std::optional<QDate> from
             = readDateArgument(command.parser.value(command.from), "--from", err);
@@ -248,6 +295,12 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         out.flush();
         return kShown;
     }
+    if (checking)
+        return printBillCheck(command.parser.value(command.statement),
+            billsOwnDays ? std::nullopt
+                         : std::optional(std::pair(today.addDays(-offsets.last),
+                             today.addDays(-offsets.first))),
+            directory, log, tariff, minConnect, regional, out, err);
 
     if (drawing) {
         const AlertChoices choices
