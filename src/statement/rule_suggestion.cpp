@@ -192,8 +192,9 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
                     rules.firstChargePence.reset();
                 rules.unitsAtOwnRate = ownRate;
                 rules.holidays = days;
-                const std::vector<qint64> prices
-                    = rules == current ? trial.prices(rules) : trial.consider(rules);
+                // The rules as they are count too: calls priced before they
+                // were set may match under them.
+                const std::vector<qint64> prices = trial.consider(rules);
                 // A fee per call: what the bill asks beyond most calls.
                 if (const qint64 more = trial.medianShortfall(prices); more != 0) {
                     TariffRules withFee = rules;
@@ -234,6 +235,11 @@ QString suggestionText(const RuleSuggestion &suggestion, const TariffRules &curr
             .arg(suggestion.compared);
 
     const TariffRules &rules = suggestion.rules;
+    if (rules == current)
+        return QStringLiteral("The rules as they are set now would make %1 of %2 calls match: "
+                              "these calls were priced before they were set.")
+            .arg(suggestion.matchingWith)
+            .arg(suggestion.compared);
     QStringList parts;
     if (rules.feePerCallPence != current.feePerCallPence)
         parts << (rules.feePerCallPence > 0

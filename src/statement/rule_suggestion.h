@@ -45,7 +45,8 @@ struct RuleSuggestion
 
 // The setting under which most matched calls are priced as billed, counted
 // from the rules in force; of two that price as many, the one that changes
-// fewer settings.
+// fewer settings. That may be the rules in force, when the log's prices were
+// fixed before they were set.
 RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
     const std::vector<LoggedCall> &logged, const std::vector<CallPair> &pairs,
     const TariffTable &table, const TariffRules &current);

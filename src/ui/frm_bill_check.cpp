@@ -66,7 +66,7 @@ void frmBillCheck::openStatement(const QString &csvPath)
     }
     const BillCheck check = checkBill(statement, first, last, summary, m_table, m_rules);
     txtReport->setPlainText(billCheckLines(name, check, m_rules, m_regional).join(u'\n'));
-    if (check.suggestion.helps()) {
+    if (check.suggestion.helps() && check.suggestion.rules != m_rules) {
         m_suggested = check.suggestion.rules;
         cmdApply->setEnabled(true);
     }

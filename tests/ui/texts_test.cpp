@@ -3,6 +3,8 @@
 
 #include "ui_rig.h"
 
+#include "ui/frm_bill_check.h"
+
 #include <QGroupBox>
 #include <QMenu>
 
@@ -21,11 +23,12 @@ struct Windows : UiRig
     frmAbout about;
     frmAlerts alertsWindow { alerts, coach, regional, prompter };
     frmChart chart { clock, regional, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
+    frmBillCheck billCheck { tariff, TariffRules(), dir.file("netcosts.ini"), regional };
 
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
-                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &chart }) {
+                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &chart, &billCheck }) {
             if (each->objectName() == name)
                 return each;
         }
@@ -137,6 +140,8 @@ const TextCase kTexts[] = {
     { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
     { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },
     { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" }, { "frmChart", "Command1", "Ok" },
+    { "frmBillCheck", "", "Check a Bill" }, { "frmBillCheck", "cmdApply", "&Apply suggested rules" },
+    { "frmBillCheck", "cmdClose", "Close" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));
