@@ -4,6 +4,10 @@
 
 namespace {
 
+// No bill has nearly so many columns; past them the rest of a line is one
+// field, so a line of separators alone cannot take the memory.
+constexpr qsizetype kMostFields = 1000;
+
 bool isLineEnd(QChar c)
 {
     return c == u'\n' || c == u'\r';
@@ -47,7 +51,7 @@ bool CsvReader::next(CsvRecord &record)
             record.lastLine = m_line++;
             return true;
         }
-        if (c == m_separator) {
+        if (c == m_separator && record.fields.size() < kMostFields - 1) {
             record.fields << field;
             field.clear();
             ++m_at;

@@ -31,6 +31,9 @@ constexpr qint64 kLongestCallSeconds = 366LL * 86400;
 constexpr double kLargestPence = 1e9;
 // A year of calls a minute apart is under 40 MB of CSV.
 constexpr qint64 kLargestFile = 64 << 20;
+// No date, time, duration or amount is longer; longer fields are not read,
+// which also keeps the patterns below from working through pages of text.
+constexpr qsizetype kLongestField = 64;
 
 QStringList headerWords(const QString &header)
 {
@@ -108,7 +111,7 @@ QString missingColumns(const Columns &columns)
 {
     QStringList missing;
     if (columns.at[DateColumn] < 0 && columns.at[TimeColumn] < 0)
-        missing << kColumnNames[DateColumn];
+        missing << QStringLiteral("the date or the start");
     for (const Column column : { DurationColumn, CostColumn }) {
         if (columns.at[column] < 0)
             missing << kColumnNames[column];
@@ -153,6 +156,8 @@ std::optional<int> monthByName(QStringView name)
 
 std::optional<QDate> readDate(QStringView text)
 {
+    if (text.size() > kLongestField)
+        return std::nullopt;
     static const QRegularExpression dayFirst(
         QStringLiteral(R"(^(\d{1,2})[/.-](\d{1,2})[/.-](\d{4}|\d{2})$)"));
     static const QRegularExpression yearFirst(
@@ -197,6 +202,8 @@ const QRegularExpression &timeForm()
 
 std::optional<int> readTime(QStringView text)
 {
+    if (text.size() > kLongestField)
+        return std::nullopt;
     static const QRegularExpression whole(QStringLiteral("^(?:%1)$").arg(timeForm().pattern()),
         QRegularExpression::CaseInsensitiveOption);
     const auto m = whole.match(text);
@@ -218,6 +225,8 @@ std::optional<int> readTime(QStringView text)
 // "07/12/2026 10:00", "2026-12-07T10:00:00", "10:00 07 Dec 2026".
 std::optional<std::pair<QDate, int>> readStart(QStringView text)
 {
+    if (text.size() > kLongestField)
+        return std::nullopt;
     static const QRegularExpression dateFirst(
         QStringLiteral(R"(^(.*?)(?:\s+|\s*[T,]\s*)(%1)$)").arg(timeForm().pattern()),
         QRegularExpression::CaseInsensitiveOption);
@@ -253,6 +262,8 @@ std::optional<qint64> readCount(QStringView digits)
 // the header says so.
 std::optional<qint64> readDuration(QStringView text, bool inMinutes)
 {
+    if (text.size() > kLongestField)
+        return std::nullopt;
     static const QRegularExpression clock(QStringLiteral(R"(^(\d+):(\d{1,2})(?::(\d{1,2}))?$)"));
     static const QRegularExpression plain(
         QStringLiteral(R"(^(\d+(?:\.\d+)?)\s*(s|secs?|seconds?|m|mins?|minutes?)?$)"),
@@ -288,6 +299,8 @@ std::optional<qint64> readDuration(QStringView text, bool inMinutes)
 // header does ("Cost (p)").
 std::optional<double> readMoney(QStringView text, bool inPence)
 {
+    if (text.size() > kLongestField)
+        return std::nullopt;
     static const QRegularExpression form(
         QStringLiteral(
             R"(^(-|\()?\s*(£|gbp)?\s*(-)?\s*((?:\d+|\d{1,3}(?:,\d{3})+)?(?:\.\d+)?|\d+,\d{1,2})\s*(p|pence|gbp)?\s*\)?$)"),
@@ -344,7 +357,11 @@ Row readRow(const CsvRecord &record, const Columns &columns)
         row.why = text.isEmpty()
             ? QStringLiteral("%1: %2 is missing").arg(lineName(record), QLatin1String(what))
             : QStringLiteral("%1: %2 \"%3\" is not %4")
-                  .arg(lineName(record), QLatin1String(what), text.toString(), QLatin1String(form));
+                  .arg(lineName(record), QLatin1String(what),
+                      text.size() > kLongestField
+                          ? text.left(kLongestField).toString() + QStringLiteral("...")
+                          : text.toString(),
+                      QLatin1String(form));
         return row;
     };
 
