@@ -14,7 +14,9 @@
 #include "report/chart_file.h"
 #include "report/csv.h"
 #include "report/tariff_comparison.h"
+#include "statement/bill_check.h"
 #include "tariff/fee_file.h"
+#include "tariff/rules_file.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -39,18 +41,20 @@ const char16_t kSynopsis[]
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
       u"--tariff FILE [--rules FILE] PERIOD\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --compare FILE [FILE ...] PERIOD";
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --compare FILE [FILE ...] PERIOD\n"
+      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --statement FILE.csv "
+      u"[PERIOD | --from DD/MM/YYYY --to DD/MM/YYYY]";
 const char16_t kUsage[]
     = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
       u"[--tariff FILE [--rules FILE] | --compare FILE ...] PERIOD | "
-      u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill";
+      u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill | --statement FILE.csv [PERIOD]";
 
 // The command line's options, as --help lists them.
 struct CommandLine
 {
     CommandLine()
     {
-        parser.addOptions({ dir, today, csv, chart, from, to, bill, tariff, rules, compare });
+        parser.addOptions({ dir, today, csv, chart, from, to, bill, tariff, rules, compare, statement });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
                 + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
@@ -83,10 +87,11 @@ struct CommandLine
     {
         const QString qtHelp = parser.helpText();
         return QStringLiteral("Usage: ") + QString::fromUtf16(kSynopsis)
-            + QStringLiteral("\nPrints the calls and costs of a period from the call log, or "
-                             "the bill's month with its forecast, or what the period's calls "
-                             "would have cost by other tariffs. --from and --to may stand for "
-                             "PERIOD wherever it is asked for.")
+            + QStringLiteral("\nPrints the calls and costs of a period from the call log, "
+                             "the bill's month with its forecast, what the period's calls "
+                             "would have cost by other tariffs, or an operator's bill checked "
+                             "against the log. --from and --to may stand for PERIOD wherever it "
+                             "is asked for.")
             + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
     }
 
@@ -128,6 +133,12 @@ struct CommandLine
                        "cost, cheapest first. More files may follow it, or the option be "
                        "given again; the period comes last."),
         QStringLiteral("FILE") };
+    QCommandLineOption statement { QStringLiteral("statement"),
+        QStringLiteral("Check the operator's itemised bill, exported as CSV, against the log: the "
+                       "calls on one and not the other, those priced differently, both totals, "
+                       "and the tariff rules that would price the calls as billed. Without a "
+                       "period, the days of the bill's calls."),
+        QStringLiteral("FILE.csv") };
 };
 
 // The reason a parsed command line makes no request, or nothing.
@@ -141,22 +152,28 @@ QString whyNoRequest(const CommandLine &command)
     if (command.parser.isSet(command.bill))
         return positional.isEmpty() && !haveFrom && !haveTo && !command.parser.isSet(command.csv)
                 && !command.parser.isSet(command.chart) && !haveTariff && !haveCompare
+                && !command.parser.isSet(command.statement)
             ? QString()
-            : QStringLiteral(
-                "--bill takes no period, range, --csv, --chart, --tariff or --compare");
+            : QStringLiteral("--bill takes no period, range, --csv, --chart, --tariff, --compare "
+                             "or --statement");
     if (command.parser.isSet(command.rules) && !haveTariff)
         return QStringLiteral("--rules goes with --tariff");
     if (haveTariff && haveCompare)
         return QStringLiteral("give either --tariff or --compare, not both");
     if (haveCompare && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
         return QStringLiteral("--compare prints a ranking, not --csv or --chart");
+    const bool checking = command.parser.isSet(command.statement);
+    if (checking && (haveTariff || haveCompare))
+        return QStringLiteral("--statement takes no --tariff or --compare");
+    if (checking && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
+        return QStringLiteral("--statement takes no --csv or --chart");
     if (positional.size() > 1)
         return QStringLiteral("one period only, not also \"%1\"").arg(positional[1]);
     if (haveFrom != haveTo)
         return haveFrom ? QStringLiteral("--from needs --to") : QStringLiteral("--to needs --from");
     if (haveFrom && !positional.isEmpty())
         return QStringLiteral("give either a period or --from and --to, not both");
-    if (!haveFrom && positional.isEmpty())
+    if (!haveFrom && positional.isEmpty() && !checking)
         return QString::fromUtf16(kUsage);
     if (command.parser.isSet(command.chart) && command.parser.isSet(command.csv))
         return QStringLiteral("give either --csv or --chart, not both");
@@ -254,6 +271,36 @@ bool readOtherTariffs(const CommandLine &command, std::vector<OtherTariff> &othe
     return true;
 }
 
+// The operator's bill against the log of the days asked for, or of the
+// bill's own days.
+int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> days,
+    const QDir &directory, const LogIndex &log, const TariffTable &tariff, double minConnect,
+    const Regional &regional, QTextStream &out, QTextStream &err)
+{
+    const Statement statement = readStatement(path);
+    QString why = statement.why;
+    if (statement.ok && statement.calls.empty() && !days)
+        why = QStringLiteral("it holds no calls; give a period or --from and --to to check the "
+                             "log against it");
+    if (!why.isEmpty()) {
+        err << kProgram << ": " << path << ": " << why << '\n';
+        return kNotShown;
+    }
+    const auto [first, last] = days ? *days : statementDays(statement);
+    const Summary summary = summaryOfDays(log, first, last, minConnect, regional);
+    if (!summary.ok) {
+        err << kProgram << ": " << summary.error << '\n';
+        return kNotShown;
+    }
+    const TariffRules rules
+        = LoadRules(directory.filePath(QString::fromUtf16(kRulesFileName))).rules;
+    const BillCheck check = checkBill(statement, first, last, summary, tariff, rules);
+    for (const QString &line : billCheckLines(QFileInfo(path).fileName(), check, rules, regional))
+        out << line << '\n';
+    out.flush();
+    return kShown;
+}
+
 } // namespace
 
 int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
@@ -291,8 +338,11 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     PeriodOffsets offsets;
     const bool drawing = command.parser.isSet(command.chart);
     const bool thisBill = drawing && period == QStringView(kThisBillEntry);
-    if (bill || thisBill) {
-        // The bill's month is found from today and alerts.ini, below.
+    const bool checking = command.parser.isSet(command.statement);
+    const bool billsOwnDays = checking && period.isEmpty() && !command.parser.isSet(command.from);
+    if (bill || thisBill || billsOwnDays) {
+        // The bill's month is found from today and alerts.ini, the
+        // statement's days from the statement, below.
     } else if (period.isEmpty()) {
         const std::optional<QDate> from
             = readDateArgument(command.parser.value(command.from), "--from", err);
@@ -330,6 +380,12 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         out.flush();
         return kShown;
     }
+    if (checking)
+        return printBillCheck(command.parser.value(command.statement),
+            billsOwnDays ? std::nullopt
+                         : std::optional(std::pair(today.addDays(-offsets.last),
+                             today.addDays(-offsets.first))),
+            directory, log, tariff, minConnect, regional, out, err);
 
     if (drawing) {
         const AlertChoices choices

@@ -13,6 +13,7 @@
 #include "ui/frm_chart.h"
 #include "ui/frm_costs.h"
 #include "ui/frm_modem.h"
+#include "ui/frm_bill_check.h"
 #include "ui/frm_days.h"
 #include "ui/frm_rules.h"
 #include "ui/twips.h"
@@ -360,6 +361,12 @@ void frmCallwise::showRules()
         // A window of the editor it is opened from, kept above it.
         m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesProblem, m_env.prompter, m_days);
         connect(m_rulesWindow, &frmRules::rulesSaved, this, [this] { m_rulesProblem.clear(); });
+        // A suggestion taken from the bill's check fills the boxes; OK saves it.
+        connect(m_rulesWindow, &frmRules::checkBillRequested, this, [this] {
+            if (const std::optional<TariffRules> suggested
+                = checkBill(m_rulesWindow, m_tariff, m_rules, m_logPath, m_env.regional))
+                m_rulesWindow->showRules(*suggested);
+        });
     }
     showModeless(m_rulesWindow);
 }

@@ -187,18 +187,23 @@ void frmRules::buildControls(bool withProblem)
 
 void frmRules::Form_Load()
 {
-    txtFeePerCall->setText(penceText(m_rules.feePerCallPence));
-    const QString units = unitsText(m_rules.firstSeconds, m_rules.unitSeconds);
+    showRules(m_rules);
+}
+
+void frmRules::showRules(const TariffRules &rules)
+{
+    txtFeePerCall->setText(penceText(rules.feePerCallPence));
+    const QString units = unitsText(rules.firstSeconds, rules.unitSeconds);
     // Units an operator set that the list does not offer stay as they are.
     if (cboUnits->findData(units) < 0)
         cboUnits->addItem(units, units);
     cboUnits->setCurrentIndex(cboUnits->findData(units));
-    txtFirstCharge->setText(m_rules.firstChargePence && m_rules.usesUnits()
-            ? QString::number(*m_rules.firstChargePence, 'f', 2)
+    txtFirstCharge->setText(rules.firstChargePence && rules.usesUnits()
+            ? QString::number(*rules.firstChargePence, 'f', 2)
             : QString());
-    txtMinimumCharge->setText(penceText(m_rules.minimumChargePence));
-    chkOwnRate->setChecked(m_rules.unitsAtOwnRate);
-    txtHolidays->setPlainText(m_rules.holidays.join(u'\n'));
+    txtMinimumCharge->setText(penceText(rules.minimumChargePence));
+    chkOwnRate->setChecked(rules.unitsAtOwnRate);
+    txtHolidays->setPlainText(rules.holidays.join(u'\n'));
     unitsChosen();
     holidaysEdited();
 }

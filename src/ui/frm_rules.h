@@ -32,6 +32,10 @@ public:
     frmRules(TariffRules &rules, QString rulesPath, const QString &problem, Prompter &prompter,
         QWidget *parent = nullptr);
 
+    // Puts these rules in the boxes, to be saved by OK like typed ones: the
+    // suggestion of a bill's check.
+    void showRules(const TariffRules &rules);
+
 Q_SIGNALS:
     // The user asked to check an operator's statement against the log.
     void checkBillRequested();

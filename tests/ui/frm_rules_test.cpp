@@ -189,7 +189,18 @@ TEST_F(RulesWindowTest, EscapeCancelsEnterSavesAFailedSaveSaysWhyAndTheBillCheck
     QObject::connect(window, &frmRules::checkBillRequested, [&] { ++asked; });
     child<QPushButton>(window, "cmdCheckBill")->click();
     EXPECT_EQ(asked, 1);
+    // The check's suggestion fills the boxes; only OK puts it in force.
     window->close();
+    ASSERT_TRUE(QDir(dir.path()).rmdir("netrules.ini"));
+    open();
+    TariffRules suggested;
+    suggested.feePerCallPence = 15;
+    suggested.firstSeconds = 60;
+    suggested.unitSeconds = 1;
+    window->showRules(suggested);
+    EXPECT_TRUE(rules.isDefault());
+    clickOk();
+    EXPECT_EQ(rules, suggested);
 }
 
 // From the main window: the editor's button opens the rules it keeps; a

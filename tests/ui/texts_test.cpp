@@ -3,6 +3,8 @@
 
 #include "ui_rig.h"
 
+#include "ui/frm_bill_check.h"
+
 #include <QGroupBox>
 #include <QMenu>
 
@@ -23,11 +25,13 @@ struct Windows : UiRig
     TariffRules rules;
     frmRules rulesWindow { rules, dir.file("netrules.ini"), QString(), prompter };
     frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
+    frmBillCheck billCheck { tariff, TariffRules(), dir.file("netcosts.ini"), regional };
 
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
-                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &rulesWindow, &chart }) {
+                 &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &rulesWindow, &chart,
+                 &billCheck }) {
             if (each->objectName() == name)
                 return each;
         }
@@ -167,6 +171,8 @@ const TextCase kTexts[] = {
     { "frmChart", "Label5", "From" }, { "frmChart", "Label2", "To" },
     { "frmChart", "Command1", "&OK" },
     { "frmChart", "cmdCompare", "&Compare with..." },
+    { "frmBillCheck", "", "Check a Bill" }, { "frmBillCheck", "cmdApply", "&Apply suggested rules" },
+    { "frmBillCheck", "cmdClose", "Close" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));

@@ -100,7 +100,11 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
         { "--tariff" }, { "--rules", "r.ini", "1 Day" },
         { "--tariff", "a.ini", "--compare", "b.ini", "1 Day" },
         { "--compare", "a.ini", "--csv", "1 Day" }, { "--tariff", "a.ini", "--bill" },
-        { "--compare", "a.ini" }, { "--from", "31/02/2026", "--to", "01/12/2026" } };
+        { "--compare", "a.ini" },
+        { "--statement" }, { "--statement", "b.csv", "--csv" }, { "--statement", "b.csv", "--bill" },
+        { "--statement", "b.csv", "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
+        { "--statement", "b.csv", "--tariff", "a.ini", "1 Day" },
+        { "--from", "31/02/2026", "--to", "01/12/2026" } };
     for (const QStringList &arguments : bad) {
         EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
@@ -127,12 +131,35 @@ TEST_F(ReportTest, BillPrintsTheBillsMonthByTheAlertChoices)
                                      "Limit: none\n"));
 }
 
+TEST_F(ReportTest, StatementIsCheckedAgainstTheLogOfItsDaysOrOfThePeriod)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    dir.write("bill.csv", "Date,Time,Duration,Cost\r\n05/12/2026,21:14:00,301,0.12\r\n");
+    ASSERT_EQ(run({ "--statement", dir.file("bill.csv") }), 0) << err.toStdString();
+    EXPECT_TRUE(out.startsWith("bill.csv against the log from 05/12/2026 to 05/12/2026\n"
+                               "Calls billed: 1, logged: 1, on both: 1\n"));
+    EXPECT_TRUE(out.endsWith("\nEvery call on both the bill and the log is priced as billed.\n"))
+        << out.toStdString();
+    ASSERT_EQ(run({ "--statement", dir.file("bill.csv"), "7 Days" }), 0);
+    EXPECT_TRUE(out.contains("Logged and not billed: 1\n  06/12/2026 08:00:00  00:00:30")) << out.toStdString();
+
+    dir.write("nodate.csv", "Time,Duration,Cost\r\n10:00,60,0.05\r\n");
+    const QStringList reasons[] = { { dir.file("none.csv"), "none.csv: it cannot be read: " },
+        { dir.file("nodate.csv"), "no header names the date" } };
+    for (const QStringList &c : reasons) {
+        EXPECT_EQ(run({ "--statement", c[0] }), 1);
+        EXPECT_TRUE(err.contains(c[1]) && out.isEmpty()) << err.toStdString();
+    }
+}
+
 TEST_F(ReportTest, HelpAndVersionGoToStandardOutput)
 {
     for (const char *help : { "--help", "-h" })
         EXPECT_TRUE(run({ help }) == 0 && out.contains("--chart FILE] --from DD/MM/YYYY --to DD/MM/YYYY\n")
             && out.contains("--chart <FILE>") && out.contains("--compare <FILE>")
-            && out.contains("--tariff FILE [--rules FILE] PERIOD")) << out.toStdString();
+            && out.contains("--tariff FILE [--rules FILE] PERIOD")
+            && out.contains("--statement <FILE.csv>"))
+            << out.toStdString();
     ASSERT_EQ(run({ "--version" }), 0);
     EXPECT_EQ(out, "callwise-report 2.5\n");
 }

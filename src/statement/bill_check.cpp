@@ -1,0 +1,212 @@
+#include "statement/bill_check.h"
+
+#include "common/number_reader.h"
+#include "common/rounding.h"
+#include "common/user_date.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+constexpr qint64 kSecondsPerDay = 86400;
+
+qint64 secondsSinceDayOne(QDate day, int second)
+{
+    return day.toJulianDay() * kSecondsPerDay + second;
+}
+
+QString durationText(qint64 seconds)
+{
+    return QString::asprintf(
+        "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+}
+
+QString startText(QDate day, int second)
+{
+    return userDateText(day) + u' '
+        + QString::asprintf("%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
+}
+
+QString moneyText(double pence, const Regional &regional)
+{
+    return regional.currency(double(roundHalfEven(pence)));
+}
+
+} // namespace
+
+Summary summaryOfDays(
+    const LogIndex &log, QDate first, QDate last, double minConnect, const Regional &regional)
+{
+    return SummarisePeriod(log, last, 0, first.daysTo(last), minConnect, regional);
+}
+
+std::vector<LoggedCall> loggedCalls(const Summary &summary)
+{
+    std::vector<LoggedCall> calls;
+    calls.reserve(summary.calls.size());
+    for (const SummaryCall &call : summary.calls) {
+        // The log's "hh:mm:ss", read as the summary reads its fields.
+        const QStringView start = call.starttime();
+        const auto part
+            = [start](qsizetype from) { return qint64(readNumber(start.mid(from, 2))); };
+        const qint64 second
+            = qBound<qint64>(0, (part(0) * 60 + part(3)) * 60 + part(6), kSecondsPerDay - 1);
+        calls.push_back({ call.day, int(second), call.lengthSeconds, call.fee, call.cost });
+    }
+    return calls;
+}
+
+CallMatch matchCalls(const std::vector<BilledCall> &billed, const std::vector<LoggedCall> &logged)
+{
+    // The logged calls by the minute they began, so each billed call looks
+    // at the few minutes around its own start only.
+    std::unordered_map<qint64, std::vector<size_t>> byMinute;
+    byMinute.reserve(logged.size());
+    for (size_t l = 0; l < logged.size(); ++l)
+        byMinute[secondsSinceDayOne(logged[l].day, logged[l].startSecond) / 60].push_back(l);
+
+    struct Candidate
+    {
+        qint64 distance;
+        size_t billed;
+        size_t logged;
+    };
+    std::vector<Candidate> candidates;
+    for (size_t b = 0; b < billed.size(); ++b) {
+        const qint64 start = secondsSinceDayOne(billed[b].day, billed[b].startSecond);
+        for (qint64 minute = (start - kStartTolerance) / 60;
+             minute <= (start + kStartTolerance) / 60; ++minute) {
+            const auto found = byMinute.find(minute);
+            if (found == byMinute.end())
+                continue;
+            for (const size_t l : found->second) {
+                const qint64 apart
+                    = qAbs(secondsSinceDayOne(logged[l].day, logged[l].startSecond) - start);
+                const qint64 longer = qAbs(logged[l].seconds - billed[b].seconds);
+                if (apart <= kStartTolerance && longer <= kDurationTolerance)
+                    candidates.push_back({ apart + longer, b, l });
+            }
+        }
+    }
+    // Nearest first, each call taken once.
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate &x, const Candidate &y) {
+        return std::tie(x.distance, x.billed, x.logged) < std::tie(y.distance, y.billed, y.logged);
+    });
+    std::vector<bool> billedTaken(billed.size()), loggedTaken(logged.size());
+    CallMatch match;
+    for (const Candidate &candidate : candidates) {
+        if (billedTaken[candidate.billed] || loggedTaken[candidate.logged])
+            continue;
+        billedTaken[candidate.billed] = loggedTaken[candidate.logged] = true;
+        match.pairs.push_back({ candidate.billed, candidate.logged });
+    }
+    std::sort(match.pairs.begin(), match.pairs.end(),
+        [](const CallPair &x, const CallPair &y) { return x.billed < y.billed; });
+    for (size_t b = 0; b < billed.size(); ++b) {
+        if (!billedTaken[b])
+            match.billedOnly.push_back(b);
+    }
+    for (size_t l = 0; l < logged.size(); ++l) {
+        if (!loggedTaken[l])
+            match.loggedOnly.push_back(l);
+    }
+    std::stable_sort(
+        match.loggedOnly.begin(), match.loggedOnly.end(), [&logged](size_t x, size_t y) {
+            return secondsSinceDayOne(logged[x].day, logged[x].startSecond)
+                < secondsSinceDayOne(logged[y].day, logged[y].startSecond);
+        });
+    return match;
+}
+
+double BillCheck::billedPence() const
+{
+    double total = 0.0;
+    for (const BilledCall &call : billed)
+        total += call.pence;
+    return total;
+}
+
+BillCheck checkBill(const Statement &statement, QDate first, QDate last, const Summary &summary,
+    const TariffTable &table, const TariffRules &rules)
+{
+    BillCheck check;
+    check.first = first;
+    check.last = last;
+    check.skipped = statement.skipped;
+    for (const BilledCall &call : statement.calls) {
+        if (call.day >= first && call.day <= last)
+            check.billed.push_back(call);
+        else
+            ++check.billedOtherDays;
+    }
+    check.logged = loggedCalls(summary);
+    check.loggedPence = summary.totalPence;
+    check.match = matchCalls(check.billed, check.logged);
+    check.suggestion = suggestRules(check.billed, check.logged, check.match.pairs, table, rules);
+    return check;
+}
+
+QStringList billCheckLines(const QString &billName, const BillCheck &check,
+    const TariffRules &rules, const Regional &regional)
+{
+    QStringList lines;
+    lines << QStringLiteral("%1 against the log from %2 to %3")
+                 .arg(billName, userDateText(check.first), userDateText(check.last))
+          << QStringLiteral("Calls billed: %1, logged: %2, on both: %3")
+                 .arg(check.billed.size())
+                 .arg(check.logged.size())
+                 .arg(check.match.pairs.size());
+    if (check.billedOtherDays > 0)
+        lines << QStringLiteral("Billed on other days and left out: %1").arg(check.billedOtherDays);
+    if (!check.skipped.isEmpty()) {
+        lines << QStringLiteral("Rows of the bill that cannot be read, left out: %1")
+                     .arg(check.skipped.size());
+        for (const QString &why : check.skipped)
+            lines << QStringLiteral("  ") + why;
+    }
+
+    const auto section = [&lines](const char *title, const QStringList &calls) {
+        lines << QString() << QStringLiteral("%1: %2").arg(QLatin1String(title)).arg(calls.size());
+        for (const QString &call : calls)
+            lines << QStringLiteral("  ") + call;
+    };
+    QStringList billedOnly, loggedOnly, priced;
+    for (const size_t b : check.match.billedOnly) {
+        const BilledCall &call = check.billed[b];
+        billedOnly << QStringLiteral("%1  %2  %3  (line %4)")
+                          .arg(startText(call.day, call.startSecond), durationText(call.seconds),
+                              moneyText(call.pence, regional))
+                          .arg(call.line);
+    }
+    for (const size_t l : check.match.loggedOnly) {
+        const LoggedCall &call = check.logged[l];
+        loggedOnly << QStringLiteral("%1  %2  %3")
+                          .arg(startText(call.day, call.startSecond), durationText(call.seconds),
+                              moneyText(call.pence, regional));
+    }
+    for (const CallPair &pair : check.match.pairs) {
+        const BilledCall &bill = check.billed[pair.billed];
+        const LoggedCall &call = check.logged[pair.logged];
+        if (!samePrice(bill.pence, call.pence))
+            priced << QStringLiteral("%1  %2  billed %3, logged %4")
+                          .arg(startText(call.day, call.startSecond), durationText(call.seconds),
+                              moneyText(bill.pence, regional), moneyText(call.pence, regional));
+    }
+    section("Billed and not logged", billedOnly);
+    section("Logged and not billed", loggedOnly);
+    section("Priced differently", priced);
+
+    const qint64 billedPence = roundHalfEven(check.billedPence());
+    const qint64 difference = billedPence - check.loggedPence;
+    lines << QString()
+          << QStringLiteral("Billed total: %1").arg(regional.currency(double(billedPence)))
+          << QStringLiteral("Logged total: %1").arg(regional.currency(double(check.loggedPence)))
+          << QStringLiteral("Difference: %1%2")
+                 .arg(regional.currency(double(qAbs(difference))),
+                     difference > 0       ? QStringLiteral(" more on the bill")
+                         : difference < 0 ? QStringLiteral(" more in the log")
+                                          : QString())
+          << QString() << suggestionText(check.suggestion, rules);
+    return lines;
+}

@@ -1,0 +1,93 @@
+#include "ui/frm_bill_check.h"
+
+#include "calllog/call_log.h"
+#include "common/number_reader.h"
+#include "statement/bill_check.h"
+#include "ui/fixed_window.h"
+#include "ui/twips.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+frmBillCheck::frmBillCheck(const TariffTable &table, TariffRules rules, QString logPath,
+    const Regional &regional, QWidget *parent)
+    : QDialog(parent)
+    , m_table(table)
+    , m_rules(std::move(rules))
+    , m_logPath(std::move(logPath))
+    , m_regional(regional)
+{
+    setUpFixedWindow(this, "frmBillCheck", QString::fromUtf16(kCaption), 9600, 6600);
+    buildControls();
+}
+
+void frmBillCheck::buildControls()
+{
+    txtReport = placeControl(new QPlainTextEdit(this), "txtReport", { 120, 120, 9360, 5760 });
+    txtReport->setReadOnly(true);
+    txtReport->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The report lines up its columns in spaces, as it does in a terminal.
+    txtReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtReport->setAccessibleName(QString::fromUtf16(kCaption));
+
+    cmdApply = addControl<QPushButton>(
+        this, "cmdApply", QStringLiteral("&Apply suggested rules"), { 120, 6060, 2880, 375 });
+    cmdApply->setEnabled(false);
+    cmdClose = addControl<QPushButton>(
+        this, "cmdClose", QStringLiteral("Close"), { 8160, 6060, 1320, 375 });
+    connect(cmdApply, &QPushButton::clicked, this, &frmBillCheck::cmdApply_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmBillCheck::openStatement(const QString &csvPath)
+{
+    m_suggested.reset();
+    cmdApply->setEnabled(false);
+    const QString name = QFileInfo(csvPath).fileName();
+    const Statement statement = readStatement(csvPath);
+    const QString why = statement.ok && statement.calls.empty()
+        ? QStringLiteral("it holds no calls")
+        : statement.why;
+    if (!why.isEmpty()) {
+        txtReport->setPlainText(QStringLiteral("%1: %2.").arg(name, why));
+        return;
+    }
+
+    const auto [first, last] = statementDays(statement);
+    const LogIndex log(LoadCallLog(m_logPath, MissingLog::LeaveAlone));
+    const Summary summary
+        = summaryOfDays(log, first, last, readNumber(m_table.minConnectTime()), m_regional);
+    if (!summary.ok) {
+        txtReport->setPlainText(summary.error);
+        return;
+    }
+    const BillCheck check = checkBill(statement, first, last, summary, m_table, m_rules);
+    txtReport->setPlainText(billCheckLines(name, check, m_rules, m_regional).join(u'\n'));
+    if (check.suggestion.helps() && check.suggestion.rules != m_rules) {
+        m_suggested = check.suggestion.rules;
+        cmdApply->setEnabled(true);
+    }
+}
+
+void frmBillCheck::cmdApply_Click()
+{
+    m_applied = m_suggested;
+    accept();
+}
+
+std::optional<TariffRules> checkBill(QWidget *parent, const TariffTable &table,
+    const TariffRules &rules, const QString &logPath, const Regional &regional)
+{
+    const QString csvPath
+        = QFileDialog::getOpenFileName(parent, QStringLiteral("The operator's bill"), QString(),
+            QStringLiteral("Itemised bills (*.csv *.txt);;All files (*)"));
+    if (csvPath.isEmpty())
+        return std::nullopt;
+    frmBillCheck window(table, rules, logPath, regional, parent);
+    window.openStatement(csvPath);
+    window.exec();
+    return window.appliedRules();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/regional.h"
+#include "tariff/tariff_rules.h"
+#include "tariff/tariff_table.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// The operator's bill checked against the call log, from the rules window:
+// the report callwise-report --statement prints, over the bill's own days,
+// and the rules it suggests, which the user may take.
+class frmBillCheck : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr char16_t kCaption[] = u"Check a Bill";
+
+    // rules: those the calls are priced by now, which the suggestion changes.
+    frmBillCheck(const TariffTable &table, TariffRules rules, QString logPath,
+        const Regional &regional, QWidget *parent = nullptr);
+
+    // Reads the bill and shows its report, or why it cannot be read.
+    void openStatement(const QString &csvPath);
+
+    // The suggested rules, once the user has applied them.
+    const std::optional<TariffRules> &appliedRules() const { return m_applied; }
+
+private:
+    void buildControls();
+    void cmdApply_Click();
+
+    const TariffTable &m_table;
+    TariffRules m_rules;
+    QString m_logPath;
+    const Regional &m_regional;
+    std::optional<TariffRules> m_suggested;
+    std::optional<TariffRules> m_applied;
+
+    QPlainTextEdit *txtReport = nullptr;
+    QPushButton *cmdApply = nullptr;
+    QPushButton *cmdClose = nullptr;
+};
+
+// Asks for the bill's CSV, shows its check and returns the suggested rules
+// when the user applies them; nothing when the user cancels or closes.
+std::optional<TariffRules> checkBill(QWidget *parent, const TariffTable &table,
+    const TariffRules &rules, const QString &logPath, const Regional &regional);

@@ -1,0 +1,37 @@
+#include "ui_rig.h"
+
+#include "calllog/call_log.h"
+#include "ui/frm_bill_check.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+// Three calls logged at 4.20p a minute; the bill adds 15p to each.
+TEST_F(UiRigTest, BillCheckShowsTheReportAndApplyGivesTheSuggestedRules)
+{
+    chargeAllWeek("4.20", "0");
+    for (const char *start : { "09:00:00", "10:00:00", "11:00:00" })
+        appendLines(logPath(), callRecordLines("05:12:2026", "00:02:05", start, 4.2));
+    dir.write("bill.csv", "Date,Time,Duration,Cost\r\n05/12/2026,09:00:30,125,0.28\r\n"
+                          "05/12/2026,10:00:30,126,0.28\r\n05/12/2026,11:01,125,£0.28\r\n");
+
+    frmBillCheck window(tariff, TariffRules(), logPath(), regional);
+    auto *report = child<QPlainTextEdit>(&window, "txtReport");
+    auto *apply = child<QPushButton>(&window, "cmdApply");
+    window.openStatement(dir.file("none.csv"));
+    EXPECT_TRUE(report->toPlainText().startsWith("none.csv: it cannot be read: "));
+    EXPECT_FALSE(apply->isEnabled());
+
+    window.openStatement(dir.file("bill.csv"));
+    EXPECT_TRUE(report->toPlainText().endsWith("\nA fee per call of 15p would make 3 of 3 calls match."))
+        << report->toPlainText().toStdString();
+    ASSERT_TRUE(apply->isEnabled());
+    apply->click();
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    TariffRules expected;
+    expected.feePerCallPence = 15;
+    EXPECT_EQ(window.appliedRules(), expected);
+}
+
+} // namespace
