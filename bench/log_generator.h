@@ -22,3 +22,7 @@ QString generateLog(const LogShape &shape, QRandomGenerator &random);
 // A year of calls up to newestDay, oldest first as a log grows, the same
 // every time for the same number of records.
 QString yearOfCalls(int records, QDate newestDay);
+
+// The charges file the program keeps beside a log whose every call was
+// priced under rules: a line for each record, in the log's order.
+QByteArray chargesOf(const QString &log);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -16,6 +17,7 @@ constexpr int kMostDigits = 15;      // pence beyond this are no charge the prog
 // A key: the day as (year × 12 + month) × 31 + day, 22 bits up to the year
 // 9999, then the start time and the duration, each hhmmss as a decimal number.
 constexpr int kTimeBits = 20;
+constexpr int kDayShift = 2 * kTimeBits;
 
 // Two digits as a number; -1 unless both are digits.
 template <typename Char> int twoDigits(const Char *at)
@@ -42,7 +44,7 @@ quint64 packDay(int day, int month, int year)
         return 0;
     // One more, so no call's key is 0.
     const quint64 date = (quint64(year) * 12 + quint64(month - 1)) * 31 + quint64(day - 1) + 1;
-    return date << (2 * kTimeBits);
+    return date << kDayShift;
 }
 
 quint64 packKey(quint64 day, qint64 starttime, qint64 duration)
@@ -110,14 +112,15 @@ ChargeIndex::ChargeIndex(QByteArrayView bytes)
     const char *const end = at + bytes.size();
     // Every line is at least this long, which bounds the count without a pass.
     m_charges.reserve(size_t(bytes.size() / (kKeyLength + 2)) + 1);
+    quint64 lastDay = 0;
     while (at < end) {
         // The line as the program writes it: its key, the pence and "#", then CR LF.
-        const quint64 key = end - at > kKeyLength ? lineKey(at) : 0;
+        const quint64 key = end - at >= kKeyLength ? lineKey(at) : 0;
         const char *p = at + kKeyLength;
         bool readable = key != 0;
         qint64 pence = 0;
         if (readable) {
-            const bool negative = *p == '-';
+            const bool negative = p < end && *p == '-';
             p += negative ? 1 : 0;
             const char *digits = p;
             while (p < end && p - digits <= kMostDigits && unsigned(*p) - '0' < 10)
@@ -144,14 +147,18 @@ ChargeIndex::ChargeIndex(QByteArrayView bytes)
             if (p < end)
                 ++p;
         }
-        if (key != 0)
-            m_charges.push_back({key * 2 + (readable ? 0 : 1), readable ? pence : 0});
+        if (key != 0) {
+            const quint64 order = key * 2 + (readable ? 0 : 1);
+            m_inOrder = m_inOrder && (m_charges.empty() || m_charges.back().order <= order);
+            // Calls end in order, so a day's charges mostly follow one another.
+            if (const quint64 day = key >> kDayShift; day != lastDay) {
+                m_dayStarts.emplace(day, quint32(m_charges.size()));
+                lastDay = day;
+            }
+            m_charges.push_back({order, readable ? pence : 0});
+        }
         at = p;
     }
-    // Appended as calls end, the keys come in order but for a clock set back.
-    const auto before = [](const Entry &a, const Entry &b) { return a.order < b.order; };
-    if (!std::is_sorted(m_charges.begin(), m_charges.end(), before))
-        std::stable_sort(m_charges.begin(), m_charges.end(), before);
 }
 
 ChargeIndex::Found ChargeIndex::find(Key key, size_t &hint) const
@@ -159,25 +166,58 @@ ChargeIndex::Found ChargeIndex::find(Key key, size_t &hint) const
     if (key == 0)
         return {};
     const quint64 readable = key * 2;
-    size_t at = hint;
-    if (at >= m_charges.size() || m_charges[at].order != readable) {
-        at = size_t(std::lower_bound(m_charges.begin(), m_charges.end(), readable,
-                                     [](const Entry &entry, quint64 order) {
-                                         return entry.order < order;
-                                     })
-                    - m_charges.begin());
+    const auto foundAt = [this, readable](size_t at) {
+        return at < m_charges.size() && m_charges[at].order == readable;
+    };
+    if (!foundAt(hint)) {
+        // Another day's calls: they follow from where its first charge stands.
+        const quint64 day = key >> kDayShift;
+        if (hint >= m_charges.size() || m_charges[hint].order >> (kDayShift + 1) != day) {
+            const auto start = m_dayStarts.find(day);
+            if (start == m_dayStarts.end())
+                return {}; // none of that day
+            hint = start->second;
+        }
     }
-    hint = at;
-    if (at >= m_charges.size() || m_charges[at].order > readable + 1)
+    const Entry *entry = foundAt(hint) ? &m_charges[hint] : searched(readable);
+    if (!entry)
         return {};
-    hint = at + 1;
-    if (m_charges[at].order == readable)
-        return {Kept::Charge, m_charges[at].pence};
+    hint = size_t(entry - m_charges.data()) + 1;
+    if (entry->order == readable)
+        return {Kept::Charge, entry->pence};
     return {Kept::Damaged, 0};
+}
+
+// The first charge of the call, readable before damaged, or none.
+const ChargeIndex::Entry *ChargeIndex::searched(quint64 readable) const
+{
+    const auto orderOf = [this](quint32 index) { return m_charges[index].order; };
+    if (!m_inOrder && m_byKey.empty()) {
+        m_byKey.resize(m_charges.size());
+        std::iota(m_byKey.begin(), m_byKey.end(), 0u);
+        std::stable_sort(m_byKey.begin(), m_byKey.end(),
+                         [&](quint32 a, quint32 b) { return orderOf(a) < orderOf(b); });
+    }
+    const Entry *found = nullptr;
+    if (m_inOrder) {
+        const auto at = std::lower_bound(
+            m_charges.begin(), m_charges.end(), readable,
+            [](const Entry &entry, quint64 order) { return entry.order < order; });
+        found = at == m_charges.end() ? nullptr : &*at;
+    } else {
+        const auto at = std::lower_bound(
+            m_byKey.begin(), m_byKey.end(), readable,
+            [&](quint32 index, quint64 order) { return orderOf(index) < order; });
+        found = at == m_byKey.end() ? nullptr : &m_charges[*at];
+    }
+    return found && found->order <= readable + 1 ? found : nullptr;
 }
 
 ChargeIndex LoadCallCharges(const QString &chargesPath)
 {
+    // Without rules there is no file, and nothing to open.
+    if (!QFileInfo::exists(chargesPath))
+        return {};
     QFile file(chargesPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QString>
 
+#include <unordered_map>
 #include <vector>
 
 inline constexpr char16_t kCallChargesFileName[] = u"netcharges.ini";
@@ -61,13 +62,17 @@ public:
     bool isEmpty() const { return m_charges.empty(); }
     qsizetype size() const { return qsizetype(m_charges.size()); }
 
-    // A readable charge wins over a damaged one of the same call. hint is
-    // where the last look-up ended: calls looked up in the order their
-    // charges were appended are found without a search.
+    // A readable charge wins over a damaged one of the same call, and the
+    // first appended over a later one. With a hint (where the last look-up
+    // ended) calls are matched in turn instead: those looked up in the order
+    // their charges were appended, as a summary looks up a day's calls in the
+    // log's order, are found without a search, and two calls of the same
+    // start and length each get their own. Not for two threads at once: the
+    // first look-up out of the file's order sorts.
     Found find(Key key, size_t &hint) const;
     Found find(Key key) const
     {
-        size_t hint = 0;
+        size_t hint = m_charges.size();
         return find(key, hint);
     }
 
@@ -79,7 +84,14 @@ private:
         quint64 order = 0;
         qint64 pence = 0;
     };
-    std::vector<Entry> m_charges; // by order; those of one call in file order
+    const Entry *searched(quint64 order) const;
+
+    std::vector<Entry> m_charges; // in the file's order
+    // Where each day's charges begin in the file.
+    std::unordered_map<quint64, quint32> m_dayStarts;
+    bool m_inOrder = true; // the file's order is the keys'
+    // The charges by key, made for the first look-up the file's order does not answer.
+    mutable std::vector<quint32> m_byKey;
 };
 
 // The charges file as it stands; no file, or one that cannot be read, holds
