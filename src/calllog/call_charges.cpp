@@ -5,8 +5,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -19,25 +24,6 @@ constexpr int kMostDigits = 15;      // pence beyond this are no charge the prog
 constexpr int kTimeBits = 20;
 constexpr int kDayShift = 2 * kTimeBits;
 
-// Two digits as a number; -1 unless both are digits.
-template <typename Char> int twoDigits(const Char *at)
-{
-    const unsigned tens = unsigned(at[0]) - '0';
-    const unsigned ones = unsigned(at[1]) - '0';
-    return tens < 10 && ones < 10 ? int(tens * 10 + ones) : -1;
-}
-
-// "hh:mm:ss" as the number hhmmss; -1 unless it is that.
-template <typename Char> qint64 timeNumber(const Char *at)
-{
-    if (at[2] != ':' || at[5] != ':')
-        return -1;
-    const int hours = twoDigits(at), minutes = twoDigits(at + 3), seconds = twoDigits(at + 6);
-    if (hours < 0 || minutes < 0 || seconds < 0)
-        return -1;
-    return (hours * 100 + minutes) * 100 + seconds;
-}
-
 quint64 packDay(int day, int month, int year)
 {
     if (day < 1 || day > 31 || month < 1 || month > 12 || year < 0 || year > 9999)
@@ -47,28 +33,136 @@ quint64 packDay(int day, int month, int year)
     return date << kDayShift;
 }
 
-quint64 packKey(quint64 day, qint64 starttime, qint64 duration)
+// "hh:mm:ss" as the number hhmmss, any two digits each; -1 unless it is
+// that. A summary asks it twice a call, so where the vector instructions
+// are built it reads the eight characters at once, as hasKeyShape() below.
+#ifdef __SSE2__
+qint64 timeNumber(const char16_t *at)
 {
-    if (day == 0 || starttime < 0 || duration < 0)
-        return 0;
-    return day | (quint64(starttime) << kTimeBits) | quint64(duration);
+    const __m128i apart = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(at)),
+                                        _mm_setr_epi16('0', '0', ':', '0', '0', ':', '0', '0'));
+    const __m128i over = _mm_subs_epu16(apart, _mm_setr_epi16(9, 9, 0, 9, 9, 0, 9, 9));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(over, _mm_setzero_si128())) != 0xffff)
+        return -1;
+    // Pairs of digits weighed: tens of hours and hours, the colon and tens
+    // of minutes, minutes and the colon, tens of seconds and seconds.
+    alignas(16) qint32 pairs[4];
+    _mm_store_si128(reinterpret_cast<__m128i *>(pairs),
+                    _mm_madd_epi16(apart, _mm_setr_epi16(10, 1, 0, 10, 1, 0, 10, 1)));
+    return (qint64(pairs[0]) * 100 + pairs[1] + pairs[2]) * 100 + pairs[3];
+}
+#else
+qint64 timeNumber(const char16_t *at)
+{
+    if (at[2] != u':' || at[5] != u':')
+        return -1;
+    qint64 number = 0;
+    for (const int place : {0, 1, 3, 4, 6, 7}) {
+        const unsigned digit = unsigned(at[place]) - u'0';
+        if (digit > 9)
+            return -1;
+        number = number * 10 + digit;
+    }
+    return number;
+}
+#endif
+
+// The characters a line begins with: a call's key has every character as
+// here, but for digits where this has a "0".
+constexpr char kKeyShape[] = "00:00:0000  ,  00:00:00  ,  00:00:00  ,  ";
+static_assert(sizeof(kKeyShape) == kKeyLength + 1);
+
+// How far each character of a key may lie above the shape's: 9 for a digit.
+constexpr std::array<char, kKeyLength> kKeySlack = [] {
+    std::array<char, kKeyLength> slack{};
+    for (qsizetype i = 0; i < kKeyLength; ++i)
+        slack[size_t(i)] = kKeyShape[i] == '0' ? 9 : 0;
+    return slack;
+}();
+
+// Whether a line begins with a key. Every character is told apart from the
+// shape's by the bits that differ, which for a digit are its value; sixteen
+// at a time where the vector instructions are built, as a large file of
+// charges is read with the log.
+#ifdef __SSE2__
+bool hasKeyShape(const char *line)
+{
+    __m128i over = _mm_setzero_si128();
+    // The last sixteen overlap the others, to end at the key's end.
+    for (const qsizetype at : {qsizetype(0), qsizetype(16), kKeyLength - 16}) {
+        const auto load = [at](const char *from) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + at));
+        };
+        const __m128i apart = _mm_xor_si128(load(line), load(kKeyShape));
+        over = _mm_or_si128(over, _mm_subs_epu8(apart, load(kKeySlack.data())));
+    }
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(over, _mm_setzero_si128())) == 0xffff;
+}
+#else
+bool hasKeyShape(const char *line)
+{
+    for (qsizetype i = 0; i < kKeyLength; ++i) {
+        if (quint8(line[i] ^ kKeyShape[i]) > quint8(kKeySlack[size_t(i)]))
+            return false;
+    }
+    return true;
+}
+#endif
+
+quint64 wordAt(const char *at)
+{
+    quint64 word = 0;
+    std::memcpy(&word, at, sizeof word);
+    return word;
 }
 
-// The key of a line that begins with a call's start and length, or 0.
-quint64 lineKey(const char *line)
+int digitAt(const char *line, qsizetype place)
 {
-    for (const qsizetype separator : {10, 23, 36}) {
-        if (std::memcmp(line + separator, "  ,  ", 5) != 0)
-            return 0;
+    return line[place] - '0';
+}
+
+qint64 lineTime(const char *at)
+{
+    return ((digitAt(at, 0) * 10 + digitAt(at, 1)) * 100 + digitAt(at, 3) * 10 + digitAt(at, 4))
+               * 100
+           + digitAt(at, 6) * 10 + digitAt(at, 7);
+}
+
+// A day as its key's part, the last one's kept: the lines of a day follow one another.
+class DayOfLine
+{
+public:
+    quint64 operator()(const char *line)
+    {
+        const quint64 first = wordAt(line);
+        const quint16 last = quint16(quint16(quint8(line[8])) << 8 | quint8(line[9]));
+        if (first != m_first || last != m_last) {
+            m_first = first;
+            m_last = last;
+            m_day = packDay(digitAt(line, 0) * 10 + digitAt(line, 1),
+                            digitAt(line, 3) * 10 + digitAt(line, 4),
+                            ((digitAt(line, 6) * 10 + digitAt(line, 7)) * 10 + digitAt(line, 8))
+                                    * 10
+                                + digitAt(line, 9));
+        }
+        return m_day;
     }
-    if (line[2] != ':' || line[5] != ':')
+
+private:
+    quint64 m_first = 0;
+    quint16 m_last = 0;
+    quint64 m_day = 0;
+};
+
+// The key of a line that begins with a call's start and length, or 0.
+quint64 lineKey(const char *line, DayOfLine &dayOf)
+{
+    if (!hasKeyShape(line))
         return 0;
-    const int day = twoDigits(line), month = twoDigits(line + 3);
-    const int century = twoDigits(line + 6), year = twoDigits(line + 8);
-    if (day < 0 || month < 0 || century < 0 || year < 0)
+    const quint64 day = dayOf(line);
+    if (day == 0)
         return 0;
-    return packKey(packDay(day, month, century * 100 + year), timeNumber(line + 15),
-                   timeNumber(line + 28));
+    return day | quint64(lineTime(line + 15)) << kTimeBits | quint64(lineTime(line + 28));
 }
 
 } // namespace
@@ -101,9 +195,13 @@ ChargeIndex::Key ChargeIndex::dayKey(QDate startDate)
 
 ChargeIndex::Key ChargeIndex::keyOf(Key dayKey, QStringView starttime, QStringView duration)
 {
-    if (starttime.size() != 8 || duration.size() != 8)
+    if (dayKey == 0 || starttime.size() != 8 || duration.size() != 8)
         return 0;
-    return packKey(dayKey, timeNumber(starttime.utf16()), timeNumber(duration.utf16()));
+    const qint64 start = timeNumber(starttime.utf16());
+    const qint64 length = timeNumber(duration.utf16());
+    if (start < 0 || length < 0)
+        return 0;
+    return dayKey | quint64(start) << kTimeBits | quint64(length);
 }
 
 ChargeIndex::ChargeIndex(QByteArrayView bytes)
@@ -113,9 +211,10 @@ ChargeIndex::ChargeIndex(QByteArrayView bytes)
     // Every line is at least this long, which bounds the count without a pass.
     m_charges.reserve(size_t(bytes.size() / (kKeyLength + 2)) + 1);
     quint64 lastDay = 0;
+    DayOfLine dayOf;
     while (at < end) {
         // The line as the program writes it: its key, the pence and "#", then CR LF.
-        const quint64 key = end - at >= kKeyLength ? lineKey(at) : 0;
+        const quint64 key = end - at >= kKeyLength ? lineKey(at, dayOf) : 0;
         const char *p = at + kKeyLength;
         bool readable = key != 0;
         qint64 pence = 0;
@@ -123,7 +222,9 @@ ChargeIndex::ChargeIndex(QByteArrayView bytes)
             const bool negative = p < end && *p == '-';
             p += negative ? 1 : 0;
             const char *digits = p;
-            while (p < end && p - digits <= kMostDigits && unsigned(*p) - '0' < 10)
+            // One more than the most, to tell too many.
+            const char *stop = end - p > kMostDigits ? p + kMostDigits + 1 : end;
+            while (p < stop && unsigned(*p) - '0' < 10)
                 pence = pence * 10 + (*p++ - '0');
             pence = negative ? -pence : pence;
             readable = p > digits && p - digits <= kMostDigits && p < end && *p == '#';
