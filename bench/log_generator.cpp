@@ -1,5 +1,6 @@
 #include "log_generator.h"
 
+#include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 #include "tariff/call_price.h"
 
@@ -117,4 +118,17 @@ QString habitLog(const WeeklyHabit &habit, QDate first, QDate last, const Tariff
         }
     }
     return log;
+}
+
+QByteArray chargesOf(const QString &log)
+{
+    QStringList lines;
+    int pence = 0;
+    for (const QStringView record : QStringView(log).split(u'#', Qt::SkipEmptyParts)) {
+        const QList<QStringView> fields = record.split(QStringLiteral("  ,  "));
+        if (fields.size() == 4)
+            lines << callChargeLine(fields[0].toString(), fields[1].toString(),
+                                    fields[2].toString(), ++pence % 997);
+    }
+    return encodeLines(lines);
 }

@@ -43,3 +43,6 @@ struct WeeklyHabit
 // the fee the tariff gives at its end, as the call clock logs it.
 QString habitLog(const WeeklyHabit &habit, QDate first, QDate last, const TariffTable &tariff,
                  QRandomGenerator &random);
+// The charges file the program keeps beside a log whose every call was
+// priced under rules: a line for each record, in the log's order.
+QByteArray chargesOf(const QString &log);

@@ -16,7 +16,8 @@
 // shuffled one is slower by the cache misses of reading its records out of
 // order (about twice as slow at 100,000 records). The summary writes no list
 // line until one is asked for; BM_IndexedYearAllLines writes them all, as
-// printing and the report do.
+// printing and the report do. BM_IndexedYearCharged has every call's charge
+// kept, as when rules are set.
 namespace {
 
 const QDate kToday(2026, 12, 6);
@@ -32,6 +33,23 @@ void BM_IndexedYear(benchmark::State &state)
     const QString log = yearOfCalls(int(state.range(0)), kToday);
     for (auto _ : state) {
         const LogIndex index(log);
+        Summary summary = SummarisePeriod(index, kToday, 0, 364, 1.0, british());
+        benchmark::DoNotOptimize(summary);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Every call priced under rules: the charges of all of them kept beside the
+// log, indexed with it and each call's looked up.
+void BM_IndexedYearCharged(benchmark::State &state)
+{
+    const QString log = yearOfCalls(int(state.range(0)), kToday);
+    const QByteArray charges = chargesOf(log);
+    const LogIndex once(log, ChargeIndex(charges));
+    if (SummarisePeriod(once, kToday, 0, 364, 1.0, british()).withoutCharge != 0)
+        state.SkipWithError("a call without its charge");
+    for (auto _ : state) {
+        const LogIndex index(log, ChargeIndex(charges));
         Summary summary = SummarisePeriod(index, kToday, 0, 364, 1.0, british());
         benchmark::DoNotOptimize(summary);
     }
@@ -63,6 +81,7 @@ void BM_PerDayScanYear(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_IndexedYear)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexedYearCharged)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexedYearAllLines)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PerDayScanYear)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

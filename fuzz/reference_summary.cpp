@@ -4,6 +4,23 @@
 #include "calllog/record_reader.h"
 #include "common/rounding.h"
 
+namespace {
+
+// The summary's own rule, written out here as it stood before the one
+// pricing code took it over, so the summary is checked against it.
+double costAsEverWorkedOut(const RecordedCall &call, double minConnect)
+{
+    const RecordedDuration &parts = call.duration;
+    double cost = double(parts.hours) * 60.0 * call.fee + double(parts.minutes) * call.fee;
+    if (parts.seconds > 0)
+        cost += call.fee;
+    if (minConnect * call.fee > cost)
+        cost = minConnect * call.fee;
+    return cost;
+}
+
+} // namespace
+
 ReferenceSummary referenceSummary(const QString &logText, QDate today, qint64 firstOffset,
                                   qint64 lastOffset, double minConnect, const Regional &regional)
 {
@@ -23,13 +40,14 @@ ReferenceSummary referenceSummary(const QString &logText, QDate today, qint64 fi
             const auto fields = c2 < 0 ? std::nullopt : readRecordFields(record, c1, c2);
             if (hashAt < 0 || !fields)
                 return ReferenceSummary{false, {}, {}, {}, {}, 0, 0};
-            const CallCost call = workOutCall(record, *fields, minConnect);
-            summary.lines << record + QStringLiteral("  =  ") + regional.currency(call.cost);
+            const RecordedCall call = readRecordedCall(record, *fields);
+            const double cost = costAsEverWorkedOut(call, minConnect);
+            summary.lines << record + QStringLiteral("  =  ") + regional.currency(cost);
             summary.days.push_back(day);
             summary.starttimes << fields->starttime.in(record).toString();
             summary.durations << fields->duration.in(record).toString();
-            summary.totalSeconds += call.lengthSeconds;
-            summary.totalPence = roundHalfEven(double(summary.totalPence) + call.cost);
+            summary.totalSeconds += call.lengthSeconds();
+            summary.totalPence = roundHalfEven(double(summary.totalPence) + cost);
             start = hashAt;
         }
     }

@@ -79,7 +79,7 @@ qint64 CallAlerts::runningPence() const
 void CallAlerts::loadLoggedTotal(QDate today)
 {
     const Summary summary
-        = billSoFar(LogIndex(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone)), today,
+        = billSoFar(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone), today,
             billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
             m_services.regional);
     // A log the summary cannot read adds nothing; the costs window says why.
@@ -104,7 +104,7 @@ std::optional<qint64> CallAlerts::expectedSpending()
 {
     const QDate today = m_services.clock.now().date();
     if (m_forecastDay != today) {
-        m_forecast = forecastBill(LogIndex(LoadCallLog(m_services.logPath, MissingLog::LeaveAlone)),
+        m_forecast = forecastBill(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
             today, billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
             m_services.regional);
         m_forecastDay = today;

@@ -1,5 +1,6 @@
 #include "calllog/call_journal.h"
 
+#include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 
 #include <QDate>
@@ -11,11 +12,13 @@
 
 namespace {
 
-constexpr qint64 kLongestJournal = 256; // a record is 55 bytes
+constexpr qint64 kLongestJournal = 256; // a record is 55 bytes, its charge about 45
+constexpr qsizetype kRecordLines = 4;
 
-// The record lines of a journal, or nothing when its bytes are not exactly
-// one record as the log holds it.
-std::optional<QStringList> readRecord(const QString &journalPath)
+// The lines of a journal (a record, and with rules the record's charge), or
+// nothing when its bytes are not exactly that as the log and the charges
+// file hold them.
+std::optional<QStringList> readJournal(const QString &journalPath)
 {
     QFile file(journalPath);
     if (!file.open(QIODevice::ReadOnly))
@@ -24,13 +27,17 @@ std::optional<QStringList> readRecord(const QString &journalPath)
     static const QRegularExpression shape(QStringLiteral(R"(^(\d\d:\d\d:\d{4})  ,  \r\n)"
                                                          R"((\d\d:\d\d:\d\d)  ,  \r\n)"
                                                          R"(\d\d:[0-5]\d:[0-5]\d  ,  \r\n)"
-                                                         R"(-?\d{2,}\.\d\d#\r\n\z)"));
+                                                         R"(-?\d{2,}\.\d\d#\r\n)"
+                                                         R"((?:[^\r\n]*  ,  -?\d{1,15}#\r\n)?\z)"));
     const QRegularExpressionMatch match = shape.match(text);
     if (!match.hasMatch() || !QDate::fromString(match.captured(1), u"dd:MM:yyyy").isValid()
         || !QTime::fromString(match.captured(2), u"HH:mm:ss").isValid())
         return std::nullopt;
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeLast(); // after the last line end
+    // A charge is of the journal's own call.
+    if (lines.size() > kRecordLines && !lines.last().startsWith(lines[0] + lines[1] + lines[2]))
+        return std::nullopt;
     return lines;
 }
 
@@ -77,22 +84,34 @@ JournalRecovery recoverCallJournal(const QString &logPath)
     const QString journalPath = callJournalPath(logPath);
     if (!QFileInfo(journalPath).isFile())
         return {};
-    const std::optional<QStringList> record = readRecord(journalPath);
-    if (!record)
+    const std::optional<QStringList> journal = readJournal(journalPath);
+    if (!journal)
         return { JournalRecovery::Outcome::SetAside, {}, setAside(journalPath) };
+    const QStringList record = journal->mid(0, kRecordLines);
+    const QString duration = record.at(2).left(8);
 
-    const QString duration = record->at(2).left(8);
     // The program stopped between the append and the removal. The start
     // names the call: a journal a little older than the record is the same call.
-    if (lastRecord(LoadCallLog(logPath, MissingLog::LeaveAlone))
-            .startsWith(record->at(0) + record->at(1))) {
-        removeCallJournal(journalPath);
-        return { JournalRecovery::Outcome::AlreadyLogged, duration, {} };
-    }
-    if (!appendLines(logPath, *record).ok)
+    const QString logged = lastRecord(LoadCallLog(logPath, MissingLog::LeaveAlone));
+    const bool alreadyLogged = logged.startsWith(record.at(0) + record.at(1));
+    if (!alreadyLogged && !appendLines(logPath, record).ok)
         return { JournalRecovery::Outcome::AppendFailed, duration, {} };
+    // Then its charge, unless it is kept already, or the log holds the call
+    // at another length than the journal's, so the charge would name no call.
+    if (journal->size() > kRecordLines
+        && (!alreadyLogged || logged.startsWith(record.at(0) + record.at(1) + record.at(2)))) {
+        const QString chargesPath = callChargesPath(logPath);
+        const ChargeIndex::Key key = ChargeIndex::keyOf(
+            QDate::fromString(record.at(0).left(10), u"dd:MM:yyyy"), record.at(1).left(8),
+            duration);
+        if (LoadCallCharges(chargesPath).find(key).kept != ChargeIndex::Kept::Charge
+            && !appendCallCharge(chargesPath, journal->last()).ok)
+            return { JournalRecovery::Outcome::AppendFailed, duration, {} };
+    }
     removeCallJournal(journalPath);
-    return { JournalRecovery::Outcome::Appended, duration, {} };
+    return { alreadyLogged ? JournalRecovery::Outcome::AlreadyLogged
+                           : JournalRecovery::Outcome::Appended,
+             duration, {} };
 }
 
 QString recoveryNotice(const JournalRecovery &recovery)

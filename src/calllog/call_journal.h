@@ -2,9 +2,10 @@
 
 // The journal of the call being timed: the record the log would get if the
 // call ended now, in a small file beside the log, rewritten whole while the
-// call runs. A program that is killed, crashes or loses power during a call
-// leaves it behind, and the next start appends it, so no paid call goes
-// unlogged.
+// call runs; with rules set, the call's charge as a fifth line. A program
+// that is killed, crashes or loses power during a call, or between the
+// record's append and the charge's, leaves it behind, and the next start
+// appends what is missing of it, so no paid call goes unlogged.
 
 #include "common/text_file.h"
 
@@ -16,7 +17,7 @@ inline constexpr char16_t kCallJournalFileName[] = u"callnow.ini";
 // The journal of a log lies beside it.
 QString callJournalPath(const QString &logPath);
 
-// Replaces the journal with these record lines through the one file writer,
+// Replaces the journal with these lines through the one file writer,
 // so a power cut leaves the old or the new record, never neither.
 FileResult writeCallJournal(const QString &journalPath, const QStringList &record);
 
@@ -27,17 +28,18 @@ struct JournalRecovery
 {
     enum class Outcome {
         None, // no journal
-        Appended, // its record is now the log's last
-        AlreadyLogged, // the log ended with it already: only removed
+        Appended, // its record is now the log's last, its charge kept
+        AlreadyLogged, // the log ended with it already: its charge kept if need be, then removed
         SetAside, // not a record: renamed, the log untouched
-        AppendFailed, // the log could not be written: the journal stays for the next start
+        AppendFailed, // the log or the charges could not be written: kept for the next start
     };
     Outcome outcome = Outcome::None;
     QString duration; // of the call recovered
     QString keptAs; // where an unreadable journal now lies
 };
 
-// At start-up: a journal left behind is appended to the log once and removed.
+// At start-up: a journal left behind is appended to the log once, its
+// charge to the charges once, and removed.
 JournalRecovery recoverCallJournal(const QString &logPath);
 
 // The one line that tells the user what the recovery did; empty when there

@@ -1,5 +1,7 @@
 #include "calllog/call_log.h"
 
+#include "calllog/call_charges.h"
+
 #include <QFile>
 
 #include <cmath>
@@ -57,6 +59,14 @@ ClearOutcome ClearCallLog(const QString &logPath, Prompter &prompter)
     if (!writeLines(logPath, {}).ok) {
         prompter.showMessage(
             QStringLiteral("The call log could not be cleared. All its calls are still there."));
+        return ClearOutcome::Failed;
+    }
+    // The log first: charges left behind name no call that is left, while
+    // records left without their charges would be priced again.
+    if (const FileResult charges = ClearCallCharges(callChargesPath(logPath)); !charges.ok) {
+        prompter.showMessage(QStringLiteral("The call log has been cleared, but the charges of "
+                                            "its calls in %1 could not be: %2")
+                                 .arg(QString::fromUtf16(kCallChargesFileName), charges.error));
         return ClearOutcome::Failed;
     }
     return ClearOutcome::Cleared;

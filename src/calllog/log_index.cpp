@@ -79,7 +79,8 @@ template <typename Found> void forEachMark(const char16_t *text, qsizetype size,
 
 } // namespace
 
-LogIndex::LogIndex(const QString &logText) : m_text(logText)
+LogIndex::LogIndex(const QString &logText, ChargeIndex charges)
+    : m_text(logText), m_charges(std::move(charges))
 {
     const char16_t *text = QStringView(m_text).utf16();
     const qsizetype size = m_text.size();
@@ -149,4 +150,9 @@ QDate LogIndex::oldestDay() const
             oldest = day;
     }
     return oldest;
+}
+
+LogIndex LoadIndexedLog(const QString &logPath, MissingLog missing)
+{
+    return LogIndex(LoadCallLog(logPath, missing), LoadCallCharges(callChargesPath(logPath)));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "calllog/call_charges.h"
+#include "calllog/call_log.h"
+
 #include <QDate>
 #include <QString>
 
@@ -7,7 +10,8 @@
 #include <vector>
 
 // Where each day's records stand in the log text, found in one pass, so a
-// summary of many days does not search the whole text once per day.
+// summary of many days does not search the whole text once per day; with the
+// charges kept beside the log for the calls priced under rules.
 class LogIndex
 {
 public:
@@ -21,9 +25,10 @@ public:
         qsizetype hash = -1;
     };
 
-    explicit LogIndex(const QString &logText);
+    explicit LogIndex(const QString &logText, ChargeIndex charges = {});
 
     const QString &text() const { return m_text; }
+    const ChargeIndex &charges() const { return m_charges; }
 
     // Every place of the key of the given day, in text order (overlapping
     // places included).
@@ -35,4 +40,8 @@ public:
 private:
     QString m_text;
     std::unordered_map<quint32, std::vector<KeyPlace>> m_days;
+    ChargeIndex m_charges;
 };
+
+// The log as LoadCallLog reads it, and the charges beside it.
+LogIndex LoadIndexedLog(const QString &logPath, MissingLog missing = MissingLog::Create);

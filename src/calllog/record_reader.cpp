@@ -38,20 +38,12 @@ std::optional<RecordFields> readRecordFields(QStringView record, qsizetype c1, q
     return fields;
 }
 
-CallCost workOutCall(QStringView record, const RecordFields &fields, double minConnect)
+RecordedCall readRecordedCall(QStringView record, const RecordFields &fields)
 {
     const QStringView duration = fields.duration.in(record);
-    CallCost call;
-    call.hours = readWholePart(duration, 0);
-    call.minutes = readWholePart(duration, 3);
-    call.seconds = readWholePart(duration, 6);
+    RecordedCall call;
+    call.duration = { readWholePart(duration, 0), readWholePart(duration, 3),
+                      readWholePart(duration, 6) };
     call.fee = readNumber(fields.fee.in(record));
-
-    call.cost = double(call.hours) * 60.0 * call.fee + double(call.minutes) * call.fee;
-    if (call.seconds > 0)
-        call.cost += call.fee;
-    if (minConnect * call.fee > call.cost)
-        call.cost = minConnect * call.fee;
-    call.lengthSeconds = call.hours * 3600 + call.minutes * 60 + call.seconds;
     return call;
 }

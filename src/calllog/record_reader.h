@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tariff/call_price.h"
+
 #include <QString>
 
 #include <optional>
@@ -29,16 +31,17 @@ struct RecordFields
 // two commas. Nothing when the layout cannot give a duration (c2 too close to c1).
 std::optional<RecordFields> readRecordFields(QStringView record, qsizetype c1, qsizetype c2);
 
-// What a call costs and how long it ran, worked out again from its record.
-struct CallCost
+// What a record says of its call: the duration's parts, each read as a
+// number, and the fee. Its cost is the pricing code's to work out.
+struct RecordedCall
 {
-    qint64 hours = 0;
-    qint64 minutes = 0;
-    qint64 seconds = 0;
-    double fee = 0.0;  // pence per minute
-    double cost = 0.0; // pence
-    qint64 lengthSeconds = 0;
+    RecordedDuration duration;
+    double fee = 0.0; // pence per minute
+
+    qint64 lengthSeconds() const
+    {
+        return duration.hours * 3600 + duration.minutes * 60 + duration.seconds;
+    }
 };
 
-// Every minute begun is charged, and never less than minConnect minutes.
-CallCost workOutCall(QStringView record, const RecordFields &fields, double minConnect);
+RecordedCall readRecordedCall(QStringView record, const RecordFields &fields);

@@ -56,10 +56,13 @@ private:
 };
 
 // Adds the calls of one day; false when one of its records cannot be read.
+// chargeHint carries the charges' look-up from one call to the next.
 bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &costTexts,
-                  Summary &summary)
+                  size_t &chargeHint, Summary &summary)
 {
     const QString &text = log.text();
+    const ChargeIndex &charges = log.charges();
+    const ChargeIndex::Key dayKey = charges.isEmpty() ? 0 : ChargeIndex::dayKey(day);
     qsizetype searchFrom = 0;
     for (const LogIndex::KeyPlace &place : log.places(day.day(), day.month(), day.year())) {
         const qsizetype keyAt = place.key;
@@ -76,11 +79,23 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         if (!fields)
             return false;
 
-        const CallCost call = workOutCall(record, *fields, minConnect);
-        summary.calls.push_back({day, record, fields->starttime, fields->duration, call.fee,
-                                 call.cost, call.lengthSeconds, costTexts.indexOf(call.cost)});
-        summary.totalSeconds += call.lengthSeconds;
-        summary.totalPence = roundHalfEven(double(summary.totalPence) + call.cost);
+        const RecordedCall call = readRecordedCall(record, *fields);
+        const ChargeIndex::Found kept =
+            dayKey == 0 ? ChargeIndex::Found{}
+                        : charges.find(ChargeIndex::keyOf(dayKey, fields->starttime.in(record),
+                                                          fields->duration.in(record)),
+                                       chargeHint);
+        double cost = double(kept.pence);
+        if (kept.kept != ChargeIndex::Kept::Charge) {
+            cost = priceRecordedCall(call.duration, call.fee, minConnect);
+            ++(kept.kept == ChargeIndex::Kept::Damaged ? summary.damagedCharges
+                                                       : summary.withoutCharge);
+        }
+        const qint64 length = call.lengthSeconds();
+        summary.calls.push_back({day, record, fields->starttime, fields->duration, call.fee, cost,
+                                 length, costTexts.indexOf(cost)});
+        summary.totalSeconds += length;
+        summary.totalPence = roundHalfEven(double(summary.totalPence) + cost);
         searchFrom = hashAt;
     }
     return true;
@@ -127,8 +142,9 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
         expected += log.places(day.day(), day.month(), day.year()).size();
     summary.calls.reserve(expected);
     CostTexts costTexts(regional, summary.costTexts);
+    size_t chargeHint = 0;
     for (QDate day = newest; day >= oldest; day = day.addDays(-1)) {
-        if (!summariseDay(log, day, minConnect, costTexts, summary))
+        if (!summariseDay(log, day, minConnect, costTexts, chargeHint, summary))
             return failure(unreadableEntry(day));
     }
     return summary;

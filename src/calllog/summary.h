@@ -1,8 +1,10 @@
 #pragma once
 
 // A summary lists the logged calls of a range of days, newest day first and
-// log order within a day, each with its cost worked out again from its
-// duration, its fee and the min connect time, and totals their time and cost.
+// log order within a day, each with its cost, and totals their time and cost.
+// A call priced under the tariff's rules costs the charge kept when it ended;
+// any other is priced again from its record (its duration and fee) by the
+// table's own rule with the min connect time as it is now.
 
 #include "calllog/log_index.h"
 #include "calllog/record_reader.h"
@@ -38,6 +40,10 @@ struct Summary
     std::vector<SummaryCall> calls;
     qint64 totalSeconds = 0;
     qint64 totalPence = 0; // brought to whole pence after every call
+    // Calls priced from their records: those with no charge kept, and those
+    // whose kept charge is damaged.
+    qint64 withoutCharge = 0;
+    qint64 damagedCharges = 0;
     QString logText; // holds the calls' records, which are views into it
     // Each cost the calls come to, as currency, once: a year of calls costs
     // only a few hundred different sums.
@@ -47,6 +53,13 @@ struct Summary
     QString line(size_t call) const;
     // Every call's line, in order.
     QStringList lines() const;
+
+    // The calls priced without the rules they ended under: a damaged charge
+    // always, and while rules are set every call without one.
+    qint64 pricedWithoutRules(bool rulesSet) const
+    {
+        return damagedCharges + (rulesSet ? withoutCharge : 0);
+    }
 };
 
 // Offsets count days before today (0 today, negative after it), both ends

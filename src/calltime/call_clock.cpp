@@ -1,10 +1,12 @@
 #include "calltime/call_clock.h"
 
+#include "calllog/call_charges.h"
 #include "calllog/call_journal.h"
 #include "calllog/call_log.h"
 #include "common/number_reader.h"
 #include "common/rounding.h"
 #include "tariff/call_charge.h"
+#include "tariff/call_price.h"
 #include "tariff/fee_lookup.h"
 
 namespace {
@@ -44,6 +46,7 @@ qint64 elapsedPart(const QString &text, int part)
 CallClock::CallClock(Services services, QObject *parent)
     : QObject(parent), m_services(std::move(services))
     , m_journalPath(callJournalPath(m_services.logPath))
+    , m_chargesPath(callChargesPath(m_services.logPath))
 {
     Timer1.setInterval(m_scanInterval);
     Timer2.setInterval(kTickInterval);
@@ -78,7 +81,8 @@ void CallClock::stop(CallAtStop call)
     // No box while the session ends: a record that cannot be written stays
     // in the journal, and the next start appends it or says why not. The
     // elapsed time of the last tick, as ever; before the first one, none.
-    appendRecord(startdate, elapsedText(m_elapsed), m_lblStart, costnow, false);
+    appendRecord(startdate, elapsedText(m_elapsed), m_lblStart, costnow,
+                 rulesSet() ? std::optional(ruledCharge(m_elapsed)) : std::nullopt, false);
     non = false;
 }
 
@@ -180,7 +184,35 @@ void CallClock::cmdStart_Click()
         return;
     }
     setLabel6(kNotConnectedColour, QString::fromUtf16(kNotConnectedText));
-    appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow);
+    // The charge shown at the last tick, of the elapsed time shown with it.
+    appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow,
+                 rulesSet() ? std::optional(m_shownCharge) : std::nullopt);
+}
+
+bool CallClock::rulesSet() const
+{
+    return m_services.rules && !m_services.rules->isDefault();
+}
+
+qint64 CallClock::ruledCharge(qint64 seconds) const
+{
+    const CallPricer pricer(m_services.tariff, *m_services.rules);
+    const QDateTime now = m_services.clock.now();
+    // costnow, the lookup's, knows no holidays; the pricer's fee in force now does.
+    const double lastFee = pricer.feeAt(now.date(), now.time().msecsSinceStartOfDay() / 1000);
+    const CallToPrice call{m_startMoment.date(), starttime.msecsSinceStartOfDay() / 1000, seconds,
+                           lastFee};
+    return roundHalfEven(pricer.price(call, TableRule::Live));
+}
+
+QStringList CallClock::journalLines(const QString &date, const QString &duration,
+                                    const QString &start, double fee,
+                                    std::optional<qint64> charge) const
+{
+    QStringList lines = callRecordLines(date, duration, start, fee);
+    if (charge)
+        lines << callChargeLine(date, start, duration, *charge);
+    return lines;
 }
 
 void CallClock::beginCall(const QDateTime &start, bool journalNow)
@@ -198,23 +230,30 @@ void CallClock::beginCall(const QDateTime &start, bool journalNow)
         keepJournal();
 }
 
-// The journal is first set to exactly the record that goes to the log, so a
-// program stopped between the append and the removal leaves a journal that
-// the next start finds logged already; and a failed append leaves it for the
-// next start to log.
+// The journal is first set to exactly the record that goes to the log, and
+// the charge that goes beside it, so a program stopped between the appends
+// or before the removal leaves a journal that the next start finds logged
+// already or completes; and a failed append leaves it for the next start to
+// log. The record goes first: a charge is never kept for a call not logged.
 bool CallClock::appendRecord(const QString &date, const QString &duration, const QString &start,
-                             double fee, bool tellUser)
+                             double fee, std::optional<qint64> charge, bool tellUser)
 {
-    const QStringList record = callRecordLines(date, duration, start, fee);
-    writeCallJournal(m_journalPath, record);
+    const QStringList journal = journalLines(date, duration, start, fee, charge);
+    const QStringList record = journal.mid(0, 4);
+    writeCallJournal(m_journalPath, journal);
     // While the box of a failed append is open, scans still arrive; the call
     // is being closed already and must not be closed (or restarted) again.
     m_closingCall = true;
-    const bool logged
+    bool logged
         = tellUser ? AppendCallRecord(m_services.logPath, date, duration, start, fee,
                                       m_services.prompter)
                          .ok
                    : appendLines(m_services.logPath, record).ok;
+    if (logged && charge) {
+        logged = appendCallCharge(m_chargesPath, journal.last()).ok;
+        if (!logged && tellUser)
+            m_services.prompter.showMessage(QString::fromUtf16(kFileSaveError));
+    }
     m_closingCall = false;
     if (logged)
         removeCallJournal(m_journalPath);
@@ -231,8 +270,10 @@ void CallClock::keepJournal()
         return;
     if (m_journalAt >= 0 && m_elapsed >= m_journalAt && m_elapsed - m_journalAt < kJournalSeconds)
         return;
-    if (writeCallJournal(m_journalPath,
-                         callRecordLines(startdate, elapsedText(m_elapsed), m_lblStart, costnow))
+    const std::optional<qint64> charge
+        = rulesSet() ? std::optional(ruledCharge(m_elapsed)) : std::nullopt;
+    if (writeCallJournal(m_journalPath, journalLines(startdate, elapsedText(m_elapsed), m_lblStart,
+                                                     costnow, charge))
             .ok)
         m_journalAt = m_elapsed;
 }
@@ -246,9 +287,11 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
 {
     const QString date = startdate;
     const QString start = m_lblStart;
+    const std::optional<qint64> charge
+        = rulesSet() ? std::optional(ruledCharge(kLongestCallSeconds)) : std::nullopt;
     const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsed);
     beginCall(nextStart, false);
-    appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow);
+    appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow, charge);
 }
 
 void CallClock::Timer2_Timer()
@@ -264,8 +307,12 @@ void CallClock::Timer2_Timer()
     if (isTiming())
         SetTime();
     LookUpFee(m_services.tariff, m_services.clock, costnow);
-    const qint64 charge = CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1),
-                                     costnow, m_services.tariff.minConnectTime());
+    // With rules the call is priced from its whole start, as its charge will
+    // be kept; without, from the elapsed time shown, at the fee now.
+    const qint64 charge = isTiming() && rulesSet()
+        ? ruledCharge(m_elapsed)
+        : CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1), costnow,
+                     m_services.tariff.minConnectTime());
     if (isTiming()) {
         m_shownCharge = charge;
         setText(Field::Label5, regional.currency(double(charge)));

@@ -10,6 +10,10 @@
 // While a call is timed, a journal beside the log holds the record the log
 // would get if the call ended now, so a call cut short by a crash, a kill or
 // a power cut is logged at the next start.
+//
+// With the tariff's rules set, the running call is priced by them from its
+// whole start, and its charge when it ends is kept beside the log, after its
+// record, so the call is never priced again.
 
 #include "calltime/inet_conn.h"
 #include "calltime/tray_tip.h"
@@ -23,6 +27,8 @@
 #include <QObject>
 #include <QTime>
 #include <QTimer>
+
+#include <optional>
 
 inline constexpr char16_t kConnectedText[] = u"Connected";
 inline constexpr char16_t kNotConnectedText[] = u"Not Connected";
@@ -102,8 +108,16 @@ private:
     void setLabel6(int colour, const QString &text);
     qint64 elapsedSeconds(const QDateTime &now);
     void beginCall(const QDateTime &start, bool journalNow = true);
+    // Rules that are set price the running call and have its charge kept.
+    bool rulesSet() const;
+    // The charge in whole pence under the rules of the call timed so far,
+    // had it lasted this long.
+    qint64 ruledCharge(qint64 seconds) const;
+    // A record, and with a charge the line that keeps it.
+    QStringList journalLines(const QString &date, const QString &duration, const QString &start,
+                             double fee, std::optional<qint64> charge) const;
     bool appendRecord(const QString &date, const QString &duration, const QString &start,
-                      double fee, bool tellUser = true);
+                      double fee, std::optional<qint64> charge, bool tellUser = true);
     void keepJournal();
     void splitLongCall(const QDateTime &now, qint64 elapsed);
 
@@ -114,6 +128,7 @@ private:
     bool m_running = false;
     bool m_closingCall = false;
     QString m_journalPath;
+    QString m_chargesPath;
     qint64 m_elapsed = 0;    // seconds, as lblDiffTime shows them
     qint64 m_journalAt = -1; // m_elapsed at the last journal write; -1: due now
     qint64 m_shownCharge = 0; // pence, as Label5 shows them

@@ -373,7 +373,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         return kNotShown;
     TariffTable tariff;
     LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
-    const LogIndex log(LoadCallLog(logPath, MissingLog::LeaveAlone));
+    const LogIndex log = LoadIndexedLog(logPath, MissingLog::LeaveAlone);
     const double minConnect = readNumber(tariff.minConnectTime());
     if (bill) {
         printBill(directory, log, today, minConnect, regional, out);

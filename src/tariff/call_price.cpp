@@ -39,11 +39,8 @@ double CallPricer::price(const CallToPrice &call, TableRule rule) const
         if (rule == TableRule::Live)
             return double(CallCharge(seconds / 3600, seconds / 60 % 60, call.lastFee,
                 m_minConnectText));
-        const double fee = call.lastFee;
-        double cost = double(seconds / 60) * fee;
-        if (seconds % 60 > 0)
-            cost += fee;
-        return std::max(cost, m_minConnect * fee);
+        return priceRecordedCall({ seconds / 3600, seconds / 60 % 60, seconds % 60 }, call.lastFee,
+            m_minConnect);
     }
     const double charge = timeCharge(call) + m_rules.feePerCallPence;
     return double(roundHalfEven(std::max(charge, m_rules.minimumChargePence)));
@@ -98,6 +95,16 @@ double CallPricer::sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64
         unit = end;
     }
     return sum;
+}
+
+double priceRecordedCall(const RecordedDuration &duration, double fee, double minConnectMinutes)
+{
+    // In this order of operations, to the last bit: a total brought to whole
+    // pence after every call turns on it.
+    double cost = double(duration.hours) * 60.0 * fee + double(duration.minutes) * fee;
+    if (duration.seconds > 0)
+        cost += fee;
+    return minConnectMinutes * fee > cost ? minConnectMinutes * fee : cost;
 }
 
 double priceCall(const CallToPrice &call, const TariffTable &table, const TariffRules &rules,

@@ -36,6 +36,22 @@ struct CallToPrice
 // kept when a call ends is what the user saw.
 enum class TableRule { Live, Summary };
 
+// A call's duration as its record in the log writes it, "hh:mm:ss" read part
+// by part: a record edited by hand may hold 75 minutes or 99 seconds, and the
+// summaries have always priced what the parts say.
+struct RecordedDuration
+{
+    qint64 hours = 0;
+    qint64 minutes = 0;
+    qint64 seconds = 0;
+};
+
+// The table's own summary rule on a call's record, which is how the
+// summaries price a call that has no charge kept from when it ended: the
+// minutes at its fee, a minute more for seconds past them, never less than
+// the min connect time; left unrounded.
+double priceRecordedCall(const RecordedDuration &duration, double fee, double minConnectMinutes);
+
 class CallPricer
 {
 public:

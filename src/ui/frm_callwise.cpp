@@ -383,7 +383,7 @@ void frmCallwise::cmdCosts_Click()
 {
     if (!m_costs)
         m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_tariff, m_logPath,
-                               this);
+                               &m_rules, this);
     m_costs->showWindow();
 }
 

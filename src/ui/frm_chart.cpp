@@ -92,7 +92,7 @@ void frmChart::buildControls()
 void frmChart::showWindow()
 {
     if (!m_loaded) {
-        m_callLog = LogIndex(LoadCallLog(m_logPath));
+        m_callLog = LoadIndexedLog(m_logPath);
         const QString today = userDateText(m_clock.now().date());
         Text2->setText(today);
         Text3->setText(today);

@@ -36,6 +36,17 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect t
 
 } // namespace
 
+QString costsCaption(qint64 pricedWithoutRules)
+{
+    const QString caption = QString::fromUtf16(frmCosts::kCaption);
+    if (pricedWithoutRules <= 0)
+        return caption;
+    return caption
+           + (pricedWithoutRules == 1 ? QStringLiteral(" - 1 call priced without the rules")
+                                      : QStringLiteral(" - %1 calls priced without the rules")
+                                            .arg(pricedWithoutRules));
+}
+
 bool printOnDefaultPrinter(const QStringList &lines)
 {
     static OwnPlugin print(QStringLiteral("callwise_print"));
@@ -44,12 +55,14 @@ bool printOnDefaultPrinter(const QStringList &lines)
 }
 
 frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &prompter,
-                   const TariffTable &tariff, QString logPath, QWidget *parent)
+                   const TariffTable &tariff, QString logPath, const TariffRules *rules,
+                   QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , m_clock(clock)
     , m_regional(regional)
     , m_prompter(prompter)
     , m_tariff(tariff)
+    , m_rules(rules)
     , m_logPath(std::move(logPath))
 {
     setUpFixedWindow(this, "frmCosts", QString::fromUtf16(kCaption), 4965, 5700);
@@ -121,7 +134,8 @@ void frmCosts::Form_Load()
     Label4->setText(QString::fromUtf16(kTimeTotal));
     Label3->setText(QString::fromUtf16(kCostTotal));
 
-    m_callLog = LogIndex(LoadCallLog(m_logPath));
+    setWindowTitle(QString::fromUtf16(kCaption));
+    m_callLog = LoadIndexedLog(m_logPath);
     const QString today = userDateText(m_clock.now().date());
     Text2->setText(today);
     Text3->setText(today);
@@ -168,6 +182,7 @@ void frmCosts::lsttimes_Click(int index)
     }
     Label4->setText(totalTimeCaption(summary.totalSeconds));
     Label3->setText(totalCostCaption(summary.totalPence, m_regional));
+    setWindowTitle(costsCaption(summary.pricedWithoutRules(m_rules && !m_rules->isDefault())));
     m_lines->setSummary(std::move(summary));
 }
 

@@ -5,6 +5,7 @@
 #include "common/clock.h"
 #include "common/prompter.h"
 #include "common/regional.h"
+#include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
 #include <QWidget>
@@ -19,6 +20,11 @@ using SummaryPrinter = std::function<bool(const QStringList &lines)>;
 // the first summary printed.
 bool printOnDefaultPrinter(const QStringList &lines);
 
+// "Internet Phone Costs", and when some calls of the summary shown were
+// priced without the rules they ended under, how many: " - 2 calls priced
+// without the rules".
+QString costsCaption(qint64 pricedWithoutRules);
+
 class ChoiceCombo;
 class QLabel;
 class QLineEdit;
@@ -27,7 +33,8 @@ class SummaryListModel;
 
 // The costs window: the calls of a chosen period as read from the call log
 // when the window opened, their total time and cost, printing that summary
-// and emptying the log.
+// and emptying the log. Its caption says how many calls of the period were
+// priced without the rules they ended under.
 class frmCosts : public QWidget
 {
     Q_OBJECT
@@ -36,9 +43,11 @@ public:
     static constexpr char16_t kCaption[] = u"Internet Phone Costs";
 
     // The tariff is read at each summary, for the min connect time as it
-    // stands then.
+    // stands then, and so are the rules, for whether calls are priced under
+    // them (none when null).
     frmCosts(const Clock &clock, const Regional &regional, Prompter &prompter,
-             const TariffTable &tariff, QString logPath, QWidget *parent = nullptr);
+             const TariffTable &tariff, QString logPath, const TariffRules *rules = nullptr,
+             QWidget *parent = nullptr);
 
     // Opens the window, reading the log afresh unless it is open already.
     void showWindow();
@@ -67,9 +76,10 @@ private:
     const Regional &m_regional;
     Prompter &m_prompter;
     const TariffTable &m_tariff;
+    const TariffRules *m_rules = nullptr;
     QString m_logPath;
     SummaryPrinter m_printer = printOnDefaultPrinter;
-    LogIndex m_callLog{QString()}; // CallLogText as loaded, indexed by day
+    LogIndex m_callLog{QString()}; // CallLogText as loaded, indexed by day, with its charges
     bool m_loaded = false;
 
     ChoiceCombo *lsttimes = nullptr;

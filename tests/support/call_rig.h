@@ -36,6 +36,10 @@ struct CallRig
     QString logPath() const { return dir.file("netcosts.ini"); }
     QByteArray log() const { return dir.exists("netcosts.ini") ? dir.read("netcosts.ini") : ""; }
     QByteArray journal() const { return dir.exists("callnow.ini") ? dir.read("callnow.ini") : ""; }
+    QByteArray charges() const
+    {
+        return dir.exists("netcharges.ini") ? dir.read("netcharges.ini") : "";
+    }
     void scan(bool linkUp)
     {
         probe.up = linkUp;
@@ -69,7 +73,8 @@ struct CallRig
     RecordingTray tray;
     ScriptedPrompter prompter;
     TariffTable tariff;
-    CallClock callClock { { clock, regional, probe, tray, prompter, tariff, logPath() } };
+    TariffRules rules; // none until a test sets some
+    CallClock callClock { { clock, regional, probe, tray, prompter, tariff, logPath(), &rules } };
     FakeSpeaker speaker;
     QStringList balloons;
     CallAlerts alerts { { clock, regional, speaker, [this](const QString &t) { balloons << t; },

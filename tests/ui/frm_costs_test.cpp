@@ -78,7 +78,7 @@ protected:
     int printersAsked = 0;
     OwnPlugin printPlugin { QStringLiteral("callwise_print") };
     frmCosts window{clock, regional, prompter, tariff,
-                    dir.file(QStringLiteral("netcosts.ini"))};
+                    dir.file(QStringLiteral("netcosts.ini")), &rules};
 };
 
 } // namespace
@@ -148,6 +148,33 @@ TEST_F(CostsWindowTest, ClearingAsksTwiceAndKeepsWhatIsShownUntilReopened)
     EXPECT_EQ(text("Label3"), "Cost Total");
     choose(QStringLiteral("7 Days"));
     EXPECT_EQ(rows(), 0);
+}
+
+// Calls priced under rules cost their kept charges; the caption counts the
+// others, and clearing empties the charges with the log.
+TEST_F(CostsWindowTest, KeptChargesAreShownTheCallsWithoutAreCountedAndClearingTakesBoth)
+{
+    writeCalls(3); // 12p each by the table
+    dir.write(QStringLiteral("netcharges.ini"), "05:12:2026  ,  10:00:00  ,  00:05:01  ,  27#\r\n"
+                                                "05:12:2026  ,  10:01:00  ,  00:05:01  ,  2x#\r\n");
+    rules.feePerCallPence = 15;
+    window.close();
+    window.showWindow();
+    choose(QStringLiteral("1 Day"));
+    EXPECT_EQ(text("Label3"), "Total Calls Cost= £0.51");
+    EXPECT_EQ(window.windowTitle(), "Internet Phone Costs - 2 calls priced without the rules");
+    rules = {};
+    choose(QStringLiteral("1 Day"));
+    EXPECT_EQ(window.windowTitle(), "Internet Phone Costs - 1 call priced without the rules");
+
+    prompter.answer(Answer::Yes);
+    prompter.answer(Answer::Yes);
+    click("Command3");
+    EXPECT_TRUE(dir.read(QStringLiteral("netcosts.ini")).isEmpty());
+    EXPECT_TRUE(dir.read(QStringLiteral("netcharges.ini")).isEmpty());
+    window.close();
+    window.showWindow();
+    EXPECT_EQ(window.windowTitle(), "Internet Phone Costs");
 }
 
 TEST_F(CostsWindowTest, PrintsOnlyAfterYesOnAsManyPagesAsItTakesAndTellsOfAFailingPrinter)

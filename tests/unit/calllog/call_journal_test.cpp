@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -54,6 +55,50 @@ TEST_F(JournalRecoveryTest, AJournalOfTheCallEndingTheLogIsOnlyRemoved)
     }
 }
 
+// With rules the journal's fifth line is the call's charge, which goes
+// beside the log once, after the record, whatever was done before the stop.
+TEST_F(JournalRecoveryTest, AChargeInTheJournalIsKeptOnceAfterItsRecord)
+{
+    const QByteArray charge = "05:12:2026  ,  21:14:03  ,  00:14:05  ,  36#\r\n";
+    const QByteArray older = "05:12:2026  ,  09:00:00  ,  00:01:00  ,  4#\r\n";
+    const struct {
+        const char *what;
+        QByteArray log, charges, journal;
+        Outcome outcome;
+        QByteArray chargesAfter;
+    } cases[] = {
+        {"stopped during the call", kOlder, older, kRecord + charge, Outcome::Appended, older + charge},
+        {"stopped between the appends", kOlder + kRecord, older, kRecord + charge,
+         Outcome::AlreadyLogged, older + charge},
+        {"no charges file yet", kOlder + kRecord, "", kRecord + charge, Outcome::AlreadyLogged, charge},
+        {"stopped before the removal", kOlder + kRecord, older + charge, kRecord + charge,
+         Outcome::AlreadyLogged, older + charge},
+        {"the log holds the call at another length", kOlder + kRecord, older,
+         QByteArray(kRecord + charge).replace("00:14:05", "00:13:05"), Outcome::AlreadyLogged,
+         older},
+    };
+    for (const auto &c : cases) {
+        leave(c.log, c.journal);
+        dir.write("netcharges.ini", c.charges);
+        EXPECT_EQ(recover().outcome, c.outcome) << c.what;
+        EXPECT_EQ(dir.read("netcosts.ini"), kOlder + kRecord) << c.what;
+        EXPECT_EQ(dir.read("netcharges.ini"), c.chargesAfter) << c.what;
+        EXPECT_FALSE(dir.exists("callnow.ini")) << c.what;
+    }
+
+    // A charges file that cannot be written keeps the journal; the next start
+    // adds only what is missing.
+    leave(kOlder, kRecord + charge);
+    QFile::remove(dir.file("netcharges.ini"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("netcharges.ini"));
+    EXPECT_EQ(recover().outcome, Outcome::AppendFailed);
+    EXPECT_EQ(dir.read("callnow.ini"), kRecord + charge);
+    ASSERT_TRUE(QDir(dir.path()).rmdir("netcharges.ini"));
+    EXPECT_EQ(recover().outcome, Outcome::AlreadyLogged);
+    EXPECT_EQ(dir.read("netcosts.ini"), kOlder + kRecord);
+    EXPECT_EQ(dir.read("netcharges.ini"), charge);
+}
+
 TEST_F(JournalRecoveryTest, AnUnreadableJournalIsSetAsideAndTheLogLeftAlone)
 {
     const QByteArray damaged[] = {
@@ -63,6 +108,9 @@ TEST_F(JournalRecoveryTest, AnUnreadableJournalIsSetAsideAndTheLogLeftAlone)
         kRecord + kOlder,
         QByteArray(kRecord).replace("\r\n", "\n"),
         QByteArray(kRecord).replace("01.50", "1.5"), kRecord + "\n",
+        // a charge of another call, or none
+        kRecord + "05:12:2026  ,  21:14:03  ,  00:13:05  ,  36#\r\n",
+        kRecord + "05:12:2026  ,  21:14:03  ,  00:14:05  ,  #\r\n",
     };
     for (const QByteArray &journal : damaged) {
         leave(kOlder, journal);

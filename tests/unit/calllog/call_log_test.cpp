@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -40,6 +41,37 @@ TEST_F(CallLogTest, LoadJoinsAnyLinesWithoutTheirEndsAndCreatesAMissingLogUnless
     dir.write("netcosts.ini", "not a record\r\nat all\r\n" + kRecord.chopped(2));
     EXPECT_EQ(
         LoadCallLog(path()), "not a recordat all05:06:2000  ,  21:14:03  ,  00:12:41  ,  01.50#");
+}
+
+// The charges kept beside the log go with it; none are made where there
+// were none, and charges that cannot be emptied are named.
+TEST_F(CallLogTest, ClearingEmptiesTheLogAndTheChargesBesideIt)
+{
+    using Answer = ScriptedPrompter::Answer;
+    const QByteArray charge = "05:06:2000  ,  21:14:03  ,  00:12:41  ,  20#\r\n";
+    dir.write("netcosts.ini", kRecord);
+    prompter.answer(Answer::Yes);
+    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cleared);
+    EXPECT_EQ(dir.read("netcosts.ini"), "");
+    EXPECT_FALSE(dir.exists("netcharges.ini"));
+
+    dir.write("netcosts.ini", kRecord);
+    dir.write("netcharges.ini", charge);
+    prompter.answer(Answer::No);
+    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cancelled);
+    EXPECT_EQ(dir.read("netcharges.ini"), charge);
+    prompter.answer(Answer::Yes);
+    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cleared);
+    EXPECT_EQ(dir.read("netcosts.ini") + dir.read("netcharges.ini"), "");
+    EXPECT_TRUE(prompter.messages.isEmpty());
+
+    QFile::remove(dir.file("netcharges.ini"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("netcharges.ini/x"));
+    prompter.answer(Answer::Yes);
+    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Failed);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].startsWith(
+        "The call log has been cleared, but the charges of its calls in netcharges.ini could not be"));
 }
 
 } // namespace

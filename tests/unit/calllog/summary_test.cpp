@@ -1,3 +1,4 @@
+#include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 #include "calllog/day_costs.h"
 #include "calllog/period.h"
@@ -63,6 +64,40 @@ TEST_P(PeriodTest, TakesTodayAndTheDaysBeforeUpToItsLast)
 const std::pair<const char16_t *, int> kEntries[] = { { u"1 Day", 0 }, { u"7 Days", 6 },
     { u"28 Days", 27 }, { u"2 Months", 55 }, { u"3 Months", 83 }, { u"1 Year", 364 } };
 INSTANTIATE_TEST_SUITE_P(Entries, PeriodTest, testing::ValuesIn(kEntries));
+
+// Calls priced under rules cost the charge kept when they ended, whatever
+// their record and the min connect time now say; the others are priced from
+// their records and counted.
+TEST(Summary, KeptChargesPriceTheirCallsAndTheRestArePricedFromTheirRecordsAndCounted)
+{
+    const auto charge = [](int daysAgo, const char *start, const char *duration, const char *pence) {
+        return (callChargeLine(logDateText(kToday.addDays(-daysAgo)), start, duration, 0).chopped(2)
+                + pence + "\r\n").toLatin1();
+    };
+    const QString log = callOn(0, "10:00:00", "00:02:05", 4.2) + callOn(0, "11:00:00", "00:01:00", 2)
+        + callOn(1, "09:00:00", "00:00:30", 2) + callOn(1, "10:00:00", "00:05:00", 2);
+    const QByteArray charges = charge(1, "09:00:00", "00:00:30", "16#")
+        + charge(0, "10:00:00", "00:02:05", "28#") + charge(1, "10:00:00", "00:05:00", "1x#");
+    const Summary summary = SummarisePeriod(LogIndex(log, ChargeIndex(charges)), kToday, 0, 1, 3,
+                                            kBritish);
+    ASSERT_TRUE(summary.ok);
+    QStringList costs;
+    for (const QString &line : summary.lines())
+        costs << line.section(u'=', 1).trimmed();
+    // 28 and 16 kept; 3 minutes' minimum at 2p; 5 minutes at 2p, its charge damaged
+    EXPECT_EQ(costs.join(u' '), QString::fromUtf8("£0.28 £0.06 £0.16 £0.10"));
+    EXPECT_EQ(summary.totalPence, 60);
+    EXPECT_EQ(summary.withoutCharge, 1);
+    EXPECT_EQ(summary.damagedCharges, 1);
+    EXPECT_EQ(summary.pricedWithoutRules(true), 2);
+    EXPECT_EQ(summary.pricedWithoutRules(false), 1) << "a damaged charge counts even without rules";
+    // Every call with its charge: the total is their sum, and nothing is counted.
+    const QString kept = callOn(0, "10:00:00", "00:02:05", 4.2) + callOn(1, "09:00:00", "00:00:30", 2);
+    const Summary all = SummarisePeriod(LogIndex(kept, ChargeIndex(charges)), kToday, 0, 1, 3,
+                                        kBritish);
+    EXPECT_EQ(all.totalPence, 28 + 16);
+    EXPECT_EQ(all.pricedWithoutRules(true), 0);
+}
 
 TEST(Summary, DateRangeInEitherOrderAndFutureDaysWhenTheLogHasThem)
 {

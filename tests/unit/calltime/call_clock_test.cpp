@@ -128,6 +128,37 @@ TEST_F(CallClockTest, TheJournalFollowsTheCallAndGoesWhenItIsLogged)
     EXPECT_FALSE(dir.exists("callnow.ini"));
 }
 
+// With rules the running cost is theirs, and the charge shown at the end is
+// kept beside the log, after the record, the journal holding it till then.
+TEST_F(CallClockTest, UnderRulesTheChargeShownIsKeptBesideTheRecord)
+{
+    chargeAllWeek("2", "0");
+    startAt(QTime(9, 0, 0));
+    tickAt(QTime(9, 0, 30));
+    scan(false);
+    EXPECT_EQ(shown(Field::Label5), QString::fromUtf8("£0.02"));
+    EXPECT_EQ(charges(), "") << "none without rules";
+
+    rules.feePerCallPence = 15;
+    const QByteArray record = "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:05:01  ,  \r\n02.00#\r\n";
+    startAt(QTime(21, 14, 3));
+    EXPECT_TRUE(journal().endsWith("02.00#\r\n05:12:2026  ,  21:14:03  ,  00:00:00  ,  17#\r\n"));
+    for (int s = 1; s <= 301; ++s)
+        tickAt(QTime(21, 14, 3).addSecs(s));
+    EXPECT_EQ(shown(Field::Label5), QString::fromUtf8("£0.27")); // 6 minutes begun at 2p, and 15p
+    scan(false);
+    EXPECT_TRUE(log().endsWith(record));
+    EXPECT_EQ(charges(), "05:12:2026  ,  21:14:03  ,  00:05:01  ,  27#\r\n");
+    EXPECT_FALSE(dir.exists("callnow.ini"));
+
+    // The system's stop logs the call timed so far, and its charge.
+    callClock.start();
+    startAt(QTime(22, 0, 0));
+    tickAt(QTime(22, 0, 59));
+    callClock.stop(CallClock::CallAtStop::Log);
+    EXPECT_TRUE(charges().endsWith("05:12:2026  ,  22:00:00  ,  00:00:59  ,  17#\r\n"));
+}
+
 TEST_F(CallClockTest, AJournalThatCannotBeWrittenIsTriedAgainUnseen)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("callnow.ini"));

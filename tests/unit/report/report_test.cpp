@@ -52,6 +52,18 @@ TEST_F(ReportTest, PrintsWhatTheCostsWindowPrints)
     EXPECT_TRUE(out.contains(QString::fromUtf8("01.50  =  £0.02"))) << out.toStdString();
 }
 
+// A call priced under rules costs its kept charge in the summary and the CSV alike.
+TEST_F(ReportTest, KeptChargesPriceTheirCalls)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    dir.write("netcharges.ini", "05:12:2026  ,  21:14:03  ,  00:05:01  ,  30#\r\n");
+    ASSERT_EQ(run({"7 Days"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QString::fromUtf8("02.00  =  £0.30\nTotal Calls Cost= £0.34\n")))
+        << out.toStdString();
+    ASSERT_EQ(run({"--csv", "7 Days"}), 0);
+    EXPECT_TRUE(out.endsWith("\r\n2026-12-05,21:14:03,00:05:01,2.00,30.00\r\n")) << out.toStdString();
+}
+
 TEST_F(ReportTest, DateRangeAndOtherDirectoryAndToday)
 {
     TempProgramDir other;
