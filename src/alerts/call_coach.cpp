@@ -31,7 +31,7 @@ QString CallCoach::nextChangeText() const
 {
     const QDateTime now = m_services.clock.now();
     return nextRateChangeText(
-        nextRateChange(m_services.tariff, now, m_callClock.costnow), now.date());
+        nextRateChange(m_services.tariff, now, m_callClock.feeNow()), now.date());
 }
 
 void CallCoach::clockTextChanged(CallClock::Field field)
