@@ -128,12 +128,16 @@ void LinkEvents::seen(int index, bool running)
 
 void LinkEvents::answered()
 {
+    m_askedAt = 0;
+    // An answer that may have missed a change takes no link away: a link
+    // gone for a moment would cut a call in two. The next answer will.
+    if (m_askAgain) {
+        askForLinks();
+        return;
+    }
     for (const int index : m_unconfirmed)
         m_running.erase(index);
     m_unconfirmed.clear();
-    m_askedAt = 0;
-    if (m_askAgain)
-        askForLinks();
 }
 
 LinkEvents::Changes LinkEvents::read()
@@ -143,24 +147,25 @@ LinkEvents::Changes LinkEvents::read()
     while (m_fd >= 0) {
         sockaddr_nl from {};
         socklen_t fromLength = sizeof from;
-        const ssize_t got = ::recvfrom(m_fd, buffer.data(), buffer.size(), 0,
+        // MSG_TRUNC: the whole length, should it not have fitted.
+        const ssize_t got = ::recvfrom(m_fd, buffer.data(), buffer.size(), MSG_TRUNC,
                                        reinterpret_cast<sockaddr *>(&from), &fromLength);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            if (errno == EAGAIN || errno == EWOULDBLOCK)
-                break;
-            // The system dropped messages for want of room: ask for the
-            // whole state again, once the answer on its way is in.
-            if (errno == ENOBUFS) {
-                if (m_askedAt)
-                    m_askAgain = true;
-                else
-                    askForLinks();
-                continue;
-            }
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
+        if (got < 0 && errno != ENOBUFS) {
             close();
             break;
+        }
+        // Messages were lost, for want of room here or in the socket: ask
+        // for the whole state again, once the answer on its way is in.
+        if (got < 0 || size_t(got) > buffer.size()) {
+            if (m_askedAt)
+                m_askAgain = true;
+            else
+                askForLinks();
+            continue;
         }
         // Only the kernel speaks for the links; any process may send here.
         if (from.nl_pid != 0)

@@ -195,6 +195,29 @@ TEST_F(LinkEventsTest, LinkMessagesWaitForAFailedAppendsBox)
     failing.stop();
 }
 
+// More changes than the socket holds: the ones lost are made up for by
+// asking for every link's state again.
+TEST_F(LinkEventsTest, ChangesLostForWantOfRoomAreFoundByAskingAgain)
+{
+    LinkEvents events;
+    ASSERT_GE(events.open(), 0);
+    TunLink other("tun0"); // no call link: its messages only fill the socket
+    for (int i = 0; i < 1000; ++i) {
+        other.setUp(true);
+        other.setUp(false);
+    }
+    TunLink ppp("ppp0");
+    ppp.setUp(true);
+    bool connected = false;
+    EXPECT_TRUE(waitUntil([&] {
+        const LinkEvents::Changes changes = events.read();
+        EXPECT_FALSE(changes.failed);
+        if (!changes.connected.empty())
+            connected = changes.connected.back();
+        return connected;
+    }));
+}
+
 TEST_F(LinkEventsTest, WhereTheSocketCannotBeOpenedTheScanPolls)
 {
     // No descriptor to spare: the socket cannot be opened.
