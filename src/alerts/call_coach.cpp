@@ -62,7 +62,7 @@ QString CallCoach::nextChangeText() const
 {
     const QDateTime now = m_services.clock.now();
     const TariffRules &rules = this->rules();
-    return nextRateChangeText(nextRateChange(m_services.tariff, now, m_callClock.costnow,
+    return nextRateChangeText(nextRateChange(m_services.tariff, now, m_callClock.feeNow(),
                                   HolidayCalendar(rules.holidays)),
         now.date(), rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
 }

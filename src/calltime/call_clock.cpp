@@ -9,6 +9,8 @@
 #include "tariff/call_price.h"
 #include "tariff/fee_lookup.h"
 
+#include <QSocketNotifier>
+
 namespace {
 
 constexpr qint64 kSecondsPerDay = 86400;
@@ -41,6 +43,17 @@ qint64 elapsedPart(const QString &text, int part)
     return roundHalfEven(readNumber(text.section(u':', part, part)));
 }
 
+// One moment, to ask the fee lookup about a time other than now.
+class MomentClock final : public Clock
+{
+public:
+    explicit MomentClock(QDateTime moment) : m_moment(std::move(moment)) { }
+    QDateTime now() const override { return m_moment; }
+
+private:
+    QDateTime m_moment;
+};
+
 } // namespace
 
 CallClock::CallClock(Services services, QObject *parent)
@@ -57,9 +70,10 @@ CallClock::CallClock(Services services, QObject *parent)
 void CallClock::start()
 {
     m_running = true;
-    if (m_scanInterval > 0)
+    listen();
+    if (!m_linkNotifier && m_scanInterval > 0)
         Timer1.start();
-    Timer2.start();
+    updateTicking();
 }
 
 void CallClock::stop(CallAtStop call)
@@ -67,6 +81,7 @@ void CallClock::stop(CallAtStop call)
     m_running = false;
     Timer1.stop();
     Timer2.stop();
+    stopListening();
     // A call being closed already (its append's box is open) keeps its
     // journal for the next start.
     if (!non || !isTiming() || m_closingCall)
@@ -94,8 +109,82 @@ void CallClock::setScanInterval(int milliseconds)
         return;
     }
     Timer1.setInterval(m_scanInterval);
-    if (m_running && !Timer1.isActive())
+    if (m_running && !m_linkNotifier && !Timer1.isActive())
         Timer1.start();
+}
+
+void CallClock::setDateTimeShown(bool shown)
+{
+    m_dateTimeShown = shown;
+    if (shown && m_running && !Timer2.isActive())
+        Timer2_Timer();
+    updateTicking();
+}
+
+// The tick has nothing to do while no call is timed and nobody looks.
+void CallClock::updateTicking()
+{
+    const bool wanted = m_running && (isTiming() || m_dateTimeShown);
+    if (!wanted)
+        Timer2.stop();
+    else if (!Timer2.isActive())
+        Timer2.start();
+}
+
+// The lookup keeps the last fee where no band applies, as in the first
+// minute of a day whose first band starts at "00:00". Ticks through the idle
+// time would have left the last fee of the days before: so the end of each
+// day of the week gone is looked up, then now.
+double CallClock::feeNow() const
+{
+    double fee = costnow;
+    const QDateTime now = m_services.clock.now();
+    for (int daysBack = 7; daysBack >= 1; --daysBack) {
+        const MomentClock dayEnd(QDateTime(now.date().addDays(-daysBack), QTime(23, 59, 59)));
+        LookUpFee(m_services.tariff, dayEnd, fee);
+    }
+    LookUpFee(m_services.tariff, m_services.clock, fee);
+    return fee;
+}
+
+void CallClock::listen()
+{
+    LinkEvents *events = m_services.probe.events();
+    if (m_linkNotifier || !events)
+        return;
+    const int descriptor = events->open();
+    if (descriptor < 0)
+        return;
+    m_linkNotifier = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
+    QObject::connect(m_linkNotifier, &QSocketNotifier::activated, this, &CallClock::linkMessages);
+}
+
+void CallClock::stopListening()
+{
+    if (!m_linkNotifier)
+        return;
+    // Its own signal may be below on the stack, under a failed append's box.
+    m_linkNotifier->setEnabled(false);
+    m_linkNotifier->deleteLater();
+    m_linkNotifier = nullptr;
+    m_services.probe.events()->close();
+}
+
+void CallClock::linkMessages()
+{
+    const LinkEvents::Changes changes = m_services.probe.events()->read();
+    for (const bool up : changes.connected) {
+        if (!m_linkNotifier)
+            return; // stopped meanwhile
+        linkSeen(up);
+    }
+    if (changes.failed && m_linkNotifier) {
+        // No more messages: the scan takes over, from now.
+        stopListening();
+        if (m_scanInterval > 0)
+            Timer1.start();
+        Timer1_Timer();
+    }
 }
 
 void CallClock::clearFlags()
@@ -155,13 +244,19 @@ void CallClock::setLabel6(int colour, const QString &text)
         Q_EMIT textChanged(Field::Label6);
     }
     setText(Field::Label6, text);
+    updateTicking();
 }
 
 void CallClock::Timer1_Timer()
 {
+    linkSeen(m_services.probe.IsConnected());
+}
+
+void CallClock::linkSeen(bool up)
+{
     if (m_closingCall)
         return;
-    if (m_services.probe.IsConnected()) {
+    if (up) {
         if (!inter) {
             inter = true;
             connect = true;
@@ -179,9 +274,17 @@ void CallClock::cmdStart_Click()
 {
     if (connect && inter) {
         non = true;
+        // The record of a call that ends before its first tick carries it.
+        costnow = feeNow();
         beginCall(m_services.clock.now());
         setLabel6(kConnectedColour, QString::fromUtf16(kConnectedText));
         return;
+    }
+    // A call that ends before its first tick (a link that came and went at
+    // once) shows and logs its own time, not the last call's.
+    if (isTiming() && !m_elapsedShown) {
+        SetTime();
+        showCharge(chargeOfShownTime());
     }
     setLabel6(kNotConnectedColour, QString::fromUtf16(kNotConnectedText));
     // The charge shown at the last tick, of the elapsed time shown with it.
@@ -225,6 +328,7 @@ void CallClock::beginCall(const QDateTime &start, bool journalNow)
     m_setBackSeconds = 0;
     setText(Field::LblStart, starttime.toString(u"HH:mm:ss"));
     m_elapsed = 0;
+    m_elapsedShown = false;
     m_journalAt = -1;
     if (journalNow)
         keepJournal();
@@ -243,7 +347,10 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
     writeCallJournal(m_journalPath, journal);
     // While the box of a failed append is open, scans still arrive; the call
     // is being closed already and must not be closed (or restarted) again.
+    // The link's messages wait in their socket and are read in order after.
     m_closingCall = true;
+    if (m_linkNotifier)
+        m_linkNotifier->setEnabled(false);
     bool logged
         = tellUser ? AppendCallRecord(m_services.logPath, date, duration, start, fee,
                                       m_services.prompter)
@@ -255,6 +362,8 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
             m_services.prompter.showMessage(QString::fromUtf16(kFileSaveError));
     }
     m_closingCall = false;
+    if (m_linkNotifier)
+        m_linkNotifier->setEnabled(true);
     if (logged)
         removeCallJournal(m_journalPath);
     return logged;
@@ -307,17 +416,27 @@ void CallClock::Timer2_Timer()
     if (isTiming())
         SetTime();
     LookUpFee(m_services.tariff, m_services.clock, costnow);
-    // With rules the call is priced from its whole start, as its charge will
-    // be kept; without, from the elapsed time shown, at the fee now.
-    const qint64 charge = isTiming() && rulesSet()
-        ? ruledCharge(m_elapsed)
-        : CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1), costnow,
-                     m_services.tariff.minConnectTime());
+    const qint64 charge = chargeOfShownTime();
     if (isTiming()) {
-        m_shownCharge = charge;
-        setText(Field::Label5, regional.currency(double(charge)));
+        showCharge(charge);
         keepJournal(); // after the lookup: the record carries this tick's fee
     }
+}
+
+// With rules the call is priced from its whole start, as its charge will be
+// kept; without, from the elapsed time shown, at the fee now.
+qint64 CallClock::chargeOfShownTime() const
+{
+    if (isTiming() && rulesSet())
+        return ruledCharge(m_elapsed);
+    return CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1), costnow,
+                      m_services.tariff.minConnectTime());
+}
+
+void CallClock::showCharge(qint64 charge)
+{
+    m_shownCharge = charge;
+    setText(Field::Label5, m_services.regional.currency(double(charge)));
 }
 
 // Within a day the elapsed time counts times of day only, past one midnight
@@ -353,6 +472,7 @@ void CallClock::SetTime()
         elapsed = elapsedSeconds(now);
     }
     m_elapsed = elapsed;
+    m_elapsedShown = true;
     setText(Field::LblDiffTime, elapsedText(m_elapsed));
     UpdateTrayTip();
 }

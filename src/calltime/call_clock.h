@@ -1,8 +1,10 @@
 #pragma once
 
-// The call in progress. A scan of the dial-up link starts a call when it sees
-// the link come up and closes it, appending one record to the call log, when
-// it sees it go down; a tick once a second shows the date and time, the
+// The call in progress. The link's coming up starts a call and its going
+// closes it, appending one record to the call log. Where the system tells of
+// the link's changes (rtnetlink on Linux) the call follows its messages;
+// elsewhere a scan polls the probe. A tick once a second, while a call is
+// timed or the date and time are on show, shows the date and time, the
 // elapsed time and the running cost. The texts it shows are its state: the
 // cost is worked out from the elapsed time shown, and the record carries the
 // shown texts. The main window owns one and shows its texts.
@@ -29,6 +31,7 @@
 #include <QTimer>
 
 #include <optional>
+class QSocketNotifier;
 
 inline constexpr char16_t kConnectedText[] = u"Connected";
 inline constexpr char16_t kNotConnectedText[] = u"Not Connected";
@@ -61,18 +64,32 @@ public:
 
     explicit CallClock(Services services, QObject *parent = nullptr);
 
-    // Both timers run from start() to stop(), whether or not a call is timed.
-    // A call timed at stop() is dropped when the user ends the program, and
-    // logged when the system does: the link goes down with the machine.
+    // From start() to stop() the clock follows the link: by the system's
+    // messages where it sends them (no scan runs then), by the scan where it
+    // does not, or once they fail. The tick runs meanwhile while a call is
+    // timed or the date and time are shown, so an idle program hidden in the
+    // tray does not wake. A call timed at stop() is dropped when the user
+    // ends the program, and logged when the system does: the link goes down
+    // with the machine.
     enum class CallAtStop { Drop, Log };
     void start();
     void stop(CallAtStop call = CallAtStop::Drop);
 
-    // 0 stops the scan; any other interval (re)starts it while running.
+    // 0 stops the scan; any other interval (re)starts it while running and
+    // scanning. With the system's messages it is kept for when they fail.
     void setScanInterval(int milliseconds);
     int scanInterval() const { return m_scanInterval; }
     bool isScanning() const { return Timer1.isActive(); }
+    bool isListening() const { return m_linkNotifier != nullptr; }
     bool isTicking() const { return Timer2.isActive(); }
+
+    // Whether Label4 is on the screen; shown again, it is brought up to date
+    // at once.
+    void setDateTimeShown(bool shown);
+
+    // The fee in force now, as ticks through the idle time would have left
+    // costnow.
+    double feeNow() const;
 
     // Start-up clears the flags.
     void clearFlags();
@@ -104,6 +121,13 @@ Q_SIGNALS:
     void textChanged(CallClock::Field field);
 
 private:
+    void linkSeen(bool up);
+    void listen();
+    void stopListening();
+    void linkMessages();
+    void updateTicking();
+    qint64 chargeOfShownTime() const;
+    void showCharge(qint64 charge);
     void setText(Field field, const QString &text);
     void setLabel6(int colour, const QString &text);
     qint64 elapsedSeconds(const QDateTime &now);
@@ -124,8 +148,11 @@ private:
     Services m_services;
     QTimer Timer1;
     QTimer Timer2;
+    QSocketNotifier *m_linkNotifier = nullptr; // while the system's messages are read
     int m_scanInterval = kDefaultScanInterval;
     bool m_running = false;
+    bool m_dateTimeShown = false;
+    bool m_elapsedShown = false; // this call's elapsed time has been shown
     bool m_closingCall = false;
     QString m_journalPath;
     QString m_chargesPath;

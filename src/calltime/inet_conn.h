@@ -4,6 +4,8 @@
 // asks the remote access service's registry value, other systems look for a
 // metered link's network interface that is up and running. Plain C++, no Qt.
 
+#include "calltime/link_events.h"
+
 namespace InetConn {
 
 // True while the dial-up link is up. Every failure to find out reads as false.
@@ -14,6 +16,10 @@ bool IsConnected();
 // Bluetooth dial-up) and the kernel's WWAN names wwan* and wwp* (QMI and MBIM
 // mobile broadband under ModemManager).
 bool IsCallInterface(const char *name);
+// Whether the interface of this name and flags is a call link that is up and
+// running, with its carrier: the one rule for listed interfaces and for the
+// system's messages.
+bool IsCallLinkUp(const char *name, unsigned flags);
 
 } // namespace InetConn
 
@@ -23,10 +29,17 @@ class ConnectionProbe
 public:
     virtual ~ConnectionProbe() = default;
     virtual bool IsConnected() = 0;
+    // The system's messages of the link's changes, where it sends them; none
+    // and the probe is polled.
+    virtual LinkEvents *events() { return nullptr; }
 };
 
 class SystemConnectionProbe final : public ConnectionProbe
 {
 public:
     bool IsConnected() override { return InetConn::IsConnected(); }
+    LinkEvents *events() override { return &m_events; }
+
+private:
+    LinkEvents m_events;
 };

@@ -17,18 +17,25 @@ bool IsCallInterface(const char *name)
     return false;
 }
 
-// A link carries traffic while its interface is both up and running.
+// A link carries traffic while its interface is up and running and has its
+// carrier (IFF_LOWER_UP, which <net/if.h> does not name). Running alone can
+// show for up to a second while the kernel catches up with a carrier lost
+// just before the link was set up: a call that never was.
+bool IsCallLinkUp(const char *name, unsigned flags)
+{
+    constexpr unsigned kLowerUp = 0x10000;
+    constexpr unsigned kLinkUp = IFF_UP | IFF_RUNNING | kLowerUp;
+    return name && IsCallInterface(name) && (flags & kLinkUp) == kLinkUp;
+}
+
 bool IsConnected()
 {
     ifaddrs *interfaces = nullptr;
     if (getifaddrs(&interfaces) != 0)
         return false;
-    constexpr unsigned kLinkUp = IFF_UP | IFF_RUNNING;
     bool connected = false;
-    for (const ifaddrs *i = interfaces; i && !connected; i = i->ifa_next) {
-        connected = i->ifa_name && IsCallInterface(i->ifa_name)
-                    && (i->ifa_flags & kLinkUp) == kLinkUp;
-    }
+    for (const ifaddrs *i = interfaces; i && !connected; i = i->ifa_next)
+        connected = IsCallLinkUp(i->ifa_name, i->ifa_flags);
     freeifaddrs(interfaces);
     return connected;
 }

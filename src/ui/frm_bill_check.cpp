@@ -57,7 +57,7 @@ void frmBillCheck::openStatement(const QString &csvPath)
     }
 
     const auto [first, last] = statementDays(statement);
-    const LogIndex log(LoadCallLog(m_logPath, MissingLog::LeaveAlone));
+    const LogIndex log = LoadIndexedLog(m_logPath, MissingLog::LeaveAlone);
     const Summary summary
         = summaryOfDays(log, first, last, readNumber(m_table.minConnectTime()), m_regional);
     if (!summary.ok) {

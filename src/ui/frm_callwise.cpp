@@ -271,6 +271,19 @@ void frmCallwise::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+// The date and time need a tick each second only while they can be seen.
+void frmCallwise::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_callClock.setDateTimeShown(true);
+}
+
+void frmCallwise::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_callClock.setDateTimeShown(false);
+}
+
 void frmCallwise::paintEvent(QPaintEvent *)
 {
     // The box round the readings, with dividers under the date and the times.

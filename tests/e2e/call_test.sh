@@ -2,7 +2,9 @@
 # One dial-up call from end to end: a ppp0 link comes up and goes under a
 # clock set inside a fee band; the call is timed, priced and appended to the
 # log as one record; the costs window lists it, and Print sends the summary
-# through a real CUPS queue.
+# through a real CUPS queue. The scan is set to 20 s: the program follows the
+# link by the system's messages, so a link that comes and goes within a
+# moment is a call too.
 . "$(dirname "$0")/lib.sh"
 e2e_init call
 e2e_netns
@@ -10,11 +12,12 @@ e2e_start_x
 e2e_start_trayer
 e2e_start_cups
 e2e_program_dir
-e2e_write_settings 1000 0
+e2e_write_settings 20000 0
 # Every day 1.00 from midnight, 4.20 from 08:00, 1.00 from 18:00; at least 3 minutes.
 e2e_write_fees 3 00:00 1.00 08:00 4.20 18:00 1.00
 e2e_fake_time '2026-12-05 10:00:00' # a Saturday, in the 4.20 band
 log=$PROGRAM_DIR/netcosts.ini
+has_records() { [ "$(grep -c '#' "$log")" -eq "$1" ]; }
 
 e2e_run_callwise callwise
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
@@ -70,7 +73,13 @@ expected:
 $expected"
 e2e_shot frmCosts-printed "$costs"
 
+e2e_step "a link that comes and goes at once is a short call"
+e2e_link_up
+e2e_link_down
+e2e_wait 5 has_records 2 || e2e_fail "the log holds $(grep -c '#' "$log") records"
+[[ $(sed -n 7p "$log" | cut -c1-8) =~ ^00:00:0[0-2]$ ]] || e2e_fail "flap: $(tail -4 "$log")"
+
 e2e_step "e&Xit ends the program"
 e2e_exit_by_menu "${icon_at[@]}"
-[ "$(grep -c '#' "$log")" -eq 1 ] || e2e_fail "the log holds $(grep -c '#' "$log") records"
+has_records 2 || e2e_fail "the log holds $(grep -c '#' "$log") records"
 e2e_log "ok"

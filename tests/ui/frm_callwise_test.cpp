@@ -52,19 +52,25 @@ TEST_F(MainWindowTest, StartsWithTheSavedIntervalAndTheSplashOnlyWhenTheSettingI
     EXPECT_FALSE(child(&window, "cmdStart")->isVisible());
 }
 
-TEST_F(MainWindowTest, DoubleClickOnTheIconShowsOkHidesAndTheClockRunsEitherWay)
+// The date and time tick while the window shows them, the call's time while
+// a call is timed, shown or not.
+TEST_F(MainWindowTest, DoubleClickOnTheIconShowsOkHidesAndTheClockTicksWhileShownOrTiming)
 {
     window.Form_Load();
     window.hide();
+    EXPECT_FALSE(window.callClock().isTicking());
+    clock.advance(60);
     Q_EMIT window.trayIcon().activated(QSystemTrayIcon::DoubleClick);
     QCoreApplication::processEvents(); // the icon's activations are queued
     EXPECT_TRUE(window.isVisible());
-    clock.advance(1);
-    window.callClock().Timer2_Timer();
-    EXPECT_EQ(label("Label4"), "Saturday, Dec 5 2026  10:00:01");
+    EXPECT_EQ(label("Label4"), "Saturday, Dec 5 2026  10:01:00");
+    EXPECT_TRUE(window.callClock().isTicking());
 
     child<QPushButton>(&window, "Command2")->click();
     EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.callClock().isTicking());
+    probe.up = true;
+    window.callClock().Timer1_Timer();
     EXPECT_TRUE(window.callClock().isTicking());
     window.Form_MouseMove(0x200); // an ordinary mouse move does nothing
     EXPECT_FALSE(window.isVisible());

@@ -108,13 +108,39 @@ TEST_F(CallClockTest, AWholeCallAppendsItsShownTextsAndTheFeeOfTheLastTick)
     EXPECT_EQ(shown(Field::Label5), "£0.12");
 }
 
+// Idle, the clock does not tick. A call that starts in the first minute of
+// a day, where no band applies yet, still carries the fee the last band of
+// the day before left; one that ends before its first tick shows and logs
+// its own time, not the last call's.
+TEST_F(CallClockTest, ACallStartedAfterIdleHoursAndEndedBeforeItsFirstTick)
+{
+    for (int day = 0; day < TariffTable::kDays; ++day) {
+        for (auto [band, start, fee] : {std::tuple{0, "00:00", "1"}, {1, "08:00", "4.2"},
+                                        {2, "18:00", "1.5"}}) {
+            tariff.setBandStart(day, band, start);
+            tariff.setFee(day, band, fee);
+        }
+    }
+    tariff.setMinConnectTime("0");
+    startAt(QTime(10, 0, 0));
+    tickAt(QTime(10, 5, 1));
+    scan(false);
+    clock.set(QDate(2026, 12, 6), QTime(0, 0, 30));
+    scan(true);
+    scan(false);
+    EXPECT_TRUE(log().endsWith("06:12:2026  ,  \r\n00:00:30  ,  \r\n00:00:00  ,  \r\n01.50#\r\n"));
+    EXPECT_EQ(shown(Field::LblDiffTime), "00:00:00");
+    EXPECT_EQ(shown(Field::Label5), "£0.02"); // a minute begun at 1.5p, to the even penny
+    EXPECT_EQ(tray.tips.last(), "Callwise Time=00:00:00 Cost=£0.25");
+}
+
 // The journal holds, from the start and never more than 10 s behind,
 // the record the log gets when the call ends, and goes when it has.
 TEST_F(CallClockTest, TheJournalFollowsTheCallAndGoesWhenItIsLogged)
 {
     chargeAllWeek("2", "0");
     startAt(QTime(21, 14, 3));
-    EXPECT_EQ(journal(), "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:00:00  ,  \r\n00.00#\r\n");
+    EXPECT_EQ(journal(), "05:12:2026  ,  \r\n21:14:03  ,  \r\n00:00:00  ,  \r\n02.00#\r\n");
     for (int s = 1; s <= 120; ++s) {
         tickAt(QTime(21, 14, 3).addSecs(s));
         const QTime journalled = QTime::fromString(journal().mid(32, 8), u"HH:mm:ss");

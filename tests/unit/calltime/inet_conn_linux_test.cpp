@@ -26,7 +26,9 @@ extern "C" void freeifaddrs(ifaddrs *) { }
 
 namespace {
 
-constexpr unsigned kUp = IFF_UP, kRunning = IFF_RUNNING, kBoth = IFF_UP | IFF_RUNNING;
+constexpr unsigned kLowerUp = 0x10000; // IFF_LOWER_UP: the carrier
+constexpr unsigned kUp = IFF_UP, kRunning = IFF_RUNNING | kLowerUp,
+                   kBoth = IFF_UP | IFF_RUNNING | kLowerUp;
 
 struct ProbeCase
 {
@@ -49,7 +51,7 @@ class LinuxProbe : public testing::TestWithParam<ProbeCase>
 {
 };
 
-TEST_P(LinuxProbe, ACallLinkCountsWhileItIsUpAndRunning)
+TEST_P(LinuxProbe, ACallLinkCountsWhileItIsUpAndRunningWithItsCarrier)
 {
     setInterfaces(GetParam().interfaces);
     EXPECT_EQ(InetConn::IsConnected(), GetParam().connected);
@@ -58,6 +60,8 @@ TEST_P(LinuxProbe, ACallLinkCountsWhileItIsUpAndRunning)
 const ProbeCase kLinks[] = {
     { {}, false }, { { { "ppp0", kBoth } }, true }, { { { "ppp0", kUp } }, false },
     { { { "ppp0", kRunning } }, false },
+    { { { "ppp0", IFF_UP | IFF_RUNNING } }, false }, // the kernel behind a carrier lost
+    { { { "ppp0", IFF_UP | kLowerUp } }, false },
     { { { "lo", kBoth }, { "tun0", kBoth }, { "xppp0", kBoth }, { "pp", kBoth } }, false },
     { { { "eth0", kBoth }, { "ppp1", kUp }, { "ppp7", kBoth | 0x1000 } }, true },
     { { { nullptr, kBoth }, { "ppp7", kBoth } }, true },

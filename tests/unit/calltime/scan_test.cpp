@@ -44,13 +44,21 @@ TEST_F(CallClockTest, ScansDuringTheBoxOfAFailedAppendDoNotCloseTheCallAgain)
     EXPECT_EQ(failing.text(Field::Label6), "Connected");
 }
 
-TEST_F(CallClockTest, TimersRunFromStartToStopAndAZeroScanIntervalStopsTheScan)
+TEST_F(CallClockTest, TheScanRunsFromStartToStopAndTheTickWhileTimingOrShown)
 {
     EXPECT_EQ(callClock.scanInterval(), 5000);
     callClock.setScanInterval(1000);
-    EXPECT_FALSE(callClock.isScanning()) << "nothing runs before start";
+    callClock.setDateTimeShown(true);
+    EXPECT_FALSE(callClock.isScanning() || callClock.isTicking()) << "nothing runs before start";
     callClock.start();
     EXPECT_TRUE(callClock.isScanning() && callClock.isTicking());
+    EXPECT_FALSE(callClock.isListening()) << "a probe without messages is scanned";
+    callClock.setDateTimeShown(false);
+    EXPECT_FALSE(callClock.isTicking()) << "idle and unseen: nothing to tick for";
+    clock.set(clock.now().date(), QTime(10, 30, 0));
+    callClock.setDateTimeShown(true);
+    EXPECT_EQ(shown(Field::Label4), "Saturday, Dec 5 2026  10:30:00") << "shown again, at once";
+    callClock.setDateTimeShown(false);
 
     callClock.setScanInterval(0);
     EXPECT_FALSE(callClock.isScanning());
@@ -60,10 +68,13 @@ TEST_F(CallClockTest, TimersRunFromStartToStopAndAZeroScanIntervalStopsTheScan)
     EXPECT_EQ(probe.asked, 0) << "a zero interval must not scan on every pass";
 
     callClock.setScanInterval(10);
-    probe.up = true;
-    for (spin.restart(); !callClock.non && spin.elapsed() < 5000;)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    EXPECT_TRUE(callClock.non) << "the scan timer asks the probe";
+    for (bool up : {true, false}) {
+        probe.up = up;
+        for (spin.restart(); callClock.non != up && spin.elapsed() < 5000;)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        EXPECT_EQ(callClock.non, up) << "the scan timer asks the probe";
+        EXPECT_EQ(callClock.isTicking(), up) << "a call is timed unseen";
+    }
     callClock.stop();
     EXPECT_FALSE(callClock.isScanning() || callClock.isTicking());
 }

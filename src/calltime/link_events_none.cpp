@@ -1,0 +1,15 @@
+#include "calltime/link_events.h"
+
+// No events here: the probe is polled.
+
+int LinkEvents::open()
+{
+    return -1;
+}
+
+void LinkEvents::close() { }
+
+LinkEvents::Changes LinkEvents::read()
+{
+    return {{}, true};
+}
