@@ -35,16 +35,16 @@ struct Server
     bool playing = false;
 };
 
-pa_simple *openStream(const pa_sample_spec &spec, int *error)
+pa_simple *openStream(const pa_sample_spec &format, int *error)
 {
-    return pa_simple_new(nullptr, "Callwise", PA_STREAM_PLAYBACK, nullptr, "minute", &spec,
+    return pa_simple_new(nullptr, "Callwise", PA_STREAM_PLAYBACK, nullptr, "minute", &format,
         nullptr, nullptr, error);
 }
 
-void ask(const std::shared_ptr<Server> &server, pa_sample_spec spec)
+void ask(const std::shared_ptr<Server> &server, pa_sample_spec format)
 {
     int error = 0;
-    pa_simple *stream = openStream(spec, &error);
+    pa_simple *stream = openStream(format, &error);
     if (stream)
         pa_simple_free(stream);
     const std::lock_guard lock(server->mutex);
@@ -54,11 +54,11 @@ void ask(const std::shared_ptr<Server> &server, pa_sample_spec spec)
     server->answered.notify_all();
 }
 
-void playTone(const std::shared_ptr<Server> &server, pa_sample_spec spec,
+void playTone(const std::shared_ptr<Server> &server, pa_sample_spec format,
     const QByteArray &samples)
 {
     int error = 0;
-    pa_simple *stream = openStream(spec, &error);
+    pa_simple *stream = openStream(format, &error);
     // Drained before the stream is freed: freeing drops what the server
     // still holds, the tone's end.
     const bool played = stream
@@ -120,7 +120,7 @@ public:
             qWarning("The minute's tone could not be read: the minute is spoken.");
             return;
         }
-        m_spec = { PA_SAMPLE_S16LE, quint32(m_tone->rate), quint8(m_tone->channels) };
+        m_format = { PA_SAMPLE_S16LE, quint32(m_tone->rate), quint8(m_tone->channels) };
     }
 
     // Without a sound server the coach says the word instead. The server is
@@ -134,7 +134,7 @@ public:
             return false;
         std::unique_lock lock(m_server->mutex);
         if (m_server->answer != Server::Reachable && !m_server->asking)
-            m_server->asking = startDetached(ask, m_server, m_spec);
+            m_server->asking = startDetached(ask, m_server, m_format);
         if (!m_waited) {
             m_waited = true;
             m_server->answered.wait_for(lock, std::chrono::milliseconds(500),
@@ -158,7 +158,7 @@ public:
                 return;
             m_server->playing = true;
         }
-        if (!startDetached(playTone, m_server, m_spec, m_tone->samples)) {
+        if (!startDetached(playTone, m_server, m_format, m_tone->samples)) {
             const std::lock_guard lock(m_server->mutex);
             m_server->playing = false;
         }
@@ -166,7 +166,7 @@ public:
 
 private:
     std::optional<WavPcm> m_tone;
-    pa_sample_spec m_spec {};
+    pa_sample_spec m_format {};
     std::shared_ptr<Server> m_server = std::make_shared<Server>();
     bool m_waited = false;
     bool m_toldUnreachable = false;
