@@ -2,6 +2,7 @@
 #include "support/fake_clock.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_program_dir.h"
+#include "tariff/fee_file.h"
 #include "typical_tariff.h"
 #include "ui/frm_chart.h"
 
@@ -42,16 +43,8 @@ struct Rig
 {
     Rig()
     {
-        // As the program writes it: each field a line of its own.
-        QString log = yearOfCalls(kRecords, kToday);
-        log.replace(QStringLiteral("  ,  "), QStringLiteral("  ,  \r\n"));
-        log.replace(u'#', QStringLiteral("#\r\n"));
-        dir.write(QStringLiteral("netcosts.ini"), log.toLatin1());
-        QByteArray fees;
-        const TariffTable other = typicalTariff();
-        for (int i = 0; i < TariffTable::kCellCount; ++i)
-            fees += other.cell(i).toLatin1() + "\r\n";
-        dir.write(QStringLiteral("other.ini"), fees);
+        dir.write(QStringLiteral("netcosts.ini"), logFileBytes(yearOfCalls(kRecords, kToday)));
+        SaveFees(typicalTariff(), dir.file(QStringLiteral("other.ini")));
     }
 
     // What the menu entry makes the first time, before it shows it.

@@ -22,11 +22,7 @@ struct Rig
 {
     Rig()
     {
-        // As the program writes it: each field a line of its own.
-        QString log = yearOfCalls(kRecords, kToday);
-        log.replace(QStringLiteral("  ,  "), QStringLiteral("  ,  \r\n"));
-        log.replace(u'#', QStringLiteral("#\r\n"));
-        dir.write(QStringLiteral("netcosts.ini"), log.toLatin1());
+        dir.write(QStringLiteral("netcosts.ini"), logFileBytes(yearOfCalls(kRecords, kToday)));
     }
 
     std::unique_ptr<frmCosts> newWindow()

@@ -132,3 +132,10 @@ QByteArray chargesOf(const QString &log)
     }
     return encodeLines(lines);
 }
+
+QByteArray logFileBytes(QString logText)
+{
+    logText.replace(QStringLiteral("  ,  "), QStringLiteral("  ,  \r\n"));
+    logText.replace(u'#', QStringLiteral("#\r\n"));
+    return logText.toLatin1();
+}

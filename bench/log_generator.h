@@ -27,6 +27,10 @@ QString generateLog(const LogShape &shape, QRandomGenerator &random);
 // every time for the same number of records.
 QString yearOfCalls(int records, QDate newestDay);
 
+// The bytes of a log file holding this log text, as the program writes it:
+// each field a line of its own.
+QByteArray logFileBytes(QString logText);
+
 // A user's habit: the calls each day of the week brings on average (Monday
 // first), their length, and how far a day strays from its weekday: each
 // day's average is multiplied by a log-normal factor of this spread (0 for
