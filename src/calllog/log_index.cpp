@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <iterator>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -38,43 +39,89 @@ bool isMark(char16_t c)
     return c == u'#' || c == u',' || c == u':';
 }
 
-// Calls found(i) for every position i of a "#", a "," and of a ":" that may be
-// the first colon of a key, in text order; every colon is passed on where the
-// vector scan is not built. A record has one "#", three commas and one colon
-// that passes, and looking at eight characters at a time for them is what
-// makes indexing a large log cheap. keyAt() makes sure of each colon.
-template <typename Found> void forEachMark(const char16_t *text, qsizetype size, Found found)
+// The place of the first "#", "," or ":" that may be the first colon of a
+// key, at or after from; size when there is none. Every colon is taken where
+// the vector scan is not built, and keyAt() makes sure of each. A record has
+// one "#", three commas and one colon that passes, and looking at eight
+// characters at a time for them is what makes indexing a large log cheap.
+qsizetype nextMark(const char16_t *text, qsizetype size, qsizetype from)
 {
-    qsizetype i = 0;
+    qsizetype i = from;
 #ifdef __SSE2__
-    const auto at = [text](qsizetype from) {
-        return _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + from));
+    const auto at = [text](qsizetype place) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + place));
     };
-    const __m128i hash = _mm_set1_epi16(u'#');
-    const __m128i comma = _mm_set1_epi16(u',');
-    const __m128i colon = _mm_set1_epi16(u':');
-    const __m128i zero = _mm_set1_epi16(u'0');
-    const __m128i nine = _mm_set1_epi16(9);
     // A key's first colon has its last digit seven places on, which no other
     // colon of a record has. Below "0" the subtraction wraps round, so one
     // unsigned test tells a digit.
     for (; i + 8 + 7 <= size; i += 8) {
         const __m128i chars = at(i);
-        const __m128i last = _mm_subs_epu16(_mm_sub_epi16(at(i + 7), zero), nine);
-        const __m128i keyColon = _mm_and_si128(_mm_cmpeq_epi16(chars, colon),
-                                               _mm_cmpeq_epi16(last, _mm_setzero_si128()));
-        const __m128i marks = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi16(chars, hash), _mm_cmpeq_epi16(chars, comma)), keyColon);
+        const __m128i last = _mm_subs_epu16(_mm_sub_epi16(at(i + 7), _mm_set1_epi16(u'0')),
+                                            _mm_set1_epi16(9));
+        const __m128i keyColon =
+            _mm_and_si128(_mm_cmpeq_epi16(chars, _mm_set1_epi16(u':')),
+                          _mm_cmpeq_epi16(last, _mm_setzero_si128()));
+        const __m128i marks =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(chars, _mm_set1_epi16(u'#')),
+                                      _mm_cmpeq_epi16(chars, _mm_set1_epi16(u','))),
+                         keyColon);
         // One bit per character: the mask has two, one per byte.
-        for (unsigned bits = unsigned(_mm_movemask_epi8(marks)) & 0x5555u; bits != 0;
-             bits &= bits - 1)
-            found(i + std::countr_zero(bits) / 2);
+        if (const unsigned bits = unsigned(_mm_movemask_epi8(marks)) & 0x5555u)
+            return i + std::countr_zero(bits) / 2;
     }
 #endif
     for (; i < size; ++i) {
         if (isMark(text[i]))
-            found(i);
+            return i;
     }
+    return size;
+}
+
+// A record as the program writes it, up to its fee: every character as here
+// but for digits where this has a "0".
+constexpr char16_t kRecordShape[] = u"00:00:0000  ,  00:00:00  ,  00:00:00  ,  ";
+constexpr qsizetype kShapeLength = std::size(kRecordShape) - 1;
+constexpr qsizetype kFirstCommaInShape = 12;
+constexpr qsizetype kSecondCommaInShape = 25;
+
+// Where the "#" of the record whose key starts at key stands, when the
+// record has the shape above and its fee holds no mark; -1 for any other
+// record, which the full pass reads. No mark of such a record could start or
+// end another key, so its place is exactly what the full pass would find.
+qsizetype wellFormedRecordEnd(const char16_t *text, qsizetype size, qsizetype key)
+{
+    if (size - key < kShapeLength)
+        return -1;
+    const char16_t *record = text + key;
+#ifdef __SSE2__
+    static constexpr auto kSlack = [] {
+        std::array<char16_t, kShapeLength> slack{};
+        for (qsizetype i = 0; i < kShapeLength; ++i)
+            slack[size_t(i)] = kRecordShape[i] == u'0' ? 9 : 0;
+        return slack;
+    }();
+    __m128i over = _mm_setzero_si128();
+    // The last eight overlap the others, to end at the shape's end.
+    for (const qsizetype from : {0, 8, 16, 24, 32, int(kShapeLength) - 8}) {
+        const auto load = [from](const char16_t *chars) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + from));
+        };
+        // Every character is told from the shape's by the bits that differ,
+        // which for a digit are its value.
+        const __m128i apart = _mm_xor_si128(load(record), load(kRecordShape));
+        over = _mm_or_si128(over, _mm_subs_epu16(apart, load(kSlack.data())));
+    }
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(over, _mm_setzero_si128())) != 0xffff)
+        return -1;
+#else
+    for (qsizetype i = 0; i < kShapeLength; ++i) {
+        const bool digit = kRecordShape[i] == u'0';
+        if (digit ? unsigned(record[i]) - u'0' > 9 : record[i] != kRecordShape[i])
+            return -1;
+    }
+#endif
+    const qsizetype mark = nextMark(text, size, key + kShapeLength);
+    return mark < size && text[mark] == u'#' ? mark : -1;
 }
 
 } // namespace
@@ -100,20 +147,29 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges)
     // A log grows call by call, so most keys are of the same day as the one before.
     quint32 lastDay = 0;
     std::vector<KeyPlace> *lastPlaces = nullptr;
+    const auto keep = [&](quint32 day, const KeyPlace &place) {
+        if (day != lastDay) {
+            const size_t lastCount = lastPlaces ? lastPlaces->size() : 0;
+            lastDay = day;
+            lastPlaces = &m_days[day];
+            // A new day most likely has about as many calls as the one
+            // before: room for them spares copying a year of places as
+            // each day's list grows.
+            if (lastPlaces->empty())
+                lastPlaces->reserve(lastCount);
+        }
+        lastPlaces->push_back(place);
+    };
     const auto closeUpTo = [&](qsizetype hash) {
         for (Open &open : waiting) {
             open.place.hash = hash;
-            if (open.day != lastDay) {
-                lastDay = open.day;
-                lastPlaces = &m_days[open.day];
-            }
-            lastPlaces->push_back(open.place);
+            keep(open.day, open.place);
         }
         waiting.clear();
         needSecond = needFirst = 0;
     };
 
-    forEachMark(text, size, [&](qsizetype i) {
+    for (qsizetype i = nextMark(text, size, 0); i < size; i = nextMark(text, size, i + 1)) {
         const char16_t c = text[i];
         if (c == u'#') {
             closeUpTo(i);
@@ -126,10 +182,21 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges)
             needFirst = waiting.size();
         } else if (i >= 2 && i - 2 + kKeyLength <= size) {
             // A colon may be the first of a key's two.
-            if (const quint32 day = keyAt(text, i - 2))
-                waiting.push_back({day, KeyPlace{i - 2, -1, -1, -1}});
+            const qsizetype key = i - 2;
+            const quint32 day = keyAt(text, key);
+            if (day == 0)
+                continue;
+            // Nearly every record is whole and follows a whole one: it is
+            // taken at once, and the scan goes on after its "#".
+            const qsizetype hash = waiting.empty() ? wellFormedRecordEnd(text, size, key) : -1;
+            if (hash >= 0) {
+                keep(day, KeyPlace{key, key + kFirstCommaInShape, key + kSecondCommaInShape, hash});
+                i = hash;
+            } else {
+                waiting.push_back({day, KeyPlace{key, -1, -1, -1}});
+            }
         }
-    });
+    }
     // Keys that no "#" follows are kept too: the summary must tell the user.
     closeUpTo(-1);
 }

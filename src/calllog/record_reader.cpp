@@ -38,12 +38,20 @@ std::optional<RecordFields> readRecordFields(QStringView record, qsizetype c1, q
     return fields;
 }
 
+RecordedDuration readRecordedDuration(QStringView duration)
+{
+    // "hh:mm:ss" as the program writes it, nearly every record's, is its
+    // digits; a two-digit part reads as its digits in any case.
+    const auto digit = [duration](qsizetype k) { return qint64(duration[k].unicode()) - u'0'; };
+    const auto isDigit = [&digit](qsizetype k) { return quint64(digit(k)) <= 9; };
+    if (duration.size() == 8 && isDigit(0) && isDigit(1) && isDigit(3) && isDigit(4)
+        && isDigit(6) && isDigit(7))
+        return { digit(0) * 10 + digit(1), digit(3) * 10 + digit(4), digit(6) * 10 + digit(7) };
+    return { readWholePart(duration, 0), readWholePart(duration, 3), readWholePart(duration, 6) };
+}
+
 RecordedCall readRecordedCall(QStringView record, const RecordFields &fields)
 {
-    const QStringView duration = fields.duration.in(record);
-    RecordedCall call;
-    call.duration = { readWholePart(duration, 0), readWholePart(duration, 3),
-                      readWholePart(duration, 6) };
-    call.fee = readNumber(fields.fee.in(record));
-    return call;
+    return { readRecordedDuration(fields.duration.in(record)),
+             readNumber(fields.fee.in(record)) };
 }

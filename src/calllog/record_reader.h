@@ -31,17 +31,22 @@ struct RecordFields
 // two commas. Nothing when the layout cannot give a duration (c2 too close to c1).
 std::optional<RecordFields> readRecordFields(QStringView record, qsizetype c1, qsizetype c2);
 
-// What a record says of its call: the duration's parts, each read as a
-// number, and the fee. Its cost is the pricing code's to work out.
+// The duration's parts, each read as a number.
+RecordedDuration readRecordedDuration(QStringView duration);
+
+inline qint64 recordedSeconds(const RecordedDuration &duration)
+{
+    return duration.hours * 3600 + duration.minutes * 60 + duration.seconds;
+}
+
+// What a record says of its call: the duration's parts and the fee. Its cost
+// is the pricing code's to work out.
 struct RecordedCall
 {
     RecordedDuration duration;
     double fee = 0.0; // pence per minute
 
-    qint64 lengthSeconds() const
-    {
-        return duration.hours * 3600 + duration.minutes * 60 + duration.seconds;
-    }
+    qint64 lengthSeconds() const { return recordedSeconds(duration); }
 };
 
 RecordedCall readRecordedCall(QStringView record, const RecordFields &fields);

@@ -2,6 +2,7 @@
 
 #include "calllog/call_log.h"
 #include "calllog/record_reader.h"
+#include "common/number_reader.h"
 #include "common/rounding.h"
 
 #include <QHash>
@@ -55,6 +56,18 @@ private:
     QHash<qint64, qsizetype> m_large;
 };
 
+// The total brought to whole pence after a call of whole pence. Below 2^51
+// on both sides the sum of the two as doubles is exact, so adding them as
+// integers gives the same total without the chain of conversions every
+// call's sum would otherwise wait on.
+qint64 addedWholePence(qint64 total, qint64 pence)
+{
+    constexpr qint64 exactHalf = qint64(1) << 51;
+    const auto small = [](qint64 value) { return value > -exactHalf && value < exactHalf; };
+    return small(total) && small(pence) ? total + pence
+                                        : roundHalfEven(double(total) + double(pence));
+}
+
 // Adds the calls of one day; false when one of its records cannot be read.
 // chargeHint carries the charges' look-up from one call to the next.
 bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &costTexts,
@@ -79,7 +92,7 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         if (!fields)
             return false;
 
-        const RecordedCall call = readRecordedCall(record, *fields);
+        const RecordedDuration duration = readRecordedDuration(fields->duration.in(record));
         const ChargeIndex::Found kept =
             dayKey == 0 ? ChargeIndex::Found{}
                         : charges.find(ChargeIndex::keyOf(dayKey, fields->starttime.in(record),
@@ -87,21 +100,28 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
                                        chargeHint);
         double cost = double(kept.pence);
         if (kept.kept != ChargeIndex::Kept::Charge) {
-            cost = priceRecordedCall(call.duration, call.fee, minConnect);
+            cost = priceRecordedCall(duration, readNumber(fields->fee.in(record)), minConnect);
             ++(kept.kept == ChargeIndex::Kept::Damaged ? summary.damagedCharges
                                                        : summary.withoutCharge);
         }
-        const qint64 length = call.lengthSeconds();
-        summary.calls.push_back({day, record, fields->starttime, fields->duration, call.fee, cost,
-                                 length, costTexts.indexOf(cost)});
+        const qint64 length = recordedSeconds(duration);
+        summary.calls.push_back({day, record, fields->starttime, fields->duration, fields->fee,
+                                 cost, length, costTexts.indexOf(cost)});
         summary.totalSeconds += length;
-        summary.totalPence = roundHalfEven(double(summary.totalPence) + cost);
+        summary.totalPence = kept.kept == ChargeIndex::Kept::Charge
+            ? addedWholePence(summary.totalPence, kept.pence)
+            : roundHalfEven(double(summary.totalPence) + cost);
         searchFrom = hashAt;
     }
     return true;
 }
 
 } // namespace
+
+double SummaryCall::fee() const
+{
+    return readNumber(feeSpan.in(record));
+}
 
 QString Summary::line(size_t call) const
 {

@@ -24,13 +24,16 @@ struct SummaryCall
     QStringView record; // from its start date up to its "#"
     TextSpan starttimeSpan;
     TextSpan durationSpan;
-    double fee = 0.0;  // pence per minute
+    TextSpan feeSpan;
     double cost = 0.0; // pence
     qint64 lengthSeconds = 0;
     qsizetype costText = 0; // in Summary::costTexts
 
     QStringView starttime() const { return starttimeSpan.in(record); }
     QStringView duration() const { return durationSpan.in(record); }
+    // Pence per minute. Read when asked: a call whose charge was kept needs
+    // no fee for its cost.
+    double fee() const;
 };
 
 struct Summary

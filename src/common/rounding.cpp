@@ -3,20 +3,9 @@
 #include <cmath>
 #include <limits>
 
-qint64 roundHalfEven(double value)
+// NaN and magnitudes of 2^52 and more, where every double is already whole.
+qint64 roundHalfEvenBeyondExact(double value)
 {
-    // Below 2^52 every double's whole part fits a qint64 exactly, and taking
-    // it is one instruction where std::floor is a library call: summaries
-    // round twice per call.
-    constexpr double exactWhole = 4503599627370496.0;
-    if (value > -exactWhole && value < exactWhole) {
-        const auto towardZero = qint64(value);
-        qint64 rounded = value < double(towardZero) ? towardZero - 1 : towardZero;
-        const double fraction = value - double(rounded); // exact
-        if (fraction > 0.5 || (fraction == 0.5 && (rounded & 1) != 0))
-            ++rounded;
-        return rounded;
-    }
     if (std::isnan(value))
         return 0;
     // 2^63 is exactly representable; anything at or beyond it saturates.

@@ -33,7 +33,7 @@ QString summaryCsv(const Summary &summary, const Repricing *other)
     for (size_t i = 0; i < summary.calls.size(); ++i) {
         const SummaryCall &call = summary.calls[i];
         QStringList row{call.day.toString(Qt::ISODate), call.starttime().toString(),
-                        call.duration().toString(), QString::number(call.fee, 'f', 2),
+                        call.duration().toString(), QString::number(call.fee(), 'f', 2),
                         QString::number(call.cost, 'f', 2)};
         if (other)
             row << QString::number(other->costs[i], 'f', 2);

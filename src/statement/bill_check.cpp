@@ -52,7 +52,7 @@ std::vector<LoggedCall> loggedCalls(const Summary &summary)
             = [start](qsizetype from) { return qint64(readNumber(start.mid(from, 2))); };
         const qint64 second
             = qBound<qint64>(0, (part(0) * 60 + part(3)) * 60 + part(6), kSecondsPerDay - 1);
-        calls.push_back({ call.day, int(second), call.lengthSeconds, call.fee, call.cost });
+        calls.push_back({ call.day, int(second), call.lengthSeconds, call.fee(), call.cost });
     }
     return calls;
 }
