@@ -1,11 +1,12 @@
 #include "calllog/call_charges.h"
 
+#include "calllog/record_shape.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <numeric>
 
@@ -16,7 +17,7 @@
 namespace {
 
 const QString kSeparator = QStringLiteral("  ,  ");
-constexpr qsizetype kKeyLength = 41; // date, time and duration with their separators
+constexpr qsizetype kKeyLength = kRecordShapeLength; // date, time and duration with their separators
 constexpr int kMostDigits = 15;      // pence beyond this are no charge the program writes
 
 // A key: the day as (year × 12 + month) × 31 + day, 22 bits up to the year
@@ -35,7 +36,7 @@ quint64 packDay(int day, int month, int year)
 
 // "hh:mm:ss" as the number hhmmss, any two digits each; -1 unless it is
 // that. A summary asks it twice a call, so where the vector instructions
-// are built it reads the eight characters at once, as hasKeyShape() below.
+// are built it reads the eight characters at once, as hasRecordShape() does.
 #ifdef __SSE2__
 qint64 timeNumber(const char16_t *at)
 {
@@ -64,48 +65,6 @@ qint64 timeNumber(const char16_t *at)
         number = number * 10 + digit;
     }
     return number;
-}
-#endif
-
-// The characters a line begins with: a call's key has every character as
-// here, but for digits where this has a "0".
-constexpr char kKeyShape[] = "00:00:0000  ,  00:00:00  ,  00:00:00  ,  ";
-static_assert(sizeof(kKeyShape) == kKeyLength + 1);
-
-// How far each character of a key may lie above the shape's: 9 for a digit.
-constexpr std::array<char, kKeyLength> kKeySlack = [] {
-    std::array<char, kKeyLength> slack{};
-    for (qsizetype i = 0; i < kKeyLength; ++i)
-        slack[size_t(i)] = kKeyShape[i] == '0' ? 9 : 0;
-    return slack;
-}();
-
-// Whether a line begins with a key. Every character is told apart from the
-// shape's by the bits that differ, which for a digit are its value; sixteen
-// at a time where the vector instructions are built, as a large file of
-// charges is read with the log.
-#ifdef __SSE2__
-bool hasKeyShape(const char *line)
-{
-    __m128i over = _mm_setzero_si128();
-    // The last sixteen overlap the others, to end at the key's end.
-    for (const qsizetype at : {qsizetype(0), qsizetype(16), kKeyLength - 16}) {
-        const auto load = [at](const char *from) {
-            return _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + at));
-        };
-        const __m128i apart = _mm_xor_si128(load(line), load(kKeyShape));
-        over = _mm_or_si128(over, _mm_subs_epu8(apart, load(kKeySlack.data())));
-    }
-    return _mm_movemask_epi8(_mm_cmpeq_epi8(over, _mm_setzero_si128())) == 0xffff;
-}
-#else
-bool hasKeyShape(const char *line)
-{
-    for (qsizetype i = 0; i < kKeyLength; ++i) {
-        if (quint8(line[i] ^ kKeyShape[i]) > quint8(kKeySlack[size_t(i)]))
-            return false;
-    }
-    return true;
 }
 #endif
 
@@ -157,7 +116,7 @@ private:
 // The key of a line that begins with a call's start and length, or 0.
 quint64 lineKey(const char *line, DayOfLine &dayOf)
 {
-    if (!hasKeyShape(line))
+    if (!hasRecordShape(line))
         return 0;
     const quint64 day = dayOf(line);
     if (day == 0)

@@ -1,8 +1,9 @@
 #include "calllog/log_index.h"
 
+#include "calllog/record_shape.h"
+
 #include <array>
 #include <bit>
-#include <iterator>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -77,50 +78,15 @@ qsizetype nextMark(const char16_t *text, qsizetype size, qsizetype from)
     return size;
 }
 
-// A record as the program writes it, up to its fee: every character as here
-// but for digits where this has a "0".
-constexpr char16_t kRecordShape[] = u"00:00:0000  ,  00:00:00  ,  00:00:00  ,  ";
-constexpr qsizetype kShapeLength = std::size(kRecordShape) - 1;
-constexpr qsizetype kFirstCommaInShape = 12;
-constexpr qsizetype kSecondCommaInShape = 25;
-
 // Where the "#" of the record whose key starts at key stands, when the
-// record has the shape above and its fee holds no mark; -1 for any other
+// record has the shape the program writes and its fee holds no mark; -1 for any other
 // record, which the full pass reads. No mark of such a record could start or
 // end another key, so its place is exactly what the full pass would find.
 qsizetype wellFormedRecordEnd(const char16_t *text, qsizetype size, qsizetype key)
 {
-    if (size - key < kShapeLength)
+    if (size - key < kRecordShapeLength || !hasRecordShape(text + key))
         return -1;
-    const char16_t *record = text + key;
-#ifdef __SSE2__
-    static constexpr auto kSlack = [] {
-        std::array<char16_t, kShapeLength> slack{};
-        for (qsizetype i = 0; i < kShapeLength; ++i)
-            slack[size_t(i)] = kRecordShape[i] == u'0' ? 9 : 0;
-        return slack;
-    }();
-    __m128i over = _mm_setzero_si128();
-    // The last eight overlap the others, to end at the shape's end.
-    for (const qsizetype from : {0, 8, 16, 24, 32, int(kShapeLength) - 8}) {
-        const auto load = [from](const char16_t *chars) {
-            return _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + from));
-        };
-        // Every character is told from the shape's by the bits that differ,
-        // which for a digit are its value.
-        const __m128i apart = _mm_xor_si128(load(record), load(kRecordShape));
-        over = _mm_or_si128(over, _mm_subs_epu16(apart, load(kSlack.data())));
-    }
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(over, _mm_setzero_si128())) != 0xffff)
-        return -1;
-#else
-    for (qsizetype i = 0; i < kShapeLength; ++i) {
-        const bool digit = kRecordShape[i] == u'0';
-        if (digit ? unsigned(record[i]) - u'0' > 9 : record[i] != kRecordShape[i])
-            return -1;
-    }
-#endif
-    const qsizetype mark = nextMark(text, size, key + kShapeLength);
+    const qsizetype mark = nextMark(text, size, key + kRecordShapeLength);
     return mark < size && text[mark] == u'#' ? mark : -1;
 }
 
