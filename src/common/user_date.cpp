@@ -20,6 +20,11 @@ std::optional<QDate> readUserDate(QStringView text)
     } else {
         return std::nullopt;
     }
+    return dateOfParts(year, month, day);
+}
+
+std::optional<QDate> dateOfParts(int year, int month, int day)
+{
     const QDate date(year, month, day);
     if (!date.isValid() || year < 1)
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "statement/statement.h"
 
 #include "common/number_reader.h"
+#include "common/user_date.h"
 #include "statement/csv_records.h"
 
 #include <QFile>
@@ -185,10 +186,7 @@ std::optional<QDate> readDate(QStringView text)
     } else {
         return std::nullopt;
     }
-    const QDate date(year, month, day);
-    if (!date.isValid() || year < 1)
-        return std::nullopt;
-    return date;
+    return dateOfParts(year, month, day);
 }
 
 // "10:00", "10:00:05", "10:00:05.250", "3:15 pm": seconds of the day.
