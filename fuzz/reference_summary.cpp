@@ -2,20 +2,20 @@
 
 #include "calllog/call_log.h"
 #include "calllog/record_reader.h"
+#include "common/number_reader.h"
 #include "common/rounding.h"
 
 namespace {
 
 // The summary's own rule, written out here as it stood before the one
 // pricing code took it over, so the summary is checked against it.
-double costAsEverWorkedOut(const RecordedCall &call, double minConnect)
+double costAsEverWorkedOut(const RecordedDuration &parts, double fee, double minConnect)
 {
-    const RecordedDuration &parts = call.duration;
-    double cost = double(parts.hours) * 60.0 * call.fee + double(parts.minutes) * call.fee;
+    double cost = double(parts.hours) * 60.0 * fee + double(parts.minutes) * fee;
     if (parts.seconds > 0)
-        cost += call.fee;
-    if (minConnect * call.fee > cost)
-        cost = minConnect * call.fee;
+        cost += fee;
+    if (minConnect * fee > cost)
+        cost = minConnect * fee;
     return cost;
 }
 
@@ -40,13 +40,14 @@ ReferenceSummary referenceSummary(const QString &logText, QDate today, qint64 fi
             const auto fields = c2 < 0 ? std::nullopt : readRecordFields(record, c1, c2);
             if (hashAt < 0 || !fields)
                 return ReferenceSummary{false, {}, {}, {}, {}, 0, 0};
-            const RecordedCall call = readRecordedCall(record, *fields);
-            const double cost = costAsEverWorkedOut(call, minConnect);
+            const RecordedDuration duration = readRecordedDuration(fields->duration.in(record));
+            const double fee = readNumber(fields->fee.in(record));
+            const double cost = costAsEverWorkedOut(duration, fee, minConnect);
             summary.lines << record + QStringLiteral("  =  ") + regional.currency(cost);
             summary.days.push_back(day);
             summary.starttimes << fields->starttime.in(record).toString();
             summary.durations << fields->duration.in(record).toString();
-            summary.totalSeconds += call.lengthSeconds();
+            summary.totalSeconds += recordedSeconds(duration);
             summary.totalPence = roundHalfEven(double(summary.totalPence) + cost);
             start = hashAt;
         }

@@ -49,9 +49,3 @@ RecordedDuration readRecordedDuration(QStringView duration)
         return { digit(0) * 10 + digit(1), digit(3) * 10 + digit(4), digit(6) * 10 + digit(7) };
     return { readWholePart(duration, 0), readWholePart(duration, 3), readWholePart(duration, 6) };
 }
-
-RecordedCall readRecordedCall(QStringView record, const RecordFields &fields)
-{
-    return { readRecordedDuration(fields.duration.in(record)),
-             readNumber(fields.fee.in(record)) };
-}

@@ -38,15 +38,3 @@ inline qint64 recordedSeconds(const RecordedDuration &duration)
 {
     return duration.hours * 3600 + duration.minutes * 60 + duration.seconds;
 }
-
-// What a record says of its call: the duration's parts and the fee. Its cost
-// is the pricing code's to work out.
-struct RecordedCall
-{
-    RecordedDuration duration;
-    double fee = 0.0; // pence per minute
-
-    qint64 lengthSeconds() const { return recordedSeconds(duration); }
-};
-
-RecordedCall readRecordedCall(QStringView record, const RecordFields &fields);
