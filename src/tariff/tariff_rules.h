@@ -35,6 +35,9 @@ struct TariffRules
     // once, "Easter-2" counted from Easter Sunday, or kEnglandAndWales for
     // that country's bank holidays.
     QStringList holidays;
+    // Rules by time, one a line as the rules file holds them, in the order
+    // written: the last that matches a unit's start prices it (time_rules.h).
+    QStringList timeRules;
 
     bool usesUnits() const { return unitSeconds > 0; }
     // Nothing set: prices are the weekly table's alone.
