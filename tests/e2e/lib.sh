@@ -19,7 +19,6 @@ E2E_NETNS=""
 E2E_CUPS_DIR=""
 E2E_CUPS_PDF_CONF=""
 E2E_STEP=""
-E2E_SESSION_BUS=""
 E2E_WAYLAND=""
 E2E_LINK=ppp0 # the link's interface name
 E2E_AS_USER=() # a runuser prefix to start the program as another user
@@ -51,6 +50,13 @@ e2e_require() {
 e2e_init() {
     E2E_NAME=$1
     E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/callwise-e2e.XXXXXX")
+    # Everything the test starts carries its directory in its environment,
+    # which is how a process left behind is found at the end.
+    export E2E_TMP
+    # No session bus unless the test starts its own: an address where none
+    # listens. Left unset, libdbus and GDBus would start one through
+    # dbus-launch (dbus-x11), which outlives the test.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/no-bus
     E2E_ART=${E2E_ARTEFACTS:-$PWD/e2e-artefacts}/$E2E_NAME
     rm -rf "$E2E_ART"
     mkdir -p "$E2E_ART"
@@ -66,6 +72,34 @@ e2e_step() {
 }
 
 e2e_track() { E2E_PIDS+=("$1"); }
+
+# The processes this test started, directly or not, that are still running:
+# each has the test's directory in its environment. The test's own shell and
+# its subshells are left out.
+e2e_stray_pids() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+        [ "$(awk '/^PPid:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)" = $$ ] \
+            && [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$(readlink /proc/$$/exe)" ] && continue
+        grep -qzF "E2E_TMP=$E2E_TMP" "$environ" 2>/dev/null && echo "$pid"
+    done
+    return 0
+}
+
+e2e_strays() {
+    local pid
+    for pid in $(e2e_stray_pids); do
+        printf '%s (%s) ' "$pid" "$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | cut -c1-80)"
+    done
+}
+
+e2e_kill_strays() {
+    local pid
+    for pid in $(e2e_stray_pids); do kill -KILL "$pid" 2>/dev/null || true; done
+}
 
 # e2e_stop PID: ends one process we started, politely first.
 e2e_stop() {
@@ -90,6 +124,13 @@ e2e_cleanup() {
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         e2e_stop "${E2E_PIDS[i]}"
     done
+    local strays
+    strays=$(e2e_strays)
+    if [ -n "$strays" ]; then
+        echo "FAIL: still running after the test: $strays" >&2
+        e2e_kill_strays
+        [ "$status" -eq 0 ] || [ "$status" -eq "$E2E_SKIP" ] && status=1
+    fi
     [ -n "$E2E_NETNS" ] && ip netns delete "$E2E_NETNS" 2>/dev/null
     [ -n "$E2E_CUPS_PDF_CONF" ] && rm -f "$E2E_CUPS_PDF_CONF"
     if [ -n "${E2E_TMP:-}" ] && [ -d "$E2E_TMP" ]; then
@@ -163,7 +204,6 @@ EOF
     e2e_track $!
     read -r -t 10 address <"$fifo" || e2e_fail "dbus-daemon did not start (see dbus.log)"
     export DBUS_SESSION_BUS_ADDRESS=$address NO_AT_BRIDGE=1
-    E2E_SESSION_BUS=yes
 }
 
 # A StatusNotifierItem host, gtk-sni-tray-standalone with its own watcher, as
@@ -292,8 +332,7 @@ e2e_write_settings() {
 e2e_program_env() {
     mkdir -p "$E2E_TMP/home"
     E2E_ENV=(env -u SESSION_MANAGER -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE)
-    [ -n "$E2E_SESSION_BUS" ] || E2E_ENV+=(-u DBUS_SESSION_BUS_ADDRESS)
-    E2E_ENV+=(XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
+    E2E_ENV+=(DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" XDG_RUNTIME_DIR="$E2E_TMP/run" HOME="$E2E_TMP/home"
         XDG_CONFIG_HOME="$E2E_TMP/home/.config" TZ=UTC LANG=en_GB.UTF-8 LC_ALL= LANGUAGE=)
     if [ -n "$E2E_WAYLAND" ]; then
         E2E_ENV+=(WAYLAND_DISPLAY="$E2E_WAYLAND" QT_QPA_PLATFORM=wayland)
