@@ -77,7 +77,9 @@ QStringList differenceLines(const RuleSuggestion &suggestion, const std::vector<
     const auto keysOf = [&](const PriceDifference &difference) {
         const LoggedCall &call = logged[difference.logged];
         std::vector<Key> keys { { Shared::Day, call.day.toJulianDay() },
-            { Shared::Hour, call.startSecond / 3600 }, { Shared::Weekday, call.day.dayOfWeek() } };
+            { Shared::Hour, call.startSecond / 3600 } };
+        if (call.day.isValid())
+            keys.push_back({ Shared::Weekday, call.day.dayOfWeek() });
         if (call.seconds < shortSeconds)
             keys.push_back({ Shared::Short, 0 });
         return keys;
