@@ -163,7 +163,7 @@ TEST_P(HiddenRules, TheSuggestionFindsThem)
     EXPECT_EQ(result.suggestion.changed.testFlag(RuleSetting::MinConnect), newMinConnect);
     EXPECT_EQ(result.suggestion.changed & ~RuleSettings(RuleSetting::MinConnect),
         changedSettings(c.operators, c.inForce));
-    EXPECT_EQ(suggestionText(result.suggestion, c.inForce), QString::fromUtf8(c.suggestion));
+    EXPECT_EQ(suggestionText(result.suggestion, c.inForce).toStdString(), c.suggestion);
     EXPECT_TRUE(result.suggestion.differing.empty());
 
     // Applied, the rules price the calls as billed, though the log's prices
@@ -193,8 +193,9 @@ INSTANTIATE_TEST_SUITE_P(Bills, HiddenRules,
             "time would make 9 of 9 calls match." },
         Hidden { "first charge cleared", hidden(15, 60, 1), "0", hidden(15, 60, 1, false, 9.1), "0",
             monthOfCalls, "No first charge would make 62 of 62 calls match." },
-        Hidden { "minimum charge cleared", hidden(15, 60, 1), "0", hidden(15, 60, 1, false, {}, 20),
-            "0", monthOfCalls, "No minimum charge would make 62 of 62 calls match." },
+        Hidden { "minimum charge cleared", hidden(15, 60, 1, false, 9.1), "0",
+            hidden(15, 60, 1, false, 9.1, 30), "0", monthOfCalls,
+            "No minimum charge would make 62 of 62 calls match." },
         Hidden { "fee per call cleared", hidden(0, 30, 30), "0", hidden(15, 30, 30), "0",
             monthOfCalls, "No fee per call would make 62 of 62 calls match." }));
 
