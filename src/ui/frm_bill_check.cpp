@@ -30,6 +30,7 @@ void frmBillCheck::buildControls()
     txtReport->setReadOnly(true);
     // Long sentences wrap rather than run out of sight.
     txtReport->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtReport->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The report lines up its columns in spaces, as it does in a terminal.
     txtReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtReport->setAccessibleName(QString::fromUtf16(kCaption));
