@@ -11,10 +11,13 @@
 // priced at the fee at its end or at its own start (walking the day in
 // stretches between the minutes where a band begins), then the fee per call
 // and the least charge apply, and the sum is rounded to the penny once.
+// With rules by time every unit is priced at its own start: by the rule in
+// force then, or where none is, by the table and the rules' charge units.
 
 #include "tariff/fee_timeline.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
+#include "tariff/time_rules.h"
 
 #include <QDate>
 
@@ -52,6 +55,16 @@ struct RecordedDuration
 // the min connect time; left unrounded.
 double priceRecordedCall(const RecordedDuration &duration, double fee, double minConnectMinutes);
 
+// Under rules by time, the next unit a running call begins: the elapsed
+// second from which the running cost charges it, and how long it lasts.
+struct UnitStep
+{
+    qint64 chargedFrom = 0;
+    qint64 length = 0;
+
+    bool operator==(const UnitStep &) const = default;
+};
+
 class CallPricer
 {
 public:
@@ -65,11 +78,25 @@ public:
     // may leave a fraction.
     double price(const CallToPrice &call, TableRule rule) const;
 
-    // The fee in force at a moment, by the lookup's rules and the holidays.
-    double feeAt(QDate day, int secondOfDay) const;
+    // The fee in force at a moment, by the lookup's rules and the holidays,
+    // or the fee a minute of the rule by time in force then, secondsIntoCall
+    // into a call (0 when none is timed).
+    double feeAt(QDate day, int secondOfDay, qint64 secondsIntoCall = 0) const;
+    // The fee a minute of the rule by time in force then; none where none is.
+    std::optional<double> ruleFeeAt(QDate day, int secondOfDay, qint64 secondsIntoCall) const;
+    const TimeRuleBook &timeRules() const { return m_timeRules; }
+    const FeeTimeline &timeline() const { return m_timeline; }
+    // The first unit charged after elapsed seconds of the call; none
+    // without rules by time.
+    std::optional<UnitStep> nextUnitStep(const CallToPrice &call, qint64 elapsed) const;
 
 private:
+    struct UnitRun;
+    template <typename Visit>
+    void walkUnits(const CallToPrice &call, Visit &&visit) const;
     double timeCharge(const CallToPrice &call) const;
+    double timeChargeByRules(const CallToPrice &call) const;
+    qint64 leastSeconds() const;
     double sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64 unitLength,
         qint64 count) const;
 
@@ -78,6 +105,7 @@ private:
     double m_minConnect = 0.0;
     HolidayCalendar m_holidays;
     FeeTimeline m_timeline;
+    TimeRuleBook m_timeRules;
 };
 
 double priceCall(const CallToPrice &call, const TariffTable &table, const TariffRules &rules,

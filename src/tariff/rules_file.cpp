@@ -1,6 +1,7 @@
 #include "tariff/rules_file.h"
 
 #include "common/number_reader.h"
+#include "tariff/time_rules.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,12 +89,15 @@ RulesLoad LoadRules(const QString &rulesPath)
         return damaged(5, rulesPath);
     rules.unitsAtOwnRate = ownRate == u"1";
     for (qsizetype i = kSettingLines; i < lines.size(); ++i) {
-        const QString holiday = lines[i].trimmed();
-        if (holiday.isEmpty())
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
             continue;
-        if (!readHoliday(holiday))
+        if (readHoliday(line))
+            rules.holidays << line;
+        else if (readTimeRule(line).rule)
+            rules.timeRules << line;
+        else
             return damaged(int(i) + 1, rulesPath);
-        rules.holidays << holiday;
     }
     return { rules, true, {} };
 }
@@ -106,7 +110,7 @@ QStringList rulesLines(const TariffRules &rules)
             ? QString::number(*rules.firstChargePence, 'f', 2)
             : QString(),
         penceText(rules.minimumChargePence), rules.unitsAtOwnRate ? QStringLiteral("1") : QStringLiteral("0") };
-    lines << rules.holidays;
+    lines << rules.holidays << rules.timeRules;
     return lines;
 }
 

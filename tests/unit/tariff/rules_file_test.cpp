@@ -23,10 +23,13 @@ TEST(RulesFile, EveryRuleReadsBackAsWritten)
     rules.unitsAtOwnRate = true;
     rules.holidays = QStringList { QStringLiteral("25/12"), QStringLiteral("Easter-2"),
         QStringLiteral("27/12/2027"), QStringLiteral("England and Wales") };
+    rules.timeRules = QStringList { QStringLiteral("Mon-Fri 08:00-17:59 4.20 a minute"),
+        QStringLiteral("Holidays 00:00-23:59 10.00 per 90 s after 60 min") };
     ASSERT_TRUE(SaveRules(path, rules).ok);
     EXPECT_EQ(dir.read(QStringLiteral("netrules.ini")),
         "15.00\r\n60/1\r\n9.10\r\n20.00\r\n1\r\n25/12\r\nEaster-2\r\n27/12/2027\r\n"
-        "England and Wales\r\n");
+        "England and Wales\r\nMon-Fri 08:00-17:59 4.20 a minute\r\n"
+        "Holidays 00:00-23:59 10.00 per 90 s after 60 min\r\n");
     const RulesLoad loaded = LoadRules(path);
     EXPECT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.rules, rules);
@@ -52,6 +55,7 @@ TEST(RulesFile, DamageGivesNoRulesAndSaysWhere)
     } cases[] = {
         { "abc\r\n", 1 }, { "15\r\n60/0\r\n", 2 }, { "\r\n\r\n9.10\r\n", 3 }, { "\r\n60/1\r\n-1\r\n", 3 },
         { "\r\n\r\n\r\n-5\r\n", 4 }, { "\r\n\r\n\r\n\r\nyes\r\n", 5 }, { "\r\n\r\n\r\n\r\n0\r\n31/02\r\n", 6 },
+        { "\r\n\r\n\r\n\r\n0\r\n25/12\r\nMon 08:00-25:00 1 a minute\r\n", 7 },
     };
     TempProgramDir dir;
     for (const auto &c : cases) {
