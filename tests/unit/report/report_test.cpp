@@ -271,18 +271,19 @@ TEST_F(OtherTariffTest, CompareRanksTheFilesAndTodaysCheapestFirst)
     EXPECT_EQ(out, ranking);
 }
 
-// 1p a minute begun and 2p a call: 5p, 10p, 5p and 1p, and 8p.
+// 1p a minute begun and 2p a call, Saturday's free: 5p, 10p, 0p and 0p, and 8p.
 TEST_F(OtherTariffTest, ARulesetPricesByItsOwnTableAndRules)
 {
-    const QByteArray ruleset = "name=Other\r\nper_connection=0.02\r\ndefault=(0.01, 60)\r\n";
+    const QByteArray ruleset = "name=Other\r\nper_connection=0.02\r\ndefault=(0.01, 60)\r\n"
+                               "on (saturday) between () use (0, 60)\r\n";
     dir.write("other.rst", ruleset);
     dir.write("other.txt", ruleset);
     ASSERT_EQ(run({ "--tariff", dir.file("other.rst"), "7 Days" }), 0) << err.toStdString();
     EXPECT_TRUE(out.endsWith(
-        QString::fromUtf8("With other.rst these calls would have cost £0.29: £0.24 less.\n")))
+        QString::fromUtf8("With other.rst these calls would have cost £0.23: £0.30 less.\n")))
         << out.toStdString();
     ASSERT_EQ(run({ "--compare", dir.file("other.txt"), "7 Days" }), 0) << err.toStdString();
-    EXPECT_TRUE(out.contains(QString::fromUtf8("1. other.txt: £0.29, £0.24 less\n")));
+    EXPECT_TRUE(out.contains(QString::fromUtf8("1. other.txt: £0.23, £0.30 less\n")));
 }
 
 TEST_F(OtherTariffTest, AFileThatIsNoFeeFileOrNoRulesIsRefusedWithItsReason)

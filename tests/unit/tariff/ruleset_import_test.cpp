@@ -200,6 +200,26 @@ TEST(RulesetImport, SavedAndLoadedPricesAsRead)
             }
         }
     }
+    // As the dialer charges: 5 for the first 30 s and 1 a call, then each
+    // unit at the line in force when it begins, the last written winning.
+    const struct
+    {
+        QDate day;
+        int startSecond;
+        qint64 seconds;
+        double pence;
+    } calls[] = {
+        { QDate(2026, 12, 7), 10 * 3600, 100, 16 }, // Monday's 10 per 90 s at 30 s
+        { QDate(2026, 12, 7), 20 * 3600, 0, 7 }, // the minimum
+        { QDate(2026, 4, 3), 12 * 3600, 200, 32 }, // Good Friday: 10, then 8 × 2 from 120 s
+        { QDate(2026, 12, 25), 23 * 3600, 250, 8 }, // 4 × 0.5 on Christmas night
+        { QDate(2026, 12, 6), 12 * 3600, 1300, 73 }, // 13 × 5 per 90 s, then 2 × 1 after 20 min
+    };
+    for (const auto &c : calls) {
+        const CallToPrice call { c.day, c.startSecond, c.seconds, 0.0 };
+        EXPECT_EQ(direct.price(call, TableRule::Live), c.pence) << c.day.toString().toStdString();
+        EXPECT_EQ(saved.price(call, TableRule::Live), c.pence);
+    }
     EXPECT_FALSE(readRuleset(dir.file("none.rst")).tariff);
     EXPECT_EQ(readRuleset(dir.path()).refusal.message(), "it cannot be read");
 }
