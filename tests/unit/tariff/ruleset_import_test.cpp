@@ -86,7 +86,7 @@ TEST(RulesetImport, SettingsBecomeTheTableAndTheRules)
             "Mon-Sun 00:00-23:59 2.00 per 60 s after 60 min", "Mon 08:00-17:59 10.00 per 90 s" }));
     EXPECT_EQ(tariff.summary.mid(0, 7),
         QStringList({ "Ruleset: Example Telecom",
-            "Prices in hundredths of EUR (written before the amount, 3 digits)",
+            "Prices in hundredths of EUR, which stands before the amount with 3 digits",
             "Every day from 00:00: 8.33 a minute",
             "Charge units: 72/60, each at the rate in force when it begins",
             "First charge: 10 for the first 72 s", "Fee per call: 1.25", "Minimum charge: 10" }));
