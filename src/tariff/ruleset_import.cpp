@@ -101,7 +101,9 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
         parsed.rules.push_back(rule);
         return {};
     }
-    if (line.startsWith(QStringLiteral("on"), Qt::CaseInsensitive))
+    static const QRegularExpression onWord(
+        QStringLiteral(R"(^on[\s(])"), QRegularExpression::CaseInsensitiveOption);
+    if (onWord.match(line).hasMatch())
         return QStringLiteral("a rule reads \"on (days) between (times) use (cost, seconds)\"");
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0)

@@ -145,7 +145,7 @@ TEST(RulesetImport, RefusalsNameTheLineAndTheReason)
             "\"easter+1..easter-1\" must run forwards over at most 31 days" },
         { "default=(1,60)\non (monday) use (1, 60)", 2,
             "a rule reads \"on (days) between (times) use (cost, seconds)\"" },
-        { "default=(1,60)\nholidays=12/25", 2, "\"holidays\" is no setting of a ruleset" },
+        { "default=(1,60)\nonly=12/25", 2, "\"only\" is no setting of a ruleset" },
         { "default=(1,60)\nuse (1, 60)", 2,
             "it is neither a setting \"name=value\" nor an \"on\" rule" },
         { "default=(1,60)\nper_connection=0.00001", 2,
