@@ -117,7 +117,7 @@ void frmRules::buildControls(bool withProblem)
     if (withProblem) {
         lblProblem = addControl<QLabel>(this, "lblProblem",
             QStringLiteral("The rules file could not be used, so calls are priced by the fees "
-                           "alone. %1")
+                           "alone. %1.")
                 .arg(m_problem),
             layout.across(ProblemRow));
         lblProblem->setWordWrap(true);

@@ -215,8 +215,8 @@ TEST_F(RulesWindowTest, TheEditorOpensTheMainWindowsRulesAndTellsWhyTheFileWasNo
     window = main.rulesWindow();
     ASSERT_TRUE(isOpen());
     EXPECT_EQ(shown("lblProblem"),
-        "The rules file could not be used, so calls are priced by the fees alone. Line 2 of "
-        "netrules.ini is not a rule Callwise writes.");
+        "The rules file could not be used, so calls are priced by the fees alone. netrules.ini: "
+        "line 2, \"60/7x\": not charge units such as 60/1.");
     EXPECT_EQ(shown("txtFeePerCall"), "");
 
     enter("cboUnits", "30/30");
