@@ -5,6 +5,7 @@
 
 #include "fuzz_check.h"
 #include "tariff/rules_file.h"
+#include "tariff/time_rules.h"
 
 #include <QFile>
 
@@ -24,6 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(loaded.why.isEmpty());
     for (const QString &line : loaded.rules.holidays)
         FUZZ_CHECK(readHoliday(line).has_value());
+    for (const QString &line : loaded.rules.timeRules)
+        FUZZ_CHECK(readTimeRule(line).rule.has_value());
     FUZZ_CHECK(!loaded.rules.firstChargePence || loaded.rules.usesUnits());
 
     FUZZ_CHECK(SaveRules(first, loaded.rules).ok);

@@ -1,6 +1,7 @@
 #include "tariff/rules_file.h"
 
 #include "common/number_reader.h"
+#include "tariff/time_rules.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -82,6 +83,14 @@ void readSettings(const QStringList &lines, RulesLoad &load)
     rules.unitsAtOwnRate = ownRate == u"1";
 }
 
+// A line that reads as neither a holiday nor a rule by time is taken for a
+// rule when it names a time of day, as every rule does and no holiday.
+bool meantAsRule(const QString &line)
+{
+    static const QRegularExpression time(QStringLiteral(R"(\d:\d)"));
+    return time.match(line).hasMatch();
+}
+
 } // namespace
 
 QString RulesLine::message() const
@@ -112,14 +121,26 @@ RulesLoad LoadRules(const QString &rulesPath)
 
     RulesLoad load;
     readSettings(lines, load);
+    bool afterARule = false;
     for (qsizetype i = kSettingLines; i < lines.size(); ++i) {
-        const QString holiday = lines[i].trimmed();
-        if (holiday.isEmpty())
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
             continue;
-        if (!readHoliday(holiday))
+        if (readHoliday(line)) {
+            load.readable.holidays << line;
+        } else if (const TimeRuleRead rule = readTimeRule(line); rule.rule) {
+            load.readable.timeRules << line;
+            afterARule = true;
+        } else if (afterARule || meantAsRule(line)) {
+            // Kept in its list as written, for the window's check to name.
+            load.badLines << RulesLine { int(i) + 1, lines[i], rule.why };
+            load.readable.timeRules << line;
+            afterARule = true;
+        } else {
             load.badLines << RulesLine { int(i) + 1, lines[i],
                 QStringLiteral("not a day Callwise knows") };
-        load.readable.holidays << holiday;
+            load.readable.holidays << line;
+        }
     }
     if (tooLong)
         load.badLines << RulesLine { int(kMostRulesLines) + 1, pastTheLast,
@@ -147,7 +168,7 @@ QStringList rulesLines(const TariffRules &rules)
             ? QString::number(*rules.firstChargePence, 'f', 2)
             : QString(),
         penceText(rules.minimumChargePence), rules.unitsAtOwnRate ? QStringLiteral("1") : QStringLiteral("0") };
-    lines << rules.holidays;
+    lines << rules.holidays << rules.timeRules;
     return lines;
 }
 

@@ -7,7 +7,8 @@
 //     3  first charge, pence, empty for the units' share of the fee
 //     4  minimum charge per call, pence, empty for none
 //     5  "1" each unit at the fee in force when it begins, "0" the call's last fee
-//     6… holidays priced with Sunday's bands, one a line
+//     6… holidays priced with Sunday's bands, one a line, then the rules
+//        by time, one a line (time_rules.h)
 // No file (or an empty one) is no rules.
 
 #include "common/text_file.h"

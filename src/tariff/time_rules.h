@@ -81,7 +81,8 @@ QString timeRuleText(const TimeRule &rule);
 
 // The rules of a tariff, asked for the rule in force at each unit a call
 // begins. Lines that are no rule count for nothing: the rules file and the
-// window refuse them on the way in.
+// window refuse them on the way in. The holidays are held by reference: the
+// calendar must outlive the book.
 class TimeRuleBook
 {
 public:
@@ -95,7 +96,20 @@ public:
     // secondsIntoCall after the call began; null where none matches.
     const TimeRule *ruleAt(QDate day, int minute, qint64 secondsIntoCall) const;
 
+    // Between the minutes where a rule begins or ends (and midnight) the
+    // same rules match all day, so pricing walks a call in those stretches:
+    // the first such minute after this one, 24 * 60 when none is left today.
+    int nextChangeAfter(int minute) const;
+    // The first "after" of any rule past this far into a call; the largest
+    // qint64 when none is.
+    qint64 nextThresholdAfter(qint64 secondsIntoCall) const;
+
 private:
+    bool covers(const TimeRule &rule, QDate day, int minute) const;
+    bool coversDay(const RuleDays &days, QDate day) const;
+
     std::vector<TimeRule> m_rules;
     const HolidayCalendar *m_holidays = nullptr;
+    std::vector<int> m_changeMinutes; // sorted
+    std::vector<qint64> m_afterSeconds; // sorted
 };

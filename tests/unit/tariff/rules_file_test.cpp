@@ -23,10 +23,13 @@ TEST(RulesFile, EveryRuleReadsBackAsWritten)
     rules.unitsAtOwnRate = true;
     rules.holidays = QStringList { QStringLiteral("25/12"), QStringLiteral("Easter-2"),
         QStringLiteral("27/12/2027"), QStringLiteral("England and Wales") };
+    rules.timeRules = QStringList { QStringLiteral("Mon-Fri 08:00-17:59 4.20 a minute"),
+        QStringLiteral("Holidays 00:00-23:59 10.00 per 90 s after 60 min") };
     ASSERT_TRUE(SaveRules(path, rules).ok);
     EXPECT_EQ(dir.read(QStringLiteral("netrules.ini")),
         "15.00\r\n60/1\r\n9.10\r\n20.00\r\n1\r\n25/12\r\nEaster-2\r\n27/12/2027\r\n"
-        "England and Wales\r\n");
+        "England and Wales\r\nMon-Fri 08:00-17:59 4.20 a minute\r\n"
+        "Holidays 00:00-23:59 10.00 per 90 s after 60 min\r\n");
     const RulesLoad loaded = LoadRules(path);
     EXPECT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.rules, rules);
@@ -64,6 +67,11 @@ TEST(RulesFile, DamageGivesNoRulesNamesTheLinesAndKeepsTheRest)
         { "\r\n\r\n\r\n\r\nyes\r\n", "line 5, \"yes\": neither 1 nor 0", "||||0" },
         { "15\r\n\r\n\r\n\r\n0\r\n25/12\r\n 31/02\r\n",
             "line 7, \" 31/02\": not a day Callwise knows", "15.00||||0|25/12|31/02" },
+        // a rule by time goes with the rules, after the holidays
+        { "\r\n\r\n\r\n\r\n0\r\n25/12\r\nMon 08:00-25:00 1 a minute\r\nSat 1p\r\n",
+            "line 7, \"Mon 08:00-25:00 1 a minute\": 25:00 is not a time of day; line 8, \"Sat "
+            "1p\": no times of day are given, such as 08:00-17:59",
+            "||||0|25/12|Mon 08:00-25:00 1 a minute|Sat 1p" },
         { "a\r\nb\r\nc\r\nd\r\ne\r\n",
             "line 1, \"a\": not an amount of pence; line 2, \"b\": not charge units such as "
             "60/1; line 3, \"c\": not an amount of pence; and 2 more",
@@ -76,8 +84,8 @@ TEST(RulesFile, DamageGivesNoRulesNamesTheLinesAndKeepsTheRest)
         const RulesLoad loaded = LoadRules(dir.file(QStringLiteral("netrules.ini")));
         EXPECT_FALSE(loaded.ok);
         EXPECT_TRUE(loaded.rules.isDefault());
-        EXPECT_EQ(loaded.why, QStringLiteral("netrules.ini: ") + QLatin1String(c.why));
-        EXPECT_EQ(rulesLines(loaded.readable).join(u'|'), QLatin1String(c.readable));
+        EXPECT_EQ(loaded.why.toStdString(), std::string("netrules.ini: ") + c.why);
+        EXPECT_EQ(rulesLines(loaded.readable).join(u'|').toStdString(), c.readable);
     }
     // A file the system will not read says the system's reason.
     QDir(dir.path()).mkdir(QStringLiteral("netrules.ini-dir"));

@@ -1,0 +1,404 @@
+#include "tariff/time_rules.h"
+
+#include "common/number_reader.h"
+#include "tariff/fee_timeline.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kMostUnitSeconds = 3600;
+constexpr double kMostPence = 1e6;
+constexpr int kMostAfterSeconds = 24 * 3600;
+
+const QString kWeekdayNames[]
+    = { QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
+          QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun") };
+const QString kFullWeekdayNames[] = { QStringLiteral("monday"), QStringLiteral("tuesday"),
+    QStringLiteral("wednesday"), QStringLiteral("thursday"), QStringLiteral("friday"),
+    QStringLiteral("saturday"), QStringLiteral("sunday") };
+
+// Qt's 1 (Monday) to 7, or 0 for no day of the week.
+int weekdayNamed(QStringView name)
+{
+    for (int day = 0; day < 7; ++day) {
+        if (name.compare(kWeekdayNames[day], Qt::CaseInsensitive) == 0
+            || name.compare(kFullWeekdayNames[day], Qt::CaseInsensitive) == 0)
+            return day + 1;
+    }
+    return 0;
+}
+
+struct DaysRead
+{
+    std::optional<RuleDays> days;
+    QString why;
+};
+
+DaysRead refused(const QString &why)
+{
+    return { std::nullopt, why };
+}
+
+// "25/12" (in 2000, a leap year, so "29/02" is a day every year it can be)
+// or "25/12/2026".
+std::optional<QDate> dateNamed(const QRegularExpressionMatch &match, int from, bool withYear)
+{
+    const QDate day(withYear ? match.capturedView(from + 2).toInt() : 2000,
+        match.capturedView(from + 1).toInt(), match.capturedView(from).toInt());
+    if (!day.isValid())
+        return std::nullopt;
+    return day;
+}
+
+DaysRead readDays(const QString &item)
+{
+    static const QRegularExpression weekdays(
+        QStringLiteral(R"(^([a-z]+)(?:-([a-z]+))?$)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression easter(QStringLiteral(R"(^easter(?:([+-])(\d{1,3}))?$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression date(QStringLiteral(R"(^(\d{1,2})/(\d{1,2})(?:/(\d{4}))?$)"));
+    static const QRegularExpression range(
+        QStringLiteral(R"(^(\d{1,2})/(\d{1,2})-(\d{1,2})/(\d{1,2})$)"));
+
+    RuleDays days;
+    if (item.compare(u"holidays", Qt::CaseInsensitive) == 0
+        || item.compare(u"holiday", Qt::CaseInsensitive) == 0) {
+        days.kind = RuleDays::Kind::Holidays;
+        return { days, {} };
+    }
+    if (const QRegularExpressionMatch match = easter.match(item); match.hasMatch()) {
+        days.kind = RuleDays::Kind::FromEaster;
+        const int offset = match.capturedView(2).toInt();
+        days.easterOffset = match.capturedView(1) == u"-" ? -offset : offset;
+        return { days, {} };
+    }
+    if (const QRegularExpressionMatch match = weekdays.match(item); match.hasMatch()) {
+        days.firstWeekday = weekdayNamed(match.capturedView(1));
+        days.lastWeekday
+            = match.hasCaptured(2) ? weekdayNamed(match.capturedView(2)) : days.firstWeekday;
+        if (days.firstWeekday == 0 || days.lastWeekday == 0)
+            return refused(QStringLiteral("%1 is not a day").arg(item));
+        return { days, {} };
+    }
+    if (const QRegularExpressionMatch match = date.match(item); match.hasMatch()) {
+        const bool once = match.hasCaptured(3);
+        const std::optional<QDate> day = dateNamed(match, 1, once);
+        if (!day)
+            return refused(QStringLiteral("%1 is not a day of the calendar").arg(item));
+        days.kind = once ? RuleDays::Kind::Once : RuleDays::Kind::EveryYear;
+        days.first = *day;
+        return { days, {} };
+    }
+    if (const QRegularExpressionMatch match = range.match(item); match.hasMatch()) {
+        days.kind = RuleDays::Kind::DateRange;
+        const std::optional<QDate> first = dateNamed(match, 1, false);
+        const std::optional<QDate> last = dateNamed(match, 3, false);
+        if (!first || !last)
+            return refused(QStringLiteral("%1 is not a day of the calendar")
+                               .arg(first ? item.section(u'-', 1) : item.section(u'-', 0, 0)));
+        days.first = *first;
+        days.last = *last;
+        return { days, {} };
+    }
+    return refused(QStringLiteral("%1 is not a day").arg(item));
+}
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+QString dayMonthText(QDate day)
+{
+    return twoDigits(day.day()) + u'/' + twoDigits(day.month());
+}
+
+QString daysText(const RuleDays &days)
+{
+    switch (days.kind) {
+    case RuleDays::Kind::Weekdays:
+        if (days.firstWeekday == days.lastWeekday)
+            return kWeekdayNames[qBound(1, days.firstWeekday, 7) - 1];
+        return kWeekdayNames[qBound(1, days.firstWeekday, 7) - 1] + u'-'
+            + kWeekdayNames[qBound(1, days.lastWeekday, 7) - 1];
+    case RuleDays::Kind::EveryYear:
+        return dayMonthText(days.first);
+    case RuleDays::Kind::Once:
+        return dayMonthText(days.first) + u'/'
+            + QStringLiteral("%1").arg(days.first.year(), 4, 10, QLatin1Char('0'));
+    case RuleDays::Kind::FromEaster:
+        if (days.easterOffset == 0)
+            return QStringLiteral("Easter");
+        return QStringLiteral("Easter") + (days.easterOffset < 0 ? u'-' : u'+')
+            + QString::number(std::abs(days.easterOffset));
+    case RuleDays::Kind::DateRange:
+        return dayMonthText(days.first) + u'-' + dayMonthText(days.last);
+    case RuleDays::Kind::Holidays:
+        return QStringLiteral("Holidays");
+    }
+    return {};
+}
+
+QString minuteText(int minute)
+{
+    return twoDigits(minute / 60) + u':' + twoDigits(minute % 60);
+}
+
+// Two places, or up to four where the price needs them.
+QString priceText(double pence)
+{
+    QString text = QString::number(pence, 'f', 4);
+    while (text.endsWith(u'0') && text.indexOf(u'.') < text.size() - 3)
+        text.chop(1);
+    return text;
+}
+
+// "8:00" as a minute of the day, or why it is none.
+std::optional<int> minuteOfDay(QStringView text)
+{
+    const qsizetype colon = text.indexOf(u':');
+    const int hour = text.left(colon).toInt();
+    const int minute = text.mid(colon + 1).toInt();
+    if (hour > 23 || minute > 59)
+        return std::nullopt;
+    return hour * 60 + minute;
+}
+
+bool isSeconds(QStringView word)
+{
+    return word.isEmpty() || word == u"s" || word == u"sec" || word == u"secs" || word == u"second"
+        || word == u"seconds";
+}
+
+// Digits as a count, far past any limit rather than wrapped when there are many.
+qint64 countOf(QStringView digits)
+{
+    return digits.size() > 9 ? std::numeric_limits<int>::max() : digits.toLongLong();
+}
+
+TimeRuleRead refusedRule(const QString &why)
+{
+    return { std::nullopt, why };
+}
+
+} // namespace
+
+double TimeRule::unitPence() const
+{
+    return perMinute ? pence * unitSeconds / 60.0 : pence;
+}
+
+double TimeRule::minuteFee() const
+{
+    return perMinute ? pence : pence * 60.0 / unitSeconds;
+}
+
+TimeRuleRead readTimeRule(QStringView line)
+{
+    const QString text = line.toString().simplified();
+    if (text.isEmpty())
+        return refusedRule(QStringLiteral("the line is empty"));
+    static const QRegularExpression times(
+        QStringLiteral(R"((?:^|\s)(\d{1,2}:\d{2})\s?-\s?(\d{1,2}:\d{2})(?:\s|$))"));
+    const QRegularExpressionMatch timeMatch = times.match(text);
+    if (!timeMatch.hasMatch())
+        return refusedRule(QStringLiteral("no times of day are given, such as 08:00-17:59"));
+
+    TimeRule rule;
+    // Spaces around the commas and dashes of the days mean nothing.
+    QString daysPart = text.left(timeMatch.capturedStart(0)).remove(u' ');
+    for (const QString &item : daysPart.split(u',', Qt::SkipEmptyParts)) {
+        const DaysRead read = readDays(item);
+        if (!read.days)
+            return refusedRule(read.why);
+        rule.days << *read.days;
+    }
+    if (rule.days.isEmpty())
+        return refusedRule(QStringLiteral("no days are named"));
+    for (const int part : { 1, 2 }) {
+        const std::optional<int> minute = minuteOfDay(timeMatch.capturedView(part));
+        if (!minute)
+            return refusedRule(
+                QStringLiteral("%1 is not a time of day").arg(timeMatch.capturedView(part)));
+        (part == 1 ? rule.firstMinute : rule.lastMinute) = *minute;
+    }
+
+    const QString rest = text.mid(timeMatch.capturedEnd(0)).toLower();
+    if (rest.isEmpty())
+        return refusedRule(QStringLiteral("no price is given"));
+    static const QRegularExpression price(QStringLiteral(
+        R"(^(\d+(?:\.\d*)?|\.\d+) ?p?(?: ?(?:(?:a|per|/) ?(min|mins|minute)(?: in (\d+) ?([a-z]*) units?)?|(?:a|per|/) ?(\d+) ?([a-z]*)))?(?: after (\d+) ?([a-z]+))?$)"));
+    const QRegularExpressionMatch match = price.match(rest);
+    if (!match.hasMatch()) {
+        if (rest.front() == u'-')
+            return refusedRule(QStringLiteral("a price cannot be below 0"));
+        if (!rest.front().isDigit() && rest.front() != u'.')
+            return refusedRule(QStringLiteral("no price is given"));
+        return refusedRule(QStringLiteral("%1 is not a price such as \"4.20 a minute\" or "
+                                          "\"10 per 90 s\"")
+                               .arg(rest));
+    }
+    rule.pence = std::round(readNumber(match.capturedView(1)) * 1e4) / 1e4;
+    if (rule.pence > kMostPence)
+        return refusedRule(QStringLiteral("a price cannot be over 1000000 pence"));
+    if (match.hasCaptured(2)) {
+        rule.perMinute = true;
+        rule.unitSeconds = 60;
+        if (match.hasCaptured(3)) {
+            if (!isSeconds(match.capturedView(4)))
+                return refusedRule(QStringLiteral("units are counted in seconds"));
+            rule.unitSeconds
+                = int(qMin<qint64>(countOf(match.capturedView(3)), kMostUnitSeconds + 1));
+        }
+    } else if (match.hasCaptured(5)) {
+        rule.perMinute = false;
+        const QStringView unit = match.capturedView(6);
+        const bool minutes
+            = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
+        if (!minutes && !isSeconds(unit))
+            return refusedRule(QStringLiteral("%1 is not seconds or minutes").arg(unit));
+        rule.unitSeconds = int(qMin<qint64>(countOf(match.capturedView(5)), kMostUnitSeconds + 1))
+            * (minutes ? 60 : 1);
+    } else {
+        return refusedRule(QStringLiteral("the price says neither \"a minute\" nor \"per\" a "
+                                          "unit"));
+    }
+    if (rule.unitSeconds < 1)
+        return refusedRule(QStringLiteral("a unit cannot be 0 seconds"));
+    if (rule.unitSeconds > kMostUnitSeconds)
+        return refusedRule(QStringLiteral("a unit cannot be over 3600 seconds"));
+    if (match.hasCaptured(7)) {
+        const QStringView unit = match.capturedView(8);
+        const bool minutes
+            = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
+        if (!minutes && !isSeconds(unit))
+            return refusedRule(QStringLiteral("%1 is not seconds or minutes").arg(unit));
+        const qint64 after = qMin<qint64>(countOf(match.capturedView(7)), kMostAfterSeconds + 1)
+            * (minutes ? 60 : 1);
+        if (after > kMostAfterSeconds)
+            return refusedRule(QStringLiteral("a rule cannot begin over 24 hours into a call"));
+        rule.afterSeconds = int(after);
+    }
+    return { rule, {} };
+}
+
+QString timeRuleText(const TimeRule &rule)
+{
+    QStringList days;
+    for (const RuleDays &item : rule.days)
+        days << daysText(item);
+    QString text = days.join(u',') + u' ' + minuteText(rule.firstMinute) + u'-'
+        + minuteText(rule.lastMinute) + u' ' + priceText(rule.pence);
+    if (!rule.perMinute)
+        text += QStringLiteral(" per %1 s").arg(rule.unitSeconds);
+    else if (rule.unitSeconds == 60)
+        text += QStringLiteral(" a minute");
+    else
+        text += QStringLiteral(" a minute in %1 s units").arg(rule.unitSeconds);
+    if (rule.afterSeconds > 0 && rule.afterSeconds % 60 == 0)
+        text += QStringLiteral(" after %1 min").arg(rule.afterSeconds / 60);
+    else if (rule.afterSeconds > 0)
+        text += QStringLiteral(" after %1 s").arg(rule.afterSeconds);
+    return text;
+}
+
+namespace {
+
+bool sameDayOfYear(QDate day, QDate of)
+{
+    return day.day() == of.day() && day.month() == of.month();
+}
+
+// Day and month as one number that sorts as the year runs.
+int dayOfYear(QDate day)
+{
+    return day.month() * 32 + day.day();
+}
+
+} // namespace
+
+TimeRuleBook::TimeRuleBook(const QStringList &lines, const HolidayCalendar &holidays)
+    : m_holidays(&holidays)
+{
+    for (const QString &line : lines) {
+        if (const TimeRuleRead read = readTimeRule(line); read.rule)
+            m_rules.push_back(*read.rule);
+    }
+    for (const TimeRule &rule : m_rules) {
+        m_changeMinutes.push_back(rule.firstMinute);
+        m_changeMinutes.push_back(rule.lastMinute + 1);
+        if (rule.afterSeconds > 0)
+            m_afterSeconds.push_back(rule.afterSeconds);
+    }
+    std::sort(m_changeMinutes.begin(), m_changeMinutes.end());
+    std::sort(m_afterSeconds.begin(), m_afterSeconds.end());
+}
+
+bool TimeRuleBook::coversDay(const RuleDays &days, QDate day) const
+{
+    switch (days.kind) {
+    case RuleDays::Kind::Weekdays: {
+        const int weekday = day.dayOfWeek();
+        if (days.firstWeekday <= days.lastWeekday)
+            return weekday >= days.firstWeekday && weekday <= days.lastWeekday;
+        return weekday >= days.firstWeekday || weekday <= days.lastWeekday;
+    }
+    case RuleDays::Kind::EveryYear:
+        return sameDayOfYear(day, days.first);
+    case RuleDays::Kind::Once:
+        return day == days.first;
+    case RuleDays::Kind::FromEaster:
+        return easterSunday(day.year()).daysTo(day) == days.easterOffset;
+    case RuleDays::Kind::DateRange: {
+        const int at = dayOfYear(day);
+        const int first = dayOfYear(days.first);
+        const int last = dayOfYear(days.last);
+        if (first <= last)
+            return at >= first && at <= last;
+        return at >= first || at <= last;
+    }
+    case RuleDays::Kind::Holidays:
+        return m_holidays && m_holidays->isHoliday(day);
+    }
+    return false;
+}
+
+bool TimeRuleBook::covers(const TimeRule &rule, QDate day, int minute) const
+{
+    const bool inMinutes = rule.firstMinute <= rule.lastMinute
+        ? minute >= rule.firstMinute && minute <= rule.lastMinute
+        : minute >= rule.firstMinute || minute <= rule.lastMinute;
+    if (!inMinutes)
+        return false;
+    return std::any_of(rule.days.begin(), rule.days.end(),
+        [&](const RuleDays &days) { return coversDay(days, day); });
+}
+
+const TimeRule *TimeRuleBook::ruleAt(QDate day, int minute, qint64 secondsIntoCall) const
+{
+    if (!day.isValid())
+        return nullptr;
+    for (auto rule = m_rules.rbegin(); rule != m_rules.rend(); ++rule) {
+        if (rule->afterSeconds <= secondsIntoCall && covers(*rule, day, minute))
+            return &*rule;
+    }
+    return nullptr;
+}
+
+int TimeRuleBook::nextChangeAfter(int minute) const
+{
+    const auto next = std::upper_bound(m_changeMinutes.begin(), m_changeMinutes.end(), minute);
+    return next == m_changeMinutes.end() ? kMinutesPerDay : qMin(*next, kMinutesPerDay);
+}
+
+qint64 TimeRuleBook::nextThresholdAfter(qint64 secondsIntoCall) const
+{
+    const auto next
+        = std::upper_bound(m_afterSeconds.begin(), m_afterSeconds.end(), secondsIntoCall);
+    return next == m_afterSeconds.end() ? std::numeric_limits<qint64>::max() : *next;
+}

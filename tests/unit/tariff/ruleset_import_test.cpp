@@ -1,0 +1,207 @@
+#include "support/temp_program_dir.h"
+#include "tariff/call_price.h"
+#include "tariff/fee_file.h"
+#include "tariff/rules_file.h"
+#include "tariff/ruleset_import.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+RulesetImport imported(const char *text)
+{
+    return readRulesetText(QString::fromLatin1(text), QStringLiteral("fallback"));
+}
+
+// Each "on" line with an exact default, and the rules by time it becomes.
+TEST(RulesetImport, EachRuleBecomesItsRuleByTime)
+{
+    const struct
+    {
+        const char *on;
+        QStringList rules;
+    } cases[] = {
+        { "on (monday..friday) between (8:00..17:59) use (0.10, 90)",
+            { "Mon-Fri 08:00-17:59 10.00 per 90 s" } },
+        { "ON(Fri..Mon)BETWEEN(22:00..6:59)USE(.033,60) # wraps both ways",
+            { "Fri-Mon 22:00-06:59 3.30 per 60 s" } },
+        { "on (saturday, sunday) between () use (0.05, 90, 600)",
+            { "Sat,Sun 00:00-23:59 5.00 per 90 s after 10 min" } },
+        { "on (12/25, 26.12, 02/29) between (18:00..24:00) use (0.01, 1)",
+            { "25/12,26/12,29/02 18:00-23:59 1.00 per 1 s" } },
+        { "on (12/24..01.01) between (..7:59, 20:00..) use (0.000125, 3600)",
+            { "24/12-01/01 00:00-07:59 0.0125 per 3600 s",
+                "24/12-01/01 20:00-23:59 0.0125 per 3600 s" } },
+        { "on (easter-2..easter+1, easter) between (0:00..0:00) use (0, 60, 45)",
+            { "Easter-2,Easter-1,Easter,Easter+1,Easter 00:00-00:00 0.00 per 60 s after 45 s" } },
+        { "on () between () use (12, 3600)", { "Mon-Sun 00:00-23:59 1200.00 per 3600 s" } },
+    };
+    for (const auto &c : cases) {
+        const QString text = QStringLiteral("default=(0.06, 60)\n") + QString::fromLatin1(c.on);
+        const RulesetImport read = readRulesetText(text);
+        ASSERT_TRUE(read.tariff) << c.on << ": " << read.refusal.message().toStdString();
+        EXPECT_EQ(read.tariff->rules.timeRules, c.rules) << c.on;
+        for (const QString &line : read.tariff->rules.timeRules)
+            EXPECT_TRUE(read.tariff->summary.contains(line));
+    }
+}
+
+TEST(RulesetImport, SettingsBecomeTheTableAndTheRules)
+{
+    const RulesetImport read = imported("# Example Telecom, by hand\r\n"
+                                        "name = Example Telecom\r\n"
+                                        "currency_symbol=EUR\r\n"
+                                        "currency_position=left\r\n"
+                                        "currency_digits=3\r\n"
+                                        "per_connection=0.0125\r\n"
+                                        "minimum_costs=0.1\r\n"
+                                        "flat_init_costs=(0.10,72)\r\n"
+                                        "default=(0.0833, 60)\r\n"
+                                        "default=(0.02, 60, 3600)\r\n"
+                                        "default=(0.04, 60, 1800)\r\n"
+                                        "on (monday) between (8:00..17:59) use (0.1, 90)\r\n");
+    ASSERT_TRUE(read.tariff) << read.refusal.message().toStdString();
+    const RulesetTariff &tariff = *read.tariff;
+    EXPECT_EQ(tariff.name, "Example Telecom");
+    EXPECT_EQ(tariff.currency.symbol, "EUR");
+    EXPECT_TRUE(tariff.currency.symbolFirst);
+    EXPECT_EQ(tariff.currency.digits, 3);
+    for (int day = 0; day < TariffTable::kDays; ++day) {
+        EXPECT_EQ(tariff.table.band(day, 0).bandStart, "00:00");
+        EXPECT_EQ(tariff.table.band(day, 0).fee, "8.33");
+        EXPECT_TRUE(tariff.table.band(day, 1).bandStart.isEmpty());
+    }
+    EXPECT_EQ(tariff.table.minConnectTime(), "0");
+    const TariffRules &rules = tariff.rules;
+    EXPECT_EQ(rules.feePerCallPence, 1.25);
+    EXPECT_EQ(rules.minimumChargePence, 10);
+    EXPECT_EQ(rules.firstSeconds, 72);
+    EXPECT_EQ(rules.unitSeconds, 60);
+    EXPECT_EQ(rules.firstChargePence, 10);
+    EXPECT_TRUE(rules.unitsAtOwnRate);
+    EXPECT_TRUE(rules.holidays.isEmpty());
+    // The longer wait after the shorter, the "on" lines after both.
+    EXPECT_EQ(rules.timeRules,
+        QStringList({ "Mon-Sun 00:00-23:59 4.00 per 60 s after 30 min",
+            "Mon-Sun 00:00-23:59 2.00 per 60 s after 60 min", "Mon 08:00-17:59 10.00 per 90 s" }));
+    EXPECT_EQ(tariff.summary.mid(0, 7),
+        QStringList({ "Ruleset: Example Telecom",
+            "Prices in hundredths of EUR (written before the amount, 3 digits)",
+            "Every day from 00:00: 8.33 a minute",
+            "Charge units: 72/60, each at the rate in force when it begins",
+            "First charge: 10 for the first 72 s", "Fee per call: 1.25", "Minimum charge: 10" }));
+
+    // A default whose fee a minute has more than two decimals is the first
+    // rule by time; a flat charge of no time is a fee for each call.
+    const RulesetImport inexact = imported("per_connection=0.01\ndefault=(0.05, 90)\n"
+                                           "flat_init_costs=(0.02, 0)");
+    ASSERT_TRUE(inexact.tariff) << inexact.refusal.message().toStdString();
+    EXPECT_EQ(inexact.tariff->name, "fallback");
+    EXPECT_EQ(inexact.tariff->table.band(6, 0).fee, "3.33");
+    EXPECT_EQ(inexact.tariff->rules.timeRules, QStringList { "Mon-Sun 00:00-23:59 5.00 per 90 s" });
+    EXPECT_EQ(inexact.tariff->rules.feePerCallPence, 3);
+    EXPECT_EQ(inexact.tariff->rules.firstSeconds, 90);
+    EXPECT_FALSE(inexact.tariff->rules.firstChargePence);
+}
+
+// Whatever cannot be kept exactly gives no tariff, and names the line.
+TEST(RulesetImport, RefusalsNameTheLineAndTheReason)
+{
+    const struct
+    {
+        const char *ruleset;
+        int line;
+        const char *why;
+    } cases[] = {
+        { "name=x\n", 0, "it has no default=(cost, seconds), the price where no rule applies" },
+        { "default=(0.1, 60)\ndefault=(0.2, 60)", 2, "default is set already on line 1" },
+        { "default=(0.1,60,60)\ndefault=(0.2,30,60)", 2,
+            "a default after 60 s is set already on line 1" },
+        { "name=a\nname=b\ndefault=(1,60)", 2, "name is set already on line 1" },
+        { "default=(0.1, 60)\non (monday..friday) between (8:00..) use (0.1, 0)", 2,
+            "a unit cannot be 0 seconds" },
+        { "default=(0.1, 3601)", 1, "a unit cannot be longer than 3600 seconds" },
+        { "default=(0.1, 1.5)", 1, "\"1.5\" is no whole number of seconds" },
+        { "default=(-0.1, 60)", 1, "a price cannot be below 0" },
+        { "default=(1e-3, 60)", 1, "\"1e-3\" is no amount" },
+        { "default=(12345, 60)", 1,
+            "\"12345\" is more than Callwise keeps (at most 4 digits before "
+            "the point and 8 after it)" },
+        { "default=(0.1)", 1, "\"(0.1)\" is not (cost, seconds) or (cost, seconds, after)" },
+        { "default=(0.1, 60, 86401)", 1, "Callwise counts at most a day (86400 s) into a call" },
+        { "\n\ndefault=(1,60)\non (monday) between (25:00..26:00) use (1, 60)", 4,
+            "\"25:00\" is no time of day (h:mm)" },
+        { "default=(1,60)\non (monday) between (8:00) use (1, 60)", 2,
+            "\"8:00\" is no range of times (h:mm..h:mm)" },
+        { "default=(1,60)\non (13/25) between () use (1, 60)", 2,
+            "\"13/25\" is no day of the year" },
+        { "default=(1,60)\non (monday..12/25) between () use (1, 60)", 2,
+            "\"monday..12/25\" joins days of two kinds; a range runs from weekday to weekday, date "
+            "to "
+            "date or easter to easter" },
+        { "default=(1,60)\non (funday) between () use (1, 60)", 2,
+            "\"funday\" is no weekday, date (mm/dd or dd.mm) or day from easter" },
+        { "default=(1,60)\non (easter+1..easter-1) between () use (1, 60)", 2,
+            "\"easter+1..easter-1\" must run forwards over at most 31 days" },
+        { "default=(1,60)\non (monday) use (1, 60)", 2,
+            "a rule reads \"on (days) between (times) use (cost, seconds)\"" },
+        { "default=(1,60)\nholidays=12/25", 2, "\"holidays\" is no setting of a ruleset" },
+        { "default=(1,60)\nuse (1, 60)", 2,
+            "it is neither a setting \"name=value\" nor an \"on\" rule" },
+        { "default=(1,60)\nper_connection=0.00001", 2,
+            "per_connection 0.00001 is finer than the hundredth of a hundredth Callwise keeps" },
+        { "default=(1,60)\nflat_init_costs=(0.1, 60, 5)", 2,
+            "a flat first charge has no \"after\"" },
+        { "default=(1,60)\ncurrency_position=middle", 2, "the position is left or right" },
+        { "default=(1,60)\ncurrency_digits=two", 2, "the digits are a whole number from 0 to 9" },
+        { "default=(1,60)\non () between () use (0.0000001, 60)", 2,
+            "Callwise cannot write this rule exactly (\"Mon-Sun 00:00-23:59 0.00 per 60 s\")" },
+    };
+    for (const auto &c : cases) {
+        const RulesetImport read = imported(c.ruleset);
+        EXPECT_FALSE(read.tariff) << c.ruleset;
+        EXPECT_EQ(read.refusal.line, c.line) << c.ruleset;
+        EXPECT_EQ(read.refusal.why, QString::fromLatin1(c.why)) << c.ruleset;
+    }
+    EXPECT_EQ(imported("default=(0.1, 60)\n on (mon) between (8:00..) use (0.1, 0)  # day")
+                  .refusal.message(),
+        "line 2, \"on (mon) between (8:00..) use (0.1, 0)  # day\": a unit cannot be 0 seconds");
+}
+
+// Saved by the tariff editor's writers and loaded back, an imported ruleset
+// is the same tariff and prices every call as the ruleset read directly.
+TEST(RulesetImport, SavedAndLoadedPricesAsRead)
+{
+    TempProgramDir dir;
+    dir.write("week.rst",
+        "name=Week\nflat_init_costs=(0.05,30)\nper_connection=0.01\nminimum_costs=0.07\n"
+        "default=(0.05, 90)\ndefault=(0.01,60,1200)\n"
+        "on (monday..friday) between (8:00..17:59) use (0.1, 90)\n"
+        "on (saturday..sunday, 12/25) between (22:00..6:59) use (0.005, 60)\n"
+        "on (easter-2..easter+1) between () use (0.02, 10, 60)\n");
+    const RulesetImport read = readRuleset(dir.file("week.rst"));
+    ASSERT_TRUE(read.tariff) << read.refusal.message().toStdString();
+    EXPECT_EQ(read.tariff->name, "Week");
+    ASSERT_TRUE(SaveFees(read.tariff->table, dir.file("netfees.ini")).ok);
+    ASSERT_TRUE(SaveRules(dir.file("netrules.ini"), read.tariff->rules).ok);
+    TariffTable table;
+    ASSERT_TRUE(LoadFees(table, dir.file("netfees.ini")));
+    const RulesLoad rules = LoadRules(dir.file("netrules.ini"));
+    ASSERT_TRUE(rules.ok) << rules.why.toStdString();
+    EXPECT_EQ(rules.rules, read.tariff->rules);
+
+    const CallPricer direct(read.tariff->table, read.tariff->rules);
+    const CallPricer saved(table, rules.rules);
+    for (const QDate day : { QDate(2026, 4, 3), QDate(2026, 12, 25), QDate(2026, 12, 7) }) {
+        for (int start = 0; start < 86400; start += 3541) {
+            for (const qint64 seconds : { 0, 29, 31, 95, 1250, 5000 }) {
+                const CallToPrice call { day, start, seconds, 0.0 };
+                EXPECT_EQ(saved.price(call, TableRule::Live), direct.price(call, TableRule::Live));
+            }
+        }
+    }
+    EXPECT_FALSE(readRuleset(dir.file("none.rst")).tariff);
+    EXPECT_EQ(readRuleset(dir.path()).refusal.message(), "it cannot be read");
+}
+
+} // namespace
