@@ -137,8 +137,7 @@ RulesLoad LoadRules(const QString &rulesPath)
             load.readable.timeRules << line;
             afterARule = true;
         } else {
-            load.badLines << RulesLine { int(i) + 1, lines[i],
-                QStringLiteral("not a day Callwise knows") };
+            load.badLines << RulesLine { int(i) + 1, lines[i], QString::fromUtf16(kNoHoliday) };
             load.readable.holidays << line;
         }
     }

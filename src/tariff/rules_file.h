@@ -18,6 +18,8 @@ inline constexpr char16_t kRulesFileName[] = u"netrules.ini";
 // Far more than any operator's list of holidays, so a file that is not a
 // rules file at all is not read whole.
 inline constexpr qsizetype kMostRulesLines = 1000;
+// Why a holiday line is none.
+inline constexpr char16_t kNoHoliday[] = u"not a day Callwise knows";
 
 // A line of the file that cannot be used, named for the user.
 struct RulesLine
