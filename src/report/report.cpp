@@ -121,16 +121,18 @@ struct CommandLine
                        "and the spending limit, as the alerts window shows them.") };
     QCommandLineOption tariff { QStringLiteral("tariff"),
         QStringLiteral("Price the period's calls again by the fee file FILE (a copy of "
-                       "netfees.ini) and print both totals and the difference; with --csv "
-                       "both prices of each call, with --chart both running totals."),
+                       "netfees.ini), or by the ruleset FILE.rst (kppp's accounting rules), and "
+                       "print both totals and the difference; with --csv both prices of each "
+                       "call, with --chart both running totals."),
         QStringLiteral("FILE") };
     QCommandLineOption rules { QStringLiteral("rules"),
         QStringLiteral("With --tariff, the tariff rules of FILE (a copy of netrules.ini); "
-                       "without it the other tariff has none."),
+                       "without it the other tariff has none. A ruleset holds its own rules and "
+                       "takes no --rules."),
         QStringLiteral("FILE") };
     QCommandLineOption compare { QStringLiteral("compare"),
-        QStringLiteral("Rank the fee file FILE and today's tariff by what the period's calls "
-                       "cost, cheapest first. More files may follow it, or the option be "
+        QStringLiteral("Rank the fee file or ruleset FILE and today's tariff by what the "
+                       "period's calls cost, cheapest first. More files may follow it, or the option be "
                        "given again; the period comes last."),
         QStringLiteral("FILE") };
     QCommandLineOption statement { QStringLiteral("statement"),

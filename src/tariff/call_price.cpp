@@ -4,6 +4,7 @@
 #include "common/rounding.h"
 #include "tariff/call_charge.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,13 +24,21 @@ CallPricer::CallPricer(const TariffTable &table, const TariffRules &rules)
     , m_minConnect(readNumber(m_minConnectText))
     , m_holidays(rules.holidays)
     , m_timeline(table, m_holidays)
+    , m_timeRules(rules.timeRules, m_holidays)
 { }
 
-double CallPricer::feeAt(QDate day, int secondOfDay) const
+double CallPricer::feeAt(QDate day, int secondOfDay, qint64 secondsIntoCall) const
 {
     if (!day.isValid())
         return 0.0;
+    if (const TimeRule *rule = m_timeRules.ruleAt(day, secondOfDay / 60, secondsIntoCall))
+        return rule->minuteFee();
     return m_timeline.feeAt(day, secondOfDay / 60);
+}
+
+qint64 CallPricer::leastSeconds() const
+{
+    return qint64(std::ceil(qMax(0.0, m_minConnect) * 60.0));
 }
 
 double CallPricer::price(const CallToPrice &call, TableRule rule) const
@@ -42,7 +51,10 @@ double CallPricer::price(const CallToPrice &call, TableRule rule) const
         return priceRecordedCall({ seconds / 3600, seconds / 60 % 60, seconds % 60 }, call.lastFee,
             m_minConnect);
     }
-    const double charge = timeCharge(call) + m_rules.feePerCallPence;
+    // A start that is no day (a damaged record) has no rules by time to look up.
+    const bool byTime = !m_timeRules.isEmpty() && call.startDate.isValid();
+    const double charge
+        = (byTime ? timeChargeByRules(call) : timeCharge(call)) + m_rules.feePerCallPence;
     return double(roundHalfEven(std::max(charge, m_rules.minimumChargePence)));
 }
 
@@ -51,7 +63,7 @@ double CallPricer::price(const CallToPrice &call, TableRule rule) const
 double CallPricer::timeCharge(const CallToPrice &call) const
 {
     const qint64 seconds = qMax<qint64>(0, call.seconds);
-    const qint64 leastSeconds = qint64(std::ceil(qMax(0.0, m_minConnect) * 60.0));
+    const qint64 leastSeconds = this->leastSeconds();
     if (!m_rules.usesUnits()) {
         // Every minute begun, counted as the running cost counts it.
         const qint64 minutes = qMax(seconds / 60 + 1, ceilDivide(leastSeconds, 60));
@@ -95,6 +107,82 @@ double CallPricer::sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64
         unit = end;
     }
     return sum;
+}
+
+// Unit by unit from the call's start, each at the rule by time in force when
+// it begins or, where none is, at the table's fee then, walked in stretches
+// within which neither the rule nor the table's fee can change. Units are
+// charged while they begin before the end of the call, or of the min connect
+// time; the table's minutes as the running cost counts them. The table's
+// units are summed as timeCharge() sums them, so a call no rule touches
+// costs exactly what it costs without rules by time.
+double CallPricer::timeChargeByRules(const CallToPrice &call) const
+{
+    const qint64 seconds = qMax<qint64>(0, call.seconds);
+    const qint64 span = qMax(seconds, leastSeconds());
+    const bool units = m_rules.usesUnits();
+    const qint64 tableLimit = units ? span : qMax(span, seconds + 1);
+    double first = 0.0; // the table's or the flat first charge
+    double tableFees = 0.0; // the fees of the table's later units, each a unit long
+    double ruled = 0.0;
+    qint64 t = 0; // seconds into the call at which the next unit begins
+    if (units && m_rules.firstChargePence) {
+        // A flat first charge covers its time whatever rule is in force.
+        first = *m_rules.firstChargePence;
+        t = m_rules.firstSeconds;
+    }
+    // The table's units are added up stretch by stretch between its bands,
+    // as timeCharge() adds them, however often the rules' stretches cut them.
+    double runFee = 0.0;
+    qint64 runCount = 0;
+    qint64 runUntil = -1;
+    const auto endRun = [&] {
+        tableFees += double(runCount) * runFee;
+        runCount = 0;
+        runUntil = -1;
+    };
+    for (;;) {
+        const qint64 at = qint64(call.startSecond) + t;
+        const QDate day = call.startDate.addDays(at / kSecondsPerDay);
+        const int minute = int(at % kSecondsPerDay / 60);
+        // Seconds into the call at which the day began.
+        const qint64 midnight = at - at % kSecondsPerDay - qint64(call.startSecond);
+        const qint64 sameRules = qMin(midnight + qint64(m_timeRules.nextChangeAfter(minute)) * 60,
+            m_timeRules.nextThresholdAfter(t));
+        if (const TimeRule *rule = m_timeRules.ruleAt(day, minute, t)) {
+            if (t >= span && t > 0)
+                break;
+            endRun();
+            const qint64 count
+                = qMax<qint64>(1, ceilDivide(qMin(sameRules, span) - t, rule->unitSeconds));
+            ruled += double(count) * rule->unitPence();
+            t += count * rule->unitSeconds;
+            continue;
+        }
+        if (t >= tableLimit && t > 0)
+            break;
+        const DayBands &bands = m_timeline.bandsOf(day);
+        const double fee = bands.feeAt(minute, m_timeline.feeAtEndOf(day.addDays(-1)));
+        if (units && t == 0) {
+            first = fee * double(m_rules.firstSeconds) / 60.0;
+            t = m_rules.firstSeconds;
+            continue;
+        }
+        const qint64 length = units ? m_rules.unitSeconds : 60;
+        const qint64 bandUntil = midnight + qint64(bands.nextChangeAfter(minute)) * 60;
+        const qint64 count = qMax<qint64>(
+            1, ceilDivide(std::min({ sameRules, bandUntil, tableLimit }) - t, length));
+        if (bandUntil != runUntil)
+            endRun();
+        runFee = fee;
+        runUntil = bandUntil;
+        runCount += count;
+        t += count * length;
+    }
+    endRun();
+    if (!units)
+        return tableFees + ruled;
+    return first + tableFees * double(m_rules.unitSeconds) / 60.0 + ruled;
 }
 
 double priceRecordedCall(const RecordedDuration &duration, double fee, double minConnectMinutes)

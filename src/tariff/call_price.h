@@ -11,10 +11,13 @@
 // priced at the fee at its end or at its own start (walking the day in
 // stretches between the minutes where a band begins), then the fee per call
 // and the least charge apply, and the sum is rounded to the penny once.
+// With rules by time every unit is priced at its own start: by the rule in
+// force then, or where none is, by the table and the rules' charge units.
 
 #include "tariff/fee_timeline.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
+#include "tariff/time_rules.h"
 
 #include <QDate>
 
@@ -65,11 +68,16 @@ public:
     // may leave a fraction.
     double price(const CallToPrice &call, TableRule rule) const;
 
-    // The fee in force at a moment, by the lookup's rules and the holidays.
-    double feeAt(QDate day, int secondOfDay) const;
+    // The fee in force at a moment, by the lookup's rules and the holidays,
+    // or the fee a minute of the rule by time in force then, secondsIntoCall
+    // into a call (0 when none is timed).
+    double feeAt(QDate day, int secondOfDay, qint64 secondsIntoCall = 0) const;
+    const TimeRuleBook &timeRules() const { return m_timeRules; }
 
 private:
     double timeCharge(const CallToPrice &call) const;
+    double timeChargeByRules(const CallToPrice &call) const;
+    qint64 leastSeconds() const;
     double sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64 unitLength,
         qint64 count) const;
 
@@ -78,6 +86,7 @@ private:
     double m_minConnect = 0.0;
     HolidayCalendar m_holidays;
     FeeTimeline m_timeline;
+    TimeRuleBook m_timeRules;
 };
 
 double priceCall(const CallToPrice &call, const TariffTable &table, const TariffRules &rules,

@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 #include "common/text_file.h"
 #include "tariff/rules_file.h"
+#include "tariff/ruleset_import.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -45,19 +46,38 @@ QString whyNoFeeFile(const QStringList &lines)
     return anyFee ? QString() : QStringLiteral("it holds no fee above 0");
 }
 
+OtherTariffLoad rulesetTariff(
+    const QString &path, const RulesetImport &read, const QString &rulesPath)
+{
+    if (!read.tariff)
+        return { std::nullopt, QStringLiteral("%1: %2").arg(path, read.refusal.message()) };
+    if (!rulesPath.isEmpty())
+        return { std::nullopt,
+            QStringLiteral("%1 is a ruleset, which holds its own rules: no rules file goes with it")
+                .arg(path) };
+    return { OtherTariff { QFileInfo(path).fileName(), read.tariff->table, read.tariff->rules },
+        {} };
+}
+
 } // namespace
 
 OtherTariffLoad loadOtherTariff(const QString &feePath, const QString &rulesPath)
 {
     if (const QString why = whyUnreadable(feePath); !why.isEmpty())
         return { std::nullopt, why };
+    if (feePath.endsWith(QStringLiteral(".rst"), Qt::CaseInsensitive))
+        return rulesetTariff(feePath, readRuleset(feePath), rulesPath);
     // One line past the cells tells a longer file from a fee file.
     const std::optional<QStringList> lines = readLines(feePath, TariffTable::kCellCount + 1);
     if (!lines)
         return { std::nullopt, QStringLiteral("cannot read %1").arg(feePath) };
-    if (const QString why = whyNoFeeFile(*lines); !why.isEmpty())
+    if (const QString why = whyNoFeeFile(*lines); !why.isEmpty()) {
+        // A ruleset under another name is one all the same; anything else
+        // is refused as the fee file it was taken for.
+        if (const RulesetImport read = readRuleset(feePath); read.tariff)
+            return rulesetTariff(feePath, read, rulesPath);
         return { std::nullopt, QStringLiteral("%1 is not a fee file: %2").arg(feePath, why) };
-
+    }
     OtherTariff tariff { QFileInfo(feePath).fileName(), {}, {} };
     for (int i = 0; i < TariffTable::kCellCount; ++i)
         tariff.table.setCell(i, lines->at(i));

@@ -101,7 +101,9 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
         parsed.rules.push_back(rule);
         return {};
     }
-    if (line.startsWith(QStringLiteral("on"), Qt::CaseInsensitive))
+    static const QRegularExpression onWord(
+        QStringLiteral(R"(^on[\s(])"), QRegularExpression::CaseInsensitiveOption);
+    if (onWord.match(line).hasMatch())
         return QStringLiteral("a rule reads \"on (days) between (times) use (cost, seconds)\"");
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0)
@@ -194,6 +196,91 @@ QString settingValue(const Parsed &parsed, const QString &key)
     return set == parsed.settings.end() ? QString() : set->second.second;
 }
 
+// The default's fee a minute rounded, for show where a rule by time prices.
+QString shownFee(const Use &use)
+{
+    return QString::number(qMin(999.99, use.cost.hundredths().value() * 60 / use.seconds), 'f', 2);
+}
+
+// The charges of a call beside its time.
+struct Costs
+{
+    Decimal perCall;
+    Decimal minimum;
+    std::optional<Use> flat;
+};
+
+std::variant<Costs, RulesetRefusal> readCosts(const Parsed &parsed)
+{
+    const auto where = [&parsed](const QString &key) {
+        const auto set = parsed.settings.find(key);
+        return set == parsed.settings.end() ? Written {} : set->second.first;
+    };
+    const auto refusal = [&where](const QString &key, const QString &why) {
+        const Written at = where(key);
+        return RulesetRefusal { at.line, at.text, why };
+    };
+    Costs costs;
+    for (Decimal *const cost : { &costs.perCall, &costs.minimum }) {
+        const QString key = cost == &costs.perCall ? QStringLiteral("per_connection")
+                                                   : QStringLiteral("minimum_costs");
+        const QString value = settingValue(parsed, key);
+        if (value.isEmpty())
+            continue;
+        const Read<Decimal> amount = readAmount(value);
+        if (const QString *why = std::get_if<QString>(&amount))
+            return refusal(key, *why);
+        *cost = std::get<Decimal>(amount);
+        if (const QString why = whyNotKept(*cost, key); !why.isEmpty())
+            return refusal(key, why);
+    }
+    const QString flatKey = QStringLiteral("flat_init_costs");
+    if (const QString value = settingValue(parsed, flatKey); !value.isEmpty()) {
+        const Read<Use> use = readUse(value, true);
+        if (const QString *why = std::get_if<QString>(&use))
+            return refusal(flatKey, *why);
+        costs.flat = std::get<Use>(use);
+        if (costs.flat->after)
+            return refusal(flatKey, QStringLiteral("a flat first charge has no \"after\""));
+        if (const QString why = whyNotKept(costs.flat->cost, flatKey); !why.isEmpty())
+            return refusal(flatKey, why);
+    }
+    return costs;
+}
+
+// What the import sets, for the user to see before it is saved.
+QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use &fallback,
+    const std::optional<QString> &minuteFee)
+{
+    const RulesetCurrency &currency = tariff.currency;
+    const TariffRules &rules = tariff.rules;
+    QStringList summary { QStringLiteral("Ruleset: %1").arg(tariff.name),
+        QStringLiteral("Prices in hundredths of %1, which stands %2 the amount with %3 digits")
+            .arg(currency.symbol.isEmpty() ? QStringLiteral("the currency") : currency.symbol,
+                currency.symbolFirst ? QStringLiteral("before") : QStringLiteral("after"))
+            .arg(currency.digits) };
+    summary << (minuteFee ? QStringLiteral("Every day from 00:00: %1 a minute").arg(*minuteFee)
+                          : QStringLiteral("Every day: %1 per %2 s, by the first rule by time "
+                                           "(%3 a minute shown)")
+                                .arg(fallback.cost.hundredths().text())
+                                .arg(fallback.seconds)
+                                .arg(shownFee(fallback)));
+    summary << QStringLiteral("Charge units: %1, each at the rate in force when it begins")
+                   .arg(unitsText(rules.firstSeconds, rules.unitSeconds));
+    if (costs.flat)
+        summary << QStringLiteral("First charge: %1 for the first %2 s")
+                       .arg(costs.flat->cost.hundredths().text())
+                       .arg(costs.flat->seconds);
+    if (!costs.perCall.isZero())
+        summary << QStringLiteral("Fee per call: %1").arg(costs.perCall.hundredths().text());
+    if (!costs.minimum.isZero())
+        summary << QStringLiteral("Minimum charge: %1").arg(costs.minimum.hundredths().text());
+    summary << QStringLiteral("Min connect time: 0");
+    if (!rules.timeRules.isEmpty())
+        summary << QStringLiteral("Rules by time:") << rules.timeRules;
+    return summary;
+}
+
 // The settings put together: the table, the rules and what they say.
 RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
 {
@@ -224,58 +311,32 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
         currency.digits = digits.toInt();
     }
 
-    TariffRules &rules = tariff.rules;
-    Decimal perCall;
-    Decimal minimum;
-    std::optional<Use> flat;
-    for (const char *key : { "per_connection", "minimum_costs" }) {
-        const QString value = settingValue(parsed, QString::fromLatin1(key));
-        if (value.isEmpty())
-            continue;
-        const Read<Decimal> amount = readAmount(value);
-        if (const QString *why = std::get_if<QString>(&amount))
-            return refused(where(key), *why);
-        const Decimal cost = std::get<Decimal>(amount);
-        if (const QString why = whyNotKept(cost, QString::fromLatin1(key)); !why.isEmpty())
-            return refused(where(key), why);
-        (qstrcmp(key, "per_connection") == 0 ? perCall : minimum) = cost;
-    }
-    if (const QString value = settingValue(parsed, QStringLiteral("flat_init_costs"));
-        !value.isEmpty()) {
-        const Read<Use> use = readUse(value, true);
-        if (const QString *why = std::get_if<QString>(&use))
-            return refused(where("flat_init_costs"), *why);
-        flat = std::get<Use>(use);
-        if (flat->after)
-            return refused(
-                where("flat_init_costs"), QStringLiteral("a flat first charge has no \"after\""));
-        if (const QString why = whyNotKept(flat->cost, QStringLiteral("flat_init_costs"));
-            !why.isEmpty())
-            return refused(where("flat_init_costs"), why);
-    }
+    const std::variant<Costs, RulesetRefusal> read = readCosts(parsed);
+    if (const RulesetRefusal *refusal = std::get_if<RulesetRefusal>(&read))
+        return { std::nullopt, *refusal };
+    Costs costs = std::get<Costs>(read);
 
     const Use &fallback = parsed.plainDefault->use;
     const std::optional<QString> minuteFee = exactMinuteFee(fallback);
-    // Shown, where the rule by time below prices instead.
-    const QString tableFee = minuteFee.value_or(QString::number(
-        qMin(999.99, fallback.cost.hundredths().value() * 60 / fallback.seconds), 'f', 2));
     for (int day = 0; day < TariffTable::kDays; ++day) {
         tariff.table.setBandStart(day, 0, QStringLiteral("00:00"));
-        tariff.table.setFee(day, 0, tableFee);
+        tariff.table.setFee(day, 0, minuteFee.value_or(shownFee(fallback)));
     }
     tariff.table.setMinConnectTime(QStringLiteral("0"));
 
+    TariffRules &rules = tariff.rules;
     rules.unitsAtOwnRate = true;
     rules.firstSeconds = fallback.seconds;
     rules.unitSeconds = fallback.seconds;
-    if (flat && flat->seconds == 0) {
-        perCall = perCall.plus(flat->cost);
-    } else if (flat) {
-        rules.firstSeconds = flat->seconds;
-        rules.firstChargePence = flat->cost.hundredths().value();
+    if (costs.flat && costs.flat->seconds == 0) {
+        costs.perCall = costs.perCall.plus(costs.flat->cost);
+        costs.flat.reset();
+    } else if (costs.flat) {
+        rules.firstSeconds = costs.flat->seconds;
+        rules.firstChargePence = costs.flat->cost.hundredths().value();
     }
-    rules.feePerCallPence = perCall.hundredths().value();
-    rules.minimumChargePence = minimum.hundredths().value();
+    rules.feePerCallPence = costs.perCall.hundredths().value();
+    rules.minimumChargePence = costs.minimum.hundredths().value();
 
     std::vector<DefaultLine> defaults = parsed.laterDefaults;
     if (!minuteFee)
@@ -297,34 +358,7 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
         }
     }
 
-    QStringList &summary = tariff.summary;
-    const QString symbol
-        = currency.symbol.isEmpty() ? QStringLiteral("the currency") : currency.symbol;
-    summary << QStringLiteral("Ruleset: %1").arg(tariff.name)
-            << QStringLiteral("Prices in hundredths of %1 (%2 before the amount, %3 digits)")
-                   .arg(symbol,
-                       currency.symbolFirst ? QStringLiteral("written")
-                                            : QStringLiteral("not written"))
-                   .arg(currency.digits);
-    summary << (minuteFee ? QStringLiteral("Every day from 00:00: %1 a minute").arg(*minuteFee)
-                          : QStringLiteral("Every day: %1 per %2 s, by the first rule by time "
-                                           "(%3 a minute shown)")
-                                .arg(fallback.cost.hundredths().text())
-                                .arg(fallback.seconds)
-                                .arg(tableFee));
-    summary << QStringLiteral("Charge units: %1, each at the rate in force when it begins")
-                   .arg(unitsText(rules.firstSeconds, rules.unitSeconds));
-    if (rules.firstChargePence)
-        summary << QStringLiteral("First charge: %1 for the first %2 s")
-                       .arg(flat->cost.hundredths().text())
-                       .arg(flat->seconds);
-    if (!perCall.isZero())
-        summary << QStringLiteral("Fee per call: %1").arg(perCall.hundredths().text());
-    if (!minimum.isZero())
-        summary << QStringLiteral("Minimum charge: %1").arg(minimum.hundredths().text());
-    summary << QStringLiteral("Min connect time: 0");
-    if (!rules.timeRules.isEmpty())
-        summary << QStringLiteral("Rules by time:") << rules.timeRules;
+    tariff.summary = summaryOf(tariff, costs, fallback, minuteFee);
     return { std::move(tariff), {} };
 }
 

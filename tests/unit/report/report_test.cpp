@@ -285,9 +285,26 @@ TEST_F(OtherTariffTest, CompareRanksTheFilesAndTodaysCheapestFirst)
     EXPECT_EQ(out, ranking);
 }
 
+// 1p a minute begun and 2p a call, Saturday's free: 5p, 10p, 0p and 0p, and 8p.
+TEST_F(OtherTariffTest, ARulesetPricesByItsOwnTableAndRules)
+{
+    const QByteArray ruleset = "name=Other\r\nper_connection=0.02\r\ndefault=(0.01, 60)\r\n"
+                               "on (saturday) between () use (0, 60)\r\n";
+    dir.write("other.rst", ruleset);
+    dir.write("other.txt", ruleset);
+    ASSERT_EQ(run({ "--tariff", dir.file("other.rst"), "7 Days" }), 0) << err.toStdString();
+    EXPECT_TRUE(out.endsWith(
+        QString::fromUtf8("With other.rst these calls would have cost £0.23: £0.30 less.\n")))
+        << out.toStdString();
+    ASSERT_EQ(run({ "--compare", dir.file("other.txt"), "7 Days" }), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QString::fromUtf8("1. other.txt: £0.23, £0.30 less\n")));
+}
+
 TEST_F(OtherTariffTest, AFileThatIsNoFeeFileOrNoRulesIsRefusedWithItsReason)
 {
     dir.write("rules.ini", "15.00\r\n60/1\r\n\r\n\r\n0\r\n");
+    dir.write("bad.rst", "# no unit\r\ndefault=(0.1, 0)\r\n");
+    dir.write("bad.RST", "default=(0.1, 60)\r\n");
     dir.write("long.ini", QByteArray(kBanded).replace("1.00", "1.00 a minute"));
     dir.write("zero.ini", feeFile({ "00:00", "0" }, "3"));
     dir.write("other.ini", kFlat);
@@ -312,6 +329,10 @@ TEST_F(OtherTariffTest, AFileThatIsNoFeeFileOrNoRulesIsRefusedWithItsReason)
             "netfees.ini: line 1, \"00:00\": not an amount of pence" },
         { { "--compare", dir.file("other.ini"), dir.file("zero.ini") },
             "zero.ini is not a fee file" },
+        { { "--compare", dir.file("bad.rst") },
+            "bad.rst: line 2, \"default=(0.1, 0)\": a unit cannot be 0 seconds" },
+        { { "--tariff", dir.file("bad.RST"), "--rules", dir.file("rules.ini") },
+            "bad.RST is a ruleset, which holds its own rules: no rules file goes with it" },
     };
     for (const auto &c : cases) {
         EXPECT_EQ(run(c.arguments + QStringList { "7 Days" }), 1) << c.arguments.join(' ').toStdString();

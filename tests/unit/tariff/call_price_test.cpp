@@ -41,6 +41,21 @@ TariffRules rules(double perCall, const char *units, bool ownRate, QStringList h
     return r;
 }
 
+// Rules by time over the table and, where given, its charge units.
+TariffRules byTime(QStringList lines, const char *units = "", QStringList holidays = {},
+    std::optional<double> first = std::nullopt)
+{
+    TariffRules r = rules(0, units, false, std::move(holidays), first);
+    r.timeRules = std::move(lines);
+    return r;
+}
+
+const QStringList kFiveBands { "Mon-Sun 00:00-04:59 1 a minute", "Mon-Sun 05:00-06:59 2 a minute",
+    "Mon-Sun 07:00-17:59 3 a minute", "Mon-Sun 18:00-21:59 4 a minute",
+    "Mon-Sun 22:00-23:59 5 a minute" };
+const QStringList kUnitsByBand { "Mon-Sun 00:00-23:59 1 per 10 s", "Mon-Fri 08:00-17:59 1.6 per 12 s" };
+const QStringList kSeason { "01/06-31/08 00:00-23:59 0.1 a minute" };
+
 struct Bill
 {
     const char *what;
@@ -92,6 +107,25 @@ INSTANTIATE_TEST_SUITE_P(Rules, PricedAsBilled, testing::Values(
     Bill { "1/1 for two hours across 08:01", "07/12/2026 07:00:00", 7200, 4.2, rules(0, "1/1", true), 309 },
     Bill { "units cover the min connect time", "07/12/2026 10:00:00", 10, 4.2, rules(0, "60/1", false), 13, "3" },
     Bill { "every rule at once", "24/12/2026 23:59:30", 95, 4.2, rules(15, "30/1", true, {"25/12"}, std::nullopt, 10), 17 }));
+INSTANTIATE_TEST_SUITE_P(ByTime, PricedAsBilled, testing::Values(
+    Bill { "12 s units to 18:00 then 10 s", "07/12/2026 17:59:30", 125, 0, byTime(kUnitsByBand), 14 },
+    Bill { "the last written wins", "07/12/2026 17:59:30", 125, 0, byTime({ kUnitsByBand[1], kUnitsByBand[0] }), 13 },
+    Bill { "cheaper after 60 min", "07/12/2026 10:00:00", 5400, 0, byTime({ "Mon-Sun 00:00-23:59 1 a minute", "Mon-Sun 00:00-23:59 0.5 a minute after 60 min" }), 75 },
+    Bill { "Holidays", "26/12/2026 10:00:00", 600, 0, byTime({ "Holidays 00:00-23:59 0.3 a minute" }, "", { "26/12" }), 3 },
+    Bill { "25/12", "25/12/2026 10:00:00", 600, 0, byTime({ "25/12 00:00-23:59 0.1 a minute" }), 1 },
+    Bill { "the day before the season", "31/05/2027 10:00:00", 600, 0, byTime(kSeason), 46 },
+    Bill { "the season's first day", "01/06/2027 10:00:00", 600, 0, byTime(kSeason), 1 },
+    Bill { "the season's last day", "31/08/2027 10:00:00", 600, 0, byTime(kSeason), 1 },
+    Bill { "the day after the season", "01/09/2027 10:00:00", 600, 0, byTime(kSeason), 46 },
+    Bill { "five bands in a day", "07/12/2026 04:58:00", 86400, 0, byTime(kFiveBands), 4080 },
+    Bill { "across midnight, the morning's end", "07/12/2026 05:58:00", 180, 0, byTime({ "Mon 22:00-05:59 3 a minute" }), 8 },
+    Bill { "across midnight, the evening's end", "07/12/2026 23:58:00", 180, 0, byTime({ "Mon 22:00-05:59 3 a minute" }), 8 },
+    Bill { "Good Friday by Easter-2", "26/03/2027 10:00:00", 600, 0, byTime({ "Easter-2 00:00-23:59 0.1 a minute" }), 1 },
+    Bill { "not Good Friday", "25/03/2027 10:00:00", 600, 0, byTime({ "Easter-2 00:00-23:59 0.1 a minute" }), 46 },
+    Bill { "flat first 9.1, then 30 s units", "07/12/2026 10:00:00", 125, 0, byTime({ "Mon-Sun 00:00-23:59 1 per 30 s" }, "60/1", {}, 9.1), 12 },
+    Bill { "min connect in 20 s units", "07/12/2026 10:00:00", 10, 0, byTime({ "Mon-Sun 00:00-23:59 1 per 20 s" }), 9, "3" },
+    Bill { "the table's 30/30 up to a rule", "07/12/2026 17:59:00", 125, 0, byTime({ "Mon 18:00-23:59 0.5 per 60 s" }, "30/30"), 5 },
+    Bill { "a day no rule covers", "07/12/2026 07:00:00", 7200, 0, byTime({ "Sun 00:00-00:00 9 a minute" }, "1/1"), 309 }));
 // The last: the first 30 s from 23:59:30 at Thursday's 1.00 = 0.5; 65
 // one-second units on Christmas Day, 60 in its first minute still at 1.00
 // and 5 from 00:01 at Sunday's 0.50 = 1.0417; with 15p, 16.54, above 10.
@@ -113,6 +147,22 @@ TEST(PricedWithoutRules, TheTableRulesUnchanged)
                 double cost = double(seconds / 60) * fee + (seconds % 60 > 0 ? fee : 0.0);
                 EXPECT_DOUBLE_EQ(priceCall(call, table, none, TableRule::Summary),
                     std::max(cost, minimum)) << seconds << ' ' << fee;
+            }
+        }
+    }
+}
+
+// Where no rule by time matches, every unit is the table's, as without them.
+TEST(PricedByTime, ADayNoRuleCoversAsWithoutThem)
+{
+    const QStringList sundayOnly { QStringLiteral("Sun 00:00-00:00 9 a minute") };
+    for (const char *units : { "", "60/1", "30/30", "45/20" }) {
+        for (const char *minConnect : { "0", "3" }) {
+            for (qint64 seconds = 0; seconds < 2 * 3600; seconds += 13) {
+                const CallToPrice call { QDate(2026, 12, 7), 7 * 3600 + 50 * 60 + 17, seconds, 0 };
+                EXPECT_EQ(priceCall(call, week(minConnect), byTime(sundayOnly, units), TableRule::Live),
+                    priceCall(call, week(minConnect), rules(0, units, true), TableRule::Live))
+                    << units << ' ' << minConnect << ' ' << seconds;
             }
         }
     }

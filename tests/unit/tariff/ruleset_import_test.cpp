@@ -86,7 +86,7 @@ TEST(RulesetImport, SettingsBecomeTheTableAndTheRules)
             "Mon-Sun 00:00-23:59 2.00 per 60 s after 60 min", "Mon 08:00-17:59 10.00 per 90 s" }));
     EXPECT_EQ(tariff.summary.mid(0, 7),
         QStringList({ "Ruleset: Example Telecom",
-            "Prices in hundredths of EUR (written before the amount, 3 digits)",
+            "Prices in hundredths of EUR, which stands before the amount with 3 digits",
             "Every day from 00:00: 8.33 a minute",
             "Charge units: 72/60, each at the rate in force when it begins",
             "First charge: 10 for the first 72 s", "Fee per call: 1.25", "Minimum charge: 10" }));
@@ -145,7 +145,7 @@ TEST(RulesetImport, RefusalsNameTheLineAndTheReason)
             "\"easter+1..easter-1\" must run forwards over at most 31 days" },
         { "default=(1,60)\non (monday) use (1, 60)", 2,
             "a rule reads \"on (days) between (times) use (cost, seconds)\"" },
-        { "default=(1,60)\nholidays=12/25", 2, "\"holidays\" is no setting of a ruleset" },
+        { "default=(1,60)\nonly=12/25", 2, "\"only\" is no setting of a ruleset" },
         { "default=(1,60)\nuse (1, 60)", 2,
             "it is neither a setting \"name=value\" nor an \"on\" rule" },
         { "default=(1,60)\nper_connection=0.00001", 2,
@@ -199,6 +199,26 @@ TEST(RulesetImport, SavedAndLoadedPricesAsRead)
                 EXPECT_EQ(saved.price(call, TableRule::Live), direct.price(call, TableRule::Live));
             }
         }
+    }
+    // As the dialer charges: 5 for the first 30 s and 1 a call, then each
+    // unit at the line in force when it begins, the last written winning.
+    const struct
+    {
+        QDate day;
+        int startSecond;
+        qint64 seconds;
+        double pence;
+    } calls[] = {
+        { QDate(2026, 12, 7), 10 * 3600, 100, 16 }, // Monday's 10 per 90 s at 30 s
+        { QDate(2026, 12, 7), 20 * 3600, 0, 7 }, // the minimum
+        { QDate(2026, 4, 3), 12 * 3600, 200, 32 }, // Good Friday: 10, then 8 × 2 from 120 s
+        { QDate(2026, 12, 25), 23 * 3600, 250, 8 }, // 4 × 0.5 on Christmas night
+        { QDate(2026, 12, 6), 12 * 3600, 1300, 73 }, // 13 × 5 per 90 s, then 2 × 1 after 20 min
+    };
+    for (const auto &c : calls) {
+        const CallToPrice call { c.day, c.startSecond, c.seconds, 0.0 };
+        EXPECT_EQ(direct.price(call, TableRule::Live), c.pence) << c.day.toString().toStdString();
+        EXPECT_EQ(saved.price(call, TableRule::Live), c.pence);
     }
     EXPECT_FALSE(readRuleset(dir.file("none.rst")).tariff);
     EXPECT_EQ(readRuleset(dir.path()).refusal.message(), "it cannot be read");
