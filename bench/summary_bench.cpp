@@ -1,7 +1,9 @@
 #include "calllog/log_index.h"
+#include "calllog/repricing.h"
 #include "calllog/summary.h"
 #include "log_generator.h"
 #include "reference_summary.h"
+#include "typical_tariff.h"
 
 #include <benchmark/benchmark.h>
 
@@ -78,8 +80,51 @@ void BM_PerDayScanYear(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// Thirty rules by time, as an operator's published price list might need:
+// each weekday's day, evening and night, then weekends, holidays, a season,
+// Easter and a cheaper rate after an hour.
+TariffRules thirtyRulesByTime()
+{
+    TariffRules rules;
+    rules.holidays = { QStringLiteral("England and Wales") };
+    const char *days[] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
+    for (const char *day : days) {
+        rules.timeRules << QStringLiteral("%1 08:00-17:59 4.20 a minute in 12 s units").arg(day)
+                        << QStringLiteral("%1 18:00-21:59 1.50 a minute in 10 s units").arg(day)
+                        << QStringLiteral("%1 22:00-07:59 10 per 360 s").arg(day);
+    }
+    rules.timeRules << QStringLiteral("Sat-Sun 00:00-23:59 10 per 180 s")
+                    << QStringLiteral("Holidays 00:00-23:59 10 per 360 s")
+                    << QStringLiteral("24/12-26/12 00:00-23:59 0.10 a minute")
+                    << QStringLiteral("01/06-31/08 21:00-05:00 0.50 a minute")
+                    << QStringLiteral("Easter-2,Easter+1 00:00-23:59 0.20 a minute")
+                    << QStringLiteral("Mon-Fri 08:00-17:59 2.10 a minute after 60 min")
+                    << QStringLiteral("01/01 00:00-23:59 0 a minute")
+                    << QStringLiteral("Fri-Mon 23:00-01:59 0.75 a minute in 30 s units")
+                    << QStringLiteral("31/12 18:00-23:59 5 per 60 s");
+    return rules;
+}
+
+// A year of calls priced again under thirty rules by time, as the costs
+// window's "what would another tariff have cost" does.
+void BM_RepricedYearByTime(benchmark::State &state)
+{
+    const QString log = yearOfCalls(int(state.range(0)), kToday);
+    const Summary summary = SummarisePeriod(LogIndex(log), kToday, 0, 364, 1.0, british());
+    const TariffRules rules = thirtyRulesByTime();
+    const CallPricer pricer(typicalTariff(), rules);
+    if (pricer.timeRules().rules().size() != 30)
+        state.SkipWithError("a rule that does not read");
+    for (auto _ : state) {
+        Repricing repricing = repriceCalls(summary, pricer);
+        benchmark::DoNotOptimize(repricing);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 } // namespace
 
+BENCHMARK(BM_RepricedYearByTime)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexedYear)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexedYearCharged)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexedYearAllLines)->Arg(100000)->Unit(benchmark::kMillisecond);

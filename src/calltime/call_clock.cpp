@@ -137,7 +137,12 @@ void CallClock::updateTicking()
 // day of the week gone is looked up, then now.
 double CallClock::feeNow() const
 {
-    double fee = costnow;
+    return feeInForce(tableFeeNow());
+}
+
+double CallClock::tableFeeNow() const
+{
+    double fee = timeRulesSet() ? m_tableFee : costnow;
     const QDateTime now = m_services.clock.now();
     for (int daysBack = 7; daysBack >= 1; --daysBack) {
         const MomentClock dayEnd(QDateTime(now.date().addDays(-daysBack), QTime(23, 59, 59)));
@@ -275,6 +280,8 @@ void CallClock::cmdStart_Click()
     if (connect && inter) {
         non = true;
         // The record of a call that ends before its first tick carries it.
+        if (timeRulesSet())
+            m_tableFee = tableFeeNow();
         costnow = feeNow();
         beginCall(m_services.clock.now());
         setLabel6(kConnectedColour, QString::fromUtf16(kConnectedText));
@@ -290,6 +297,24 @@ void CallClock::cmdStart_Click()
     // The charge shown at the last tick, of the elapsed time shown with it.
     appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow,
                  rulesSet() ? std::optional(m_shownCharge) : std::nullopt);
+}
+
+bool CallClock::timeRulesSet() const
+{
+    return m_services.rules && !m_services.rules->timeRules.isEmpty();
+}
+
+// The fee a minute of the rule by time in force now, the elapsed time into
+// the call being timed; where none is, the lookup's.
+double CallClock::feeInForce(double tableFee) const
+{
+    if (!timeRulesSet())
+        return tableFee;
+    const CallPricer pricer(m_services.tariff, *m_services.rules);
+    const QDateTime now = m_services.clock.now();
+    const std::optional<double> fee = pricer.ruleFeeAt(now.date(),
+        now.time().msecsSinceStartOfDay() / 1000, isTiming() ? m_elapsed : 0);
+    return fee.value_or(tableFee);
 }
 
 bool CallClock::rulesSet() const
@@ -415,7 +440,13 @@ void CallClock::Timer2_Timer()
                                .arg(now.time().toString(u"HH:mm:ss")));
     if (isTiming())
         SetTime();
-    LookUpFee(m_services.tariff, m_services.clock, costnow);
+    if (timeRulesSet()) {
+        // The lookup keeps its own fee, so a rule's never lingers past it.
+        LookUpFee(m_services.tariff, m_services.clock, m_tableFee);
+        costnow = feeInForce(m_tableFee);
+    } else {
+        LookUpFee(m_services.tariff, m_services.clock, costnow);
+    }
     const qint64 charge = chargeOfShownTime();
     if (isTiming()) {
         showCharge(charge);

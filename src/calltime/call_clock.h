@@ -88,7 +88,7 @@ public:
     void setDateTimeShown(bool shown);
 
     // The fee in force now, as ticks through the idle time would have left
-    // costnow.
+    // costnow: with rules by time, the fee a minute of the rule in force.
     double feeNow() const;
 
     // Start-up clears the flags.
@@ -134,6 +134,9 @@ private:
     void beginCall(const QDateTime &start, bool journalNow = true);
     // Rules that are set price the running call and have its charge kept.
     bool rulesSet() const;
+    bool timeRulesSet() const;
+    double tableFeeNow() const;
+    double feeInForce(double tableFee) const;
     // The charge in whole pence under the rules of the call timed so far,
     // had it lasted this long.
     qint64 ruledCharge(qint64 seconds) const;
@@ -159,6 +162,7 @@ private:
     qint64 m_elapsed = 0;    // seconds, as lblDiffTime shows them
     qint64 m_journalAt = -1; // m_elapsed at the last journal write; -1: due now
     qint64 m_shownCharge = 0; // pence, as Label5 shows them
+    double m_tableFee = 0.0; // the lookup's fee, when rules by time set costnow
 
     QString m_lblStart;
     QString m_lblDiffTime;

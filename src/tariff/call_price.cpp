@@ -31,9 +31,17 @@ double CallPricer::feeAt(QDate day, int secondOfDay, qint64 secondsIntoCall) con
 {
     if (!day.isValid())
         return 0.0;
+    if (const std::optional<double> fee = ruleFeeAt(day, secondOfDay, secondsIntoCall))
+        return *fee;
+    return m_timeline.feeAt(day, secondOfDay / 60);
+}
+
+std::optional<double> CallPricer::ruleFeeAt(QDate day, int secondOfDay,
+    qint64 secondsIntoCall) const
+{
     if (const TimeRule *rule = m_timeRules.ruleAt(day, secondOfDay / 60, secondsIntoCall))
         return rule->minuteFee();
-    return m_timeline.feeAt(day, secondOfDay / 60);
+    return std::nullopt;
 }
 
 qint64 CallPricer::leastSeconds() const

@@ -72,6 +72,8 @@ public:
     // or the fee a minute of the rule by time in force then, secondsIntoCall
     // into a call (0 when none is timed).
     double feeAt(QDate day, int secondOfDay, qint64 secondsIntoCall = 0) const;
+    // The fee a minute of the rule by time in force then; none where none is.
+    std::optional<double> ruleFeeAt(QDate day, int secondOfDay, qint64 secondsIntoCall) const;
     const TimeRuleBook &timeRules() const { return m_timeRules; }
 
 private:

@@ -368,24 +368,24 @@ bool TimeRuleBook::coversDay(const RuleDays &days, QDate day) const
     return false;
 }
 
-bool TimeRuleBook::covers(const TimeRule &rule, QDate day, int minute) const
-{
-    const bool inMinutes = rule.firstMinute <= rule.lastMinute
-        ? minute >= rule.firstMinute && minute <= rule.lastMinute
-        : minute >= rule.firstMinute || minute <= rule.lastMinute;
-    if (!inMinutes)
-        return false;
-    return std::any_of(rule.days.begin(), rule.days.end(),
-        [&](const RuleDays &days) { return coversDay(days, day); });
-}
-
 const TimeRule *TimeRuleBook::ruleAt(QDate day, int minute, qint64 secondsIntoCall) const
 {
     if (!day.isValid())
         return nullptr;
-    for (auto rule = m_rules.rbegin(); rule != m_rules.rend(); ++rule) {
-        if (rule->afterSeconds <= secondsIntoCall && covers(*rule, day, minute))
-            return &*rule;
+    if (day != m_coveredDay) {
+        m_coversDay.resize(m_rules.size());
+        for (size_t i = 0; i < m_rules.size(); ++i)
+            m_coversDay[i] = std::any_of(m_rules[i].days.begin(), m_rules[i].days.end(),
+                [&](const RuleDays &days) { return coversDay(days, day); });
+        m_coveredDay = day;
+    }
+    for (size_t i = m_rules.size(); i-- > 0;) {
+        const TimeRule &rule = m_rules[i];
+        const bool inMinutes = rule.firstMinute <= rule.lastMinute
+            ? minute >= rule.firstMinute && minute <= rule.lastMinute
+            : minute >= rule.firstMinute || minute <= rule.lastMinute;
+        if (inMinutes && rule.afterSeconds <= secondsIntoCall && m_coversDay[i])
+            return &rule;
     }
     return nullptr;
 }

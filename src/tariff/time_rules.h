@@ -105,11 +105,14 @@ public:
     qint64 nextThresholdAfter(qint64 secondsIntoCall) const;
 
 private:
-    bool covers(const TimeRule &rule, QDate day, int minute) const;
     bool coversDay(const RuleDays &days, QDate day) const;
 
     std::vector<TimeRule> m_rules;
     const HolidayCalendar *m_holidays = nullptr;
     std::vector<int> m_changeMinutes; // sorted
     std::vector<qint64> m_afterSeconds; // sorted
+    // Which rules cover the day last asked about: a call asks of one day
+    // many times, and its holidays and Easter are dear to work out.
+    mutable QDate m_coveredDay;
+    mutable std::vector<char> m_coversDay;
 };

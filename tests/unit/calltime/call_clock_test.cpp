@@ -227,3 +227,28 @@ TEST_F(CallClockTest, StoppingWhileTimingDropsOrLogsTheCall)
     EXPECT_EQ(journal(), record);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
+
+// With rules by time the fee in force, shown and logged, is the rule's: an
+// "after" rule's from that far into the call, the lookup's where none is.
+TEST_F(CallClockTest, UnderRulesByTimeTheFeeInForceIsTheRules)
+{
+    chargeAllWeek("2", "0");
+    rules.timeRules = QStringList { "Sat 21:00-21:59 0.5 a minute",
+        "Sat 21:00-21:59 10 per 120 s after 2 min" };
+    clock.set(clock.now().date(), QTime(20, 59, 0));
+    EXPECT_EQ(callClock.feeNow(), 2.0);
+    startAt(QTime(21, 0, 0));
+    EXPECT_EQ(callClock.costnow, 0.5);
+    tickAt(QTime(21, 1, 59));
+    EXPECT_EQ(callClock.costnow, 0.5);
+    tickAt(QTime(21, 2, 0));
+    EXPECT_EQ(callClock.costnow, 5.0);
+    EXPECT_EQ(shown(Field::Label5), QString::fromUtf8("£0.01")); // no unit begun at 120 s yet
+    tickAt(QTime(21, 2, 1));
+    EXPECT_EQ(shown(Field::Label5), QString::fromUtf8("£0.11")); // 2 minutes at 0.5p, 10p a unit
+    scan(false);
+    EXPECT_TRUE(log().endsWith("00:02:01  ,  \r\n05.00#\r\n"));
+    EXPECT_EQ(callClock.feeNow(), 0.5) << "idle: no call's elapsed time";
+    tickAt(QTime(22, 0, 0));
+    EXPECT_EQ(callClock.costnow, 2.0);
+}
