@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 #include "common/rounding.h"
 #include "common/user_date.h"
+#include "statement/price_differences.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -143,6 +144,7 @@ BillCheck checkBill(const Statement &statement, QDate first, QDate last, const S
     check.logged = loggedCalls(summary);
     check.loggedPence = summary.totalPence;
     check.match = matchCalls(check.billed, check.logged);
+    check.minConnectMinutes = readNumber(table.minConnectTime());
     check.suggestion = suggestRules(check.billed, check.logged, check.match.pairs, table, rules);
     return check;
 }
@@ -207,6 +209,7 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
                      difference > 0       ? QStringLiteral(" more on the bill")
                          : difference < 0 ? QStringLiteral(" more in the log")
                                           : QString())
-          << QString() << suggestionText(check.suggestion, rules);
+          << QString() << suggestionText(check.suggestion, rules)
+          << differenceLines(check.suggestion, check.logged, check.minConnectMinutes);
     return lines;
 }

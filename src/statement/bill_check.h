@@ -53,6 +53,7 @@ struct BillCheck
     std::vector<LoggedCall> logged;
     qint64 loggedPence = 0; // the summary's total, as the costs window shows it
     CallMatch match;
+    double minConnectMinutes = 0.0; // the tariff's
     RuleSuggestion suggestion;
 
     double billedPence() const;

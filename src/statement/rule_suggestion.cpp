@@ -1,9 +1,12 @@
 #include "statement/rule_suggestion.h"
 
+#include "common/number_reader.h"
 #include "common/rounding.h"
 #include "tariff/call_price.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 
 namespace {
 
@@ -17,19 +20,8 @@ struct TriedCall
     QDate endDay;
     int endSecond = 0;
     qint64 billed = 0; // whole pence
+    size_t logged = 0;
 };
-
-// The settings a suggestion changes, each counting once towards how much it
-// asks of the user.
-int changedSettings(const TariffRules &rules, const TariffRules &current)
-{
-    return int(rules.feePerCallPence != current.feePerCallPence)
-        + int(
-            rules.firstSeconds != current.firstSeconds || rules.unitSeconds != current.unitSeconds)
-        + int(rules.firstChargePence != current.firstChargePence)
-        + int(rules.unitsAtOwnRate != current.unitsAtOwnRate)
-        + int(rules.holidays != current.holidays);
-}
 
 // The lower of the middle two, so the figure is one a bill showed.
 qint64 median(std::vector<qint64> values)
@@ -51,10 +43,12 @@ public:
         , m_currentDays(current.holidays)
     { }
 
-    // Each call's price under the rules, whole pence.
-    std::vector<qint64> prices(const TariffRules &rules) const
+    const std::vector<TriedCall> &calls() const { return m_calls; }
+
+    // Each call's price under the rules and the tariff, whole pence.
+    std::vector<qint64> prices(const TariffRules &rules, const TariffTable &table) const
     {
-        const CallPricer pricer(m_table, rules);
+        const CallPricer pricer(table, rules);
         const HolidayCalendar days(rules.holidays);
         const bool newHolidays = rules.holidays != m_current.holidays;
         std::vector<qint64> prices;
@@ -96,23 +90,61 @@ public:
         });
     }
 
-    // Tries the rules, keeping them when they price more calls as billed
-    // than the best so far, or as many with fewer settings changed.
-    std::vector<qint64> consider(const TariffRules &rules)
+    bool anyShorterThan(qint64 seconds) const
     {
-        std::vector<qint64> prices = this->prices(rules);
+        return std::any_of(m_calls.begin(), m_calls.end(),
+            [seconds](const TriedCall &tried) { return tried.call.seconds < seconds; });
+    }
+
+    // Tries the rules with the tariff, keeping them when they price more
+    // calls as billed than the best so far, or as many with fewer settings
+    // changed.
+    std::vector<qint64> consider(const TariffRules &rules, const TariffTable &table)
+    {
+        std::vector<qint64> prices = this->prices(rules, table);
         const int count = matching(prices);
-        const int changes = changedSettings(rules, m_current);
+        RuleSettings changed = changedSettings(rules, m_current);
+        changed.setFlag(RuleSetting::MinConnect, &table != &m_table);
+        const int changes = std::popcount(unsigned(changed.toInt()));
         if (count > m_bestCount || (count == m_bestCount && changes < m_bestChanges)) {
             m_best = rules;
+            m_bestTable = &table;
+            m_bestChanged = changed;
             m_bestCount = count;
             m_bestChanges = changes;
         }
         return prices;
     }
 
+    // The moves from a setting: itself, a fee per call for what the bill
+    // asks beyond most calls, a flat first charge for what it asks beyond
+    // the units after the first.
+    void tryMoves(const TariffRules &rules, const TariffTable &table)
+    {
+        // The rules as they are count too: calls priced before they were
+        // set may match under them.
+        const std::vector<qint64> prices = consider(rules, table);
+        if (const qint64 more = medianShortfall(prices); more != 0) {
+            TariffRules withFee = rules;
+            withFee.feePerCallPence = qMax(0.0, rules.feePerCallPence + double(more));
+            if (withFee != rules)
+                consider(withFee, table);
+        }
+        if (rules.usesUnits()) {
+            TariffRules noFirst = rules;
+            noFirst.firstChargePence = 0.0;
+            const qint64 first = medianShortfall(this->prices(noFirst, table));
+            TariffRules flat = rules;
+            flat.firstChargePence = double(first);
+            if (first > 0 && flat != rules)
+                consider(flat, table);
+        }
+    }
+
     void setNow(int matchingNow) { m_bestCount = matchingNow; }
     const TariffRules &best() const { return m_best; }
+    const TariffTable &bestTable() const { return *m_bestTable; }
+    RuleSettings bestChanged() const { return m_bestChanged; }
     int bestCount() const { return m_bestCount; }
 
 private:
@@ -121,9 +153,17 @@ private:
     const TariffRules &m_current;
     HolidayCalendar m_currentDays;
     TariffRules m_best = m_current;
+    const TariffTable *m_bestTable = &m_table;
+    RuleSettings m_bestChanged;
     int m_bestCount = 0;
     int m_bestChanges = 0;
 };
+
+void addOnce(std::vector<TariffRules> &list, const TariffRules &rules)
+{
+    if (std::find(list.begin(), list.end(), rules) == list.end())
+        list.push_back(rules);
+}
 
 QString penceText(double pence)
 {
@@ -142,6 +182,20 @@ bool samePrice(double pence, double otherPence)
     return roundHalfEven(pence) == roundHalfEven(otherPence);
 }
 
+RuleSettings changedSettings(const TariffRules &rules, const TariffRules &current)
+{
+    RuleSettings changed;
+    changed.setFlag(RuleSetting::FeePerCall, rules.feePerCallPence != current.feePerCallPence);
+    changed.setFlag(RuleSetting::Units,
+        rules.firstSeconds != current.firstSeconds || rules.unitSeconds != current.unitSeconds);
+    changed.setFlag(RuleSetting::FirstCharge, rules.firstChargePence != current.firstChargePence);
+    changed.setFlag(
+        RuleSetting::MinimumCharge, rules.minimumChargePence != current.minimumChargePence);
+    changed.setFlag(RuleSetting::OwnRate, rules.unitsAtOwnRate != current.unitsAtOwnRate);
+    changed.setFlag(RuleSetting::Holidays, rules.holidays != current.holidays);
+    return changed;
+}
+
 RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
     const std::vector<LoggedCall> &logged, const std::vector<CallPair> &pairs,
     const TariffTable &table, const TariffRules &current)
@@ -158,13 +212,41 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
         const qint64 end = qint64(call.startSecond) + call.seconds;
         calls.push_back({ { call.day, call.startSecond, call.seconds, call.fee },
             call.day.addDays(end / kSecondsPerDay), int(end % kSecondsPerDay),
-            roundHalfEven(bill.pence) });
+            roundHalfEven(bill.pence), pair.logged });
     }
     if (suggestion.matchingNow == suggestion.compared)
         return suggestion;
 
     RuleTrial trial(std::move(calls), table, current);
     trial.setNow(suggestion.matchingNow);
+
+    // The tariff's min connect time as it is and, where a call is shorter,
+    // none: operators that bill by the second often have none.
+    TariffTable noMinConnect = table;
+    noMinConnect.setMinConnectTime(QStringLiteral("0"));
+    std::vector<const TariffTable *> tables { &table };
+    if (const double minutes = readNumber(table.minConnectTime());
+        minutes > 0 && trial.anyShorterThan(qint64(std::ceil(minutes * 60.0))))
+        tables.push_back(&noMinConnect);
+
+    // The charges set per call from the rules in force and from none; the
+    // rules by time and the holidays in force stay as they are.
+    TariffRules noCharges = current;
+    noCharges.feePerCallPence = 0.0;
+    noCharges.firstChargePence.reset();
+    noCharges.minimumChargePence = 0.0;
+    std::vector<TariffRules> starts { current };
+    addOnce(starts, noCharges);
+    // Each of them cleared alone, everything else as it is.
+    std::vector<TariffRules> cleared;
+    for (const auto clear : { +[](TariffRules &rules) { rules.feePerCallPence = 0.0; },
+             +[](TariffRules &rules) { rules.firstChargePence.reset(); },
+             +[](TariffRules &rules) { rules.minimumChargePence = 0.0; } }) {
+        TariffRules rules = current;
+        clear(rules);
+        if (rules != current && std::find(starts.begin(), starts.end(), rules) == starts.end())
+            addOnce(cleared, rules);
+    }
 
     // How time is charged: as now, every minute begun, each offered unit.
     std::vector<ChargeUnits> units { { current.firstSeconds, current.unitSeconds } };
@@ -182,42 +264,39 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
         && trial.anyOn(HolidayCalendar(QStringList { englandAndWales })))
         holidays.push_back(current.holidays + QStringList { englandAndWales });
 
-    for (const QStringList &days : holidays) {
-        for (const bool ownRate : { current.unitsAtOwnRate, !current.unitsAtOwnRate }) {
-            for (const ChargeUnits &unit : units) {
-                TariffRules rules = current;
-                rules.firstSeconds = unit.firstSeconds;
-                rules.unitSeconds = unit.unitSeconds;
-                if (!rules.usesUnits())
-                    rules.firstChargePence.reset();
-                rules.unitsAtOwnRate = ownRate;
-                rules.holidays = days;
-                // The rules as they are count too: calls priced before they
-                // were set may match under them.
-                const std::vector<qint64> prices = trial.consider(rules);
-                // A fee per call: what the bill asks beyond most calls.
-                if (const qint64 more = trial.medianShortfall(prices); more != 0) {
-                    TariffRules withFee = rules;
-                    withFee.feePerCallPence = qMax(0.0, current.feePerCallPence + double(more));
-                    if (withFee != current)
-                        trial.consider(withFee);
-                }
-                // A flat first charge: what the bill asks beyond the units
-                // after the first, for most calls.
-                if (rules.usesUnits()) {
-                    TariffRules noFirst = rules;
-                    noFirst.firstChargePence = 0.0;
-                    const qint64 first = trial.medianShortfall(trial.prices(noFirst));
-                    TariffRules flat = rules;
-                    flat.firstChargePence = double(first);
-                    if (first > 0 && flat != current)
-                        trial.consider(flat);
+    for (const TariffTable *tariff : tables) {
+        for (const TariffRules &start : starts) {
+            for (const QStringList &days : holidays) {
+                for (const bool ownRate : { current.unitsAtOwnRate, !current.unitsAtOwnRate }) {
+                    for (const ChargeUnits &unit : units) {
+                        TariffRules rules = start;
+                        rules.firstSeconds = unit.firstSeconds;
+                        rules.unitSeconds = unit.unitSeconds;
+                        if (!rules.usesUnits())
+                            rules.firstChargePence.reset();
+                        rules.unitsAtOwnRate = ownRate;
+                        rules.holidays = days;
+                        trial.tryMoves(rules, *tariff);
+                    }
                 }
             }
         }
+        for (const TariffRules &rules : cleared)
+            trial.tryMoves(rules, *tariff);
     }
     suggestion.rules = trial.best();
+    suggestion.changed = trial.bestChanged();
+    if (suggestion.changed.testFlag(RuleSetting::MinConnect))
+        suggestion.minConnectTime = trial.bestTable().minConnectTime();
     suggestion.matchingWith = trial.bestCount();
+    if (suggestion.helps()) {
+        const std::vector<qint64> prices = trial.prices(suggestion.rules, trial.bestTable());
+        for (size_t i = 0; i < prices.size(); ++i) {
+            const TriedCall &tried = trial.calls()[i];
+            if (prices[i] != tried.billed)
+                suggestion.differing.push_back({ tried.logged, tried.billed, prices[i] });
+        }
+    }
     return suggestion;
 }
 
@@ -235,7 +314,7 @@ QString suggestionText(const RuleSuggestion &suggestion, const TariffRules &curr
             .arg(suggestion.compared);
 
     const TariffRules &rules = suggestion.rules;
-    if (rules == current)
+    if (rules == current && !suggestion.minConnectTime)
         return QStringLiteral("The rules as they are set now would make %1 of %2 calls match: "
                               "these calls were priced before they were set.")
             .arg(suggestion.matchingWith)
@@ -249,14 +328,27 @@ QString suggestionText(const RuleSuggestion &suggestion, const TariffRules &curr
         parts << (rules.usesUnits()
                 ? QStringLiteral("%1 units").arg(unitsText(rules.firstSeconds, rules.unitSeconds))
                 : QStringLiteral("every minute begun charged whole"));
-    if (rules.firstChargePence != current.firstChargePence && rules.firstChargePence)
-        parts
-            << QStringLiteral("a flat first charge of %1").arg(penceText(*rules.firstChargePence));
+    // Without units there is no first charge to name.
+    if (rules.firstChargePence != current.firstChargePence && rules.usesUnits())
+        parts << (rules.firstChargePence ? QStringLiteral("a flat first charge of %1")
+                                               .arg(penceText(*rules.firstChargePence))
+                                         : QStringLiteral("no first charge"));
+    if (rules.minimumChargePence != current.minimumChargePence)
+        parts << (rules.minimumChargePence > 0
+                ? QStringLiteral("a minimum charge of %1").arg(penceText(rules.minimumChargePence))
+                : QStringLiteral("no minimum charge"));
     if (rules.unitsAtOwnRate != current.unitsAtOwnRate)
         parts << (rules.unitsAtOwnRate ? QStringLiteral("each unit at its own rate")
                                        : QStringLiteral("each call at its last fee"));
     if (rules.holidays != current.holidays)
         parts << QStringLiteral("the %1 holidays").arg(QString::fromUtf16(kEnglandAndWales));
+    if (suggestion.minConnectTime) {
+        const double minutes = readNumber(*suggestion.minConnectTime);
+        parts << (minutes > 0
+                ? QStringLiteral("a minimum connect time of %1 minute%2")
+                      .arg(QString::number(minutes), minutes == 1 ? QString() : QStringLiteral("s"))
+                : QStringLiteral("no minimum connect time"));
+    }
     QString setting = parts.size() > 1
         ? parts.mid(0, parts.size() - 1).join(u", ") + QStringLiteral(" and ") + parts.last()
         : parts.value(0);

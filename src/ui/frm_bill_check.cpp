@@ -28,7 +28,9 @@ void frmBillCheck::buildControls()
 {
     txtReport = placeControl(new QPlainTextEdit(this), "txtReport", { 120, 120, 9360, 5760 });
     txtReport->setReadOnly(true);
-    txtReport->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long sentences wrap rather than run out of sight.
+    txtReport->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtReport->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The report lines up its columns in spaces, as it does in a terminal.
     txtReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtReport->setAccessibleName(QString::fromUtf16(kCaption));
@@ -66,8 +68,8 @@ void frmBillCheck::openStatement(const QString &csvPath)
     }
     const BillCheck check = checkBill(statement, first, last, summary, m_table, m_rules);
     txtReport->setPlainText(billCheckLines(name, check, m_rules, m_regional).join(u'\n'));
-    if (check.suggestion.helps() && check.suggestion.rules != m_rules) {
-        m_suggested = check.suggestion.rules;
+    if (check.suggestion.helps() && check.suggestion.changed.toInt() != 0) {
+        m_suggested = check.suggestion;
         cmdApply->setEnabled(true);
     }
 }
@@ -78,7 +80,7 @@ void frmBillCheck::cmdApply_Click()
     accept();
 }
 
-std::optional<TariffRules> checkBill(QWidget *parent, const TariffTable &table,
+std::optional<RuleSuggestion> checkBill(QWidget *parent, const TariffTable &table,
     const TariffRules &rules, const QString &logPath, const Regional &regional)
 {
     const QString csvPath
@@ -89,5 +91,5 @@ std::optional<TariffRules> checkBill(QWidget *parent, const TariffTable &table,
     frmBillCheck window(table, rules, logPath, regional, parent);
     window.openStatement(csvPath);
     window.exec();
-    return window.appliedRules();
+    return window.appliedSuggestion();
 }

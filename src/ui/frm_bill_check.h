@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/regional.h"
+#include "statement/rule_suggestion.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
@@ -13,7 +14,7 @@ class QPushButton;
 
 // The operator's bill checked against the call log, from the rules window:
 // the report callwise-report --statement prints, over the bill's own days,
-// and the rules it suggests, which the user may take.
+// and the rules and min connect time it suggests, which the user may take.
 class frmBillCheck : public QDialog
 {
     Q_OBJECT
@@ -28,8 +29,8 @@ public:
     // Reads the bill and shows its report, or why it cannot be read.
     void openStatement(const QString &csvPath);
 
-    // The suggested rules, once the user has applied them.
-    const std::optional<TariffRules> &appliedRules() const { return m_applied; }
+    // The suggestion, once the user has applied it.
+    const std::optional<RuleSuggestion> &appliedSuggestion() const { return m_applied; }
 
 private:
     void buildControls();
@@ -39,15 +40,15 @@ private:
     TariffRules m_rules;
     QString m_logPath;
     const Regional &m_regional;
-    std::optional<TariffRules> m_suggested;
-    std::optional<TariffRules> m_applied;
+    std::optional<RuleSuggestion> m_suggested;
+    std::optional<RuleSuggestion> m_applied;
 
     QPlainTextEdit *txtReport = nullptr;
     QPushButton *cmdApply = nullptr;
     QPushButton *cmdClose = nullptr;
 };
 
-// Asks for the bill's CSV, shows its check and returns the suggested rules
-// when the user applies them; nothing when the user cancels or closes.
-std::optional<TariffRules> checkBill(QWidget *parent, const TariffTable &table,
+// Asks for the bill's CSV, shows its check and returns the suggestion when
+// the user applies it; nothing when the user cancels or closes.
+std::optional<RuleSuggestion> checkBill(QWidget *parent, const TariffTable &table,
     const TariffRules &rules, const QString &logPath, const Regional &regional);

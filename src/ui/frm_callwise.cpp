@@ -377,14 +377,22 @@ void frmCallwise::showRules()
         m_rulesWindow->setTable(m_tariff, m_feePath);
         if (m_days)
             connect(m_rulesWindow, &frmRules::tableChanged, m_days, &frmDays::refreshBoxes);
-        // A suggestion taken from the bill's check fills the boxes; OK saves it.
         connect(m_rulesWindow, &frmRules::checkBillRequested, this, [this] {
-            if (const std::optional<TariffRules> suggested
+            if (const std::optional<RuleSuggestion> suggested
                 = checkBill(m_rulesWindow, m_tariff, m_rules, m_logPath, m_env.regional))
-                m_rulesWindow->showRules(*suggested);
+                applySuggestion(*suggested);
         });
     }
     showModeless(m_rulesWindow);
+}
+
+void frmCallwise::applySuggestion(const RuleSuggestion &suggestion)
+{
+    showRules();
+    m_rulesWindow->showSettings(suggestion.rules, suggestion.changed);
+    // The editor the rules window is opened from, behind it.
+    if (suggestion.minConnectTime && m_days)
+        m_days->showMinConnectTime(*suggestion.minConnectTime);
 }
 
 void frmCallwise::mnumodem_Click()

@@ -27,6 +27,7 @@ class frmCosts;
 class frmDays;
 class frmRules;
 struct JournalRecovery;
+struct RuleSuggestion;
 
 // The main window and the program's hub: it owns the tariff, the call clock
 // and the tray icon, lives hidden in the tray from start-up to exit, and
@@ -80,6 +81,10 @@ public:
     TrayIcon &trayIcon() { return m_tray; }
     frmDays *tariffEditor() const { return m_days; }
     frmRules *rulesWindow() const;
+    // A bill check's suggestion taken: the settings it changes into the
+    // rules window's boxes, its min connect time into the tariff editor's,
+    // each saved by its window's OK.
+    void applySuggestion(const RuleSuggestion &suggestion);
     QMenu *trayMenu() const { return mnuSystemTray; }
 
 Q_SIGNALS:

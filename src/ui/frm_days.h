@@ -32,6 +32,10 @@ public:
     // Puts the table's texts into the boxes, after the table was loaded.
     void refreshBoxes();
 
+    // Types a min connect time into its box, as the user would: the table
+    // prices with it at once, OK saves it. A bill check's suggestion.
+    void showMinConnectTime(const QString &minutes);
+
 Q_SIGNALS:
     void rulesRequested();
 

@@ -290,21 +290,35 @@ void frmRules::Form_Load()
 
 void frmRules::showRules(const TariffRules &rules)
 {
-    txtFeePerCall->setText(penceText(rules.feePerCallPence));
-    const QString units = unitsText(rules.firstSeconds, rules.unitSeconds);
-    // Units an operator set that the list does not offer stay as they are.
-    if (cboUnits->findData(units) < 0)
-        cboUnits->addItem(units, units);
-    cboUnits->setCurrentIndex(cboUnits->findData(units));
-    txtFirstCharge->setText(rules.firstChargePence && rules.usesUnits()
-            ? QString::number(*rules.firstChargePence, 'f', 2)
-            : QString());
-    txtMinimumCharge->setText(penceText(rules.minimumChargePence));
-    chkOwnRate->setChecked(rules.unitsAtOwnRate);
+    showSettings(rules, ~RuleSettings(RuleSetting::Holidays));
     txtHolidays->setPlainText(rules.holidays.join(u'\n'));
     txtTimeRules->setPlainText(rules.timeRules.join(u'\n'));
-    unitsChosen();
     holidaysEdited();
+}
+
+void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
+{
+    if (which.testFlag(RuleSetting::FeePerCall))
+        txtFeePerCall->setText(penceText(rules.feePerCallPence));
+    if (which.testFlag(RuleSetting::Units)) {
+        const QString units = unitsText(rules.firstSeconds, rules.unitSeconds);
+        // Units an operator set that the list does not offer stay as they are.
+        if (cboUnits->findData(units) < 0)
+            cboUnits->addItem(units, units);
+        cboUnits->setCurrentIndex(cboUnits->findData(units));
+    }
+    if (which.testFlag(RuleSetting::FirstCharge))
+        txtFirstCharge->setText(rules.firstChargePence && rules.usesUnits()
+                ? QString::number(*rules.firstChargePence, 'f', 2)
+                : QString());
+    if (which.testFlag(RuleSetting::MinimumCharge))
+        txtMinimumCharge->setText(penceText(rules.minimumChargePence));
+    if (which.testFlag(RuleSetting::OwnRate))
+        chkOwnRate->setChecked(rules.unitsAtOwnRate);
+    if (which.testFlag(RuleSetting::Holidays))
+        chkEnglandAndWales->setChecked(
+            std::any_of(rules.holidays.begin(), rules.holidays.end(), isEnglandAndWales));
+    unitsChosen();
 }
 
 void frmRules::unitsChosen()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "common/prompter.h"
+#include "statement/rule_suggestion.h"
 #include "tariff/rules_file.h"
+#include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
 #include <QWidget>
@@ -45,9 +47,13 @@ public:
     void setTable(TariffTable &table, QString feeFilePath);
     void setRulesetChooser(RulesetChooser chooser) { m_chooseRuleset = std::move(chooser); }
 
-    // Puts these rules in the boxes, to be saved by OK like typed ones: the
-    // suggestion of a bill's check.
+    // Puts these rules in the boxes, to be saved by OK like typed ones.
     void showRules(const TariffRules &rules);
+    // Puts only these settings of the rules in their boxes, the others
+    // keeping what is typed, saved or not: the suggestion of a bill's check.
+    // The holidays' choice of England and Wales is ticked or cleared, the
+    // list's other lines left as they are.
+    void showSettings(const TariffRules &rules, RuleSettings which);
 
 Q_SIGNALS:
     // The user asked to check an operator's statement against the log.

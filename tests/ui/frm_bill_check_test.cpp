@@ -31,7 +31,9 @@ TEST_F(UiRigTest, BillCheckShowsTheReportAndApplyGivesTheSuggestedRules)
     EXPECT_EQ(window.result(), QDialog::Accepted);
     TariffRules expected;
     expected.feePerCallPence = 15;
-    EXPECT_EQ(window.appliedRules(), expected);
+    ASSERT_TRUE(window.appliedSuggestion());
+    EXPECT_EQ(window.appliedSuggestion()->rules, expected);
+    EXPECT_EQ(window.appliedSuggestion()->changed, RuleSetting::FeePerCall);
 }
 
 } // namespace

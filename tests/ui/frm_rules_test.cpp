@@ -208,18 +208,6 @@ TEST_F(RulesWindowTest, EscapeCancelsEnterSavesAFailedSaveSaysWhyAndTheBillCheck
     QObject::connect(window, &frmRules::checkBillRequested, [&] { ++asked; });
     child<QPushButton>(window, "cmdCheckBill")->click();
     EXPECT_EQ(asked, 1);
-    // The check's suggestion fills the boxes; only OK puts it in force.
-    window->close();
-    ASSERT_TRUE(QDir(dir.path()).rmdir("netrules.ini"));
-    open();
-    TariffRules suggested;
-    suggested.feePerCallPence = 15;
-    suggested.firstSeconds = 60;
-    suggested.unitSeconds = 1;
-    window->showRules(suggested);
-    EXPECT_TRUE(rules.isDefault());
-    clickOk();
-    EXPECT_EQ(rules, suggested);
 }
 
 // From the main window: the editor's button opens the rules it keeps. A
@@ -336,6 +324,45 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
     EXPECT_EQ(saved.rules.timeRules, QStringList { "Mon-Fri 08:00-17:59 10.00 per 90 s" });
     EXPECT_EQ(main.rules(), saved.rules);
     EXPECT_EQ(prompter.messages.size(), 1);
+    main.close();
+}
+
+// A bill check's suggestion taken fills only the boxes of the settings it
+// changes, the others keeping what was typed and not saved, and its min
+// connect time the editor's box; each window's OK saves what it shows.
+TEST_F(RulesWindowTest, ASuggestionTakenKeepsWhatItDoesNotChange)
+{
+    frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
+    main.Form_Load();
+    child<QAction>(&main, "mnusetfees")->trigger();
+    child<QPushButton>(main.tariffEditor(), "cmdRules")->click();
+    window = main.rulesWindow();
+    // Typed, and shown once the suggestion is taken.
+    const Entry typed[] = { { "txtFeePerCall", "9", "15.00" }, { "txtMinimumCharge", "20", "20" },
+        { "chkOwnRate", "1", "1" }, { "txtHolidays", "25/12", "25/12\nEngland and Wales" } };
+    for (const Entry &entry : typed)
+        enter(entry.control, entry.typed);
+    RuleSuggestion suggestion;
+    suggestion.rules.feePerCallPence = 15;
+    suggestion.rules.firstSeconds = 60;
+    suggestion.rules.unitSeconds = 1;
+    suggestion.rules.holidays = QStringList { "England and Wales" };
+    suggestion.changed = RuleSetting::FeePerCall | RuleSetting::Units | RuleSetting::Holidays
+        | RuleSetting::MinConnect;
+    suggestion.minConnectTime = "0";
+    main.applySuggestion(suggestion);
+    for (const Entry &entry : typed)
+        EXPECT_EQ(shown(entry.control), entry.shown) << entry.control;
+    EXPECT_EQ(child<QLineEdit>(main.tariffEditor(), "Text8")->text(), "0");
+    EXPECT_EQ(main.tariff().minConnectTime(), "0");
+    EXPECT_TRUE(main.rules().isDefault());
+
+    clickOk();
+    TariffRules expected = suggestion.rules;
+    expected.minimumChargePence = 20;
+    expected.unitsAtOwnRate = true;
+    expected.holidays.prepend("25/12");
+    EXPECT_EQ(main.rules(), expected);
     main.close();
 }
 

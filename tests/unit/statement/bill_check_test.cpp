@@ -1,5 +1,6 @@
 #include "calllog/call_log.h"
 #include "statement/bill_check.h"
+#include "statement/price_differences.h"
 #include "tariff/call_price.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@ const Regional kBritish(QLocale(QLocale::English, QLocale::UnitedKingdom));
 
 // Monday to Saturday 1.00p from 00:01, 4.20p from 08:01, 1.50p from 18:01;
 // Sunday 0.50p all day.
-TariffTable week()
+TariffTable week(const char *minConnect = "0")
 {
     TariffTable table;
     for (int day = 0; day < TariffTable::kDays; ++day) {
@@ -22,7 +23,7 @@ TariffTable week()
         table.setBandStart(day, 2, sunday ? QString() : QStringLiteral("18:00"));
         table.setFee(day, 2, QStringLiteral("1.50"));
     }
-    table.setMinConnectTime(QStringLiteral("0"));
+    table.setMinConnectTime(QString::fromLatin1(minConnect));
     return table;
 }
 
@@ -62,13 +63,31 @@ QByteArray billOf(const std::vector<Call> &calls, const std::vector<double> &pen
     return csv;
 }
 
-BillCheck check(const QByteArray &csv, const QString &log, const TariffRules &rules = {})
+BillCheck check(const QByteArray &csv, const QString &log, const TariffRules &rules = {},
+    const TariffTable &table = week())
 {
     const Statement statement = readStatementBytes(csv);
     EXPECT_TRUE(statement.ok) << statement.why.toStdString();
     const auto [first, last] = statementDays(statement);
-    return checkBill(statement, first, last, summaryOfDays(LogIndex(log), first, last, 0, kBritish),
-        week(), rules);
+    return checkBill(statement, first, last,
+        summaryOfDays(LogIndex(log), first, last, table.minConnectTime().toDouble(), kBritish),
+        table, rules);
+}
+
+// What an operator bills for the calls by its rules and min connect time.
+std::vector<double> billedBy(
+    const std::vector<Call> &calls, const TariffRules &rules, const char *minConnect)
+{
+    std::vector<double> billed;
+    const CallPricer operatorsPricer(week(minConnect), rules);
+    for (const Call &call : calls) {
+        const qint64 end = call.start + call.seconds;
+        billed.push_back(operatorsPricer.price(
+            { call.day, call.start, call.seconds,
+                operatorsPricer.feeAt(call.day.addDays(end / 86400), int(end % 86400)) },
+            TableRule::Live));
+    }
+    return billed;
 }
 
 // Calls of every length a bill tells apart: under the first minute, on
@@ -85,10 +104,38 @@ std::vector<Call> monthOfCalls()
     return calls;
 }
 
+// A week's calls, three of them under three minutes.
+std::vector<Call> nineCalls()
+{
+    const QDate monday(2026, 12, 7);
+    return { { monday, 9 * 3600, 40 }, { monday, 10 * 3600 + 300, 95 },
+        { monday.addDays(1), 19 * 3600, 150 }, { monday, 11 * 3600, 200 },
+        { monday.addDays(1), 8 * 3600 + 600, 600 }, { monday.addDays(2), 20 * 3600, 1234 },
+        { monday.addDays(2), 7 * 3600 + 3000, 900 }, { monday.addDays(3), 13 * 3600, 3601 },
+        { monday.addDays(4), 22 * 3600, 185 } };
+}
+
+TariffRules hidden(double perCall, int first, int unit, bool ownRate = false,
+    std::optional<double> firstCharge = {}, double minimum = 0)
+{
+    TariffRules rules;
+    rules.feePerCallPence = perCall;
+    rules.firstSeconds = first;
+    rules.unitSeconds = unit;
+    rules.unitsAtOwnRate = ownRate;
+    rules.firstChargePence = firstCharge;
+    rules.minimumChargePence = minimum;
+    return rules;
+}
+
 struct Hidden
 {
     const char *what;
-    TariffRules rules;
+    TariffRules operators;
+    const char *operatorsMinConnect;
+    TariffRules inForce;
+    const char *minConnect; // the tariff's
+    std::vector<Call> (*calls)();
     const char *suggestion;
 };
 
@@ -101,48 +148,88 @@ class HiddenRules : public testing::TestWithParam<Hidden>
 { };
 
 // The operator priced the calls by rules Callwise does not know; the
-// check finds them from the bill and the log alone.
+// check finds them from the bill and the log alone, whatever is in force.
 TEST_P(HiddenRules, TheSuggestionFindsThem)
 {
-    const std::vector<Call> calls = monthOfCalls();
+    const Hidden &c = GetParam();
+    const std::vector<Call> calls = c.calls();
     const QString log = logOf(calls, week());
-    std::vector<double> billed;
-    const CallPricer operatorsPricer(week(), GetParam().rules);
-    const CallPricer logPricer(week(), TariffRules());
-    for (const Call &call : calls) {
-        const qint64 end = call.start + call.seconds;
-        billed.push_back(operatorsPricer.price({ call.day, call.start, call.seconds,
-                                                   logPricer.feeAt(call.day.addDays(end / 86400), int(end % 86400)) },
-            TableRule::Live));
-    }
-    const BillCheck result = check(billOf(calls, billed), log);
-    EXPECT_EQ(result.suggestion.rules, GetParam().rules);
-    EXPECT_EQ(suggestionText(result.suggestion, TariffRules()), QString::fromUtf8(GetParam().suggestion));
+    const QByteArray bill = billOf(calls, billedBy(calls, c.operators, c.operatorsMinConnect));
+    const BillCheck result = check(bill, log, c.inForce, week(c.minConnect));
+    EXPECT_EQ(result.suggestion.rules, c.operators);
+    const bool newMinConnect = qstrcmp(c.minConnect, c.operatorsMinConnect) != 0;
+    EXPECT_EQ(result.suggestion.minConnectTime,
+        newMinConnect ? std::optional(QString::fromLatin1(c.operatorsMinConnect)) : std::nullopt);
+    EXPECT_EQ(result.suggestion.changed.testFlag(RuleSetting::MinConnect), newMinConnect);
+    EXPECT_EQ(result.suggestion.changed & ~RuleSettings(RuleSetting::MinConnect),
+        changedSettings(c.operators, c.inForce));
+    EXPECT_EQ(suggestionText(result.suggestion, c.inForce).toStdString(), c.suggestion);
+    EXPECT_TRUE(result.suggestion.differing.empty());
 
     // Applied, the rules price the calls as billed, though the log's prices
     // of these calls were fixed before them.
-    const BillCheck applied = check(billOf(calls, billed), log, GetParam().rules);
-    EXPECT_EQ(applied.suggestion.rules, GetParam().rules);
-    EXPECT_EQ(suggestionText(applied.suggestion, GetParam().rules),
-        "The rules as they are set now would make 62 of 62 calls match: these calls were priced "
-        "before they were set.");
-}
-
-TariffRules hidden(double perCall, int first, int unit, bool ownRate)
-{
-    TariffRules rules;
-    rules.feePerCallPence = perCall;
-    rules.firstSeconds = first;
-    rules.unitSeconds = unit;
-    rules.unitsAtOwnRate = ownRate;
-    return rules;
+    const BillCheck applied = check(bill, log, c.operators, week(c.operatorsMinConnect));
+    EXPECT_EQ(applied.suggestion.rules, c.operators);
+    EXPECT_FALSE(applied.suggestion.minConnectTime);
+    EXPECT_EQ(suggestionText(applied.suggestion, c.operators),
+        QStringLiteral("The rules as they are set now would make %1 of %1 calls match: these "
+                       "calls were priced before they were set.")
+            .arg(calls.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bills, HiddenRules,
-    testing::Values(Hidden { "15p a call, 60/1", hidden(15, 60, 1, false),
+    testing::Values(Hidden { "15p a call, 60/1", hidden(15, 60, 1), "0", {}, "0", monthOfCalls,
                         "A fee per call of 15p and 60/1 units would make 62 of 62 calls match." },
-        Hidden { "30/30, each unit at its rate", hidden(0, 30, 30, true),
-            "30/30 units and each unit at its own rate would make 62 of 62 calls match." }));
+        Hidden { "30/30, each unit at its rate", hidden(0, 30, 30, true), "0", {}, "0",
+            monthOfCalls,
+            "30/30 units and each unit at its own rate would make 62 of 62 calls match." },
+        Hidden { "15p a call, 60/1, no min connect time", hidden(15, 60, 1), "0", {}, "3",
+            nineCalls,
+            "A fee per call of 15p, 60/1 units and no minimum connect time would make 9 of 9 "
+            "calls match." },
+        Hidden { "the same over a first and a least charge", hidden(15, 60, 1), "0",
+            hidden(0, 60, 1, false, 9.1, 20), "3", nineCalls,
+            "A fee per call of 15p, no first charge, no minimum charge and no minimum connect "
+            "time would make 9 of 9 calls match." },
+        Hidden { "first charge cleared", hidden(15, 60, 1), "0", hidden(15, 60, 1, false, 9.1), "0",
+            monthOfCalls, "No first charge would make 62 of 62 calls match." },
+        Hidden { "minimum charge cleared", hidden(15, 60, 1, false, 9.1), "0",
+            hidden(15, 60, 1, false, 9.1, 30), "0", monthOfCalls,
+            "No minimum charge would make 62 of 62 calls match." },
+        Hidden { "fee per call cleared", hidden(0, 30, 30), "0", hidden(15, 30, 30), "0",
+            monthOfCalls, "No fee per call would make 62 of 62 calls match." }));
+
+// What no setting tried explains is told in groups: an operator's min
+// connect time of 2 minutes, where the tariff's is 3, leaves short calls.
+TEST(BillCheck, TheCallsLeftAreToldByWhatTheyShare)
+{
+    std::vector<Call> calls = nineCalls();
+    calls[2].seconds = 100;
+    const BillCheck result = check(billOf(calls, billedBy(calls, hidden(15, 60, 1), "2")),
+        logOf(calls, week()), {}, week("3"));
+    const QStringList lines = billCheckLines("bill.csv", result, {}, kBritish);
+    EXPECT_EQ(lines.mid(lines.size() - 2).join(u'\n').toStdString(),
+        "A fee per call of 15p, 60/1 units and no minimum connect time would make 7 of 9 calls "
+        "match.\n2 calls under 3 minutes differ by 1p to 4p, more on the bill.");
+}
+
+TEST(BillCheck, GroupsAreTheBiggestFirstTheLikelierFaultOnATieAndLoneCallsNamed)
+{
+    const QDate day(2026, 12, 7);
+    const QDate christmas(2026, 12, 25);
+    const std::vector<LoggedCall> logged { { day, 9 * 3600, 40 },
+        { christmas, 8 * 3600 + 600, 600 }, { day.addDays(1), 10 * 3600, 100 },
+        { christmas, 20 * 3600, 900 }, { day.addDays(3), 8 * 3600 + 1800, 600 },
+        { day.addDays(2), 14 * 3600, 300 } };
+    RuleSuggestion suggestion;
+    suggestion.differing
+        = { { 0, 10, 14 }, { 1, 9, 6 }, { 2, 20, 24 }, { 3, 10, 16 }, { 4, 12, 10 }, { 5, 7, 12 } };
+    EXPECT_EQ(differenceLines(suggestion, logged, 3).join(u'\n').toStdString(),
+        "2 calls under 3 minutes differ by 4p, less on the bill.\n"
+        "2 calls on 25/12 differ by 3p to 6p.\n"
+        "1 call on 10/12/2026 at 08:30:00 differs by 2p, more on the bill.\n"
+        "1 call on 09/12/2026 at 14:00:00 differs by 5p, less on the bill.");
+}
 
 TEST(BillCheck, MatchesNearestFirstOneToOneAndReportsEachSide)
 {
