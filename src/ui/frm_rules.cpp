@@ -251,7 +251,8 @@ void frmRules::buildControls(bool withProblem)
     txtTimeRules->setTabChangesFocus(true);
     txtTimeRules->setLineWrapMode(QPlainTextEdit::NoWrap);
     addControl<QLabel>(this, "lblTimeRuleForms",
-        QStringLiteral("Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
+        QStringLiteral(
+            "Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
         layout.text(TimeRuleHintRow));
     lblTimeRuleProblem = addControl<QLabel>(
         this, "lblTimeRuleProblem", QString(), layout.across(TimeRuleProblemRow));
