@@ -1,9 +1,6 @@
 #include "ui/frm_rules.h"
 
-#include "calllog/call_log.h"
 #include "common/number_reader.h"
-#include "tariff/fee_file.h"
-#include "tariff/ruleset_import.h"
 #include "tariff/time_rules.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
@@ -11,11 +8,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -174,13 +167,6 @@ frmRules::frmRules(TariffRules &rules, QString rulesPath, const RulesLoad &file,
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls(layout.withProblem);
     Form_Load();
-}
-
-void frmRules::setTable(TariffTable &table, QString feeFilePath)
-{
-    m_table = &table;
-    m_feePath = std::move(feeFilePath);
-    cmdImport->setEnabled(true);
 }
 
 void frmRules::buildControls(bool withProblem)
@@ -447,83 +433,11 @@ std::optional<TariffRules> frmRules::typedRules()
 void frmRules::cmdOK_Click()
 {
     const std::optional<TariffRules> rules = typedRules();
-    if (!rules)
+    if (!rules || !saveRulesAndTable(*rules))
         return;
-    // An imported tariff is saved whole or not at all: the fees first, put
-    // back as they were when the rules cannot be saved after them.
-    TariffTable savedFees;
-    const bool hadFees = m_tableImported && LoadFees(savedFees, m_feePath);
-    if (m_tableImported && !saveImportedTable())
-        return;
-    const FileResult saved = SaveRules(m_rulesPath, *rules);
-    if (!saved.ok) {
-        if (m_tableImported && hadFees)
-            SaveFees(savedFees, m_feePath);
-        else if (m_tableImported)
-            QFile::remove(m_feePath);
-        // The rules in force and the file stay as they were; what was typed
-        // stays in the window for another try.
-        m_prompter.showMessage(QStringLiteral("%1\n\nThe rules could not be saved to %2: %3")
-                                   .arg(QString::fromUtf16(kFileSaveError),
-                                       QDir::toNativeSeparators(m_rulesPath), saved.error));
-        return;
-    }
-    if (m_tableImported) {
-        // Read back as the editor's OK does, so the boxes show the saved texts.
-        m_tableImported = false;
-        LoadFees(*m_table, m_feePath);
-        Q_EMIT tableChanged();
-    }
     m_rules = *rules;
     Q_EMIT rulesSaved();
     close();
-}
-
-bool frmRules::saveImportedTable()
-{
-    const FileResult saved = SaveFees(*m_table, m_feePath);
-    if (!saved.ok)
-        m_prompter.showMessage(QStringLiteral("%1\n\nThe fees could not be saved to %2: %3")
-                                   .arg(QString::fromUtf16(kFileSaveError),
-                                       QDir::toNativeSeparators(m_feePath), saved.error));
-    return saved.ok;
-}
-
-void frmRules::cmdImport_Click()
-{
-    const QString path = m_chooseRuleset
-        ? m_chooseRuleset(this)
-        : QFileDialog::getOpenFileName(this, QStringLiteral("Import a Ruleset"), QString(),
-            QStringLiteral("Rulesets (*.rst);;All files (*)"));
-    if (path.isEmpty() || !m_table)
-        return;
-    const RulesetImport read = readRuleset(path);
-    if (!read.tariff) {
-        m_prompter.showMessage(
-            QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), read.refusal.message()));
-        return;
-    }
-    if (!m_prompter.confirm(QStringLiteral("Import %1? It sets:\n%2")
-                                .arg(read.tariff->name, read.tariff->summary.join(u'\n'))))
-        return;
-    // Into the boxes of both windows, as if typed: nothing is saved before OK.
-    *m_table = read.tariff->table;
-    m_tableImported = true;
-    Q_EMIT tableChanged();
-    showRules(read.tariff->rules);
-}
-
-void frmRules::closeEvent(QCloseEvent *event)
-{
-    // An import not saved leaves the table as its file holds it, as the
-    // editor's own close box does.
-    if (m_tableImported) {
-        m_tableImported = false;
-        m_table->resetToDefaults();
-        LoadFees(*m_table, m_feePath);
-        Q_EMIT tableChanged();
-    }
-    QWidget::closeEvent(event);
 }
 
 void frmRules::keyPressEvent(QKeyEvent *event)

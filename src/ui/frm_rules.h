@@ -78,7 +78,9 @@ private:
     void englandAndWalesToggled(bool on);
     void holidaysEdited();
     void timeRulesEdited();
-    bool saveImportedTable();
+    // Saves the rules, and the table when an import filled it; false after
+    // telling the user why not.
+    bool saveRulesAndTable(const TariffRules &rules);
     // The rules as typed, or nothing after saying which box is wrong.
     std::optional<TariffRules> typedRules();
     std::optional<double> typedPence(QLineEdit *box, const QString &complaint);

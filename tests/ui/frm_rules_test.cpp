@@ -315,6 +315,12 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
     openRules();
     prompter.answer(ScriptedPrompter::Answer::Yes);
     import("good.rst");
+    // Rules that cannot be saved take the saved fees back with them.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("netrules.ini"));
+    clickOk();
+    EXPECT_TRUE(isOpen());
+    EXPECT_EQ(dir.read("netfees.ini"), fees);
+    ASSERT_TRUE(QDir(dir.path()).rmdir("netrules.ini"));
     clickOk();
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(monday(), "5.00");
@@ -323,7 +329,7 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
     EXPECT_TRUE(saved.ok);
     EXPECT_EQ(saved.rules.timeRules, QStringList { "Mon-Fri 08:00-17:59 10.00 per 90 s" });
     EXPECT_EQ(main.rules(), saved.rules);
-    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages.size(), 2);
     main.close();
 }
 
