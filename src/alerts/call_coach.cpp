@@ -62,9 +62,43 @@ QString CallCoach::nextChangeText() const
 {
     const QDateTime now = m_services.clock.now();
     const TariffRules &rules = this->rules();
+    if (!rules.timeRules.isEmpty())
+        return nextRateChangeText(nextChangeByTime(now), now.date(), kMinuteSeconds);
     return nextRateChangeText(nextRateChange(m_services.tariff, now, m_callClock.feeNow(),
                                   HolidayCalendar(rules.holidays)),
         now.date(), rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
+}
+
+QString CallCoach::unitsNote() const
+{
+    if (rules().timeRules.isEmpty() || unitInForce() >= kMinuteSeconds)
+        return {};
+    return QStringLiteral(
+        "Units are shorter than a minute: the coach warns only before the rate changes.");
+}
+
+// Rules by time: units of their own lengths, fees told a minute.
+std::optional<RateChange> CallCoach::nextChangeByTime(const QDateTime &now) const
+{
+    const CallPricer pricer(m_services.tariff, rules());
+    return nextRateChangeByTime(pricer, now,
+        m_callClock.isTiming() ? std::optional(m_callClock.shownElapsedSeconds()) : std::nullopt);
+}
+
+// The length of the unit the call being timed would begin next, or a call
+// begun now.
+qint64 CallCoach::unitInForce() const
+{
+    const qint64 elapsed = m_callClock.isTiming() ? m_callClock.shownElapsedSeconds() : 0;
+    CallToPrice call = runningCall(elapsed);
+    if (!m_callClock.isTiming()) {
+        const QDateTime now = m_services.clock.now();
+        call.startDate = now.date();
+        call.startSecond = now.time().msecsSinceStartOfDay() / 1000;
+    }
+    const CallPricer pricer(m_services.tariff, rules());
+    const std::optional<UnitStep> step = pricer.nextUnitStep(call, elapsed);
+    return step ? step->length : kMinuteSeconds;
 }
 
 const TariffRules &CallCoach::rules() const
@@ -128,7 +162,17 @@ void CallCoach::clockTextChanged(CallClock::Field field)
 void CallCoach::beforeStep(qint64 elapsed)
 {
     const int warning = m_choices.secondsBeforeMinute;
-    const std::optional<ChargeStep> step = nextChargeStep(rules(), elapsed, warning);
+    std::optional<ChargeStep> step;
+    if (rules().timeRules.isEmpty()) {
+        step = nextChargeStep(rules(), elapsed, warning);
+    } else {
+        // Under rules by time only units of a minute or more are warned of:
+        // a tone before every few seconds' unit would never stop.
+        const CallPricer pricer(m_services.tariff, rules());
+        const std::optional<UnitStep> unit = pricer.nextUnitStep(runningCall(elapsed), elapsed);
+        if (unit && unit->length >= kMinuteSeconds)
+            step = ChargeStep { unit->chargedFrom, unit->length };
+    }
     if (!step || step->at - elapsed > warning || step->at == m_warnedStep)
         return;
     m_warnedStep = step->at;
@@ -160,7 +204,8 @@ void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
     const TariffRules &rules = this->rules();
     const CallPricer pricer(m_services.tariff, rules);
     const ChangeCosts costs = costsAroundChange(*change, runningCall(elapsed + ahead), pricer);
-    const int unit = rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds;
+    const int unit
+        = rules.usesUnits() && rules.timeRules.isEmpty() ? rules.unitSeconds : kMinuteSeconds;
     m_services.showBalloon(rateChangeSentence(*change, costs, m_services.regional, unit));
     if (!m_services.speechOn())
         return;
@@ -177,7 +222,9 @@ const std::optional<RateChange> &CallCoach::changeAfter(const QDateTime &now)
     const int minute = now.time().hour() * 60 + now.time().minute();
     const double costnow = m_callClock.costnow;
     if (minute != m_changeMinute || now.date() != m_changeDay || costnow != m_changeCostnow) {
-        m_change = nextRateChange(m_services.tariff, now, costnow, holidays());
+        m_change = rules().timeRules.isEmpty()
+            ? nextRateChange(m_services.tariff, now, costnow, holidays())
+            : nextChangeByTime(now);
         m_changeDay = now.date();
         m_changeMinute = minute;
         m_changeCostnow = costnow;

@@ -10,7 +10,9 @@
 // With the tariff's rules the tone comes before each new charge step
 // (before the first charge ends and before each unit long enough to be
 // warned of), the prices come from the rules, holidays count for the next
-// change and fees are told per charge unit.
+// change and fees are told per charge unit. With rules by time the tone
+// comes only before units of a minute or longer, the next change is where
+// the fee of the rule in force changes, and fees are told a minute.
 
 #include "alerts/alert_choices.h"
 #include "alerts/chime.h"
@@ -56,12 +58,17 @@ public:
     // The next change of the fee from now, for the alerts window: "Next rate
     // change: 18:01, 1.50p a minute".
     QString nextChangeText() const;
+    // Under rules by time with units shorter than a minute, for the alerts
+    // window, that no tone comes before them; empty otherwise.
+    QString unitsNote() const;
 
 private:
     void clockTextChanged(CallClock::Field field);
     void beforeStep(qint64 elapsed);
     void beforeChange(const QDateTime &now, qint64 elapsed);
     const std::optional<RateChange> &changeAfter(const QDateTime &now);
+    std::optional<RateChange> nextChangeByTime(const QDateTime &now) const;
+    qint64 unitInForce() const;
     // The rules to price by: the default rules (the table's own) when none are set.
     const TariffRules &rules() const;
     const HolidayCalendar &holidays();

@@ -9,6 +9,8 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -110,6 +112,57 @@ std::optional<RateChange> nextRateChange(
             if (fee != inForce)
                 return RateChange { QDateTime(today.addDays(day), QTime(minute / 60, minute % 60)),
                     inForce, fee };
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<RateChange> nextRateChangeByTime(
+    const CallPricer &pricer, const QDateTime &now, std::optional<qint64> elapsed)
+{
+    constexpr qint64 kDay = 86400;
+    const QDate today = now.date();
+    const qint64 nowSecond = now.time().msecsSinceStartOfDay() / 1000;
+    const qint64 horizon = 2 * kDay - nowSecond; // the end of tomorrow, seconds ahead
+    const auto momentAhead = [&](qint64 ahead) {
+        const qint64 at = nowSecond + ahead;
+        return std::pair { today.addDays(at / kDay), int(at % kDay) };
+    };
+    const auto feeAhead = [&](qint64 ahead) {
+        const auto [day, second] = momentAhead(ahead);
+        return pricer.feeAt(day, second, elapsed ? *elapsed + ahead : 0);
+    };
+    // Between these moments neither the rule in force nor the table's fee changes.
+    std::vector<qint64> moments;
+    const TimeRuleBook &book = pricer.timeRules();
+    for (int day = 0; day < 2; ++day) {
+        const auto add = [&](int minute) {
+            const qint64 ahead = day * kDay + qint64(minute) * 60 - nowSecond;
+            if (ahead > 0 && minute < kMinutesPerDay)
+                moments.push_back(ahead);
+        };
+        add(0);
+        for (const int minute : pricer.timeline().bandsOf(today.addDays(day)).from)
+            add(minute);
+        for (int minute = book.nextChangeAfter(-1); minute < kMinutesPerDay;
+             minute = book.nextChangeAfter(minute))
+            add(minute);
+    }
+    if (elapsed) {
+        for (qint64 after = book.nextThresholdAfter(*elapsed); after - *elapsed < horizon;
+             after = book.nextThresholdAfter(after))
+            moments.push_back(after - *elapsed);
+    }
+    std::sort(moments.begin(), moments.end());
+    const double inForce = feeAhead(0);
+    for (const qint64 ahead : moments) {
+        if (ahead >= horizon)
+            break;
+        const double fee = feeAhead(ahead);
+        if (fee != inForce) {
+            const auto [day, second] = momentAhead(ahead);
+            return RateChange { QDateTime(day, QTime::fromMSecsSinceStartOfDay(second * 1000)),
+                inForce, fee };
         }
     }
     return std::nullopt;

@@ -36,6 +36,14 @@ struct RateChange
 std::optional<RateChange> nextRateChange(const TariffTable &table, const QDateTime &now,
     double costnow, const HolidayCalendar &holidays = {});
 
+// With rules by time: the first moment after now, up to the end of
+// tomorrow, at which the fee in force (the rule by time's, or the table's
+// where none is) gives another fee a minute: where a rule or a band begins or
+// ends, at midnight, or, with a call timed elapsed seconds so far, when an
+// "after" rule begins to apply.
+std::optional<RateChange> nextRateChangeByTime(
+    const CallPricer &pricer, const QDateTime &now, std::optional<qint64> elapsed);
+
 // The charge of the call being timed if it stays on into the change's first
 // minute (the first tick at the new fee, showing the call as long as it will
 // be then, prices it all at the new fee) and if it hangs up just before (its

@@ -36,8 +36,8 @@ double CallPricer::feeAt(QDate day, int secondOfDay, qint64 secondsIntoCall) con
     return m_timeline.feeAt(day, secondOfDay / 60);
 }
 
-std::optional<double> CallPricer::ruleFeeAt(QDate day, int secondOfDay,
-    qint64 secondsIntoCall) const
+std::optional<double> CallPricer::ruleFeeAt(
+    QDate day, int secondOfDay, qint64 secondsIntoCall) const
 {
     if (const TimeRule *rule = m_timeRules.ruleAt(day, secondOfDay / 60, secondsIntoCall))
         return rule->minuteFee();
@@ -117,38 +117,42 @@ double CallPricer::sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64
     return sum;
 }
 
+// Units of a call under rules by time that begin one after another at the
+// same price: count of them, each length seconds, the first from seconds
+// into the call; priced by a rule by time or, where none is, at the table's
+// fee a minute, which holds until bandUntil.
+struct CallPricer::UnitRun
+{
+    enum class Kind { FlatFirst, TableFirst, TableUnits, TableMinutes, Rule };
+    Kind kind = Kind::Rule;
+    qint64 from = 0;
+    qint64 length = 0;
+    qint64 count = 0;
+    const TimeRule *rule = nullptr;
+    double fee = 0.0;
+    qint64 bandUntil = 0;
+};
+
 // Unit by unit from the call's start, each at the rule by time in force when
 // it begins or, where none is, at the table's fee then, walked in stretches
 // within which neither the rule nor the table's fee can change. Units are
 // charged while they begin before the end of the call, or of the min connect
-// time; the table's minutes as the running cost counts them. The table's
-// units are summed as timeCharge() sums them, so a call no rule touches
-// costs exactly what it costs without rules by time.
-double CallPricer::timeChargeByRules(const CallToPrice &call) const
+// time; the table's minutes as the running cost counts them. visit(run)
+// returns false to stop early.
+template <typename Visit>
+void CallPricer::walkUnits(const CallToPrice &call, Visit &&visit) const
 {
     const qint64 seconds = qMax<qint64>(0, call.seconds);
     const qint64 span = qMax(seconds, leastSeconds());
     const bool units = m_rules.usesUnits();
     const qint64 tableLimit = units ? span : qMax(span, seconds + 1);
-    double first = 0.0; // the table's or the flat first charge
-    double tableFees = 0.0; // the fees of the table's later units, each a unit long
-    double ruled = 0.0;
     qint64 t = 0; // seconds into the call at which the next unit begins
     if (units && m_rules.firstChargePence) {
         // A flat first charge covers its time whatever rule is in force.
-        first = *m_rules.firstChargePence;
+        if (!visit(UnitRun { UnitRun::Kind::FlatFirst, 0, m_rules.firstSeconds, 1 }))
+            return;
         t = m_rules.firstSeconds;
     }
-    // The table's units are added up stretch by stretch between its bands,
-    // as timeCharge() adds them, however often the rules' stretches cut them.
-    double runFee = 0.0;
-    qint64 runCount = 0;
-    qint64 runUntil = -1;
-    const auto endRun = [&] {
-        tableFees += double(runCount) * runFee;
-        runCount = 0;
-        runUntil = -1;
-    };
     for (;;) {
         const qint64 at = qint64(call.startSecond) + t;
         const QDate day = call.startDate.addDays(at / kSecondsPerDay);
@@ -157,40 +161,102 @@ double CallPricer::timeChargeByRules(const CallToPrice &call) const
         const qint64 midnight = at - at % kSecondsPerDay - qint64(call.startSecond);
         const qint64 sameRules = qMin(midnight + qint64(m_timeRules.nextChangeAfter(minute)) * 60,
             m_timeRules.nextThresholdAfter(t));
+        UnitRun run;
+        run.from = t;
         if (const TimeRule *rule = m_timeRules.ruleAt(day, minute, t)) {
             if (t >= span && t > 0)
-                break;
-            endRun();
-            const qint64 count
-                = qMax<qint64>(1, ceilDivide(qMin(sameRules, span) - t, rule->unitSeconds));
-            ruled += double(count) * rule->unitPence();
-            t += count * rule->unitSeconds;
-            continue;
+                return;
+            run.rule = rule;
+            run.length = rule->unitSeconds;
+            run.count = qMax<qint64>(1, ceilDivide(qMin(sameRules, span) - t, run.length));
+        } else {
+            if (t >= tableLimit && t > 0)
+                return;
+            const DayBands &bands = m_timeline.bandsOf(day);
+            run.fee = bands.feeAt(minute, m_timeline.feeAtEndOf(day.addDays(-1)));
+            run.bandUntil = midnight + qint64(bands.nextChangeAfter(minute)) * 60;
+            if (units && t == 0) {
+                run.kind = UnitRun::Kind::TableFirst;
+                run.length = m_rules.firstSeconds;
+                run.count = 1;
+            } else {
+                run.kind = units ? UnitRun::Kind::TableUnits : UnitRun::Kind::TableMinutes;
+                run.length = units ? m_rules.unitSeconds : 60;
+                run.count = qMax<qint64>(1,
+                    ceilDivide(std::min({ sameRules, run.bandUntil, tableLimit }) - t, run.length));
+            }
         }
-        if (t >= tableLimit && t > 0)
-            break;
-        const DayBands &bands = m_timeline.bandsOf(day);
-        const double fee = bands.feeAt(minute, m_timeline.feeAtEndOf(day.addDays(-1)));
-        if (units && t == 0) {
-            first = fee * double(m_rules.firstSeconds) / 60.0;
-            t = m_rules.firstSeconds;
-            continue;
-        }
-        const qint64 length = units ? m_rules.unitSeconds : 60;
-        const qint64 bandUntil = midnight + qint64(bands.nextChangeAfter(minute)) * 60;
-        const qint64 count = qMax<qint64>(
-            1, ceilDivide(std::min({ sameRules, bandUntil, tableLimit }) - t, length));
-        if (bandUntil != runUntil)
-            endRun();
-        runFee = fee;
-        runUntil = bandUntil;
-        runCount += count;
-        t += count * length;
+        if (!visit(run))
+            return;
+        t += run.count * run.length;
     }
+}
+
+// The table's units are summed as timeCharge() sums them, stretch by stretch
+// between its bands however often the rules' stretches cut them, so a call
+// no rule touches costs exactly what it costs without rules by time.
+double CallPricer::timeChargeByRules(const CallToPrice &call) const
+{
+    double first = 0.0; // the table's or the flat first charge
+    double tableFees = 0.0; // the fees of the table's later units, each a unit long
+    double ruled = 0.0;
+    double runFee = 0.0;
+    qint64 runCount = 0;
+    qint64 runUntil = -1;
+    const auto endRun = [&] {
+        tableFees += double(runCount) * runFee;
+        runCount = 0;
+        runUntil = -1;
+    };
+    walkUnits(call, [&](const UnitRun &run) {
+        switch (run.kind) {
+        case UnitRun::Kind::FlatFirst:
+            first = *m_rules.firstChargePence;
+            break;
+        case UnitRun::Kind::TableFirst:
+            first = run.fee * double(run.length) / 60.0;
+            break;
+        case UnitRun::Kind::Rule:
+            endRun();
+            ruled += double(run.count) * run.rule->unitPence();
+            break;
+        case UnitRun::Kind::TableUnits:
+        case UnitRun::Kind::TableMinutes:
+            if (run.bandUntil != runUntil)
+                endRun();
+            runFee = run.fee;
+            runUntil = run.bandUntil;
+            runCount += run.count;
+            break;
+        }
+        return true;
+    });
     endRun();
-    if (!units)
+    if (!m_rules.usesUnits())
         return tableFees + ruled;
     return first + tableFees * double(m_rules.unitSeconds) / 60.0 + ruled;
+}
+
+std::optional<UnitStep> CallPricer::nextUnitStep(const CallToPrice &call, qint64 elapsed) const
+{
+    if (m_timeRules.isEmpty() || !call.startDate.isValid())
+        return std::nullopt;
+    // Long enough for a unit of the longest to begin after the elapsed time.
+    CallToPrice longer = call;
+    longer.seconds = qMax<qint64>(0, elapsed) + 2 * 3600;
+    std::optional<UnitStep> step;
+    walkUnits(longer, [&](const UnitRun &run) {
+        // The running cost counts a minute from its first second, other
+        // units once they have begun.
+        const qint64 lag = run.kind == UnitRun::Kind::TableMinutes ? 0 : 1;
+        const qint64 past = elapsed - lag - run.from;
+        const qint64 k = past < 0 ? 0 : past / run.length + 1;
+        if (k >= run.count)
+            return true;
+        step = UnitStep { run.from + k * run.length + lag, run.length };
+        return false;
+    });
+    return step;
 }
 
 double priceRecordedCall(const RecordedDuration &duration, double fee, double minConnectMinutes)

@@ -55,6 +55,16 @@ struct RecordedDuration
 // the min connect time; left unrounded.
 double priceRecordedCall(const RecordedDuration &duration, double fee, double minConnectMinutes);
 
+// Under rules by time, the next unit a running call begins: the elapsed
+// second from which the running cost charges it, and how long it lasts.
+struct UnitStep
+{
+    qint64 chargedFrom = 0;
+    qint64 length = 0;
+
+    bool operator==(const UnitStep &) const = default;
+};
+
 class CallPricer
 {
 public:
@@ -75,8 +85,15 @@ public:
     // The fee a minute of the rule by time in force then; none where none is.
     std::optional<double> ruleFeeAt(QDate day, int secondOfDay, qint64 secondsIntoCall) const;
     const TimeRuleBook &timeRules() const { return m_timeRules; }
+    const FeeTimeline &timeline() const { return m_timeline; }
+    // The first unit charged after elapsed seconds of the call; none
+    // without rules by time.
+    std::optional<UnitStep> nextUnitStep(const CallToPrice &call, qint64 elapsed) const;
 
 private:
+    struct UnitRun;
+    template<typename Visit>
+    void walkUnits(const CallToPrice &call, Visit &&visit) const;
     double timeCharge(const CallToPrice &call) const;
     double timeChargeByRules(const CallToPrice &call) const;
     qint64 leastSeconds() const;

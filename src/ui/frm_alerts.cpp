@@ -21,8 +21,8 @@ namespace {
 // follow it down.
 // "No speech engine is installed." stands last, beside the Test it disables,
 // so where there is an engine its empty row is only room above the buttons.
-enum Row { SpeakRow, MinuteWarningRow, RateWarningRow, NextChangeRow, LimitRow, BillDayRow,
-    SpendingRow, ForecastRow, NoEngineRow, RowCount };
+enum Row { SpeakRow, MinuteWarningRow, RateWarningRow, NextChangeRow, UnitsNoteRow, LimitRow,
+    BillDayRow, SpendingRow, ForecastRow, NoEngineRow, RowCount };
 constexpr int kLeft = 120, kWidth = 5040, kRowHeight = 400, kBoxLeft = 3240;
 constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
 constexpr int kWindowHeight = kButtonsTop + 375 + 165;
@@ -111,6 +111,7 @@ void frmAlerts::buildControls()
     cboRateWarning = coachRow(RateWarningRow, "lblRateWarning", "cboRateWarning",
         QStringLiteral("Tell me before the rate changes:"), kMinutesBeforeChange, "minute");
     lblNextChange = addControl<QLabel>(this, "lblNextChange", QString(), textPlace(NextChangeRow));
+    lblUnitsNote = addControl<QLabel>(this, "lblUnitsNote", QString(), textPlace(UnitsNoteRow));
 
     const QString limitCaption = QStringLiteral("Warn me when this month's calls pass");
     addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
@@ -157,6 +158,7 @@ void frmAlerts::Form_Load()
     cboRateWarning->setCurrentIndex(
         qMax(0, cboRateWarning->findData(choices.coach.minutesBeforeChange)));
     lblNextChange->setText(m_coach.nextChangeText());
+    lblUnitsNote->setText(m_coach.unitsNote());
     const BillMonth bill = m_alerts.billMonth();
     lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
     lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));

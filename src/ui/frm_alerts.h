@@ -49,6 +49,7 @@ private:
     QComboBox *cboMinuteWarning = nullptr;
     QComboBox *cboRateWarning = nullptr;
     QLabel *lblNextChange = nullptr;
+    QLabel *lblUnitsNote = nullptr;
     QLineEdit *txtLimit = nullptr;
     QComboBox *cboBillDay = nullptr;
     QLabel *lblSpending = nullptr;

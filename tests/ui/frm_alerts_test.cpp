@@ -19,6 +19,14 @@ protected:
     QPointer<frmAlerts> window;
 };
 
+TEST_F(AlertsWindowTest, SaysWhenUnitsByTimeAreTooShortForTheTone)
+{
+    rules.timeRules = QStringList { "Sat 00:00-23:59 4.20 a minute in 12 s units" };
+    open("");
+    EXPECT_EQ(control<QLabel>("lblUnitsNote")->text(),
+        "Units are shorter than a minute: the coach warns only before the rate changes.");
+}
+
 TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
 {
     dir.write("netcosts.ini", "01:12:2026  ,  \r\n09:00:00  ,  \r\n00:10:00  ,  \r\n04.20#\r\n");
@@ -34,6 +42,7 @@ TEST_F(AlertsWindowTest, ShowsTheChoicesTheCloseBoxDropsChangesAndOkSavesThem)
     EXPECT_EQ(control<QComboBox>("cboMinuteWarning")->currentText(), "10 seconds before");
     EXPECT_EQ(control<QComboBox>("cboRateWarning")->currentText(), "5 minutes before");
     EXPECT_EQ(control<QLabel>("lblNextChange")->text(), "Next rate change: 18:01, 1.50p a minute");
+    EXPECT_EQ(control<QLabel>("lblUnitsNote")->text(), "");
     EXPECT_FALSE(control<QLabel>("lblNoEngine")->isVisible());
 
     control<QPushButton>("cmdTest")->click();

@@ -63,7 +63,8 @@ struct UiRig : CallRig
 {
     NoChime chime;
     CallCoach coach { { clock, regional, tariff, chime, speaker,
-                          [this](const QString &t) { balloons << t; }, [] { return false; } },
+                          [this](const QString &t) { balloons << t; }, [] { return false; },
+                          &rules },
         callClock };
     FileRegistryStore store { dir.file("registry").toStdString(), [](const std::string &) {} };
     AutoRunPlace autoRun { store, prompter, dir.path(), dir.file("callwise"),

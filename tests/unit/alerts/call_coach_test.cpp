@@ -153,6 +153,69 @@ TEST_F(CallCoachTest, WithRulesSoundsBeforeEachStepOfTheChargeLongEnoughToWarnOf
     }
 }
 
+// Under rules by time the tone comes only before units of a minute or
+// longer; shorter ones are named in the alerts window instead.
+TEST_F(CallCoachTest, UnderRulesByTimeTonesOnlyBeforeUnitsOfAMinuteOrMore)
+{
+    chargeAllWeek("2.00", "0");
+    coach.setChoices({ 10, 0 });
+    const struct
+    {
+        const char *rule;
+        std::vector<qint64> at;
+        bool note;
+    } rows[] = {
+        { "Mon-Sun 00:00-23:59 10 per 90 s", { 81, 171 }, false },
+        { "Mon-Sun 00:00-23:59 1 per 10 s", {}, true },
+        { "Sun 00:00-00:00 1 per 10 s", { 50, 110, 170, 230 }, false }, // the table's minutes
+    };
+    for (const auto &row : rows) {
+        rules = {};
+        rules.timeRules = QStringList { row.rule };
+        EXPECT_EQ(coach.unitsNote().isEmpty(), !row.note) << row.rule;
+        chime.at.clear();
+        call(239);
+        EXPECT_EQ(chime.at, row.at) << row.rule;
+    }
+}
+
+// The change told is where the fee of the rule in force changes: a rule
+// that begins at 18:00, or five minutes into the call.
+TEST_F(CallCoachTest, UnderRulesByTimeTellsWhereTheRulesFeeChanges)
+{
+    chargeAllWeek("2.00", "0");
+    speechOn = false;
+    coach.setChoices({ 0, 5 });
+    const struct
+    {
+        const char *rule;
+        const char *balloon;
+        const char *next; // at 17:59 in the call
+    } rows[] = {
+        { "Sat 18:00-23:59 0.5 a minute",
+            "At 18:00 the rate falls from 2.00p to 0.50p a minute; this call would then cost "
+            "£0.04 in all.",
+            "Next rate change: 18:00, 0.50p a minute" },
+        { "Sat 00:00-23:59 1 a minute after 5 min",
+            "At 18:03 the rate falls from 2.00p to 1.00p a minute; this call would then cost "
+            "£0.10 in all.",
+            "Next rate change: 18:03, 1.00p a minute" },
+    };
+    for (const auto &row : rows) {
+        rules = {};
+        rules.timeRules = QStringList { row.rule };
+        balloons.clear();
+        startAt(QTime(17, 58, 0));
+        tickAt(QTime(17, 58, 30));
+        tickAt(QTime(17, 59, 0));
+        EXPECT_EQ(coach.nextChangeText(), row.next);
+        scan(false);
+        EXPECT_EQ(balloons, QStringList { row.balloon }) << row.rule;
+    }
+    // No call, no time into one.
+    EXPECT_EQ(coach.nextChangeText(), "No rate change today or tomorrow");
+}
+
 // Saturday: 4.20p a minute from midnight, 1.50p from 18:00; Sunday 1.00p,
 // 0.50p from 20:00. Calls from 17:58:00, the change told at 17:58:30.
 struct ChangeTold

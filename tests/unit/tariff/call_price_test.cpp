@@ -168,6 +168,29 @@ TEST(PricedByTime, ADayNoRuleCoversAsWithoutThem)
     }
 }
 
+// The coach's next step: the elapsed second from which the next unit is
+// charged, and its length.
+TEST(PricedByTime, TheNextUnitStep)
+{
+    const struct
+    {
+        TariffRules rules;
+        qint64 elapsed;
+        UnitStep step;
+    } cases[] = {
+        { byTime(kUnitsByBand), 0, { 1, 12 } }, { byTime(kUnitsByBand), 12, { 13, 12 } },
+        { byTime(kUnitsByBand), 13, { 25, 12 } }, { byTime(kUnitsByBand), 25, { 37, 10 } },
+        { byTime({ "Sun 00:00-00:00 9 a minute" }), 0, { 60, 60 } },
+        { byTime({ "Sun 00:00-00:00 9 a minute" }), 60, { 120, 60 } },
+        { byTime({ "Mon-Sun 00:00-23:59 1 per 30 s" }, "60/1", {}, 9.1), 1, { 61, 30 } },
+    };
+    for (const auto &c : cases) {
+        const CallPricer pricer(week(), c.rules);
+        const CallToPrice call { QDate(2026, 12, 7), 17 * 3600 + 59 * 60 + 30, c.elapsed, 0 };
+        EXPECT_EQ(pricer.nextUnitStep(call, c.elapsed), c.step) << c.elapsed;
+    }
+}
+
 // A damaged record's start is no day: its units take the last fee.
 TEST(PricedWithoutADay, UnitsTakeTheLastFee)
 {

@@ -48,7 +48,7 @@ TEST(RulesetImport, EachRuleBecomesItsRuleByTime)
 
 TEST(RulesetImport, SettingsBecomeTheTableAndTheRules)
 {
-    const RulesetImport read = imported("# Example Telecom, by hand\r\n"
+    const RulesetImport read = imported("\xEF\xBB\xBF# Example Telecom, by hand\r\n"
                                         "name = Example Telecom\r\n"
                                         "currency_symbol=EUR\r\n"
                                         "currency_position=left\r\n"
