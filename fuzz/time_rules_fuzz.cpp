@@ -1,6 +1,7 @@
 // Rules by time: any line is a rule or none with a reason; a rule's own line
 // reads back to the same rule; and a call priced under the rules the input's
-// lines make is never negative, NaN or a crash, whatever they say.
+// lines make is never negative, NaN or a crash, whatever they say, and
+// always has a next unit after any elapsed time.
 
 #include "fuzz_check.h"
 #include "tariff/call_price.h"
@@ -48,6 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const CallPricer pricer(table, rules);
     const double pence = pricer.price({ day, startSecond, seconds, 1.0 }, TableRule::Live);
     FUZZ_CHECK(!std::isnan(pence) && pence >= 0);
+    const std::optional<UnitStep> step
+        = pricer.nextUnitStep({ day, startSecond, seconds, 1.0 }, seconds);
+    FUZZ_CHECK(step && step->chargedFrom > seconds && step->length > 0);
     const double fee = pricer.feeAt(day, startSecond, seconds);
     FUZZ_CHECK(!std::isnan(fee) && fee >= 0);
     return 0;

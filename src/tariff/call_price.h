@@ -92,7 +92,7 @@ public:
 
 private:
     struct UnitRun;
-    template<typename Visit>
+    template <typename Visit>
     void walkUnits(const CallToPrice &call, Visit &&visit) const;
     double timeCharge(const CallToPrice &call) const;
     double timeChargeByRules(const CallToPrice &call) const;
