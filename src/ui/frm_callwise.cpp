@@ -198,9 +198,8 @@ void frmCallwise::Form_Load()
     LoadFees(m_tariff, m_feePath);
     // A rules file that cannot be used prices calls by the table alone; the
     // rules window says why when it opens.
-    const RulesLoad rules = LoadRules(m_rulesPath);
-    m_rules = rules.rules;
-    m_rulesProblem = rules.why;
+    m_rulesFile = LoadRules(m_rulesPath);
+    m_rules = m_rulesFile.rules;
     m_alerts.load();
     m_coach.setChoices(m_alerts.choices().coach);
 
@@ -372,8 +371,12 @@ void frmCallwise::showRules()
 {
     if (!m_rulesWindow) {
         // A window of the editor it is opened from, kept above it.
-        m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesProblem, m_env.prompter, m_days);
-        connect(m_rulesWindow, &frmRules::rulesSaved, this, [this] { m_rulesProblem.clear(); });
+        m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesFile, m_env.prompter, m_days);
+        connect(m_rulesWindow, &frmRules::rulesSaved, this, [this] { m_rulesFile = {}; });
+        // An import fills the editor's table; OK saves it with the rules.
+        m_rulesWindow->setTable(m_tariff, m_feePath);
+        if (m_days)
+            connect(m_rulesWindow, &frmRules::tableChanged, m_days, &frmDays::refreshBoxes);
         connect(m_rulesWindow, &frmRules::checkBillRequested, this, [this] {
             if (const std::optional<RuleSuggestion> suggested
                 = checkBill(m_rulesWindow, m_tariff, m_rules, m_logPath, m_env.regional))
