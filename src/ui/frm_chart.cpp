@@ -29,6 +29,8 @@ public:
     {
         m_chart = std::move(chart);
         setAccessibleDescription(m_chart.message.isEmpty() ? m_chart.title : m_chart.message);
+        // The picture may shorten a compared tariff's name; this gives it whole.
+        setToolTip(m_chart.otherTotalPence ? m_chart.title : QString());
         update();
     }
 
@@ -37,7 +39,17 @@ protected:
     {
         QPainter painter(this);
         painter.setFont(font());
-        paintChart(painter, m_chart, size(), m_regional);
+        // The face of a box and its text, so it follows a dark desktop; the
+        // grid a faint line between them.
+        const QPalette &colours = palette();
+        const QColor face = colours.color(QPalette::Base);
+        const QColor text = colours.color(QPalette::Text);
+        const QColor grid = QColor::fromRgbF(face.redF() * 0.8f + text.redF() * 0.2f,
+            face.greenF() * 0.8f + text.greenF() * 0.2f, face.blueF() * 0.8f + text.blueF() * 0.2f);
+        // The running total's dark blue is lost on a dark face: a light one there.
+        const QColor running
+            = face.lightness() < text.lightness() ? QColor(0x8f, 0xb4, 0xe8) : ChartColours().running;
+        paintChart(painter, m_chart, size(), m_regional, {face, text, grid, running});
     }
 
 private:
