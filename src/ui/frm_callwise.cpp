@@ -73,15 +73,16 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                    m_logPath, &m_rules},
                   this)
     , m_alerts({m_env.clock, m_env.regional, m_speaker,
-                [this](const QString &text) {
-                    m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                [this](const QString &text, Urgency urgency) {
+                    m_tray.notify(QString::fromUtf16(kCaption), text, urgency);
                 },
                 [this] { return readNumber(m_tariff.minConnectTime()); },
                 m_logPath, dataPath(m_env.programDir, kAlertsFileName)},
                m_callClock)
     , m_coach({m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
+               // The coach's news is spoken too, and tells, never warns.
                [this](const QString &text) {
-                   m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                   m_tray.notify(QString::fromUtf16(kCaption), text, Urgency::Low);
                },
                [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules},
               m_callClock)
