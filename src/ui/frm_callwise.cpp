@@ -256,8 +256,9 @@ void frmCallwise::showText(CallClock::Field field)
         showReading(Label5, text);
         break;
     case CallClock::Field::Label6:
-        // Read by its text, so a new text is a NameChanged event, which the
-        // label sends itself: "Connected" is heard as the call starts.
+        // Read by its text, so it has no accessible name of its own: then the
+        // label announces a new text itself, and "Connected" is heard as the
+        // call starts.
         Label6->setText(text);
         colourLabel6();
         break;

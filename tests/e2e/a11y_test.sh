@@ -3,9 +3,11 @@
 # the program on the test's own session bus with an accessibility bus of its
 # own; each window is opened from the main window's menu and walked by
 # a11y_walk.py, which fails on a control that is unnamed or named by its
-# objectName, or a list with no caption.
+# objectName, or a list with no caption; and "Connected" must be heard when
+# the link comes up.
 . "$(dirname "$0")/lib.sh"
 e2e_init a11y
+e2e_netns
 launcher=/usr/libexec/at-spi-bus-launcher
 e2e_require "$launcher"
 # The system's Python, which python3-pyatspi installs into, whatever else is
@@ -71,6 +73,15 @@ walk "${windows[@]}" || e2e_fail "$(grep -E 'FAULT' "$E2E_ART/walk.txt" | grep -
 e2e_log "$(grep -c ': ' "$E2E_ART/walk.txt") controls walked; $(grep -c 'EXPECTED FAULT' "$E2E_ART/walk.txt") faults left to the rules window"
 grep -q "text: 'Monday, band 1, from'" "$E2E_ART/walk.txt" || e2e_fail "no 'Monday, band 1, from' box"
 grep -q "text: 'Minimum connect time in minutes'" "$E2E_ART/walk.txt" || e2e_fail "the min connect time's box is misnamed"
+
+e2e_step "the main window announces \"Connected\" when the link comes up"
+"$python" "$(dirname "$0")/a11y_walk.py" --heard Connected 20 >"$E2E_ART/heard.txt" 2>&1 &
+listener=$!
+e2e_track "$listener"
+e2e_wait 10 grep -q listening "$E2E_ART/heard.txt" || e2e_fail "the listener did not start"
+e2e_link_up
+wait "$listener" || e2e_fail "$(cat "$E2E_ART/heard.txt")"
+e2e_link_down
 
 e2e_step "e&Xit from the window's menu ends the program"
 xdotool mousemove "${main_at[@]}"

@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """What a screen reader finds in the program's windows, through AT-SPI.
 
+a11y_walk.py --heard NAME SECONDS: waits for the program to announce a
+control's new name, and exits 1 if it does not within the time.
+
 a11y_walk.py WINDOW_TITLE_REGEX...: walks the tree of each of the program's
 windows whose title matches, prints every control with its role and name,
 and exits 1 if a control is unnamed or bears an object's name ("Text1(0)",
@@ -61,7 +64,27 @@ def faults_of(node, path, inside_combo, out):
             faults_of(child, path + ". ", inside_combo or role == "combo box", out)
 
 
+def heard(name, seconds):
+    from gi.repository import GLib
+
+    said = []
+
+    def changed(event):
+        if event.source is not None and event.source.name == name:
+            said.append(name)
+            pyatspi.Registry.stop()
+
+    pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-name")
+    GLib.timeout_add_seconds(seconds, pyatspi.Registry.stop)
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+    print(f"heard {name!r}" if said else f"FAULT: {name!r} was not announced")
+    return 0 if said else 1
+
+
 def main():
+    if sys.argv[1:2] == ["--heard"]:
+        return heard(sys.argv[2], int(sys.argv[3]))
     wanted = [re.compile(p) for p in sys.argv[1:]]
     expected = os.environ.get("CALLWISE_A11Y_EXPECTED_FAIL", "")
     desktop = pyatspi.Registry.getDesktop(0)
