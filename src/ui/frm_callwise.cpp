@@ -29,6 +29,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QFont font,
@@ -71,15 +73,16 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                    m_logPath, &m_rules},
                   this)
     , m_alerts({m_env.clock, m_env.regional, m_speaker,
-                [this](const QString &text) {
-                    m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                [this](const QString &text, Urgency urgency) {
+                    m_tray.notify(QString::fromUtf16(kCaption), text, urgency);
                 },
                 [this] { return readNumber(m_tariff.minConnectTime()); },
                 m_logPath, dataPath(m_env.programDir, kAlertsFileName)},
                m_callClock)
     , m_coach({m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
+               // The coach's news is spoken too, and tells, never warns.
                [this](const QString &text) {
-                   m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                   m_tray.notify(QString::fromUtf16(kCaption), text, Urgency::Low);
                },
                [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules},
               m_callClock)
@@ -120,17 +123,24 @@ void frmCallwise::buildControls()
 
     Label4 = addLabel(this, "Label4", QString(), bold, Qt::AlignCenter, 240, 240, 2292, 612);
     Label4->setWordWrap(true);
-    addLabel(this, "Label1", QStringLiteral("Start Time:"), font(), Qt::AlignLeft | Qt::AlignVCenter,
-             240, 1080, 972, 252);
+    auto *Label1 = addLabel(this, "Label1", QStringLiteral("Start Time:"), font(),
+                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1080, 972, 252);
     lblStart = addLabel(this, "lblStart", QString(), largeBold, Qt::AlignCenter, 1200, 1080, 1332, 252);
     // Reaches to the reading beside it, so a wider stand-in font never cuts the caption.
-    addLabel(this, "Label3", QStringLiteral("Connection:"), font(), Qt::AlignLeft | Qt::AlignVCenter,
-             240, 1440, 960, 252);
+    auto *Label3 = addLabel(this, "Label3", QStringLiteral("Connection:"), font(),
+                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1440, 960, 252);
     lblDiffTime = addLabel(this, "lblDiffTime", QString(), largeBold, Qt::AlignCenter, 1200, 1440,
                            1332, 252);
-    addLabel(this, "Label2", QStringLiteral("Call Cost :"), large, Qt::AlignLeft | Qt::AlignVCenter,
-             240, 1920, 972, 252);
+    auto *Label2 = addLabel(this, "Label2", QStringLiteral("Call Cost :"), large,
+                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1920, 972, 252);
     Label5 = addLabel(this, "Label5", QString(), large, Qt::AlignCenter, 1200, 1920, 1332, 252);
+    // A reading is empty between calls: a screen reader names it by its
+    // caption and reads the figure as its description (see showText).
+    for (auto [caption, reading] : {std::pair{Label1, lblStart}, std::pair{Label3, lblDiffTime},
+                                    std::pair{Label2, Label5}}) {
+        caption->setBuddy(reading);
+        reading->setAccessibleName(caption->text());
+    }
     Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, 252);
 
     auto *cmdCosts
@@ -236,19 +246,28 @@ void frmCallwise::showText(CallClock::Field field)
         Label4->setText(text);
         break;
     case CallClock::Field::LblStart:
-        lblStart->setText(text);
+        showReading(lblStart, text);
         break;
     case CallClock::Field::LblDiffTime:
-        lblDiffTime->setText(text);
+        showReading(lblDiffTime, text);
         break;
     case CallClock::Field::Label5:
-        Label5->setText(text);
+        showReading(Label5, text);
         break;
     case CallClock::Field::Label6:
+        // Read by its text, so it has no accessible name of its own: then the
+        // label announces a new text itself, and "Connected" is heard as the
+        // call starts.
         Label6->setText(text);
         colourLabel6();
         break;
     }
+}
+
+void frmCallwise::showReading(QLabel *reading, const QString &text)
+{
+    reading->setText(text);
+    reading->setAccessibleDescription(text);
 }
 
 void frmCallwise::colourLabel6()

@@ -117,6 +117,7 @@ private:
     void buildTrayMenu();
     void popUpTrayMenu(const QPoint &where);
     void showText(CallClock::Field field);
+    static void showReading(QLabel *reading, const QString &text);
     void colourLabel6();
     void tellRecovery(const JournalRecovery &recovery);
     void Form_QueryUnload();
