@@ -49,16 +49,11 @@ ChargeIndex::ChargeIndex(QByteArrayView bytes)
 
 ChargeIndex::Found ChargeIndex::find(Key key, size_t &hint) const
 {
-    const SideRecordIndex<qint64>::Found found = m_charges.find(key, hint);
-    switch (found.kept) {
-    case SideRecordIndex<qint64>::Kept::Values:
-        return {Kept::Charge, found.value};
-    case SideRecordIndex<qint64>::Kept::Damaged:
-        return {Kept::Damaged, 0};
-    case SideRecordIndex<qint64>::Kept::None:
-        break;
-    }
-    return {};
+    using Index = SideRecordIndex<qint64>;
+    static_assert(int(Kept::Charge) == int(Index::Kept::Values)
+                  && int(Kept::Damaged) == int(Index::Kept::Damaged));
+    const Index::Found found = m_charges.find(key, hint);
+    return {Kept(found.kept), found.value};
 }
 
 ChargeIndex LoadCallCharges(const QString &chargesPath)

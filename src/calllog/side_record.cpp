@@ -44,15 +44,6 @@ qint64 timeNumber(const char16_t *at)
 
 namespace SideRecord {
 
-quint64 packDay(int day, int month, int year)
-{
-    if (day < 1 || day > 31 || month < 1 || month > 12 || year < 0 || year > 9999)
-        return 0;
-    // One more, so no call's key is 0.
-    const quint64 date = (quint64(year) * 12 + quint64(month - 1)) * 31 + quint64(day - 1) + 1;
-    return date << kDayShift;
-}
-
 SideRecordKey dayKey(QDate startDate)
 {
     if (!startDate.isValid())

@@ -39,7 +39,15 @@ inline constexpr int kMostDigits = 15; // beyond this no number the program writ
 // outside the years 0 to 9999.
 SideRecordKey dayKey(QDate startDate);
 SideRecordKey keyOf(SideRecordKey dayKey, QStringView starttime, QStringView duration);
-quint64 packDay(int day, int month, int year);
+
+inline quint64 packDay(int day, int month, int year)
+{
+    if (day < 1 || day > 31 || month < 1 || month > 12 || year < 0 || year > 9999)
+        return 0;
+    // One more, so no call's key is 0.
+    const quint64 date = (quint64(year) * 12 + quint64(month - 1)) * 31 + quint64(day - 1) + 1;
+    return date << kDayShift;
+}
 
 inline quint64 wordAt(const char *at)
 {
