@@ -40,6 +40,10 @@ struct LinkMessageCounters
 };
 std::optional<LinkMessageCounters> linkMessageCounters(const void *message, std::size_t length);
 
+// The counters of the interface of this name now, with its index, so a
+// link made anew under the same name is known by its new index.
+std::optional<LinkMessageCounters> sampleLink(const std::string &interfaceName);
+
 // A call's bytes, from the samples of its link's counters in turn. The first
 // sample is where the count begins.
 class ByteCount

@@ -3,6 +3,7 @@
 #include <linux/if_link.h>
 #include <linux/netlink.h>
 #include <linux/rtnetlink.h>
+#include <net/if.h>
 #include <sys/socket.h>
 
 #include <charconv>
@@ -73,4 +74,13 @@ std::optional<LinkMessageCounters> linkMessageCounters(const void *message, std:
         at += RTA_ALIGN(attribute.rta_len);
     }
     return std::nullopt;
+}
+
+std::optional<LinkMessageCounters> sampleLink(const std::string &interfaceName)
+{
+    const std::optional<LinkCounters> counters = readLinkCounters(interfaceName);
+    const unsigned index = counters ? ::if_nametoindex(interfaceName.c_str()) : 0;
+    if (index == 0)
+        return std::nullopt;
+    return LinkMessageCounters { int(index), *counters };
 }
