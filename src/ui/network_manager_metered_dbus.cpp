@@ -14,8 +14,7 @@ constexpr int kTimeout = 250; // ms
 std::optional<QVariant> ask(QDBusMessage message)
 {
     message.setAutoStartService(false);
-    const QDBusMessage reply
-        = QDBusConnection::systemBus().call(message, QDBus::Block, kTimeout);
+    const QDBusMessage reply = QDBusConnection::systemBus().call(message, QDBus::Block, kTimeout);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
     return reply.arguments().constFirst();
@@ -34,9 +33,9 @@ std::optional<bool> NetworkManagerMetered::isMetered(const QString &linkName)
     const std::optional<QVariant> device = ask(byName);
     if (!device || !device->canConvert<QDBusObjectPath>())
         return std::nullopt;
-    QDBusMessage get = QDBusMessage::createMethodCall(kService,
-        device->value<QDBusObjectPath>().path(), QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("Get"));
+    QDBusMessage get
+        = QDBusMessage::createMethodCall(kService, device->value<QDBusObjectPath>().path(),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << QStringLiteral("org.freedesktop.NetworkManager.Device") << QStringLiteral("Metered");
     const std::optional<QVariant> metered = ask(get);
     if (!metered)
