@@ -443,9 +443,11 @@ void frmCallwise::applySuggestion(const RuleSuggestion &suggestion)
 
 void frmCallwise::mnumodem_Click()
 {
-    if (!m_modem)
+    if (!m_modem) {
         m_modem = new frmModem(m_settings, m_callClock, m_settingsPath, m_env.autoRun,
                                m_env.prompter, this);
+        m_modem->setLinkBilling(&m_linkBilling, linkBillingPath(m_logPath));
+    }
     showModeless(m_modem);
 }
 
