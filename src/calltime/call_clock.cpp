@@ -406,6 +406,14 @@ void CallClock::sampleBytes()
     std::optional<LinkMessageCounters> sample;
     if (!m_linkName.empty())
         sample = probe.linkSample(m_linkName);
+    // A link gone: its last counters came with the message of its going,
+    // if they are past the last sample (older ones are no news).
+    const LinkEvents *events = probe.events();
+    if (!sample && events && m_linkIndex != 0 && m_lastSample) {
+        const std::optional<LinkCounters> last = events->lastCounters(m_linkIndex);
+        if (last && last->received >= m_lastSample->received && last->sent >= m_lastSample->sent)
+            sample = LinkMessageCounters { m_linkIndex, *last };
+    }
     if (!sample) {
         const std::string name = probe.callLinkName();
         if (name.empty() || name == m_linkName)

@@ -18,7 +18,8 @@
 // record, so the call is never priced again.
 //
 // Every call's bytes are counted from its link's counters, at its start, at
-// each tick and at its end. A call on a link billed by volume keeps them in
+// each tick and at its end (from the message of its link's going, once its
+// device is gone). A call on a link billed by volume keeps them in
 // the journal and beside the log after its charge, and, with a data tariff,
 // is priced by the data pricer: its running cost and its kept charge are the
 // price of its bytes so far, the allowance used before it in the bill month

@@ -49,9 +49,18 @@ public:
     bool IsConnected() override { return InetConn::IsConnected(); }
     LinkEvents *events() override { return &m_events; }
     std::string callLinkName() override { return InetConn::CallLinkName(); }
+    // Where /sys shows another network namespace's links, the link's own
+    // messages tell its counters, as it comes and as it goes.
     std::optional<LinkMessageCounters> linkSample(const std::string &name) override
     {
-        return sampleLink(name);
+        if (std::optional<LinkMessageCounters> sample = sampleLink(name))
+            return sample;
+        const int index = interfaceIndex(name);
+        const std::optional<LinkCounters> counters
+            = index != 0 ? m_events.lastCounters(index) : std::nullopt;
+        if (!counters)
+            return std::nullopt;
+        return LinkMessageCounters { index, *counters };
     }
 
 private:

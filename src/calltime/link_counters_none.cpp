@@ -16,3 +16,8 @@ std::optional<LinkMessageCounters> sampleLink(const std::string &)
 {
     return std::nullopt;
 }
+
+int interfaceIndex(const std::string &)
+{
+    return 0;
+}
