@@ -430,11 +430,15 @@ void CallClock::sampleBytes()
     m_lastSample = sample->counters;
 }
 
+DataSession CallClock::dataSession(qint64 seconds) const
+{
+    return { m_startMoment.date(), int(starttime.msecsSinceStartOfDay() / 1000), seconds,
+        qint64(m_bytes.received()), qint64(m_bytes.sent()) };
+}
+
 qint64 CallClock::dataCharge(qint64 seconds) const
 {
-    const DataSession session { m_startMoment.date(), int(starttime.msecsSinceStartOfDay() / 1000),
-        seconds, qint64(m_bytes.received()), qint64(m_bytes.sent()) };
-    return roundHalfEven(m_dataPricer->price(session, m_dataUsedBefore).pence);
+    return roundHalfEven(m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).pence);
 }
 
 std::optional<qint64> CallClock::keptCharge(qint64 seconds) const
@@ -547,6 +551,10 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
     sampleBytes();
     const std::optional<qint64> charge = keptCharge(kLongestCallSeconds);
     const std::optional<ByteCount> bytes = keptBytes();
+    // The new call's allowance is what the old one left.
+    if (pricedByData())
+        m_dataUsedBefore
+            += m_dataPricer->price(dataSession(kLongestCallSeconds), m_dataUsedBefore).usedBytes();
     const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsed);
     beginCall(nextStart, false);
     // The new call's bytes count from here, on the same link.

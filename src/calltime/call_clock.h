@@ -167,6 +167,7 @@ private:
     void beginCount();
     void sampleBytes();
     bool pricedByData() const { return m_dataPricer.has_value(); }
+    DataSession dataSession(qint64 seconds) const;
     qint64 dataCharge(qint64 seconds) const;
     // The charge kept for a call of this length, if one is.
     std::optional<qint64> keptCharge(qint64 seconds) const;
