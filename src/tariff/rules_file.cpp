@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 #include "tariff/time_rules.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,7 +35,7 @@ std::optional<double> penceLine(const QString &line)
 RulesLoad damaged(int line, const QString &path)
 {
     return { {}, false,
-        QStringLiteral("Line %1 of %2 is not a rule Callwise writes.")
+        QCoreApplication::translate("RulesFile", "Line %1 of %2 is not a rule Callwise writes.")
             .arg(line)
             .arg(QFileInfo(path).fileName()) };
 }
@@ -48,11 +49,11 @@ RulesLoad LoadRules(const QString &rulesPath)
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return { {}, false,
-            QStringLiteral("%1 cannot be read: %2").arg(rulesPath, file.errorString()) };
+            QCoreApplication::translate("RulesFile", "%1 cannot be read: %2").arg(rulesPath, file.errorString()) };
     file.close();
     const std::optional<QStringList> read = readLines(rulesPath, kMostRulesLines + 1);
     if (!read)
-        return { {}, false, QStringLiteral("%1 cannot be read.").arg(rulesPath) };
+        return { {}, false, QCoreApplication::translate("RulesFile", "%1 cannot be read.").arg(rulesPath) };
     QStringList lines = *read;
     if (lines.isEmpty())
         return {};

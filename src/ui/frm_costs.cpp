@@ -86,7 +86,7 @@ void frmCosts::buildControls()
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
-    Label6 = addLabel(this, "Label6", QString::fromUtf16(kSummaryHeading), {120, 840, 4575, 255});
+    Label6 = addLabel(this, "Label6", summaryHeading(), {120, 840, 4575, 255});
 
     // A view over the summary rather than an item per line: the lines of a
     // year of calls are made only as they scroll into sight.

@@ -208,7 +208,7 @@ void frmDays::cmdReturn_Click()
 {
     if (!SaveFees(m_table, m_feePath).ok) {
         // The typed texts stay, so the user can try again.
-        m_prompter.showMessage(QString::fromUtf16(kFileSaveError));
+        m_prompter.showMessage(fileSaveErrorText());
         return;
     }
     LoadFees(m_table, m_feePath);

@@ -337,7 +337,7 @@ void frmRules::cmdOK_Click()
         // The rules in force and the file stay as they were; what was typed
         // stays in the window for another try.
         m_prompter.showMessage(QStringLiteral("%1\n\nThe rules could not be saved to %2: %3")
-                                   .arg(QString::fromUtf16(kFileSaveError),
+                                   .arg(fileSaveErrorText(),
                                        QDir::toNativeSeparators(m_rulesPath), saved.error));
         return;
     }
