@@ -90,7 +90,7 @@ void BM_TickDuringCallWithAlerts(benchmark::State &state)
     TickRig rig;
     SilentSpeaker speaker;
     rig.dir.write(QStringLiteral("alerts.ini"), "1\r\n100000\r\n\r\n");
-    CallAlerts alerts({rig.clock, rig.british, speaker, [](const QString &) {},
+    CallAlerts alerts({rig.clock, rig.british, speaker, [](const QString &, Urgency) {},
                        [] { return 3.0; }, rig.dir.file("netcosts.ini"),
                        rig.dir.file("alerts.ini")},
                       rig.callClock);

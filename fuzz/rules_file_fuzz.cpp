@@ -20,6 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const RulesLoad loaded = LoadRules(original);
     if (!loaded.ok) {
         FUZZ_CHECK(loaded.rules.isDefault() && !loaded.why.isEmpty());
+        for (const RulesLine &bad : loaded.badLines)
+            FUZZ_CHECK(bad.line >= 1 && !bad.why.isEmpty());
+        // What still reads, the bad lines taken out, is rules the window
+        // can save and the file reads back.
+        TariffRules kept = loaded.readable;
+        kept.holidays.removeIf([](const QString &line) { return !readHoliday(line); });
+        kept.timeRules.removeIf([](const QString &line) { return !readTimeRule(line).rule; });
+        if (!kept.usesUnits())
+            kept.firstChargePence.reset();
+        FUZZ_CHECK(SaveRules(first, kept).ok);
+        const RulesLoad keptLoaded = LoadRules(first);
+        FUZZ_CHECK(keptLoaded.ok && keptLoaded.rules == kept);
+        QFile::remove(first);
         return 0;
     }
     FUZZ_CHECK(loaded.why.isEmpty());

@@ -131,7 +131,7 @@ void CallAlerts::checkSpending()
     m_choices.warnedMonth = month;
     warn(QCoreApplication::translate(
              "CallAlerts", "This month's calls have cost %1, past your limit of %2."),
-        spending);
+        spending, Urgency::Critical);
 }
 
 void CallAlerts::checkForecast()
@@ -147,10 +147,10 @@ void CallAlerts::checkForecast()
     m_choices.forecastWarnedMonth = month;
     warn(QCoreApplication::translate(
              "CallAlerts", "At this pace this month's calls will cost %1, past your limit of %2."),
-        *expected);
+        *expected, Urgency::Normal);
 }
 
-void CallAlerts::warn(const QString &sentence, qint64 pence)
+void CallAlerts::warn(const QString &sentence, qint64 pence, Urgency urgency)
 {
     // Kept so a restart does not warn again this month; a file that cannot be
     // written only loses that. Written after the tick, which a flush to disk
@@ -158,8 +158,8 @@ void CallAlerts::warn(const QString &sentence, qint64 pence)
     QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
     const Regional &regional = m_services.regional;
     const qint64 limit = *m_choices.limitPence;
-    m_services.showBalloon(sentence.arg(
-        regional.currency(double(pence)), regional.currency(double(limit))));
+    m_services.showBalloon(
+        sentence.arg(regional.currency(double(pence)), regional.currency(double(limit))), urgency);
     if (m_choices.speakEveryMinutes > 0)
         speakLater(sentence.arg(
             spokenMoney(pence, regional.locale()), spokenMoney(limit, regional.locale())));

@@ -16,6 +16,7 @@
 #include "alerts/bill_month.h"
 #include "alerts/forecast.h"
 #include "alerts/speaker.h"
+#include "alerts/urgency.h"
 #include "calltime/call_clock.h"
 #include "common/clock.h"
 #include "common/regional.h"
@@ -35,7 +36,9 @@ public:
         const Clock &clock;
         const Regional &regional;
         Speaker &speaker;
-        std::function<void(const QString &)> showBalloon; // the tray's message balloon
+        // The tray's message balloon: a spending limit passed is critical,
+        // a forecast past it normal.
+        std::function<void(const QString &, Urgency)> showBalloon;
         std::function<double()> minConnect; // the tariff's minimum, minutes, as it is now
         QString logPath;
         QString choicesPath;
@@ -75,7 +78,7 @@ private:
     void elapsedShown();
     void checkSpending();
     void checkForecast();
-    void warn(const QString &sentence, qint64 pence);
+    void warn(const QString &sentence, qint64 pence, Urgency urgency);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);
     // The sums read from the log are read again when next asked for.

@@ -73,6 +73,20 @@ std::vector<BarLabel> barLabels(const SpendingChart &chart, const QRectF &plot, 
 
 } // namespace
 
+QString shortenPart(const QString &text, const QString &part, qreal room,
+                    const TextMeasure &measure)
+{
+    const qsizetype at = text.lastIndexOf(part);
+    if (part.isEmpty() || at < 0 || measure.width(text) <= room)
+        return text;
+    for (qsizetype keep = part.size() - 1;; --keep) {
+        const QString shortened = text.left(at) + part.left(keep - keep / 2) + u'\u2026'
+            + part.right(keep / 2) + text.mid(at + part.size());
+        if (keep == 0 || measure.width(shortened) <= room)
+            return shortened;
+    }
+}
+
 qint64 niceStep(double maxPence, int maxSteps)
 {
     maxSteps = std::max(1, maxSteps);
@@ -91,6 +105,7 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
     const qreal line = measure.lineHeight;
     const qreal gap = std::round(line / 2);
     layout.title = QRectF(gap, gap, size.width() - 2 * gap, line);
+    layout.titleText = shortenPart(chart.title, chart.otherName, layout.title.width(), measure);
     qreal top = layout.title.bottom() + gap;
     layout.tickLength = std::round(gap / 2);
     const qreal bottom = size.height() - gap - line - layout.tickLength;
@@ -104,12 +119,26 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
     // with another tariff.
     const bool lines = chart.bill || chart.otherTotalPence;
     if (lines) {
-        qreal x = gap;
-        for (LegendItem item : legendItems(chart)) {
+        std::vector<LegendItem> items = legendItems(chart);
+        const qreal side = std::round(line * 0.6);
+        const auto swatchWidth = [side](const LegendItem &item) {
             const bool isLine = item.mark != LegendItem::Mark::Bar
                 && item.mark != LegendItem::Mark::Forecast;
-            const qreal side = std::round(line * 0.6);
-            item.swatch = QRectF(x, top + (line - side) / 2, isLine ? 2 * side : side, side);
+            return isLine ? 2 * side : side;
+        };
+        // A long compared name gives up its middle so the legend ends inside.
+        qreal across = gap;
+        for (const LegendItem &item : items)
+            across += swatchWidth(item) + gap / 2 + measure.width(item.text) + 2 * gap;
+        const qreal overflow = across - 2 * gap - (size.width() - gap);
+        for (LegendItem &item : items) {
+            if (overflow > 0 && item.mark == LegendItem::Mark::Other)
+                item.text = shortenPart(item.text, chart.otherName,
+                                        measure.width(item.text) - overflow, measure);
+        }
+        qreal x = gap;
+        for (LegendItem item : items) {
+            item.swatch = QRectF(x, top + (line - side) / 2, swatchWidth(item), side);
             item.textBox = QRectF(item.swatch.right() + gap / 2, top,
                                   measure.width(item.text), line);
             x = item.textBox.right() + 2 * gap;

@@ -46,6 +46,7 @@ struct LegendItem
 struct ChartLayout
 {
     QRectF title; // one line, across the top
+    QString titleText; // the chart's, a compared tariff's name shortened to fit
     std::vector<LegendItem> legend;
     QRectF plot; // the bars' area: the value axis on its left, the days below
     std::vector<AxisTick> ticks; // from 0 upwards, each a nice step above the last
@@ -58,6 +59,12 @@ struct ChartLayout
     std::vector<QPointF> other; // the compared tariff's running total, to today
     std::optional<QLineF> pace;
 };
+
+// The text with the middle of its part cut out for "…", as little as makes
+// the whole no wider than room; unchanged when it fits already. The part is
+// a name within the text, whose figures after it must stay in sight.
+QString shortenPart(const QString &text, const QString &part, qreal room,
+                    const TextMeasure &measure);
 
 // The step of a value axis from 0 to at least maxPence in at most maxSteps
 // steps: 1, 2 or 5 times a power of ten pence.

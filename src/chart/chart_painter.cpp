@@ -7,13 +7,9 @@
 
 namespace {
 
-const QColor kBackground(Qt::white);
-const QColor kText(0x20, 0x20, 0x20);
-const QColor kGrid(0xdd, 0xdd, 0xdd);
 const QColor kBar(0x3d, 0x6d, 0xb0);
 const QColor kTodayBar(0xd9, 0x7a, 0x1c);
 const QColor kForecastBar(0xb8, 0xcc, 0xe8);
-const QColor kRunning(0x1f, 0x3a, 0x60);
 const QColor kPace(0xc0, 0x30, 0x30);
 const QColor kOther(0x2e, 0x8b, 0x57);
 
@@ -24,7 +20,7 @@ QPen linePen(const QColor &colour, Qt::PenStyle style = Qt::SolidLine)
     return pen;
 }
 
-void paintLegendMark(QPainter &painter, const LegendItem &item)
+void paintLegendMark(QPainter &painter, const LegendItem &item, const ChartColours &colours)
 {
     const QRectF box = item.swatch;
     const QLineF across(box.left(), box.center().y(), box.right(), box.center().y());
@@ -36,7 +32,7 @@ void paintLegendMark(QPainter &painter, const LegendItem &item)
         painter.fillRect(box, kForecastBar);
         break;
     case LegendItem::Mark::Running:
-        painter.setPen(linePen(kRunning));
+        painter.setPen(linePen(colours.running));
         painter.drawLine(across);
         break;
     case LegendItem::Mark::Pace:
@@ -53,7 +49,7 @@ void paintLegendMark(QPainter &painter, const LegendItem &item)
 } // namespace
 
 void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
-                const Regional &regional)
+                const Regional &regional, const ChartColours &colours)
 {
     const QFont font = painter.font();
     QFont todayFont = font;
@@ -66,9 +62,9 @@ void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
     const ChartLayout layout = layOutChart(chart, size, measure, regional);
 
     painter.save();
-    painter.fillRect(QRectF(QPointF(0, 0), size), kBackground);
-    painter.setPen(kText);
-    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter, chart.title);
+    painter.fillRect(QRectF(QPointF(0, 0), size), colours.background);
+    painter.setPen(colours.text);
+    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignVCenter, layout.titleText);
     if (!chart.message.isEmpty() || chart.bars.empty()) {
         painter.drawText(layout.plot, Qt::AlignCenter | Qt::TextWordWrap, chart.message);
         painter.restore();
@@ -76,16 +72,16 @@ void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
     }
 
     for (const LegendItem &item : layout.legend) {
-        paintLegendMark(painter, item);
-        painter.setPen(kText);
+        paintLegendMark(painter, item, colours);
+        painter.setPen(colours.text);
         painter.drawText(item.textBox, Qt::AlignLeft | Qt::AlignVCenter, item.text);
     }
 
     const QRectF plot = layout.plot;
     for (const AxisTick &tick : layout.ticks) {
-        painter.setPen(kGrid);
+        painter.setPen(colours.grid);
         painter.drawLine(QLineF(plot.left(), tick.y, plot.right(), tick.y));
-        painter.setPen(kText);
+        painter.setPen(colours.text);
         const QRectF box(0, tick.y - measure.lineHeight / 2, plot.left() - measure.lineHeight / 2,
                          measure.lineHeight);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, tick.text);
@@ -98,11 +94,11 @@ void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
             painter.fillRect(layout.forecastBars[i], kForecastBar);
     }
 
-    painter.setPen(kText);
+    painter.setPen(colours.text);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     for (const BarLabel &label : layout.labels) {
-        painter.setPen(label.today ? kTodayBar : kText);
+        painter.setPen(label.today ? kTodayBar : colours.text);
         painter.setFont(label.today ? todayFont : font);
         painter.drawLine(
             QLineF(label.tick, plot.bottom(), label.tick, plot.bottom() + layout.tickLength));
@@ -114,9 +110,9 @@ void paintChart(QPainter &painter, const SpendingChart &chart, QSizeF size,
     }
 
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(linePen(kRunning));
+    painter.setPen(linePen(colours.running));
     painter.drawPolyline(layout.running.data(), int(layout.running.size()));
-    painter.setPen(linePen(kRunning, Qt::DotLine));
+    painter.setPen(linePen(colours.running, Qt::DotLine));
     painter.drawPolyline(layout.expected.data(), int(layout.expected.size()));
     painter.setPen(linePen(kOther));
     painter.drawPolyline(layout.other.data(), int(layout.other.size()));

@@ -291,7 +291,7 @@ bool readOtherTariffs(const CommandLine &command, std::vector<OtherTariff> &othe
 // The operator's bill against the log of the days asked for, or of the
 // bill's own days.
 int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> days,
-    const QDir &directory, const LogIndex &log, const TariffTable &tariff, double minConnect,
+    const LogIndex &log, const TariffTable &tariff, const TariffRules &rules, double minConnect,
     const Regional &regional, QTextStream &out, QTextStream &err)
 {
     const Statement statement = readStatement(path);
@@ -309,8 +309,6 @@ int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> d
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;
     }
-    const TariffRules rules
-        = LoadRules(directory.filePath(QString::fromUtf16(kRulesFileName))).rules;
     const BillCheck check = checkBill(statement, first, last, summary, tariff, rules);
     for (const QString &line : billCheckLines(QFileInfo(path).fileName(), check, rules, regional))
         out << line << '\n';
@@ -394,6 +392,11 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         return kNotShown;
     TariffTable tariff;
     LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
+    // As in the program: rules that cannot be used leave the fees alone to
+    // price the calls, which is worth a word but no failure.
+    const RulesLoad rules = LoadRules(directory.filePath(QString::fromUtf16(kRulesFileName)));
+    if (!rules.ok)
+        err << kProgram << ": " << rules.why << "; calls are priced by the fees alone.\n";
     const LogIndex log = LoadIndexedLog(logPath, MissingLog::LeaveAlone);
     const double minConnect = readNumber(tariff.minConnectTime());
     if (bill) {
@@ -404,9 +407,9 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     if (checking)
         return printBillCheck(command.parser.value(command.statement),
             billsOwnDays ? std::nullopt
-                         : std::optional(std::pair(today.addDays(-offsets.last),
-                             today.addDays(-offsets.first))),
-            directory, log, tariff, minConnect, regional, out, err);
+                         : std::optional(std::pair(
+                             today.addDays(-offsets.last), today.addDays(-offsets.first))),
+            log, tariff, rules.rules, minConnect, regional, out, err);
 
     if (drawing) {
         const AlertChoices choices

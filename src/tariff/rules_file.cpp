@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -32,15 +33,71 @@ std::optional<double> penceLine(const QString &line)
     return std::round(number.value * 100) / 100;
 }
 
-RulesLoad damaged(int line, const QString &path)
+constexpr char kNoPence[] = QT_TRANSLATE_NOOP("RulesFile", "not an amount of pence");
+// A damaged file names this many of its bad lines; the window shows the rest.
+constexpr int kNamedLines = 3;
+
+QString unitsProblem(const QString &line)
 {
-    return { {}, false,
-        QCoreApplication::translate("RulesFile", "Line %1 of %2 is not a rule Callwise writes.")
-            .arg(line)
-            .arg(QFileInfo(path).fileName()) };
+    static const QRegularExpression zeroUnit(QStringLiteral(R"(^\s*\d+\s*/\s*0+\s*$)"));
+    return zeroUnit.match(line).hasMatch() ? QCoreApplication::translate("RulesFile", "a unit cannot be 0 seconds")
+                                           : QCoreApplication::translate("RulesFile", "not charge units such as 60/1");
+}
+
+// The settings of the first five lines, each read on its own so that one
+// bad line loses only its own setting.
+void readSettings(const QStringList &lines, RulesLoad &load)
+{
+    TariffRules &rules = load.readable;
+    auto refuse = [&](int index, const QString &why) {
+        load.badLines << RulesLine { index + 1, lines[index], why };
+    };
+    if (const std::optional<double> perCall = penceLine(lines[0]))
+        rules.feePerCallPence = *perCall;
+    else
+        refuse(0, QCoreApplication::translate("RulesFile", kNoPence));
+    if (!lines[1].trimmed().isEmpty()) {
+        if (const std::optional<ChargeUnits> units = readUnits(lines[1])) {
+            rules.firstSeconds = units->firstSeconds;
+            rules.unitSeconds = units->unitSeconds;
+        } else {
+            refuse(1, unitsProblem(lines[1]));
+        }
+    }
+    if (!lines[2].trimmed().isEmpty()) {
+        const std::optional<double> first = penceLine(lines[2]);
+        if (!first)
+            refuse(2, QCoreApplication::translate("RulesFile", kNoPence));
+        // A flat first charge belongs to units; every minute begun has none.
+        else if (lines[1].trimmed().isEmpty())
+            refuse(2, QCoreApplication::translate("RulesFile", "a first charge needs charge units on line 2"));
+        else
+            rules.firstChargePence = *first;
+    }
+    if (const std::optional<double> minimum = penceLine(lines[3]))
+        rules.minimumChargePence = *minimum;
+    else
+        refuse(3, QCoreApplication::translate("RulesFile", kNoPence));
+    const QString ownRate = lines[4].trimmed();
+    if (ownRate != u"0" && ownRate != u"1" && !ownRate.isEmpty())
+        refuse(4, QCoreApplication::translate("RulesFile", "neither 1 nor 0"));
+    rules.unitsAtOwnRate = ownRate == u"1";
+}
+
+// A line that reads as neither a holiday nor a rule by time is taken for a
+// rule when it names a time of day, as every rule does and no holiday.
+bool meantAsRule(const QString &line)
+{
+    static const QRegularExpression time(QStringLiteral(R"(\d:\d)"));
+    return time.match(line).hasMatch();
 }
 
 } // namespace
+
+QString RulesLine::message() const
+{
+    return QCoreApplication::translate("RulesFile", "line %1, \"%2\": %3").arg(line).arg(text, why);
+}
 
 RulesLoad LoadRules(const QString &rulesPath)
 {
@@ -49,58 +106,58 @@ RulesLoad LoadRules(const QString &rulesPath)
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return { {}, false,
-            QCoreApplication::translate("RulesFile", "%1 cannot be read: %2").arg(rulesPath, file.errorString()) };
+            QCoreApplication::translate("RulesFile", "%1 cannot be read: %2").arg(rulesPath, file.errorString()), {}, {} };
     file.close();
     const std::optional<QStringList> read = readLines(rulesPath, kMostRulesLines + 1);
     if (!read)
-        return { {}, false, QCoreApplication::translate("RulesFile", "%1 cannot be read.").arg(rulesPath) };
+        return { {}, false, QCoreApplication::translate("RulesFile", "%1 cannot be read").arg(rulesPath), {}, {} };
     QStringList lines = *read;
     if (lines.isEmpty())
         return {};
-    if (lines.size() > kMostRulesLines)
-        return damaged(int(kMostRulesLines) + 1, rulesPath);
+    // One line past the most a rules file holds is read to tell of it.
+    const bool tooLong = lines.size() > kMostRulesLines;
+    const QString pastTheLast = tooLong ? lines.takeLast() : QString();
     while (lines.size() < kSettingLines)
         lines << QString();
 
-    TariffRules rules;
-    const std::optional<double> perCall = penceLine(lines[0]);
-    if (!perCall)
-        return damaged(1, rulesPath);
-    rules.feePerCallPence = *perCall;
-    if (!lines[1].trimmed().isEmpty()) {
-        const std::optional<ChargeUnits> units = readUnits(lines[1]);
-        if (!units)
-            return damaged(2, rulesPath);
-        rules.firstSeconds = units->firstSeconds;
-        rules.unitSeconds = units->unitSeconds;
-    }
-    if (!lines[2].trimmed().isEmpty()) {
-        const std::optional<double> first = penceLine(lines[2]);
-        // A flat first charge belongs to units; every minute begun has none.
-        if (!first || !rules.usesUnits())
-            return damaged(3, rulesPath);
-        rules.firstChargePence = *first;
-    }
-    const std::optional<double> minimum = penceLine(lines[3]);
-    if (!minimum)
-        return damaged(4, rulesPath);
-    rules.minimumChargePence = *minimum;
-    const QString ownRate = lines[4].trimmed();
-    if (ownRate != u"0" && ownRate != u"1" && !ownRate.isEmpty())
-        return damaged(5, rulesPath);
-    rules.unitsAtOwnRate = ownRate == u"1";
+    RulesLoad load;
+    readSettings(lines, load);
+    bool afterARule = false;
     for (qsizetype i = kSettingLines; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty())
             continue;
-        if (readHoliday(line))
-            rules.holidays << line;
-        else if (readTimeRule(line).rule)
-            rules.timeRules << line;
-        else
-            return damaged(int(i) + 1, rulesPath);
+        if (readHoliday(line)) {
+            load.readable.holidays << line;
+        } else if (const TimeRuleRead rule = readTimeRule(line); rule.rule) {
+            load.readable.timeRules << line;
+            afterARule = true;
+        } else if (afterARule || meantAsRule(line)) {
+            // Kept in its list as written, for the window's check to name.
+            load.badLines << RulesLine { int(i) + 1, lines[i], rule.why };
+            load.readable.timeRules << line;
+            afterARule = true;
+        } else {
+            load.badLines << RulesLine { int(i) + 1, lines[i], QString::fromUtf16(kNoHoliday) };
+            load.readable.holidays << line;
+        }
     }
-    return { rules, true, {} };
+    if (tooLong)
+        load.badLines << RulesLine { int(kMostRulesLines) + 1, pastTheLast,
+            QCoreApplication::translate("RulesFile", "more lines than a rules file holds") };
+
+    if (load.badLines.isEmpty()) {
+        load.rules = load.readable;
+        return load;
+    }
+    load.ok = false;
+    QStringList named;
+    for (const RulesLine &bad : load.badLines.mid(0, kNamedLines))
+        named << bad.message();
+    if (load.badLines.size() > kNamedLines)
+        named << QCoreApplication::translate("RulesFile", "and %1 more").arg(load.badLines.size() - kNamedLines);
+    load.why = QStringLiteral("%1: %2").arg(QFileInfo(rulesPath).fileName(), named.join(u"; "));
+    return load;
 }
 
 QStringList rulesLines(const TariffRules &rules)

@@ -18,17 +18,37 @@ inline constexpr char16_t kRulesFileName[] = u"netrules.ini";
 // Far more than any operator's list of holidays, so a file that is not a
 // rules file at all is not read whole.
 inline constexpr qsizetype kMostRulesLines = 1000;
+// Why a holiday line is none.
+inline constexpr char16_t kNoHoliday[] = u"not a day Callwise knows";
+
+// A line of the file that cannot be used, named for the user.
+struct RulesLine
+{
+    int line = 0; // 1 for the first
+    QString text; // as written
+    QString why; // "a unit cannot be 0 seconds"
+
+    // line 2, "60/0": a unit cannot be 0 seconds
+    QString message() const;
+};
 
 struct RulesLoad
 {
-    TariffRules rules; // the default rules unless ok
+    TariffRules rules; // in force: the default rules unless ok
     bool ok = true;
-    QString why; // why the file could not be used, for the user
+    QString why; // why the file cannot be used, for the user, naming the file
+    // What a file with lines that cannot be used still says, for the rules
+    // window to show for correcting: every setting that reads (a bad one
+    // left at its default), and the holiday lines and rules by time as
+    // written, those that do not read among them.
+    TariffRules readable;
+    QList<RulesLine> badLines;
 };
 
 // A file that cannot be read, or holds a line the rules window could not
-// have written, gives no rules and says why: calls are then priced by the
-// weekly table alone rather than by rules guessed from a damaged file.
+// have written, puts no rules in force and says why: calls are then priced
+// by the weekly table alone rather than by rules guessed from a damaged
+// file. The lines that read are kept for the window all the same.
 RulesLoad LoadRules(const QString &rulesPath);
 
 // Writes the rules through the one file writer. Default rules remove the

@@ -2,6 +2,7 @@
 
 #include "alerts/bill_text.h"
 #include "alerts/spoken_words.h"
+#include "ui/enter_presses_button.h"
 #include "ui/app_resources.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
@@ -82,14 +83,19 @@ frmAlerts::frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regio
         this, "frmAlerts", QString::fromUtf16(kCaption), kLeft + kWidth + kLeft, kWindowHeight);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
+    pressFocusedButtonOnEnter(this);
     Form_Load();
 }
 
 void frmAlerts::buildControls()
 {
     const QString speakCaption = QStringLiteral("Speak the call cost");
-    addControl<QLabel>(this, "lblSpeakEvery", speakCaption, textPlace(SpeakRow, kBoxLeft - kLeft));
+    // Each caption is its box's buddy: a screen reader reads a list by its
+    // entry and takes its caption from the buddy alone.
+    auto *lblSpeakEvery = addControl<QLabel>(
+        this, "lblSpeakEvery", speakCaption, textPlace(SpeakRow, kBoxLeft - kLeft));
     cboSpeakEvery = placeControl(new QComboBox(this), "cboSpeakEvery", boxPlace(SpeakRow));
+    lblSpeakEvery->setBuddy(cboSpeakEvery);
     cboSpeakEvery->setAccessibleName(speakCaption);
     for (int minutes : kSpeakIntervals)
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
@@ -99,8 +105,9 @@ void frmAlerts::buildControls()
     // A row of a caption and a list of the coach's choices.
     auto coachRow = [this](Row row, const char *label, const char *box, const QString &caption,
                         const auto &amounts, const char *unit) {
-        addControl<QLabel>(this, label, caption, textPlace(row, kBoxLeft - kLeft));
+        auto *captionLabel = addControl<QLabel>(this, label, caption, textPlace(row, kBoxLeft - kLeft));
         auto *combo = placeControl(new QComboBox(this), box, boxPlace(row));
+        captionLabel->setBuddy(combo);
         combo->setAccessibleName(caption);
         for (int amount : amounts)
             combo->addItem(beforeText(amount, unit), amount);
@@ -114,12 +121,16 @@ void frmAlerts::buildControls()
     lblUnitsNote = addControl<QLabel>(this, "lblUnitsNote", QString(), textPlace(UnitsNoteRow));
 
     const QString limitCaption = QStringLiteral("Warn me when this month's calls pass");
-    addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
+    auto *lblLimit
+        = addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
     txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), boxPlace(LimitRow));
+    lblLimit->setBuddy(txtLimit);
     txtLimit->setAccessibleName(limitCaption);
     const QString billDayCaption = QStringLiteral("My bill starts on day");
-    addControl<QLabel>(this, "lblBillDay", billDayCaption, textPlace(BillDayRow, kBoxLeft - kLeft));
+    auto *lblBillDay = addControl<QLabel>(
+        this, "lblBillDay", billDayCaption, textPlace(BillDayRow, kBoxLeft - kLeft));
     cboBillDay = placeControl(new QComboBox(this), "cboBillDay", boxPlace(BillDayRow));
+    lblBillDay->setBuddy(cboBillDay);
     cboBillDay->setAccessibleName(billDayCaption);
     for (int day = kFirstBillDay; day <= kLastBillDay; ++day)
         cboBillDay->addItem(QString::number(day), day);

@@ -3,6 +3,7 @@
 #include "calllog/call_log.h"
 #include "common/number_reader.h"
 #include "statement/bill_check.h"
+#include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
@@ -22,6 +23,7 @@ frmBillCheck::frmBillCheck(const TariffTable &table, TariffRules rules, QString 
 {
     setUpFixedWindow(this, "frmBillCheck", QString::fromUtf16(kCaption), 9600, 6600);
     buildControls();
+    pressFocusedButtonOnEnter(this);
 }
 
 void frmBillCheck::buildControls()

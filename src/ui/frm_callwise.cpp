@@ -29,6 +29,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QFont font,
@@ -71,15 +73,16 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                    m_logPath, &m_rules},
                   this)
     , m_alerts({m_env.clock, m_env.regional, m_speaker,
-                [this](const QString &text) {
-                    m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                [this](const QString &text, Urgency urgency) {
+                    m_tray.notify(QString::fromUtf16(kCaption), text, urgency);
                 },
                 [this] { return readNumber(m_tariff.minConnectTime()); },
                 m_logPath, dataPath(m_env.programDir, kAlertsFileName)},
                m_callClock)
     , m_coach({m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
+               // The coach's news is spoken too, and tells, never warns.
                [this](const QString &text) {
-                   m_tray.showMessage(QString::fromUtf16(kCaption), text);
+                   m_tray.notify(QString::fromUtf16(kCaption), text, Urgency::Low);
                },
                [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules},
               m_callClock)
@@ -120,17 +123,24 @@ void frmCallwise::buildControls()
 
     Label4 = addLabel(this, "Label4", QString(), bold, Qt::AlignCenter, 240, 240, 2292, 612);
     Label4->setWordWrap(true);
-    addLabel(this, "Label1", QStringLiteral("Start Time:"), font(), Qt::AlignLeft | Qt::AlignVCenter,
-             240, 1080, 972, 252);
+    auto *Label1 = addLabel(this, "Label1", QStringLiteral("Start Time:"), font(),
+                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1080, 972, 252);
     lblStart = addLabel(this, "lblStart", QString(), largeBold, Qt::AlignCenter, 1200, 1080, 1332, 252);
     // Reaches to the reading beside it, so a wider stand-in font never cuts the caption.
-    addLabel(this, "Label3", QStringLiteral("Connection:"), font(), Qt::AlignLeft | Qt::AlignVCenter,
-             240, 1440, 960, 252);
+    auto *Label3 = addLabel(this, "Label3", QStringLiteral("Connection:"), font(),
+                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1440, 960, 252);
     lblDiffTime = addLabel(this, "lblDiffTime", QString(), largeBold, Qt::AlignCenter, 1200, 1440,
                            1332, 252);
-    addLabel(this, "Label2", QStringLiteral("Call Cost :"), large, Qt::AlignLeft | Qt::AlignVCenter,
-             240, 1920, 972, 252);
+    auto *Label2 = addLabel(this, "Label2", QStringLiteral("Call Cost :"), large,
+                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1920, 972, 252);
     Label5 = addLabel(this, "Label5", QString(), large, Qt::AlignCenter, 1200, 1920, 1332, 252);
+    // A reading is empty between calls: a screen reader names it by its
+    // caption and reads the figure as its description (see showText).
+    for (auto [caption, reading] : {std::pair{Label1, lblStart}, std::pair{Label3, lblDiffTime},
+                                    std::pair{Label2, Label5}}) {
+        caption->setBuddy(reading);
+        reading->setAccessibleName(caption->text());
+    }
     Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, 252);
 
     auto *cmdCosts
@@ -198,9 +208,8 @@ void frmCallwise::Form_Load()
     LoadFees(m_tariff, m_feePath);
     // A rules file that cannot be used prices calls by the table alone; the
     // rules window says why when it opens.
-    const RulesLoad rules = LoadRules(m_rulesPath);
-    m_rules = rules.rules;
-    m_rulesProblem = rules.why;
+    m_rulesFile = LoadRules(m_rulesPath);
+    m_rules = m_rulesFile.rules;
     m_alerts.load();
     m_coach.setChoices(m_alerts.choices().coach);
 
@@ -237,19 +246,28 @@ void frmCallwise::showText(CallClock::Field field)
         Label4->setText(text);
         break;
     case CallClock::Field::LblStart:
-        lblStart->setText(text);
+        showReading(lblStart, text);
         break;
     case CallClock::Field::LblDiffTime:
-        lblDiffTime->setText(text);
+        showReading(lblDiffTime, text);
         break;
     case CallClock::Field::Label5:
-        Label5->setText(text);
+        showReading(Label5, text);
         break;
     case CallClock::Field::Label6:
+        // Read by its text, so it has no accessible name of its own: then the
+        // label announces a new text itself, and "Connected" is heard as the
+        // call starts.
         Label6->setText(text);
         colourLabel6();
         break;
     }
+}
+
+void frmCallwise::showReading(QLabel *reading, const QString &text)
+{
+    reading->setText(text);
+    reading->setAccessibleDescription(text);
 }
 
 void frmCallwise::colourLabel6()
@@ -372,8 +390,12 @@ void frmCallwise::showRules()
 {
     if (!m_rulesWindow) {
         // A window of the editor it is opened from, kept above it.
-        m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesProblem, m_env.prompter, m_days);
-        connect(m_rulesWindow, &frmRules::rulesSaved, this, [this] { m_rulesProblem.clear(); });
+        m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesFile, m_env.prompter, m_days);
+        connect(m_rulesWindow, &frmRules::rulesSaved, this, [this] { m_rulesFile = {}; });
+        // An import fills the editor's table; OK saves it with the rules.
+        m_rulesWindow->setTable(m_tariff, m_feePath);
+        if (m_days)
+            connect(m_rulesWindow, &frmRules::tableChanged, m_days, &frmDays::refreshBoxes);
         connect(m_rulesWindow, &frmRules::checkBillRequested, this, [this] {
             if (const std::optional<RuleSuggestion> suggested
                 = checkBill(m_rulesWindow, m_tariff, m_rules, m_logPath, m_env.regional))

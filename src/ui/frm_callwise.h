@@ -3,10 +3,11 @@
 #include "alerts/call_alerts.h"
 #include "alerts/call_coach.h"
 #include "alerts/plugin_speaker.h"
-#include "common/own_plugin.h"
 #include "calltime/call_clock.h"
+#include "common/own_plugin.h"
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
+#include "tariff/rules_file.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 #include "ui/plugin_chime.h"
@@ -76,7 +77,7 @@ public:
     CallCoach &coach() { return m_coach; }
     TariffTable &tariff() { return m_tariff; }
     TariffRules &rules() { return m_rules; }
-    const QString &rulesProblem() const { return m_rulesProblem; }
+    const QString &rulesProblem() const { return m_rulesFile.why; }
     TrayIcon &trayIcon() { return m_tray; }
     frmDays *tariffEditor() const { return m_days; }
     frmRules *rulesWindow() const;
@@ -116,6 +117,7 @@ private:
     void buildTrayMenu();
     void popUpTrayMenu(const QPoint &where);
     void showText(CallClock::Field field);
+    static void showReading(QLabel *reading, const QString &text);
     void colourLabel6();
     void tellRecovery(const JournalRecovery &recovery);
     void Form_QueryUnload();
@@ -130,7 +132,7 @@ private:
     Settings m_settings;
     TariffTable m_tariff;
     TariffRules m_rules; // as netrules.ini holds them
-    QString m_rulesProblem; // why netrules.ini could not be used, if it could not
+    RulesLoad m_rulesFile; // netrules.ini as read; why it could not be used, if it could not
     TrayIcon m_tray;
     CallClock m_callClock;
     OwnPlugin m_voice { QStringLiteral("callwise_voice") };

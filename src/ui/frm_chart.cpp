@@ -4,6 +4,7 @@
 #include "chart/chart_painter.h"
 #include "common/number_reader.h"
 #include "common/user_date.h"
+#include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
@@ -28,6 +29,8 @@ public:
     {
         m_chart = std::move(chart);
         setAccessibleDescription(m_chart.message.isEmpty() ? m_chart.title : m_chart.message);
+        // The picture may shorten a compared tariff's name; this gives it whole.
+        setToolTip(m_chart.otherTotalPence ? m_chart.title : QString());
         update();
     }
 
@@ -36,7 +39,17 @@ protected:
     {
         QPainter painter(this);
         painter.setFont(font());
-        paintChart(painter, m_chart, size(), m_regional);
+        // The face of a box and its text, so it follows a dark desktop; the
+        // grid a faint line between them.
+        const QPalette &colours = palette();
+        const QColor face = colours.color(QPalette::Base);
+        const QColor text = colours.color(QPalette::Text);
+        const QColor grid = QColor::fromRgbF(face.redF() * 0.8f + text.redF() * 0.2f,
+            face.greenF() * 0.8f + text.greenF() * 0.2f, face.blueF() * 0.8f + text.blueF() * 0.2f);
+        // The running total's dark blue is lost on a dark face: a light one there.
+        const QColor running
+            = face.lightness() < text.lightness() ? QColor(0x8f, 0xb4, 0xe8) : ChartColours().running;
+        paintChart(painter, m_chart, size(), m_regional, {face, text, grid, running});
     }
 
 private:
@@ -57,22 +70,26 @@ frmChart::frmChart(const Clock &clock, const Regional &regional, Prompter &promp
 {
     setUpFixedWindow(this, "frmChart", QString::fromUtf16(kCaption), 7200, 5160);
     buildControls();
+    pressFocusedButtonOnEnter(this);
 }
 
 void frmChart::buildControls()
 {
-    const auto label = [this](const char *name, const QString &text, QRect twips) {
-        addControl<QLabel>(this, name, text, twips)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Each caption is its box's buddy, which names the box to a screen reader.
+    const auto label = [this](const char *name, const QString &text, QRect twips, QWidget *box) {
+        auto *caption = addControl<QLabel>(this, name, text, twips);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setBuddy(box);
     };
-    label("Label1", QStringLiteral("Period"), {120, 120, 615, 315});
     cboPeriod = placeControl(new QComboBox(this), "cboPeriod", {840, 120, 1440, 315});
     cboPeriod->addItems(chartEntries());
     cboPeriod->setCurrentText(QString::fromUtf16(kThisBillEntry));
+    label("Label1", QStringLiteral("Period"), {120, 120, 615, 315}, cboPeriod);
 
-    label("Label5", QStringLiteral("From"), {2400, 120, 495, 315});
     Text2 = addControl<QLineEdit>(this, "Text2", QString(), {3000, 120, 1335, 315});
-    label("Label2", QStringLiteral("To"), {4440, 120, 375, 315});
+    label("Label5", QStringLiteral("From"), {2400, 120, 495, 315}, Text2);
     Text3 = addControl<QLineEdit>(this, "Text3", QString(), {4920, 120, 1335, 315});
+    label("Label2", QStringLiteral("To"), {4440, 120, 375, 315}, Text3);
 
     picChart = placeControl(new ChartView(m_regional, this), "picChart", {120, 555, 6960, 3960});
     picChart->setAccessibleName(QString::fromUtf16(kCaption));

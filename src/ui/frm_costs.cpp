@@ -71,16 +71,22 @@ frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &promp
 
 void frmCosts::buildControls()
 {
-    addLabel(this, "Label1", QStringLiteral("Summary type>"), {240, 0, 1695, 255});
+    // The captions are their boxes' buddies, which name them to a screen reader.
+    auto *Label1 = addLabel(this, "Label1", QStringLiteral("Summary type>"), {240, 0, 1695, 255});
 
     lsttimes = placeControl(new ChoiceCombo(this), "lsttimes", {2040, 0, 1272, 315});
     lsttimes->addItems(periodEntries());
     connect(lsttimes, &ChoiceCombo::chosen, this, &frmCosts::lsttimes_Click);
+    Label1->setBuddy(lsttimes);
+    // The box typed into inside the list has no caption of its own.
+    lsttimes->lineEdit()->setAccessibleName(QStringLiteral("Summary type"));
 
-    addLabel(this, "Label5", QStringLiteral("From Date"), {0, 360, 1095, 255});
+    auto *Label5 = addLabel(this, "Label5", QStringLiteral("From Date"), {0, 360, 1095, 255});
     Text2 = addControl<QLineEdit>(this, "Text2", QStringLiteral("Date box"), {1200, 360, 1215, 285});
-    addLabel(this, "Label2", QStringLiteral("To Date"), {2520, 360, 855, 255});
+    Label5->setBuddy(Text2);
+    auto *Label2 = addLabel(this, "Label2", QStringLiteral("To Date"), {2520, 360, 855, 255});
     Text3 = addControl<QLineEdit>(this, "Text3", QStringLiteral("date box2"), {3480, 360, 1215, 285});
+    Label2->setBuddy(Text3);
 
     auto *line = placeControl(new QFrame(this), "Line1", {960, 720, 3120, 15});
     line->setFrameShape(QFrame::HLine);
@@ -95,6 +101,8 @@ void frmCosts::buildControls()
     Text1->setModel(m_lines);
     Text1->setUniformItemSizes(true);
     Text1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Its rows read as their text; the heading above is columns, not a name.
+    Text1->setAccessibleName(QStringLiteral("Calls of the period"));
 
     Label4 = addLabel(this, "Label4", QString::fromUtf16(kTimeTotal), {840, 3960, 3375, 495});
     Label3 = addLabel(this, "Label3", QString::fromUtf16(kCostTotal), {840, 4560, 3375, 495});

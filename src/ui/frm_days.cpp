@@ -30,13 +30,13 @@ constexpr const char *kDayArrays[TariffTable::kDays]
 constexpr const char *kDayNames[TariffTable::kDays]
     = { "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday" };
 
-// Elements of a control array share their name and differ by index, which
-// also makes the accessible name, "Text1(4)".
+// Elements of a control array share their name and differ by index. A
+// screen reader reads labels by their text and boxes by what they hold,
+// never by these.
 void nameElement(QWidget *widget, const char *arrayName, int index)
 {
     widget->setObjectName(QLatin1String(arrayName));
     widget->setProperty("index", index);
-    widget->setAccessibleName(QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index));
 }
 
 QLabel *addLabel(QWidget *parent, const QString &text, Qt::Alignment alignment, int left, int top,
@@ -96,12 +96,15 @@ void frmDays::buildControls()
     constexpr int kLabel1Gap = 60;
     Label1->setContentsMargins(
         twipsToPixels(kLabel1Gap), 0, twipsToPixels(kLabel1Gap + 4680 + 1692 - kClientWidth), 0);
-    addLabel(this, QStringLiteral("min connect time"), Qt::AlignLeft | Qt::AlignVCenter, 4800, 3360,
-        1452)
-        ->setObjectName(QStringLiteral("Label4"));
+    auto *Label4 = addLabel(this, QStringLiteral("min connect time"),
+        Qt::AlignLeft | Qt::AlignVCenter, 4800, 3360, 1452);
+    Label4->setObjectName(QStringLiteral("Label4"));
     QLineEdit *Text8
         = addBox(TariffTable::minConnectIndex(), TariffTable::kMinConnectLimit, 5040, 3600, 252);
     Text8->setObjectName(QStringLiteral("Text8"));
+    Label4->setBuddy(Text8);
+    // The caption alone leaves out the unit, which "Mins" beside the box gives.
+    Text8->setAccessibleName(QStringLiteral("Minimum connect time in minutes"));
     auto *Label5 = addLabel(this, QStringLiteral("Mins"), Qt::AlignLeft | Qt::AlignVCenter, 5280,
         3600, 600, kBoxHeight);
     Label5->setObjectName(QStringLiteral("Label5"));
@@ -152,15 +155,21 @@ void frmDays::addDay(int day, int left, int top)
                     kBoxWidth),
         "Label3", day);
 
+    // The grid's headings are far from most boxes and say neither the day
+    // nor the band, so each box names its own place.
     const char *array = kDayArrays[day];
     for (int band = 0; band < TariffTable::kBands; ++band) {
         const int rowTop = top + 480 + band * 360;
-        nameElement(addBox(TariffTable::startIndex(day, band), TariffTable::kBandCellLimit,
-                        left + kStartLeft, rowTop, kBoxWidth),
-            array, band);
-        nameElement(addBox(TariffTable::feeIndex(day, band), TariffTable::kBandCellLimit,
-                        left + kFeeLeft, rowTop, kBoxWidth),
-            array, TariffTable::kBands + band);
+        const QString place
+            = QStringLiteral("%1, band %2, ").arg(QLatin1String(kDayNames[day])).arg(band + 1);
+        QLineEdit *start = addBox(TariffTable::startIndex(day, band), TariffTable::kBandCellLimit,
+            left + kStartLeft, rowTop, kBoxWidth);
+        nameElement(start, array, band);
+        start->setAccessibleName(place + QStringLiteral("from"));
+        QLineEdit *fee = addBox(TariffTable::feeIndex(day, band), TariffTable::kBandCellLimit,
+            left + kFeeLeft, rowTop, kBoxWidth);
+        nameElement(fee, array, TariffTable::kBands + band);
+        fee->setAccessibleName(place + QStringLiteral("pence a minute"));
     }
 }
 

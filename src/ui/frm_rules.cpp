@@ -1,15 +1,14 @@
 #include "ui/frm_rules.h"
 
-#include "calllog/call_log.h"
 #include "common/number_reader.h"
-#include "tariff/rules_file.h"
+#include "tariff/time_rules.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,11 +35,18 @@ enum Row {
     EnglandAndWalesRow,
     HolidayListRow,
     HolidayHintRow,
+    HolidayProblemRow,
+    TimeRulesRow,
+    TimeRuleListRow,
+    TimeRuleHintRow,
+    TimeRuleProblemRow,
     RowCount
 };
-constexpr int kLeft = 120, kWidth = 4920, kRowHeight = 400, kBoxLeft = 3120;
+// Wide enough for a rule by time and what is wrong with one on a line or two.
+constexpr int kLeft = 120, kWidth = 6600, kRowHeight = 400, kBoxLeft = 3120, kBoxWidth = 1920;
 constexpr int kProblemHeight = 900;
-constexpr int kHolidayListHeight = 1320;
+constexpr int kListHeight = 1320;
+constexpr int kLineProblemHeight = 480;
 constexpr int kButtonHeight = 375;
 
 struct Layout
@@ -53,7 +59,11 @@ struct Layout
         case ProblemRow:
             return withProblem ? kProblemHeight : 0;
         case HolidayListRow:
-            return kHolidayListHeight;
+        case TimeRuleListRow:
+            return kListHeight;
+        case HolidayProblemRow:
+        case TimeRuleProblemRow:
+            return kLineProblemHeight;
         default:
             return kRowHeight;
         }
@@ -70,7 +80,7 @@ struct Layout
 
     // A caption or a line of text, set a little lower than a box beside it.
     QRect text(Row row, int width = kWidth) const { return { kLeft, top(row) + 60, width, 252 }; }
-    QRect box(Row row) const { return { kBoxLeft, top(row), kLeft + kWidth - kBoxLeft, 315 }; }
+    QRect box(Row row) const { return { kBoxLeft, top(row), kBoxWidth, 315 }; }
     QRect across(Row row) const { return { kLeft, top(row), kWidth, height(row) - 80 }; }
 };
 
@@ -91,19 +101,67 @@ bool isLatin1(const QString &text)
     return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() <= 0xff; });
 }
 
+QString holidayProblem(const QString &line)
+{
+    return readHoliday(line) ? QString() : QString::fromUtf16(kNoHoliday);
+}
+
+QString timeRuleProblem(const QString &line)
+{
+    const TimeRuleRead read = readTimeRule(line);
+    return read.rule ? QString() : read.why;
+}
+
+// The first line of a list that cannot be saved, named as the rules file
+// names its lines.
+std::optional<RulesLine> firstBadLine(
+    const QPlainTextEdit *list, QString (*problem)(const QString &))
+{
+    const QStringList lines = list->toPlainText().split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        const QString why = isLatin1(line)
+            ? problem(line)
+            : QStringLiteral("a character the rules file cannot hold");
+        if (!why.isEmpty())
+            return RulesLine { i + 1, line, why };
+    }
+    return std::nullopt;
+}
+
+// A list's first bad line under it, told to a screen reader as it changes.
+void showLineProblem(QLabel *label, const std::optional<RulesLine> &bad)
+{
+    const QString text = bad ? bad->message() : QString();
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    label->setAccessibleName(text);
+    QAccessibleEvent event(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void putCursorOnLine(QPlainTextEdit *list, int line)
+{
+    list->setFocus();
+    list->setTextCursor(QTextCursor(list->document()->findBlockByNumber(line - 1)));
+}
+
 } // namespace
 
-frmRules::frmRules(TariffRules &rules, QString rulesPath, const QString &problem,
-    Prompter &prompter, QWidget *parent)
+frmRules::frmRules(TariffRules &rules, QString rulesPath, const RulesLoad &file, Prompter &prompter,
+    QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
             | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
     , m_rules(rules)
     , m_rulesPath(std::move(rulesPath))
-    , m_problem(problem)
+    , m_file(file)
     , m_prompter(prompter)
 {
-    const Layout layout { !m_problem.isEmpty() };
+    const Layout layout { !m_file.ok };
     setUpFixedWindow(this, "frmRules", QString::fromUtf16(kCaption), kLeft + kWidth + kLeft,
         layout.windowHeight());
     setAttribute(Qt::WA_DeleteOnClose);
@@ -117,8 +175,8 @@ void frmRules::buildControls(bool withProblem)
     if (withProblem) {
         lblProblem = addControl<QLabel>(this, "lblProblem",
             QStringLiteral("The rules file could not be used, so calls are priced by the fees "
-                           "alone. %1")
-                .arg(m_problem),
+                           "alone. %1.")
+                .arg(m_file.why),
             layout.across(ProblemRow));
         lblProblem->setWordWrap(true);
         lblProblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -167,10 +225,34 @@ void frmRules::buildControls(bool withProblem)
     addControl<QLabel>(this, "lblHolidayForms",
         QStringLiteral("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"),
         layout.text(HolidayHintRow));
+    lblHolidayProblem = addControl<QLabel>(
+        this, "lblHolidayProblem", QString(), layout.across(HolidayProblemRow));
+
+    auto *lblTimeRules = addControl<QLabel>(this, "lblTimeRules",
+        QStringLiteral("Rules by &time, one a line:"), layout.text(TimeRulesRow));
+    txtTimeRules
+        = placeControl(new QPlainTextEdit(this), "txtTimeRules", layout.across(TimeRuleListRow));
+    lblTimeRules->setBuddy(txtTimeRules);
+    txtTimeRules->setAccessibleName(QStringLiteral("Rules by time, one a line"));
+    txtTimeRules->setTabChangesFocus(true);
+    txtTimeRules->setLineWrapMode(QPlainTextEdit::NoWrap);
+    addControl<QLabel>(this, "lblTimeRuleForms",
+        QStringLiteral(
+            "Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
+        layout.text(TimeRuleHintRow));
+    lblTimeRuleProblem = addControl<QLabel>(
+        this, "lblTimeRuleProblem", QString(), layout.across(TimeRuleProblemRow));
+    for (QLabel *problem : { lblHolidayProblem, lblTimeRuleProblem }) {
+        problem->setWordWrap(true);
+        problem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 
     const int buttonsTop = layout.buttonsTop();
     cmdCheckBill = addControl<QPushButton>(this, "cmdCheckBill", QStringLiteral("Check a &bill..."),
         { kLeft, buttonsTop, 1500, kButtonHeight });
+    cmdImport = addControl<QPushButton>(this, "cmdImport", QStringLiteral("&Import..."),
+        { kLeft + 1500 + 120, buttonsTop, 1095, kButtonHeight });
+    cmdImport->setEnabled(false); // until there is a table to import into
     cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"),
         { kLeft + kWidth - 1095 - 120 - 1095, buttonsTop, 1095, kButtonHeight });
     cmdCancel = addControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
@@ -180,20 +262,24 @@ void frmRules::buildControls(bool withProblem)
     connect(cboUnits, &QComboBox::currentIndexChanged, this, &frmRules::unitsChosen);
     connect(chkEnglandAndWales, &QCheckBox::toggled, this, &frmRules::englandAndWalesToggled);
     connect(txtHolidays, &QPlainTextEdit::textChanged, this, &frmRules::holidaysEdited);
+    connect(txtTimeRules, &QPlainTextEdit::textChanged, this, &frmRules::timeRulesEdited);
     connect(cmdCheckBill, &QPushButton::clicked, this, &frmRules::checkBillRequested);
+    connect(cmdImport, &QPushButton::clicked, this, &frmRules::cmdImport_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmRules::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmRules::Form_Load()
 {
-    showRules(m_rules);
+    // A file that could not be used shows what it still says, for correcting.
+    showRules(m_file.ok ? m_rules : m_file.readable);
 }
 
 void frmRules::showRules(const TariffRules &rules)
 {
     showSettings(rules, ~RuleSettings(RuleSetting::Holidays));
     txtHolidays->setPlainText(rules.holidays.join(u'\n'));
+    txtTimeRules->setPlainText(rules.timeRules.join(u'\n'));
     holidaysEdited();
 }
 
@@ -251,6 +337,12 @@ void frmRules::holidaysEdited()
     const QStringList lines = txtHolidays->toPlainText().split(u'\n');
     const QSignalBlocker quiet(chkEnglandAndWales);
     chkEnglandAndWales->setChecked(std::any_of(lines.begin(), lines.end(), isEnglandAndWales));
+    showLineProblem(lblHolidayProblem, firstBadLine(txtHolidays, holidayProblem));
+}
+
+void frmRules::timeRulesEdited()
+{
+    showLineProblem(lblTimeRuleProblem, firstBadLine(txtTimeRules, timeRuleProblem));
 }
 
 // Pence as the rules file keeps them, to the hundredth; an empty box is
@@ -318,8 +410,19 @@ std::optional<TariffRules> frmRules::typedRules()
         }
         rules.holidays << line;
     }
+    if (const std::optional<RulesLine> bad = firstBadLine(txtTimeRules, timeRuleProblem)) {
+        m_prompter.showMessage(
+            QStringLiteral("Rules by time, %1. Please correct the line or take it out.")
+                .arg(bad->message()));
+        putCursorOnLine(txtTimeRules, bad->line);
+        return std::nullopt;
+    }
+    for (const QString &line : txtTimeRules->toPlainText().split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            rules.timeRules << line.trimmed();
+    }
     if (rulesLines(rules).size() > kMostRulesLines) {
-        m_prompter.showMessage(QStringLiteral("Please list at most %1 holidays.")
+        m_prompter.showMessage(QStringLiteral("Please list at most %1 holidays and rules by time.")
                                    .arg(kMostRulesLines - rulesLines(TariffRules()).size()));
         txtHolidays->setFocus();
         return std::nullopt;
@@ -330,17 +433,8 @@ std::optional<TariffRules> frmRules::typedRules()
 void frmRules::cmdOK_Click()
 {
     const std::optional<TariffRules> rules = typedRules();
-    if (!rules)
+    if (!rules || !saveRulesAndTable(*rules))
         return;
-    const FileResult saved = SaveRules(m_rulesPath, *rules);
-    if (!saved.ok) {
-        // The rules in force and the file stay as they were; what was typed
-        // stays in the window for another try.
-        m_prompter.showMessage(QStringLiteral("%1\n\nThe rules could not be saved to %2: %3")
-                                   .arg(fileSaveErrorText(),
-                                       QDir::toNativeSeparators(m_rulesPath), saved.error));
-        return;
-    }
     m_rules = *rules;
     Q_EMIT rulesSaved();
     close();

@@ -2,10 +2,13 @@
 
 #include "common/prompter.h"
 #include "statement/rule_suggestion.h"
+#include "tariff/rules_file.h"
 #include "tariff/tariff_rules.h"
+#include "tariff/tariff_table.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -16,10 +19,13 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The tariff's rules beyond the weekly fees: a fee per call, how time is
-// charged, a flat first charge, a least charge, each unit at its own rate
-// and the holidays priced as Sundays. OK checks every box, saves the rules
-// file and puts the rules in force; Cancel, Escape and the close box drop
-// the changes. Built afresh at each opening, from the rules in force.
+// charged, a flat first charge, a least charge, each unit at its own rate,
+// the holidays priced as Sundays and the rules by time. OK checks every box,
+// saves the rules file and puts the rules in force; Cancel, Escape and the
+// close box drop the changes. Built afresh at each opening, from the rules
+// in force, or from what a rules file that could not be used still says.
+// "Import..." reads an accounting ruleset into the boxes and the weekly
+// table, which OK then saves with the rules, or Cancel drops with them.
 class frmRules : public QWidget
 {
     Q_OBJECT
@@ -28,10 +34,18 @@ public:
     static constexpr char16_t kCaption[] = u"Tariff Rules";
     static constexpr char16_t kEveryMinuteBegun[] = u"every minute begun";
 
-    // problem: why the rules file could not be used when it was read, if it
-    // could not; the window says so above the rules.
-    frmRules(TariffRules &rules, QString rulesPath, const QString &problem, Prompter &prompter,
+    // Asks for a ruleset to import; empty when the user chose none.
+    using RulesetChooser = std::function<QString(QWidget *parent)>;
+
+    // file: the rules file as read; when it could not be used, the window
+    // says why above the rules and opens with what it still says.
+    frmRules(TariffRules &rules, QString rulesPath, const RulesLoad &file, Prompter &prompter,
         QWidget *parent = nullptr);
+
+    // The weekly table an import fills and OK then saves to the fee file;
+    // without one there is nothing to import into.
+    void setTable(TariffTable &table, QString feeFilePath);
+    void setRulesetChooser(RulesetChooser chooser) { m_chooseRuleset = std::move(chooser); }
 
     // Puts these rules in the boxes, to be saved by OK like typed ones.
     void showRules(const TariffRules &rules);
@@ -46,12 +60,16 @@ Q_SIGNALS:
     void checkBillRequested();
     // The rules file now holds the rules in force.
     void rulesSaved();
+    // The weekly table was filled by an import, or read back from its file.
+    void tableChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
     void cmdOK_Click();
+    void cmdImport_Click();
 
 private:
     void buildControls(bool withProblem);
@@ -59,14 +77,22 @@ private:
     void unitsChosen();
     void englandAndWalesToggled(bool on);
     void holidaysEdited();
+    void timeRulesEdited();
+    // Saves the rules, and the table when an import filled it; false after
+    // telling the user why not.
+    bool saveRulesAndTable(const TariffRules &rules);
     // The rules as typed, or nothing after saying which box is wrong.
     std::optional<TariffRules> typedRules();
     std::optional<double> typedPence(QLineEdit *box, const QString &complaint);
 
     TariffRules &m_rules;
     QString m_rulesPath;
-    QString m_problem;
+    RulesLoad m_file;
     Prompter &m_prompter;
+    TariffTable *m_table = nullptr;
+    QString m_feePath;
+    bool m_tableImported = false; // the table holds an import not yet saved
+    RulesetChooser m_chooseRuleset;
 
     QLabel *lblProblem = nullptr;
     QLineEdit *txtFeePerCall = nullptr;
@@ -76,7 +102,11 @@ private:
     QCheckBox *chkOwnRate = nullptr;
     QCheckBox *chkEnglandAndWales = nullptr;
     QPlainTextEdit *txtHolidays = nullptr;
+    QLabel *lblHolidayProblem = nullptr;
+    QPlainTextEdit *txtTimeRules = nullptr;
+    QLabel *lblTimeRuleProblem = nullptr;
     QPushButton *cmdCheckBill = nullptr;
+    QPushButton *cmdImport = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
 };

@@ -1,6 +1,15 @@
 #pragma once
 
+#include "alerts/urgency.h"
+
+class QString;
+
 // Whether the program's tray icon is shown by a StatusNotifierItem host on
 // the session bus rather than embedded in an XEmbed tray. Asked once the
 // icon is shown; false where the platform has no such hosts.
 bool iconServedOverDBus();
+
+// Sends a notification, with its urgency, to the desktop's notification
+// server on the session bus; false where none runs, and the tray's balloon
+// (which carries no urgency of its own choosing) has to do.
+bool notifyDesktop(const QString &title, const QString &text, Urgency urgency);

@@ -4,3 +4,8 @@ bool iconServedOverDBus()
 {
     return false;
 }
+
+bool notifyDesktop(const QString &, const QString &, Urgency)
+{
+    return false;
+}

@@ -30,7 +30,9 @@ void TrayIcon::showNotice(const QString &title, const QString &text)
 {
     // An XEmbed tray places the icon a moment after start-up; a balloon shown
     // before then points at the corner of the screen. A D-Bus host shows it
-    // as a notification, which needs no place.
+    // as a notification, which needs no place, as a notification server does.
+    if (notifyDesktop(title, text, Urgency::Low))
+        return;
     if (m_servedOverDBus) {
         showMessage(title, text);
         return;
@@ -44,6 +46,23 @@ void TrayIcon::showNotice(const QString &title, const QString &text)
         showMessage(title, text);
     });
     wait->start(200);
+}
+
+void TrayIcon::notify(const QString &title, const QString &text, Urgency urgency)
+{
+    if (notifyDesktop(title, text, urgency))
+        return;
+    switch (urgency) {
+    case Urgency::Low:
+        showMessage(title, text, Information);
+        break;
+    case Urgency::Normal:
+        showMessage(title, text, Warning);
+        break;
+    case Urgency::Critical:
+        showMessage(title, text, Critical);
+        break;
+    }
 }
 
 int TrayIcon::mouseMessageFor(ActivationReason reason, bool servedOverDBus)

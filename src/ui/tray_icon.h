@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alerts/urgency.h"
 #include "calltime/tray_tip.h"
 
 #include <QSystemTrayIcon>
@@ -33,6 +34,10 @@ public:
 
     // A balloon from the icon, once the notification area has placed it.
     void showNotice(const QString &title, const QString &text);
+
+    // A message at its urgency: to the desktop's notification server where
+    // one runs, else a balloon with the icon that urgency stands for.
+    void notify(const QString &title, const QString &text, Urgency urgency);
 
     // True when a D-Bus host serves the icon.
     bool servedOverDBus() const { return m_servedOverDBus; }

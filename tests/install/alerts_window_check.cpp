@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     CallClock callClock({ clock, regional, probe, tray, prompter, tariff, log });
     OwnPlugin voice(QStringLiteral("callwise_voice"));
     PluginSpeaker speaker(voice);
-    CallAlerts alerts({ clock, regional, speaker, [](const QString &) { }, [] { return 0.0; }, log,
+    CallAlerts alerts({ clock, regional, speaker, [](const QString &, Urgency) { }, [] { return 0.0; }, log,
                           dir.filePath(QStringLiteral("alerts.ini")) },
         callClock);
     PluginChime chime;

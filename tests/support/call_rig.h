@@ -77,7 +77,9 @@ struct CallRig
     CallClock callClock { { clock, regional, probe, tray, prompter, tariff, logPath(), &rules } };
     FakeSpeaker speaker;
     QStringList balloons;
-    CallAlerts alerts { { clock, regional, speaker, [this](const QString &t) { balloons << t; },
+    QList<Urgency> urgencies; // of the alerts' balloons
+    CallAlerts alerts { { clock, regional, speaker,
+                            [this](const QString &t, Urgency u) { balloons << t; urgencies << u; },
                             [this] { return tariff.minConnectTime().toDouble(); }, logPath(),
                             dir.file("alerts.ini") }, callClock };
 };

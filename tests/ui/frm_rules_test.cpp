@@ -11,9 +11,9 @@ class RulesWindowTest : public UiRigTest
 {
 protected:
     QString path() const { return dir.file("netrules.ini"); }
-    frmRules &open(const QString &problem = {})
+    frmRules &open(const RulesLoad &file = {})
     {
-        window = new frmRules(rules, path(), problem, prompter);
+        window = new frmRules(rules, path(), file, prompter);
         window->show();
         return *window;
     }
@@ -80,6 +80,13 @@ const FieldCase kFields[] = {
     { { { "txtHolidays", "Easter+1\n", "Easter+1\nEngland and Wales" },
           { "chkEnglandAndWales", "1", "1" } },
         "\r\n\r\n\r\n\r\n0\r\nEaster+1\r\nEngland and Wales\r\n" },
+    // the forms the window offers as examples
+    { { { "txtTimeRules",
+            " Mon-Fri 08:00-17:59 4.20 a minute\n\nSat-Sun 00:00-23:59 10 per 90 s after 60 min",
+            "Mon-Fri 08:00-17:59 4.20 a minute\nSat-Sun 00:00-23:59 10 per 90 s after 60 min" },
+          { "txtHolidays", "25/12", "25/12" } },
+        "\r\n\r\n\r\n\r\n0\r\n25/12\r\nMon-Fri 08:00-17:59 4.20 a minute\r\nSat-Sun "
+        "00:00-23:59 10 per 90 s after 60 min\r\n" },
 };
 
 TEST_F(RulesWindowTest, EachFieldGoesToTheFileIntoForceAndBack)
@@ -119,6 +126,7 @@ struct BadCase
     const char *control;
     const char *typed;
     const char *message;
+    const char *named = nullptr; // a list's bad line, under it as typed
 };
 
 const BadCase kBad[] = {
@@ -128,8 +136,14 @@ const BadCase kBad[] = {
     { "txtMinimumCharge", "5 pence", "Please enter the minimum charge per call in pence" },
     { "txtHolidays", "25/12\n31/02",
         "Holiday line 2, \"31/02\", is not a day Callwise knows. Please write each as 25/12, "
-        "27/12/2027, Easter-2 or Easter+1." },
+        "27/12/2027, Easter-2 or Easter+1.",
+        "line 2, \"31/02\": not a day Callwise knows" },
     { "txtHolidays", "Christmas", "Holiday line 1, \"Christmas\"" },
+    { "txtTimeRules", "Mon-Fri 08:00-17:59 4.20 a minute\n Mon-Fri 25:00-26:00 4.20 a minute",
+        "Rules by time, line 2, \"Mon-Fri 25:00-26:00 4.20 a minute\": 25:00 is not a time of "
+        "day. Please correct the line or take it out.",
+        "line 2, \"Mon-Fri 25:00-26:00 4.20 a minute\": 25:00 is not a time of day" },
+    { "txtTimeRules", "Mon 08:00-17:59 1p", "Rules by time, line 1, \"Mon 08:00-17:59 1p\"" },
 };
 
 TEST_F(RulesWindowTest, BadInputIsNamedAndNothingIsSaved)
@@ -146,6 +160,11 @@ TEST_F(RulesWindowTest, BadInputIsNamedAndNothingIsSaved)
         open();
         enter("txtFeePerCall", "12");
         enter(c.control, c.typed);
+        if (c.named) {
+            const char *label = QByteArray(c.control) == "txtHolidays" ? "lblHolidayProblem"
+                                                                       : "lblTimeRuleProblem";
+            EXPECT_EQ(shown(label), c.named);
+        }
         clickOk();
         ASSERT_EQ(prompter.messages.size(), 1);
         EXPECT_TRUE(prompter.messages.first().startsWith(c.message))
@@ -191,31 +210,126 @@ TEST_F(RulesWindowTest, EscapeCancelsEnterSavesAFailedSaveSaysWhyAndTheBillCheck
     EXPECT_EQ(asked, 1);
 }
 
-// From the main window: the editor's button opens the rules it keeps; a
-// file that could not be used is told until rules are saved over it.
-TEST_F(RulesWindowTest, TheEditorOpensTheMainWindowsRulesAndTellsWhyTheFileWasNotUsed)
+// From the main window: the editor's button opens the rules it keeps. A
+// file that cannot be used is told until rules are saved over it, and
+// opens with what still reads and the bad lines where they can be put right.
+TEST_F(RulesWindowTest, ADamagedFileOpensWithWhatReadsAndOkWritesOnlyTheWindow)
 {
-    dir.write("netrules.ini", "15.00\r\n60/7x\r\n");
+    dir.write("netrules.ini",
+        "15.00\r\n60/7x\r\n\r\n\r\n1\r\n25/12\r\n31/02\r\nMon 08:00-25:00 1 a minute\r\n");
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
     main.Form_Load();
+    EXPECT_TRUE(main.rules().isDefault()); // priced by the fees alone
     child<QAction>(&main, "mnusetfees")->trigger();
     child<QPushButton>(main.tariffEditor(), "cmdRules")->click();
     window = main.rulesWindow();
     ASSERT_TRUE(isOpen());
-    EXPECT_EQ(shown("lblProblem"),
-        "The rules file could not be used, so calls are priced by the fees alone. Line 2 of "
-        "netrules.ini is not a rule Callwise writes.");
-    EXPECT_EQ(shown("txtFeePerCall"), "");
+    const std::pair<const char *, const char *> opened[] = {
+        { "lblProblem",
+            "The rules file could not be used, so calls are priced by the fees alone. "
+            "netrules.ini: line 2, \"60/7x\": not charge units such as 60/1; line 7, \"31/02\": "
+            "not a day Callwise knows; line 8, \"Mon 08:00-25:00 1 a minute\": 25:00 is not a "
+            "time of day." },
+        { "txtFeePerCall", "15.00" },
+        { "cboUnits", "every minute begun" },
+        { "chkOwnRate", "1" },
+        { "txtHolidays", "25/12\n31/02" },
+        { "lblHolidayProblem", "line 2, \"31/02\": not a day Callwise knows" },
+        { "txtTimeRules", "Mon 08:00-25:00 1 a minute" },
+        { "lblTimeRuleProblem",
+            "line 1, \"Mon 08:00-25:00 1 a minute\": 25:00 is not a time of day" },
+    };
+    for (const auto &[control, text] : opened)
+        EXPECT_EQ(shown(control), text) << control;
 
+    clickOk(); // refused while a line is bad
+    EXPECT_TRUE(isOpen());
+    enter("txtHolidays", "25/12");
+    enter("txtTimeRules", "Mon 08:00-17:59 1 a minute");
     enter("cboUnits", "30/30");
+    EXPECT_EQ(shown("lblHolidayProblem") + shown("lblTimeRuleProblem"), "");
     clickOk();
-    EXPECT_EQ(main.rules().unitSeconds, 30);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(dir.read("netrules.ini"),
+        "15.00\r\n30/30\r\n\r\n\r\n1\r\n25/12\r\nMon 08:00-17:59 1 a minute\r\n");
+    EXPECT_EQ(main.rules(), LoadRules(path()).rules);
     EXPECT_TRUE(main.rulesProblem().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     child<QPushButton>(main.tariffEditor(), "cmdRules")->click();
     window = main.rulesWindow();
     EXPECT_TRUE(window->findChildren<QLabel *>("lblProblem").isEmpty());
     EXPECT_EQ(shown("cboUnits"), "30/30");
+    main.close();
+}
+
+// Import fills the editor's table and the rules window, and OK saves both
+// files; Cancel drops both, and a ruleset that is refused changes nothing.
+TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
+{
+    const QByteArray fees
+        = QByteArray("00:00\r\n1.00\r\n") + QByteArray("\r\n").repeated(55) + "3\r\n";
+    dir.write("netfees.ini", fees);
+    dir.write("good.rst",
+        "name=Example Telecom\ndefault=(0.05, 60)\nper_connection=0.10\n"
+        "on (monday..friday) between (8:00..17:59) use (0.10, 90)\n");
+    dir.write("bad.rst", "default=(0.05, 60)\non (monday) between (8:00..17:59) use (0.1, 0)\n");
+    frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
+    main.Form_Load();
+    child<QAction>(&main, "mnusetfees")->trigger();
+    QString chosen;
+    const auto openRules = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        child<QPushButton>(main.tariffEditor(), "cmdRules")->click();
+        window = main.rulesWindow();
+        window->setRulesetChooser([&](QWidget *) { return chosen; });
+    };
+    const auto monday = [&] { return child<QLineEdit>(main.tariffEditor(), "Text1(4)")->text(); };
+    const auto import = [&](const char *file) {
+        chosen = dir.file(file);
+        child<QPushButton>(window, "cmdImport")->click();
+    };
+
+    openRules();
+    import("bad.rst");
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.first().startsWith(
+        "bad.rst: line 2, \"on (monday) between (8:00..17:59) use (0.1, 0)\": "))
+        << prompter.messages.first().toStdString();
+    prompter.answer(ScriptedPrompter::Answer::No);
+    import("good.rst");
+    ASSERT_EQ(prompter.questions.size(), 1);
+    EXPECT_TRUE(prompter.questions.first().startsWith("Import Example Telecom? It sets:\n"));
+    EXPECT_EQ(monday(), "1.00");
+    EXPECT_EQ(shown("txtFeePerCall"), "");
+
+    prompter.answer(ScriptedPrompter::Answer::Yes);
+    import("good.rst");
+    EXPECT_EQ(monday(), "5.00");
+    EXPECT_EQ(shown("txtFeePerCall"), "10.00");
+    EXPECT_EQ(shown("txtTimeRules"), "Mon-Fri 08:00-17:59 10.00 per 90 s");
+    window->close(); // Cancel: the table is the file's again, no rules
+    EXPECT_EQ(monday(), "1.00");
+    EXPECT_EQ(dir.read("netfees.ini"), fees);
+    EXPECT_FALSE(dir.exists("netrules.ini"));
+
+    openRules();
+    prompter.answer(ScriptedPrompter::Answer::Yes);
+    import("good.rst");
+    // Rules that cannot be saved take the saved fees back with them.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("netrules.ini"));
+    clickOk();
+    EXPECT_TRUE(isOpen());
+    EXPECT_EQ(dir.read("netfees.ini"), fees);
+    ASSERT_TRUE(QDir(dir.path()).rmdir("netrules.ini"));
+    clickOk();
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(monday(), "5.00");
+    EXPECT_TRUE(dir.read("netfees.ini").startsWith("00:00\r\n5.00\r\n"));
+    const RulesLoad saved = LoadRules(path());
+    EXPECT_TRUE(saved.ok);
+    EXPECT_EQ(saved.rules.timeRules, QStringList { "Mon-Fri 08:00-17:59 10.00 per 90 s" });
+    EXPECT_EQ(main.rules(), saved.rules);
+    EXPECT_EQ(prompter.messages.size(), 2);
     main.close();
 }
 

@@ -23,7 +23,7 @@ struct Windows : UiRig
     frmAbout about;
     frmAlerts alertsWindow { alerts, coach, regional, prompter };
     TariffRules rules;
-    frmRules rulesWindow { rules, dir.file("netrules.ini"), QString(), prompter };
+    frmRules rulesWindow { rules, dir.file("netrules.ini"), RulesLoad(), prompter };
     frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
     frmBillCheck billCheck { tariff, TariffRules(), dir.file("netcosts.ini"), regional };
 
@@ -164,7 +164,9 @@ const TextCase kTexts[] = {
     { "frmRules", "lblHolidays", "Holidays priced as Sundays, one a line:" },
     { "frmRules", "chkEnglandAndWales", "The bank holidays of England and Wales" },
     { "frmRules", "lblHolidayForms", "Such as 25/12, 27/12/2027, Easter-2 or Easter+1" },
-    { "frmRules", "cmdCheckBill", "Check a &bill..." }, { "frmRules", "cmdOK", "OK" },
+    { "frmRules", "lblTimeRules", "Rules by &time, one a line:" },
+    { "frmRules", "cmdCheckBill", "Check a &bill..." }, { "frmRules", "cmdImport", "&Import..." },
+    { "frmRules", "cmdOK", "OK" },
     { "frmRules", "cmdCancel", "Cancel" },
     { "frmChart", "", "Spending Chart" }, { "frmChart", "Label1", "Period" },
     { "frmChart", "cboPeriod", "1 Day|7 Days|28 Days|2 Months|3 Months|1 Year|Date|This bill" },

@@ -66,6 +66,7 @@ TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
     call(30); // passes at 00:25:00, when 26 minutes at 2p make 102p in all
     EXPECT_EQ(balloons,
         QStringList { "This month's calls have cost £1.02, past your limit of £1.00." });
+    EXPECT_EQ(urgencies, QList { Urgency::Critical });
     EXPECT_EQ(speaker.said.filter("limit"), QStringList { "This month's calls have cost one pound "
                                                           "two, past your limit of one pound." });
     EXPECT_EQ(dir.read("alerts.ini"), "5\r\n100\r\n01:12:2026\r\n1\r\n\r\n0\r\n0\r\n");
@@ -123,6 +124,9 @@ TEST_F(CallAlertsTest, WeighsTheForecastAgainstTheLimitAtStartUp)
         settle();
         EXPECT_EQ(balloons.join('|').remove("At this pace this month's calls "),
             c.balloon ? c.balloon : "") << c.choices;
+        if (c.balloon) {
+            EXPECT_EQ(urgencies.last(), Urgency::Normal) << "a forecast warns, not yet critical";
+        }
     }
 }
 

@@ -267,6 +267,25 @@ TEST(ChartLayout, TheBillsLinesRunFromZeroAndTheForecastStacksOnTheLogged)
     EXPECT_EQ(layout.forecastBars[3].top(), yOf(25));
 }
 
+// A compared name too long for the picture loses its middle, in the title
+// and the legend, so the total after it and the legend's end stay in sight.
+TEST(ChartLayout, ShortensALongComparedNameInTheMiddle)
+{
+    SpendingChart chart = chartOf({10, 30}, 1);
+    chart.otherName = QStringLiteral("Evening and Weekend Saver offer 2027.ini");
+    chart.otherTotalPence = 25;
+    chart.title = "01/12 to 02/12   Total £0.40   With " + chart.otherName + " £0.25";
+    for (const qreal width : {600.0, 300.0}) {
+        const ChartLayout layout = layOutChart(chart, {width, 200}, kMeasure, kBritish);
+        const QString &title = layout.titleText;
+        EXPECT_LE(kMeasure.width(title), layout.title.width()) << width;
+        EXPECT_TRUE(title.endsWith("i £0.25") && title.contains("   With Eve")) << title.toStdString();
+        EXPECT_EQ(title == chart.title, width == 600.0) << title.toStdString();
+        EXPECT_LE(layout.legend.back().textBox.right(), width - 5) << width;
+    }
+    EXPECT_EQ(shortenPart("With abcdef", "abcdef", 6 * 10, kMeasure), "With ab…ef");
+}
+
 // 3p a minute all week: each 30-second call costs 3p instead of 1.5p.
 TEST(SpendingChart, AComparedTariffsLineSumsToItsTotal)
 {

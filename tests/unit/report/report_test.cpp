@@ -64,6 +64,20 @@ TEST_F(ReportTest, KeptChargesPriceTheirCalls)
     EXPECT_TRUE(out.endsWith("\r\n2026-12-05,21:14:03,00:05:01,2.00,30.00\r\n")) << out.toStdString();
 }
 
+// As in the program, rules that cannot be used are told once and the fees price.
+TEST_F(ReportTest, ARulesFileThatCannotBeUsedIsToldOnce)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    ASSERT_EQ(run({ "7 Days" }), 0);
+    const QString byFees = out;
+    dir.write("netrules.ini", "15\r\n60/0\r\n");
+    ASSERT_EQ(run({ "7 Days" }), 0);
+    EXPECT_EQ(out, byFees);
+    EXPECT_EQ(err,
+        "callwise-report: netrules.ini: line 2, \"60/0\": a unit cannot be 0 seconds; "
+        "calls are priced by the fees alone.\n");
+}
+
 TEST_F(ReportTest, DateRangeAndOtherDirectoryAndToday)
 {
     TempProgramDir other;
@@ -303,14 +317,18 @@ TEST_F(OtherTariffTest, AFileThatIsNoFeeFileOrNoRulesIsRefusedWithItsReason)
         { { "--tariff", dir.path() }, dir.path() + ": it is a directory" },
         { { "--tariff", dir.file("rules.ini") },
             "rules.ini is not a fee file: a fee file has 57 lines and it has 5" },
-        { { "--tariff", dir.file("netcosts.ini") }, "netcosts.ini is not a fee file: a fee file has 57 lines and it has 1" },
-        { { "--tariff", dir.file("long.ini") }, "long.ini is not a fee file: line 2 is longer than" },
-        { { "--tariff", dir.file("zero.ini") }, "zero.ini is not a fee file: it holds no fee above 0" },
+        { { "--tariff", dir.file("netcosts.ini") },
+            "netcosts.ini is not a fee file: a fee file has 57 lines and it has 1" },
+        { { "--tariff", dir.file("long.ini") },
+            "long.ini is not a fee file: line 2 is longer than" },
+        { { "--tariff", dir.file("zero.ini") },
+            "zero.ini is not a fee file: it holds no fee above 0" },
         { { "--tariff", dir.file("other.ini"), "--rules", dir.file("none.ini") },
             "none.ini: there is no such file" },
         { { "--tariff", dir.file("other.ini"), "--rules", dir.file("netfees.ini") },
-            "Line 1 of netfees.ini is not a rule Callwise writes." },
-        { { "--compare", dir.file("other.ini"), dir.file("zero.ini") }, "zero.ini is not a fee file" },
+            "netfees.ini: line 1, \"00:00\": not an amount of pence" },
+        { { "--compare", dir.file("other.ini"), dir.file("zero.ini") },
+            "zero.ini is not a fee file" },
         { { "--compare", dir.file("bad.rst") },
             "bad.rst: line 2, \"default=(0.1, 0)\": a unit cannot be 0 seconds" },
         { { "--tariff", dir.file("bad.RST"), "--rules", dir.file("rules.ini") },

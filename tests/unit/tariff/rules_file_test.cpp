@@ -45,25 +45,47 @@ TEST(RulesFile, EveryRuleReadsBackAsWritten)
     EXPECT_FALSE(dir.exists(QStringLiteral("netrules.ini")));
 }
 
-// A line the window could not have written is no rules at all, named.
-TEST(RulesFile, DamageGivesNoRulesAndSaysWhere)
+// A line the window could not have written puts no rules in force and is
+// named with its text and what is wrong; every other setting is kept for
+// the window, the bad list lines among their lists as written.
+TEST(RulesFile, DamageGivesNoRulesNamesTheLinesAndKeepsTheRest)
 {
     const struct
     {
         QByteArray bytes;
-        int line;
+        const char *why;
+        const char *readable; // the file's lines for what still reads, joined by "|"
     } cases[] = {
-        { "abc\r\n", 1 }, { "15\r\n60/0\r\n", 2 }, { "\r\n\r\n9.10\r\n", 3 }, { "\r\n60/1\r\n-1\r\n", 3 },
-        { "\r\n\r\n\r\n-5\r\n", 4 }, { "\r\n\r\n\r\n\r\nyes\r\n", 5 }, { "\r\n\r\n\r\n\r\n0\r\n31/02\r\n", 6 },
-        { "\r\n\r\n\r\n\r\n0\r\n25/12\r\nMon 08:00-25:00 1 a minute\r\n", 7 },
+        { "abc\r\n60/1\r\n", "line 1, \"abc\": not an amount of pence", "|60/1|||0" },
+        { "15\r\n60/0\r\n\r\n20\r\n1\r\n", "line 2, \"60/0\": a unit cannot be 0 seconds",
+            "15.00|||20.00|1" },
+        { "15\r\n1 min\r\n", "line 2, \"1 min\": not charge units such as 60/1", "15.00||||0" },
+        { "\r\n\r\n9.10\r\n", "line 3, \"9.10\": a first charge needs charge units on line 2",
+            "||||0" },
+        { "\r\n60/1\r\n-1\r\n", "line 3, \"-1\": not an amount of pence", "|60/1|||0" },
+        { "\r\n\r\n\r\n-5\r\n1\r\n", "line 4, \"-5\": not an amount of pence", "||||1" },
+        { "\r\n\r\n\r\n\r\nyes\r\n", "line 5, \"yes\": neither 1 nor 0", "||||0" },
+        { "15\r\n\r\n\r\n\r\n0\r\n25/12\r\n 31/02\r\n",
+            "line 7, \" 31/02\": not a day Callwise knows", "15.00||||0|25/12|31/02" },
+        // a rule by time goes with the rules, after the holidays
+        { "\r\n\r\n\r\n\r\n0\r\n25/12\r\nMon 08:00-25:00 1 a minute\r\nSat 1p\r\n",
+            "line 7, \"Mon 08:00-25:00 1 a minute\": 25:00 is not a time of day; line 8, \"Sat "
+            "1p\": no times of day are given, such as 08:00-17:59",
+            "||||0|25/12|Mon 08:00-25:00 1 a minute|Sat 1p" },
+        { "a\r\nb\r\nc\r\nd\r\ne\r\n",
+            "line 1, \"a\": not an amount of pence; line 2, \"b\": not charge units such as "
+            "60/1; line 3, \"c\": not an amount of pence; and 2 more",
+            "||||0" },
     };
     TempProgramDir dir;
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.constData());
         dir.write(QStringLiteral("netrules.ini"), c.bytes);
         const RulesLoad loaded = LoadRules(dir.file(QStringLiteral("netrules.ini")));
-        EXPECT_FALSE(loaded.ok) << c.bytes.constData();
+        EXPECT_FALSE(loaded.ok);
         EXPECT_TRUE(loaded.rules.isDefault());
-        EXPECT_EQ(loaded.why, QStringLiteral("Line %1 of netrules.ini is not a rule Callwise writes.").arg(c.line));
+        EXPECT_EQ(loaded.why.toStdString(), std::string("netrules.ini: ") + c.why);
+        EXPECT_EQ(rulesLines(loaded.readable).join(u'|').toStdString(), c.readable);
     }
     // A file the system will not read says the system's reason.
     QDir(dir.path()).mkdir(QStringLiteral("netrules.ini-dir"));
