@@ -138,7 +138,7 @@ RulesLoad LoadRules(const QString &rulesPath)
             load.readable.timeRules << line;
             afterARule = true;
         } else {
-            load.badLines << RulesLine { int(i) + 1, lines[i], QString::fromUtf16(kNoHoliday) };
+            load.badLines << RulesLine { int(i) + 1, lines[i], QCoreApplication::translate("RulesFile", kNoHoliday) };
             load.readable.holidays << line;
         }
     }
