@@ -1499,7 +1499,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Date box</source>
-        <translation>Date</translation>
+        <translation>jj/mm/aaaa</translation>
     </message>
     <message>
         <source>To Date</source>
@@ -1507,7 +1507,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>date box2</source>
-        <translation>date</translation>
+        <translation>jj/mm/aaaa</translation>
     </message>
     <message>
         <source>Calls of the period</source>
