@@ -70,6 +70,11 @@
         <source> more in the log</source>
         <translation> de plus dans le journal</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a section&apos;s title and count</comment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>BillText</name>
@@ -79,7 +84,7 @@
     </message>
     <message>
         <source>No forecast yet: the log holds less than a week of calls.</source>
-        <translation>Pas encore de prévision : le journal contient moins d&apos;une semaine d&apos;appels.</translation>
+        <translation>Pas encore de prévision : moins d&apos;une semaine d&apos;appels au journal.</translation>
     </message>
     <message>
         <source>Expected by %1: %2</source>
@@ -121,7 +126,7 @@
     <name>CallCoach</name>
     <message>
         <source>Units are shorter than a minute: the coach warns only before the rate changes.</source>
-        <translation>Les unités durent moins d&apos;une minute : l&apos;assistant ne prévient qu&apos;avant un changement de tarif.</translation>
+        <translation>Unités de moins d&apos;une minute : seuls les changements de tarif sont annoncés.</translation>
     </message>
     <message>
         <source>minute</source>
@@ -1234,7 +1239,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>Times every call of your dial-up line, prices it live from your weekly tariff, logs it, and totals the calls of any period.</source>
-        <translation>Chronomètre chaque appel de votre ligne commutée, en calcule le prix en direct d&apos;après votre tarif de la semaine, l&apos;inscrit au journal et totalise les appels de toute période.</translation>
+        <translation>Chronomètre chaque appel, en calcule le prix en direct selon votre tarif de la semaine, l&apos;inscrit au journal et totalise toute période.</translation>
     </message>
     <message>
         <source>Maintainers: the Callwise team
@@ -1260,8 +1265,8 @@ callwise-maintainers@lists.example.org</translation>
     <message numerus="yes">
         <source>every %n minutes</source>
         <translation>
-            <numerusform>toutes les %n minutes</numerusform>
-            <numerusform>toutes les %n minutes</numerusform>
+            <numerusform>toutes les %n min</numerusform>
+            <numerusform>toutes les %n min</numerusform>
         </translation>
     </message>
     <message>
@@ -1292,15 +1297,15 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Warn me before each new minute:</source>
-        <translation>Me prévenir avant chaque nouvelle minute :</translation>
+        <translation>Avertir avant chaque minute :</translation>
     </message>
     <message>
         <source>Tell me before the rate changes:</source>
-        <translation>Me prévenir avant un changement de tarif :</translation>
+        <translation>Avertir avant un changement de tarif :</translation>
     </message>
     <message>
         <source>Warn me when this month&apos;s calls pass</source>
-        <translation>Me prévenir quand les appels du mois dépassent</translation>
+        <translation>Avertir si le total du mois dépasse</translation>
     </message>
     <message>
         <source>My bill starts on day</source>
@@ -1578,11 +1583,11 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Set your telephone costs in pence for each day(24hr clock) from midnight.</source>
-        <translation>Réglez vos tarifs téléphoniques en centimes pour chaque jour (sur 24 h) à partir de minuit.</translation>
+        <translation>Vos tarifs en centimes pour chaque jour (sur 24&#xa0;h) à partir de minuit.</translation>
     </message>
     <message>
         <source>min connect time</source>
-        <translation>durée min. de connexion</translation>
+        <translation>connexion min.</translation>
     </message>
     <message>
         <source>Minimum connect time in minutes</source>
@@ -1768,7 +1773,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>every minute begun</source>
-        <translation>toute minute commencée</translation>
+        <translation>par minute entamée</translation>
     </message>
     <message>
         <source>Import a Ruleset</source>

@@ -171,7 +171,7 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
 
     const auto section = [&lines](const char *title, const QStringList &calls) {
         lines << QString()
-              << QStringLiteral("%1: %2")
+              << QCoreApplication::translate("BillCheck", "%1: %2", "a section's title and count")
                      .arg(QCoreApplication::translate("BillCheck", title))
                      .arg(calls.size());
         for (const QString &call : calls)

@@ -78,6 +78,7 @@ void frmModem::buildControls()
         = addControl<QPushButton>(this, "Command1", tr("Ok"), {360, 2640, 1332, 372});
     Check1 = addControl<FlagCheckBox>(
         this, "Check1", tr("Splash on Start Up"), {120, 2160, 1920, 375});
+    growToFit(this, { Option6, Option7, Option8, Check3, Check1 });
     Option6->setChecked(true);
 
     setTabOrder(Frame2, Option6);

@@ -252,6 +252,7 @@ void frmRules::buildControls(bool withProblem)
         { kLeft, buttonsTop, 1500, kButtonHeight });
     cmdImport = addControl<QPushButton>(this, "cmdImport", tr("&Import..."),
         { kLeft + 1500 + 120, buttonsTop, 1095, kButtonHeight });
+    fitButtonRow({ cmdCheckBill, cmdImport });
     cmdImport->setEnabled(false); // until there is a table to import into
     cmdOK = addControl<QPushButton>(this, "cmdOK", tr("OK"),
         { kLeft + kWidth - 1095 - 120 - 1095, buttonsTop, 1095, kButtonHeight });
