@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <utility>
+
 namespace {
 
 const QString kResourceDir = QStringLiteral(":/i18n/");
@@ -45,25 +47,33 @@ QLocale textLanguage()
     return g_textLanguage;
 }
 
-QLocale installTranslations()
+QLocale installTranslations(const QStringList &uiLanguages)
 {
-    const QString path = translationFor(QLocale::system().uiLanguages());
-    if (path.isEmpty())
-        return QLocale(QLocale::English);
-    auto *app = QCoreApplication::instance();
-    auto *own = new QTranslator(app);
-    if (!own->load(path) || !QCoreApplication::installTranslator(own)) {
-        delete own;
-        return QLocale(QLocale::English);
+    static QTranslator *own = nullptr;
+    static QTranslator *qt = nullptr;
+    for (QTranslator *installed : { own, qt }) {
+        if (installed)
+            QCoreApplication::removeTranslator(installed);
+        delete installed;
     }
-    const QLocale language(own->language());
-    g_textLanguage = language;
+    own = qt = nullptr;
+    g_textLanguage = QLocale(QLocale::English);
+
+    const QString path = translationFor(uiLanguages);
+    if (path.isEmpty())
+        return g_textLanguage;
+    own = new QTranslator;
+    if (!own->load(path) || !QCoreApplication::installTranslator(own)) {
+        delete std::exchange(own, nullptr);
+        return g_textLanguage;
+    }
+    g_textLanguage = QLocale(own->language());
     // Qt's own texts (the buttons of its dialogs), where the system has them.
-    auto *qt = new QTranslator(app);
-    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    qt = new QTranslator;
+    if (qt->load(g_textLanguage, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     else
-        delete qt;
-    return language;
+        delete std::exchange(qt, nullptr);
+    return g_textLanguage;
 }

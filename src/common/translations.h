@@ -6,11 +6,12 @@
 // translation system; the translations are built into the programs.
 //
 // Installs, in the running application, the program's translation for the
-// user's language (LANGUAGE, LC_ALL, LANG) and Qt's own for its standard
-// dialogs. Under English, or a language the program has no translation of,
-// it installs none. Returns the language of the texts: the one translated
-// into, or English.
-QLocale installTranslations();
+// user's languages (by default the system's, from LANGUAGE, LC_ALL, LANG)
+// and Qt's own for its standard dialogs, in place of those it installed
+// before. Under English, or a language the program has no translation of, it
+// installs none. Returns the language of the texts: the one translated into,
+// or English.
+QLocale installTranslations(const QStringList &uiLanguages = QLocale::system().uiLanguages());
 
 // The language installTranslations() installed (English before it or
 // without it): the voice speaks it.
