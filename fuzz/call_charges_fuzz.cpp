@@ -3,7 +3,9 @@
 // pence (the first one of its call), and so is each in turn; a line whose
 // call can be read but not its charge is found as damaged unless a readable
 // one of that call is there, and no call of another line is found at all.
+// The bytes reader, the same scan with two numbers, is held to the same.
 
+#include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 #include "common/text_file.h"
 #include "fuzz_check.h"
@@ -21,12 +23,20 @@ struct Expected
     qint64 pence = 0;
 };
 
+struct ExpectedBytes
+{
+    bool readable = false;
+    qint64 received = 0;
+    qint64 sent = 0;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const ChargeIndex charges(bytes);
+    const BytesIndex bytesIndex(bytes);
 
     const QString path = scratchPath(QStringLiteral("netcharges.ini"));
     putBytes(path, bytes);
@@ -36,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         R"(\A([0-9]{2}:[0-9]{2}:[0-9]{4})  ,  ([0-9]{2}:[0-9]{2}:[0-9]{2})  ,  )"
         R"(([0-9]{2}:[0-9]{2}:[0-9]{2})  ,  )"));
     static const QRegularExpression charge(QStringLiteral(R"(\A-?[0-9]{1,15}#\z)"));
+    static const QRegularExpression sizes(QStringLiteral(R"(\A([0-9]{1,15})  ,  ([0-9]{1,15})#\z)"));
     std::map<ChargeIndex::Key, Expected> expected;
+    std::map<ChargeIndex::Key, ExpectedBytes> expectedBytes;
     std::vector<ChargeIndex::Key> readableInTurn;
     for (const QString &line : *lines) {
         const QRegularExpressionMatch match = call.match(line);
@@ -46,6 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const ChargeIndex::Key key = ChargeIndex::keyOf(day, match.captured(2), match.captured(3));
         FUZZ_CHECK(key != 0);
         const QString pence = line.mid(match.capturedEnd());
+        ExpectedBytes &bytesOf = expectedBytes[key];
+        if (const QRegularExpressionMatch both = sizes.match(pence);
+            both.hasMatch() && !bytesOf.readable)
+            bytesOf = {true, both.captured(1).toLongLong(), both.captured(2).toLongLong()};
         Expected &of = expected[key];
         if (!charge.match(pence).hasMatch())
             continue;
@@ -58,6 +74,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(found.kept
                    == (of.readable ? ChargeIndex::Kept::Charge : ChargeIndex::Kept::Damaged));
         FUZZ_CHECK(found.pence == of.pence);
+    }
+    for (const auto &[key, of] : expectedBytes) {
+        const BytesIndex::Found found = bytesIndex.find(key);
+        FUZZ_CHECK(found.kept
+                   == (of.readable ? BytesIndex::Kept::Values : BytesIndex::Kept::Damaged));
+        FUZZ_CHECK(found.value.received == of.received && found.value.sent == of.sent);
     }
     // Looked up in turn, in the file's order, each readable line's call is
     // found with a charge.

@@ -198,6 +198,53 @@
     </message>
 </context>
 <context>
+    <name>DataTariffFile</name>
+    <message>
+        <source>Line %1 of %2: &quot;%3&quot; %4.</source>
+        <translation>Ligne %1 de %2 : « %3 » %4.</translation>
+    </message>
+    <message>
+        <source>is not a time of day &quot;hh:mm&quot;</source>
+        <translation>n&apos;est pas une heure « hh:mm »</translation>
+    </message>
+    <message>
+        <source>is not pence a MB</source>
+        <translation>n&apos;est pas un prix en centimes par Mo</translation>
+    </message>
+    <message>
+        <source>is not an allowance in whole MB</source>
+        <translation>n&apos;est pas un forfait en Mo entiers</translation>
+    </message>
+    <message>
+        <source>is not a monthly fee in pence</source>
+        <translation>n&apos;est pas un abonnement mensuel en centimes</translation>
+    </message>
+    <message>
+        <source>is not a day from 1 to 28</source>
+        <translation>n&apos;est pas un jour de 1 à 28</translation>
+    </message>
+    <message>
+        <source>is not 1000000 or 1048576 bytes a MB</source>
+        <translation>n&apos;est pas 1000000 ou 1048576 octets par Mo</translation>
+    </message>
+    <message>
+        <source>is not a unit from 1 to %1 bytes</source>
+        <translation>n&apos;est pas une unité de 1 à %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>is past the %1 lines of a data tariff</source>
+        <translation>dépasse les %1 lignes d&apos;un tarif de données</translation>
+    </message>
+</context>
+<context>
     <name>OtherTariff</name>
     <message>
         <source>%1: there is no such file</source>
@@ -1680,36 +1727,8 @@ callwise-maintainers@lists.example.org</translation>
         <translation>Le fichier de règles n&apos;a pas pu être utilisé : les appels sont tarifés par les seuls tarifs. %1.</translation>
     </message>
     <message>
-        <source>Fee per call (pence)</source>
-        <translation>Frais par appel (centimes)</translation>
-    </message>
-    <message>
-        <source>Time charged (first/unit seconds)</source>
-        <translation>Durée facturée (première/unité, s)</translation>
-    </message>
-    <message>
-        <source>First charge (pence)</source>
-        <translation>Première charge (centimes)</translation>
-    </message>
-    <message>
         <source>the units&apos; share</source>
         <translation>la part des unités</translation>
-    </message>
-    <message>
-        <source>Minimum charge per call (pence)</source>
-        <translation>Charge minimale par appel (centimes)</translation>
-    </message>
-    <message>
-        <source>Each unit at its own rate</source>
-        <translation>Chaque unité à son propre tarif</translation>
-    </message>
-    <message>
-        <source>Holidays priced as Sundays, one a line:</source>
-        <translation>Jours fériés tarifés comme le dimanche, un par ligne :</translation>
-    </message>
-    <message>
-        <source>The bank holidays of England and Wales</source>
-        <translation>Les jours fériés d&apos;Angleterre et du pays de Galles</translation>
     </message>
     <message>
         <source>Such as 25/12, 27/12/2027, Easter-2 or Easter+1</source>
@@ -1808,6 +1827,34 @@ Les %2 n&apos;ont pas pu être enregistrés dans %3 : %4</translation>
     <message>
         <source>rules</source>
         <translation>règles</translation>
+    </message>
+    <message>
+        <source>&amp;Fee per call (pence)</source>
+        <translation>Frais &amp;par appel (centimes)</translation>
+    </message>
+    <message>
+        <source>Time &amp;charged (first/unit seconds)</source>
+        <translation>Durée fa&amp;cturée (première/unité, s)</translation>
+    </message>
+    <message>
+        <source>Fi&amp;rst charge (pence)</source>
+        <translation>P&amp;remière charge (centimes)</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum charge per call (pence)</source>
+        <translation>Charge &amp;minimale par appel (centimes)</translation>
+    </message>
+    <message>
+        <source>Each &amp;unit at its own rate</source>
+        <translation>Chaque &amp;unité à son propre tarif</translation>
+    </message>
+    <message>
+        <source>&amp;Holidays priced as Sundays, one a line:</source>
+        <translation>&amp;Jours fériés tarifés comme le dimanche, un par ligne :</translation>
+    </message>
+    <message>
+        <source>The bank holidays of &amp;England and Wales</source>
+        <translation>Les jours fériés d&apos;&amp;Angleterre et du pays de Galles</translation>
     </message>
 </context>
 </TS>

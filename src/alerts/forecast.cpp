@@ -1,9 +1,8 @@
 #include "alerts/forecast.h"
 
+#include "alerts/weekday_pace.h"
 #include "calllog/day_costs.h"
 #include "common/rounding.h"
-
-#include <array>
 
 qint64 Forecast::expectedPence(qint64 runningPence) const
 {
@@ -36,17 +35,13 @@ std::optional<Forecast> forecastBill(const LogIndex &log, QDate today, const Bil
     const Summary past = SummarisePeriod(log, today, 1, lookBack, minConnect, regional);
     if (!past.ok)
         return std::nullopt;
-    std::array<qint64, 8> weekdayPence{}; // by Qt's day of the week, 1 Monday
+    WeekdayPace pace(today.addDays(-lookBack), today.addDays(-1));
     for (const DayCost &day : costsByDay(past))
-        weekdayPence[size_t(day.day.dayOfWeek())] += day.pence;
-    std::array<int, 8> weekdaysSeen{};
-    for (QDate day = today.addDays(-lookBack); day < today; day = day.addDays(1))
-        ++weekdaysSeen[size_t(day.dayOfWeek())];
+        pace.add(day.day, double(day.pence));
 
     for (QDate day = std::max(today.addDays(1), bill.first); day <= bill.last;
          day = day.addDays(1)) {
-        const size_t weekday = size_t(day.dayOfWeek());
-        const double pence = double(weekdayPence[weekday]) / weekdaysSeen[weekday];
+        const double pence = pace.of(day);
         forecast.days.push_back({day, pence});
         forecast.restPence += pence;
     }

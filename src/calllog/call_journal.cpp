@@ -1,5 +1,6 @@
 #include "calllog/call_journal.h"
 
+#include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 
@@ -13,33 +14,47 @@
 
 namespace {
 
-constexpr qint64 kLongestJournal = 256; // a record is 55 bytes, its charge about 45
+// A record is 55 bytes, its charge about 45, its bytes about 80.
+constexpr qint64 kLongestJournal = 512;
 constexpr qsizetype kRecordLines = 4;
 
-// The lines of a journal (a record, and with rules the record's charge), or
-// nothing when its bytes are not exactly that as the log and the charges
-// file hold them.
-std::optional<QStringList> readJournal(const QString &journalPath)
+struct Journal
+{
+    QStringList record;
+    QString charge; // empty: none
+    QString bytes; // empty: none
+};
+
+// The lines of a journal (a record, with rules the record's charge, for a
+// link billed by the MB its bytes), or nothing when its bytes are not
+// exactly that as the log and its side records hold them.
+std::optional<Journal> readJournal(const QString &journalPath)
 {
     QFile file(journalPath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QString text = QString::fromLatin1(file.read(kLongestJournal));
-    static const QRegularExpression shape(QStringLiteral(R"(^(\d\d:\d\d:\d{4})  ,  \r\n)"
-                                                         R"((\d\d:\d\d:\d\d)  ,  \r\n)"
-                                                         R"(\d\d:[0-5]\d:[0-5]\d  ,  \r\n)"
-                                                         R"(-?\d{2,}\.\d\d#\r\n)"
-                                                         R"((?:[^\r\n]*  ,  -?\d{1,15}#\r\n)?\z)"));
+    // The record's lines, then a side record's line each: the call's three
+    // texts and the values, a charge's and then the bytes'.
+    static const QRegularExpression shape(
+        QStringLiteral(R"(^(\d\d:\d\d:\d{4})  ,  \r\n(\d\d:\d\d:\d\d)  ,  \r\n)"
+                       R"(\d\d:[0-5]\d:[0-5]\d  ,  \r\n-?\d{2,}\.\d\d#\r\n)"
+                       R"((?:([^\r\n,]*(?:  ,  [^\r\n,]*){2}  ,  -?\d{1,15}#)\r\n)?)"
+                       R"((?:([^\r\n,]*(?:  ,  [^\r\n,]*){2}  ,  \d{1,15}  ,  \d{1,15}#)\r\n)?)"
+                       R"(\z)"));
     const QRegularExpressionMatch match = shape.match(text);
     if (!match.hasMatch() || !QDate::fromString(match.captured(1), u"dd:MM:yyyy").isValid()
         || !QTime::fromString(match.captured(2), u"HH:mm:ss").isValid())
         return std::nullopt;
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    lines.removeLast(); // after the last line end
-    // A charge is of the journal's own call.
-    if (lines.size() > kRecordLines && !lines.last().startsWith(lines[0] + lines[1] + lines[2]))
-        return std::nullopt;
-    return lines;
+    Journal journal { text.split(QStringLiteral("\r\n")).mid(0, kRecordLines), match.captured(3),
+                      match.captured(4) };
+    // A side record's line is of the journal's own call.
+    const QString call = journal.record[0] + journal.record[1] + journal.record[2];
+    for (const QString &line : { journal.charge, journal.bytes }) {
+        if (!line.isEmpty() && !line.startsWith(call))
+            return std::nullopt;
+    }
+    return journal;
 }
 
 // The last record of the log text, from after the "#" before it.
@@ -85,10 +100,10 @@ JournalRecovery recoverCallJournal(const QString &logPath)
     const QString journalPath = callJournalPath(logPath);
     if (!QFileInfo(journalPath).isFile())
         return {};
-    const std::optional<QStringList> journal = readJournal(journalPath);
+    const std::optional<Journal> journal = readJournal(journalPath);
     if (!journal)
         return { JournalRecovery::Outcome::SetAside, {}, setAside(journalPath) };
-    const QStringList record = journal->mid(0, kRecordLines);
+    const QStringList &record = journal->record;
     const QString duration = record.at(2).left(8);
 
     // The program stopped between the append and the removal. The start
@@ -97,16 +112,22 @@ JournalRecovery recoverCallJournal(const QString &logPath)
     const bool alreadyLogged = logged.startsWith(record.at(0) + record.at(1));
     if (!alreadyLogged && !appendLines(logPath, record).ok)
         return { JournalRecovery::Outcome::AppendFailed, duration, {} };
-    // Then its charge, unless it is kept already, or the log holds the call
-    // at another length than the journal's, so the charge would name no call.
-    if (journal->size() > kRecordLines
-        && (!alreadyLogged || logged.startsWith(record.at(0) + record.at(1) + record.at(2)))) {
+    // Then its charge and its bytes, in that order, each unless it is kept
+    // already, or the log holds the call at another length than the
+    // journal's, so the line would name no call.
+    if (!alreadyLogged || logged.startsWith(record.at(0) + record.at(1) + record.at(2))) {
+        const SideRecordKey key = SideRecord::keyOf(
+            SideRecord::dayKey(QDate::fromString(record.at(0).left(10), u"dd:MM:yyyy")),
+            record.at(1).left(8), duration);
         const QString chargesPath = callChargesPath(logPath);
-        const ChargeIndex::Key key = ChargeIndex::keyOf(
-            QDate::fromString(record.at(0).left(10), u"dd:MM:yyyy"), record.at(1).left(8),
-            duration);
-        if (LoadCallCharges(chargesPath).find(key).kept != ChargeIndex::Kept::Charge
-            && !appendCallCharge(chargesPath, journal->last()).ok)
+        if (!journal->charge.isEmpty()
+            && LoadCallCharges(chargesPath).find(key).kept != ChargeIndex::Kept::Charge
+            && !appendCallCharge(chargesPath, journal->charge).ok)
+            return { JournalRecovery::Outcome::AppendFailed, duration, {} };
+        const QString bytesPath = callBytesPath(logPath);
+        if (!journal->bytes.isEmpty()
+            && LoadCallBytes(bytesPath).find(key).kept != BytesIndex::Kept::Values
+            && !appendCallBytes(bytesPath, journal->bytes).ok)
             return { JournalRecovery::Outcome::AppendFailed, duration, {} };
     }
     removeCallJournal(journalPath);

@@ -1,5 +1,6 @@
 #include "calllog/call_log.h"
 
+#include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 
 #include <QCoreApplication>
@@ -75,6 +76,12 @@ ClearOutcome ClearCallLog(const QString &logPath, Prompter &prompter)
                                  "The call log has been cleared, but the charges of "
                                  "its calls in %1 could not be: %2")
                                  .arg(QString::fromUtf16(kCallChargesFileName), charges.error));
+        return ClearOutcome::Failed;
+    }
+    if (const FileResult bytes = ClearCallBytes(callBytesPath(logPath)); !bytes.ok) {
+        prompter.showMessage(QStringLiteral("The call log has been cleared, but the bytes of "
+                                            "its calls in %1 could not be: %2")
+                                 .arg(QString::fromUtf16(kCallBytesFileName), bytes.error));
         return ClearOutcome::Failed;
     }
     return ClearOutcome::Cleared;

@@ -45,6 +45,6 @@ QString LoadCallLog(const QString &logPath, MissingLog missing = MissingLog::Cre
 enum class ClearOutcome { Cancelled, Cleared, Failed };
 
 // Asks "Are You SURE?"; on anything but No, empties the log, then the
-// charges kept beside it. The empty log replaces the old one in one step, so
+// charges and the bytes kept beside it. The empty log replaces the old one in one step, so
 // a failure leaves every call in place, and the user is told so.
 ClearOutcome ClearCallLog(const QString &logPath, Prompter &prompter);

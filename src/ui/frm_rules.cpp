@@ -2,6 +2,7 @@
 
 #include "common/number_reader.h"
 #include "tariff/time_rules.h"
+#include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
@@ -166,6 +167,7 @@ frmRules::frmRules(TariffRules &rules, QString rulesPath, const RulesLoad &file,
         layout.windowHeight());
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls(layout.withProblem);
+    pressFocusedButtonOnEnter(this);
     Form_Load();
 }
 
@@ -182,19 +184,22 @@ void frmRules::buildControls(bool withProblem)
         lblProblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    // A caption at the left naming the box at the right, for screen readers too.
+    // A caption at the left naming the box at the right, its buddy: a screen
+    // reader reads a combo box by its caption only through its buddy, and the
+    // caption's access key takes the box.
     auto captioned = [this, &layout](Row row, const char *label, QWidget *box, const char *name,
                          const QString &caption) {
-        addControl<QLabel>(this, label, caption, layout.text(row, kBoxLeft - kLeft));
+        auto *text = addControl<QLabel>(this, label, caption, layout.text(row, kBoxLeft - kLeft));
         placeControl(box, name, layout.box(row));
-        box->setAccessibleName(caption);
+        text->setBuddy(box);
+        box->setAccessibleName(QString(caption).remove(u'&'));
     };
     txtFeePerCall = new QLineEdit(this);
     captioned(FeePerCallRow, "lblFeePerCall", txtFeePerCall, "txtFeePerCall",
-        tr("Fee per call (pence)"));
+        tr("&Fee per call (pence)"));
     cboUnits = new QComboBox(this);
     captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits",
-        tr("Time charged (first/unit seconds)"));
+        tr("Time &charged (first/unit seconds)"));
     cboUnits->addItem(tr(kEveryMinuteBegun), QString());
     for (const ChargeUnits &units : kOfferedUnits) {
         const QString text = unitsText(units.firstSeconds, units.unitSeconds);
@@ -202,24 +207,26 @@ void frmRules::buildControls(bool withProblem)
     }
     txtFirstCharge = new QLineEdit(this);
     captioned(FirstChargeRow, "lblFirstCharge", txtFirstCharge, "txtFirstCharge",
-        tr("First charge (pence)"));
+        tr("Fi&rst charge (pence)"));
     txtFirstCharge->setPlaceholderText(tr("the units' share"));
     txtMinimumCharge = new QLineEdit(this);
     captioned(MinimumChargeRow, "lblMinimumCharge", txtMinimumCharge, "txtMinimumCharge",
-        tr("Minimum charge per call (pence)"));
+        tr("&Minimum charge per call (pence)"));
 
     chkOwnRate = addControl<QCheckBox>(
-        this, "chkOwnRate", tr("Each unit at its own rate"), layout.text(OwnRateRow));
-    chkOwnRate->setAccessibleName(chkOwnRate->text());
+        this, "chkOwnRate", tr("Each &unit at its own rate"), layout.text(OwnRateRow));
+    chkOwnRate->setAccessibleName(QString(chkOwnRate->text()).remove(u'&'));
 
-    const QString holidaysCaption = tr("Holidays priced as Sundays, one a line:");
-    addControl<QLabel>(this, "lblHolidays", holidaysCaption, layout.text(HolidaysRow));
+    const QString holidaysCaption = tr("&Holidays priced as Sundays, one a line:");
+    auto *lblHolidays
+        = addControl<QLabel>(this, "lblHolidays", holidaysCaption, layout.text(HolidaysRow));
     chkEnglandAndWales = addControl<QCheckBox>(this, "chkEnglandAndWales",
-        tr("The bank holidays of England and Wales"), layout.text(EnglandAndWalesRow));
-    chkEnglandAndWales->setAccessibleName(chkEnglandAndWales->text());
+        tr("The bank holidays of &England and Wales"), layout.text(EnglandAndWalesRow));
+    chkEnglandAndWales->setAccessibleName(QString(chkEnglandAndWales->text()).remove(u'&'));
     txtHolidays
         = placeControl(new QPlainTextEdit(this), "txtHolidays", layout.across(HolidayListRow));
-    txtHolidays->setAccessibleName(holidaysCaption);
+    lblHolidays->setBuddy(txtHolidays);
+    txtHolidays->setAccessibleName(QString(holidaysCaption).remove(u'&'));
     txtHolidays->setTabChangesFocus(true);
     txtHolidays->setLineWrapMode(QPlainTextEdit::NoWrap);
     addControl<QLabel>(this, "lblHolidayForms",

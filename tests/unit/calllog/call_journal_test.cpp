@@ -99,6 +99,49 @@ TEST_F(JournalRecoveryTest, AChargeInTheJournalIsKeptOnceAfterItsRecord)
     EXPECT_EQ(dir.read("netcharges.ini"), charge);
 }
 
+// On a link billed by the MB the journal's last line is the call's bytes,
+// which go beside the log once, after the record and the charge.
+TEST_F(JournalRecoveryTest, BytesInTheJournalAreKeptOnceAfterTheRecordAndTheCharge)
+{
+    const QByteArray charge = "05:12:2026  ,  21:14:03  ,  00:14:05  ,  36#\r\n";
+    const QByteArray bytes = "05:12:2026  ,  21:14:03  ,  00:14:05  ,  5000  ,  700#\r\n";
+    const QByteArray older = "05:12:2026  ,  09:00:00  ,  00:01:00  ,  10  ,  20#\r\n";
+    const struct {
+        const char *what;
+        QByteArray log, charges, bytes, journal;
+        QByteArray chargesAfter, bytesAfter;
+    } cases[] = {
+        {"bytes alone", kOlder, "", older, kRecord + bytes, "", older + bytes},
+        {"with a charge", kOlder, "", "", kRecord + charge + bytes, charge, bytes},
+        {"stopped before the bytes", kOlder + kRecord, charge, older, kRecord + charge + bytes,
+         charge, older + bytes},
+        {"stopped before the removal", kOlder + kRecord, charge, older + bytes,
+         kRecord + charge + bytes, charge, older + bytes},
+    };
+    for (const auto &c : cases) {
+        leave(c.log, c.journal);
+        dir.write("netcharges.ini", c.charges);
+        dir.write("netbytes.ini", c.bytes);
+        recover();
+        EXPECT_EQ(dir.read("netcosts.ini"), kOlder + kRecord) << c.what;
+        EXPECT_EQ(dir.read("netcharges.ini"), c.chargesAfter) << c.what;
+        EXPECT_EQ(dir.read("netbytes.ini"), c.bytesAfter) << c.what;
+        EXPECT_FALSE(dir.exists("callnow.ini")) << c.what;
+    }
+
+    // Bytes that cannot be written keep the journal; the next start adds
+    // only what is missing.
+    leave(kOlder, kRecord + charge + bytes);
+    QFile::remove(dir.file("netcharges.ini"));
+    QFile::remove(dir.file("netbytes.ini"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("netbytes.ini"));
+    EXPECT_EQ(recover().outcome, Outcome::AppendFailed);
+    ASSERT_TRUE(QDir(dir.path()).rmdir("netbytes.ini"));
+    EXPECT_EQ(recover().outcome, Outcome::AlreadyLogged);
+    EXPECT_EQ(dir.read("netcosts.ini") + dir.read("netcharges.ini") + dir.read("netbytes.ini"),
+              kOlder + kRecord + charge + bytes);
+}
+
 TEST_F(JournalRecoveryTest, AnUnreadableJournalIsSetAsideAndTheLogLeftAlone)
 {
     const QByteArray damaged[] = {
@@ -111,6 +154,11 @@ TEST_F(JournalRecoveryTest, AnUnreadableJournalIsSetAsideAndTheLogLeftAlone)
         // a charge of another call, or none
         kRecord + "05:12:2026  ,  21:14:03  ,  00:13:05  ,  36#\r\n",
         kRecord + "05:12:2026  ,  21:14:03  ,  00:14:05  ,  #\r\n",
+        // bytes of another call, before the charge, or but one number
+        kRecord + "05:12:2026  ,  21:14:03  ,  00:13:05  ,  5000  ,  700#\r\n",
+        kRecord + "05:12:2026  ,  21:14:03  ,  00:14:05  ,  5000  ,  700#\r\n"
+                  "05:12:2026  ,  21:14:03  ,  00:14:05  ,  36#\r\n",
+        kRecord + "05:12:2026  ,  21:14:03  ,  00:14:05  ,  5000  ,  #\r\n",
     };
     for (const QByteArray &journal : damaged) {
         leave(kOlder, journal);

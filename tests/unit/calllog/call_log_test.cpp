@@ -43,26 +43,29 @@ TEST_F(CallLogTest, LoadJoinsAnyLinesWithoutTheirEndsAndCreatesAMissingLogUnless
         LoadCallLog(path()), "not a recordat all05:06:2000  ,  21:14:03  ,  00:12:41  ,  01.50#");
 }
 
-// The charges kept beside the log go with it; none are made where there
-// were none, and charges that cannot be emptied are named.
-TEST_F(CallLogTest, ClearingEmptiesTheLogAndTheChargesBesideIt)
+// The charges and bytes kept beside the log go with it; none are made where
+// there were none, and side records that cannot be emptied are named.
+TEST_F(CallLogTest, ClearingEmptiesTheLogAndTheSideRecordsBesideIt)
 {
     using Answer = ScriptedPrompter::Answer;
     const QByteArray charge = "05:06:2000  ,  21:14:03  ,  00:12:41  ,  20#\r\n";
+    const QByteArray bytes = "05:06:2000  ,  21:14:03  ,  00:12:41  ,  900  ,  80#\r\n";
     dir.write("netcosts.ini", kRecord);
     prompter.answer(Answer::Yes);
     EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cleared);
     EXPECT_EQ(dir.read("netcosts.ini"), "");
     EXPECT_FALSE(dir.exists("netcharges.ini"));
+    EXPECT_FALSE(dir.exists("netbytes.ini"));
 
     dir.write("netcosts.ini", kRecord);
     dir.write("netcharges.ini", charge);
+    dir.write("netbytes.ini", bytes);
     prompter.answer(Answer::No);
     EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cancelled);
-    EXPECT_EQ(dir.read("netcharges.ini"), charge);
+    EXPECT_EQ(dir.read("netcharges.ini") + dir.read("netbytes.ini"), charge + bytes);
     prompter.answer(Answer::Yes);
     EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Cleared);
-    EXPECT_EQ(dir.read("netcosts.ini") + dir.read("netcharges.ini"), "");
+    EXPECT_EQ(dir.read("netcosts.ini") + dir.read("netcharges.ini") + dir.read("netbytes.ini"), "");
     EXPECT_TRUE(prompter.messages.isEmpty());
 
     QFile::remove(dir.file("netcharges.ini"));
@@ -72,6 +75,15 @@ TEST_F(CallLogTest, ClearingEmptiesTheLogAndTheChargesBesideIt)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].startsWith(
         "The call log has been cleared, but the charges of its calls in netcharges.ini could not be"));
+
+    ASSERT_TRUE(QDir(dir.path()).rmpath("netcharges.ini/x"));
+    QFile::remove(dir.file("netbytes.ini"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("netbytes.ini/x"));
+    prompter.answer(Answer::Yes);
+    EXPECT_EQ(ClearCallLog(path(), prompter), ClearOutcome::Failed);
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_TRUE(prompter.messages[1].startsWith(
+        "The call log has been cleared, but the bytes of its calls in netbytes.ini could not be"));
 }
 
 } // namespace

@@ -1,0 +1,45 @@
+#include "calllog/call_bytes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kept = BytesIndex::Kept;
+
+// The bytes of the call of 07/12/2026 10:00:00, 00:02:05, in files as the
+// program writes them and as a crash or a hand leaves them. The scan and
+// the look-up are the charges' own, tested there.
+TEST(CallBytes, FindsTheBytesOfTheCallByItsStartAndLength)
+{
+    const QString line = callBytesLine("07:12:2026", "10:00:00", "00:02:05", 1048576, 20480);
+    EXPECT_EQ(line, "07:12:2026  ,  10:00:00  ,  00:02:05  ,  1048576  ,  20480#");
+    EXPECT_EQ(callBytesPath("/some/dir/netcosts.ini"), "/some/dir/netbytes.ini");
+    const QByteArray written = line.toLatin1();
+    const QByteArray other = "07:12:2026  ,  09:00:00  ,  00:02:05  ,  1  ,  2#\r\n";
+    const struct
+    {
+        const char *what;
+        QByteArray file;
+        Kept kept;
+        qint64 received = 0, sent = 0;
+    } cases[] = {
+        { "as written", other + written + "\r\n", Kept::Values, 1048576, 20480 },
+        { "last line without its end", other + written, Kept::Values, 1048576, 20480 },
+        { "another call only", other, Kept::None },
+        { "cut short", other + written.left(written.size() - 3), Kept::Damaged },
+        { "one number", QByteArray(written).replace("  ,  20480", ""), Kept::Damaged },
+        { "negative", QByteArray(written).replace("20480", "-20480"), Kept::Damaged },
+        { "a charge's line", "07:12:2026  ,  10:00:00  ,  00:02:05  ,  28#\r\n", Kept::Damaged },
+        { "readable wins", written.left(50) + "\r\n" + written, Kept::Values, 1048576, 20480 },
+        { "empty", "", Kept::None },
+    };
+    for (const auto &c : cases) {
+        const BytesIndex::Found found = BytesIndex(c.file).find(
+            SideRecord::keyOf(SideRecord::dayKey(QDate(2026, 12, 7)), u"10:00:00", u"00:02:05"));
+        EXPECT_EQ(found.kept, c.kept) << c.what;
+        EXPECT_EQ(found.value.received, c.received) << c.what;
+        EXPECT_EQ(found.value.sent, c.sent) << c.what;
+    }
+}
+
+} // namespace
