@@ -94,8 +94,8 @@ QString sentence(const RateChange &change, const ChangeCosts &costs, const FeeTe
     return QCoreApplication::translate("RateChange",
         "At %1 the rate rises from %2 to %3 %4; stay on and this whole call costs %5, hang up "
         "before and it costs %6.")
-        .arg(at, fee(change.from), fee(change.to), perUnit(unitSeconds),
-            money(costs.stayOnPence), money(costs.hangUpPence));
+        .arg(at, fee(change.from), fee(change.to), perUnit(unitSeconds), money(costs.stayOnPence),
+            money(costs.hangUpPence));
 }
 
 } // namespace
@@ -208,7 +208,8 @@ QString nextRateChangeText(const std::optional<RateChange> &change, QDate today,
 {
     if (!change)
         return QCoreApplication::translate("RateChange", "No rate change today or tomorrow");
-    const char *text = change->at.date() == today ? QT_TRANSLATE_NOOP("RateChange", "Next rate change: %1, %2 %3")
+    const char *text = change->at.date() == today
+        ? QT_TRANSLATE_NOOP("RateChange", "Next rate change: %1, %2 %3")
         : QT_TRANSLATE_NOOP("RateChange", "Next rate change: tomorrow %1, %2 %3");
     return QCoreApplication::translate("RateChange", text)
         .arg(change->at.toString(u"HH:mm"), shownFeePer(feeUnitSeconds)(change->to),

@@ -64,17 +64,16 @@ ClearOutcome ClearCallLog(const QString &logPath, Prompter &prompter)
     if (!prompter.confirm(QCoreApplication::translate("CallLog", "Are You SURE?")))
         return ClearOutcome::Cancelled;
     if (!writeLines(logPath, {}).ok) {
-        prompter.showMessage(
-            QCoreApplication::translate(
-                "CallLog", "The call log could not be cleared. All its calls are still there."));
+        prompter.showMessage(QCoreApplication::translate(
+            "CallLog", "The call log could not be cleared. All its calls are still there."));
         return ClearOutcome::Failed;
     }
     // The log first: charges left behind name no call that is left, while
     // records left without their charges would be priced again.
     if (const FileResult charges = ClearCallCharges(callChargesPath(logPath)); !charges.ok) {
         prompter.showMessage(QCoreApplication::translate("CallLog",
-                                 "The call log has been cleared, but the charges of "
-                                 "its calls in %1 could not be: %2")
+            "The call log has been cleared, but the charges of "
+            "its calls in %1 could not be: %2")
                                  .arg(QString::fromUtf16(kCallChargesFileName), charges.error));
         return ClearOutcome::Failed;
     }

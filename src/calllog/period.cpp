@@ -15,9 +15,12 @@ struct FixedPeriod
 };
 
 constexpr FixedPeriod kFixedPeriods[] = {
-    {QT_TRANSLATE_NOOP("Period", "1 Day"), 0},      {QT_TRANSLATE_NOOP("Period", "7 Days"), 6},
-    {QT_TRANSLATE_NOOP("Period", "28 Days"), 27},   {QT_TRANSLATE_NOOP("Period", "2 Months"), 55},
-    {QT_TRANSLATE_NOOP("Period", "3 Months"), 83},  {QT_TRANSLATE_NOOP("Period", "1 Year"), 364},
+    { QT_TRANSLATE_NOOP("Period", "1 Day"), 0 },
+    { QT_TRANSLATE_NOOP("Period", "7 Days"), 6 },
+    { QT_TRANSLATE_NOOP("Period", "28 Days"), 27 },
+    { QT_TRANSLATE_NOOP("Period", "2 Months"), 55 },
+    { QT_TRANSLATE_NOOP("Period", "3 Months"), 83 },
+    { QT_TRANSLATE_NOOP("Period", "1 Year"), 364 },
 };
 
 // The entries that are not fixed, for their captions: the chart's bill

@@ -47,7 +47,8 @@ QString totalCostCaption(qint64 totalPence, const Regional &regional)
 QStringList printedSummaryLines(const QString &heading, const QStringList &list,
                                 const QString &costCaption, const QString &timeCaption)
 {
-    QStringList lines{QCoreApplication::translate("Summary", "Callwise Call Costs Summary"), QString(), QString(), heading};
+    QStringList lines { QCoreApplication::translate("Summary", "Callwise Call Costs Summary"),
+        QString(), QString(), heading };
     lines += list;
     lines << costCaption << timeCaption;
     return lines;

@@ -513,7 +513,6 @@ void CallClock::SetTime()
 
 void CallClock::UpdateTrayTip()
 {
-    m_services.tray.SetTrayTip(
-        QCoreApplication::translate("CallClock", "Callwise Time=%1 Cost=%2")
-            .arg(m_lblDiffTime, m_label5));
+    m_services.tray.SetTrayTip(QCoreApplication::translate("CallClock", "Callwise Time=%1 Cost=%2")
+                                   .arg(m_lblDiffTime, m_label5));
 }

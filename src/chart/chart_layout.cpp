@@ -13,15 +13,19 @@ constexpr qreal kBarShare = 0.75; // of its slot; the rest is the gap to the nex
 std::vector<LegendItem> legendItems(const SpendingChart &chart)
 {
     using Mark = LegendItem::Mark;
-    std::vector<LegendItem> items{{Mark::Bar, {}, {}, QCoreApplication::translate("ChartLayout", "Calls")}};
+    std::vector<LegendItem> items { { Mark::Bar, {}, {},
+        QCoreApplication::translate("ChartLayout", "Calls") } };
     if (std::ranges::any_of(chart.bars, [](const ChartBar &bar) { return bar.expectedPence > 0; }))
-        items.push_back({Mark::Forecast, {}, {}, QCoreApplication::translate("ChartLayout", "Forecast")});
-    items.push_back({Mark::Running, {}, {}, QCoreApplication::translate("ChartLayout", "Running total")});
+        items.push_back(
+            { Mark::Forecast, {}, {}, QCoreApplication::translate("ChartLayout", "Forecast") });
+    items.push_back(
+        { Mark::Running, {}, {}, QCoreApplication::translate("ChartLayout", "Running total") });
     if (chart.otherTotalPence)
-        items.push_back({Mark::Other, {}, {},
-            QCoreApplication::translate("ChartLayout", "With %1").arg(chart.otherName)});
+        items.push_back({ Mark::Other, {}, {},
+            QCoreApplication::translate("ChartLayout", "With %1").arg(chart.otherName) });
     if (chart.limitPence)
-        items.push_back({Mark::Pace, {}, {}, QCoreApplication::translate("ChartLayout", "Limit's pace")});
+        items.push_back(
+            { Mark::Pace, {}, {}, QCoreApplication::translate("ChartLayout", "Limit's pace") });
     return items;
 }
 

@@ -72,8 +72,8 @@ QString chartTitle(const SpendingChart &chart, const ChartPeriod &period,
 {
     const QString dates = period.first == period.last
         ? dateText(period.first, regional)
-        : QCoreApplication::translate("SpendingChart", "%1 to %2").arg(dateText(period.first, regional),
-                                        dateText(period.last, regional));
+        : QCoreApplication::translate("SpendingChart", "%1 to %2")
+              .arg(dateText(period.first, regional), dateText(period.last, regional));
     const QString other = chart.otherTotalPence
         ? QCoreApplication::translate("SpendingChart", "   With %1 %2")
               .arg(chart.otherName, regional.currency(double(*chart.otherTotalPence)))
@@ -87,7 +87,8 @@ QString chartTitle(const SpendingChart &chart, const ChartPeriod &period,
         title += QCoreApplication::translate("SpendingChart", "   Expected %1")
                      .arg(regional.currency(double(forecast->expectedPence())));
     if (chart.limitPence)
-        title += QCoreApplication::translate("SpendingChart", "   Limit %1").arg(regional.currency(double(*chart.limitPence)));
+        title += QCoreApplication::translate("SpendingChart", "   Limit %1")
+                     .arg(regional.currency(double(*chart.limitPence)));
     return title + other;
 }
 

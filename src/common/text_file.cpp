@@ -170,5 +170,6 @@ FileResult appendLines(const QString &path, const QStringList &lines)
 
     const QString why = file.errorString();
     file.resize(oldSize);
-    return FileResult::failure(why.isEmpty() ? QCoreApplication::translate("TextFile", "write failed") : why);
+    return FileResult::failure(
+        why.isEmpty() ? QCoreApplication::translate("TextFile", "write failed") : why);
 }

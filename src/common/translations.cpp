@@ -29,8 +29,8 @@ QString translationFor(const QStringList &uiLanguages)
         QString name = language;
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
         for (;;) {
-            const QString path = kResourceDir + QLatin1String("callwise_") + name
-                                 + QLatin1String(".qm");
+            const QString path
+                = kResourceDir + QLatin1String("callwise_") + name + QLatin1String(".qm");
             if (QFile::exists(path))
                 return path;
             const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));

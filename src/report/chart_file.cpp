@@ -40,7 +40,8 @@ QString writeChartFile(const QString &path, const SpendingChart &chart, const Re
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QCoreApplication::translate("ChartFile", "cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ChartFile", "cannot write %1: %2")
+            .arg(path, file.errorString());
     if (isSvg(path)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -56,9 +57,12 @@ QString writeChartFile(const QString &path, const SpendingChart &chart, const Re
         image.setDotsPerMeterY(dotsPerMetre);
         paintInto(image, chart, regional);
         if (!image.save(&file, "PNG"))
-            return QCoreApplication::translate("ChartFile", "cannot write %1: the picture could not be encoded").arg(path);
+            return QCoreApplication::translate(
+                "ChartFile", "cannot write %1: the picture could not be encoded")
+                .arg(path);
     }
     if (!file.commit())
-        return QCoreApplication::translate("ChartFile", "cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ChartFile", "cannot write %1: %2")
+            .arg(path, file.errorString());
     return QString();
 }

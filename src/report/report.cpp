@@ -18,8 +18,8 @@
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
 
-#include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,8 +67,10 @@ struct CommandLine
         parser.addOptions({ dir, today, csv, chart, from, to, bill, tariff, rules, compare, statement });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             fixedPeriodsText()
-                + QCoreApplication::translate("Report", ": that many days back from today; with --chart also \"%1\", "
-                                 "the bill's month.").arg(periodCaption(QString::fromUtf16(kThisBillEntry))),
+                + QCoreApplication::translate("Report",
+                    ": that many days back from today; with --chart also \"%1\", "
+                    "the bill's month.")
+                      .arg(periodCaption(QString::fromUtf16(kThisBillEntry))),
             QStringLiteral("[PERIOD]"));
     }
 
@@ -97,11 +99,12 @@ struct CommandLine
     {
         const QString qtHelp = parser.helpText();
         return QCoreApplication::translate("Report", "Usage: ") + QString::fromUtf16(kSynopsis)
-            + QCoreApplication::translate("Report", "\nPrints the calls and costs of a period from the call log, "
-                             "the bill's month with its forecast, what the period's calls "
-                             "would have cost by other tariffs, or an operator's bill checked "
-                             "against the log. --from and --to may stand for PERIOD wherever it "
-                             "is asked for.")
+            + QCoreApplication::translate("Report",
+                "\nPrints the calls and costs of a period from the call log, "
+                "the bill's month with its forecast, what the period's calls "
+                "would have cost by other tariffs, or an operator's bill checked "
+                "against the log. --from and --to may stand for PERIOD wherever it "
+                "is asked for.")
             + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
     }
 
@@ -109,17 +112,21 @@ struct CommandLine
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
     QCommandLineOption dir { QStringLiteral("dir"),
-        QCoreApplication::translate("Report", "Read the data files from DIR instead of the data directory."),
+        QCoreApplication::translate(
+            "Report", "Read the data files from DIR instead of the data directory."),
         QStringLiteral("DIR") };
     QCommandLineOption today { QStringLiteral("today"),
-        QCoreApplication::translate("Report", "Count the period back from this day instead of the system's date."),
+        QCoreApplication::translate(
+            "Report", "Count the period back from this day instead of the system's date."),
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption csv { QStringLiteral("csv"),
-        QCoreApplication::translate("Report", "Print the calls as CSV: date, start time, duration, "
-                       "fee in pence per minute and cost in pence.") };
+        QCoreApplication::translate("Report",
+            "Print the calls as CSV: date, start time, duration, "
+            "fee in pence per minute and cost in pence.") };
     QCommandLineOption chart { QStringLiteral("chart"),
-        QCoreApplication::translate("Report", "Draw the chart of daily costs into FILE, an .svg or a .png, "
-                       "instead of printing."),
+        QCoreApplication::translate("Report",
+            "Draw the chart of daily costs into FILE, an .svg or a .png, "
+            "instead of printing."),
         QStringLiteral("FILE") };
     QCommandLineOption from { QStringLiteral("from"),
         QCoreApplication::translate("Report", "The first day of a range of days, with --to."),
@@ -128,29 +135,34 @@ struct CommandLine
         QCoreApplication::translate("Report", "The last day of the range, with --from."),
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption bill { QStringLiteral("bill"),
-        QCoreApplication::translate("Report", "Print the bill's month: its days, what it has cost so far, its forecast "
-                       "and the spending limit, as the alerts window shows them.") };
+        QCoreApplication::translate("Report",
+            "Print the bill's month: its days, what it has cost so far, its forecast "
+            "and the spending limit, as the alerts window shows them.") };
     QCommandLineOption tariff { QStringLiteral("tariff"),
-        QCoreApplication::translate("Report", "Price the period's calls again by the fee file FILE (a copy of "
-                       "netfees.ini), or by the ruleset FILE.rst (kppp's accounting rules), and "
-                       "print both totals and the difference; with --csv both prices of each "
-                       "call, with --chart both running totals."),
+        QCoreApplication::translate("Report",
+            "Price the period's calls again by the fee file FILE (a copy of "
+            "netfees.ini), or by the ruleset FILE.rst (kppp's accounting rules), and "
+            "print both totals and the difference; with --csv both prices of each "
+            "call, with --chart both running totals."),
         QStringLiteral("FILE") };
     QCommandLineOption rules { QStringLiteral("rules"),
-        QCoreApplication::translate("Report", "With --tariff, the tariff rules of FILE (a copy of netrules.ini); "
-                       "without it the other tariff has none. A ruleset holds its own rules and "
-                       "takes no --rules."),
+        QCoreApplication::translate("Report",
+            "With --tariff, the tariff rules of FILE (a copy of netrules.ini); "
+            "without it the other tariff has none. A ruleset holds its own rules and "
+            "takes no --rules."),
         QStringLiteral("FILE") };
     QCommandLineOption compare { QStringLiteral("compare"),
-        QCoreApplication::translate("Report", "Rank the fee file or ruleset FILE and today's tariff by what the "
-                       "period's calls cost, cheapest first. More files may follow it, or the option be "
-                       "given again; the period comes last."),
+        QCoreApplication::translate("Report",
+            "Rank the fee file or ruleset FILE and today's tariff by what the "
+            "period's calls cost, cheapest first. More files may follow it, or the option be "
+            "given again; the period comes last."),
         QStringLiteral("FILE") };
     QCommandLineOption statement { QStringLiteral("statement"),
-        QCoreApplication::translate("Report", "Check the operator's itemised bill, exported as CSV, against the log: the "
-                       "calls on one and not the other, those priced differently, both totals, "
-                       "and the tariff rules that would price the calls as billed. Without a "
-                       "period, the days of the bill's calls."),
+        QCoreApplication::translate("Report",
+            "Check the operator's itemised bill, exported as CSV, against the log: the "
+            "calls on one and not the other, those priced differently, both totals, "
+            "and the tariff rules that would price the calls as billed. Without a "
+            "period, the days of the bill's calls."),
         QStringLiteral("FILE.csv") };
 };
 
@@ -167,32 +179,39 @@ QString whyNoRequest(const CommandLine &command)
                 && !command.parser.isSet(command.chart) && !haveTariff && !haveCompare
                 && !command.parser.isSet(command.statement)
             ? QString()
-            : QCoreApplication::translate("Report", "--bill takes no period, range, --csv, --chart, --tariff, --compare "
-                             "or --statement");
+            : QCoreApplication::translate("Report",
+                "--bill takes no period, range, --csv, --chart, --tariff, --compare "
+                "or --statement");
     if (command.parser.isSet(command.rules) && !haveTariff)
         return QCoreApplication::translate("Report", "--rules goes with --tariff");
     if (haveTariff && haveCompare)
         return QCoreApplication::translate("Report", "give either --tariff or --compare, not both");
     if (haveCompare && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
-        return QCoreApplication::translate("Report", "--compare prints a ranking, not --csv or --chart");
+        return QCoreApplication::translate(
+            "Report", "--compare prints a ranking, not --csv or --chart");
     const bool checking = command.parser.isSet(command.statement);
     if (checking && (haveTariff || haveCompare))
         return QCoreApplication::translate("Report", "--statement takes no --tariff or --compare");
     if (checking && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
         return QCoreApplication::translate("Report", "--statement takes no --csv or --chart");
     if (positional.size() > 1)
-        return QCoreApplication::translate("Report", "one period only, not also \"%1\"").arg(positional[1]);
+        return QCoreApplication::translate("Report", "one period only, not also \"%1\"")
+            .arg(positional[1]);
     if (haveFrom != haveTo)
-        return haveFrom ? QCoreApplication::translate("Report", "--from needs --to") : QCoreApplication::translate("Report", "--to needs --from");
+        return haveFrom ? QCoreApplication::translate("Report", "--from needs --to")
+                        : QCoreApplication::translate("Report", "--to needs --from");
     if (haveFrom && !positional.isEmpty())
-        return QCoreApplication::translate("Report", "give either a period or --from and --to, not both");
+        return QCoreApplication::translate(
+            "Report", "give either a period or --from and --to, not both");
     if (!haveFrom && positional.isEmpty() && !checking)
         return QCoreApplication::translate("Report", "usage: %1").arg(QString::fromUtf16(kUsage));
     if (command.parser.isSet(command.chart) && command.parser.isSet(command.csv))
         return QCoreApplication::translate("Report", "give either --csv or --chart, not both");
     const QString chart = command.parser.value(command.chart);
     if (command.parser.isSet(command.chart) && !isChartFileName(chart))
-        return QCoreApplication::translate("Report", "--chart %1: the file's name must end in .svg or .png").arg(chart);
+        return QCoreApplication::translate(
+            "Report", "--chart %1: the file's name must end in .svg or .png")
+            .arg(chart);
     return QString();
 }
 
@@ -224,15 +243,19 @@ QString whyUnreadable(const CommandLine &command, const QString &logPath)
         const QString directory = command.parser.value(command.dir);
         const QFileInfo info(directory);
         if (!info.exists())
-            return QCoreApplication::translate("Report", "--dir %1: there is no such directory").arg(directory);
+            return QCoreApplication::translate("Report", "--dir %1: there is no such directory")
+                .arg(directory);
         if (!info.isDir())
-            return QCoreApplication::translate("Report", "--dir %1: it is not a directory").arg(directory);
+            return QCoreApplication::translate("Report", "--dir %1: it is not a directory")
+                .arg(directory);
         if (!info.isReadable())
-            return QCoreApplication::translate("Report", "--dir %1: it cannot be read").arg(directory);
+            return QCoreApplication::translate("Report", "--dir %1: it cannot be read")
+                .arg(directory);
     }
     QFile log(logPath);
     if (log.exists() && !log.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("Report", "cannot read %1: %2").arg(logPath, log.errorString());
+        return QCoreApplication::translate("Report", "cannot read %1: %2")
+            .arg(logPath, log.errorString());
     return QString();
 }
 
@@ -249,7 +272,8 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
                                   : billSoFar(log, today, bill, minConnect, regional).totalPence;
     out << QCoreApplication::translate("Report", "Bill's month: %1 to %2")
                .arg(userDateText(bill.first), userDateText(bill.last))
-        << '\n' << billSpentText(bill, spent, regional) << '\n'
+        << '\n'
+        << billSpentText(bill, spent, regional) << '\n'
         << billForecastText(
                bill, forecast ? std::optional(forecast->expectedPence()) : std::nullopt, regional)
         << '\n'
@@ -297,8 +321,9 @@ int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> d
     const Statement statement = readStatement(path);
     QString why = statement.why;
     if (statement.ok && statement.calls.empty() && !days)
-        why = QCoreApplication::translate("Report", "it holds no calls; give a period or --from and --to to check the "
-                             "log against it");
+        why = QCoreApplication::translate("Report",
+            "it holds no calls; give a period or --from and --to to check the "
+            "log against it");
     if (!why.isEmpty()) {
         err << kProgram << ": " << path << ": " << why << '\n';
         return kNotShown;
@@ -372,8 +397,8 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         offsets = *fixed;
     } else {
         err << kProgram << ": "
-            << QCoreApplication::translate(
-                   "Report", "unknown period \"%1\" (one of %2, or --from and --to; \"%3\" with --chart)")
+            << QCoreApplication::translate("Report",
+                   "unknown period \"%1\" (one of %2, or --from and --to; \"%3\" with --chart)")
                    .arg(period, fixedPeriodsText(),
                        periodCaption(QString::fromUtf16(kThisBillEntry)))
             << '\n';
@@ -455,8 +480,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     } else if (csv) {
         out << summaryCsv(summary);
     } else {
-        const QStringList lines = printedSummaryLines(
-            summaryHeading(), summary.lines(),
+        const QStringList lines = printedSummaryLines(summaryHeading(), summary.lines(),
             totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds));
         for (const QString &line : lines)
             out << line << '\n';

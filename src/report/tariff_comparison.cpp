@@ -25,7 +25,8 @@ QString differenceText(qint64 pence, qint64 todayPence, const Regional &regional
 QString otherTariffSentence(
     const QString &name, qint64 otherPence, qint64 todayPence, const Regional &regional)
 {
-    return QCoreApplication::translate("TariffComparison", "With %1 these calls would have cost %2: %3.")
+    return QCoreApplication::translate(
+        "TariffComparison", "With %1 these calls would have cost %2: %3.")
         .arg(name, regional.currency(double(otherPence)),
             differenceText(otherPence, todayPence, regional));
 }
@@ -39,7 +40,9 @@ QStringList tariffRanking(
         qint64 pence = 0;
         bool today = false;
     };
-    std::vector<Ranked> ranked { { QCoreApplication::translate("TariffComparison", "Today's tariff"), summary.totalPence, true } };
+    std::vector<Ranked> ranked { { QCoreApplication::translate(
+                                       "TariffComparison", "Today's tariff"),
+        summary.totalPence, true } };
     for (const OtherTariff &other : others) {
         const CallPricer pricer(other.table, other.rules);
         ranked.push_back({ other.name, repriceCalls(summary, pricer).totalPence, false });

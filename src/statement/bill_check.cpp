@@ -161,9 +161,11 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
                  .arg(check.logged.size())
                  .arg(check.match.pairs.size());
     if (check.billedOtherDays > 0)
-        lines << QCoreApplication::translate("BillCheck", "Billed on other days and left out: %1").arg(check.billedOtherDays);
+        lines << QCoreApplication::translate("BillCheck", "Billed on other days and left out: %1")
+                     .arg(check.billedOtherDays);
     if (!check.skipped.isEmpty()) {
-        lines << QCoreApplication::translate("BillCheck", "Rows of the bill that cannot be read, left out: %1")
+        lines << QCoreApplication::translate(
+            "BillCheck", "Rows of the bill that cannot be read, left out: %1")
                      .arg(check.skipped.size());
         for (const QString &why : check.skipped)
             lines << QStringLiteral("  ") + why;
@@ -206,13 +208,16 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
     const qint64 billedPence = roundHalfEven(check.billedPence());
     const qint64 difference = billedPence - check.loggedPence;
     lines << QString()
-          << QCoreApplication::translate("BillCheck", "Billed total: %1").arg(regional.currency(double(billedPence)))
-          << QCoreApplication::translate("BillCheck", "Logged total: %1").arg(regional.currency(double(check.loggedPence)))
+          << QCoreApplication::translate("BillCheck", "Billed total: %1")
+                 .arg(regional.currency(double(billedPence)))
+          << QCoreApplication::translate("BillCheck", "Logged total: %1")
+                 .arg(regional.currency(double(check.loggedPence)))
           << QCoreApplication::translate("BillCheck", "Difference: %1%2")
                  .arg(regional.currency(double(qAbs(difference))),
-                     difference > 0       ? QCoreApplication::translate("BillCheck", " more on the bill")
-                         : difference < 0 ? QCoreApplication::translate("BillCheck", " more in the log")
-                                          : QString())
+                     difference > 0 ? QCoreApplication::translate("BillCheck", " more on the bill")
+                         : difference < 0
+                         ? QCoreApplication::translate("BillCheck", " more in the log")
+                         : QString())
           << QString() << suggestionText(check.suggestion, rules)
           << differenceLines(check.suggestion, check.logged, check.minConnectMinutes);
     return lines;

@@ -46,11 +46,14 @@ QString sharedText(const Key &key, double minConnectMinutes)
             : QCoreApplication::translate("PriceDifferences", "under %1 minutes")
                   .arg(QString::number(minConnectMinutes));
     case Shared::Day:
-        return QCoreApplication::translate("PriceDifferences", "on %1").arg(QDate::fromJulianDay(key.value).toString(u"dd/MM"));
+        return QCoreApplication::translate("PriceDifferences", "on %1")
+            .arg(QDate::fromJulianDay(key.value).toString(u"dd/MM"));
     case Shared::Hour:
-        return QCoreApplication::translate("PriceDifferences", "at %1:00-%1:59").arg(key.value, 2, 10, QLatin1Char('0'));
+        return QCoreApplication::translate("PriceDifferences", "at %1:00-%1:59")
+            .arg(key.value, 2, 10, QLatin1Char('0'));
     case Shared::Weekday:
-        return QCoreApplication::translate("PriceDifferences", "on %1").arg(QCoreApplication::translate("PriceDifferences", kWeekdays[key.value - 1]));
+        return QCoreApplication::translate("PriceDifferences", "on %1")
+            .arg(QCoreApplication::translate("PriceDifferences", kWeekdays[key.value - 1]));
     }
     return QString();
 }
@@ -68,10 +71,12 @@ QString byHowMuch(const std::vector<const PriceDifference *> &calls)
         more = more || by > 0;
         less = less || by < 0;
     }
-    QString text = least == most ? QCoreApplication::translate("PriceDifferences", "%1p").arg(least)
-                                 : QCoreApplication::translate("PriceDifferences", "%1p to %2p").arg(least).arg(most);
+    QString text = least == most
+        ? QCoreApplication::translate("PriceDifferences", "%1p").arg(least)
+        : QCoreApplication::translate("PriceDifferences", "%1p to %2p").arg(least).arg(most);
     if (more != less)
-        text += more ? QCoreApplication::translate("PriceDifferences", ", more on the bill") : QCoreApplication::translate("PriceDifferences", ", less on the bill");
+        text += more ? QCoreApplication::translate("PriceDifferences", ", more on the bill")
+                     : QCoreApplication::translate("PriceDifferences", ", less on the bill");
     return text;
 }
 
@@ -137,7 +142,8 @@ QStringList differenceLines(const RuleSuggestion &suggestion, const std::vector<
             break;
         }
         const LoggedCall &call = logged[difference->logged];
-        lines << QCoreApplication::translate("PriceDifferences", "1 call on %1 at %2 differs by %3.")
+        lines << QCoreApplication::translate(
+            "PriceDifferences", "1 call on %1 at %2 differs by %3.")
                      .arg(userDateText(call.day),
                          QStringLiteral("%1:%2:%3")
                              .arg(call.startSecond / 3600, 2, 10, QLatin1Char('0'))

@@ -128,8 +128,9 @@ QString missingColumns(const Columns &columns)
     QStringList all;
     for (const char *name : kColumnNames)
         all << columnName(name);
-    return QCoreApplication::translate("Statement", "the columns of the calls cannot be found: no header names %1 (looked "
-                          "for a header line naming %2)")
+    return QCoreApplication::translate("Statement",
+        "the columns of the calls cannot be found: no header names %1 (looked "
+        "for a header line naming %2)")
         .arg(missing.join(QCoreApplication::translate("Statement", "; no header names ")),
             all.join(u"; "));
 }
@@ -140,10 +141,12 @@ QString missingColumns(const Columns &columns)
 QString noStartColumn(const Columns &columns)
 {
     return columns.at[DateColumn] < 0
-        ? QCoreApplication::translate("Statement", "the columns of the calls cannot be found: no header names the date, "
-                         "and the time column holds no dates")
-        : QCoreApplication::translate("Statement", "the columns of the calls cannot be found: no header names the time or "
-                         "start, and the date column holds no times");
+        ? QCoreApplication::translate("Statement",
+            "the columns of the calls cannot be found: no header names the date, "
+            "and the time column holds no dates")
+        : QCoreApplication::translate("Statement",
+            "the columns of the calls cannot be found: no header names the time or "
+            "start, and the date column holds no times");
 }
 
 int twoDigitYear(int year)
@@ -341,7 +344,9 @@ std::optional<double> readMoney(QStringView text, bool inPence)
 QString lineName(const CsvRecord &record)
 {
     return record.lastLine > record.firstLine
-        ? QCoreApplication::translate("Statement", "lines %1 to %2").arg(record.firstLine).arg(record.lastLine)
+        ? QCoreApplication::translate("Statement", "lines %1 to %2")
+              .arg(record.firstLine)
+              .arg(record.lastLine)
         : QCoreApplication::translate("Statement", "line %1").arg(record.firstLine);
 }
 
@@ -362,7 +367,8 @@ Row readRow(const CsvRecord &record, const Columns &columns)
     const auto bad = [&record](const char *what, QStringView text, const char *form) {
         Row row;
         row.why = text.isEmpty()
-            ? QCoreApplication::translate("Statement", "%1: %2 is missing").arg(lineName(record), columnName(what))
+            ? QCoreApplication::translate("Statement", "%1: %2 is missing")
+                  .arg(lineName(record), columnName(what))
             : QCoreApplication::translate("Statement", "%1: %2 \"%3\" is not %4")
                   .arg(lineName(record), columnName(what),
                       text.size() > kLongestField
@@ -379,17 +385,20 @@ Row readRow(const CsvRecord &record, const Columns &columns)
     if (columns.startInOne) {
         const auto start = readStart(dateText);
         if (!start)
-            return bad(QT_TRANSLATE_NOOP("Statement", "the start"), dateText, QT_TRANSLATE_NOOP("Statement", "a date and a time of day"));
+            return bad(QT_TRANSLATE_NOOP("Statement", "the start"), dateText,
+                QT_TRANSLATE_NOOP("Statement", "a date and a time of day"));
         call.day = start->first;
         call.startSecond = start->second;
     } else {
         const std::optional<QDate> day = readDate(dateText);
         if (!day)
-            return bad(QT_TRANSLATE_NOOP("Statement", "the date"), dateText, QT_TRANSLATE_NOOP("Statement", "a date"));
+            return bad(QT_TRANSLATE_NOOP("Statement", "the date"), dateText,
+                QT_TRANSLATE_NOOP("Statement", "a date"));
         const QStringView timeText = field(columns.at[TimeColumn]);
         const std::optional<int> second = readTime(timeText);
         if (!second)
-            return bad(QT_TRANSLATE_NOOP("Statement", "the time"), timeText, QT_TRANSLATE_NOOP("Statement", "a time of day"));
+            return bad(QT_TRANSLATE_NOOP("Statement", "the time"), timeText,
+                QT_TRANSLATE_NOOP("Statement", "a time of day"));
         call.day = *day;
         call.startSecond = *second;
     }
@@ -397,11 +406,13 @@ Row readRow(const CsvRecord &record, const Columns &columns)
     const QStringView durationText = field(columns.at[DurationColumn]);
     const std::optional<qint64> seconds = readDuration(durationText, columns.durationInMinutes);
     if (!seconds)
-        return bad(QT_TRANSLATE_NOOP("Statement", "the duration"), durationText, QT_TRANSLATE_NOOP("Statement", "hh:mm:ss, mm:ss or seconds"));
+        return bad(QT_TRANSLATE_NOOP("Statement", "the duration"), durationText,
+            QT_TRANSLATE_NOOP("Statement", "hh:mm:ss, mm:ss or seconds"));
     const QStringView costText = field(columns.at[CostColumn]);
     const std::optional<double> pence = readMoney(costText, columns.costInPence);
     if (!pence)
-        return bad(QT_TRANSLATE_NOOP("Statement", "the cost"), costText, QT_TRANSLATE_NOOP("Statement", "an amount of money"));
+        return bad(QT_TRANSLATE_NOOP("Statement", "the cost"), costText,
+            QT_TRANSLATE_NOOP("Statement", "an amount of money"));
     call.seconds = *seconds;
     call.pence = *pence;
     row.call = call;
@@ -479,7 +490,8 @@ Statement readStatementBytes(const QByteArray &bytes)
         statement.ok = false;
         statement.why = layout.columns.startInOne && !anyStart
             ? noStartColumn(layout.columns)
-            : QCoreApplication::translate("Statement", "no row holds a call that can be read (%1)").arg(statement.skipped[0]);
+            : QCoreApplication::translate("Statement", "no row holds a call that can be read (%1)")
+                  .arg(statement.skipped[0]);
     }
     return statement;
 }
@@ -494,9 +506,11 @@ Statement readStatement(const QString &path)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.read(kLargestFile + 1);
     if (file.error() != QFileDevice::NoError)
-        why = QCoreApplication::translate("Statement", "it cannot be read: %1").arg(file.errorString());
+        why = QCoreApplication::translate("Statement", "it cannot be read: %1")
+                  .arg(file.errorString());
     else if (bytes.size() > kLargestFile)
-        why = QCoreApplication::translate("Statement", "it is larger than %1 MB, too large for a bill")
+        why = QCoreApplication::translate(
+            "Statement", "it is larger than %1 MB, too large for a bill")
                   .arg(kLargestFile >> 20);
     if (why.isEmpty())
         return readStatementBytes(bytes);

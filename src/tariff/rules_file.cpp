@@ -40,8 +40,9 @@ constexpr int kNamedLines = 3;
 QString unitsProblem(const QString &line)
 {
     static const QRegularExpression zeroUnit(QStringLiteral(R"(^\s*\d+\s*/\s*0+\s*$)"));
-    return zeroUnit.match(line).hasMatch() ? QCoreApplication::translate("RulesFile", "a unit cannot be 0 seconds")
-                                           : QCoreApplication::translate("RulesFile", "not charge units such as 60/1");
+    return zeroUnit.match(line).hasMatch()
+        ? QCoreApplication::translate("RulesFile", "a unit cannot be 0 seconds")
+        : QCoreApplication::translate("RulesFile", "not charge units such as 60/1");
 }
 
 // The settings of the first five lines, each read on its own so that one
@@ -70,7 +71,9 @@ void readSettings(const QStringList &lines, RulesLoad &load)
             refuse(2, QCoreApplication::translate("RulesFile", kNoPence));
         // A flat first charge belongs to units; every minute begun has none.
         else if (lines[1].trimmed().isEmpty())
-            refuse(2, QCoreApplication::translate("RulesFile", "a first charge needs charge units on line 2"));
+            refuse(2,
+                QCoreApplication::translate(
+                    "RulesFile", "a first charge needs charge units on line 2"));
         else
             rules.firstChargePence = *first;
     }
@@ -106,11 +109,14 @@ RulesLoad LoadRules(const QString &rulesPath)
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return { {}, false,
-            QCoreApplication::translate("RulesFile", "%1 cannot be read: %2").arg(rulesPath, file.errorString()), {}, {} };
+            QCoreApplication::translate("RulesFile", "%1 cannot be read: %2")
+                .arg(rulesPath, file.errorString()),
+            {}, {} };
     file.close();
     const std::optional<QStringList> read = readLines(rulesPath, kMostRulesLines + 1);
     if (!read)
-        return { {}, false, QCoreApplication::translate("RulesFile", "%1 cannot be read").arg(rulesPath), {}, {} };
+        return { {}, false,
+            QCoreApplication::translate("RulesFile", "%1 cannot be read").arg(rulesPath), {}, {} };
     QStringList lines = *read;
     if (lines.isEmpty())
         return {};
@@ -138,7 +144,8 @@ RulesLoad LoadRules(const QString &rulesPath)
             load.readable.timeRules << line;
             afterARule = true;
         } else {
-            load.badLines << RulesLine { int(i) + 1, lines[i], QCoreApplication::translate("RulesFile", kNoHoliday) };
+            load.badLines << RulesLine { int(i) + 1, lines[i],
+                QCoreApplication::translate("RulesFile", kNoHoliday) };
             load.readable.holidays << line;
         }
     }
@@ -155,7 +162,8 @@ RulesLoad LoadRules(const QString &rulesPath)
     for (const RulesLine &bad : load.badLines.mid(0, kNamedLines))
         named << bad.message();
     if (load.badLines.size() > kNamedLines)
-        named << QCoreApplication::translate("RulesFile", "and %1 more").arg(load.badLines.size() - kNamedLines);
+        named << QCoreApplication::translate("RulesFile", "and %1 more")
+                     .arg(load.badLines.size() - kNamedLines);
     load.why = QStringLiteral("%1: %2").arg(QFileInfo(rulesPath).fileName(), named.join(u"; "));
     return load;
 }

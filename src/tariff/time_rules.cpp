@@ -90,7 +90,9 @@ DaysRead readDays(const QString &item)
         const bool once = match.hasCaptured(3);
         const std::optional<QDate> day = dateNamed(match, 1, once);
         if (!day)
-            return refused(QCoreApplication::translate("TimeRules", "%1 is not a day of the calendar").arg(item));
+            return refused(
+                QCoreApplication::translate("TimeRules", "%1 is not a day of the calendar")
+                    .arg(item));
         days.kind = once ? RuleDays::Kind::Once : RuleDays::Kind::EveryYear;
         days.first = *day;
         return { days, {} };
@@ -100,8 +102,9 @@ DaysRead readDays(const QString &item)
         const std::optional<QDate> first = dateNamed(match, 1, false);
         const std::optional<QDate> last = dateNamed(match, 3, false);
         if (!first || !last)
-            return refused(QCoreApplication::translate("TimeRules", "%1 is not a day of the calendar")
-                               .arg(first ? item.section(u'-', 1) : item.section(u'-', 0, 0)));
+            return refused(
+                QCoreApplication::translate("TimeRules", "%1 is not a day of the calendar")
+                    .arg(first ? item.section(u'-', 1) : item.section(u'-', 0, 0)));
         days.first = *first;
         days.last = *last;
         return { days, {} };
@@ -208,7 +211,8 @@ TimeRuleRead readTimeRule(QStringView line)
         QStringLiteral(R"((?:^|\s)(\d{1,2}:\d{2})\s?-\s?(\d{1,2}:\d{2})(?:\s|$))"));
     const QRegularExpressionMatch timeMatch = times.match(text);
     if (!timeMatch.hasMatch())
-        return refusedRule(QCoreApplication::translate("TimeRules", "no times of day are given, such as 08:00-17:59"));
+        return refusedRule(QCoreApplication::translate(
+            "TimeRules", "no times of day are given, such as 08:00-17:59"));
 
     TimeRule rule;
     // Spaces around the commas and dashes of the days mean nothing.
@@ -224,8 +228,8 @@ TimeRuleRead readTimeRule(QStringView line)
     for (const int part : { 1, 2 }) {
         const std::optional<int> minute = minuteOfDay(timeMatch.capturedView(part));
         if (!minute)
-            return refusedRule(
-                QCoreApplication::translate("TimeRules", "%1 is not a time of day").arg(timeMatch.capturedView(part)));
+            return refusedRule(QCoreApplication::translate("TimeRules", "%1 is not a time of day")
+                                   .arg(timeMatch.capturedView(part)));
         (part == 1 ? rule.firstMinute : rule.lastMinute) = *minute;
     }
 
@@ -237,22 +241,26 @@ TimeRuleRead readTimeRule(QStringView line)
     const QRegularExpressionMatch match = price.match(rest);
     if (!match.hasMatch()) {
         if (rest.front() == u'-')
-            return refusedRule(QCoreApplication::translate("TimeRules", "a price cannot be below 0"));
+            return refusedRule(
+                QCoreApplication::translate("TimeRules", "a price cannot be below 0"));
         if (!rest.front().isDigit() && rest.front() != u'.')
             return refusedRule(QCoreApplication::translate("TimeRules", "no price is given"));
-        return refusedRule(QCoreApplication::translate("TimeRules", "%1 is not a price such as \"4.20 a minute\" or "
-                                          "\"10 per 90 s\"")
+        return refusedRule(QCoreApplication::translate("TimeRules",
+            "%1 is not a price such as \"4.20 a minute\" or "
+            "\"10 per 90 s\"")
                                .arg(rest));
     }
     rule.pence = std::round(readNumber(match.capturedView(1)) * 1e4) / 1e4;
     if (rule.pence > kMostPence)
-        return refusedRule(QCoreApplication::translate("TimeRules", "a price cannot be over 1000000 pence"));
+        return refusedRule(
+            QCoreApplication::translate("TimeRules", "a price cannot be over 1000000 pence"));
     if (match.hasCaptured(2)) {
         rule.perMinute = true;
         rule.unitSeconds = 60;
         if (match.hasCaptured(3)) {
             if (!isSeconds(match.capturedView(4)))
-                return refusedRule(QCoreApplication::translate("TimeRules", "units are counted in seconds"));
+                return refusedRule(
+                    QCoreApplication::translate("TimeRules", "units are counted in seconds"));
             rule.unitSeconds
                 = int(qMin<qint64>(countOf(match.capturedView(3)), kMostUnitSeconds + 1));
         }
@@ -262,27 +270,32 @@ TimeRuleRead readTimeRule(QStringView line)
         const bool minutes
             = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
         if (!minutes && !isSeconds(unit))
-            return refusedRule(QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
+            return refusedRule(
+                QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
         rule.unitSeconds = int(qMin<qint64>(countOf(match.capturedView(5)), kMostUnitSeconds + 1))
             * (minutes ? 60 : 1);
     } else {
-        return refusedRule(QCoreApplication::translate("TimeRules", "the price says neither \"a minute\" nor \"per\" a "
-                                          "unit"));
+        return refusedRule(QCoreApplication::translate("TimeRules",
+            "the price says neither \"a minute\" nor \"per\" a "
+            "unit"));
     }
     if (rule.unitSeconds < 1)
         return refusedRule(QCoreApplication::translate("TimeRules", "a unit cannot be 0 seconds"));
     if (rule.unitSeconds > kMostUnitSeconds)
-        return refusedRule(QCoreApplication::translate("TimeRules", "a unit cannot be over 3600 seconds"));
+        return refusedRule(
+            QCoreApplication::translate("TimeRules", "a unit cannot be over 3600 seconds"));
     if (match.hasCaptured(7)) {
         const QStringView unit = match.capturedView(8);
         const bool minutes
             = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
         if (!minutes && !isSeconds(unit))
-            return refusedRule(QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
+            return refusedRule(
+                QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
         const qint64 after = qMin<qint64>(countOf(match.capturedView(7)), kMostAfterSeconds + 1)
             * (minutes ? 60 : 1);
         if (after > kMostAfterSeconds)
-            return refusedRule(QCoreApplication::translate("TimeRules", "a rule cannot begin over 24 hours into a call"));
+            return refusedRule(QCoreApplication::translate(
+                "TimeRules", "a rule cannot begin over 24 hours into a call"));
         rule.afterSeconds = int(after);
     }
     return { rule, {} };

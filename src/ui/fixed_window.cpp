@@ -24,8 +24,7 @@ void fitButtonRow(std::initializer_list<QAbstractButton *> row)
         QString caption = button->text();
         caption.remove(u'&');
         const QFontMetrics metrics = button->fontMetrics();
-        const int needed
-            = metrics.horizontalAdvance(caption) + 2 * metrics.horizontalAdvance(u'M');
+        const int needed = metrics.horizontalAdvance(caption) + 2 * metrics.horizontalAdvance(u'M');
         if (needed > button->width()) {
             shift += needed - button->width();
             button->resize(needed, button->height());

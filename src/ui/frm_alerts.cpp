@@ -81,8 +81,7 @@ frmAlerts::frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regio
     , m_regional(regional)
     , m_prompter(prompter)
 {
-    setUpFixedWindow(
-        this, "frmAlerts", tr(kCaption), kLeft + kWidth + kLeft, kWindowHeight);
+    setUpFixedWindow(this, "frmAlerts", tr(kCaption), kLeft + kWidth + kLeft, kWindowHeight);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     pressFocusedButtonOnEnter(this);
@@ -101,8 +100,7 @@ void frmAlerts::buildControls()
     cboSpeakEvery->setAccessibleName(speakCaption);
     for (int minutes : kSpeakIntervals)
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
-    lblNoEngine = addControl<QLabel>(
-        this, "lblNoEngine", tr(kNoEngine), textPlace(NoEngineRow));
+    lblNoEngine = addControl<QLabel>(this, "lblNoEngine", tr(kNoEngine), textPlace(NoEngineRow));
 
     // A row of a caption and a list of the coach's choices.
     auto coachRow = [this](Row row, const char *label, const char *box, const QString &caption,
@@ -139,8 +137,8 @@ void frmAlerts::buildControls()
     lblSpending = addControl<QLabel>(this, "lblSpending", QString(), textPlace(SpendingRow));
     lblForecast = addControl<QLabel>(this, "lblForecast", QString(), textPlace(ForecastRow));
 
-    cmdTest = addControl<QPushButton>(
-        this, "cmdTest", tr("Test"), { kLeft, kButtonsTop, 1215, 375 });
+    cmdTest
+        = addControl<QPushButton>(this, "cmdTest", tr("Test"), { kLeft, kButtonsTop, 1215, 375 });
     cmdOK = addControl<QPushButton>(
         this, "cmdOK", tr("&OK"), { kLeft + kWidth - 1215, kButtonsTop, 1215, 375 });
     cmdOK->setDefault(true);
@@ -204,7 +202,6 @@ void frmAlerts::cmdOK_Click()
         { cboMinuteWarning->currentData().toInt(), cboRateWarning->currentData().toInt() });
     m_coach.setChoices(m_alerts.choices().coach);
     if (!saved.ok)
-        m_prompter.showMessage(
-            tr("The alert choices could not be saved: %1").arg(saved.error));
+        m_prompter.showMessage(tr("The alert choices could not be saved: %1").arg(saved.error));
     close();
 }

@@ -40,8 +40,7 @@ void frmBillCheck::buildControls()
     cmdApply = addControl<QPushButton>(
         this, "cmdApply", tr("&Apply suggested rules"), { 120, 6060, 2880, 375 });
     cmdApply->setEnabled(false);
-    cmdClose = addControl<QPushButton>(
-        this, "cmdClose", tr("Close"), { 8160, 6060, 1320, 375 });
+    cmdClose = addControl<QPushButton>(this, "cmdClose", tr("Close"), { 8160, 6060, 1320, 375 });
     connect(cmdApply, &QPushButton::clicked, this, &frmBillCheck::cmdApply_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -52,9 +51,8 @@ void frmBillCheck::openStatement(const QString &csvPath)
     cmdApply->setEnabled(false);
     const QString name = QFileInfo(csvPath).fileName();
     const Statement statement = readStatement(csvPath);
-    const QString why = statement.ok && statement.calls.empty()
-        ? tr("it holds no calls")
-        : statement.why;
+    const QString why
+        = statement.ok && statement.calls.empty() ? tr("it holds no calls") : statement.why;
     if (!why.isEmpty()) {
         txtReport->setPlainText(tr("%1: %2.").arg(name, why));
         return;

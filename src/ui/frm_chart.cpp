@@ -86,21 +86,20 @@ void frmChart::buildControls()
     for (const QString &entry : chartEntries())
         cboPeriod->addItem(periodCaption(entry), entry);
     cboPeriod->setCurrentIndex(cboPeriod->findData(QString::fromUtf16(kThisBillEntry)));
-    label("Label1", tr("Period"), {120, 120, 615, 315}, cboPeriod);
+    label("Label1", tr("Period"), { 120, 120, 615, 315 }, cboPeriod);
 
     Text2 = addControl<QLineEdit>(this, "Text2", QString(), {3000, 120, 1335, 315});
-    label("Label5", tr("From"), {2400, 120, 495, 315}, Text2);
+    label("Label5", tr("From"), { 2400, 120, 495, 315 }, Text2);
     Text3 = addControl<QLineEdit>(this, "Text3", QString(), {4920, 120, 1335, 315});
-    label("Label2", tr("To"), {4440, 120, 375, 315}, Text3);
+    label("Label2", tr("To"), { 4440, 120, 375, 315 }, Text3);
 
     picChart = placeControl(new ChartView(m_regional, this), "picChart", {120, 555, 6960, 3960});
     picChart->setAccessibleName(tr(kCaption));
 
-    Command1 = addControl<QPushButton>(this, "Command1", tr("&OK"),
-                                       {5865, 4665, 1215, 375});
+    Command1 = addControl<QPushButton>(this, "Command1", tr("&OK"), { 5865, 4665, 1215, 375 });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    auto *compare = addControl<QPushButton>(this, "cmdCompare", tr("&Compare with..."),
-                                            {120, 4665, 1815, 375});
+    auto *compare = addControl<QPushButton>(
+        this, "cmdCompare", tr("&Compare with..."), { 120, 4665, 1815, 375 });
     connect(compare, &QPushButton::clicked, this, &frmChart::cmdCompare_Click);
 
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmChart::redraw);
@@ -183,8 +182,7 @@ void frmChart::cmdCompare_Click()
     const QString path = m_chooseFeeFile
         ? m_chooseFeeFile()
         : QFileDialog::getOpenFileName(this, tr("Compare with"),
-                                       QFileInfo(m_logPath).absolutePath(),
-                                       tr("Fee files (*.ini);;All files (*)"));
+            QFileInfo(m_logPath).absolutePath(), tr("Fee files (*.ini);;All files (*)"));
     if (!path.isEmpty())
         compareWith(path);
 }

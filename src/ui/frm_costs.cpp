@@ -42,10 +42,9 @@ QString costsCaption(qint64 pricedWithoutRules)
     if (pricedWithoutRules <= 0)
         return caption;
     return caption
-           + (pricedWithoutRules == 1
-                   ? frmCosts::tr(" - 1 call priced without the rules")
-                   : frmCosts::tr(" - %n calls priced without the rules", nullptr,
-                       int(pricedWithoutRules)));
+        + (pricedWithoutRules == 1 ? frmCosts::tr(" - 1 call priced without the rules")
+                                   : frmCosts::tr(" - %n calls priced without the rules", nullptr,
+                                       int(pricedWithoutRules)));
 }
 
 bool printOnDefaultPrinter(const QStringList &lines)
@@ -73,7 +72,7 @@ frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &promp
 void frmCosts::buildControls()
 {
     // The captions are their boxes' buddies, which name them to a screen reader.
-    auto *Label1 = addLabel(this, "Label1", tr("Summary type>"), {240, 0, 1695, 255});
+    auto *Label1 = addLabel(this, "Label1", tr("Summary type>"), { 240, 0, 1695, 255 });
 
     lsttimes = placeControl(new ChoiceCombo(this), "lsttimes", {2040, 0, 1272, 315});
     // Each item shows its caption and keeps its entry as its data.
@@ -84,18 +83,18 @@ void frmCosts::buildControls()
     // The box typed into inside the list has no caption of its own.
     lsttimes->lineEdit()->setAccessibleName(tr("Summary type"));
 
-    auto *Label5 = addLabel(this, "Label5", tr("From Date"), {0, 360, 1095, 255});
-    Text2 = addControl<QLineEdit>(this, "Text2", tr("Date box"), {1200, 360, 1215, 285});
+    auto *Label5 = addLabel(this, "Label5", tr("From Date"), { 0, 360, 1095, 255 });
+    Text2 = addControl<QLineEdit>(this, "Text2", tr("Date box"), { 1200, 360, 1215, 285 });
     Label5->setBuddy(Text2);
-    auto *Label2 = addLabel(this, "Label2", tr("To Date"), {2520, 360, 855, 255});
-    Text3 = addControl<QLineEdit>(this, "Text3", tr("date box2"), {3480, 360, 1215, 285});
+    auto *Label2 = addLabel(this, "Label2", tr("To Date"), { 2520, 360, 855, 255 });
+    Text3 = addControl<QLineEdit>(this, "Text3", tr("date box2"), { 3480, 360, 1215, 285 });
     Label2->setBuddy(Text3);
 
     auto *line = placeControl(new QFrame(this), "Line1", {960, 720, 3120, 15});
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
-    Label6 = addLabel(this, "Label6", summaryHeading(), {120, 840, 4575, 255});
+    Label6 = addLabel(this, "Label6", summaryHeading(), { 120, 840, 4575, 255 });
 
     // A view over the summary rather than an item per line: the lines of a
     // year of calls are made only as they scroll into sight.
@@ -107,14 +106,15 @@ void frmCosts::buildControls()
     // Its rows read as their text; the heading above is columns, not a name.
     Text1->setAccessibleName(tr("Calls of the period"));
 
-    Label4 = addLabel(this, "Label4", tr(kTimeTotal), {840, 3960, 3375, 495});
-    Label3 = addLabel(this, "Label3", tr(kCostTotal), {840, 4560, 3375, 495});
+    Label4 = addLabel(this, "Label4", tr(kTimeTotal), { 840, 3960, 3375, 495 });
+    Label3 = addLabel(this, "Label3", tr(kCostTotal), { 840, 4560, 3375, 495 });
     Label4->setFont(uiFont(kTotalsPoints));
     Label3->setFont(uiFont(kTotalsPoints));
 
-    auto *clear = addControl<QPushButton>(this, "Command3", tr("Clear List"), {120, 5160, 1335, 375});
-    auto *ok = addControl<QPushButton>(this, "Command1", tr("Ok"), {1920, 5160, 1332, 375});
-    auto *print = addControl<QPushButton>(this, "Command2", tr("Print"), {3600, 5160, 1215, 375});
+    auto *clear
+        = addControl<QPushButton>(this, "Command3", tr("Clear List"), { 120, 5160, 1335, 375 });
+    auto *ok = addControl<QPushButton>(this, "Command1", tr("Ok"), { 1920, 5160, 1332, 375 });
+    auto *print = addControl<QPushButton>(this, "Command2", tr("Print"), { 3600, 5160, 1215, 375 });
     connect(clear, &QPushButton::clicked, this, &frmCosts::Command3_Click);
     connect(ok, &QPushButton::clicked, this, &frmCosts::Command1_Click);
     connect(print, &QPushButton::clicked, this, &frmCosts::Command2_Click);

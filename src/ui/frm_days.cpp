@@ -98,8 +98,8 @@ void frmDays::buildControls()
     constexpr int kLabel1Gap = 60;
     Label1->setContentsMargins(
         twipsToPixels(kLabel1Gap), 0, twipsToPixels(kLabel1Gap + 4680 + 1692 - kClientWidth), 0);
-    auto *Label4 = addLabel(this, tr("min connect time"),
-        Qt::AlignLeft | Qt::AlignVCenter, 4800, 3360, 1452);
+    auto *Label4 = addLabel(
+        this, tr("min connect time"), Qt::AlignLeft | Qt::AlignVCenter, 4800, 3360, 1452);
     Label4->setObjectName(QStringLiteral("Label4"));
     QLineEdit *Text8
         = addBox(TariffTable::minConnectIndex(), TariffTable::kMinConnectLimit, 5040, 3600, 252);
@@ -107,16 +107,16 @@ void frmDays::buildControls()
     Label4->setBuddy(Text8);
     // The caption alone leaves out the unit, which "Mins" beside the box gives.
     Text8->setAccessibleName(tr("Minimum connect time in minutes"));
-    auto *Label5 = addLabel(this, tr("Mins"), Qt::AlignLeft | Qt::AlignVCenter, 5280,
-        3600, 600, kBoxHeight);
+    auto *Label5
+        = addLabel(this, tr("Mins"), Qt::AlignLeft | Qt::AlignVCenter, 5280, 3600, 600, kBoxHeight);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setIndent(twipsToPixels(60)); // its place touches the box's right edge
 
     auto *cmdReturn
-        = addControl<QPushButton>(this, "cmdReturn", tr("OK"), {5160, 3960, 852, 372});
+        = addControl<QPushButton>(this, "cmdReturn", tr("OK"), { 5160, 3960, 852, 372 });
     connect(cmdReturn, &QPushButton::clicked, this, &frmDays::cmdReturn_Click);
     auto *cmdRules = addControl<QPushButton>(
-        this, "cmdRules", tr("&Rules..."), {5160, kGridHeight + 84, 852, 372});
+        this, "cmdRules", tr("&Rules..."), { 5160, kGridHeight + 84, 852, 372 });
     connect(cmdRules, &QPushButton::clicked, this, &frmDays::rulesRequested);
 
     // Tab runs day by day, each band's start then its fee, then the min
@@ -143,18 +143,16 @@ void frmDays::addDay(int day, int left, int top)
 {
     // Wider than its place and about the same centre, so that a stand-in
     // font wider than the original still shows "Wednesday" whole.
-    auto *name
-        = addLabel(this, tr(kDayNames[day]), Qt::AlignCenter, left + 120, top, 1320);
+    auto *name = addLabel(this, tr(kDayNames[day]), Qt::AlignCenter, left + 120, top, 1320);
     name->setFont(uiFont(kDefaultPoints, true));
     nameElement(name, "Label6", day);
 
     constexpr int kStartLeft = 120;
     constexpr int kFeeLeft = 840;
-    nameElement(addLabel(this, tr("Time's"), Qt::AlignCenter, left + kStartLeft,
-                    top + 240, kBoxWidth),
+    nameElement(
+        addLabel(this, tr("Time's"), Qt::AlignCenter, left + kStartLeft, top + 240, kBoxWidth),
         "Label2", day);
-    nameElement(addLabel(this, tr("Fee's"), Qt::AlignCenter, left + kFeeLeft, top + 240,
-                    kBoxWidth),
+    nameElement(addLabel(this, tr("Fee's"), Qt::AlignCenter, left + kFeeLeft, top + 240, kBoxWidth),
         "Label3", day);
 
     // The grid's headings are far from most boxes and say neither the day

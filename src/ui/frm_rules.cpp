@@ -123,9 +123,8 @@ std::optional<RulesLine> firstBadLine(
         const QString line = lines[i].trimmed();
         if (line.isEmpty())
             continue;
-        const QString why = isLatin1(line)
-            ? problem(line)
-            : frmRules::tr("a character the rules file cannot hold");
+        const QString why = isLatin1(line) ? problem(line)
+                                           : frmRules::tr("a character the rules file cannot hold");
         if (!why.isEmpty())
             return RulesLine { i + 1, line, why };
     }
@@ -163,8 +162,7 @@ frmRules::frmRules(TariffRules &rules, QString rulesPath, const RulesLoad &file,
     , m_prompter(prompter)
 {
     const Layout layout { !m_file.ok };
-    setUpFixedWindow(this, "frmRules", tr(kCaption), kLeft + kWidth + kLeft,
-        layout.windowHeight());
+    setUpFixedWindow(this, "frmRules", tr(kCaption), kLeft + kWidth + kLeft, layout.windowHeight());
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls(layout.withProblem);
     pressFocusedButtonOnEnter(this);
@@ -177,7 +175,7 @@ void frmRules::buildControls(bool withProblem)
     if (withProblem) {
         lblProblem = addControl<QLabel>(this, "lblProblem",
             tr("The rules file could not be used, so calls are priced by the fees "
-                           "alone. %1.")
+               "alone. %1.")
                 .arg(m_file.why),
             layout.across(ProblemRow));
         lblProblem->setWordWrap(true);
@@ -198,8 +196,7 @@ void frmRules::buildControls(bool withProblem)
     captioned(FeePerCallRow, "lblFeePerCall", txtFeePerCall, "txtFeePerCall",
         tr("&Fee per call (pence)"));
     cboUnits = new QComboBox(this);
-    captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits",
-        tr("Time &charged (first/unit seconds)"));
+    captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits", tr("Time &charged (first/unit seconds)"));
     cboUnits->addItem(tr(kEveryMinuteBegun), QString());
     for (const ChargeUnits &units : kOfferedUnits) {
         const QString text = unitsText(units.firstSeconds, units.unitSeconds);
@@ -230,13 +227,12 @@ void frmRules::buildControls(bool withProblem)
     txtHolidays->setTabChangesFocus(true);
     txtHolidays->setLineWrapMode(QPlainTextEdit::NoWrap);
     addControl<QLabel>(this, "lblHolidayForms",
-        tr("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"),
-        layout.text(HolidayHintRow));
+        tr("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"), layout.text(HolidayHintRow));
     lblHolidayProblem = addControl<QLabel>(
         this, "lblHolidayProblem", QString(), layout.across(HolidayProblemRow));
 
-    auto *lblTimeRules = addControl<QLabel>(this, "lblTimeRules",
-        tr("Rules by &time, one a line:"), layout.text(TimeRulesRow));
+    auto *lblTimeRules = addControl<QLabel>(
+        this, "lblTimeRules", tr("Rules by &time, one a line:"), layout.text(TimeRulesRow));
     txtTimeRules
         = placeControl(new QPlainTextEdit(this), "txtTimeRules", layout.across(TimeRuleListRow));
     lblTimeRules->setBuddy(txtTimeRules);
@@ -244,8 +240,7 @@ void frmRules::buildControls(bool withProblem)
     txtTimeRules->setTabChangesFocus(true);
     txtTimeRules->setLineWrapMode(QPlainTextEdit::NoWrap);
     addControl<QLabel>(this, "lblTimeRuleForms",
-        tr(
-            "Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
+        tr("Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
         layout.text(TimeRuleHintRow));
     lblTimeRuleProblem = addControl<QLabel>(
         this, "lblTimeRuleProblem", QString(), layout.across(TimeRuleProblemRow));
@@ -255,8 +250,8 @@ void frmRules::buildControls(bool withProblem)
     }
 
     const int buttonsTop = layout.buttonsTop();
-    cmdCheckBill = addControl<QPushButton>(this, "cmdCheckBill", tr("Check a &bill..."),
-        { kLeft, buttonsTop, 1500, kButtonHeight });
+    cmdCheckBill = addControl<QPushButton>(
+        this, "cmdCheckBill", tr("Check a &bill..."), { kLeft, buttonsTop, 1500, kButtonHeight });
     cmdImport = addControl<QPushButton>(this, "cmdImport", tr("&Import..."),
         { kLeft + 1500 + 120, buttonsTop, 1095, kButtonHeight });
     fitButtonRow({ cmdCheckBill, cmdImport });
@@ -376,7 +371,7 @@ std::optional<TariffRules> frmRules::typedRules()
     TariffRules rules;
     const std::optional<double> perCall = typedPence(txtFeePerCall,
         tr("Please enter the fee per call in pence, such as 15 or 1.5, or leave it "
-                       "empty for none."));
+           "empty for none."));
     if (!perCall)
         return std::nullopt;
     rules.feePerCallPence = *perCall;
@@ -387,7 +382,7 @@ std::optional<TariffRules> frmRules::typedRules()
         if (!txtFirstCharge->text().trimmed().isEmpty()) {
             rules.firstChargePence = typedPence(txtFirstCharge,
                 tr("Please enter the first charge in pence, such as 9.1, or leave "
-                               "it empty for the units' share of the fee."));
+                   "it empty for the units' share of the fee."));
             if (!rules.firstChargePence)
                 return std::nullopt;
         }
@@ -395,7 +390,7 @@ std::optional<TariffRules> frmRules::typedRules()
 
     const std::optional<double> minimum = typedPence(txtMinimumCharge,
         tr("Please enter the minimum charge per call in pence, such as 20, or leave "
-                       "it empty for none."));
+           "it empty for none."));
     if (!minimum)
         return std::nullopt;
     rules.minimumChargePence = *minimum;
@@ -409,7 +404,7 @@ std::optional<TariffRules> frmRules::typedRules()
         if (!readHoliday(line) || !isLatin1(line)) {
             m_prompter.showMessage(
                 tr("Holiday line %1, \"%2\", is not a day Callwise knows. Please write "
-                               "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
+                   "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
                     .arg(i + 1)
                     .arg(line));
             txtHolidays->setFocus();
@@ -420,8 +415,7 @@ std::optional<TariffRules> frmRules::typedRules()
     }
     if (const std::optional<RulesLine> bad = firstBadLine(txtTimeRules, timeRuleProblem)) {
         m_prompter.showMessage(
-            tr("Rules by time, %1. Please correct the line or take it out.")
-                .arg(bad->message()));
+            tr("Rules by time, %1. Please correct the line or take it out.").arg(bad->message()));
         putCursorOnLine(txtTimeRules, bad->line);
         return std::nullopt;
     }

@@ -26,8 +26,8 @@ void frmRules::cmdImport_Click()
 {
     const QString path = m_chooseRuleset
         ? m_chooseRuleset(this)
-        : QFileDialog::getOpenFileName(this, tr("Import a Ruleset"), QString(),
-            tr("Rulesets (*.rst);;All files (*)"));
+        : QFileDialog::getOpenFileName(
+            this, tr("Import a Ruleset"), QString(), tr("Rulesets (*.rst);;All files (*)"));
     if (path.isEmpty() || !m_table)
         return;
     const RulesetImport read = readRuleset(path);
@@ -36,8 +36,8 @@ void frmRules::cmdImport_Click()
             tr("%1: %2").arg(QFileInfo(path).fileName(), read.refusal.message()));
         return;
     }
-    if (!m_prompter.confirm(tr("Import %1? It sets:\n%2")
-                                .arg(read.tariff->name, read.tariff->summary.join(u'\n'))))
+    if (!m_prompter.confirm(
+            tr("Import %1? It sets:\n%2").arg(read.tariff->name, read.tariff->summary.join(u'\n'))))
         return;
     // Into the boxes of both windows, as if typed: nothing is saved before OK.
     *m_table = read.tariff->table;

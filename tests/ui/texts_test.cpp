@@ -212,7 +212,8 @@ QSet<QString> translatedSources()
 // where it is.
 QList<std::pair<QString, QString>> shownTexts(QWidget *window)
 {
-    QList<std::pair<QString, QString>> texts { { QStringLiteral("caption"), window->windowTitle() } };
+    QList<std::pair<QString, QString>> texts { { QStringLiteral("caption"),
+        window->windowTitle() } };
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         const QString name = widget->objectName();
         const QString text = qobject_cast<QPlainTextEdit *>(widget) ? QString() : textOf(widget);

@@ -30,7 +30,9 @@ class SpeechWorker final : public QObject
     Q_OBJECT
 
 public:
-    explicit SpeechWorker(const QLocale &language) : m_language(language) { }
+    explicit SpeechWorker(const QLocale &language)
+        : m_language(language)
+    { }
 
     void say(const QString &sentence)
     {
@@ -112,9 +114,8 @@ private:
             return true;
         const QList<QLocale> locales = engine->availableLocales();
         const auto same = [this](const QLocale &locale) { return locale == m_language; };
-        const auto language = [this](const QLocale &locale) {
-            return locale.language() == m_language.language();
-        };
+        const auto language
+            = [this](const QLocale &locale) { return locale.language() == m_language.language(); };
         auto found = std::find_if(locales.begin(), locales.end(), same);
         if (found == locales.end())
             found = std::find_if(locales.begin(), locales.end(), language);

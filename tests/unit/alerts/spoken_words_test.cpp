@@ -35,7 +35,12 @@ TEST(SpokenWords, AFrenchVoiceIsGivenFrenchWordsAndFigures)
 {
     const QLocale french(QLocale::French, QLocale::France);
     ASSERT_EQ(installTranslations({ QStringLiteral("fr-FR") }).language(), QLocale::French);
-    const struct { const QLocale &locale; qint64 minutes, pence; const char *words; } cases[] = {
+    const struct
+    {
+        const QLocale &locale;
+        qint64 minutes, pence;
+        const char *words;
+    } cases[] = {
         { french, 65, 320, "1 heure 5 minutes, 3 euros et 20 centimes." },
         { french, 1, 1, "1 minute, 1 centime." },
         { kBritish, 120, 100, "2 heures, 1 livre." },
