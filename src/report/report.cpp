@@ -366,7 +366,8 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     }
     // The English names always, so that scripts keep working, and those of
     // the user's language.
-    const QString period = periodEntryOf(command.periodArguments().value(0));
+    const QString typedPeriod = command.periodArguments().value(0);
+    const QString period = periodEntryOf(typedPeriod);
     const bool bill = command.parser.isSet(command.bill);
     QDate today = clock.now().date();
     if (command.parser.isSet(command.today)) {
@@ -399,7 +400,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         err << kProgram << ": "
             << QCoreApplication::translate("Report",
                    "unknown period \"%1\" (one of %2, or --from and --to; \"%3\" with --chart)")
-                   .arg(period, fixedPeriodsText(),
+                   .arg(typedPeriod, fixedPeriodsText(),
                        periodCaption(QString::fromUtf16(kThisBillEntry)))
             << '\n';
         return kBadArguments;
