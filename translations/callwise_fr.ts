@@ -692,7 +692,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>the %1 holidays</source>
-        <translation>les jours fériés %1</translation>
+        <translation>les jours fériés d&apos;Angleterre et du pays de Galles (%1)</translation>
     </message>
     <message>
         <source>a minimum connect time of 1 minute</source>
