@@ -78,7 +78,7 @@ private:
     void elapsedShown();
     void checkSpending();
     void checkForecast();
-    void warn(const char16_t *sentence, qint64 pence, Urgency urgency);
+    void warn(const QString &sentence, qint64 pence, Urgency urgency);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);
     // The sums read from the log are read again when next asked for.

@@ -215,7 +215,9 @@ QString CallClock::text(Field field) const
     case Field::Label5:
         return m_label5;
     case Field::Label6:
-        return m_label6;
+        // Kept in English, which isTiming() reads, and shown translated.
+        return isTiming() ? QCoreApplication::translate("CallClock", "Connected")
+                          : QCoreApplication::translate("CallClock", "Not Connected");
     case Field::Label4:
         return m_label4;
     case Field::LblData:
@@ -513,7 +515,7 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
     if (logged && bytes)
         logged = appendCallBytes(callBytesPath(m_services.logPath), journal.last()).ok;
     if (!logged && tellUser && (charge || bytes))
-        m_services.prompter.showMessage(QString::fromUtf16(kFileSaveError));
+        m_services.prompter.showMessage(fileSaveErrorText());
     m_closingCall = false;
     if (m_linkNotifier)
         m_linkNotifier->setEnabled(true);
@@ -568,12 +570,12 @@ void CallClock::Timer2_Timer()
 {
     const QDateTime now = m_services.clock.now();
     const Regional &regional = m_services.regional;
-    setText(Field::Label4, QStringLiteral("%1, %2 %3 %4  %5")
-                               .arg(regional.weekdayName(now.date()),
-                                    regional.shortMonthName(now.date().month()))
-                               .arg(now.date().day())
-                               .arg(now.date().year())
-                               .arg(now.time().toString(u"HH:mm:ss")));
+    setText(Field::Label4,
+        QCoreApplication::translate("CallClock", "%1, %2 %3 %4  %5",
+            "weekday, month, day, year and time: \"Saturday, Dec 8 2026  10:15:00\"")
+            .arg(regional.weekdayName(now.date()), regional.shortMonthName(now.date().month()),
+                QString::number(now.date().day()), QString::number(now.date().year()),
+                now.time().toString(u"HH:mm:ss")));
     if (isTiming()) {
         sampleBytes();
         showBytes(); // before the time, which puts both in the tray's tip
@@ -651,8 +653,8 @@ void CallClock::SetTime()
 
 void CallClock::UpdateTrayTip()
 {
-    QString tip
-        = QStringLiteral("Callwise Time=") + m_lblDiffTime + QStringLiteral(" Cost=") + m_label5;
+    QString tip = QCoreApplication::translate("CallClock", "Callwise Time=%1 Cost=%2")
+                      .arg(m_lblDiffTime, m_label5);
     if (!m_lblData.isEmpty())
         tip += QCoreApplication::translate("CallClock", " Data=%1").arg(m_lblData);
     m_services.tray.SetTrayTip(tip);
