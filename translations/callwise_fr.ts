@@ -121,6 +121,14 @@
         <source>Callwise Time=%1 Cost=%2</source>
         <translation>Callwise Durée=%1 Coût=%2</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source> Data=%1</source>
+        <translation> Données=%1</translation>
+    </message>
 </context>
 <context>
     <name>CallCoach</name>
@@ -242,6 +250,17 @@
     <message>
         <source>is past the %1 lines of a data tariff</source>
         <translation>dépasse les %1 lignes d&apos;un tarif de données</translation>
+    </message>
+</context>
+<context>
+    <name>LinkBilling</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not &quot;pattern , minute&quot; or &quot;pattern , volume&quot;</source>
+        <translation>%1, ligne %2 : ni « pattern , minute » ni « pattern , volume »</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1495,10 @@ callwise-maintainers@lists.example.org</translation>
         <source>Callwise V2.5</source>
         <translation>Callwise V2.5</translation>
     </message>
+    <message>
+        <source>Data:</source>
+        <translation>Données :</translation>
+    </message>
 </context>
 <context>
     <name>frmChart</name>
@@ -1714,6 +1737,22 @@ callwise-maintainers@lists.example.org</translation>
     <message>
         <source>Settings.</source>
         <translation>Paramètres.</translation>
+    </message>
+    <message>
+        <source>Links billed by &amp;volume:</source>
+        <translation>Liaisons facturées au &amp;volume :</translation>
+    </message>
+    <message>
+        <source>Link names or patterns such as wwan*, separated by spaces; other links are billed by the minute</source>
+        <translation>Noms ou motifs de liaisons comme wwan*, séparés par des espaces ; les autres liaisons sont facturées à la minute</translation>
+    </message>
+    <message>
+        <source>Links billed by volume</source>
+        <translation>Liaisons facturées au volume</translation>
+    </message>
+    <message>
+        <source>The links billed by volume could not be saved to %1: %2</source>
+        <translation>Les liaisons facturées au volume n&apos;ont pas pu être enregistrées dans %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "calltime/call_clock.h"
 
+#include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 #include "calllog/call_journal.h"
 #include "calllog/call_log.h"
@@ -7,9 +8,12 @@
 #include "common/rounding.h"
 #include "tariff/call_charge.h"
 #include "tariff/call_price.h"
+#include "tariff/data_tariff_file.h"
 #include "tariff/fee_lookup.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 namespace {
@@ -97,8 +101,9 @@ void CallClock::stop(CallAtStop call)
     // No box while the session ends: a record that cannot be written stays
     // in the journal, and the next start appends it or says why not. The
     // elapsed time of the last tick, as ever; before the first one, none.
-    appendRecord(startdate, elapsedText(m_elapsed), m_lblStart, costnow,
-                 rulesSet() ? std::optional(ruledCharge(m_elapsed)) : std::nullopt, false);
+    sampleBytes();
+    appendRecord(startdate, elapsedText(m_elapsed), m_lblStart, costnow, keptCharge(m_elapsed),
+        keptBytes(), false);
     non = false;
 }
 
@@ -215,6 +220,8 @@ QString CallClock::text(Field field) const
                           : QCoreApplication::translate("CallClock", "Not Connected");
     case Field::Label4:
         return m_label4;
+    case Field::LblData:
+        return m_lblData;
     }
     return {};
 }
@@ -237,6 +244,9 @@ void CallClock::setText(Field field, const QString &text)
         break;
     case Field::Label4:
         target = &m_label4;
+        break;
+    case Field::LblData:
+        target = &m_lblData;
         break;
     }
     if (!target || *target == text)
@@ -286,20 +296,28 @@ void CallClock::cmdStart_Click()
         if (timeRulesSet())
             m_tableFee = tableFeeNow();
         costnow = feeNow();
+        beginCount();
         beginCall(m_services.clock.now());
         setLabel6(kConnectedColour, QString::fromUtf16(kConnectedText));
         return;
     }
     // A call that ends before its first tick (a link that came and went at
     // once) shows and logs its own time, not the last call's.
-    if (isTiming() && !m_elapsedShown) {
-        SetTime();
-        showCharge(chargeOfShownTime());
+    if (isTiming()) {
+        sampleBytes();
+        if (!m_elapsedShown) {
+            SetTime();
+            showCharge(chargeOfShownTime());
+        }
+        showBytes();
     }
     setLabel6(kNotConnectedColour, QString::fromUtf16(kNotConnectedText));
-    // The charge shown at the last tick, of the elapsed time shown with it.
-    appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow,
-                 rulesSet() ? std::optional(m_shownCharge) : std::nullopt);
+    // The charge shown at the last tick, of the elapsed time shown with it;
+    // a call priced by its bytes, of all its bytes.
+    const std::optional<qint64> charge = pricedByData()
+        ? std::optional(dataCharge(m_elapsed))
+        : (rulesSet() ? std::optional(m_shownCharge) : std::nullopt);
+    appendRecord(startdate, m_lblDiffTime, m_lblStart, costnow, charge, keptBytes());
 }
 
 bool CallClock::timeRulesSet() const
@@ -337,13 +355,120 @@ qint64 CallClock::ruledCharge(qint64 seconds) const
 }
 
 QStringList CallClock::journalLines(const QString &date, const QString &duration,
-                                    const QString &start, double fee,
-                                    std::optional<qint64> charge) const
+    const QString &start, double fee, std::optional<qint64> charge,
+    std::optional<ByteCount> bytes) const
 {
     QStringList lines = callRecordLines(date, duration, start, fee);
     if (charge)
         lines << callChargeLine(date, start, duration, *charge);
+    if (bytes)
+        lines << callBytesLine(
+            date, start, duration, qint64(bytes->received()), qint64(bytes->sent()));
     return lines;
+}
+
+void CallClock::beginCount()
+{
+    m_bytes = {};
+    m_lastSample.reset();
+    m_linkIndex = 0;
+    m_linkName = m_services.probe.callLinkName();
+    m_byVolume = false;
+    m_dataPricer.reset();
+    m_dataUsedBefore = 0;
+    sampleBytes();
+    if (m_services.billing && !m_linkName.empty()) {
+        const QString name = QString::fromStdString(m_linkName);
+        const std::optional<bool> metered
+            = m_services.metered ? m_services.metered->isMetered(name) : std::nullopt;
+        m_byVolume = m_services.billing->billOf(name, metered) == LinkBill::Volume;
+    }
+    if (m_byVolume) {
+        // The data tariff as it is at the call's start, beside the fee file;
+        // without one the call is priced by the minute, its bytes still kept.
+        const QString path
+            = QFileInfo(m_services.logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName));
+        const DataTariffLoad load = LoadDataTariff(path);
+        if (load.tariff) {
+            m_dataPricer.emplace(*load.tariff,
+                m_services.rules ? HolidayCalendar(m_services.rules->holidays) : HolidayCalendar());
+            if (m_services.dataUsed)
+                m_dataUsedBefore
+                    = m_services.dataUsed(*m_dataPricer, m_services.clock.now().date());
+        }
+    }
+    showBytes();
+}
+
+// The link's counters now. A link gone (or renamed) is looked for again; one
+// made anew under its name, known by a new index, counts from nothing.
+void CallClock::sampleBytes()
+{
+    ConnectionProbe &probe = m_services.probe;
+    std::optional<LinkMessageCounters> sample;
+    if (!m_linkName.empty())
+        sample = probe.linkSample(m_linkName);
+    // A link gone: its last counters came with the message of its going,
+    // if they are past the last sample (older ones are no news).
+    const LinkEvents *events = probe.events();
+    if (!sample && events && m_linkIndex != 0 && m_lastSample) {
+        const std::optional<LinkCounters> last = events->lastCounters(m_linkIndex);
+        if (last && last->received >= m_lastSample->received && last->sent >= m_lastSample->sent)
+            sample = LinkMessageCounters { m_linkIndex, *last };
+    }
+    if (!sample) {
+        const std::string name = probe.callLinkName();
+        if (name.empty() || name == m_linkName)
+            return;
+        m_linkName = name;
+        sample = probe.linkSample(m_linkName);
+        if (!sample)
+            return;
+    }
+    if (m_linkIndex != 0 && sample->index != m_linkIndex)
+        m_bytes.add({});
+    m_linkIndex = sample->index;
+    m_bytes.add(sample->counters);
+    m_lastSample = sample->counters;
+}
+
+DataSession CallClock::dataSession(qint64 seconds) const
+{
+    return { m_startMoment.date(), int(starttime.msecsSinceStartOfDay() / 1000), seconds,
+        qint64(m_bytes.received()), qint64(m_bytes.sent()) };
+}
+
+qint64 CallClock::dataCharge(qint64 seconds) const
+{
+    return roundHalfEven(m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).pence);
+}
+
+std::optional<qint64> CallClock::keptCharge(qint64 seconds) const
+{
+    if (pricedByData())
+        return dataCharge(seconds);
+    if (rulesSet())
+        return ruledCharge(seconds);
+    return std::nullopt;
+}
+
+std::optional<ByteCount> CallClock::keptBytes() const
+{
+    return m_byVolume ? std::optional(m_bytes) : std::nullopt;
+}
+
+// "12.3 MB", in the data tariff's MB where there is one.
+void CallClock::showBytes()
+{
+    if (!m_byVolume) {
+        setText(Field::LblData, QString());
+        return;
+    }
+    const qint64 mb = m_dataPricer ? m_dataPricer->tariff().mbBytes : kDecimalMb;
+    const double total = double(m_bytes.received()) + double(m_bytes.sent());
+    setText(Field::LblData,
+        QCoreApplication::translate("CallClock", "%1 MB")
+            .arg(m_services.regional.locale().toString(total / double(mb), 'f', 1)));
 }
 
 void CallClock::beginCall(const QDateTime &start, bool journalNow)
@@ -368,9 +493,9 @@ void CallClock::beginCall(const QDateTime &start, bool journalNow)
 // already or completes; and a failed append leaves it for the next start to
 // log. The record goes first: a charge is never kept for a call not logged.
 bool CallClock::appendRecord(const QString &date, const QString &duration, const QString &start,
-                             double fee, std::optional<qint64> charge, bool tellUser)
+    double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes, bool tellUser)
 {
-    const QStringList journal = journalLines(date, duration, start, fee, charge);
+    const QStringList journal = journalLines(date, duration, start, fee, charge, bytes);
     const QStringList record = journal.mid(0, 4);
     writeCallJournal(m_journalPath, journal);
     // While the box of a failed append is open, scans still arrive; the call
@@ -384,11 +509,13 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
                                       m_services.prompter)
                          .ok
                    : appendLines(m_services.logPath, record).ok;
-    if (logged && charge) {
-        logged = appendCallCharge(m_chargesPath, journal.last()).ok;
-        if (!logged && tellUser)
-            m_services.prompter.showMessage(fileSaveErrorText());
-    }
+    // The charge, then the bytes, in the journal's order.
+    if (logged && charge)
+        logged = appendCallCharge(m_chargesPath, journal.at(record.size())).ok;
+    if (logged && bytes)
+        logged = appendCallBytes(callBytesPath(m_services.logPath), journal.last()).ok;
+    if (!logged && tellUser && (charge || bytes))
+        m_services.prompter.showMessage(fileSaveErrorText());
     m_closingCall = false;
     if (m_linkNotifier)
         m_linkNotifier->setEnabled(true);
@@ -407,10 +534,9 @@ void CallClock::keepJournal()
         return;
     if (m_journalAt >= 0 && m_elapsed >= m_journalAt && m_elapsed - m_journalAt < kJournalSeconds)
         return;
-    const std::optional<qint64> charge
-        = rulesSet() ? std::optional(ruledCharge(m_elapsed)) : std::nullopt;
-    if (writeCallJournal(m_journalPath, journalLines(startdate, elapsedText(m_elapsed), m_lblStart,
-                                                     costnow, charge))
+    if (writeCallJournal(m_journalPath,
+            journalLines(startdate, elapsedText(m_elapsed), m_lblStart, costnow,
+                keptCharge(m_elapsed), keptBytes()))
             .ok)
         m_journalAt = m_elapsed;
 }
@@ -424,11 +550,20 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
 {
     const QString date = startdate;
     const QString start = m_lblStart;
-    const std::optional<qint64> charge
-        = rulesSet() ? std::optional(ruledCharge(kLongestCallSeconds)) : std::nullopt;
+    sampleBytes();
+    const std::optional<qint64> charge = keptCharge(kLongestCallSeconds);
+    const std::optional<ByteCount> bytes = keptBytes();
+    // The new call's allowance is what the old one left.
+    if (pricedByData())
+        m_dataUsedBefore
+            += m_dataPricer->price(dataSession(kLongestCallSeconds), m_dataUsedBefore).usedBytes();
     const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsed);
     beginCall(nextStart, false);
-    appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow, charge);
+    // The new call's bytes count from here, on the same link.
+    m_bytes = {};
+    if (m_lastSample)
+        m_bytes.add(*m_lastSample);
+    appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow, charge, bytes);
 }
 
 void CallClock::Timer2_Timer()
@@ -441,8 +576,11 @@ void CallClock::Timer2_Timer()
             .arg(regional.weekdayName(now.date()), regional.shortMonthName(now.date().month()),
                 QString::number(now.date().day()), QString::number(now.date().year()),
                 now.time().toString(u"HH:mm:ss")));
-    if (isTiming())
+    if (isTiming()) {
+        sampleBytes();
+        showBytes(); // before the time, which puts both in the tray's tip
         SetTime();
+    }
     if (timeRulesSet()) {
         // The lookup keeps its own fee, so a rule's never lingers past it.
         LookUpFee(m_services.tariff, m_services.clock, m_tableFee);
@@ -461,6 +599,8 @@ void CallClock::Timer2_Timer()
 // kept; without, from the elapsed time shown, at the fee now.
 qint64 CallClock::chargeOfShownTime() const
 {
+    if (isTiming() && pricedByData())
+        return dataCharge(m_elapsed);
     if (isTiming() && rulesSet())
         return ruledCharge(m_elapsed);
     return CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1), costnow,
@@ -513,6 +653,9 @@ void CallClock::SetTime()
 
 void CallClock::UpdateTrayTip()
 {
-    m_services.tray.SetTrayTip(QCoreApplication::translate("CallClock", "Callwise Time=%1 Cost=%2")
-                                   .arg(m_lblDiffTime, m_label5));
+    QString tip = QCoreApplication::translate("CallClock", "Callwise Time=%1 Cost=%2")
+                      .arg(m_lblDiffTime, m_label5);
+    if (!m_lblData.isEmpty())
+        tip += QCoreApplication::translate("CallClock", " Data=%1").arg(m_lblData);
+    m_services.tray.SetTrayTip(tip);
 }

@@ -16,12 +16,24 @@
 // With the tariff's rules set, the running call is priced by them from its
 // whole start, and its charge when it ends is kept beside the log, after its
 // record, so the call is never priced again.
+//
+// Every call's bytes are counted from its link's counters, at its start, at
+// each tick and at its end (from the message of its link's going, once its
+// device is gone). A call on a link billed by volume keeps them in
+// the journal and beside the log after its charge, and, with a data tariff,
+// is priced by the data pricer: its running cost and its kept charge are the
+// price of its bytes so far, the allowance used before it in the bill month
+// counted. Its record's fee stays the minute tariff's, as for any call. A
+// call on a link billed by the minute writes nothing of its bytes.
 
 #include "calltime/inet_conn.h"
+#include "calltime/link_billing.h"
+#include "calltime/link_counters.h"
 #include "calltime/tray_tip.h"
 #include "common/clock.h"
 #include "common/prompter.h"
 #include "common/regional.h"
+#include "tariff/data_price.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
@@ -30,6 +42,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 class QSocketNotifier;
 
@@ -46,7 +59,8 @@ public:
     static constexpr int kDefaultScanInterval = 5000; // ms, until the settings say
     static constexpr int kTickInterval = 1000;        // ms
 
-    enum class Field { LblStart, LblDiffTime, Label5, Label6, Label4 };
+    // LblData: the bytes of a call on a link billed by volume; empty for others.
+    enum class Field { LblStart, LblDiffTime, Label5, Label6, Label4, LblData };
     Q_ENUM(Field)
 
     struct Services
@@ -60,6 +74,12 @@ public:
         QString logPath;
         // The tariff's rules as they are now; none when null.
         const TariffRules *rules = nullptr;
+        // How each link is billed; none: every call by the minute.
+        const LinkBilling *billing = nullptr;
+        // NetworkManager's word on a link, where it runs.
+        MeteredLinks *metered = nullptr;
+        // The bytes of the allowance used in the bill month that today lies in.
+        std::function<qint64(const DataPricer &, QDate today)> dataUsed = {};
     };
 
     explicit CallClock(Services services, QObject *parent = nullptr);
@@ -109,6 +129,9 @@ public:
     // the running or last call, and its charge in whole pence.
     qint64 shownElapsedSeconds() const { return m_elapsed; }
     qint64 shownChargePence() const { return m_shownCharge; }
+    // The running or last call's bytes, and whether its link is billed by volume.
+    const ByteCount &callBytes() const { return m_bytes; }
+    bool isByVolume() const { return m_byVolume; }
 
 public Q_SLOTS:
     void Timer1_Timer();
@@ -140,11 +163,22 @@ private:
     // The charge in whole pence under the rules of the call timed so far,
     // had it lasted this long.
     qint64 ruledCharge(qint64 seconds) const;
-    // A record, and with a charge the line that keeps it.
+    // The bytes a call's link moved, counted from its start.
+    void beginCount();
+    void sampleBytes();
+    bool pricedByData() const { return m_dataPricer.has_value(); }
+    DataSession dataSession(qint64 seconds) const;
+    qint64 dataCharge(qint64 seconds) const;
+    // The charge kept for a call of this length, if one is.
+    std::optional<qint64> keptCharge(qint64 seconds) const;
+    std::optional<ByteCount> keptBytes() const;
+    void showBytes();
+    // A record, with a charge the line that keeps it, and with bytes theirs.
     QStringList journalLines(const QString &date, const QString &duration, const QString &start,
-                             double fee, std::optional<qint64> charge) const;
+        double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes) const;
     bool appendRecord(const QString &date, const QString &duration, const QString &start,
-                      double fee, std::optional<qint64> charge, bool tellUser = true);
+        double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes,
+        bool tellUser = true);
     void keepJournal();
     void splitLongCall(const QDateTime &now, qint64 elapsed);
 
@@ -170,6 +204,16 @@ private:
     QString m_label6 = QString::fromUtf16(kNotConnectedText);
     int m_label6Colour = kNotConnectedColour;
     QString m_label4;
+    QString m_lblData;
+
+    // The call's link and its bytes; a new index is the link made anew.
+    std::string m_linkName;
+    int m_linkIndex = 0;
+    std::optional<LinkCounters> m_lastSample;
+    ByteCount m_bytes;
+    bool m_byVolume = false;
+    std::optional<DataPricer> m_dataPricer; // a call billed by volume, with a data tariff
+    qint64 m_dataUsedBefore = 0; // of the allowance, in the bill month before the call
 
     // The whole start and how far the clock was set back during the call,
     // so an elapsed time never runs backwards or wraps at 24 hours.

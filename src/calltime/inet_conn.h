@@ -4,7 +4,10 @@
 // asks the remote access service's registry value, other systems look for a
 // metered link's network interface that is up and running. Plain C++, no Qt.
 
+#include "calltime/link_counters.h"
 #include "calltime/link_events.h"
+
+#include <string>
 
 namespace InetConn {
 
@@ -20,6 +23,8 @@ bool IsCallInterface(const char *name);
 // running, with its carrier: the one rule for listed interfaces and for the
 // system's messages.
 bool IsCallLinkUp(const char *name, unsigned flags);
+// The name of a call link that is up and running; empty when none is.
+std::string CallLinkName();
 
 } // namespace InetConn
 
@@ -32,6 +37,10 @@ public:
     // The system's messages of the link's changes, where it sends them; none
     // and the probe is polled.
     virtual LinkEvents *events() { return nullptr; }
+    // The call link's name and its byte counters, for the bytes a call moves;
+    // none where they cannot be told.
+    virtual std::string callLinkName() { return {}; }
+    virtual std::optional<LinkMessageCounters> linkSample(const std::string &) { return {}; }
 };
 
 class SystemConnectionProbe final : public ConnectionProbe
@@ -39,6 +48,20 @@ class SystemConnectionProbe final : public ConnectionProbe
 public:
     bool IsConnected() override { return InetConn::IsConnected(); }
     LinkEvents *events() override { return &m_events; }
+    std::string callLinkName() override { return InetConn::CallLinkName(); }
+    // Where /sys shows another network namespace's links, the link's own
+    // messages tell its counters, as it comes and as it goes.
+    std::optional<LinkMessageCounters> linkSample(const std::string &name) override
+    {
+        if (std::optional<LinkMessageCounters> sample = sampleLink(name))
+            return sample;
+        const int index = interfaceIndex(name);
+        const std::optional<LinkCounters> counters
+            = index != 0 ? m_events.lastCounters(index) : std::nullopt;
+        if (!counters)
+            return std::nullopt;
+        return LinkMessageCounters { index, *counters };
+    }
 
 private:
     LinkEvents m_events;

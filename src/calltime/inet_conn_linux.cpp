@@ -28,6 +28,20 @@ bool IsCallLinkUp(const char *name, unsigned flags)
     return name && IsCallInterface(name) && (flags & kLinkUp) == kLinkUp;
 }
 
+std::string CallLinkName()
+{
+    ifaddrs *interfaces = nullptr;
+    if (getifaddrs(&interfaces) != 0)
+        return {};
+    std::string name;
+    for (const ifaddrs *i = interfaces; i && name.empty(); i = i->ifa_next) {
+        if (IsCallLinkUp(i->ifa_name, i->ifa_flags))
+            name = i->ifa_name;
+    }
+    freeifaddrs(interfaces);
+    return name;
+}
+
 bool IsConnected()
 {
     ifaddrs *interfaces = nullptr;

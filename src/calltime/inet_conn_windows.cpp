@@ -6,6 +6,12 @@
 
 namespace InetConn {
 
+// The remote access service's link has no counters Callwise reads.
+std::string CallLinkName()
+{
+    return {};
+}
+
 // The remote access service keeps "Remote Connection" nonzero while a
 // dial-up connection is up. Its type is not examined: any four bytes that are
 // not all zero mean connected.

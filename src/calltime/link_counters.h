@@ -31,14 +31,21 @@ std::optional<LinkCounters> readLinkCounters(
     const std::string &interfaceName, const std::string &netDirectory = "/sys/class/net");
 
 // The link and its counters a link message carries: one netlink message,
-// its header included. Nothing unless it is an RTM_NEWLINK of a link (not a
-// bridge port's) with IFLA_STATS64, whole within the bytes given.
+// its header included. Nothing unless it is an RTM_NEWLINK or an RTM_DELLINK
+// (a link's going carries its last counters) of a link (not a bridge
+// port's) with IFLA_STATS64, whole within the bytes given.
 struct LinkMessageCounters
 {
     int index = 0;
     LinkCounters counters;
 };
 std::optional<LinkMessageCounters> linkMessageCounters(const void *message, std::size_t length);
+
+// The counters of the interface of this name now, with its index, so a
+// link made anew under the same name is known by its new index.
+std::optional<LinkMessageCounters> sampleLink(const std::string &interfaceName);
+// The index of the interface of this name; 0 when there is none.
+int interfaceIndex(const std::string &interfaceName);
 
 // A call's bytes, from the samples of its link's counters in turn. The first
 // sample is where the count begins.

@@ -3,6 +3,7 @@
 #include <linux/if_link.h>
 #include <linux/netlink.h>
 #include <linux/rtnetlink.h>
+#include <net/if.h>
 #include <sys/socket.h>
 
 #include <charconv>
@@ -48,8 +49,8 @@ std::optional<LinkMessageCounters> linkMessageCounters(const void *message, std:
     if (length < sizeof header)
         return std::nullopt;
     std::memcpy(&header, message, sizeof header);
-    if (header.nlmsg_type != RTM_NEWLINK || header.nlmsg_len > length
-        || header.nlmsg_len < NLMSG_LENGTH(sizeof(ifinfomsg)))
+    if ((header.nlmsg_type != RTM_NEWLINK && header.nlmsg_type != RTM_DELLINK)
+        || header.nlmsg_len > length || header.nlmsg_len < NLMSG_LENGTH(sizeof(ifinfomsg)))
         return std::nullopt;
     const auto *bytes = static_cast<const unsigned char *>(message);
     ifinfomsg info {};
@@ -73,4 +74,18 @@ std::optional<LinkMessageCounters> linkMessageCounters(const void *message, std:
         at += RTA_ALIGN(attribute.rta_len);
     }
     return std::nullopt;
+}
+
+std::optional<LinkMessageCounters> sampleLink(const std::string &interfaceName)
+{
+    const std::optional<LinkCounters> counters = readLinkCounters(interfaceName);
+    const int index = counters ? interfaceIndex(interfaceName) : 0;
+    if (index == 0)
+        return std::nullopt;
+    return LinkMessageCounters { index, *counters };
+}
+
+int interfaceIndex(const std::string &interfaceName)
+{
+    return int(::if_nametoindex(interfaceName.c_str()));
 }

@@ -11,3 +11,13 @@ std::optional<LinkMessageCounters> linkMessageCounters(const void *, std::size_t
 {
     return std::nullopt;
 }
+
+std::optional<LinkMessageCounters> sampleLink(const std::string &)
+{
+    return std::nullopt;
+}
+
+int interfaceIndex(const std::string &)
+{
+    return 0;
+}

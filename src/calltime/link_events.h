@@ -7,6 +7,10 @@
 // Plain C++ over the system's calls, no Qt: the caller waits on the
 // descriptor (a QSocketNotifier) and reads when it is readable.
 
+#include "calltime/link_counters.h"
+
+#include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -36,6 +40,10 @@ public:
     // What has arrived, without waiting.
     Changes read();
 
+    // The byte counters the last message of the link of this index carried,
+    // that of its going too: a call's last bytes, once its device is gone.
+    std::optional<LinkCounters> lastCounters(int index) const;
+
 private:
     void askForLinks();
     void seen(int index, bool running);
@@ -48,4 +56,5 @@ private:
     std::set<int> m_running;     // indexes of the call links up and running
     std::set<int> m_unconfirmed; // known links the awaited answer has not named yet
     bool m_connected = false;
+    std::map<int, LinkCounters> m_counters; // by link index
 };

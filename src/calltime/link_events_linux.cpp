@@ -68,6 +68,7 @@ int LinkEvents::open()
     if (m_fd < 0)
         return -1;
     m_running.clear();
+    m_counters.clear();
     m_connected = false;
     m_askedAt = 0;
     sockaddr_nl local {};
@@ -188,6 +189,8 @@ LinkEvents::Changes LinkEvents::read()
             } else if ((header->nlmsg_type == RTM_NEWLINK || header->nlmsg_type == RTM_DELLINK)
                        && readLink(header, link)) {
                 seen(link.index, link.running);
+                if (const auto counters = linkMessageCounters(header, header->nlmsg_len))
+                    m_counters[counters->index] = counters->counters;
             }
             if (m_connected != !m_running.empty()) {
                 m_connected = !m_running.empty();
@@ -197,4 +200,12 @@ LinkEvents::Changes LinkEvents::read()
     }
     changes.failed = m_fd < 0;
     return changes;
+}
+
+std::optional<LinkCounters> LinkEvents::lastCounters(int index) const
+{
+    const auto found = m_counters.find(index);
+    if (found == m_counters.end())
+        return std::nullopt;
+    return found->second;
 }

@@ -13,3 +13,8 @@ LinkEvents::Changes LinkEvents::read()
 {
     return {{}, true};
 }
+
+std::optional<LinkCounters> LinkEvents::lastCounters(int) const
+{
+    return std::nullopt;
+}

@@ -1,7 +1,10 @@
 #include "ui/frm_callwise.h"
 
+#include "alerts/data_month.h"
+#include "calllog/call_bytes.h"
 #include "calllog/call_journal.h"
 #include "calllog/call_log.h"
+#include "calllog/data_sessions.h"
 #include "common/number_reader.h"
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
@@ -70,7 +73,12 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     , m_logPath(dataPath(m_env.programDir, kCallLogFileName))
     , m_rulesPath(dataPath(m_env.programDir, kRulesFileName))
     , m_callClock({ m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
-                      m_logPath, &m_rules },
+                      m_logPath, &m_rules, &m_linkBilling, &m_metered,
+                      [this](const DataPricer &pricer, QDate today) {
+                          return dataMonthOf(
+                              LoadDataSessions(callBytesPath(m_logPath)), pricer, today)
+                              .usedBytes;
+                      } },
           this)
     , m_alerts({ m_env.clock, m_env.regional, m_speaker,
                    [this](const QString &text, Urgency urgency) {
@@ -139,6 +147,15 @@ void frmCallwise::buildControls()
         caption->setBuddy(reading);
         reading->setAccessibleName(caption->text());
     }
+    // A call billed by volume shows its data in the free row above Label6;
+    // others leave the window as it always was.
+    lblDataCaption = addLabel(this, "lblDataCaption", tr("Data:"), large,
+                              Qt::AlignLeft | Qt::AlignVCenter, 240, 2220, 972, 252);
+    lblData = addLabel(this, "lblData", QString(), large, Qt::AlignCenter, 1200, 2220, 1332, 252);
+    lblDataCaption->setBuddy(lblData);
+    lblData->setAccessibleName(lblDataCaption->text());
+    lblDataCaption->hide();
+    lblData->hide();
     Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, 252);
 
     auto *cmdCosts
@@ -157,7 +174,7 @@ void frmCallwise::buildControls()
     setTabOrder(cmdCosts, Command2);
     for (auto field : {CallClock::Field::Label4, CallClock::Field::LblStart,
                        CallClock::Field::LblDiffTime, CallClock::Field::Label5,
-                       CallClock::Field::Label6})
+                       CallClock::Field::Label6, CallClock::Field::LblData})
         showText(field);
 }
 
@@ -197,6 +214,9 @@ void frmCallwise::Form_Load()
     applyAutoRunTellingUser(m_settings.AutoRunOnStart, m_env.autoRun);
     // Before the first scan, which could start a call and a journal of its own.
     const JournalRecovery recovery = recoverCallJournal(m_logPath);
+    // Damaged, it bills by the defaults until the settings window saves anew.
+    const LinkBillingLoad billing = LoadLinkBilling(linkBillingPath(m_logPath));
+    m_linkBilling = billing.billing;
     m_callClock.start();
 
     // The table the lookup reads lives here, not in the editor, so the
@@ -219,6 +239,8 @@ void frmCallwise::Form_Load()
     else
         show();
     tellRecovery(recovery);
+    if (!billing.ok)
+        m_env.prompter.showMessage(billing.why);
 }
 
 void frmCallwise::tellRecovery(const JournalRecovery &recovery)
@@ -258,6 +280,11 @@ void frmCallwise::showText(CallClock::Field field)
         // call starts.
         Label6->setText(text);
         colourLabel6();
+        break;
+    case CallClock::Field::LblData:
+        showReading(lblData, text);
+        lblDataCaption->setVisible(!text.isEmpty());
+        lblData->setVisible(!text.isEmpty());
         break;
     }
 }
@@ -414,9 +441,11 @@ void frmCallwise::applySuggestion(const RuleSuggestion &suggestion)
 
 void frmCallwise::mnumodem_Click()
 {
-    if (!m_modem)
+    if (!m_modem) {
         m_modem = new frmModem(m_settings, m_callClock, m_settingsPath, m_env.autoRun,
                                m_env.prompter, this);
+        m_modem->setLinkBilling(&m_linkBilling, linkBillingPath(m_logPath));
+    }
     showModeless(m_modem);
 }
 

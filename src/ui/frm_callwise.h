@@ -10,6 +10,7 @@
 #include "tariff/rules_file.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
+#include "ui/network_manager_metered.h"
 #include "ui/plugin_chime.h"
 #include "ui/tray_icon.h"
 
@@ -134,6 +135,8 @@ private:
     TariffRules m_rules; // as netrules.ini holds them
     RulesLoad m_rulesFile; // netrules.ini as read; why it could not be used, if it could not
     TrayIcon m_tray;
+    LinkBilling m_linkBilling; // as netlinks.ini holds it
+    NetworkManagerMetered m_metered;
     CallClock m_callClock;
     OwnPlugin m_voice { QStringLiteral("callwise_voice") };
     PluginSpeaker m_speaker { m_voice };
@@ -149,6 +152,8 @@ private:
     QLabel *lblDiffTime = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
+    QLabel *lblDataCaption = nullptr; // shown with lblData, for calls billed by volume
+    QLabel *lblData = nullptr;
     QPushButton *cmdStart = nullptr;
     QMenu *mnuSystemTray = nullptr;
     QPointer<frmModem> m_modem;

@@ -7,6 +7,8 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -48,7 +50,8 @@ frmModem::frmModem(Settings &settings, CallClock &clock, QString settingsPath, A
     , m_autoRun(std::move(autoRun))
     , m_prompter(prompter)
 {
-    setUpFixedWindow(this, "frmModem", tr(kCaption), 2040, 3180);
+    // Grown below the OK button for the links billed by volume.
+    setUpFixedWindow(this, "frmModem", tr(kCaption), 2040, 3900);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     Form_Load();
@@ -77,6 +80,15 @@ void frmModem::buildControls()
         this, "Check1", tr("Splash on Start Up"), { 120, 2160, 1920, 375 });
     growToFit(this, { Option6, Option7, Option8, Check3, Check1 });
     Option6->setChecked(true);
+    auto *lblVolumeLinks = addControl<QLabel>(
+        this, "lblVolumeLinks", tr("Links billed by &volume:"), {120, 3120, 1800, 252});
+    txtVolumeLinks = addControl<QLineEdit>(this, "txtVolumeLinks", QString(), {120, 3420, 1800, 300});
+    txtVolumeLinks->setToolTip(tr("Link names or patterns such as wwan*, separated by spaces; "
+                                  "other links are billed by the minute"));
+    lblVolumeLinks->setBuddy(txtVolumeLinks);
+    txtVolumeLinks->setAccessibleName(tr("Links billed by volume"));
+    txtVolumeLinks->setText(LinkBilling().volumePatterns().join(u' '));
+    txtVolumeLinks->setEnabled(false);
 
     setTabOrder(Frame2, Option6);
     setTabOrder(Option6, Option7);
@@ -84,6 +96,7 @@ void frmModem::buildControls()
     setTabOrder(Option8, Check3);
     setTabOrder(Check3, Command1);
     setTabOrder(Command1, Check1);
+    setTabOrder(Check1, txtVolumeLinks);
 
     // `clicked` comes from the user only; the load runs the handlers itself.
     connect(Option6, &QRadioButton::clicked, this, &frmModem::Option6_Click);
@@ -118,6 +131,33 @@ void frmModem::Form_Load()
     Check1->setFlag(m_settings.SplashOnStart);
     if (Check1->checkState() != splashBefore)
         Check1_Click();
+}
+
+void frmModem::setLinkBilling(LinkBilling *billing, QString path)
+{
+    m_linkBilling = billing;
+    m_linkBillingPath = std::move(path);
+    txtVolumeLinks->setEnabled(billing != nullptr);
+    if (billing)
+        txtVolumeLinks->setText(billing->volumePatterns().join(u' '));
+}
+
+// Only a change is saved, so a hand-made file's other lines stay as they are.
+void frmModem::saveLinkBilling()
+{
+    if (!m_linkBilling)
+        return;
+    const QStringList patterns = txtVolumeLinks->text().split(u' ', Qt::SkipEmptyParts);
+    if (patterns == m_linkBilling->volumePatterns())
+        return;
+    const LinkBilling chosen = volumeLinks(patterns);
+    const FileResult saved = SaveLinkBilling(m_linkBillingPath, chosen);
+    if (!saved.ok) {
+        m_prompter.showMessage(tr("The links billed by volume could not be saved to %1: %2")
+                                   .arg(m_linkBillingPath, saved.error));
+        return;
+    }
+    *m_linkBilling = chosen;
 }
 
 void frmModem::Option6_Click()
@@ -163,6 +203,7 @@ void frmModem::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    saveLinkBilling();
     const FileResult saved = SaveSettings(m_settingsPath, m_clock.scanInterval(), m_settings);
     if (!saved.ok)
         m_prompter.showMessage(

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -32,8 +33,9 @@ private:
     qint16 m_oddFlag = 0;
 };
 
-// The settings window: scan interval, splash and start-with-the-system. Each
-// click takes effect at once; closing by any means saves the settings. It is
+// The settings window: scan interval, splash and start-with-the-system, and
+// the links billed by volume. Each click takes effect at once; closing by
+// any means saves the settings, and the links' patterns where they changed. It is
 // loaded as it is built and unloaded (deleted) when it closes, so each
 // opening reads the current values afresh.
 class frmModem : public QWidget
@@ -46,6 +48,10 @@ public:
     frmModem(Settings &settings, CallClock &clock, QString settingsPath, AutoRunPlace autoRun,
         Prompter &prompter, QWidget *parent = nullptr);
     ~frmModem() override;
+
+    // The links' billing the clock reads, and its file; until given, the
+    // window grown for it shows the defaults and saves nothing of them.
+    void setLinkBilling(LinkBilling *billing, QString path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -62,6 +68,7 @@ private:
     void buildControls();
     void Form_Load();
     void Form_Unload();
+    void saveLinkBilling();
 
     Settings &m_settings;
     CallClock &m_clock;
@@ -69,6 +76,8 @@ private:
     AutoRunPlace m_autoRun;
     Prompter &m_prompter;
     bool m_unloaded = false;
+    LinkBilling *m_linkBilling = nullptr;
+    QString m_linkBillingPath;
 
     QGroupBox *Frame2 = nullptr;
     QRadioButton *Option6 = nullptr;
@@ -77,4 +86,5 @@ private:
     FlagCheckBox *Check3 = nullptr;
     QPushButton *Command1 = nullptr;
     FlagCheckBox *Check1 = nullptr;
+    QLineEdit *txtVolumeLinks = nullptr;
 };

@@ -16,8 +16,15 @@ class ScriptedProbe final : public ConnectionProbe
 {
 public:
     bool IsConnected() override { return ++asked, up; }
+    std::string callLinkName() override { return up ? linkName : std::string(); }
+    std::optional<LinkMessageCounters> linkSample(const std::string &name) override
+    {
+        return name == linkName ? sample : std::nullopt;
+    }
     bool up = false;
     int asked = 0;
+    std::string linkName = "ppp0";
+    std::optional<LinkMessageCounters> sample; // none: the link has no counters
 };
 
 class RecordingTray final : public TrayTip
@@ -40,6 +47,7 @@ struct CallRig
     {
         return dir.exists("netcharges.ini") ? dir.read("netcharges.ini") : "";
     }
+    QByteArray bytes() const { return dir.exists("netbytes.ini") ? dir.read("netbytes.ini") : ""; }
     void scan(bool linkUp)
     {
         probe.up = linkUp;
@@ -74,7 +82,10 @@ struct CallRig
     ScriptedPrompter prompter;
     TariffTable tariff;
     TariffRules rules; // none until a test sets some
-    CallClock callClock { { clock, regional, probe, tray, prompter, tariff, logPath(), &rules } };
+    LinkBilling billing; // the defaults
+    qint64 dataUsed = 0; // of the allowance, before the call
+    CallClock callClock { { clock, regional, probe, tray, prompter, tariff, logPath(), &rules,
+        &billing, nullptr, [this](const DataPricer &, QDate) { return dataUsed; } } };
     FakeSpeaker speaker;
     QStringList balloons;
     QList<Urgency> urgencies; // of the alerts' balloons

@@ -255,3 +255,35 @@ TEST_F(MainWindowTest, ACallLeftInAJournalIsLoggedAtStartAndTheUserTold)
     EXPECT_EQ(prompter.messages, QStringList{"A call of 00:14:05 that was being timed when "
                                              "Callwise stopped has been added to the call log."});
 }
+
+// The data row shows only for a call on a link billed by volume, by the
+// defaults or by netlinks.ini as start-up reads it.
+TEST_F(MainWindowTest, ACallsDataShowsOnlyOnALinkBilledByVolume)
+{
+    const struct
+    {
+        const char *links, *link, *data;
+    } cases[] = {
+        { nullptr, "wwan0", "2.0 MB" },
+        { nullptr, "ppp0", "" },
+        { "wwan*  ,  minute\r\nppp0  ,  volume\r\n", "ppp0", "2.0 MB" },
+        { "wwan*  ,  minute\r\n", "wwan0", "" },
+    };
+    for (const auto &c : cases) {
+        if (c.links)
+            dir.write("netlinks.ini", c.links);
+        window.Form_Load();
+        probe.linkName = c.link;
+        probe.sample = LinkMessageCounters { 2, { 0, 0 } };
+        probe.up = true;
+        window.callClock().Timer1_Timer();
+        probe.sample = LinkMessageCounters { 2, { 1500000, 500000 } };
+        clock.advance(1);
+        window.callClock().Timer2_Timer();
+        EXPECT_EQ(label("lblData"), c.data) << c.link;
+        EXPECT_EQ(child<QLabel>(&window, "lblData")->isVisibleTo(&window), *c.data != 0) << c.link;
+        EXPECT_EQ(child<QLabel>(&window, "lblDataCaption")->isVisibleTo(&window), *c.data != 0);
+        probe.up = false;
+        window.callClock().Timer1_Timer();
+    }
+}

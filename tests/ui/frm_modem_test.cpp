@@ -2,6 +2,8 @@
 
 #include "settings/c_registry.h"
 
+#include <QLineEdit>
+
 namespace {
 
 class SettingsWindowTest : public UiRigTest
@@ -56,9 +58,9 @@ TEST_F(SettingsWindowTest, OpeningRewritesTheRunEntryAtOnceAndTheChecksSetTheFla
 
 TEST_F(SettingsWindowTest, TheIntervalPicksItsOptionAndEachOptionSetsItsInterval)
 {
-    const std::tuple<int, const char *, int> shownAs[] = {
-        {5000, "Option6", 5000}, {20000, "Option7", 20000}, {1000, "Option8", 1000},
-        {3000, "Option6", 3000}}; // any other shows 5 seconds and runs on until a click
+    const std::tuple<int, const char *, int> shownAs[]
+        = { { 5000, "Option6", 5000 }, { 20000, "Option7", 20000 }, { 1000, "Option8", 1000 },
+              { 3000, "Option6", 3000 } }; // any other shows 5 seconds and runs on until a click
     for (const auto &[interval, option, running] : shownAs) {
         open(interval);
         EXPECT_TRUE(control<QRadioButton>(option)->isChecked()) << interval;
@@ -67,9 +69,29 @@ TEST_F(SettingsWindowTest, TheIntervalPicksItsOptionAndEachOptionSetsItsInterval
     }
     open(3000);
     EXPECT_EQ(runEntry(), "<none>"); // auto-run off at load writes nothing
-    for (const auto &[interval, option, running] : {shownAs[1], shownAs[2], shownAs[0]}) {
+    for (const auto &[interval, option, running] : { shownAs[1], shownAs[2], shownAs[0] }) {
         control<QRadioButton>(option)->click();
         EXPECT_EQ(callClock.scanInterval(), interval) << option;
+    }
+}
+
+// Only a change is saved; a pattern that is no link name's is refused.
+TEST_F(SettingsWindowTest, TheLinksBilledByVolumeAreSavedWhenChanged)
+{
+    LinkBilling billing;
+    const QString path = dir.file("netlinks.ini");
+    for (const auto &[typed, file, message] : { std::tuple { "wwan*  wwp* ", "", false },
+             { "ppp1 wwan*", "ppp1  ,  volume\r\nwwan*  ,  volume\r\n", false },
+             { "ppp1 a,b", "ppp1  ,  volume\r\nwwan*  ,  volume\r\n", true } }) {
+        open(5000);
+        window->setLinkBilling(&billing, path);
+        auto *edit = control<QLineEdit>("txtVolumeLinks");
+        EXPECT_EQ(edit->text(), billing.volumePatterns().join(' '));
+        edit->setText(typed);
+        window->close();
+        EXPECT_EQ(dir.exists("netlinks.ini") ? dir.read("netlinks.ini") : "", file) << typed;
+        EXPECT_EQ(!prompter.messages.isEmpty(), message) << typed;
+        EXPECT_EQ(billing, LoadLinkBilling(path).billing) << typed;
     }
 }
 

@@ -13,6 +13,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <vector>
 
 // The call clock on the system's link messages, against real links: tun
 // devices named as dial-up and mobile links are, in a network namespace of
@@ -63,6 +65,14 @@ public:
         int carrier = on;
         if (::ioctl(m_fd, TUNSETCARRIER, &carrier) != 0)
             ADD_FAILURE() << "no carrier change: " << std::strerror(errno);
+    }
+    // An IPv4 packet of this many bytes comes in over the link.
+    void receive(int bytes)
+    {
+        std::vector<unsigned char> packet(size_t(bytes), 0);
+        packet[0] = 0x45;
+        if (::write(m_fd, packet.data(), packet.size()) != bytes)
+            ADD_FAILURE() << "nothing received on " << m_name << ": " << std::strerror(errno);
     }
     void hangUp()
     {
@@ -241,6 +251,26 @@ TEST_F(LinkEventsTest, WhereTheSocketCannotBeOpenedTheScanPolls)
     TunLink ppp("ppp0");
     ppp.setUp(true);
     EXPECT_TRUE(waitForTiming(true));
+}
+
+// The bytes that came after the last tick are counted from the message of
+// the link's going, when its counters can no longer be read.
+TEST_F(LinkEventsTest, ACallsLastBytesComeWithItsLinksGoing)
+{
+    for (const char *setting : { "all", "default" }) // no IPv6 of the kernel's own on the link
+        std::ofstream(std::string("/proc/sys/net/ipv6/conf/") + setting + "/disable_ipv6") << 1;
+    CallClock counting(
+        { clock, regional, system, tray, prompter, tariff, logPath(), nullptr, &billing });
+    counting.start();
+    TunLink wwan("wwan0");
+    wwan.setUp(true);
+    ASSERT_TRUE(waitUntil([&] { return counting.isTiming(); }));
+    for (int i = 0; i < 3; ++i)
+        wwan.receive(1000);
+    wwan.hangUp();
+    ASSERT_TRUE(waitUntil([&] { return records() == 1; }));
+    EXPECT_EQ(bytes().toStdString(), "05:12:2026  ,  10:00:00  ,  00:00:00  ,  3000  ,  0#\r\n");
+    counting.stop();
 }
 
 } // namespace
