@@ -2,6 +2,7 @@
 
 #include "calllog/call_log.h"
 #include "calllog/record_reader.h"
+#include "calllog/summary_text.h"
 #include "common/number_reader.h"
 #include "common/rounding.h"
 
@@ -71,11 +72,13 @@ qint64 addedWholePence(qint64 total, qint64 pence)
 // Adds the calls of one day; false when one of its records cannot be read.
 // chargeHint carries the charges' look-up from one call to the next.
 bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &costTexts,
-                  size_t &chargeHint, Summary &summary)
+                  size_t &chargeHint, size_t &bytesHint, Summary &summary)
 {
     const QString &text = log.text();
     const ChargeIndex &charges = log.charges();
-    const ChargeIndex::Key dayKey = charges.isEmpty() ? 0 : ChargeIndex::dayKey(day);
+    const BytesIndex &bytes = log.bytes();
+    const ChargeIndex::Key dayKey
+        = charges.isEmpty() && bytes.isEmpty() ? 0 : ChargeIndex::dayKey(day);
     qsizetype searchFrom = 0;
     for (const LogIndex::KeyPlace &place : log.places(day.day(), day.month(), day.year())) {
         const qsizetype keyAt = place.key;
@@ -93,11 +96,13 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
             return false;
 
         const RecordedDuration duration = readRecordedDuration(fields->duration.in(record));
+        const ChargeIndex::Key key = dayKey == 0
+            ? 0
+            : ChargeIndex::keyOf(dayKey, fields->starttime.in(record), fields->duration.in(record));
         const ChargeIndex::Found kept =
-            dayKey == 0 ? ChargeIndex::Found{}
-                        : charges.find(ChargeIndex::keyOf(dayKey, fields->starttime.in(record),
-                                                          fields->duration.in(record)),
-                                       chargeHint);
+            key == 0 || charges.isEmpty() ? ChargeIndex::Found{} : charges.find(key, chargeHint);
+        const BytesIndex::Found moved =
+            key == 0 || bytes.isEmpty() ? BytesIndex::Found{} : bytes.find(key, bytesHint);
         double cost = double(kept.pence);
         if (kept.kept != ChargeIndex::Kept::Charge) {
             cost = priceRecordedCall(duration, readNumber(fields->fee.in(record)), minConnect);
@@ -107,6 +112,15 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         const qint64 length = recordedSeconds(duration);
         summary.calls.push_back({day, record, fields->starttime, fields->duration, fields->fee,
                                  cost, length, costTexts.indexOf(cost)});
+        if (moved.kept == BytesIndex::Kept::Values) {
+            SummaryCall &call = summary.calls.back();
+            call.hasBytes = true;
+            call.received = moved.value.received;
+            call.sent = moved.value.sent;
+            ++summary.dataCalls;
+            summary.totalReceived += call.received;
+            summary.totalSent += call.sent;
+        }
         summary.totalSeconds += length;
         summary.totalPence = kept.kept == ChargeIndex::Kept::Charge
             ? addedWholePence(summary.totalPence, kept.pence)
@@ -126,11 +140,16 @@ double SummaryCall::fee() const
 QString Summary::line(size_t call) const
 {
     static constexpr QStringView kBetween = u"  =  ";
-    const QStringView record = calls[call].record;
-    const QString &cost = costTexts[calls[call].costText];
-    QString line(record.size() + kBetween.size() + cost.size(), Qt::Uninitialized);
+    const SummaryCall &listed = calls[call];
+    const QStringView record = listed.record;
+    const QString &cost = costTexts[listed.costText];
+    const QString volume = listed.hasBytes
+        ? QStringLiteral("  ,  ") + volumeText(listed.received + listed.sent, mbBytes)
+        : QString();
+    QString line(record.size() + volume.size() + kBetween.size() + cost.size(),
+                 Qt::Uninitialized);
     QChar *to = line.data();
-    for (const QStringView part : {record, kBetween, QStringView(cost)})
+    for (const QStringView part : {record, QStringView(volume), kBetween, QStringView(cost)})
         to = std::copy(part.begin(), part.end(), to);
     return line;
 }
@@ -163,8 +182,9 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
     summary.calls.reserve(expected);
     CostTexts costTexts(regional, summary.costTexts);
     size_t chargeHint = 0;
+    size_t bytesHint = 0;
     for (QDate day = newest; day >= oldest; day = day.addDays(-1)) {
-        if (!summariseDay(log, day, minConnect, costTexts, chargeHint, summary))
+        if (!summariseDay(log, day, minConnect, costTexts, chargeHint, bytesHint, summary))
             return failure(unreadableEntry(day));
     }
     return summary;

@@ -3,6 +3,7 @@
 #include "alerts/alert_choices.h"
 #include "alerts/bill_month.h"
 #include "alerts/bill_text.h"
+#include "alerts/data_month_log.h"
 #include "alerts/forecast.h"
 #include "calllog/call_log.h"
 #include "calllog/period.h"
@@ -15,6 +16,7 @@
 #include "report/csv.h"
 #include "report/tariff_comparison.h"
 #include "statement/bill_check.h"
+#include "tariff/data_tariff_file.h"
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
 
@@ -106,7 +108,8 @@ struct CommandLine
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption csv { QStringLiteral("csv"),
         QStringLiteral("Print the calls as CSV: date, start time, duration, "
-                       "fee in pence per minute and cost in pence.") };
+                       "fee in pence per minute and cost in pence; where calls' bytes are kept "
+                       "(netbytes.ini), each call's bytes received and sent last.") };
     QCommandLineOption chart { QStringLiteral("chart"),
         QStringLiteral("Draw the chart of daily costs into FILE, an .svg or a .png, "
                        "instead of printing."),
@@ -118,7 +121,9 @@ struct CommandLine
         QStringLiteral("The last day of the range, with --from."), QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption bill { QStringLiteral("bill"),
         QStringLiteral("Print the bill's month: its days, what it has cost so far, its forecast "
-                       "and the spending limit, as the alerts window shows them.") };
+                       "and the spending limit, as the alerts window shows them; with a data "
+                       "tariff (netdata.ini), the data used in its bill's month and, with an "
+                       "allowance, what is left, the daily budget and the day it runs out.") };
     QCommandLineOption tariff { QStringLiteral("tariff"),
         QStringLiteral("Price the period's calls again by the fee file FILE (a copy of "
                        "netfees.ini), or by the ruleset FILE.rst (kppp's accounting rules), and "
@@ -242,6 +247,23 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
         << (choices.limitPence ? regional.currency(double(*choices.limitPence))
                                : QStringLiteral("none"))
         << '\n';
+    // The data tariff's own bill month, with the allowance where one is set.
+    const DataTariffLoad data
+        = LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName)));
+    if (data.tariff) {
+        const DataPricer pricer(*data.tariff);
+        for (const QString &line : dataMonthLines(dataMonthOfLog(log, pricer, today, regional),
+                                                  data.tariff->mbBytes, regional))
+            out << line << '\n';
+    }
+}
+
+// The MB the data tariff counts in, or a million bytes without one.
+qint64 dataMbBytes(const QDir &directory)
+{
+    const DataTariffLoad data
+        = LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName)));
+    return data.tariff ? data.tariff->mbBytes : kDecimalMb;
 }
 
 // The tariffs of --tariff and --compare, each named by its file's name, or
@@ -410,8 +432,9 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         return kShown;
     }
 
-    const Summary summary
+    Summary summary
         = SummarisePeriod(log, today, offsets.first, offsets.last, minConnect, regional);
+    summary.mbBytes = dataMbBytes(directory);
     if (!summary.ok) {
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;
@@ -426,7 +449,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         const CallPricer pricer(others.front().table, others.front().rules);
         const Repricing other = repriceCalls(summary, pricer);
         if (csv) {
-            out << summaryCsv(summary, &other);
+            out << summaryCsv(summary, &other, !log.bytes().isEmpty());
         } else {
             out << calls << '\n' << totalCostCaption(summary.totalPence, regional) << '\n'
                 << otherTariffSentence(
@@ -434,11 +457,14 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
                 << '\n';
         }
     } else if (csv) {
-        out << summaryCsv(summary);
+        out << summaryCsv(summary, nullptr, !log.bytes().isEmpty());
     } else {
         const QStringList lines = printedSummaryLines(
             QString::fromUtf16(kSummaryHeading), summary.lines(),
-            totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds));
+            totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds),
+            summary.dataCalls == 0 ? QString()
+                                   : totalDataCaption(summary.totalReceived, summary.totalSent,
+                                                      summary.mbBytes));
         for (const QString &line : lines)
             out << line << '\n';
     }

@@ -157,6 +157,28 @@ TEST_F(ReportTest, BillPrintsTheBillsMonthByTheAlertChoices)
                                      "Limit: none\n"));
 }
 
+// A data call shows its volume and bytes in every form; the bill adds the
+// data tariff's month. A minute-only log's CSV has no byte columns (above).
+TEST_F(ReportTest, DataCallsShowTheirBytesAndTheBillTheAllowance)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    dir.write("netbytes.ini", "05:12:2026  ,  21:14:03  ,  00:05:01  ,  12000000  ,  345678#\r\n");
+    ASSERT_EQ(run({"7 Days"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QString::fromUtf8("08:00:00  ,  00:00:30  ,  01.50  =  £0.04\n")));
+    EXPECT_TRUE(out.contains(QString::fromUtf8("00:05:01  ,  02.00  ,  12.3 MB  =  £0.12\n")));
+    EXPECT_TRUE(out.endsWith("Total Data = 12.3 MB (12.0 MB received, 0.3 MB sent)\n"));
+    ASSERT_EQ(run({"--csv", "7 Days"}), 0);
+    EXPECT_EQ(out, "date,start_time,duration,fee_pence_per_minute,cost_pence,bytes_received,"
+                   "bytes_sent\r\n2026-12-06,08:00:00,00:00:30,1.50,4.50,,\r\n"
+                   "2026-12-05,21:14:03,00:05:01,2.00,12.00,12000000,345678\r\n");
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n\r\n1000000\r\n1\r\n");
+    ASSERT_EQ(run({"--bill"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.endsWith("Limit: none\nData used since 1 Dec: 12.3 MB\nData left: 87.7 MB of "
+                             "100.0 MB\nDaily budget: 3.4 MB a day, 26 days left\n"
+                             "Runs out: not by 31 Dec\n"))
+        << out.toStdString();
+}
+
 TEST_F(ReportTest, StatementIsCheckedAgainstTheLogOfItsDaysOrOfThePeriod)
 {
     dir.write("netcosts.ini", kTwoCalls);
