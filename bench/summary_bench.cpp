@@ -146,7 +146,7 @@ void BM_RepricedYearByTime(benchmark::State &state)
 BENCHMARK(BM_RepricedYearByTime)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexedYear)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexedYearCharged)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_IndexedYearChargedWithBytes)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexedYearChargedWithBytes)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexedYearAllLines)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PerDayScanYear)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
