@@ -16,21 +16,21 @@ std::vector<DataSession> dataSessionsOf(const Summary &summary)
         if (!call.hasBytes)
             continue;
         const QTime start = QTime::fromString(call.starttime().toString(), u"hh:mm:ss");
-        sessions.push_back({call.day, start.isValid() ? start.msecsSinceStartOfDay() / 1000 : 0,
-                            call.lengthSeconds, call.received, call.sent});
+        sessions.push_back({ call.day, start.isValid() ? start.msecsSinceStartOfDay() / 1000 : 0,
+            call.lengthSeconds, call.received, call.sent });
     }
     return sessions;
 }
 
-DataMonth dataMonthOfLog(const LogIndex &log, const DataPricer &pricer, QDate today,
-                         const Regional &regional)
+DataMonth dataMonthOfLog(
+    const LogIndex &log, const DataPricer &pricer, QDate today, const Regional &regional)
 {
     const BillMonth bill = billMonthOf(today, pricer.tariff().billStartDay);
     const qint64 back = std::max<qint64>(bill.first.daysTo(today), kForecastWeeks * 7);
     // The bytes alone are wanted: no minimum connect time prices anything here.
     const Summary summary = SummarisePeriod(log, today, 0, back, 0.0, regional);
-    return dataMonthOf(summary.ok ? dataSessionsOf(summary) : std::vector<DataSession>(), pricer,
-                       today);
+    return dataMonthOf(
+        summary.ok ? dataSessionsOf(summary) : std::vector<DataSession>(), pricer, today);
 }
 
 QStringList dataMonthLines(const DataMonth &month, qint64 mbBytes, const Regional &regional)
@@ -39,13 +39,13 @@ QStringList dataMonthLines(const DataMonth &month, qint64 mbBytes, const Regiona
     const auto day = [&regional](QDate date) {
         return QString::number(date.day()) + u' ' + regional.shortMonthName(date.month());
     };
-    QStringList lines{tr("Data used since %1: %2")
-                          .arg(day(month.bill.first), volumeText(month.usedBytes, mbBytes))};
+    QStringList lines { tr("Data used since %1: %2")
+                            .arg(day(month.bill.first), volumeText(month.usedBytes, mbBytes)) };
     if (month.allowanceBytes <= 0)
         return lines;
     lines << tr("Data left: %1 of %2")
                  .arg(volumeText(month.leftBytes, mbBytes),
-                      volumeText(month.allowanceBytes, mbBytes))
+                     volumeText(month.allowanceBytes, mbBytes))
           << tr("Daily budget: %1 a day, %2 days left")
                  .arg(volumeText(qint64(month.dailyBudgetBytes), mbBytes))
                  .arg(month.daysLeft)

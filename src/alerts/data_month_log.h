@@ -16,8 +16,8 @@ std::vector<DataSession> dataSessionsOf(const Summary &summary);
 
 // The bill month of the data tariff that today lies in, with the eight
 // weeks before today its pace is taken from.
-DataMonth dataMonthOfLog(const LogIndex &log, const DataPricer &pricer, QDate today,
-                         const Regional &regional);
+DataMonth dataMonthOfLog(
+    const LogIndex &log, const DataPricer &pricer, QDate today, const Regional &regional);
 
 // "Data used since 15 Nov: 812.4 MB", then with an allowance what is left,
 // the daily budget and the day it runs out.
