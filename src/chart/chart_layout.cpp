@@ -1,5 +1,7 @@
 #include "chart/chart_layout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +13,10 @@ constexpr qreal kBarShare = 0.75; // of its slot; the rest is the gap to the nex
 std::vector<LegendItem> legendItems(const SpendingChart &chart)
 {
     using Mark = LegendItem::Mark;
+    if (chart.data)
+        return {{Mark::Bar, {}, {}, QCoreApplication::translate("DataChart", "Data")},
+                {Mark::Running, {}, {}, QCoreApplication::translate("DataChart", "Running total")},
+                {Mark::Pace, {}, {}, QCoreApplication::translate("DataChart", "Allowance's pace")}};
     std::vector<LegendItem> items{{Mark::Bar, {}, {}, QStringLiteral("Calls")}};
     if (std::ranges::any_of(chart.bars, [](const ChartBar &bar) { return bar.expectedPence > 0; }))
         items.push_back({Mark::Forecast, {}, {}, QStringLiteral("Forecast")});
@@ -155,7 +161,8 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
 
     qreal widest = 0;
     for (qint64 k = 0; k <= steps; ++k) {
-        layout.ticks.push_back({0, regional.currency(double(k * step))});
+        layout.ticks.push_back({0, chart.data ? chartMbText(double(k * step))
+                                              : regional.currency(double(k * step))});
         widest = std::max(widest, measure.width(layout.ticks.back().text));
     }
     layout.plot = QRectF(QPointF(std::ceil(gap + widest + gap), plotTop),
