@@ -210,6 +210,8 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
                     layout.other.push_back(QPointF(x, yOf(chart.bars[i].otherRunningPence)));
                 continue;
             }
+            if (chart.data)
+                break; // data has no forecast: its line ends today
             if (layout.expected.empty())
                 layout.expected.push_back(layout.running.back());
             layout.expected.push_back(end);

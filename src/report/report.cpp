@@ -37,7 +37,7 @@ constexpr int kBadArguments = 2;
 constexpr char kProgram[] = "callwise-report";
 constexpr char kVersion[] = CALLWISE_VERSION;
 const char16_t kSynopsis[]
-    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD\n"
+    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE [--data]] PERIOD\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
       u"--from DD/MM/YYYY --to DD/MM/YYYY\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill\n"
@@ -56,7 +56,8 @@ struct CommandLine
 {
     CommandLine()
     {
-        parser.addOptions({ dir, today, csv, chart, from, to, bill, tariff, rules, compare, statement });
+        parser.addOptions(
+            { dir, today, csv, chart, data, from, to, bill, tariff, rules, compare, statement });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
                 + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
@@ -114,6 +115,10 @@ struct CommandLine
         QStringLiteral("Draw the chart of daily costs into FILE, an .svg or a .png, "
                        "instead of printing."),
         QStringLiteral("FILE") };
+    QCommandLineOption data { QStringLiteral("data"),
+        QStringLiteral("With --chart, draw the data each day's calls used, in MB, instead of "
+                       "their cost; for \"This bill\" the data tariff's bill month with its "
+                       "allowance's pace.") };
     QCommandLineOption from { QStringLiteral("from"),
         QStringLiteral("The first day of a range of days, with --to."),
         QStringLiteral("DD/MM/YYYY") };
@@ -163,6 +168,9 @@ QString whyNoRequest(const CommandLine &command)
             ? QString()
             : QStringLiteral("--bill takes no period, range, --csv, --chart, --tariff, --compare "
                              "or --statement");
+    if (command.parser.isSet(command.data)
+        && (!command.parser.isSet(command.chart) || haveTariff || haveCompare))
+        return QStringLiteral("--data goes with --chart alone");
     if (command.parser.isSet(command.rules) && !haveTariff)
         return QStringLiteral("--rules goes with --tariff");
     if (haveTariff && haveCompare)
@@ -417,12 +425,22 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     if (drawing) {
         const AlertChoices choices
             = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
+        const bool data = command.parser.isSet(command.data);
+        const std::optional<DataTariff> dataTariff = data
+            ? LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName))).tariff
+            : std::nullopt;
+        const int startDay = dataTariff ? dataTariff->billStartDay : choices.billStartDay;
         const ChartPeriod chartDays = thisBill
-            ? *chartPeriod(kThisBillEntry, today, choices.billStartDay)
-            : *chartPeriod(kDateEntry, today, choices.billStartDay, offsets);
-        const SpendingChart chart = spendingChart(log, today, chartDays, minConnect, regional,
-            choices.limitPence, others.empty() ? nullptr : &others.front());
-        const QString why = chart.message.isEmpty() || chart.message == QStringView(kNoCalls)
+            ? *chartPeriod(kThisBillEntry, today, startDay)
+            : *chartPeriod(kDateEntry, today, startDay, offsets);
+        const SpendingChart chart = data
+            ? dataChart(log, today, chartDays, dataTariff, regional)
+            : spendingChart(log, today, chartDays, minConnect, regional, choices.limitPence,
+                  others.empty() ? nullptr : &others.front());
+        // A period without calls, or without data, is drawn as such.
+        const bool drawable = chart.message.isEmpty() || chart.message == QStringView(kNoCalls)
+            || (data && chart.bars.size() > 0);
+        const QString why = drawable
             ? writeChartFile(command.parser.value(command.chart), chart, regional)
             : chart.message;
         if (!why.isEmpty()) {

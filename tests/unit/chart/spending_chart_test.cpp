@@ -294,6 +294,8 @@ TEST(DataChart, DailyMegabytesWithTheAllowancesPaceOverTheBill)
     const ChartLayout layout = layOutChart(chart, {400, 300}, kMeasure, kBritish);
     EXPECT_EQ(layout.legend.back().text, "Allowance's pace");
     EXPECT_EQ(layout.ticks.back().text, "500 MB");
+    EXPECT_EQ(layout.running.size(), 7u) << "from 0 to the end of today's bar";
+    EXPECT_TRUE(layout.expected.empty());
     EXPECT_EQ(layout.pace, QLineF(layout.plot.left(), layout.plot.bottom(), layout.plot.right(),
                                   layout.plot.top()));
     // Without a tariff every byte counts, and no pace is drawn.

@@ -122,7 +122,7 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
         { "--verbose", "1 Day" }, { "1 Day", "7 Days" },
         { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
         { "This bill" }, { "--chart", "c.pdf", "1 Day" }, { "--csv", "--chart", "c.png", "1 Day" },
-        { "--bill", "1 Day" }, { "--bill", "--csv" },
+        { "--bill", "1 Day" }, { "--bill", "--csv" }, { "--data", "1 Day" }, { "--csv", "--data", "1 Day" },
         { "--tariff" }, { "--rules", "r.ini", "1 Day" },
         { "--tariff", "a.ini", "--compare", "b.ini", "1 Day" },
         { "--compare", "a.ini", "--csv", "1 Day" }, { "--tariff", "a.ini", "--bill" },
@@ -177,6 +177,8 @@ TEST_F(ReportTest, DataCallsShowTheirBytesAndTheBillTheAllowance)
                              "100.0 MB\nDaily budget: 3.4 MB a day, 26 days left\n"
                              "Runs out: not by 31 Dec\n"))
         << out.toStdString();
+    ASSERT_EQ(run({"--chart", dir.file("data.svg"), "--data", "This bill"}), 0) << err.toStdString();
+    EXPECT_TRUE(dir.read("data.svg").contains("Used 12.35 MB   Allowance 100 MB</title>"));
 }
 
 TEST_F(ReportTest, StatementIsCheckedAgainstTheLogOfItsDaysOrOfThePeriod)
