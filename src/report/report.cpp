@@ -16,6 +16,7 @@
 #include "report/csv.h"
 #include "report/tariff_comparison.h"
 #include "statement/bill_check.h"
+#include "statement/data_bill_check.h"
 #include "tariff/data_tariff_file.h"
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
@@ -149,7 +150,9 @@ struct CommandLine
         QStringLiteral("Check the operator's itemised bill, exported as CSV, against the log: the "
                        "calls on one and not the other, those priced differently, both totals, "
                        "and the tariff rules that would price the calls as billed. Without a "
-                       "period, the days of the bill's calls."),
+                       "period, the days of the bill's calls. A data bill (date, time, a volume "
+                       "in KB or MB, cost) is checked against the calls whose bytes are kept, "
+                       "matched by start and volume."),
         QStringLiteral("FILE.csv") };
 };
 
@@ -306,8 +309,9 @@ bool readOtherTariffs(const CommandLine &command, std::vector<OtherTariff> &othe
 // The operator's bill against the log of the days asked for, or of the
 // bill's own days.
 int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> days,
-    const LogIndex &log, const TariffTable &tariff, const TariffRules &rules, double minConnect,
-    const Regional &regional, QTextStream &out, QTextStream &err)
+    const LogIndex &log, const TariffTable &tariff, const TariffRules &rules,
+    const std::optional<DataTariff> &dataTariff, double minConnect, const Regional &regional,
+    QTextStream &out, QTextStream &err)
 {
     const Statement statement = readStatement(path);
     QString why = statement.why;
@@ -323,6 +327,17 @@ int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> d
     if (!summary.ok) {
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;
+    }
+    if (statement.data) {
+        // A data bill, against the calls whose bytes are kept, by the data
+        // tariff's MB and rounding.
+        const DataTariff data = dataTariff.value_or(DataTariff {});
+        const DataBillCheck check
+            = checkDataBill(statement, first, last, summary, data.mbBytes, data.roundingBytes);
+        for (const QString &line : dataBillCheckLines(QFileInfo(path).fileName(), check, regional))
+            out << line << '\n';
+        out.flush();
+        return kShown;
     }
     const BillCheck check = checkBill(statement, first, last, summary, tariff, rules);
     for (const QString &line : billCheckLines(QFileInfo(path).fileName(), check, rules, regional))
@@ -420,7 +435,9 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
             billsOwnDays ? std::nullopt
                          : std::optional(std::pair(
                              today.addDays(-offsets.last), today.addDays(-offsets.first))),
-            log, tariff, rules.rules, minConnect, regional, out, err);
+            log, tariff, rules.rules,
+            LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName))).tariff,
+            minConnect, regional, out, err);
 
     if (drawing) {
         const AlertChoices choices

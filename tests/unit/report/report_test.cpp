@@ -179,6 +179,18 @@ TEST_F(ReportTest, DataCallsShowTheirBytesAndTheBillTheAllowance)
         << out.toStdString();
     ASSERT_EQ(run({"--chart", dir.file("data.svg"), "--data", "This bill"}), 0) << err.toStdString();
     EXPECT_TRUE(dir.read("data.svg").contains("Used 12.35 MB   Allowance 100 MB</title>"));
+    // A data bill: the session on both within the tolerance, one billed only.
+    dir.write("netcharges.ini", "05:12:2026  ,  21:14:03  ,  00:05:01  ,  30#\r\n");
+    dir.write("data.csv", "Date,Time,Volume (KB),Cost\r\n05/12/2026,21:14:00,12100,0.31\r\n"
+                          "06/12/2026,09:00:00,1.5 MB,0.02\r\n");
+    ASSERT_EQ(run({"--statement", dir.file("data.csv")}), 0) << err.toStdString();
+    EXPECT_EQ(out, QString::fromUtf8("data.csv against the log's data from 05/12/2026 to 06/12/2026\n"
+                                     "Sessions billed: 2, logged: 1, on both: 1\n\n"
+                                     "Billed and not logged: 1\n  06/12/2026 09:00:00  1.5 MB  £0.02  (line 3)\n\n"
+                                     "Logged and not billed: 0\n\nPriced differently: 1\n"
+                                     "  05/12/2026 21:14:03  12.3 MB  billed £0.31, logged £0.30\n\n"
+                                     "Billed total: £0.33\nLogged total: £0.30\n"
+                                     "Difference: £0.03 more on the bill\n"));
 }
 
 TEST_F(ReportTest, StatementIsCheckedAgainstTheLogOfItsDaysOrOfThePeriod)
