@@ -13,11 +13,12 @@ std::vector<DataSession> dataSessionsOf(const Summary &summary)
     std::vector<DataSession> sessions;
     sessions.reserve(size_t(summary.dataCalls));
     for (const SummaryCall &call : summary.calls) {
-        if (!call.hasBytes)
+        if (!call.hasBytes())
             continue;
         const QTime start = QTime::fromString(call.starttime().toString(), u"hh:mm:ss");
         sessions.push_back({ call.day, start.isValid() ? start.msecsSinceStartOfDay() / 1000 : 0,
-            call.lengthSeconds, call.received, call.sent });
+            call.lengthSeconds, summary.bytesOf(call).received,
+            summary.bytesOf(call).sent });
     }
     return sessions;
 }

@@ -113,13 +113,11 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         summary.calls.push_back({day, record, fields->starttime, fields->duration, fields->fee,
                                  cost, length, costTexts.indexOf(cost)});
         if (moved.kept == BytesIndex::Kept::Values) {
-            SummaryCall &call = summary.calls.back();
-            call.hasBytes = true;
-            call.received = moved.value.received;
-            call.sent = moved.value.sent;
+            summary.calls.back().bytesAt = qint32(summary.callBytes.size());
+            summary.callBytes.push_back(moved.value);
             ++summary.dataCalls;
-            summary.totalReceived += call.received;
-            summary.totalSent += call.sent;
+            summary.totalReceived += moved.value.received;
+            summary.totalSent += moved.value.sent;
         }
         summary.totalSeconds += length;
         summary.totalPence = kept.kept == ChargeIndex::Kept::Charge
@@ -143,8 +141,9 @@ QString Summary::line(size_t call) const
     const SummaryCall &listed = calls[call];
     const QStringView record = listed.record;
     const QString &cost = costTexts[listed.costText];
-    const QString volume = listed.hasBytes
-        ? QStringLiteral("  ,  ") + volumeText(listed.received + listed.sent, mbBytes)
+    const QString volume = listed.hasBytes()
+        ? QStringLiteral("  ,  ")
+            + volumeText(bytesOf(listed).received + bytesOf(listed).sent, mbBytes)
         : QString();
     QString line(record.size() + volume.size() + kBetween.size() + cost.size(),
                  Qt::Uninitialized);
@@ -180,6 +179,8 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
     for (QDate day = newest; day >= oldest; day = day.addDays(-1))
         expected += log.places(day.day(), day.month(), day.year()).size();
     summary.calls.reserve(expected);
+    if (!log.bytes().isEmpty())
+        summary.callBytes.reserve(std::min(expected, size_t(log.bytes().size())));
     CostTexts costTexts(regional, summary.costTexts);
     size_t chargeHint = 0;
     size_t bytesHint = 0;

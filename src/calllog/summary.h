@@ -8,6 +8,7 @@
 // billed by the MB has its bytes kept beside the log too, and its line and
 // the totals show them; a period without such calls reads as it always has.
 
+#include "calllog/call_bytes.h"
 #include "calllog/log_index.h"
 #include "calllog/record_reader.h"
 #include "common/regional.h"
@@ -30,9 +31,12 @@ struct SummaryCall
     double cost = 0.0; // pence
     qint64 lengthSeconds = 0;
     qsizetype costText = 0; // in Summary::costTexts
-    bool hasBytes = false; // a call on a link billed by the MB, its bytes kept
-    qint64 received = 0;
-    qint64 sent = 0;
+    // A call on a link billed by the MB: where its bytes are in
+    // Summary::callBytes, -1 for none. An index rather than the bytes, as a
+    // year of calls is a big vector and most have none.
+    qint32 bytesAt = -1;
+
+    bool hasBytes() const { return bytesAt >= 0; }
 
     QStringView starttime() const { return starttimeSpan.in(record); }
     QStringView duration() const { return durationSpan.in(record); }
@@ -57,6 +61,12 @@ struct Summary
     qint64 totalReceived = 0;
     qint64 totalSent = 0;
     qint64 mbBytes = 1000000; // the MB the lines show volumes in
+    std::vector<CallBytes> callBytes; // of the calls with bytes, in their order
+
+    const CallBytes &bytesOf(const SummaryCall &call) const
+    {
+        return callBytes[size_t(call.bytesAt)];
+    }
     QString logText; // holds the calls' records, which are views into it
     // Each cost the calls come to, as currency, once: a year of calls costs
     // only a few hundred different sums.

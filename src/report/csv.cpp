@@ -39,8 +39,9 @@ QString summaryCsv(const Summary &summary, const Repricing *other, bool withByte
                         QString::number(call.cost, 'f', 2)};
         if (other)
             row << QString::number(other->costs[i], 'f', 2);
-        if (withBytes && call.hasBytes)
-            row << QString::number(call.received) << QString::number(call.sent);
+        if (withBytes && call.hasBytes())
+            row << QString::number(summary.bytesOf(call).received)
+                << QString::number(summary.bytesOf(call).sent);
         else if (withBytes)
             row << QString() << QString();
         csv += csvRow(row);

@@ -55,9 +55,9 @@ DataBillCheck checkDataBill(const Statement &statement, QDate first, QDate last,
     const std::vector<LoggedCall> calls = loggedCalls(summary);
     for (size_t i = 0; i < summary.calls.size(); ++i) {
         const SummaryCall &call = summary.calls[i];
-        if (call.hasBytes)
+        if (call.hasBytes())
             check.logged.push_back(
-                { call.day, calls[i].startSecond, call.received + call.sent, call.cost });
+                { call.day, calls[i].startSecond, summary.bytesOf(call).received + summary.bytesOf(call).sent, call.cost });
     }
     struct Candidate
     {
