@@ -1,5 +1,7 @@
 #include "alerts/bill_text.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // "15 Nov", in the user's short month names.
@@ -12,7 +14,7 @@ QString dayText(QDate day, const Regional &regional)
 
 QString billSpentText(const BillMonth &bill, qint64 pence, const Regional &regional)
 {
-    return QStringLiteral("Since %1: %2")
+    return QCoreApplication::translate("BillText", "Since %1: %2")
         .arg(dayText(bill.first, regional), regional.currency(double(pence)));
 }
 
@@ -20,7 +22,8 @@ QString billForecastText(
     const BillMonth &bill, std::optional<qint64> expectedPence, const Regional &regional)
 {
     if (!expectedPence)
-        return QStringLiteral("No forecast yet: the log holds less than a week of calls.");
-    return QStringLiteral("Expected by %1: %2")
+        return QCoreApplication::translate(
+            "BillText", "No forecast yet: the log holds less than a week of calls.");
+    return QCoreApplication::translate("BillText", "Expected by %1: %2")
         .arg(dayText(bill.last, regional), regional.currency(double(*expectedPence)));
 }

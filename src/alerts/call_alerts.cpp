@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <QTimer>
 
 CallAlerts::CallAlerts(Services services, const CallClock &callClock, QObject *parent)
@@ -137,7 +138,9 @@ void CallAlerts::checkSpending()
         || m_choices.warnedMonth == month)
         return;
     m_choices.warnedMonth = month;
-    warn(u"This month's calls have cost %1, past your limit of %2.", spending, Urgency::Critical);
+    warn(QCoreApplication::translate(
+             "CallAlerts", "This month's calls have cost %1, past your limit of %2."),
+        spending, Urgency::Critical);
 }
 
 void CallAlerts::checkForecast()
@@ -151,11 +154,12 @@ void CallAlerts::checkForecast()
     if (!expected || *expected <= *m_choices.limitPence)
         return;
     m_choices.forecastWarnedMonth = month;
-    warn(u"At this pace this month's calls will cost %1, past your limit of %2.", *expected,
-        Urgency::Normal);
+    warn(QCoreApplication::translate(
+             "CallAlerts", "At this pace this month's calls will cost %1, past your limit of %2."),
+        *expected, Urgency::Normal);
 }
 
-void CallAlerts::warn(const char16_t *sentence, qint64 pence, Urgency urgency)
+void CallAlerts::warn(const QString &sentence, qint64 pence, Urgency urgency)
 {
     // Kept so a restart does not warn again this month; a file that cannot be
     // written only loses that. Written after the tick, which a flush to disk
@@ -163,11 +167,10 @@ void CallAlerts::warn(const char16_t *sentence, qint64 pence, Urgency urgency)
     QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
     const Regional &regional = m_services.regional;
     const qint64 limit = *m_choices.limitPence;
-    m_services.showBalloon(QString::fromUtf16(sentence).arg(
-                               regional.currency(double(pence)), regional.currency(double(limit))),
-        urgency);
+    m_services.showBalloon(
+        sentence.arg(regional.currency(double(pence)), regional.currency(double(limit))), urgency);
     if (m_choices.speakEveryMinutes > 0)
-        speakLater(QString::fromUtf16(sentence).arg(
+        speakLater(sentence.arg(
             spokenMoney(pence, regional.locale()), spokenMoney(limit, regional.locale())));
 }
 

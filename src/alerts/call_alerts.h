@@ -92,7 +92,7 @@ private:
     void checkSpending();
     void checkForecast();
     void checkData();
-    void warn(const char16_t *sentence, qint64 pence, Urgency urgency);
+    void warn(const QString &sentence, qint64 pence, Urgency urgency);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);
     // The sums read from the log are read again when next asked for.

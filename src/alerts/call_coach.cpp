@@ -2,6 +2,7 @@
 
 #include "tariff/call_price.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace {
@@ -73,7 +74,7 @@ QString CallCoach::unitsNote() const
 {
     if (rules().timeRules.isEmpty() || unitInForce() >= kMinuteSeconds)
         return {};
-    return QStringLiteral(
+    return QCoreApplication::translate("CallCoach",
         "Units are shorter than a minute: the coach warns only before the rate changes.");
 }
 
@@ -185,7 +186,7 @@ void CallCoach::beforeStep(qint64 elapsed)
         if (m_services.chime.isAvailable())
             m_services.chime.play();
         else if (m_services.speaker.isAvailable())
-            m_services.speaker.say(QString::fromUtf16(kMinuteWord));
+            m_services.speaker.say(QCoreApplication::translate("CallCoach", kMinuteWord));
     });
 }
 

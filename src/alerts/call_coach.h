@@ -30,7 +30,7 @@
 #include <optional>
 
 // Said when there is no tone to play.
-inline constexpr char16_t kMinuteWord[] = u"minute";
+inline constexpr char kMinuteWord[] = QT_TRANSLATE_NOOP("CallCoach", "minute");
 
 class CallCoach : public QObject
 {

@@ -17,8 +17,7 @@ std::vector<DataSession> dataSessionsOf(const Summary &summary)
             continue;
         const QTime start = QTime::fromString(call.starttime().toString(), u"hh:mm:ss");
         sessions.push_back({ call.day, start.isValid() ? start.msecsSinceStartOfDay() / 1000 : 0,
-            call.lengthSeconds, summary.bytesOf(call).received,
-            summary.bytesOf(call).sent });
+            call.lengthSeconds, summary.bytesOf(call).received, summary.bytesOf(call).sent });
     }
     return sessions;
 }
@@ -36,21 +35,22 @@ DataMonth dataMonthOfLog(
 
 QStringList dataMonthLines(const DataMonth &month, qint64 mbBytes, const Regional &regional)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("DataMonth", text); };
     const auto day = [&regional](QDate date) {
         return QString::number(date.day()) + u' ' + regional.shortMonthName(date.month());
     };
-    QStringList lines { tr("Data used since %1: %2")
+    QStringList lines { QCoreApplication::translate("DataMonth", "Data used since %1: %2")
                             .arg(day(month.bill.first), volumeText(month.usedBytes, mbBytes)) };
     if (month.allowanceBytes <= 0)
         return lines;
-    lines << tr("Data left: %1 of %2")
+    lines << QCoreApplication::translate("DataMonth", "Data left: %1 of %2")
                  .arg(volumeText(month.leftBytes, mbBytes),
                      volumeText(month.allowanceBytes, mbBytes))
-          << tr("Daily budget: %1 a day, %2 days left")
+          << QCoreApplication::translate("DataMonth", "Daily budget: %1 a day, %2 days left")
                  .arg(volumeText(qint64(month.dailyBudgetBytes), mbBytes))
                  .arg(month.daysLeft)
-          << (month.runsOut ? tr("Runs out: %1").arg(day(*month.runsOut))
-                            : tr("Runs out: not by %1").arg(day(month.bill.last)));
+          << (month.runsOut ? QCoreApplication::translate("DataMonth", "Runs out: %1")
+                                  .arg(day(*month.runsOut))
+                            : QCoreApplication::translate("DataMonth", "Runs out: not by %1")
+                                  .arg(day(month.bill.last)));
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include "alerts/voice_plugin.h"
 #include "common/own_plugin.h"
+#include "common/translations.h"
 
 PluginSpeaker::PluginSpeaker(OwnPlugin &voice, QObject *parent)
     : QObject(parent)
@@ -13,7 +14,7 @@ Speaker *PluginSpeaker::speaker()
     if (!m_asked) {
         m_asked = true;
         if (auto *plugin = m_voice.as<VoicePlugin>())
-            m_speaker = plugin->createSpeaker(this);
+            m_speaker = plugin->createSpeaker(textLanguage(), this);
     }
     return m_speaker;
 }

@@ -5,6 +5,8 @@
 #include "common/regional.h"
 #include "tariff/fee_timeline.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,14 +16,22 @@
 
 namespace {
 
+QString inPence(const QString &number)
+{
+    return QCoreApplication::translate("RateChange", "%1p", "a fee in pence").arg(number);
+}
+
 QString shownFee(double fee)
 {
-    return QString::number(fee, 'f', 2) + u'p';
+    return inPence(QString::number(fee, 'f', 2));
 }
 
 // "one penny", "two pence", "4.2 pence": engines read a decimal point.
 QString spokenFee(double fee)
 {
+    if (!numbersInWords())
+        return QCoreApplication::translate("RateChange", "%1 pence", "spoken")
+            .arg(QString::number(fee));
     if (fee == double(qint64(fee)))
         return numberInWords(qint64(fee))
             + (fee == 1 ? QStringLiteral(" penny") : QStringLiteral(" pence"));
@@ -42,16 +52,16 @@ QString shownUnitFee(double fee)
     QString text = QString::number(fee, 'f', 4);
     while (text.endsWith(u'0') && text.indexOf(u'.') < text.size() - 3)
         text.chop(1);
-    return text + u'p';
+    return inPence(text);
 }
 
 QString perUnit(int unitSeconds)
 {
     if (unitSeconds == kMinuteSeconds)
-        return QStringLiteral("a minute");
+        return QCoreApplication::translate("RateChange", "a minute");
     if (unitSeconds == 1)
-        return QStringLiteral("a second");
-    return QStringLiteral("per %1 seconds").arg(unitSeconds);
+        return QCoreApplication::translate("RateChange", "a second");
+    return QCoreApplication::translate("RateChange", "per %1 seconds").arg(unitSeconds);
 }
 
 // A fee a minute as the sentences tell it, per unit.
@@ -75,17 +85,17 @@ QString sentence(const RateChange &change, const ChangeCosts &costs, const FeeTe
     int unitSeconds, const std::function<QString(qint64)> &money)
 {
     const bool rises = change.to > change.from;
-    QString text = QStringLiteral("At %1 the rate %2 from %3 to %4 %5; ")
-                       .arg(change.at.toString(u"HH:mm"),
-                           rises ? QStringLiteral("rises") : QStringLiteral("falls"),
-                           fee(change.from), fee(change.to), perUnit(unitSeconds));
+    const QString at = change.at.toString(u"HH:mm");
     if (!rises)
-        return text
-            + QStringLiteral("this call would then cost %1 in all.").arg(money(costs.stayOnPence));
-    return text
-        + QStringLiteral("stay on and this whole call costs %1, hang up before and it "
-                         "costs %2.")
-              .arg(money(costs.stayOnPence), money(costs.hangUpPence));
+        return QCoreApplication::translate("RateChange",
+            "At %1 the rate falls from %2 to %3 %4; this call would then cost %5 in all.")
+            .arg(at, fee(change.from), fee(change.to), perUnit(unitSeconds),
+                money(costs.stayOnPence));
+    return QCoreApplication::translate("RateChange",
+        "At %1 the rate rises from %2 to %3 %4; stay on and this whole call costs %5, hang up "
+        "before and it costs %6.")
+        .arg(at, fee(change.from), fee(change.to), perUnit(unitSeconds), money(costs.stayOnPence),
+            money(costs.hangUpPence));
 }
 
 } // namespace
@@ -197,9 +207,11 @@ QString spokenRateChangeSentence(
 QString nextRateChangeText(const std::optional<RateChange> &change, QDate today, int feeUnitSeconds)
 {
     if (!change)
-        return QStringLiteral("No rate change today or tomorrow");
-    const QString day = change->at.date() == today ? QString() : QStringLiteral("tomorrow ");
-    return QStringLiteral("Next rate change: %1%2, %3 %4")
-        .arg(day, change->at.toString(u"HH:mm"), shownFeePer(feeUnitSeconds)(change->to),
+        return QCoreApplication::translate("RateChange", "No rate change today or tomorrow");
+    const char *text = change->at.date() == today
+        ? QT_TRANSLATE_NOOP("RateChange", "Next rate change: %1, %2 %3")
+        : QT_TRANSLATE_NOOP("RateChange", "Next rate change: tomorrow %1, %2 %3");
+    return QCoreApplication::translate("RateChange", text)
+        .arg(change->at.toString(u"HH:mm"), shownFeePer(feeUnitSeconds)(change->to),
             perUnit(feeUnitSeconds));
 }

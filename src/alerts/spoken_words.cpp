@@ -2,6 +2,9 @@
 
 #include "common/number_reader.h"
 #include "common/rounding.h"
+#include "common/translations.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -31,29 +34,53 @@ QString belowThousand(qint64 n)
     return words;
 }
 
-QString counted(qint64 n, const char *singular, const char *plural)
+// An English singular and plural, and the text in figures a translation
+// says (its plural forms of "%n pence"…).
+struct CountWords
 {
-    return numberInWords(n) + u' ' + QLatin1String(n == 1 ? singular : plural);
+    const char *singular;
+    const char *plural;
+    const char *inFigures;
+};
+
+QString counted(qint64 n, const CountWords &words)
+{
+    if (!numbersInWords())
+        return QCoreApplication::translate("SpokenWords", words.inFigures, nullptr, int(n));
+    return numberInWords(n) + u' ' + QLatin1String(n == 1 ? words.singular : words.plural);
 }
+
+const CountWords kHours { "hour", "hours", QT_TRANSLATE_N_NOOP("SpokenWords", "%n hours") };
+const CountWords kMinutes { "minute", "minutes", QT_TRANSLATE_N_NOOP("SpokenWords", "%n minutes") };
 
 struct CurrencyWords
 {
     const char *isoCode;
-    const char *major;
-    const char *majors;
-    const char *minor;
-    const char *minors;
+    CountWords major;
+    CountWords minor;
     bool bareMinorAfterMajor; // "three pounds twenty" against "... and twenty cents"
 };
 
+const CountWords kDollars { "dollar", "dollars", QT_TRANSLATE_N_NOOP("SpokenWords", "%n dollars") };
+const CountWords kCents { "cent", "cents", QT_TRANSLATE_N_NOOP("SpokenWords", "%n cents") };
+
 const CurrencyWords kCurrencies[] = {
-    { "GBP", "pound", "pounds", "penny", "pence", true },
-    { "USD", "dollar", "dollars", "cent", "cents", false },
-    { "AUD", "dollar", "dollars", "cent", "cents", false },
-    { "CAD", "dollar", "dollars", "cent", "cents", false },
-    { "NZD", "dollar", "dollars", "cent", "cents", false },
-    { "EUR", "euro", "euros", "cent", "cents", false },
+    { "GBP", { "pound", "pounds", QT_TRANSLATE_N_NOOP("SpokenWords", "%n pounds") },
+        { "penny", "pence", QT_TRANSLATE_N_NOOP("SpokenWords", "%n pence") }, true },
+    { "USD", kDollars, kCents, false },
+    { "AUD", kDollars, kCents, false },
+    { "CAD", kDollars, kCents, false },
+    { "NZD", kDollars, kCents, false },
+    { "EUR", { "euro", "euros", QT_TRANSLATE_N_NOOP("SpokenWords", "%n euros") },
+        { "cent", "cents", QT_TRANSLATE_N_NOOP("SpokenWords", "%n euro cents") }, false },
 };
+
+QString minus(const QString &amount)
+{
+    if (!numbersInWords())
+        return QCoreApplication::translate("SpokenWords", "minus %1").arg(amount);
+    return QStringLiteral("minus ") + amount;
+}
 
 const CurrencyWords *wordsFor(const QLocale &locale)
 {
@@ -66,6 +93,11 @@ const CurrencyWords *wordsFor(const QLocale &locale)
 }
 
 } // namespace
+
+bool numbersInWords()
+{
+    return textLanguage().language() == QLocale::English;
+}
 
 QString numberInWords(qint64 number)
 {
@@ -93,9 +125,9 @@ QString spokenElapsed(qint64 minutes)
 {
     QStringList parts;
     if (minutes >= 60)
-        parts << counted(minutes / 60, "hour", "hours");
+        parts << counted(minutes / 60, kHours);
     if (minutes % 60 || minutes < 60)
-        parts << counted(minutes % 60, "minute", "minutes");
+        parts << counted(minutes % 60, kMinutes);
     QString text = parts.join(u' ');
     text[0] = text[0].toUpper();
     return text;
@@ -107,17 +139,20 @@ QString spokenMoney(qint64 pence, const QLocale &locale)
     if (!words)
         return locale.toCurrencyString(double(pence) / 100.0);
     if (pence < 0)
-        return QStringLiteral("minus ") + spokenMoney(-pence, locale);
+        return minus(spokenMoney(-pence, locale));
     const qint64 major = pence / 100;
     const qint64 minor = pence % 100;
     if (major == 0)
-        return counted(minor, words->minor, words->minors);
-    QString text = counted(major, words->major, words->majors);
+        return counted(minor, words->minor);
+    QString text = counted(major, words->major);
     if (minor == 0)
         return text;
+    if (!numbersInWords())
+        return QCoreApplication::translate("SpokenWords", "%1 and %2", "money")
+            .arg(text, counted(minor, words->minor));
     if (words->bareMinorAfterMajor)
         return text + u' ' + numberInWords(minor);
-    return text + QStringLiteral(" and ") + counted(minor, words->minor, words->minors);
+    return text + QStringLiteral(" and ") + counted(minor, words->minor);
 }
 
 QString costSentence(qint64 minutes, qint64 pence, const QLocale &locale)

@@ -1,16 +1,21 @@
 #pragma once
 
-// Amounts and times as a person reads them aloud, in English, since that is
-// the language of the speech engines' voices: "Twelve minutes, forty-two
-// pence." The words for the money follow the user's currency: pounds and
-// pence, dollars and cents, euros and cents; any other currency is left in
-// the form the windows show it, for the engine to read.
+// Amounts and times as a person reads them aloud: "Twelve minutes,
+// forty-two pence." The words for the money follow the user's currency:
+// pounds and pence, dollars and cents, euros and cents; any other currency
+// is left in the form the windows show it, for the engine to read. In a
+// translation the words are translated and the numbers left in figures,
+// which a voice of that language reads in its own words.
 
 #include <QLocale>
 #include <QString>
 #include <QStringView>
 
 #include <optional>
+
+// Whether numbers are said in words here: in English, the language the
+// texts are written in; a translation leaves them in figures.
+bool numbersInWords();
 
 // "forty-two", "one hundred and five", "two thousand three hundred".
 QString numberInWords(qint64 number);

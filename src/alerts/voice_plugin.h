@@ -4,6 +4,7 @@
 
 #include <QtPlugin>
 
+class QLocale;
 class QObject;
 
 // The program's own plugin for what it says. The library behind a voice (Qt
@@ -15,9 +16,10 @@ class VoicePlugin
 public:
     virtual ~VoicePlugin() = default;
 
-    // The system's speech engine; parent owns it.
-    virtual Speaker *createSpeaker(QObject *parent) = 0;
+    // The system's speech engine, speaking language where it has a voice
+    // for it; parent owns it.
+    virtual Speaker *createSpeaker(const QLocale &language, QObject *parent) = 0;
 };
 
-#define VoicePlugin_iid "org.callwise.VoicePlugin/1"
+#define VoicePlugin_iid "org.callwise.VoicePlugin/2"
 Q_DECLARE_INTERFACE(VoicePlugin, VoicePlugin_iid)

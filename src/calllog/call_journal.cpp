@@ -4,6 +4,7 @@
 #include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -139,15 +140,17 @@ QString recoveryNotice(const JournalRecovery &recovery)
 {
     switch (recovery.outcome) {
     case JournalRecovery::Outcome::Appended:
-        return QStringLiteral("A call of %1 that was being timed when Callwise stopped has been "
-                              "added to the call log.")
+        return QCoreApplication::translate("CallJournal",
+            "A call of %1 that was being timed when Callwise stopped has been "
+            "added to the call log.")
             .arg(recovery.duration);
     case JournalRecovery::Outcome::SetAside:
-        return QStringLiteral("A call that was being timed when Callwise stopped could not be "
-                              "read and is not in the call log; its record is kept in %1.")
+        return QCoreApplication::translate("CallJournal",
+            "A call that was being timed when Callwise stopped could not be "
+            "read and is not in the call log; its record is kept in %1.")
             .arg(QDir::toNativeSeparators(recovery.keptAs));
     case JournalRecovery::Outcome::AppendFailed:
-        return QString::fromUtf16(kFileSaveError);
+        return fileSaveErrorText();
     case JournalRecovery::Outcome::None:
     case JournalRecovery::Outcome::AlreadyLogged:
         break;

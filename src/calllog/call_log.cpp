@@ -3,6 +3,7 @@
 #include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cmath>
@@ -39,8 +40,13 @@ FileResult AppendCallRecord(const QString &logPath, const QString &startdate,
     const FileResult result
         = appendLines(logPath, callRecordLines(startdate, duration, starttime, fee));
     if (!result.ok)
-        prompter.showMessage(QString::fromUtf16(kFileSaveError));
+        prompter.showMessage(fileSaveErrorText());
     return result;
+}
+
+QString fileSaveErrorText()
+{
+    return QCoreApplication::translate("CallLog", "File Save ERROR");
 }
 
 QString LoadCallLog(const QString &logPath, MissingLog missing)
@@ -55,18 +61,19 @@ QString LoadCallLog(const QString &logPath, MissingLog missing)
 
 ClearOutcome ClearCallLog(const QString &logPath, Prompter &prompter)
 {
-    if (!prompter.confirm(QStringLiteral("Are You SURE?")))
+    if (!prompter.confirm(QCoreApplication::translate("CallLog", "Are You SURE?")))
         return ClearOutcome::Cancelled;
     if (!writeLines(logPath, {}).ok) {
-        prompter.showMessage(
-            QStringLiteral("The call log could not be cleared. All its calls are still there."));
+        prompter.showMessage(QCoreApplication::translate(
+            "CallLog", "The call log could not be cleared. All its calls are still there."));
         return ClearOutcome::Failed;
     }
     // The log first: charges left behind name no call that is left, while
     // records left without their charges would be priced again.
     if (const FileResult charges = ClearCallCharges(callChargesPath(logPath)); !charges.ok) {
-        prompter.showMessage(QStringLiteral("The call log has been cleared, but the charges of "
-                                            "its calls in %1 could not be: %2")
+        prompter.showMessage(QCoreApplication::translate("CallLog",
+            "The call log has been cleared, but the charges of "
+            "its calls in %1 could not be: %2")
                                  .arg(QString::fromUtf16(kCallChargesFileName), charges.error));
         return ClearOutcome::Failed;
     }

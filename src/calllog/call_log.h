@@ -17,6 +17,9 @@
 inline constexpr char16_t kCallLogFileName[] = u"netcosts.ini";
 inline constexpr char16_t kFileSaveError[] = u"File Save ERROR";
 
+// kFileSaveError in the user's language, as the message shows it.
+QString fileSaveErrorText();
+
 // The day key of the log, "dd:mm:yyyy".
 QString logDateText(QDate date);
 

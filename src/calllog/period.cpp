@@ -2,19 +2,32 @@
 
 #include "common/user_date.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
 
 struct FixedPeriod
 {
-    const char16_t *entry;
+    const char *entry;
     qint64 lastOffset;
 };
 
 constexpr FixedPeriod kFixedPeriods[] = {
-    {u"1 Day", 0},     {u"7 Days", 6},    {u"28 Days", 27},
-    {u"2 Months", 55}, {u"3 Months", 83}, {u"1 Year", 364},
+    { QT_TRANSLATE_NOOP("Period", "1 Day"), 0 },
+    { QT_TRANSLATE_NOOP("Period", "7 Days"), 6 },
+    { QT_TRANSLATE_NOOP("Period", "28 Days"), 27 },
+    { QT_TRANSLATE_NOOP("Period", "2 Months"), 55 },
+    { QT_TRANSLATE_NOOP("Period", "3 Months"), 83 },
+    { QT_TRANSLATE_NOOP("Period", "1 Year"), 364 },
+};
+
+// The entries that are not fixed, for their captions: the chart's bill
+// month beside the range of dates.
+constexpr const char *kOtherEntries[] = {
+    QT_TRANSLATE_NOOP("Period", "Date"),
+    QT_TRANSLATE_NOOP("Period", "This bill"),
 };
 
 } // namespace
@@ -24,7 +37,7 @@ const QStringList &periodEntries()
     static const QStringList entries = [] {
         QStringList list;
         for (const FixedPeriod &period : kFixedPeriods)
-            list << QString::fromUtf16(period.entry);
+            list << QLatin1String(period.entry);
         list << QString::fromUtf16(kDateEntry);
         return list;
     }();
@@ -34,10 +47,31 @@ const QStringList &periodEntries()
 std::optional<PeriodOffsets> periodOffsets(QStringView entry)
 {
     for (const FixedPeriod &period : kFixedPeriods) {
-        if (entry == QStringView(period.entry))
+        if (entry == QLatin1String(period.entry))
             return PeriodOffsets{0, period.lastOffset};
     }
     return std::nullopt;
+}
+
+QString periodCaption(const QString &entry)
+{
+    return QCoreApplication::translate("Period", entry.toLatin1().constData());
+}
+
+QString periodEntryOf(const QString &text)
+{
+    const auto matches = [&text](const char *entry) {
+        return text == QLatin1String(entry) || text == QCoreApplication::translate("Period", entry);
+    };
+    for (const FixedPeriod &period : kFixedPeriods) {
+        if (matches(period.entry))
+            return QLatin1String(period.entry);
+    }
+    for (const char *entry : kOtherEntries) {
+        if (matches(entry))
+            return QLatin1String(entry);
+    }
+    return text;
 }
 
 PeriodOffsets dateRangeOffsets(QDate from, QDate to, QDate today)
@@ -55,7 +89,11 @@ std::optional<PeriodOffsets> typedRangeOffsets(const QString &from, const QStrin
     const std::optional<QDate> last = readUserDate(to);
     if (first && last)
         return dateRangeOffsets(*first, *last, today);
-    why = QStringLiteral("The %1 date \"%2\" is not a date. Please type it as dd/mm/yyyy.")
-              .arg(first ? QStringLiteral("to") : QStringLiteral("from"), first ? to : from);
+    why = first ? QCoreApplication::translate(
+              "Period", "The to date \"%1\" is not a date. Please type it as dd/mm/yyyy.")
+                      .arg(to)
+                : QCoreApplication::translate(
+                    "Period", "The from date \"%1\" is not a date. Please type it as dd/mm/yyyy.")
+                      .arg(from);
     return std::nullopt;
 }

@@ -19,6 +19,15 @@ inline constexpr char16_t kDateEntry[] = u"Date";
 // "1 Day", "7 Days", "28 Days", "2 Months", "3 Months", "1 Year", "Date".
 const QStringList &periodEntries();
 
+// An entry as the windows show it, in the user's language ("1 Day", or "1
+// jour" in French); the entries themselves stay English, in files and on
+// command lines.
+QString periodCaption(const QString &entry);
+
+// The entry a text names, in English or in the user's language ("7 Days",
+// "7 jours"); an unknown text is given back as it is.
+QString periodEntryOf(const QString &text);
+
 // The offsets of a fixed entry; nothing for "Date" or an unknown text.
 std::optional<PeriodOffsets> periodOffsets(QStringView entry);
 

@@ -6,6 +6,7 @@
 #include "common/number_reader.h"
 #include "common/rounding.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <array>
@@ -22,8 +23,9 @@ Summary failure(QString why)
 
 QString unreadableEntry(QDate day)
 {
-    return QStringLiteral("The call log holds an entry of %1 that cannot be read, "
-                          "so no summary can be shown.")
+    return QCoreApplication::translate("Summary",
+        "The call log holds an entry of %1 that cannot be read, "
+        "so no summary can be shown.")
         .arg(logDateText(day));
 }
 
@@ -170,8 +172,9 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
     // The log writes four-digit years, so no day outside them can be in it.
     if (!newest.isValid() || !oldest.isValid() || oldest.year() < 1 || newest.year() > 9999
         || firstOffset > lastOffset)
-        return failure(QStringLiteral("The period lies outside the dates a call log can hold, "
-                                      "so no summary can be shown."));
+        return failure(QCoreApplication::translate("Summary",
+            "The period lies outside the dates a call log can hold, "
+            "so no summary can be shown."));
 
     Summary summary;
     summary.logText = log.text();

@@ -1,5 +1,7 @@
 #include "calllog/summary_text.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A number with the place of its sign kept: " 5", "-5".
@@ -10,10 +12,17 @@ QString signedNumber(qint64 value)
 
 } // namespace
 
+QString summaryHeading()
+{
+    return QCoreApplication::translate("Summary",
+        "Date     -           Time      - Connection - Cost per min - Cost",
+        "the column headings over the summary's lines: keep each word over its column");
+}
+
 QString totalTimeCaption(qint64 totalSeconds)
 {
     qint64 rest = totalSeconds;
-    QString caption = QStringLiteral("Total Time = ");
+    QString caption = QCoreApplication::translate("Summary", "Total Time = ");
     if (rest >= 3600) {
         caption += signedNumber(rest / 3600) + u':';
         rest %= 3600;
@@ -31,7 +40,8 @@ QString totalTimeCaption(qint64 totalSeconds)
 
 QString totalCostCaption(qint64 totalPence, const Regional &regional)
 {
-    return QStringLiteral("Total Calls Cost= ") + regional.currency(double(totalPence));
+    return QCoreApplication::translate("Summary", "Total Calls Cost= %1")
+        .arg(regional.currency(double(totalPence)));
 }
 
 QString volumeText(qint64 bytes, qint64 mbBytes)
@@ -42,7 +52,7 @@ QString volumeText(qint64 bytes, qint64 mbBytes)
 
 QString totalDataCaption(qint64 received, qint64 sent, qint64 mbBytes)
 {
-    return QStringLiteral("Total Data = %1 (%2 received, %3 sent)")
+    return QCoreApplication::translate("Summary", "Total Data = %1 (%2 received, %3 sent)")
         .arg(volumeText(received + sent, mbBytes), volumeText(received, mbBytes),
              volumeText(sent, mbBytes));
 }
@@ -51,7 +61,8 @@ QStringList printedSummaryLines(const QString &heading, const QStringList &list,
                                 const QString &costCaption, const QString &timeCaption,
                                 const QString &dataCaption)
 {
-    QStringList lines{QString::fromUtf16(kSummaryTitle), QString(), QString(), heading};
+    QStringList lines { QCoreApplication::translate("Summary", "Callwise Call Costs Summary"),
+        QString(), QString(), heading };
     lines += list;
     lines << costCaption << timeCaption;
     if (!dataCaption.isEmpty())

@@ -7,9 +7,9 @@
 
 #include <QStringList>
 
-inline constexpr char16_t kSummaryHeading[] =
-    u"Date     -           Time      - Connection - Cost per min - Cost";
-inline constexpr char16_t kSummaryTitle[] = u"Callwise Call Costs Summary";
+// The heading, in the user's language: its words stand over the list's
+// columns.
+QString summaryHeading();
 
 // "Total Time = " with hours, minutes and seconds: "Total Time =  1: 2: 5".
 QString totalTimeCaption(qint64 totalSeconds);

@@ -9,6 +9,7 @@
 #include "tariff/call_price.h"
 #include "tariff/fee_lookup.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 namespace {
@@ -209,7 +210,9 @@ QString CallClock::text(Field field) const
     case Field::Label5:
         return m_label5;
     case Field::Label6:
-        return m_label6;
+        // Kept in English, which isTiming() reads, and shown translated.
+        return isTiming() ? QCoreApplication::translate("CallClock", "Connected")
+                          : QCoreApplication::translate("CallClock", "Not Connected");
     case Field::Label4:
         return m_label4;
     }
@@ -384,7 +387,7 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
     if (logged && charge) {
         logged = appendCallCharge(m_chargesPath, journal.last()).ok;
         if (!logged && tellUser)
-            m_services.prompter.showMessage(QString::fromUtf16(kFileSaveError));
+            m_services.prompter.showMessage(fileSaveErrorText());
     }
     m_closingCall = false;
     if (m_linkNotifier)
@@ -432,12 +435,12 @@ void CallClock::Timer2_Timer()
 {
     const QDateTime now = m_services.clock.now();
     const Regional &regional = m_services.regional;
-    setText(Field::Label4, QStringLiteral("%1, %2 %3 %4  %5")
-                               .arg(regional.weekdayName(now.date()),
-                                    regional.shortMonthName(now.date().month()))
-                               .arg(now.date().day())
-                               .arg(now.date().year())
-                               .arg(now.time().toString(u"HH:mm:ss")));
+    setText(Field::Label4,
+        QCoreApplication::translate("CallClock", "%1, %2 %3 %4  %5",
+            "weekday, month, day, year and time: \"Saturday, Dec 8 2026  10:15:00\"")
+            .arg(regional.weekdayName(now.date()), regional.shortMonthName(now.date().month()),
+                QString::number(now.date().day()), QString::number(now.date().year()),
+                now.time().toString(u"HH:mm:ss")));
     if (isTiming())
         SetTime();
     if (timeRulesSet()) {
@@ -510,6 +513,6 @@ void CallClock::SetTime()
 
 void CallClock::UpdateTrayTip()
 {
-    m_services.tray.SetTrayTip(QStringLiteral("Callwise Time=") + m_lblDiffTime
-                               + QStringLiteral(" Cost=") + m_label5);
+    m_services.tray.SetTrayTip(QCoreApplication::translate("CallClock", "Callwise Time=%1 Cost=%2")
+                                   .arg(m_lblDiffTime, m_label5));
 }

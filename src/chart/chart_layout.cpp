@@ -14,17 +14,22 @@ std::vector<LegendItem> legendItems(const SpendingChart &chart)
 {
     using Mark = LegendItem::Mark;
     if (chart.data)
-        return {{Mark::Bar, {}, {}, QCoreApplication::translate("DataChart", "Data")},
-                {Mark::Running, {}, {}, QCoreApplication::translate("DataChart", "Running total")},
-                {Mark::Pace, {}, {}, QCoreApplication::translate("DataChart", "Allowance's pace")}};
-    std::vector<LegendItem> items{{Mark::Bar, {}, {}, QStringLiteral("Calls")}};
+        return { { Mark::Bar, {}, {}, QCoreApplication::translate("DataChart", "Data") },
+            { Mark::Running, {}, {}, QCoreApplication::translate("ChartLayout", "Running total") },
+            { Mark::Pace, {}, {}, QCoreApplication::translate("DataChart", "Allowance's pace") } };
+    std::vector<LegendItem> items { { Mark::Bar, {}, {},
+        QCoreApplication::translate("ChartLayout", "Calls") } };
     if (std::ranges::any_of(chart.bars, [](const ChartBar &bar) { return bar.expectedPence > 0; }))
-        items.push_back({Mark::Forecast, {}, {}, QStringLiteral("Forecast")});
-    items.push_back({Mark::Running, {}, {}, QStringLiteral("Running total")});
+        items.push_back(
+            { Mark::Forecast, {}, {}, QCoreApplication::translate("ChartLayout", "Forecast") });
+    items.push_back(
+        { Mark::Running, {}, {}, QCoreApplication::translate("ChartLayout", "Running total") });
     if (chart.otherTotalPence)
-        items.push_back({Mark::Other, {}, {}, QStringLiteral("With %1").arg(chart.otherName)});
+        items.push_back({ Mark::Other, {}, {},
+            QCoreApplication::translate("ChartLayout", "With %1").arg(chart.otherName) });
     if (chart.limitPence)
-        items.push_back({Mark::Pace, {}, {}, QStringLiteral("Limit's pace")});
+        items.push_back(
+            { Mark::Pace, {}, {}, QCoreApplication::translate("ChartLayout", "Limit's pace") });
     return items;
 }
 

@@ -21,7 +21,6 @@ QString chartMbText(double hundredths)
 SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &period,
     const std::optional<DataTariff> &tariff, const Regional &regional)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("DataChart", text); };
     SpendingChart chart;
     chart.data = true;
     chart.bill = period.bill && tariff && tariff->hasAllowance();
@@ -61,17 +60,19 @@ SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &per
     if (chart.bill)
         chart.limitPence = hundredths(tariff->allowanceBytes());
     if (summary.dataCalls == 0)
-        chart.message = tr("No data in this period.");
+        chart.message = QCoreApplication::translate("DataChart", "No data in this period.");
 
     const QLocale &locale = regional.locale();
     const QString dates = period.first == period.last
         ? locale.toString(period.first, QLocale::ShortFormat)
-        : tr("%1 to %2")
+        : QCoreApplication::translate("DataChart", "%1 to %2")
               .arg(locale.toString(period.first, QLocale::ShortFormat),
                   locale.toString(period.last, QLocale::ShortFormat));
-    chart.title = chart.bill ? tr("Bill %1   Used %2   Allowance %3")
-                                   .arg(dates, chartMbText(double(chart.totalPence)),
-                                       chartMbText(double(*chart.limitPence)))
-                             : tr("%1   Data %2").arg(dates, chartMbText(double(chart.totalPence)));
+    chart.title = chart.bill
+        ? QCoreApplication::translate("DataChart", "Bill %1   Used %2   Allowance %3")
+              .arg(dates, chartMbText(double(chart.totalPence)),
+                  chartMbText(double(*chart.limitPence)))
+        : QCoreApplication::translate("DataChart", "%1   Data %2")
+              .arg(dates, chartMbText(double(chart.totalPence)));
     return chart;
 }

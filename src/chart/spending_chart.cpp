@@ -6,6 +6,7 @@
 #include "calllog/repricing.h"
 #include "calllog/summary.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -71,26 +72,32 @@ QString chartTitle(const SpendingChart &chart, const ChartPeriod &period,
 {
     const QString dates = period.first == period.last
         ? dateText(period.first, regional)
-        : QStringLiteral("%1 to %2").arg(dateText(period.first, regional),
-                                        dateText(period.last, regional));
+        : QCoreApplication::translate("SpendingChart", "%1 to %2")
+              .arg(dateText(period.first, regional), dateText(period.last, regional));
     const QString other = chart.otherTotalPence
-        ? QStringLiteral("   With %1 %2")
+        ? QCoreApplication::translate("SpendingChart", "   With %1 %2")
               .arg(chart.otherName, regional.currency(double(*chart.otherTotalPence)))
         : QString();
     if (!period.bill)
-        return QStringLiteral("%1   Total %2%3")
+        return QCoreApplication::translate("SpendingChart", "%1   Total %2%3")
             .arg(dates, regional.currency(double(chart.totalPence)), other);
-    QString title = QStringLiteral("Bill %1   Spent %2")
+    QString title = QCoreApplication::translate("SpendingChart", "Bill %1   Spent %2")
                         .arg(dates, regional.currency(double(chart.totalPence)));
     if (forecast)
-        title += QStringLiteral("   Expected %1")
+        title += QCoreApplication::translate("SpendingChart", "   Expected %1")
                      .arg(regional.currency(double(forecast->expectedPence())));
     if (chart.limitPence)
-        title += QStringLiteral("   Limit %1").arg(regional.currency(double(*chart.limitPence)));
+        title += QCoreApplication::translate("SpendingChart", "   Limit %1")
+                     .arg(regional.currency(double(*chart.limitPence)));
     return title + other;
 }
 
 } // namespace
+
+QString noCallsText()
+{
+    return QCoreApplication::translate("SpendingChart", "No calls in this period.");
+}
 
 const QStringList &chartEntries()
 {
@@ -178,7 +185,7 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
         anyExpected = anyExpected || bar.expectedPence > 0.0;
     }
     if (summary.calls.empty() && !anyExpected)
-        chart.message = QString::fromUtf16(kNoCalls);
+        chart.message = noCallsText();
     chart.title = chartTitle(chart, period, forecast, regional);
     return chart;
 }

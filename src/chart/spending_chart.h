@@ -23,7 +23,8 @@
 #include <vector>
 
 inline constexpr char16_t kThisBillEntry[] = u"This bill";
-inline constexpr char16_t kNoCalls[] = u"No calls in this period.";
+// The chart's message when the period has nothing to draw.
+QString noCallsText();
 
 // How many days a period may have and still be drawn a bar a day (84 still
 // fit), a bar a week (two years) or a bar a month (twenty years); longer

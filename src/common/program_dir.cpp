@@ -42,7 +42,8 @@ FileResult prepareDataDirectory(
     const QString &dataDir, const QString &programDir, const QStringList &fileNames)
 {
     if (!QDir().mkpath(dataDir))
-        return FileResult::failure(QStringLiteral("cannot create %1").arg(dataDir));
+        return FileResult::failure(
+            QCoreApplication::translate("ProgramDir", "cannot create %1").arg(dataDir));
     if (QFileInfo(dataDir) == QFileInfo(programDir))
         return FileResult::success();
     // A copy rather than a move: the program directory's files stay as they
@@ -57,7 +58,9 @@ FileResult prepareDataDirectory(
         if (!QFile::copy(from, to)
             || !QFile::setPermissions(
                 to, QFile::permissions(to) | QFile::ReadOwner | QFile::WriteOwner))
-            return FileResult::failure(QStringLiteral("cannot copy %1 to %2").arg(from, dataDir));
+            return FileResult::failure(
+                QCoreApplication::translate("ProgramDir", "cannot copy %1 to %2")
+                    .arg(from, dataDir));
     }
     return FileResult::success();
 }

@@ -2,6 +2,7 @@
 
 #include "common/durable_write.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <bit>
@@ -169,5 +170,6 @@ FileResult appendLines(const QString &path, const QStringList &lines)
 
     const QString why = file.errorString();
     file.resize(oldSize);
-    return FileResult::failure(why.isEmpty() ? QStringLiteral("write failed") : why);
+    return FileResult::failure(
+        why.isEmpty() ? QCoreApplication::translate("TextFile", "write failed") : why);
 }

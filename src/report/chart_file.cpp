@@ -2,6 +2,7 @@
 
 #include "chart/chart_painter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -39,7 +40,8 @@ QString writeChartFile(const QString &path, const SpendingChart &chart, const Re
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ChartFile", "cannot write %1: %2")
+            .arg(path, file.errorString());
     if (isSvg(path)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -55,9 +57,12 @@ QString writeChartFile(const QString &path, const SpendingChart &chart, const Re
         image.setDotsPerMeterY(dotsPerMetre);
         paintInto(image, chart, regional);
         if (!image.save(&file, "PNG"))
-            return QStringLiteral("cannot write %1: the picture could not be encoded").arg(path);
+            return QCoreApplication::translate(
+                "ChartFile", "cannot write %1: the picture could not be encoded")
+                .arg(path);
     }
     if (!file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ChartFile", "cannot write %1: %2")
+            .arg(path, file.errorString());
     return QString();
 }

@@ -1,4 +1,5 @@
 #include "common/program_dir.h"
+#include "common/translations.h"
 #include "report/report.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    installTranslations();
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

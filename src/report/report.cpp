@@ -22,6 +22,7 @@
 #include "tariff/rules_file.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,9 +49,18 @@ const char16_t kSynopsis[]
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --statement FILE.csv "
       u"[PERIOD | --from DD/MM/YYYY --to DD/MM/YYYY]";
 const char16_t kUsage[]
-    = u"usage: callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
+    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
       u"[--tariff FILE [--rules FILE] | --compare FILE ...] PERIOD | "
       u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill | --statement FILE.csv [PERIOD]";
+
+// "1 Day, 7 Days, …", as the user's language names them.
+QString fixedPeriodsText()
+{
+    QStringList captions;
+    for (const QString &entry : periodEntries().mid(0, periodEntries().size() - 1))
+        captions << periodCaption(entry);
+    return captions.join(u", ");
+}
 
 // The command line's options, as --help lists them.
 struct CommandLine
@@ -60,9 +70,11 @@ struct CommandLine
         parser.addOptions(
             { dir, today, csv, chart, data, from, to, bill, tariff, rules, compare, statement });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
-            periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
-                + QStringLiteral(": that many days back from today; with --chart also \"%1\", "
-                                 "the bill's month.").arg(QString::fromUtf16(kThisBillEntry)),
+            fixedPeriodsText()
+                + QCoreApplication::translate("Report",
+                    ": that many days back from today; with --chart also \"%1\", "
+                    "the bill's month.")
+                      .arg(periodCaption(QString::fromUtf16(kThisBillEntry))),
             QStringLiteral("[PERIOD]"));
     }
 
@@ -90,12 +102,13 @@ struct CommandLine
     QString helpText() const
     {
         const QString qtHelp = parser.helpText();
-        return QStringLiteral("Usage: ") + QString::fromUtf16(kSynopsis)
-            + QStringLiteral("\nPrints the calls and costs of a period from the call log, "
-                             "the bill's month with its forecast, what the period's calls "
-                             "would have cost by other tariffs, or an operator's bill checked "
-                             "against the log. --from and --to may stand for PERIOD wherever it "
-                             "is asked for.")
+        return QCoreApplication::translate("Report", "Usage: ") + QString::fromUtf16(kSynopsis)
+            + QCoreApplication::translate("Report",
+                "\nPrints the calls and costs of a period from the call log, "
+                "the bill's month with its forecast, what the period's calls "
+                "would have cost by other tariffs, or an operator's bill checked "
+                "against the log. --from and --to may stand for PERIOD wherever it "
+                "is asked for.")
             + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
     }
 
@@ -103,56 +116,67 @@ struct CommandLine
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
     QCommandLineOption dir { QStringLiteral("dir"),
-        QStringLiteral("Read the data files from DIR instead of the data directory."),
+        QCoreApplication::translate(
+            "Report", "Read the data files from DIR instead of the data directory."),
         QStringLiteral("DIR") };
     QCommandLineOption today { QStringLiteral("today"),
-        QStringLiteral("Count the period back from this day instead of the system's date."),
+        QCoreApplication::translate(
+            "Report", "Count the period back from this day instead of the system's date."),
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption csv { QStringLiteral("csv"),
-        QStringLiteral("Print the calls as CSV: date, start time, duration, "
-                       "fee in pence per minute and cost in pence; where calls' bytes are kept "
-                       "(netbytes.ini), each call's bytes received and sent last.") };
+        QCoreApplication::translate("Report",
+            "Print the calls as CSV: date, start time, duration, "
+            "fee in pence per minute and cost in pence; where calls' bytes are kept "
+            "(netbytes.ini), each call's bytes received and sent last.") };
     QCommandLineOption chart { QStringLiteral("chart"),
-        QStringLiteral("Draw the chart of daily costs into FILE, an .svg or a .png, "
-                       "instead of printing."),
+        QCoreApplication::translate("Report",
+            "Draw the chart of daily costs into FILE, an .svg or a .png, "
+            "instead of printing."),
         QStringLiteral("FILE") };
     QCommandLineOption data { QStringLiteral("data"),
-        QStringLiteral("With --chart, draw the data each day's calls used, in MB, instead of "
-                       "their cost; for \"This bill\" the data tariff's bill month with its "
-                       "allowance's pace.") };
+        QCoreApplication::translate("Report",
+            "With --chart, draw the data each day's calls used, in MB, instead of "
+            "their cost; for \"This bill\" the data tariff's bill month with its "
+            "allowance's pace.") };
     QCommandLineOption from { QStringLiteral("from"),
-        QStringLiteral("The first day of a range of days, with --to."),
+        QCoreApplication::translate("Report", "The first day of a range of days, with --to."),
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption to { QStringLiteral("to"),
-        QStringLiteral("The last day of the range, with --from."), QStringLiteral("DD/MM/YYYY") };
+        QCoreApplication::translate("Report", "The last day of the range, with --from."),
+        QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption bill { QStringLiteral("bill"),
-        QStringLiteral("Print the bill's month: its days, what it has cost so far, its forecast "
-                       "and the spending limit, as the alerts window shows them; with a data "
-                       "tariff (netdata.ini), the data used in its bill's month and, with an "
-                       "allowance, what is left, the daily budget and the day it runs out.") };
+        QCoreApplication::translate("Report",
+            "Print the bill's month: its days, what it has cost so far, its forecast "
+            "and the spending limit, as the alerts window shows them; with a data "
+            "tariff (netdata.ini), the data used in its bill's month and, with an "
+            "allowance, what is left, the daily budget and the day it runs out.") };
     QCommandLineOption tariff { QStringLiteral("tariff"),
-        QStringLiteral("Price the period's calls again by the fee file FILE (a copy of "
-                       "netfees.ini), or by the ruleset FILE.rst (kppp's accounting rules), and "
-                       "print both totals and the difference; with --csv both prices of each "
-                       "call, with --chart both running totals."),
+        QCoreApplication::translate("Report",
+            "Price the period's calls again by the fee file FILE (a copy of "
+            "netfees.ini), or by the ruleset FILE.rst (kppp's accounting rules), and "
+            "print both totals and the difference; with --csv both prices of each "
+            "call, with --chart both running totals."),
         QStringLiteral("FILE") };
     QCommandLineOption rules { QStringLiteral("rules"),
-        QStringLiteral("With --tariff, the tariff rules of FILE (a copy of netrules.ini); "
-                       "without it the other tariff has none. A ruleset holds its own rules and "
-                       "takes no --rules."),
+        QCoreApplication::translate("Report",
+            "With --tariff, the tariff rules of FILE (a copy of netrules.ini); "
+            "without it the other tariff has none. A ruleset holds its own rules and "
+            "takes no --rules."),
         QStringLiteral("FILE") };
     QCommandLineOption compare { QStringLiteral("compare"),
-        QStringLiteral("Rank the fee file or ruleset FILE and today's tariff by what the "
-                       "period's calls cost, cheapest first. More files may follow it, or the option be "
-                       "given again; the period comes last."),
+        QCoreApplication::translate("Report",
+            "Rank the fee file or ruleset FILE and today's tariff by what the "
+            "period's calls cost, cheapest first. More files may follow it, or the option be "
+            "given again; the period comes last."),
         QStringLiteral("FILE") };
     QCommandLineOption statement { QStringLiteral("statement"),
-        QStringLiteral("Check the operator's itemised bill, exported as CSV, against the log: the "
-                       "calls on one and not the other, those priced differently, both totals, "
-                       "and the tariff rules that would price the calls as billed. Without a "
-                       "period, the days of the bill's calls. A data bill (date, time, a volume "
-                       "in KB or MB, cost) is checked against the calls whose bytes are kept, "
-                       "matched by start and volume."),
+        QCoreApplication::translate("Report",
+            "Check the operator's itemised bill, exported as CSV, against the log: the "
+            "calls on one and not the other, those priced differently, both totals, "
+            "and the tariff rules that would price the calls as billed. Without a "
+            "period, the days of the bill's calls. A data bill (date, time, a volume "
+            "in KB or MB, cost) is checked against the calls whose bytes are kept, "
+            "matched by start and volume."),
         QStringLiteral("FILE.csv") };
 };
 
@@ -169,35 +193,42 @@ QString whyNoRequest(const CommandLine &command)
                 && !command.parser.isSet(command.chart) && !haveTariff && !haveCompare
                 && !command.parser.isSet(command.statement)
             ? QString()
-            : QStringLiteral("--bill takes no period, range, --csv, --chart, --tariff, --compare "
-                             "or --statement");
+            : QCoreApplication::translate("Report",
+                "--bill takes no period, range, --csv, --chart, --tariff, --compare "
+                "or --statement");
     if (command.parser.isSet(command.data)
         && (!command.parser.isSet(command.chart) || haveTariff || haveCompare))
-        return QStringLiteral("--data goes with --chart alone");
+        return QCoreApplication::translate("Report", "--data goes with --chart alone");
     if (command.parser.isSet(command.rules) && !haveTariff)
-        return QStringLiteral("--rules goes with --tariff");
+        return QCoreApplication::translate("Report", "--rules goes with --tariff");
     if (haveTariff && haveCompare)
-        return QStringLiteral("give either --tariff or --compare, not both");
+        return QCoreApplication::translate("Report", "give either --tariff or --compare, not both");
     if (haveCompare && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
-        return QStringLiteral("--compare prints a ranking, not --csv or --chart");
+        return QCoreApplication::translate(
+            "Report", "--compare prints a ranking, not --csv or --chart");
     const bool checking = command.parser.isSet(command.statement);
     if (checking && (haveTariff || haveCompare))
-        return QStringLiteral("--statement takes no --tariff or --compare");
+        return QCoreApplication::translate("Report", "--statement takes no --tariff or --compare");
     if (checking && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
-        return QStringLiteral("--statement takes no --csv or --chart");
+        return QCoreApplication::translate("Report", "--statement takes no --csv or --chart");
     if (positional.size() > 1)
-        return QStringLiteral("one period only, not also \"%1\"").arg(positional[1]);
+        return QCoreApplication::translate("Report", "one period only, not also \"%1\"")
+            .arg(positional[1]);
     if (haveFrom != haveTo)
-        return haveFrom ? QStringLiteral("--from needs --to") : QStringLiteral("--to needs --from");
+        return haveFrom ? QCoreApplication::translate("Report", "--from needs --to")
+                        : QCoreApplication::translate("Report", "--to needs --from");
     if (haveFrom && !positional.isEmpty())
-        return QStringLiteral("give either a period or --from and --to, not both");
+        return QCoreApplication::translate(
+            "Report", "give either a period or --from and --to, not both");
     if (!haveFrom && positional.isEmpty() && !checking)
-        return QString::fromUtf16(kUsage);
+        return QCoreApplication::translate("Report", "usage: %1").arg(QString::fromUtf16(kUsage));
     if (command.parser.isSet(command.chart) && command.parser.isSet(command.csv))
-        return QStringLiteral("give either --csv or --chart, not both");
+        return QCoreApplication::translate("Report", "give either --csv or --chart, not both");
     const QString chart = command.parser.value(command.chart);
     if (command.parser.isSet(command.chart) && !isChartFileName(chart))
-        return QStringLiteral("--chart %1: the file's name must end in .svg or .png").arg(chart);
+        return QCoreApplication::translate(
+            "Report", "--chart %1: the file's name must end in .svg or .png")
+            .arg(chart);
     return QString();
 }
 
@@ -211,11 +242,13 @@ std::optional<QDate> readDateArgument(const QString &text, const char *name, QTe
     QString ones = text;
     for (QChar &ch : ones)
         ch = ch.isDigit() ? u'1' : ch;
-    err << kProgram << ": " << name << ' ';
-    if (readUserDate(ones))
-        err << text.trimmed() << " is not a day of the calendar\n";
-    else
-        err << '"' << text << "\" is not a date DD/MM/YYYY\n";
+    err << kProgram << ": "
+        << (readUserDate(ones)
+                   ? QCoreApplication::translate("Report", "%1 %2 is not a day of the calendar")
+                         .arg(QLatin1String(name), text.trimmed())
+                   : QCoreApplication::translate("Report", "%1 \"%2\" is not a date DD/MM/YYYY")
+                         .arg(QLatin1String(name), text))
+        << '\n';
     return std::nullopt;
 }
 
@@ -227,15 +260,19 @@ QString whyUnreadable(const CommandLine &command, const QString &logPath)
         const QString directory = command.parser.value(command.dir);
         const QFileInfo info(directory);
         if (!info.exists())
-            return QStringLiteral("--dir %1: there is no such directory").arg(directory);
+            return QCoreApplication::translate("Report", "--dir %1: there is no such directory")
+                .arg(directory);
         if (!info.isDir())
-            return QStringLiteral("--dir %1: it is not a directory").arg(directory);
+            return QCoreApplication::translate("Report", "--dir %1: it is not a directory")
+                .arg(directory);
         if (!info.isReadable())
-            return QStringLiteral("--dir %1: it cannot be read").arg(directory);
+            return QCoreApplication::translate("Report", "--dir %1: it cannot be read")
+                .arg(directory);
     }
     QFile log(logPath);
     if (log.exists() && !log.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read %1: %2").arg(logPath, log.errorString());
+        return QCoreApplication::translate("Report", "cannot read %1: %2")
+            .arg(logPath, log.errorString());
     return QString();
 }
 
@@ -250,13 +287,16 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
     // The forecast has summed the month so far already; without one, sum it here.
     const qint64 spent = forecast ? forecast->spentPence
                                   : billSoFar(log, today, bill, minConnect, regional).totalPence;
-    out << "Bill's month: " << userDateText(bill.first) << " to " << userDateText(bill.last)
-        << '\n' << billSpentText(bill, spent, regional) << '\n'
+    out << QCoreApplication::translate("Report", "Bill's month: %1 to %2")
+               .arg(userDateText(bill.first), userDateText(bill.last))
+        << '\n'
+        << billSpentText(bill, spent, regional) << '\n'
         << billForecastText(
                bill, forecast ? std::optional(forecast->expectedPence()) : std::nullopt, regional)
-        << "\nLimit: "
-        << (choices.limitPence ? regional.currency(double(*choices.limitPence))
-                               : QStringLiteral("none"))
+        << '\n'
+        << QCoreApplication::translate("Report", "Limit: %1")
+               .arg(choices.limitPence ? regional.currency(double(*choices.limitPence))
+                                       : QCoreApplication::translate("Report", "none"))
         << '\n';
     // The data tariff's own bill month, with the allowance where one is set.
     const DataTariffLoad data
@@ -316,8 +356,9 @@ int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> d
     const Statement statement = readStatement(path);
     QString why = statement.why;
     if (statement.ok && statement.calls.empty() && !days)
-        why = QStringLiteral("it holds no calls; give a period or --from and --to to check the "
-                             "log against it");
+        why = QCoreApplication::translate("Report",
+            "it holds no calls; give a period or --from and --to to check the "
+            "log against it");
     if (!why.isEmpty()) {
         err << kProgram << ": " << path << ": " << why << '\n';
         return kNotShown;
@@ -369,7 +410,10 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         err << kProgram << ": " << why << '\n';
         return kBadArguments;
     }
-    const QString period = command.periodArguments().value(0);
+    // The English names always, so that scripts keep working, and those of
+    // the user's language.
+    const QString typedPeriod = command.periodArguments().value(0);
+    const QString period = periodEntryOf(typedPeriod);
     const bool bill = command.parser.isSet(command.bill);
     QDate today = clock.now().date();
     if (command.parser.isSet(command.today)) {
@@ -399,10 +443,12 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     } else if (const auto fixed = periodOffsets(period)) {
         offsets = *fixed;
     } else {
-        err << kProgram << ": unknown period \"" << period << "\" (one of "
-            << periodEntries().mid(0, periodEntries().size() - 1).join(u", ")
-            << ", or --from and --to; \"" << QString::fromUtf16(kThisBillEntry)
-            << "\" with --chart)\n";
+        err << kProgram << ": "
+            << QCoreApplication::translate("Report",
+                   "unknown period \"%1\" (one of %2, or --from and --to; \"%3\" with --chart)")
+                   .arg(typedPeriod, fixedPeriodsText(),
+                       periodCaption(QString::fromUtf16(kThisBillEntry)))
+            << '\n';
         return kBadArguments;
     }
 
@@ -455,7 +501,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
             : spendingChart(log, today, chartDays, minConnect, regional, choices.limitPence,
                   others.empty() ? nullptr : &others.front());
         // A period without calls, or without data, is drawn as such.
-        const bool drawable = chart.message.isEmpty() || chart.message == QStringView(kNoCalls)
+        const bool drawable = chart.message.isEmpty() || chart.message == noCallsText()
             || (data && chart.bars.size() > 0);
         const QString why = drawable
             ? writeChartFile(command.parser.value(command.chart), chart, regional)
@@ -478,7 +524,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     const QString calls
         = callsOfPeriodText(summary, today.addDays(-offsets.last), today.addDays(-offsets.first));
     if (command.parser.isSet(command.compare)) {
-        out << calls << ", cheapest first:\n"
+        out << QCoreApplication::translate("Report", "%1, cheapest first:").arg(calls) << '\n'
             << tariffRanking(summary, others, regional).join(u'\n') << '\n';
     } else if (command.parser.isSet(command.tariff)) {
         const CallPricer pricer(others.front().table, others.front().rules);
@@ -494,12 +540,11 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     } else if (csv) {
         out << summaryCsv(summary, nullptr, !log.bytes().isEmpty());
     } else {
-        const QStringList lines = printedSummaryLines(
-            QString::fromUtf16(kSummaryHeading), summary.lines(),
+        const QStringList lines = printedSummaryLines(summaryHeading(), summary.lines(),
             totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds),
-            summary.dataCalls == 0 ? QString()
-                                   : totalDataCaption(summary.totalReceived, summary.totalSent,
-                                                      summary.mbBytes));
+            summary.dataCalls == 0
+                ? QString()
+                : totalDataCaption(summary.totalReceived, summary.totalSent, summary.mbBytes));
         for (const QString &line : lines)
             out << line << '\n';
     }

@@ -3,6 +3,8 @@
 #include "calllog/repricing.h"
 #include "common/user_date.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -12,9 +14,10 @@ namespace {
 QString differenceText(qint64 pence, qint64 todayPence, const Regional &regional)
 {
     if (pence == todayPence)
-        return QStringLiteral("the same");
-    return QStringLiteral("%1 %2").arg(regional.currency(double(std::llabs(pence - todayPence))),
-        pence > todayPence ? QStringLiteral("more") : QStringLiteral("less"));
+        return QCoreApplication::translate("TariffComparison", "the same");
+    const QString by = regional.currency(double(std::llabs(pence - todayPence)));
+    return pence > todayPence ? QCoreApplication::translate("TariffComparison", "%1 more").arg(by)
+                              : QCoreApplication::translate("TariffComparison", "%1 less").arg(by);
 }
 
 } // namespace
@@ -22,7 +25,8 @@ QString differenceText(qint64 pence, qint64 todayPence, const Regional &regional
 QString otherTariffSentence(
     const QString &name, qint64 otherPence, qint64 todayPence, const Regional &regional)
 {
-    return QStringLiteral("With %1 these calls would have cost %2: %3.")
+    return QCoreApplication::translate(
+        "TariffComparison", "With %1 these calls would have cost %2: %3.")
         .arg(name, regional.currency(double(otherPence)),
             differenceText(otherPence, todayPence, regional));
 }
@@ -36,7 +40,9 @@ QStringList tariffRanking(
         qint64 pence = 0;
         bool today = false;
     };
-    std::vector<Ranked> ranked { { QStringLiteral("Today's tariff"), summary.totalPence, true } };
+    std::vector<Ranked> ranked { { QCoreApplication::translate(
+                                       "TariffComparison", "Today's tariff"),
+        summary.totalPence, true } };
     for (const OtherTariff &other : others) {
         const CallPricer pricer(other.table, other.rules);
         ranked.push_back({ other.name, repriceCalls(summary, pricer).totalPence, false });
@@ -58,8 +64,8 @@ QStringList tariffRanking(
 QString callsOfPeriodText(const Summary &summary, QDate first, QDate last)
 {
     const size_t calls = summary.calls.size();
-    return QStringLiteral("%1 %2 from %3 to %4")
-        .arg(calls)
-        .arg(calls == 1 ? QStringLiteral("call") : QStringLiteral("calls"), userDateText(first),
-            userDateText(last));
+    return (calls == 1 ? QCoreApplication::translate("TariffComparison", "1 call from %1 to %2")
+                       : QCoreApplication::translate(
+                           "TariffComparison", "%n calls from %1 to %2", nullptr, int(calls)))
+        .arg(userDateText(first), userDateText(last));
 }

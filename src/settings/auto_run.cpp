@@ -48,7 +48,8 @@ QString execArgument(const QString &path)
 FileResult writeAutostartEntry(const QString &dir, const QString &executable)
 {
     if (!QDir().mkpath(dir))
-        return FileResult::failure(QStringLiteral("cannot create %1").arg(dir));
+        return FileResult::failure(
+            QCoreApplication::translate("AutoRun", "cannot create %1").arg(dir));
     // A desktop entry is UTF-8 with LF line ends, unlike the program's own files.
     const QByteArray entry = "[Desktop Entry]\n"
                              "Type=Application\n"
@@ -108,7 +109,8 @@ void applyAutoRunTellingUser(qint16 AutoRunOnStart, const AutoRunPlace &place)
         const FileResult autostart = ApplyAutoRun(AutoRunOnStart, place);
         if (!autostart.ok)
             place.prompter.showMessage(
-                QStringLiteral("The autostart entry could not be changed: ") + autostart.error);
+                QCoreApplication::translate("AutoRun", "The autostart entry could not be changed: ")
+                + autostart.error);
     } catch (const RegistryError &error) {
         place.prompter.showMessage(fromRegistryText(error.Description()));
     }

@@ -5,6 +5,7 @@
 #include "common/user_date.h"
 #include "statement/price_differences.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <unordered_map>
 
@@ -153,30 +154,35 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
     const TariffRules &rules, const Regional &regional)
 {
     QStringList lines;
-    lines << QStringLiteral("%1 against the log from %2 to %3")
+    lines << QCoreApplication::translate("BillCheck", "%1 against the log from %2 to %3")
                  .arg(billName, userDateText(check.first), userDateText(check.last))
-          << QStringLiteral("Calls billed: %1, logged: %2, on both: %3")
+          << QCoreApplication::translate("BillCheck", "Calls billed: %1, logged: %2, on both: %3")
                  .arg(check.billed.size())
                  .arg(check.logged.size())
                  .arg(check.match.pairs.size());
     if (check.billedOtherDays > 0)
-        lines << QStringLiteral("Billed on other days and left out: %1").arg(check.billedOtherDays);
+        lines << QCoreApplication::translate("BillCheck", "Billed on other days and left out: %1")
+                     .arg(check.billedOtherDays);
     if (!check.skipped.isEmpty()) {
-        lines << QStringLiteral("Rows of the bill that cannot be read, left out: %1")
+        lines << QCoreApplication::translate(
+            "BillCheck", "Rows of the bill that cannot be read, left out: %1")
                      .arg(check.skipped.size());
         for (const QString &why : check.skipped)
             lines << QStringLiteral("  ") + why;
     }
 
     const auto section = [&lines](const char *title, const QStringList &calls) {
-        lines << QString() << QStringLiteral("%1: %2").arg(QLatin1String(title)).arg(calls.size());
+        lines << QString()
+              << QCoreApplication::translate("BillCheck", "%1: %2", "a section's title and count")
+                     .arg(QCoreApplication::translate("BillCheck", title))
+                     .arg(calls.size());
         for (const QString &call : calls)
             lines << QStringLiteral("  ") + call;
     };
     QStringList billedOnly, loggedOnly, priced;
     for (const size_t b : check.match.billedOnly) {
         const BilledCall &call = check.billed[b];
-        billedOnly << QStringLiteral("%1  %2  %3  (line %4)")
+        billedOnly << QCoreApplication::translate("BillCheck", "%1  %2  %3  (line %4)")
                           .arg(startText(call.day, call.startSecond), durationText(call.seconds),
                               moneyText(call.pence, regional))
                           .arg(call.line);
@@ -191,24 +197,27 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
         const BilledCall &bill = check.billed[pair.billed];
         const LoggedCall &call = check.logged[pair.logged];
         if (!samePrice(bill.pence, call.pence))
-            priced << QStringLiteral("%1  %2  billed %3, logged %4")
+            priced << QCoreApplication::translate("BillCheck", "%1  %2  billed %3, logged %4")
                           .arg(startText(call.day, call.startSecond), durationText(call.seconds),
                               moneyText(bill.pence, regional), moneyText(call.pence, regional));
     }
-    section("Billed and not logged", billedOnly);
-    section("Logged and not billed", loggedOnly);
-    section("Priced differently", priced);
+    section(QT_TRANSLATE_NOOP("BillCheck", "Billed and not logged"), billedOnly);
+    section(QT_TRANSLATE_NOOP("BillCheck", "Logged and not billed"), loggedOnly);
+    section(QT_TRANSLATE_NOOP("BillCheck", "Priced differently"), priced);
 
     const qint64 billedPence = roundHalfEven(check.billedPence());
     const qint64 difference = billedPence - check.loggedPence;
     lines << QString()
-          << QStringLiteral("Billed total: %1").arg(regional.currency(double(billedPence)))
-          << QStringLiteral("Logged total: %1").arg(regional.currency(double(check.loggedPence)))
-          << QStringLiteral("Difference: %1%2")
+          << QCoreApplication::translate("BillCheck", "Billed total: %1")
+                 .arg(regional.currency(double(billedPence)))
+          << QCoreApplication::translate("BillCheck", "Logged total: %1")
+                 .arg(regional.currency(double(check.loggedPence)))
+          << QCoreApplication::translate("BillCheck", "Difference: %1%2")
                  .arg(regional.currency(double(qAbs(difference))),
-                     difference > 0       ? QStringLiteral(" more on the bill")
-                         : difference < 0 ? QStringLiteral(" more in the log")
-                                          : QString())
+                     difference > 0 ? QCoreApplication::translate("BillCheck", " more on the bill")
+                         : difference < 0
+                         ? QCoreApplication::translate("BillCheck", " more in the log")
+                         : QString())
           << QString() << suggestionText(check.suggestion, rules)
           << differenceLines(check.suggestion, check.logged, check.minConnectMinutes);
     return lines;

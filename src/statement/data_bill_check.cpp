@@ -5,6 +5,8 @@
 #include "common/user_date.h"
 #include "statement/bill_check.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <tuple>
 
@@ -56,8 +58,8 @@ DataBillCheck checkDataBill(const Statement &statement, QDate first, QDate last,
     for (size_t i = 0; i < summary.calls.size(); ++i) {
         const SummaryCall &call = summary.calls[i];
         if (call.hasBytes())
-            check.logged.push_back(
-                { call.day, calls[i].startSecond, summary.bytesOf(call).received + summary.bytesOf(call).sent, call.cost });
+            check.logged.push_back({ call.day, calls[i].startSecond,
+                summary.bytesOf(call).received + summary.bytesOf(call).sent, call.cost });
     }
     struct Candidate
     {
@@ -110,23 +112,28 @@ QStringList dataBillCheckLines(
     const QString &billName, const DataBillCheck &check, const Regional &regional)
 {
     QStringList lines;
-    lines << QStringLiteral("%1 against the log's data from %2 to %3")
+    lines << QCoreApplication::translate("BillCheck", "%1 against the log's data from %2 to %3")
                  .arg(billName, userDateText(check.first), userDateText(check.last))
-          << QStringLiteral("Sessions billed: %1, logged: %2, on both: %3")
+          << QCoreApplication::translate(
+                 "BillCheck", "Sessions billed: %1, logged: %2, on both: %3")
                  .arg(check.billed.size())
                  .arg(check.logged.size())
                  .arg(check.pairs.size());
     if (check.billedOtherDays > 0)
-        lines << QStringLiteral("Billed on other days and left out: %1").arg(check.billedOtherDays);
+        lines << QCoreApplication::translate("BillCheck", "Billed on other days and left out: %1")
+                     .arg(check.billedOtherDays);
     if (!check.skipped.isEmpty()) {
-        lines << QStringLiteral("Rows of the bill that cannot be read, left out: %1")
+        lines << QCoreApplication::translate(
+            "BillCheck", "Rows of the bill that cannot be read, left out: %1")
                      .arg(check.skipped.size());
         for (const QString &why : check.skipped)
             lines << QStringLiteral("  ") + why;
     }
     const auto section = [&lines](const char *title, const QStringList &sessions) {
         lines << QString()
-              << QStringLiteral("%1: %2").arg(QLatin1String(title)).arg(sessions.size());
+              << QCoreApplication::translate("BillCheck", "%1: %2", "a section's title and count")
+                     .arg(QCoreApplication::translate("BillCheck", title))
+                     .arg(sessions.size());
         for (const QString &session : sessions)
             lines << QStringLiteral("  ") + session;
     };
@@ -136,7 +143,7 @@ QStringList dataBillCheckLines(
         billedPence += call.pence;
     for (const size_t b : check.billedOnly) {
         const BilledCall &call = check.billed[b];
-        billedOnly << QStringLiteral("%1  %2  %3  (line %4)")
+        billedOnly << QCoreApplication::translate("BillCheck", "%1  %2  %3  (line %4)")
                           .arg(startText(call.day, call.startSecond),
                               volumeText(call.volumeBytes(check.mbBytes), check.mbBytes),
                               moneyText(call.pence, regional))
@@ -156,23 +163,27 @@ QStringList dataBillCheckLines(
         const BilledCall &bill = check.billed[b];
         const LoggedSession &session = check.logged[l];
         if (!samePrice(bill.pence, session.pence))
-            priced << QStringLiteral("%1  %2  billed %3, logged %4")
+            priced << QCoreApplication::translate("BillCheck", "%1  %2  billed %3, logged %4")
                           .arg(startText(session.day, session.startSecond),
                               volumeText(session.bytes, check.mbBytes),
                               moneyText(bill.pence, regional), moneyText(session.pence, regional));
     }
-    section("Billed and not logged", billedOnly);
-    section("Logged and not billed", loggedOnly);
-    section("Priced differently", priced);
+    section(QT_TRANSLATE_NOOP("BillCheck", "Billed and not logged"), billedOnly);
+    section(QT_TRANSLATE_NOOP("BillCheck", "Logged and not billed"), loggedOnly);
+    section(QT_TRANSLATE_NOOP("BillCheck", "Priced differently"), priced);
 
     const qint64 billed = roundHalfEven(billedPence);
     const qint64 difference = billed - loggedPence;
-    lines << QString() << QStringLiteral("Billed total: %1").arg(regional.currency(double(billed)))
-          << QStringLiteral("Logged total: %1").arg(regional.currency(double(loggedPence)))
-          << QStringLiteral("Difference: %1%2")
+    lines << QString()
+          << QCoreApplication::translate("BillCheck", "Billed total: %1")
+                 .arg(regional.currency(double(billed)))
+          << QCoreApplication::translate("BillCheck", "Logged total: %1")
+                 .arg(regional.currency(double(loggedPence)))
+          << QCoreApplication::translate("BillCheck", "Difference: %1%2")
                  .arg(regional.currency(double(qAbs(difference))),
-                     difference > 0       ? QStringLiteral(" more on the bill")
-                         : difference < 0 ? QStringLiteral(" more in the log")
-                                          : QString());
+                     difference > 0 ? QCoreApplication::translate("BillCheck", " more on the bill")
+                         : difference < 0
+                         ? QCoreApplication::translate("BillCheck", " more in the log")
+                         : QString());
     return lines;
 }

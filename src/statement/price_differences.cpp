@@ -2,6 +2,7 @@
 
 #include "common/user_date.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -28,22 +29,31 @@ size_t qHash(const Key &key, size_t seed = 0)
     return qHashMulti(seed, int(key.shared), key.value);
 }
 
-constexpr const char *kWeekdays[]
-    = { "Mondays", "Tuesdays", "Wednesdays", "Thursdays", "Fridays", "Saturdays", "Sundays" };
+constexpr const char *kWeekdays[] = { QT_TRANSLATE_NOOP("PriceDifferences", "Mondays"),
+    QT_TRANSLATE_NOOP("PriceDifferences", "Tuesdays"),
+    QT_TRANSLATE_NOOP("PriceDifferences", "Wednesdays"),
+    QT_TRANSLATE_NOOP("PriceDifferences", "Thursdays"),
+    QT_TRANSLATE_NOOP("PriceDifferences", "Fridays"),
+    QT_TRANSLATE_NOOP("PriceDifferences", "Saturdays"),
+    QT_TRANSLATE_NOOP("PriceDifferences", "Sundays") };
 
 QString sharedText(const Key &key, double minConnectMinutes)
 {
     switch (key.shared) {
     case Shared::Short:
-        return QStringLiteral("under %1 minute%2")
-            .arg(QString::number(minConnectMinutes),
-                minConnectMinutes == 1 ? QString() : QStringLiteral("s"));
+        return minConnectMinutes == 1
+            ? QCoreApplication::translate("PriceDifferences", "under 1 minute")
+            : QCoreApplication::translate("PriceDifferences", "under %1 minutes")
+                  .arg(QString::number(minConnectMinutes));
     case Shared::Day:
-        return QStringLiteral("on %1").arg(QDate::fromJulianDay(key.value).toString(u"dd/MM"));
+        return QCoreApplication::translate("PriceDifferences", "on %1")
+            .arg(QDate::fromJulianDay(key.value).toString(u"dd/MM"));
     case Shared::Hour:
-        return QStringLiteral("at %1:00-%1:59").arg(key.value, 2, 10, QLatin1Char('0'));
+        return QCoreApplication::translate("PriceDifferences", "at %1:00-%1:59")
+            .arg(key.value, 2, 10, QLatin1Char('0'));
     case Shared::Weekday:
-        return QStringLiteral("on %1").arg(QLatin1String(kWeekdays[key.value - 1]));
+        return QCoreApplication::translate("PriceDifferences", "on %1")
+            .arg(QCoreApplication::translate("PriceDifferences", kWeekdays[key.value - 1]));
     }
     return QString();
 }
@@ -61,10 +71,12 @@ QString byHowMuch(const std::vector<const PriceDifference *> &calls)
         more = more || by > 0;
         less = less || by < 0;
     }
-    QString text = least == most ? QStringLiteral("%1p").arg(least)
-                                 : QStringLiteral("%1p to %2p").arg(least).arg(most);
+    QString text = least == most
+        ? QCoreApplication::translate("PriceDifferences", "%1p").arg(least)
+        : QCoreApplication::translate("PriceDifferences", "%1p to %2p").arg(least).arg(most);
     if (more != less)
-        text += more ? QStringLiteral(", more on the bill") : QStringLiteral(", less on the bill");
+        text += more ? QCoreApplication::translate("PriceDifferences", ", more on the bill")
+                     : QCoreApplication::translate("PriceDifferences", ", less on the bill");
     return text;
 }
 
@@ -116,19 +128,22 @@ QStringList differenceLines(const RuleSuggestion &suggestion, const std::vector<
             group.push_back(difference);
             return true;
         });
-        lines << QStringLiteral("%1 calls %2 differ by %3.")
-                     .arg(group.size())
+        lines << QCoreApplication::translate(
+            "PriceDifferences", "%n calls %1 differ by %2.", nullptr, int(group.size()))
                      .arg(sharedText(best, minConnectMinutes), byHowMuch(group));
     }
     for (const PriceDifference *difference : left) {
         if (lines.size() == kMostLines) {
             const qsizetype rest = left.end() - std::find(left.begin(), left.end(), difference);
-            lines << (rest == 1 ? QStringLiteral("1 more call differs.")
-                                : QStringLiteral("%1 more calls differ.").arg(rest));
+            lines << (rest == 1
+                    ? QCoreApplication::translate("PriceDifferences", "1 more call differs.")
+                    : QCoreApplication::translate(
+                        "PriceDifferences", "%n more calls differ.", nullptr, int(rest)));
             break;
         }
         const LoggedCall &call = logged[difference->logged];
-        lines << QStringLiteral("1 call on %1 at %2 differs by %3.")
+        lines << QCoreApplication::translate(
+            "PriceDifferences", "1 call on %1 at %2 differs by %3.")
                      .arg(userDateText(call.day),
                          QStringLiteral("%1:%2:%3")
                              .arg(call.startSecond / 3600, 2, 10, QLatin1Char('0'))

@@ -4,6 +4,7 @@
 #include "common/rounding.h"
 #include "tariff/call_price.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -303,58 +304,71 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
 QString suggestionText(const RuleSuggestion &suggestion, const TariffRules &current)
 {
     if (suggestion.compared == 0)
-        return QStringLiteral("No call is on both the bill and the log, so the rules cannot be "
-                              "tried on them.");
+        return QCoreApplication::translate("RuleSuggestion",
+            "No call is on both the bill and the log, so the rules cannot be "
+            "tried on them.");
     if (suggestion.matchingNow == suggestion.compared)
-        return QStringLiteral("Every call on both the bill and the log is priced as billed.");
+        return QCoreApplication::translate(
+            "RuleSuggestion", "Every call on both the bill and the log is priced as billed.");
     if (!suggestion.helps())
-        return QStringLiteral("No setting of the rules makes more than the %1 of %2 calls match "
-                              "that match now.")
+        return QCoreApplication::translate("RuleSuggestion",
+            "No setting of the rules makes more than the %1 of %2 calls match "
+            "that match now.")
             .arg(suggestion.matchingNow)
             .arg(suggestion.compared);
 
     const TariffRules &rules = suggestion.rules;
     if (rules == current && !suggestion.minConnectTime)
-        return QStringLiteral("The rules as they are set now would make %1 of %2 calls match: "
-                              "these calls were priced before they were set.")
+        return QCoreApplication::translate("RuleSuggestion",
+            "The rules as they are set now would make %1 of %2 calls match: "
+            "these calls were priced before they were set.")
             .arg(suggestion.matchingWith)
             .arg(suggestion.compared);
     QStringList parts;
     if (rules.feePerCallPence != current.feePerCallPence)
         parts << (rules.feePerCallPence > 0
-                ? QStringLiteral("a fee per call of %1").arg(penceText(rules.feePerCallPence))
-                : QStringLiteral("no fee per call"));
+                ? QCoreApplication::translate("RuleSuggestion", "a fee per call of %1")
+                      .arg(penceText(rules.feePerCallPence))
+                : QCoreApplication::translate("RuleSuggestion", "no fee per call"));
     if (rules.firstSeconds != current.firstSeconds || rules.unitSeconds != current.unitSeconds)
-        parts << (rules.usesUnits()
-                ? QStringLiteral("%1 units").arg(unitsText(rules.firstSeconds, rules.unitSeconds))
-                : QStringLiteral("every minute begun charged whole"));
+        parts << (rules.usesUnits() ? QCoreApplication::translate("RuleSuggestion", "%1 units")
+                                          .arg(unitsText(rules.firstSeconds, rules.unitSeconds))
+                                    : QCoreApplication::translate(
+                                        "RuleSuggestion", "every minute begun charged whole"));
     // Without units there is no first charge to name.
     if (rules.firstChargePence != current.firstChargePence && rules.usesUnits())
-        parts << (rules.firstChargePence ? QStringLiteral("a flat first charge of %1")
-                                               .arg(penceText(*rules.firstChargePence))
-                                         : QStringLiteral("no first charge"));
+        parts << (rules.firstChargePence
+                ? QCoreApplication::translate("RuleSuggestion", "a flat first charge of %1")
+                      .arg(penceText(*rules.firstChargePence))
+                : QCoreApplication::translate("RuleSuggestion", "no first charge"));
     if (rules.minimumChargePence != current.minimumChargePence)
         parts << (rules.minimumChargePence > 0
-                ? QStringLiteral("a minimum charge of %1").arg(penceText(rules.minimumChargePence))
-                : QStringLiteral("no minimum charge"));
+                ? QCoreApplication::translate("RuleSuggestion", "a minimum charge of %1")
+                      .arg(penceText(rules.minimumChargePence))
+                : QCoreApplication::translate("RuleSuggestion", "no minimum charge"));
     if (rules.unitsAtOwnRate != current.unitsAtOwnRate)
-        parts << (rules.unitsAtOwnRate ? QStringLiteral("each unit at its own rate")
-                                       : QStringLiteral("each call at its last fee"));
+        parts << (rules.unitsAtOwnRate
+                ? QCoreApplication::translate("RuleSuggestion", "each unit at its own rate")
+                : QCoreApplication::translate("RuleSuggestion", "each call at its last fee"));
     if (rules.holidays != current.holidays)
-        parts << QStringLiteral("the %1 holidays").arg(QString::fromUtf16(kEnglandAndWales));
+        parts << QCoreApplication::translate("RuleSuggestion", "the %1 holidays")
+                     .arg(QString::fromUtf16(kEnglandAndWales));
     if (suggestion.minConnectTime) {
         const double minutes = readNumber(*suggestion.minConnectTime);
         parts << (minutes > 0
-                ? QStringLiteral("a minimum connect time of %1 minute%2")
-                      .arg(QString::number(minutes), minutes == 1 ? QString() : QStringLiteral("s"))
-                : QStringLiteral("no minimum connect time"));
+                ? (minutes == 1 ? QCoreApplication::translate(
+                       "RuleSuggestion", "a minimum connect time of 1 minute")
+                                : QCoreApplication::translate(
+                                    "RuleSuggestion", "a minimum connect time of %1 minutes")
+                                      .arg(QString::number(minutes)))
+                : QCoreApplication::translate("RuleSuggestion", "no minimum connect time"));
     }
-    QString setting = parts.size() > 1
-        ? parts.mid(0, parts.size() - 1).join(u", ") + QStringLiteral(" and ") + parts.last()
-        : parts.value(0);
+    QString setting = parts.size() > 1 ? parts.mid(0, parts.size() - 1).join(u", ")
+            + QCoreApplication::translate("RuleSuggestion", " and ") + parts.last()
+                                       : parts.value(0);
     if (!setting.isEmpty())
         setting[0] = setting[0].toUpper();
-    return QStringLiteral("%1 would make %2 of %3 calls match.")
+    return QCoreApplication::translate("RuleSuggestion", "%1 would make %2 of %3 calls match.")
         .arg(setting)
         .arg(suggestion.matchingWith)
         .arg(suggestion.compared);

@@ -4,6 +4,7 @@
 #include "common/user_date.h"
 #include "statement/csv_records.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -23,8 +24,15 @@ const std::array<QStringList, kColumns> &columnWords()
     return words;
 }
 // The volume's is not asked for: a bill without one is a bill of calls.
-const char *const kColumnNames[kColumns - 1] = { "the date", "the time or start",
-    "the duration or length", "the cost, charge, amount or price" };
+const char *const kColumnNames[kColumns - 1] = { QT_TRANSLATE_NOOP("Statement", "the date"),
+    QT_TRANSLATE_NOOP("Statement", "the time or start"),
+    QT_TRANSLATE_NOOP("Statement", "the duration or length"),
+    QT_TRANSLATE_NOOP("Statement", "the cost, charge, amount or price") };
+
+QString columnName(const char *name)
+{
+    return QCoreApplication::translate("Statement", name);
+}
 
 // The header is looked for among the first lines: some exports open with the
 // account's name and number.
@@ -122,17 +130,19 @@ QString missingColumns(const Columns &columns)
 {
     QStringList missing;
     if (columns.at[DateColumn] < 0 && columns.at[TimeColumn] < 0)
-        missing << QStringLiteral("the date or the start");
+        missing << QCoreApplication::translate("Statement", "the date or the start");
     for (const Column column : { DurationColumn, CostColumn }) {
         if (columns.at[column] < 0)
-            missing << kColumnNames[column];
+            missing << columnName(kColumnNames[column]);
     }
     QStringList all;
     for (const char *name : kColumnNames)
-        all << QLatin1String(name);
-    return QStringLiteral("the columns of the calls cannot be found: no header names %1 (looked "
-                          "for a header line naming %2)")
-        .arg(missing.join(u"; no header names "), all.join(u"; "));
+        all << columnName(name);
+    return QCoreApplication::translate("Statement",
+        "the columns of the calls cannot be found: no header names %1 (looked "
+        "for a header line naming %2)")
+        .arg(missing.join(QCoreApplication::translate("Statement", "; no header names ")),
+            all.join(u"; "));
 }
 
 // A start read "date time" from one column, where no row's could be read:
@@ -141,10 +151,12 @@ QString missingColumns(const Columns &columns)
 QString noStartColumn(const Columns &columns)
 {
     return columns.at[DateColumn] < 0
-        ? QStringLiteral("the columns of the calls cannot be found: no header names the date, "
-                         "and the time column holds no dates")
-        : QStringLiteral("the columns of the calls cannot be found: no header names the time or "
-                         "start, and the date column holds no times");
+        ? QCoreApplication::translate("Statement",
+            "the columns of the calls cannot be found: no header names the date, "
+            "and the time column holds no dates")
+        : QCoreApplication::translate("Statement",
+            "the columns of the calls cannot be found: no header names the time or "
+            "start, and the date column holds no times");
 }
 
 int twoDigitYear(int year)
@@ -366,8 +378,10 @@ std::optional<std::pair<double, int>> readVolume(QStringView text, int headerSca
 QString lineName(const CsvRecord &record)
 {
     return record.lastLine > record.firstLine
-        ? QStringLiteral("lines %1 to %2").arg(record.firstLine).arg(record.lastLine)
-        : QStringLiteral("line %1").arg(record.firstLine);
+        ? QCoreApplication::translate("Statement", "lines %1 to %2")
+              .arg(record.firstLine)
+              .arg(record.lastLine)
+        : QCoreApplication::translate("Statement", "line %1").arg(record.firstLine);
 }
 
 // One row read, or why not.
@@ -388,13 +402,14 @@ Row readRow(const CsvRecord &record, const Columns &columns)
     const auto bad = [&record](const char *what, QStringView text, const char *form) {
         Row row;
         row.why = text.isEmpty()
-            ? QStringLiteral("%1: %2 is missing").arg(lineName(record), QLatin1String(what))
-            : QStringLiteral("%1: %2 \"%3\" is not %4")
-                  .arg(lineName(record), QLatin1String(what),
+            ? QCoreApplication::translate("Statement", "%1: %2 is missing")
+                  .arg(lineName(record), columnName(what))
+            : QCoreApplication::translate("Statement", "%1: %2 \"%3\" is not %4")
+                  .arg(lineName(record), columnName(what),
                       text.size() > kLongestField
                           ? text.left(kLongestField).toString() + QStringLiteral("...")
                           : text.toString(),
-                      QLatin1String(form));
+                      columnName(form));
         return row;
     };
 
@@ -405,17 +420,20 @@ Row readRow(const CsvRecord &record, const Columns &columns)
     if (columns.startInOne) {
         const auto start = readStart(dateText);
         if (!start)
-            return bad("the start", dateText, "a date and a time of day");
+            return bad(QT_TRANSLATE_NOOP("Statement", "the start"), dateText,
+                QT_TRANSLATE_NOOP("Statement", "a date and a time of day"));
         call.day = start->first;
         call.startSecond = start->second;
     } else {
         const std::optional<QDate> day = readDate(dateText);
         if (!day)
-            return bad("the date", dateText, "a date");
+            return bad(QT_TRANSLATE_NOOP("Statement", "the date"), dateText,
+                QT_TRANSLATE_NOOP("Statement", "a date"));
         const QStringView timeText = field(columns.at[TimeColumn]);
         const std::optional<int> second = readTime(timeText);
         if (!second)
-            return bad("the time", timeText, "a time of day");
+            return bad(QT_TRANSLATE_NOOP("Statement", "the time"), timeText,
+                QT_TRANSLATE_NOOP("Statement", "a time of day"));
         call.day = *day;
         call.startSecond = *second;
     }
@@ -426,19 +444,22 @@ Row readRow(const CsvRecord &record, const Columns &columns)
         ? std::optional<qint64>(0)
         : readDuration(durationText, columns.durationInMinutes);
     if (!seconds)
-        return bad("the duration", durationText, "hh:mm:ss, mm:ss or seconds");
+        return bad(QT_TRANSLATE_NOOP("Statement", "the duration"), durationText,
+            QT_TRANSLATE_NOOP("Statement", "hh:mm:ss, mm:ss or seconds"));
     if (columns.at[VolumeColumn] >= 0) {
         const QStringView volumeText = field(columns.at[VolumeColumn]);
         const auto volume = readVolume(volumeText, columns.volumeScale);
         if (!volume)
-            return bad("the volume", volumeText, "an amount of data such as 12.3 MB");
+            return bad(QT_TRANSLATE_NOOP("Statement", "the volume"), volumeText,
+                QT_TRANSLATE_NOOP("Statement", "an amount of data such as 12.3 MB"));
         call.volume = volume->first;
         call.volumeScale = volume->second;
     }
     const QStringView costText = field(columns.at[CostColumn]);
     const std::optional<double> pence = readMoney(costText, columns.costInPence);
     if (!pence)
-        return bad("the cost", costText, "an amount of money");
+        return bad(QT_TRANSLATE_NOOP("Statement", "the cost"), costText,
+            QT_TRANSLATE_NOOP("Statement", "an amount of money"));
     call.seconds = *seconds;
     call.pence = *pence;
     row.call = call;
@@ -517,7 +538,8 @@ Statement readStatementBytes(const QByteArray &bytes)
         statement.ok = false;
         statement.why = layout.columns.startInOne && !anyStart
             ? noStartColumn(layout.columns)
-            : QStringLiteral("no row holds a call that can be read (%1)").arg(statement.skipped[0]);
+            : QCoreApplication::translate("Statement", "no row holds a call that can be read (%1)")
+                  .arg(statement.skipped[0]);
     }
     return statement;
 }
@@ -532,9 +554,11 @@ Statement readStatement(const QString &path)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.read(kLargestFile + 1);
     if (file.error() != QFileDevice::NoError)
-        why = QStringLiteral("it cannot be read: %1").arg(file.errorString());
+        why = QCoreApplication::translate("Statement", "it cannot be read: %1")
+                  .arg(file.errorString());
     else if (bytes.size() > kLargestFile)
-        why = QStringLiteral("it is larger than %1 MB, too large for a bill")
+        why = QCoreApplication::translate(
+            "Statement", "it is larger than %1 MB, too large for a bill")
                   .arg(kLargestFile >> 20);
     if (why.isEmpty())
         return readStatementBytes(bytes);

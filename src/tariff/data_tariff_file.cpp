@@ -2,6 +2,7 @@
 
 #include "common/number_reader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -73,7 +74,7 @@ struct Reader
             quoted = quoted.left(21).trimmed() + QStringLiteral("...");
         badLine = number;
         badWhat = what;
-        why = QStringLiteral("Line %1 of %2: \"%3\" %4.")
+        why = QCoreApplication::translate("DataTariffFile", "Line %1 of %2: \"%3\" %4.")
                   .arg(number)
                   .arg(QString::fromUtf16(kDataTariffFileName), quoted, what);
         return false;
@@ -88,12 +89,15 @@ bool readBands(Reader &reader, DataTariff &tariff)
             DataBand &cells = tariff.bands[size_t(day)][size_t(band)];
             cells.start = reader.line(startLine);
             if (!cells.start.isEmpty() && !isTimeOfDay(cells.start))
-                return reader.damaged(startLine, QStringLiteral("is not a time of day \"hh:mm\""));
+                return reader.damaged(startLine,
+                    QCoreApplication::translate(
+                        "DataTariffFile", "is not a time of day \"hh:mm\""));
             if (reader.line(startLine + 1).isEmpty())
                 continue;
             cells.pencePerMb = penceLine(reader.line(startLine + 1));
             if (!cells.pencePerMb)
-                return reader.damaged(startLine + 1, QStringLiteral("is not pence a MB"));
+                return reader.damaged(startLine + 1,
+                    QCoreApplication::translate("DataTariffFile", "is not pence a MB"));
         }
     }
     return true;
@@ -105,31 +109,36 @@ bool readSettings(Reader &reader, DataTariff &tariff)
         const std::optional<qint64> mb
             = wholeLine(reader.line(kAllowanceLine), 0, kMostAllowanceMb);
         if (!mb)
-            return reader.damaged(
-                kAllowanceLine, QStringLiteral("is not an allowance in whole MB"));
+            return reader.damaged(kAllowanceLine,
+                QCoreApplication::translate("DataTariffFile", "is not an allowance in whole MB"));
         tariff.allowanceMb = *mb;
     }
     if (!reader.line(kBundleLine).isEmpty()) {
         const std::optional<double> fee = penceLine(reader.line(kBundleLine));
         if (!fee)
-            return reader.damaged(kBundleLine, QStringLiteral("is not a monthly fee in pence"));
+            return reader.damaged(kBundleLine,
+                QCoreApplication::translate("DataTariffFile", "is not a monthly fee in pence"));
         tariff.bundlePence = *fee;
     }
     if (!reader.line(kStartDayLine).isEmpty()) {
         const std::optional<qint64> day = wholeLine(reader.line(kStartDayLine), 1, 28);
         if (!day)
-            return reader.damaged(kStartDayLine, QStringLiteral("is not a day from 1 to 28"));
+            return reader.damaged(kStartDayLine,
+                QCoreApplication::translate("DataTariffFile", "is not a day from 1 to 28"));
         tariff.billStartDay = int(*day);
     }
     if (!reader.line(kBeyondLine).isEmpty()) {
         tariff.beyondPencePerMb = penceLine(reader.line(kBeyondLine));
         if (!tariff.beyondPencePerMb)
-            return reader.damaged(kBeyondLine, QStringLiteral("is not pence a MB"));
+            return reader.damaged(
+                kBeyondLine, QCoreApplication::translate("DataTariffFile", "is not pence a MB"));
     }
     if (!reader.line(kMbLine).isEmpty()) {
         const std::optional<qint64> mb = wholeLine(reader.line(kMbLine), kDecimalMb, kBinaryMb);
         if (!mb || (*mb != kDecimalMb && *mb != kBinaryMb))
-            return reader.damaged(kMbLine, QStringLiteral("is not 1000000 or 1048576 bytes a MB"));
+            return reader.damaged(kMbLine,
+                QCoreApplication::translate(
+                    "DataTariffFile", "is not 1000000 or 1048576 bytes a MB"));
         tariff.mbBytes = *mb;
     }
     if (!reader.line(kRoundingLine).isEmpty()) {
@@ -137,7 +146,8 @@ bool readSettings(Reader &reader, DataTariff &tariff)
             = wholeLine(reader.line(kRoundingLine), 1, kMostRoundingBytes);
         if (!unit)
             return reader.damaged(kRoundingLine,
-                QStringLiteral("is not a unit from 1 to %1 bytes").arg(kMostRoundingBytes));
+                QCoreApplication::translate("DataTariffFile", "is not a unit from 1 to %1 bytes")
+                    .arg(kMostRoundingBytes));
         tariff.roundingBytes = *unit;
     }
     return true;
@@ -151,13 +161,17 @@ DataTariffLoad LoadDataTariff(const QString &path)
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        return { {}, false, QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()), 0,
-            {} };
+        return { {}, false,
+            QCoreApplication::translate("DataTariffFile", "%1 cannot be read: %2")
+                .arg(path, file.errorString()),
+            0, {} };
     file.close();
     // One line more than a tariff has, to tell a file that is none.
     const std::optional<QStringList> lines = readLines(path, kDataTariffLines + 1);
     if (!lines)
-        return { {}, false, QStringLiteral("%1 cannot be read.").arg(path), 0, {} };
+        return { {}, false,
+            QCoreApplication::translate("DataTariffFile", "%1 cannot be read.").arg(path), 0,
+            {} };
     if (lines->isEmpty())
         return {};
     return readDataTariff(*lines);
@@ -168,7 +182,8 @@ DataTariffLoad readDataTariff(const QStringList &lines)
     Reader reader { lines, {}, 0, {} };
     if (lines.size() > kDataTariffLines) {
         reader.damaged(kDataTariffLines + 1,
-            QStringLiteral("is past the %1 lines of a data tariff").arg(kDataTariffLines));
+            QCoreApplication::translate("DataTariffFile", "is past the %1 lines of a data tariff")
+                .arg(kDataTariffLines));
         return { {}, false, reader.why, reader.badLine, reader.badWhat };
     }
     DataTariff tariff;

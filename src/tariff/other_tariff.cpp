@@ -5,6 +5,7 @@
 #include "tariff/rules_file.h"
 #include "tariff/ruleset_import.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,12 +16,13 @@ QString whyUnreadable(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("%1: there is no such file").arg(path);
+        return QCoreApplication::translate("OtherTariff", "%1: there is no such file").arg(path);
     if (info.isDir())
-        return QStringLiteral("%1: it is a directory").arg(path);
+        return QCoreApplication::translate("OtherTariff", "%1: it is a directory").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("OtherTariff", "cannot read %1: %2")
+            .arg(path, file.errorString());
     return QString();
 }
 
@@ -29,21 +31,26 @@ QString whyUnreadable(const QString &path)
 QString whyNoFeeFile(const QStringList &lines)
 {
     if (lines.size() < TariffTable::kCellCount)
-        return QStringLiteral("a fee file has %1 lines and it has %2")
+        return QCoreApplication::translate("OtherTariff", "a fee file has %1 lines and it has %2")
             .arg(TariffTable::kCellCount)
             .arg(lines.size());
     if (lines.size() > TariffTable::kCellCount && !lines.last().trimmed().isEmpty())
-        return QStringLiteral("it goes on past the %1 lines of a fee file")
+        return QCoreApplication::translate(
+            "OtherTariff", "it goes on past the %1 lines of a fee file")
             .arg(TariffTable::kCellCount);
     bool anyFee = false;
     for (int i = 0; i < TariffTable::kCellCount; ++i) {
         const int limit = i == TariffTable::minConnectIndex() ? TariffTable::kMinConnectLimit
                                                               : TariffTable::kBandCellLimit;
         if (lines[i].size() > limit)
-            return QStringLiteral("line %1 is longer than a fee file's %2").arg(i + 1).arg(limit);
+            return QCoreApplication::translate(
+                "OtherTariff", "line %1 is longer than a fee file's %2")
+                .arg(i + 1)
+                .arg(limit);
         anyFee = anyFee || (i % 2 == 1 && readNumber(lines[i]) > 0); // a fee cell: 8d + 2b + 1
     }
-    return anyFee ? QString() : QStringLiteral("it holds no fee above 0");
+    return anyFee ? QString()
+                  : QCoreApplication::translate("OtherTariff", "it holds no fee above 0");
 }
 
 OtherTariffLoad rulesetTariff(
@@ -53,7 +60,8 @@ OtherTariffLoad rulesetTariff(
         return { std::nullopt, QStringLiteral("%1: %2").arg(path, read.refusal.message()) };
     if (!rulesPath.isEmpty())
         return { std::nullopt,
-            QStringLiteral("%1 is a ruleset, which holds its own rules: no rules file goes with it")
+            QCoreApplication::translate("OtherTariff",
+                "%1 is a ruleset, which holds its own rules: no rules file goes with it")
                 .arg(path) };
     return { OtherTariff { QFileInfo(path).fileName(), read.tariff->table, read.tariff->rules },
         {} };
@@ -70,13 +78,17 @@ OtherTariffLoad loadOtherTariff(const QString &feePath, const QString &rulesPath
     // One line past the cells tells a longer file from a fee file.
     const std::optional<QStringList> lines = readLines(feePath, TariffTable::kCellCount + 1);
     if (!lines)
-        return { std::nullopt, QStringLiteral("cannot read %1").arg(feePath) };
+        return { std::nullopt,
+            QCoreApplication::translate("OtherTariff", "cannot read %1").arg(feePath) };
     if (const QString why = whyNoFeeFile(*lines); !why.isEmpty()) {
         // A ruleset under another name is one all the same; anything else
         // is refused as the fee file it was taken for.
         if (const RulesetImport read = readRuleset(feePath); read.tariff)
             return rulesetTariff(feePath, read, rulesPath);
-        return { std::nullopt, QStringLiteral("%1 is not a fee file: %2").arg(feePath, why) };
+        return {
+            std::nullopt,
+            QCoreApplication::translate("OtherTariff", "%1 is not a fee file: %2").arg(feePath, why)
+        };
     }
     OtherTariff tariff { QFileInfo(feePath).fileName(), {}, {} };
     for (int i = 0; i < TariffTable::kCellCount; ++i)

@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 #include "tariff/time_rules.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -32,15 +33,16 @@ std::optional<double> penceLine(const QString &line)
     return std::round(number.value * 100) / 100;
 }
 
-constexpr char16_t kNoPence[] = u"not an amount of pence";
+constexpr char kNoPence[] = QT_TRANSLATE_NOOP("RulesFile", "not an amount of pence");
 // A damaged file names this many of its bad lines; the window shows the rest.
 constexpr int kNamedLines = 3;
 
 QString unitsProblem(const QString &line)
 {
     static const QRegularExpression zeroUnit(QStringLiteral(R"(^\s*\d+\s*/\s*0+\s*$)"));
-    return zeroUnit.match(line).hasMatch() ? QStringLiteral("a unit cannot be 0 seconds")
-                                           : QStringLiteral("not charge units such as 60/1");
+    return zeroUnit.match(line).hasMatch()
+        ? QCoreApplication::translate("RulesFile", "a unit cannot be 0 seconds")
+        : QCoreApplication::translate("RulesFile", "not charge units such as 60/1");
 }
 
 // The settings of the first five lines, each read on its own so that one
@@ -54,7 +56,7 @@ void readSettings(const QStringList &lines, RulesLoad &load)
     if (const std::optional<double> perCall = penceLine(lines[0]))
         rules.feePerCallPence = *perCall;
     else
-        refuse(0, QString::fromUtf16(kNoPence));
+        refuse(0, QCoreApplication::translate("RulesFile", kNoPence));
     if (!lines[1].trimmed().isEmpty()) {
         if (const std::optional<ChargeUnits> units = readUnits(lines[1])) {
             rules.firstSeconds = units->firstSeconds;
@@ -66,20 +68,22 @@ void readSettings(const QStringList &lines, RulesLoad &load)
     if (!lines[2].trimmed().isEmpty()) {
         const std::optional<double> first = penceLine(lines[2]);
         if (!first)
-            refuse(2, QString::fromUtf16(kNoPence));
+            refuse(2, QCoreApplication::translate("RulesFile", kNoPence));
         // A flat first charge belongs to units; every minute begun has none.
         else if (lines[1].trimmed().isEmpty())
-            refuse(2, QStringLiteral("a first charge needs charge units on line 2"));
+            refuse(2,
+                QCoreApplication::translate(
+                    "RulesFile", "a first charge needs charge units on line 2"));
         else
             rules.firstChargePence = *first;
     }
     if (const std::optional<double> minimum = penceLine(lines[3]))
         rules.minimumChargePence = *minimum;
     else
-        refuse(3, QString::fromUtf16(kNoPence));
+        refuse(3, QCoreApplication::translate("RulesFile", kNoPence));
     const QString ownRate = lines[4].trimmed();
     if (ownRate != u"0" && ownRate != u"1" && !ownRate.isEmpty())
-        refuse(4, QStringLiteral("neither 1 nor 0"));
+        refuse(4, QCoreApplication::translate("RulesFile", "neither 1 nor 0"));
     rules.unitsAtOwnRate = ownRate == u"1";
 }
 
@@ -95,7 +99,7 @@ bool meantAsRule(const QString &line)
 
 QString RulesLine::message() const
 {
-    return QStringLiteral("line %1, \"%2\": %3").arg(line).arg(text, why);
+    return QCoreApplication::translate("RulesFile", "line %1, \"%2\": %3").arg(line).arg(text, why);
 }
 
 RulesLoad LoadRules(const QString &rulesPath)
@@ -105,11 +109,14 @@ RulesLoad LoadRules(const QString &rulesPath)
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return { {}, false,
-            QStringLiteral("%1 cannot be read: %2").arg(rulesPath, file.errorString()), {}, {} };
+            QCoreApplication::translate("RulesFile", "%1 cannot be read: %2")
+                .arg(rulesPath, file.errorString()),
+            {}, {} };
     file.close();
     const std::optional<QStringList> read = readLines(rulesPath, kMostRulesLines + 1);
     if (!read)
-        return { {}, false, QStringLiteral("%1 cannot be read").arg(rulesPath), {}, {} };
+        return { {}, false,
+            QCoreApplication::translate("RulesFile", "%1 cannot be read").arg(rulesPath), {}, {} };
     QStringList lines = *read;
     if (lines.isEmpty())
         return {};
@@ -137,13 +144,14 @@ RulesLoad LoadRules(const QString &rulesPath)
             load.readable.timeRules << line;
             afterARule = true;
         } else {
-            load.badLines << RulesLine { int(i) + 1, lines[i], QString::fromUtf16(kNoHoliday) };
+            load.badLines << RulesLine { int(i) + 1, lines[i],
+                QCoreApplication::translate("RulesFile", kNoHoliday) };
             load.readable.holidays << line;
         }
     }
     if (tooLong)
         load.badLines << RulesLine { int(kMostRulesLines) + 1, pastTheLast,
-            QStringLiteral("more lines than a rules file holds") };
+            QCoreApplication::translate("RulesFile", "more lines than a rules file holds") };
 
     if (load.badLines.isEmpty()) {
         load.rules = load.readable;
@@ -154,7 +162,8 @@ RulesLoad LoadRules(const QString &rulesPath)
     for (const RulesLine &bad : load.badLines.mid(0, kNamedLines))
         named << bad.message();
     if (load.badLines.size() > kNamedLines)
-        named << QStringLiteral("and %1 more").arg(load.badLines.size() - kNamedLines);
+        named << QCoreApplication::translate("RulesFile", "and %1 more")
+                     .arg(load.badLines.size() - kNamedLines);
     load.why = QStringLiteral("%1: %2").arg(QFileInfo(rulesPath).fileName(), named.join(u"; "));
     return load;
 }

@@ -14,12 +14,14 @@
 #include "common/text_file.h"
 #include "tariff/tariff_rules.h"
 
+#include <QCoreApplication>
+
 inline constexpr char16_t kRulesFileName[] = u"netrules.ini";
 // Far more than any operator's list of holidays, so a file that is not a
 // rules file at all is not read whole.
 inline constexpr qsizetype kMostRulesLines = 1000;
 // Why a holiday line is none.
-inline constexpr char16_t kNoHoliday[] = u"not a day Callwise knows";
+inline constexpr char kNoHoliday[] = QT_TRANSLATE_NOOP("RulesFile", "not a day Callwise knows");
 
 // A line of the file that cannot be used, named for the user.
 struct RulesLine

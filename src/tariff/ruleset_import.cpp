@@ -3,6 +3,7 @@
 #include "common/text_file.h"
 #include "tariff/ruleset_words.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -58,7 +59,8 @@ Read<Use> readUse(QStringView text, bool zeroSecondsAllowed = false)
     const std::optional<QStringList> parts = readTuple(text);
     if (!parts)
         return u'"' + text.trimmed().toString()
-            + QStringLiteral("\" is not (cost, seconds) or (cost, seconds, after)");
+            + QCoreApplication::translate(
+                "RulesetImport", "\" is not (cost, seconds) or (cost, seconds, after)");
     Use use;
     const Read<Decimal> cost = readAmount(parts->at(0));
     if (const QString *why = std::get_if<QString>(&cost))
@@ -104,10 +106,12 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
     static const QRegularExpression onWord(
         QStringLiteral(R"(^on[\s(])"), QRegularExpression::CaseInsensitiveOption);
     if (onWord.match(line).hasMatch())
-        return QStringLiteral("a rule reads \"on (days) between (times) use (cost, seconds)\"");
+        return QCoreApplication::translate(
+            "RulesetImport", "a rule reads \"on (days) between (times) use (cost, seconds)\"");
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0)
-        return QStringLiteral("it is neither a setting \"name=value\" nor an \"on\" rule");
+        return QCoreApplication::translate(
+            "RulesetImport", "it is neither a setting \"name=value\" nor an \"on\" rule");
     const QString key = line.left(equals).trimmed().toLower();
     const QString value = line.mid(equals + 1).trimmed();
     static const QStringList keys { QStringLiteral("name"), QStringLiteral("currency_symbol"),
@@ -121,14 +125,16 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
         const DefaultLine read { where, std::get<Use>(use) };
         if (!read.use.after) {
             if (parsed.plainDefault)
-                return QStringLiteral("default is set already on line %1")
+                return QCoreApplication::translate(
+                    "RulesetImport", "default is set already on line %1")
                     .arg(parsed.plainDefault->where.line);
             parsed.plainDefault = read;
             return {};
         }
         for (const DefaultLine &other : parsed.laterDefaults) {
             if (other.use.after == read.use.after)
-                return QStringLiteral("a default after %1 s is set already on line %2")
+                return QCoreApplication::translate(
+                    "RulesetImport", "a default after %1 s is set already on line %2")
                     .arg(*read.use.after)
                     .arg(other.where.line);
         }
@@ -136,9 +142,12 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
         return {};
     }
     if (!keys.contains(key))
-        return u'"' + key + QStringLiteral("\" is no setting of a ruleset");
+        return u'"' + key
+            + QCoreApplication::translate("RulesetImport", "\" is no setting of a ruleset");
     if (const auto set = parsed.settings.find(key); set != parsed.settings.end())
-        return QStringLiteral("%1 is set already on line %2").arg(key).arg(set->second.first.line);
+        return QCoreApplication::translate("RulesetImport", "%1 is set already on line %2")
+            .arg(key)
+            .arg(set->second.first.line);
     parsed.settings[key] = { where, value };
     return {};
 }
@@ -158,7 +167,9 @@ QString addRuleLine(
     rule.afterSeconds = use.after.value_or(0);
     const QString line = timeRuleText(rule);
     if (readTimeRule(line).rule != rule)
-        return QStringLiteral("Callwise cannot write this rule exactly (\"%1\")").arg(line);
+        return QCoreApplication::translate(
+            "RulesetImport", "Callwise cannot write this rule exactly (\"%1\")")
+            .arg(line);
     lines << line;
     return {};
 }
@@ -169,7 +180,8 @@ QString whyNotKept(Decimal cost, const QString &what)
 {
     if (cost.hundredths().places <= 2)
         return {};
-    return QStringLiteral("%1 %2 is finer than the hundredth of a hundredth Callwise keeps")
+    return QCoreApplication::translate(
+        "RulesetImport", "%1 %2 is finer than the hundredth of a hundredth Callwise keeps")
         .arg(what, cost.text());
 }
 
@@ -241,7 +253,9 @@ std::variant<Costs, RulesetRefusal> readCosts(const Parsed &parsed)
             return refusal(flatKey, *why);
         costs.flat = std::get<Use>(use);
         if (costs.flat->after)
-            return refusal(flatKey, QStringLiteral("a flat first charge has no \"after\""));
+            return refusal(flatKey,
+                QCoreApplication::translate(
+                    "RulesetImport", "a flat first charge has no \"after\""));
         if (const QString why = whyNotKept(costs.flat->cost, flatKey); !why.isEmpty())
             return refusal(flatKey, why);
     }
@@ -254,30 +268,44 @@ QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use
 {
     const RulesetCurrency &currency = tariff.currency;
     const TariffRules &rules = tariff.rules;
-    QStringList summary { QStringLiteral("Ruleset: %1").arg(tariff.name),
-        QStringLiteral("Prices in hundredths of %1, which stands %2 the amount with %3 digits")
-            .arg(currency.symbol.isEmpty() ? QStringLiteral("the currency") : currency.symbol,
-                currency.symbolFirst ? QStringLiteral("before") : QStringLiteral("after"))
-            .arg(currency.digits) };
-    summary << (minuteFee ? QStringLiteral("Every day from 00:00: %1 a minute").arg(*minuteFee)
-                          : QStringLiteral("Every day: %1 per %2 s, by the first rule by time "
-                                           "(%3 a minute shown)")
-                                .arg(fallback.cost.hundredths().text())
-                                .arg(fallback.seconds)
-                                .arg(shownFee(fallback)));
-    summary << QStringLiteral("Charge units: %1, each at the rate in force when it begins")
+    QStringList summary {
+        QCoreApplication::translate("RulesetImport", "Ruleset: %1").arg(tariff.name),
+        QCoreApplication::translate("RulesetImport",
+            "Prices in hundredths of %1, which stands %2 the amount with %3 digits")
+            .arg(currency.symbol.isEmpty()
+                    ? QCoreApplication::translate("RulesetImport", "the currency")
+                    : currency.symbol,
+                currency.symbolFirst ? QCoreApplication::translate("RulesetImport", "before")
+                                     : QCoreApplication::translate("RulesetImport", "after"))
+            .arg(currency.digits)
+    };
+    summary << (minuteFee
+            ? QCoreApplication::translate("RulesetImport", "Every day from 00:00: %1 a minute")
+                  .arg(*minuteFee)
+            : QCoreApplication::translate("RulesetImport",
+                "Every day: %1 per %2 s, by the first rule by time "
+                "(%3 a minute shown)")
+                  .arg(fallback.cost.hundredths().text())
+                  .arg(fallback.seconds)
+                  .arg(shownFee(fallback)));
+    summary << QCoreApplication::translate(
+        "RulesetImport", "Charge units: %1, each at the rate in force when it begins")
                    .arg(unitsText(rules.firstSeconds, rules.unitSeconds));
     if (costs.flat)
-        summary << QStringLiteral("First charge: %1 for the first %2 s")
+        summary << QCoreApplication::translate(
+            "RulesetImport", "First charge: %1 for the first %2 s")
                        .arg(costs.flat->cost.hundredths().text())
                        .arg(costs.flat->seconds);
     if (!costs.perCall.isZero())
-        summary << QStringLiteral("Fee per call: %1").arg(costs.perCall.hundredths().text());
+        summary << QCoreApplication::translate("RulesetImport", "Fee per call: %1")
+                       .arg(costs.perCall.hundredths().text());
     if (!costs.minimum.isZero())
-        summary << QStringLiteral("Minimum charge: %1").arg(costs.minimum.hundredths().text());
-    summary << QStringLiteral("Min connect time: 0");
+        summary << QCoreApplication::translate("RulesetImport", "Minimum charge: %1")
+                       .arg(costs.minimum.hundredths().text());
+    summary << QCoreApplication::translate("RulesetImport", "Min connect time: 0");
     if (!rules.timeRules.isEmpty())
-        summary << QStringLiteral("Rules by time:") << rules.timeRules;
+        summary << QCoreApplication::translate("RulesetImport", "Rules by time:")
+                << rules.timeRules;
     return summary;
 }
 
@@ -286,7 +314,8 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
 {
     if (!parsed.plainDefault)
         return refused({},
-            QStringLiteral("it has no default=(cost, seconds), the price where no rule applies"));
+            QCoreApplication::translate("RulesetImport",
+                "it has no default=(cost, seconds), the price where no rule applies"));
     RulesetTariff tariff;
     tariff.name = settingValue(parsed, QStringLiteral("name"));
     if (tariff.name.isEmpty())
@@ -300,14 +329,16 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
     currency.symbol = settingValue(parsed, QStringLiteral("currency_symbol"));
     const QString position = settingValue(parsed, QStringLiteral("currency_position")).toLower();
     if (!position.isEmpty() && position != u"left" && position != u"right")
-        return refused(where("currency_position"), QStringLiteral("the position is left or right"));
+        return refused(where("currency_position"),
+            QCoreApplication::translate("RulesetImport", "the position is left or right"));
     currency.symbolFirst = position == u"left";
     if (const QString digits = settingValue(parsed, QStringLiteral("currency_digits"));
         !digits.isEmpty()) {
         static const QRegularExpression oneDigit(QStringLiteral(R"(^\d$)"));
         if (!oneDigit.match(digits).hasMatch())
             return refused(where("currency_digits"),
-                QStringLiteral("the digits are a whole number from 0 to 9"));
+                QCoreApplication::translate(
+                    "RulesetImport", "the digits are a whole number from 0 to 9"));
         currency.digits = digits.toInt();
     }
 
@@ -366,7 +397,7 @@ RulesetImport readRulesetLines(const QStringList &lines, const QString &fallback
 {
     if (lines.size() > kMostRulesetLines)
         return refused({ int(kMostRulesetLines) + 1, lines[kMostRulesetLines] },
-            QStringLiteral("a ruleset is not this long"));
+            QCoreApplication::translate("RulesetImport", "a ruleset is not this long"));
     Parsed parsed;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Written where { int(i) + 1, lines[i] };
@@ -392,7 +423,9 @@ QString RulesetRefusal::message() const
 {
     if (line <= 0)
         return why;
-    return QStringLiteral("line %1, \"%2\": %3").arg(line).arg(text.trimmed(), why);
+    return QCoreApplication::translate("RulesetImport", "line %1, \"%2\": %3")
+        .arg(line)
+        .arg(text.trimmed(), why);
 }
 
 RulesetImport readRulesetText(const QString &text, const QString &fallbackName)
@@ -409,6 +442,6 @@ RulesetImport readRuleset(const QString &path)
     const QFileInfo info(path);
     const std::optional<QStringList> lines = readLines(path, kMostRulesetLines + 1);
     if (!lines || info.isDir())
-        return refused({}, QStringLiteral("it cannot be read"));
+        return refused({}, QCoreApplication::translate("RulesetImport", "it cannot be read"));
     return readRulesetLines(*lines, info.completeBaseName());
 }

@@ -2,6 +2,7 @@
 
 #include "common/number_reader.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -61,11 +62,13 @@ Read<DayPoint> readDayPoint(QStringView text)
         const int second = match.capturedView(3).toInt();
         const QDate day(2000, dotted ? second : first, dotted ? first : second);
         if (!day.isValid())
-            return quoted(word) + QStringLiteral(" is no day of the year");
+            return quoted(word)
+                + QCoreApplication::translate("RulesetWords", " is no day of the year");
         return DayPoint { RuleDays::Kind::EveryYear, 1, day, 0 };
     }
     return quoted(word)
-        + QStringLiteral(" is no weekday, date (mm/dd or dd.mm) or day from easter");
+        + QCoreApplication::translate(
+            "RulesetWords", " is no weekday, date (mm/dd or dd.mm) or day from easter");
 }
 
 // One item of the days, a day or a range "a..b" of days of one kind.
@@ -84,8 +87,9 @@ Read<QList<RuleDays>> readDayItem(QStringView item)
         to = std::get<DayPoint>(last);
         if (to.kind != from.kind)
             return quoted(item.trimmed())
-                + QStringLiteral(" joins days of two kinds; a range runs from weekday to "
-                                 "weekday, date to date or easter to easter");
+                + QCoreApplication::translate("RulesetWords",
+                    " joins days of two kinds; a range runs from weekday to "
+                    "weekday, date to date or easter to easter");
     }
     RuleDays days;
     days.kind = from.kind;
@@ -107,7 +111,8 @@ Read<QList<RuleDays>> readDayItem(QStringView item)
     if (to.easterOffset < from.easterOffset
         || to.easterOffset - from.easterOffset >= kMostEasterDays)
         return quoted(item.trimmed())
-            + QStringLiteral(" must run forwards over at most %1 days").arg(kMostEasterDays);
+            + QCoreApplication::translate("RulesetWords", " must run forwards over at most %1 days")
+                  .arg(kMostEasterDays);
     QList<RuleDays> list;
     for (int offset = from.easterOffset; offset <= to.easterOffset; ++offset) {
         days.easterOffset = offset;
@@ -127,7 +132,8 @@ Read<int> readMinute(QStringView text, bool end)
     if (match.hasMatch() && end && hour == 24 && minute == 0)
         return 24 * 60 - 1;
     if (!match.hasMatch() || hour > 23 || minute > 59)
-        return quoted(time) + QStringLiteral(" is no time of day (h:mm)");
+        return quoted(time)
+            + QCoreApplication::translate("RulesetWords", " is no time of day (h:mm)");
     return hour * 60 + minute;
 }
 
@@ -179,7 +185,7 @@ Read<Decimal> readAmount(QStringView text)
     const QString amount = text.trimmed().toString();
     const QRegularExpressionMatch match = form.match(amount);
     if (!match.hasMatch() || (match.capturedLength(2) == 0 && match.capturedLength(3) == 0))
-        return quoted(amount) + QStringLiteral(" is no amount");
+        return quoted(amount) + QCoreApplication::translate("RulesetWords", " is no amount");
     QString whole = match.captured(2);
     QString fraction = match.captured(3);
     while (whole.startsWith(u'0'))
@@ -188,11 +194,12 @@ Read<Decimal> readAmount(QStringView text)
         fraction.chop(1);
     if (match.capturedLength(1) > 0
         && QString(whole + fraction).count(u'0') < whole.size() + fraction.size())
-        return QStringLiteral("a price cannot be below 0");
+        return QCoreApplication::translate("RulesetWords", "a price cannot be below 0");
     if (whole.size() > kMostWholeDigits || fraction.size() > kMostPlaces)
         return quoted(amount)
-            + QStringLiteral(" is more than Callwise keeps (at most %1 digits before the point "
-                             "and %2 after it)")
+            + QCoreApplication::translate("RulesetWords",
+                " is more than Callwise keeps (at most %1 digits before the point "
+                "and %2 after it)")
                   .arg(kMostWholeDigits)
                   .arg(kMostPlaces);
     const Decimal exact { (whole + fraction).toLongLong(), int(fraction.size()) };
@@ -204,12 +211,14 @@ Read<int> readUnitSeconds(QStringView text, bool zeroAllowed)
     const QStringView seconds = text.trimmed();
     static const QRegularExpression form(QStringLiteral(R"(^\d{1,9}$)"));
     if (!form.match(seconds).hasMatch())
-        return quoted(seconds) + QStringLiteral(" is no whole number of seconds");
+        return quoted(seconds)
+            + QCoreApplication::translate("RulesetWords", " is no whole number of seconds");
     const int value = seconds.toInt();
     if (value == 0 && !zeroAllowed)
-        return QStringLiteral("a unit cannot be 0 seconds");
+        return QCoreApplication::translate("RulesetWords", "a unit cannot be 0 seconds");
     if (value > 3600)
-        return QStringLiteral("a unit cannot be longer than 3600 seconds");
+        return QCoreApplication::translate(
+            "RulesetWords", "a unit cannot be longer than 3600 seconds");
     return value;
 }
 
@@ -218,9 +227,11 @@ Read<int> readAfterSeconds(QStringView text)
     const QStringView seconds = text.trimmed();
     static const QRegularExpression form(QStringLiteral(R"(^\d{1,9}$)"));
     if (!form.match(seconds).hasMatch())
-        return quoted(seconds) + QStringLiteral(" is no whole number of seconds");
+        return quoted(seconds)
+            + QCoreApplication::translate("RulesetWords", " is no whole number of seconds");
     if (seconds.toInt() > kMostAfterSeconds)
-        return QStringLiteral("Callwise counts at most a day (86400 s) into a call")
+        return QCoreApplication::translate(
+            "RulesetWords", "Callwise counts at most a day (86400 s) into a call")
             .arg(seconds.toString());
     return seconds.toInt();
 }
@@ -247,7 +258,8 @@ Read<QList<MinuteRange>> readRulesetTimes(QStringView text)
     for (const QStringView item : text.split(u',')) {
         const qsizetype dots = item.indexOf(u"..");
         if (dots < 0)
-            return quoted(item.trimmed()) + QStringLiteral(" is no range of times (h:mm..h:mm)");
+            return quoted(item.trimmed())
+                + QCoreApplication::translate("RulesetWords", " is no range of times (h:mm..h:mm)");
         // An open end runs to the day's edge.
         MinuteRange range;
         if (const QStringView start = item.left(dots); !start.trimmed().isEmpty()) {

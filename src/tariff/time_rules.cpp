@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 #include "tariff/fee_timeline.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -82,14 +83,16 @@ DaysRead readDays(const QString &item)
         days.lastWeekday
             = match.hasCaptured(2) ? weekdayNamed(match.capturedView(2)) : days.firstWeekday;
         if (days.firstWeekday == 0 || days.lastWeekday == 0)
-            return refused(QStringLiteral("%1 is not a day").arg(item));
+            return refused(QCoreApplication::translate("TimeRules", "%1 is not a day").arg(item));
         return { days, {} };
     }
     if (const QRegularExpressionMatch match = date.match(item); match.hasMatch()) {
         const bool once = match.hasCaptured(3);
         const std::optional<QDate> day = dateNamed(match, 1, once);
         if (!day)
-            return refused(QStringLiteral("%1 is not a day of the calendar").arg(item));
+            return refused(
+                QCoreApplication::translate("TimeRules", "%1 is not a day of the calendar")
+                    .arg(item));
         days.kind = once ? RuleDays::Kind::Once : RuleDays::Kind::EveryYear;
         days.first = *day;
         return { days, {} };
@@ -99,13 +102,14 @@ DaysRead readDays(const QString &item)
         const std::optional<QDate> first = dateNamed(match, 1, false);
         const std::optional<QDate> last = dateNamed(match, 3, false);
         if (!first || !last)
-            return refused(QStringLiteral("%1 is not a day of the calendar")
-                               .arg(first ? item.section(u'-', 1) : item.section(u'-', 0, 0)));
+            return refused(
+                QCoreApplication::translate("TimeRules", "%1 is not a day of the calendar")
+                    .arg(first ? item.section(u'-', 1) : item.section(u'-', 0, 0)));
         days.first = *first;
         days.last = *last;
         return { days, {} };
     }
-    return refused(QStringLiteral("%1 is not a day").arg(item));
+    return refused(QCoreApplication::translate("TimeRules", "%1 is not a day").arg(item));
 }
 
 QString twoDigits(int value)
@@ -202,12 +206,13 @@ TimeRuleRead readTimeRule(QStringView line)
 {
     const QString text = line.toString().simplified();
     if (text.isEmpty())
-        return refusedRule(QStringLiteral("the line is empty"));
+        return refusedRule(QCoreApplication::translate("TimeRules", "the line is empty"));
     static const QRegularExpression times(
         QStringLiteral(R"((?:^|\s)(\d{1,2}:\d{2})\s?-\s?(\d{1,2}:\d{2})(?:\s|$))"));
     const QRegularExpressionMatch timeMatch = times.match(text);
     if (!timeMatch.hasMatch())
-        return refusedRule(QStringLiteral("no times of day are given, such as 08:00-17:59"));
+        return refusedRule(QCoreApplication::translate(
+            "TimeRules", "no times of day are given, such as 08:00-17:59"));
 
     TimeRule rule;
     // Spaces around the commas and dashes of the days mean nothing.
@@ -219,39 +224,43 @@ TimeRuleRead readTimeRule(QStringView line)
         rule.days << *read.days;
     }
     if (rule.days.isEmpty())
-        return refusedRule(QStringLiteral("no days are named"));
+        return refusedRule(QCoreApplication::translate("TimeRules", "no days are named"));
     for (const int part : { 1, 2 }) {
         const std::optional<int> minute = minuteOfDay(timeMatch.capturedView(part));
         if (!minute)
-            return refusedRule(
-                QStringLiteral("%1 is not a time of day").arg(timeMatch.capturedView(part)));
+            return refusedRule(QCoreApplication::translate("TimeRules", "%1 is not a time of day")
+                                   .arg(timeMatch.capturedView(part)));
         (part == 1 ? rule.firstMinute : rule.lastMinute) = *minute;
     }
 
     const QString rest = text.mid(timeMatch.capturedEnd(0)).toLower();
     if (rest.isEmpty())
-        return refusedRule(QStringLiteral("no price is given"));
+        return refusedRule(QCoreApplication::translate("TimeRules", "no price is given"));
     static const QRegularExpression price(QStringLiteral(
         R"(^(\d+(?:\.\d*)?|\.\d+) ?p?(?: ?(?:(?:a|per|/) ?(min|mins|minute)(?: in (\d+) ?([a-z]*) units?)?|(?:a|per|/) ?(\d+) ?([a-z]*)))?(?: after (\d+) ?([a-z]+))?$)"));
     const QRegularExpressionMatch match = price.match(rest);
     if (!match.hasMatch()) {
         if (rest.front() == u'-')
-            return refusedRule(QStringLiteral("a price cannot be below 0"));
+            return refusedRule(
+                QCoreApplication::translate("TimeRules", "a price cannot be below 0"));
         if (!rest.front().isDigit() && rest.front() != u'.')
-            return refusedRule(QStringLiteral("no price is given"));
-        return refusedRule(QStringLiteral("%1 is not a price such as \"4.20 a minute\" or "
-                                          "\"10 per 90 s\"")
+            return refusedRule(QCoreApplication::translate("TimeRules", "no price is given"));
+        return refusedRule(QCoreApplication::translate("TimeRules",
+            "%1 is not a price such as \"4.20 a minute\" or "
+            "\"10 per 90 s\"")
                                .arg(rest));
     }
     rule.pence = std::round(readNumber(match.capturedView(1)) * 1e4) / 1e4;
     if (rule.pence > kMostPence)
-        return refusedRule(QStringLiteral("a price cannot be over 1000000 pence"));
+        return refusedRule(
+            QCoreApplication::translate("TimeRules", "a price cannot be over 1000000 pence"));
     if (match.hasCaptured(2)) {
         rule.perMinute = true;
         rule.unitSeconds = 60;
         if (match.hasCaptured(3)) {
             if (!isSeconds(match.capturedView(4)))
-                return refusedRule(QStringLiteral("units are counted in seconds"));
+                return refusedRule(
+                    QCoreApplication::translate("TimeRules", "units are counted in seconds"));
             rule.unitSeconds
                 = int(qMin<qint64>(countOf(match.capturedView(3)), kMostUnitSeconds + 1));
         }
@@ -261,27 +270,32 @@ TimeRuleRead readTimeRule(QStringView line)
         const bool minutes
             = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
         if (!minutes && !isSeconds(unit))
-            return refusedRule(QStringLiteral("%1 is not seconds or minutes").arg(unit));
+            return refusedRule(
+                QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
         rule.unitSeconds = int(qMin<qint64>(countOf(match.capturedView(5)), kMostUnitSeconds + 1))
             * (minutes ? 60 : 1);
     } else {
-        return refusedRule(QStringLiteral("the price says neither \"a minute\" nor \"per\" a "
-                                          "unit"));
+        return refusedRule(QCoreApplication::translate("TimeRules",
+            "the price says neither \"a minute\" nor \"per\" a "
+            "unit"));
     }
     if (rule.unitSeconds < 1)
-        return refusedRule(QStringLiteral("a unit cannot be 0 seconds"));
+        return refusedRule(QCoreApplication::translate("TimeRules", "a unit cannot be 0 seconds"));
     if (rule.unitSeconds > kMostUnitSeconds)
-        return refusedRule(QStringLiteral("a unit cannot be over 3600 seconds"));
+        return refusedRule(
+            QCoreApplication::translate("TimeRules", "a unit cannot be over 3600 seconds"));
     if (match.hasCaptured(7)) {
         const QStringView unit = match.capturedView(8);
         const bool minutes
             = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
         if (!minutes && !isSeconds(unit))
-            return refusedRule(QStringLiteral("%1 is not seconds or minutes").arg(unit));
+            return refusedRule(
+                QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
         const qint64 after = qMin<qint64>(countOf(match.capturedView(7)), kMostAfterSeconds + 1)
             * (minutes ? 60 : 1);
         if (after > kMostAfterSeconds)
-            return refusedRule(QStringLiteral("a rule cannot begin over 24 hours into a call"));
+            return refusedRule(QCoreApplication::translate(
+                "TimeRules", "a rule cannot begin over 24 hours into a call"));
         rule.afterSeconds = int(after);
     }
     return { rule, {} };

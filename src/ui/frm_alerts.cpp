@@ -56,11 +56,11 @@ QString intervalText(int minutes)
 {
     switch (minutes) {
     case 0:
-        return QStringLiteral("never");
+        return frmAlerts::tr("never");
     case 1:
-        return QStringLiteral("every minute");
+        return frmAlerts::tr("every minute");
     default:
-        return QStringLiteral("every %1 minutes").arg(minutes);
+        return frmAlerts::tr("every %n minutes", nullptr, minutes);
     }
 }
 
@@ -68,10 +68,12 @@ QString intervalText(int minutes)
 QString beforeText(int amount, const char *unit)
 {
     if (amount == 0)
-        return QStringLiteral("never");
-    return QStringLiteral("%1 %2%3 before")
-        .arg(amount)
-        .arg(QLatin1String(unit), amount == 1 ? "" : "s");
+        return frmAlerts::tr("never");
+    if (qstrcmp(unit, "second") == 0)
+        return amount == 1 ? frmAlerts::tr("1 second before")
+                           : frmAlerts::tr("%n seconds before", nullptr, amount);
+    return amount == 1 ? frmAlerts::tr("1 minute before")
+                       : frmAlerts::tr("%n minutes before", nullptr, amount);
 }
 
 } // namespace
@@ -90,7 +92,7 @@ frmAlerts::frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regio
     if (m_dataMonth && m_dataMonth->allowanceBytes <= 0)
         m_dataMonth.reset(); // no allowance: nothing to warn of or budget
     m_dataRows = m_dataMonth ? kDataRows : 0;
-    setUpFixedWindow(this, "frmAlerts", QString::fromUtf16(kCaption), kLeft + kWidth + kLeft,
+    setUpFixedWindow(this, "frmAlerts", tr(kCaption), kLeft + kWidth + kLeft,
         buttonsTop(m_dataRows) + 375 + 165);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
@@ -100,7 +102,7 @@ frmAlerts::frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regio
 
 void frmAlerts::buildControls()
 {
-    const QString speakCaption = QStringLiteral("Speak the call cost");
+    const QString speakCaption = tr("Speak the call cost");
     // Each caption is its box's buddy: a screen reader reads a list by its
     // entry and takes its caption from the buddy alone.
     auto *lblSpeakEvery = addControl<QLabel>(
@@ -111,7 +113,7 @@ void frmAlerts::buildControls()
     for (int minutes : kSpeakIntervals)
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
     lblNoEngine = addControl<QLabel>(
-        this, "lblNoEngine", QString::fromUtf16(kNoEngine), textPlace(NoEngineRow + m_dataRows));
+        this, "lblNoEngine", tr(kNoEngine), textPlace(NoEngineRow + m_dataRows));
 
     // A row of a caption and a list of the coach's choices.
     auto coachRow = [this](Row row, const char *label, const char *box, const QString &caption,
@@ -125,19 +127,19 @@ void frmAlerts::buildControls()
         return combo;
     };
     cboMinuteWarning = coachRow(MinuteWarningRow, "lblMinuteWarning", "cboMinuteWarning",
-        QStringLiteral("Warn me before each new minute:"), kSecondsBeforeMinute, "second");
+        tr("Warn me before each new minute:"), kSecondsBeforeMinute, "second");
     cboRateWarning = coachRow(RateWarningRow, "lblRateWarning", "cboRateWarning",
-        QStringLiteral("Tell me before the rate changes:"), kMinutesBeforeChange, "minute");
+        tr("Tell me before the rate changes:"), kMinutesBeforeChange, "minute");
     lblNextChange = addControl<QLabel>(this, "lblNextChange", QString(), textPlace(NextChangeRow));
     lblUnitsNote = addControl<QLabel>(this, "lblUnitsNote", QString(), textPlace(UnitsNoteRow));
 
-    const QString limitCaption = QStringLiteral("Warn me when this month's calls pass");
+    const QString limitCaption = tr("Warn me when this month's calls pass");
     auto *lblLimit
         = addControl<QLabel>(this, "lblLimit", limitCaption, textPlace(LimitRow, kBoxLeft - kLeft));
     txtLimit = addControl<QLineEdit>(this, "txtLimit", QString(), boxPlace(LimitRow));
     lblLimit->setBuddy(txtLimit);
     txtLimit->setAccessibleName(limitCaption);
-    const QString billDayCaption = QStringLiteral("My bill starts on day");
+    const QString billDayCaption = tr("My bill starts on day");
     auto *lblBillDay = addControl<QLabel>(
         this, "lblBillDay", billDayCaption, textPlace(BillDayRow, kBoxLeft - kLeft));
     cboBillDay = placeControl(new QComboBox(this), "cboBillDay", boxPlace(BillDayRow));
@@ -163,10 +165,9 @@ void frmAlerts::buildControls()
         m_dataLines[0]->setObjectName(QStringLiteral("lblDataUsed"));
     }
     const int top = buttonsTop(m_dataRows);
-    cmdTest = addControl<QPushButton>(
-        this, "cmdTest", QStringLiteral("Test"), { kLeft, top, 1215, 375 });
+    cmdTest = addControl<QPushButton>(this, "cmdTest", tr("Test"), { kLeft, top, 1215, 375 });
     cmdOK = addControl<QPushButton>(
-        this, "cmdOK", QStringLiteral("&OK"), { kLeft + kWidth - 1215, top, 1215, 375 });
+        this, "cmdOK", tr("&OK"), { kLeft + kWidth - 1215, top, 1215, 375 });
     cmdOK->setDefault(true);
 
     connect(cmdTest, &QPushButton::clicked, this, &frmAlerts::cmdTest_Click);
@@ -226,7 +227,7 @@ void frmAlerts::cmdOK_Click()
         limit = penceInCurrencyText(txtLimit->text(), m_regional.locale());
         if (!limit || *limit < 0) {
             m_prompter.showMessage(
-                QStringLiteral("Please enter the limit as an amount, or leave it empty for none."));
+                tr("Please enter the limit as an amount, or leave it empty for none."));
             txtLimit->setFocus();
             return;
         }
@@ -238,7 +239,6 @@ void frmAlerts::cmdOK_Click()
         { cboMinuteWarning->currentData().toInt(), cboRateWarning->currentData().toInt() });
     m_coach.setChoices(m_alerts.choices().coach);
     if (!saved.ok)
-        m_prompter.showMessage(
-            QStringLiteral("The alert choices could not be saved: %1").arg(saved.error));
+        m_prompter.showMessage(tr("The alert choices could not be saved: %1").arg(saved.error));
     close();
 }

@@ -24,8 +24,8 @@ class frmAlerts : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Speech Alerts";
-    static constexpr char16_t kNoEngine[] = u"No speech engine is installed.";
+    static constexpr char kCaption[] = QT_TR_NOOP("Speech Alerts");
+    static constexpr char kNoEngine[] = QT_TR_NOOP("No speech engine is installed.");
 
     frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regional,
         Prompter &prompter, QWidget *parent = nullptr);

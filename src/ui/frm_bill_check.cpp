@@ -24,7 +24,7 @@ frmBillCheck::frmBillCheck(const TariffTable &table, TariffRules rules, QString 
     , m_logPath(std::move(logPath))
     , m_regional(regional)
 {
-    setUpFixedWindow(this, "frmBillCheck", QString::fromUtf16(kCaption), 9600, 6600);
+    setUpFixedWindow(this, "frmBillCheck", tr(kCaption), 9600, 6600);
     buildControls();
     pressFocusedButtonOnEnter(this);
 }
@@ -38,13 +38,12 @@ void frmBillCheck::buildControls()
     txtReport->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The report lines up its columns in spaces, as it does in a terminal.
     txtReport->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtReport->setAccessibleName(QString::fromUtf16(kCaption));
+    txtReport->setAccessibleName(tr(kCaption));
 
     cmdApply = addControl<QPushButton>(
-        this, "cmdApply", QStringLiteral("&Apply suggested rules"), { 120, 6060, 2880, 375 });
+        this, "cmdApply", tr("&Apply suggested rules"), { 120, 6060, 2880, 375 });
     cmdApply->setEnabled(false);
-    cmdClose = addControl<QPushButton>(
-        this, "cmdClose", QStringLiteral("Close"), { 8160, 6060, 1320, 375 });
+    cmdClose = addControl<QPushButton>(this, "cmdClose", tr("Close"), { 8160, 6060, 1320, 375 });
     connect(cmdApply, &QPushButton::clicked, this, &frmBillCheck::cmdApply_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -55,11 +54,10 @@ void frmBillCheck::openStatement(const QString &csvPath)
     cmdApply->setEnabled(false);
     const QString name = QFileInfo(csvPath).fileName();
     const Statement statement = readStatement(csvPath);
-    const QString why = statement.ok && statement.calls.empty()
-        ? QStringLiteral("it holds no calls")
-        : statement.why;
+    const QString why
+        = statement.ok && statement.calls.empty() ? tr("it holds no calls") : statement.why;
     if (!why.isEmpty()) {
-        txtReport->setPlainText(QStringLiteral("%1: %2.").arg(name, why));
+        txtReport->setPlainText(tr("%1: %2.").arg(name, why));
         return;
     }
 
@@ -103,8 +101,8 @@ std::optional<RuleSuggestion> checkBill(QWidget *parent, const TariffTable &tabl
     const TariffRules &rules, const QString &logPath, const Regional &regional)
 {
     const QString csvPath
-        = QFileDialog::getOpenFileName(parent, QStringLiteral("The operator's bill"), QString(),
-            QStringLiteral("Itemised bills (*.csv *.txt);;All files (*)"));
+        = QFileDialog::getOpenFileName(parent, frmBillCheck::tr("The operator's bill"), QString(),
+            frmBillCheck::tr("Itemised bills (*.csv *.txt);;All files (*)"));
     if (csvPath.isEmpty())
         return std::nullopt;
     frmBillCheck window(table, rules, logPath, regional, parent);

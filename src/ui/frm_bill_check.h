@@ -20,7 +20,7 @@ class frmBillCheck : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Check a Bill";
+    static constexpr char kCaption[] = QT_TR_NOOP("Check a Bill");
 
     // rules: those the calls are priced by now, which the suggestion changes.
     frmBillCheck(const TariffTable &table, TariffRules rules, QString logPath,

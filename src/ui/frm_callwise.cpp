@@ -63,33 +63,31 @@ QString dataPath(const QString &dir, const char16_t *name)
 } // namespace
 
 frmCallwise::frmCallwise(Environment environment, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::Tool | Qt::MSWindowsFixedSizeDialogHint
-                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowSystemMenuHint)
+    : QWidget(parent,
+        Qt::Window | Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+            | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
     , m_env(std::move(environment))
     , m_feePath(dataPath(m_env.programDir, kFeeFileName))
     , m_settingsPath(dataPath(m_env.programDir, kSettingsFileName))
     , m_logPath(dataPath(m_env.programDir, kCallLogFileName))
     , m_rulesPath(dataPath(m_env.programDir, kRulesFileName))
-    , m_callClock({m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
-                   m_logPath, &m_rules},
-                  this)
-    , m_alerts({m_env.clock, m_env.regional, m_speaker,
-                [this](const QString &text, Urgency urgency) {
-                    m_tray.notify(QString::fromUtf16(kCaption), text, urgency);
-                },
-                [this] { return readNumber(m_tariff.minConnectTime()); },
-                m_logPath, dataPath(m_env.programDir, kAlertsFileName)},
-               m_callClock)
-    , m_coach({m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
-               // The coach's news is spoken too, and tells, never warns.
-               [this](const QString &text) {
-                   m_tray.notify(QString::fromUtf16(kCaption), text, Urgency::Low);
-               },
-               [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules},
-              m_callClock)
+    , m_callClock({ m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
+                      m_logPath, &m_rules },
+          this)
+    , m_alerts({ m_env.clock, m_env.regional, m_speaker,
+                   [this](const QString &text, Urgency urgency) {
+                       m_tray.notify(tr(kCaption), text, urgency);
+                   },
+                   [this] { return readNumber(m_tariff.minConnectTime()); }, m_logPath,
+                   dataPath(m_env.programDir, kAlertsFileName) },
+          m_callClock)
+    , m_coach({ m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
+                  // The coach's news is spoken too, and tells, never warns.
+                  [this](const QString &text) { m_tray.notify(tr(kCaption), text, Urgency::Low); },
+                  [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules },
+          m_callClock)
 {
-    setUpFixedWindow(this, "frmCallwise", QString::fromUtf16(kCaption), 2805, 3390);
+    setUpFixedWindow(this, "frmCallwise", tr(kCaption), 2805, 3390);
     buildControls();
     buildTrayMenu();
 
@@ -125,16 +123,16 @@ void frmCallwise::buildControls()
 
     Label4 = addLabel(this, "Label4", QString(), bold, Qt::AlignCenter, 240, 240, 2292, 612);
     Label4->setWordWrap(true);
-    auto *Label1 = addLabel(this, "Label1", QStringLiteral("Start Time:"), font(),
-                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1080, 972, 252);
+    auto *Label1 = addLabel(this, "Label1", tr("Start Time:"), font(),
+        Qt::AlignLeft | Qt::AlignVCenter, 240, 1080, 972, 252);
     lblStart = addLabel(this, "lblStart", QString(), largeBold, Qt::AlignCenter, 1200, 1080, 1332, 252);
     // Reaches to the reading beside it, so a wider stand-in font never cuts the caption.
-    auto *Label3 = addLabel(this, "Label3", QStringLiteral("Connection:"), font(),
-                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1440, 960, 252);
+    auto *Label3 = addLabel(this, "Label3", tr("Connection:"), font(),
+        Qt::AlignLeft | Qt::AlignVCenter, 240, 1440, 960, 252);
     lblDiffTime = addLabel(this, "lblDiffTime", QString(), largeBold, Qt::AlignCenter, 1200, 1440,
                            1332, 252);
-    auto *Label2 = addLabel(this, "Label2", QStringLiteral("Call Cost :"), large,
-                            Qt::AlignLeft | Qt::AlignVCenter, 240, 1920, 972, 252);
+    auto *Label2 = addLabel(this, "Label2", tr("Call Cost :"), large,
+        Qt::AlignLeft | Qt::AlignVCenter, 240, 1920, 972, 252);
     Label5 = addLabel(this, "Label5", QString(), large, Qt::AlignCenter, 1200, 1920, 1332, 252);
     // A reading is empty between calls: a screen reader names it by its
     // caption and reads the figure as its description (see showText).
@@ -146,15 +144,15 @@ void frmCallwise::buildControls()
     Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, 252);
 
     auto *cmdCosts
-        = addControl<QPushButton>(this, "cmdCosts", QStringLiteral("&Costs"), {120, 2880, 1215, 375});
+        = addControl<QPushButton>(this, "cmdCosts", tr("&Costs"), { 120, 2880, 1215, 375 });
     connect(cmdCosts, &QPushButton::clicked, this, &frmCallwise::cmdCosts_Click);
 
     auto *Command2
-        = addControl<QPushButton>(this, "Command2", QStringLiteral("&OK"), {1440, 2880, 1215, 372});
+        = addControl<QPushButton>(this, "Command2", tr("&OK"), { 1440, 2880, 1215, 372 });
     connect(Command2, &QPushButton::clicked, this, &frmCallwise::Command2_Click);
 
     // The start-or-stop routine belongs to the scan; the user never clicks it.
-    cmdStart = addControl<QPushButton>(this, "cmdStart", QStringLiteral("&Start"), {1440, 0, 1092, 252});
+    cmdStart = addControl<QPushButton>(this, "cmdStart", tr("&Start"), { 1440, 0, 1092, 252 });
     cmdStart->hide();
     connect(cmdStart, &QPushButton::clicked, &m_callClock, &CallClock::cmdStart_Click);
 
@@ -167,7 +165,7 @@ void frmCallwise::buildControls()
 
 void frmCallwise::buildTrayMenu()
 {
-    mnuSystemTray = new QMenu(QStringLiteral("&Callwise"), this);
+    mnuSystemTray = new QMenu(tr("&Callwise"), this);
     mnuSystemTray->setObjectName(QStringLiteral("mnuSystemTray"));
     auto item = [this](const char *name, const QString &caption, void (frmCallwise::*slot)()) {
         QAction *action = mnuSystemTray->addAction(caption, this, slot);
@@ -176,19 +174,19 @@ void frmCallwise::buildTrayMenu()
     auto separator = [this](const char *name) {
         mnuSystemTray->addSeparator()->setObjectName(QLatin1String(name));
     };
-    item("mnudisplay", QStringLiteral("&Display"), &frmCallwise::mnudisplay_Click);
+    item("mnudisplay", tr("&Display"), &frmCallwise::mnudisplay_Click);
     separator("break3");
-    item("mnusetfees", QStringLiteral("&Set Fee's"), &frmCallwise::mnusetfees_Click);
-    item("mnumodem", QStringLiteral("S&ettings"), &frmCallwise::mnumodem_Click);
+    item("mnusetfees", tr("&Set Fee's"), &frmCallwise::mnusetfees_Click);
+    item("mnumodem", tr("S&ettings"), &frmCallwise::mnumodem_Click);
     separator("break10");
-    item("mnucosts", QStringLiteral("&Costs"), &frmCallwise::cmdCosts_Click);
-    item("mnuchart", QStringLiteral("Spending C&hart"), &frmCallwise::mnuchart_Click);
+    item("mnucosts", tr("&Costs"), &frmCallwise::cmdCosts_Click);
+    item("mnuchart", tr("Spending C&hart"), &frmCallwise::mnuchart_Click);
     separator("break6");
-    item("alerts", QStringLiteral("S&peech Alerts"), &frmCallwise::alerts_Click);
+    item("alerts", tr("S&peech Alerts"), &frmCallwise::alerts_Click);
     separator("break");
-    item("mnuabout", QStringLiteral("&About"), &frmCallwise::mnuabout_Click);
+    item("mnuabout", tr("&About"), &frmCallwise::mnuabout_Click);
     separator("break2");
-    item("mnuexit", QStringLiteral("e&Xit"), &frmCallwise::mnuexit_Click);
+    item("mnuexit", tr("e&Xit"), &frmCallwise::mnuexit_Click);
 }
 
 void frmCallwise::Form_Load()

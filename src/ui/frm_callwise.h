@@ -38,7 +38,7 @@ class frmCallwise : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Callwise V2.5";
+    static constexpr char kCaption[] = QT_TR_NOOP("Callwise V2.5");
 
     // What the window needs from the system; tests pass fakes.
     struct Environment

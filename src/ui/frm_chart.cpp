@@ -70,7 +70,7 @@ frmChart::frmChart(const Clock &clock, const Regional &regional, Prompter &promp
     , m_logPath(std::move(logPath))
     , m_billTerms(std::move(billTerms))
 {
-    setUpFixedWindow(this, "frmChart", QString::fromUtf16(kCaption), 7200, 5160);
+    setUpFixedWindow(this, "frmChart", tr(kCaption), 7200, 5160);
     buildControls();
     pressFocusedButtonOnEnter(this);
 }
@@ -84,23 +84,24 @@ void frmChart::buildControls()
         caption->setBuddy(box);
     };
     cboPeriod = placeControl(new QComboBox(this), "cboPeriod", {840, 120, 1440, 315});
-    cboPeriod->addItems(chartEntries());
-    cboPeriod->setCurrentText(QString::fromUtf16(kThisBillEntry));
-    label("Label1", QStringLiteral("Period"), {120, 120, 615, 315}, cboPeriod);
+    // Each item shows its caption and keeps its entry as its data.
+    for (const QString &entry : chartEntries())
+        cboPeriod->addItem(periodCaption(entry), entry);
+    cboPeriod->setCurrentIndex(cboPeriod->findData(QString::fromUtf16(kThisBillEntry)));
+    label("Label1", tr("Period"), { 120, 120, 615, 315 }, cboPeriod);
 
     Text2 = addControl<QLineEdit>(this, "Text2", QString(), {3000, 120, 1335, 315});
-    label("Label5", QStringLiteral("From"), {2400, 120, 495, 315}, Text2);
+    label("Label5", tr("From"), { 2400, 120, 495, 315 }, Text2);
     Text3 = addControl<QLineEdit>(this, "Text3", QString(), {4920, 120, 1335, 315});
-    label("Label2", QStringLiteral("To"), {4440, 120, 375, 315}, Text3);
+    label("Label2", tr("To"), { 4440, 120, 375, 315 }, Text3);
 
     picChart = placeControl(new ChartView(m_regional, this), "picChart", {120, 555, 6960, 3960});
-    picChart->setAccessibleName(QString::fromUtf16(kCaption));
+    picChart->setAccessibleName(tr(kCaption));
 
-    Command1 = addControl<QPushButton>(this, "Command1", QStringLiteral("&OK"),
-                                       {5865, 4665, 1215, 375});
+    Command1 = addControl<QPushButton>(this, "Command1", tr("&OK"), { 5865, 4665, 1215, 375 });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    auto *compare = addControl<QPushButton>(this, "cmdCompare", QStringLiteral("&Compare with..."),
-                                            {120, 4665, 1815, 375});
+    auto *compare = addControl<QPushButton>(
+        this, "cmdCompare", tr("&Compare with..."), { 120, 4665, 1815, 375 });
     connect(compare, &QPushButton::clicked, this, &frmChart::cmdCompare_Click);
 
     // Cost or data: offered where there is data to show.
@@ -162,7 +163,7 @@ void frmChart::keyPressEvent(QKeyEvent *event)
 
 void frmChart::redraw()
 {
-    const QString entry = cboPeriod->currentText();
+    const QString entry = cboPeriod->currentData().toString();
     const bool dates = entry == QStringView(kDateEntry);
     Text2->setEnabled(dates);
     Text3->setEnabled(dates);
@@ -203,9 +204,8 @@ void frmChart::cmdCompare_Click()
 {
     const QString path = m_chooseFeeFile
         ? m_chooseFeeFile()
-        : QFileDialog::getOpenFileName(this, QStringLiteral("Compare with"),
-                                       QFileInfo(m_logPath).absolutePath(),
-                                       QStringLiteral("Fee files (*.ini);;All files (*)"));
+        : QFileDialog::getOpenFileName(this, tr("Compare with"),
+            QFileInfo(m_logPath).absolutePath(), tr("Fee files (*.ini);;All files (*)"));
     if (!path.isEmpty())
         compareWith(path);
 }

@@ -36,7 +36,7 @@ class frmChart : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Spending Chart";
+    static constexpr char kCaption[] = QT_TR_NOOP("Spending Chart");
 
     frmChart(const Clock &clock, const Regional &regional, Prompter &prompter,
              const TariffTable &tariff, QString logPath, std::function<BillTerms()> billTerms,

@@ -25,9 +25,9 @@
 
 namespace {
 
-constexpr char16_t kSelect[] = u"Select";
-constexpr char16_t kTimeTotal[] = u"Time Total";
-constexpr char16_t kCostTotal[] = u"Cost Total";
+constexpr char kSelect[] = QT_TRANSLATE_NOOP("frmCosts", "Select");
+constexpr char kTimeTotal[] = QT_TRANSLATE_NOOP("frmCosts", "Time Total");
+constexpr char kCostTotal[] = QT_TRANSLATE_NOOP("frmCosts", "Cost Total");
 constexpr double kTotalsPoints = 9.75;
 // The list's place; with data it is shorter and the data total sits under it.
 constexpr QRect kList{120, 1080, 4695, 2790};
@@ -44,13 +44,13 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect t
 
 QString costsCaption(qint64 pricedWithoutRules)
 {
-    const QString caption = QString::fromUtf16(frmCosts::kCaption);
+    const QString caption = frmCosts::tr(frmCosts::kCaption);
     if (pricedWithoutRules <= 0)
         return caption;
     return caption
-           + (pricedWithoutRules == 1 ? QStringLiteral(" - 1 call priced without the rules")
-                                      : QStringLiteral(" - %1 calls priced without the rules")
-                                            .arg(pricedWithoutRules));
+        + (pricedWithoutRules == 1 ? frmCosts::tr(" - 1 call priced without the rules")
+                                   : frmCosts::tr(" - %n calls priced without the rules", nullptr,
+                                       int(pricedWithoutRules)));
 }
 
 bool printOnDefaultPrinter(const QStringList &lines)
@@ -71,34 +71,36 @@ frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &promp
     , m_rules(rules)
     , m_logPath(std::move(logPath))
 {
-    setUpFixedWindow(this, "frmCosts", QString::fromUtf16(kCaption), 4965, 5700);
+    setUpFixedWindow(this, "frmCosts", tr(kCaption), 4965, 5700);
     buildControls();
 }
 
 void frmCosts::buildControls()
 {
     // The captions are their boxes' buddies, which name them to a screen reader.
-    auto *Label1 = addLabel(this, "Label1", QStringLiteral("Summary type>"), {240, 0, 1695, 255});
+    auto *Label1 = addLabel(this, "Label1", tr("Summary type>"), { 240, 0, 1695, 255 });
 
     lsttimes = placeControl(new ChoiceCombo(this), "lsttimes", {2040, 0, 1272, 315});
-    lsttimes->addItems(periodEntries());
+    // Each item shows its caption and keeps its entry as its data.
+    for (const QString &entry : periodEntries())
+        lsttimes->addItem(periodCaption(entry), entry);
     connect(lsttimes, &ChoiceCombo::chosen, this, &frmCosts::lsttimes_Click);
     Label1->setBuddy(lsttimes);
     // The box typed into inside the list has no caption of its own.
-    lsttimes->lineEdit()->setAccessibleName(QStringLiteral("Summary type"));
+    lsttimes->lineEdit()->setAccessibleName(tr("Summary type"));
 
-    auto *Label5 = addLabel(this, "Label5", QStringLiteral("From Date"), {0, 360, 1095, 255});
-    Text2 = addControl<QLineEdit>(this, "Text2", QStringLiteral("Date box"), {1200, 360, 1215, 285});
+    auto *Label5 = addLabel(this, "Label5", tr("From Date"), { 0, 360, 1095, 255 });
+    Text2 = addControl<QLineEdit>(this, "Text2", tr("Date box"), { 1200, 360, 1215, 285 });
     Label5->setBuddy(Text2);
-    auto *Label2 = addLabel(this, "Label2", QStringLiteral("To Date"), {2520, 360, 855, 255});
-    Text3 = addControl<QLineEdit>(this, "Text3", QStringLiteral("date box2"), {3480, 360, 1215, 285});
+    auto *Label2 = addLabel(this, "Label2", tr("To Date"), { 2520, 360, 855, 255 });
+    Text3 = addControl<QLineEdit>(this, "Text3", tr("date box2"), { 3480, 360, 1215, 285 });
     Label2->setBuddy(Text3);
 
     auto *line = placeControl(new QFrame(this), "Line1", {960, 720, 3120, 15});
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
-    Label6 = addLabel(this, "Label6", QString::fromUtf16(kSummaryHeading), {120, 840, 4575, 255});
+    Label6 = addLabel(this, "Label6", summaryHeading(), { 120, 840, 4575, 255 });
 
     // A view over the summary rather than an item per line: the lines of a
     // year of calls are made only as they scroll into sight.
@@ -108,19 +110,20 @@ void frmCosts::buildControls()
     Text1->setUniformItemSizes(true);
     Text1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Its rows read as their text; the heading above is columns, not a name.
-    Text1->setAccessibleName(QStringLiteral("Calls of the period"));
+    Text1->setAccessibleName(tr("Calls of the period"));
 
-    Label4 = addLabel(this, "Label4", QString::fromUtf16(kTimeTotal), {840, 3960, 3375, 495});
-    Label3 = addLabel(this, "Label3", QString::fromUtf16(kCostTotal), {840, 4560, 3375, 495});
+    Label4 = addLabel(this, "Label4", tr(kTimeTotal), { 840, 3960, 3375, 495 });
+    Label3 = addLabel(this, "Label3", tr(kCostTotal), { 840, 4560, 3375, 495 });
     Label4->setFont(uiFont(kTotalsPoints));
     Label3->setFont(uiFont(kTotalsPoints));
     lblData = addLabel(this, "lblData", QString(),
                        {kList.x(), kList.bottom() + 61 - kDataHeight, kList.width(), kDataHeight - 60});
     lblData->hide();
 
-    auto *clear = addControl<QPushButton>(this, "Command3", QStringLiteral("Clear List"), {120, 5160, 1335, 375});
-    auto *ok = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), {1920, 5160, 1332, 375});
-    auto *print = addControl<QPushButton>(this, "Command2", QStringLiteral("Print"), {3600, 5160, 1215, 375});
+    auto *clear
+        = addControl<QPushButton>(this, "Command3", tr("Clear List"), { 120, 5160, 1335, 375 });
+    auto *ok = addControl<QPushButton>(this, "Command1", tr("Ok"), { 1920, 5160, 1332, 375 });
+    auto *print = addControl<QPushButton>(this, "Command2", tr("Print"), { 3600, 5160, 1215, 375 });
     connect(clear, &QPushButton::clicked, this, &frmCosts::Command3_Click);
     connect(ok, &QPushButton::clicked, this, &frmCosts::Command1_Click);
     connect(print, &QPushButton::clicked, this, &frmCosts::Command2_Click);
@@ -147,13 +150,13 @@ void frmCosts::Form_Load()
     // Every opening starts as a new window would.
     m_lines->clear();
     lsttimes->setCurrentIndex(-1);
-    lsttimes->setEditText(QString::fromUtf16(kSelect));
-    Label4->setText(QString::fromUtf16(kTimeTotal));
-    Label3->setText(QString::fromUtf16(kCostTotal));
+    lsttimes->setEditText(tr(kSelect));
+    Label4->setText(tr(kTimeTotal));
+    Label3->setText(tr(kCostTotal));
 
     showDataTotal(QString());
 
-    setWindowTitle(QString::fromUtf16(kCaption));
+    setWindowTitle(tr(kCaption));
     m_callLog = LoadIndexedLog(m_logPath);
     const DataTariffLoad data = LoadDataTariff(
         QFileInfo(m_logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName)));
@@ -174,7 +177,7 @@ void frmCosts::closeEvent(QCloseEvent *event)
 std::optional<PeriodOffsets> frmCosts::typedRange(QDate today)
 {
     if (Text2->text().isEmpty() || Text3->text().isEmpty()) {
-        m_prompter.showMessage(QStringLiteral("Please enter from and to dates."));
+        m_prompter.showMessage(tr("Please enter from and to dates."));
         return std::nullopt;
     }
     QString why;
@@ -188,7 +191,7 @@ std::optional<PeriodOffsets> frmCosts::typedRange(QDate today)
 void frmCosts::lsttimes_Click(int index)
 {
     m_lines->clear();
-    const QString entry = lsttimes->itemText(index);
+    const QString entry = lsttimes->itemData(index).toString();
     const QDate today = m_clock.now().date();
     std::optional<PeriodOffsets> offsets = periodOffsets(entry);
     if (!offsets && entry == QStringView(kDateEntry))
@@ -227,13 +230,13 @@ void frmCosts::Command1_Click()
 
 void frmCosts::Command2_Click()
 {
-    if (m_prompter.confirm(QStringLiteral("Print Displayed Summary?")))
+    if (m_prompter.confirm(tr("Print Displayed Summary?")))
         PrintSummary();
 }
 
 void frmCosts::Command3_Click()
 {
-    if (m_prompter.confirm(QStringLiteral("Clear List Permenantly?")))
+    if (m_prompter.confirm(tr("Clear List Permenantly?")))
         ClearCallLog(m_logPath, m_prompter);
 }
 
@@ -243,7 +246,7 @@ void frmCosts::PrintSummary()
                                                   Label3->text(), Label4->text(), lblData->text());
 
     if (!m_printer(lines)) {
-        m_prompter.showMessage(QStringLiteral("There was a problem printing to your printer."));
+        m_prompter.showMessage(tr("There was a problem printing to your printer."));
         return;
     }
     // As though each line had been printed by selecting it in turn.

@@ -40,7 +40,7 @@ class frmCosts : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Internet Phone Costs";
+    static constexpr char kCaption[] = QT_TR_NOOP("Internet Phone Costs");
 
     // The tariff is read at each summary, for the min connect time as it
     // stands then, and so are the rules, for whether calls are priced under

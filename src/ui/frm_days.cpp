@@ -27,8 +27,10 @@ constexpr int kRowTop = 2280; // where the bottom row begins
 
 constexpr const char *kDayArrays[TariffTable::kDays]
     = { "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7" };
-constexpr const char *kDayNames[TariffTable::kDays]
-    = { "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday" };
+constexpr const char *kDayNames[TariffTable::kDays] = { QT_TRANSLATE_NOOP("frmDays", "Monday"),
+    QT_TRANSLATE_NOOP("frmDays", "Tuesday"), QT_TRANSLATE_NOOP("frmDays", "Wednesday"),
+    QT_TRANSLATE_NOOP("frmDays", "Thursday"), QT_TRANSLATE_NOOP("frmDays", "Friday"),
+    QT_TRANSLATE_NOOP("frmDays", "Saturday"), QT_TRANSLATE_NOOP("frmDays", "Sunday") };
 
 // Elements of a control array share their name and differ by index. A
 // screen reader reads labels by their text and boxes by what they hold,
@@ -68,7 +70,7 @@ frmDays::frmDays(TariffTable &table, QString feeFilePath, Prompter &prompter, QW
     , m_feePath(std::move(feeFilePath))
     , m_prompter(prompter)
 {
-    setUpFixedWindow(this, "frmDays", QString::fromUtf16(kCaption), kClientWidth, kClientHeight);
+    setUpFixedWindow(this, "frmDays", tr(kCaption), kClientWidth, kClientHeight);
     buildControls();
     // The owner has loaded the table; reloadAndShow reads the file again.
     refreshBoxes();
@@ -86,7 +88,7 @@ void frmDays::buildControls()
         addDay(day, (day % 4) * kDayWidth, day < 4 ? 240 : 2400);
 
     auto *Label1 = addLabel(this,
-        QStringLiteral("Set your telephone costs in pence for each day(24hr clock) from midnight."),
+        tr("Set your telephone costs in pence for each day(24hr clock) from midnight."),
         Qt::AlignCenter, 4680, 2400, 1692, 852);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -96,25 +98,25 @@ void frmDays::buildControls()
     constexpr int kLabel1Gap = 60;
     Label1->setContentsMargins(
         twipsToPixels(kLabel1Gap), 0, twipsToPixels(kLabel1Gap + 4680 + 1692 - kClientWidth), 0);
-    auto *Label4 = addLabel(this, QStringLiteral("min connect time"),
-        Qt::AlignLeft | Qt::AlignVCenter, 4800, 3360, 1452);
+    auto *Label4 = addLabel(
+        this, tr("min connect time"), Qt::AlignLeft | Qt::AlignVCenter, 4800, 3360, 1452);
     Label4->setObjectName(QStringLiteral("Label4"));
     QLineEdit *Text8
         = addBox(TariffTable::minConnectIndex(), TariffTable::kMinConnectLimit, 5040, 3600, 252);
     Text8->setObjectName(QStringLiteral("Text8"));
     Label4->setBuddy(Text8);
     // The caption alone leaves out the unit, which "Mins" beside the box gives.
-    Text8->setAccessibleName(QStringLiteral("Minimum connect time in minutes"));
-    auto *Label5 = addLabel(this, QStringLiteral("Mins"), Qt::AlignLeft | Qt::AlignVCenter, 5280,
-        3600, 600, kBoxHeight);
+    Text8->setAccessibleName(tr("Minimum connect time in minutes"));
+    auto *Label5
+        = addLabel(this, tr("Mins"), Qt::AlignLeft | Qt::AlignVCenter, 5280, 3600, 600, kBoxHeight);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setIndent(twipsToPixels(60)); // its place touches the box's right edge
 
     auto *cmdReturn
-        = addControl<QPushButton>(this, "cmdReturn", QStringLiteral("OK"), {5160, 3960, 852, 372});
+        = addControl<QPushButton>(this, "cmdReturn", tr("OK"), { 5160, 3960, 852, 372 });
     connect(cmdReturn, &QPushButton::clicked, this, &frmDays::cmdReturn_Click);
     auto *cmdRules = addControl<QPushButton>(
-        this, "cmdRules", QStringLiteral("&Rules..."), {5160, kGridHeight + 84, 852, 372});
+        this, "cmdRules", tr("&Rules..."), { 5160, kGridHeight + 84, 852, 372 });
     connect(cmdRules, &QPushButton::clicked, this, &frmDays::rulesRequested);
     auto *cmdData = addControl<QPushButton>(
         this, "cmdData", tr("&Data..."), {4200, kGridHeight + 84, 852, 372});
@@ -145,18 +147,16 @@ void frmDays::addDay(int day, int left, int top)
 {
     // Wider than its place and about the same centre, so that a stand-in
     // font wider than the original still shows "Wednesday" whole.
-    auto *name
-        = addLabel(this, QLatin1String(kDayNames[day]), Qt::AlignCenter, left + 120, top, 1320);
+    auto *name = addLabel(this, tr(kDayNames[day]), Qt::AlignCenter, left + 120, top, 1320);
     name->setFont(uiFont(kDefaultPoints, true));
     nameElement(name, "Label6", day);
 
     constexpr int kStartLeft = 120;
     constexpr int kFeeLeft = 840;
-    nameElement(addLabel(this, QStringLiteral("Time's"), Qt::AlignCenter, left + kStartLeft,
-                    top + 240, kBoxWidth),
+    nameElement(
+        addLabel(this, tr("Time's"), Qt::AlignCenter, left + kStartLeft, top + 240, kBoxWidth),
         "Label2", day);
-    nameElement(addLabel(this, QStringLiteral("Fee's"), Qt::AlignCenter, left + kFeeLeft, top + 240,
-                    kBoxWidth),
+    nameElement(addLabel(this, tr("Fee's"), Qt::AlignCenter, left + kFeeLeft, top + 240, kBoxWidth),
         "Label3", day);
 
     // The grid's headings are far from most boxes and say neither the day
@@ -164,16 +164,15 @@ void frmDays::addDay(int day, int left, int top)
     const char *array = kDayArrays[day];
     for (int band = 0; band < TariffTable::kBands; ++band) {
         const int rowTop = top + 480 + band * 360;
-        const QString place
-            = QStringLiteral("%1, band %2, ").arg(QLatin1String(kDayNames[day])).arg(band + 1);
+        const QString place = tr("%1, band %2, ").arg(tr(kDayNames[day])).arg(band + 1);
         QLineEdit *start = addBox(TariffTable::startIndex(day, band), TariffTable::kBandCellLimit,
             left + kStartLeft, rowTop, kBoxWidth);
         nameElement(start, array, band);
-        start->setAccessibleName(place + QStringLiteral("from"));
+        start->setAccessibleName(place + tr("from"));
         QLineEdit *fee = addBox(TariffTable::feeIndex(day, band), TariffTable::kBandCellLimit,
             left + kFeeLeft, rowTop, kBoxWidth);
         nameElement(fee, array, TariffTable::kBands + band);
-        fee->setAccessibleName(place + QStringLiteral("pence a minute"));
+        fee->setAccessibleName(place + tr("pence a minute"));
     }
 }
 
@@ -221,7 +220,7 @@ void frmDays::cmdReturn_Click()
 {
     if (!SaveFees(m_table, m_feePath).ok) {
         // The typed texts stay, so the user can try again.
-        m_prompter.showMessage(QString::fromUtf16(kFileSaveError));
+        m_prompter.showMessage(fileSaveErrorText());
         return;
     }
     LoadFees(m_table, m_feePath);

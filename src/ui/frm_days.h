@@ -21,7 +21,7 @@ class frmDays : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Days and Fees";
+    static constexpr char kCaption[] = QT_TR_NOOP("Days and Fees");
 
     // The boxes show the table as its owner has loaded it.
     frmDays(TariffTable &table, QString feeFilePath, Prompter &prompter, QWidget *parent = nullptr);

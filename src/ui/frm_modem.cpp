@@ -48,7 +48,7 @@ frmModem::frmModem(Settings &settings, CallClock &clock, QString settingsPath, A
     , m_autoRun(std::move(autoRun))
     , m_prompter(prompter)
 {
-    setUpFixedWindow(this, "frmModem", QString::fromUtf16(kCaption), 2040, 3180);
+    setUpFixedWindow(this, "frmModem", tr(kCaption), 2040, 3180);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     Form_Load();
@@ -63,21 +63,19 @@ frmModem::~frmModem()
 void frmModem::buildControls()
 {
     Frame2 = addControl<QGroupBox>(
-        this, "Frame2", QStringLiteral("Connect Scan Interval"), {120, 120, 1812, 1452});
-    Option6 = addControl<QRadioButton>(
-        Frame2, "Option6", QStringLiteral("5 seconds"), {240, 720, 1212, 252});
-    Option7 = addControl<QRadioButton>(
-        Frame2, "Option7", QStringLiteral("20 seconds"), {240, 1080, 1212, 252});
-    Option8 = addControl<QRadioButton>(
-        Frame2, "Option8", QStringLiteral("1 second"), {240, 360, 1212, 252});
+        this, "Frame2", tr("Connect Scan Interval"), { 120, 120, 1812, 1452 });
+    Option6 = addControl<QRadioButton>(Frame2, "Option6", tr("5 seconds"), { 240, 720, 1212, 252 });
+    Option7
+        = addControl<QRadioButton>(Frame2, "Option7", tr("20 seconds"), { 240, 1080, 1212, 252 });
+    Option8 = addControl<QRadioButton>(Frame2, "Option8", tr("1 second"), { 240, 360, 1212, 252 });
     // Both check boxes reach the window's right edge, so a wider stand-in
     // font never cuts their captions.
     Check3 = addControl<FlagCheckBox>(
-        this, "Check3", QStringLiteral("Auto Run on Start up"), {120, 1800, 1920, 252});
-    Command1
-        = addControl<QPushButton>(this, "Command1", QStringLiteral("Ok"), {360, 2640, 1332, 372});
+        this, "Check3", tr("Auto Run on Start up"), { 120, 1800, 1920, 252 });
+    Command1 = addControl<QPushButton>(this, "Command1", tr("Ok"), { 360, 2640, 1332, 372 });
     Check1 = addControl<FlagCheckBox>(
-        this, "Check1", QStringLiteral("Splash on Start Up"), {120, 2160, 1920, 375});
+        this, "Check1", tr("Splash on Start Up"), { 120, 2160, 1920, 375 });
+    growToFit(this, { Option6, Option7, Option8, Check3, Check1 });
     Option6->setChecked(true);
 
     setTabOrder(Frame2, Option6);
@@ -167,6 +165,6 @@ void frmModem::Form_Unload()
     m_unloaded = true;
     const FileResult saved = SaveSettings(m_settingsPath, m_clock.scanInterval(), m_settings);
     if (!saved.ok)
-        m_prompter.showMessage(QStringLiteral("The settings could not be saved to %1: %2")
-                                   .arg(m_settingsPath, saved.error));
+        m_prompter.showMessage(
+            tr("The settings could not be saved to %1: %2").arg(m_settingsPath, saved.error));
 }

@@ -41,7 +41,7 @@ class frmModem : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Settings.";
+    static constexpr char kCaption[] = QT_TR_NOOP("Settings.");
 
     frmModem(Settings &settings, CallClock &clock, QString settingsPath, AutoRunPlace autoRun,
         Prompter &prompter, QWidget *parent = nullptr);

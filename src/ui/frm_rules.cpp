@@ -104,7 +104,7 @@ bool isLatin1(const QString &text)
 
 QString holidayProblem(const QString &line)
 {
-    return readHoliday(line) ? QString() : QString::fromUtf16(kNoHoliday);
+    return readHoliday(line) ? QString() : QCoreApplication::translate("RulesFile", kNoHoliday);
 }
 
 QString timeRuleProblem(const QString &line)
@@ -123,9 +123,8 @@ std::optional<RulesLine> firstBadLine(
         const QString line = lines[i].trimmed();
         if (line.isEmpty())
             continue;
-        const QString why = isLatin1(line)
-            ? problem(line)
-            : QStringLiteral("a character the rules file cannot hold");
+        const QString why = isLatin1(line) ? problem(line)
+                                           : frmRules::tr("a character the rules file cannot hold");
         if (!why.isEmpty())
             return RulesLine { i + 1, line, why };
     }
@@ -163,8 +162,7 @@ frmRules::frmRules(TariffRules &rules, QString rulesPath, const RulesLoad &file,
     , m_prompter(prompter)
 {
     const Layout layout { !m_file.ok };
-    setUpFixedWindow(this, "frmRules", QString::fromUtf16(kCaption), kLeft + kWidth + kLeft,
-        layout.windowHeight());
+    setUpFixedWindow(this, "frmRules", tr(kCaption), kLeft + kWidth + kLeft, layout.windowHeight());
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls(layout.withProblem);
     pressFocusedButtonOnEnter(this);
@@ -176,8 +174,8 @@ void frmRules::buildControls(bool withProblem)
     const Layout layout { withProblem };
     if (withProblem) {
         lblProblem = addControl<QLabel>(this, "lblProblem",
-            QStringLiteral("The rules file could not be used, so calls are priced by the fees "
-                           "alone. %1.")
+            tr("The rules file could not be used, so calls are priced by the fees "
+               "alone. %1.")
                 .arg(m_file.why),
             layout.across(ProblemRow));
         lblProblem->setWordWrap(true);
@@ -196,32 +194,31 @@ void frmRules::buildControls(bool withProblem)
     };
     txtFeePerCall = new QLineEdit(this);
     captioned(FeePerCallRow, "lblFeePerCall", txtFeePerCall, "txtFeePerCall",
-        QStringLiteral("&Fee per call (pence)"));
+        tr("&Fee per call (pence)"));
     cboUnits = new QComboBox(this);
-    captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits",
-        QStringLiteral("Time &charged (first/unit seconds)"));
-    cboUnits->addItem(QString::fromUtf16(kEveryMinuteBegun), QString());
+    captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits", tr("Time &charged (first/unit seconds)"));
+    cboUnits->addItem(tr(kEveryMinuteBegun), QString());
     for (const ChargeUnits &units : kOfferedUnits) {
         const QString text = unitsText(units.firstSeconds, units.unitSeconds);
         cboUnits->addItem(text, text);
     }
     txtFirstCharge = new QLineEdit(this);
     captioned(FirstChargeRow, "lblFirstCharge", txtFirstCharge, "txtFirstCharge",
-        QStringLiteral("Fi&rst charge (pence)"));
-    txtFirstCharge->setPlaceholderText(QStringLiteral("the units' share"));
+        tr("Fi&rst charge (pence)"));
+    txtFirstCharge->setPlaceholderText(tr("the units' share"));
     txtMinimumCharge = new QLineEdit(this);
     captioned(MinimumChargeRow, "lblMinimumCharge", txtMinimumCharge, "txtMinimumCharge",
-        QStringLiteral("&Minimum charge per call (pence)"));
+        tr("&Minimum charge per call (pence)"));
 
     chkOwnRate = addControl<QCheckBox>(
-        this, "chkOwnRate", QStringLiteral("Each &unit at its own rate"), layout.text(OwnRateRow));
+        this, "chkOwnRate", tr("Each &unit at its own rate"), layout.text(OwnRateRow));
     chkOwnRate->setAccessibleName(QString(chkOwnRate->text()).remove(u'&'));
 
-    const QString holidaysCaption = QStringLiteral("&Holidays priced as Sundays, one a line:");
+    const QString holidaysCaption = tr("&Holidays priced as Sundays, one a line:");
     auto *lblHolidays
         = addControl<QLabel>(this, "lblHolidays", holidaysCaption, layout.text(HolidaysRow));
     chkEnglandAndWales = addControl<QCheckBox>(this, "chkEnglandAndWales",
-        QStringLiteral("The bank holidays of &England and Wales"), layout.text(EnglandAndWalesRow));
+        tr("The bank holidays of &England and Wales"), layout.text(EnglandAndWalesRow));
     chkEnglandAndWales->setAccessibleName(QString(chkEnglandAndWales->text()).remove(u'&'));
     txtHolidays
         = placeControl(new QPlainTextEdit(this), "txtHolidays", layout.across(HolidayListRow));
@@ -230,22 +227,20 @@ void frmRules::buildControls(bool withProblem)
     txtHolidays->setTabChangesFocus(true);
     txtHolidays->setLineWrapMode(QPlainTextEdit::NoWrap);
     addControl<QLabel>(this, "lblHolidayForms",
-        QStringLiteral("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"),
-        layout.text(HolidayHintRow));
+        tr("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"), layout.text(HolidayHintRow));
     lblHolidayProblem = addControl<QLabel>(
         this, "lblHolidayProblem", QString(), layout.across(HolidayProblemRow));
 
-    auto *lblTimeRules = addControl<QLabel>(this, "lblTimeRules",
-        QStringLiteral("Rules by &time, one a line:"), layout.text(TimeRulesRow));
+    auto *lblTimeRules = addControl<QLabel>(
+        this, "lblTimeRules", tr("Rules by &time, one a line:"), layout.text(TimeRulesRow));
     txtTimeRules
         = placeControl(new QPlainTextEdit(this), "txtTimeRules", layout.across(TimeRuleListRow));
     lblTimeRules->setBuddy(txtTimeRules);
-    txtTimeRules->setAccessibleName(QStringLiteral("Rules by time, one a line"));
+    txtTimeRules->setAccessibleName(tr("Rules by time, one a line"));
     txtTimeRules->setTabChangesFocus(true);
     txtTimeRules->setLineWrapMode(QPlainTextEdit::NoWrap);
     addControl<QLabel>(this, "lblTimeRuleForms",
-        QStringLiteral(
-            "Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
+        tr("Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
         layout.text(TimeRuleHintRow));
     lblTimeRuleProblem = addControl<QLabel>(
         this, "lblTimeRuleProblem", QString(), layout.across(TimeRuleProblemRow));
@@ -255,14 +250,15 @@ void frmRules::buildControls(bool withProblem)
     }
 
     const int buttonsTop = layout.buttonsTop();
-    cmdCheckBill = addControl<QPushButton>(this, "cmdCheckBill", QStringLiteral("Check a &bill..."),
-        { kLeft, buttonsTop, 1500, kButtonHeight });
-    cmdImport = addControl<QPushButton>(this, "cmdImport", QStringLiteral("&Import..."),
+    cmdCheckBill = addControl<QPushButton>(
+        this, "cmdCheckBill", tr("Check a &bill..."), { kLeft, buttonsTop, 1500, kButtonHeight });
+    cmdImport = addControl<QPushButton>(this, "cmdImport", tr("&Import..."),
         { kLeft + 1500 + 120, buttonsTop, 1095, kButtonHeight });
+    fitButtonRow({ cmdCheckBill, cmdImport });
     cmdImport->setEnabled(false); // until there is a table to import into
-    cmdOK = addControl<QPushButton>(this, "cmdOK", QStringLiteral("OK"),
+    cmdOK = addControl<QPushButton>(this, "cmdOK", tr("OK"),
         { kLeft + kWidth - 1095 - 120 - 1095, buttonsTop, 1095, kButtonHeight });
-    cmdCancel = addControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
+    cmdCancel = addControl<QPushButton>(this, "cmdCancel", tr("Cancel"),
         { kLeft + kWidth - 1095, buttonsTop, 1095, kButtonHeight });
     cmdOK->setDefault(true);
 
@@ -374,8 +370,8 @@ std::optional<TariffRules> frmRules::typedRules()
 {
     TariffRules rules;
     const std::optional<double> perCall = typedPence(txtFeePerCall,
-        QStringLiteral("Please enter the fee per call in pence, such as 15 or 1.5, or leave it "
-                       "empty for none."));
+        tr("Please enter the fee per call in pence, such as 15 or 1.5, or leave it "
+           "empty for none."));
     if (!perCall)
         return std::nullopt;
     rules.feePerCallPence = *perCall;
@@ -385,16 +381,16 @@ std::optional<TariffRules> frmRules::typedRules()
         rules.unitSeconds = units->unitSeconds;
         if (!txtFirstCharge->text().trimmed().isEmpty()) {
             rules.firstChargePence = typedPence(txtFirstCharge,
-                QStringLiteral("Please enter the first charge in pence, such as 9.1, or leave "
-                               "it empty for the units' share of the fee."));
+                tr("Please enter the first charge in pence, such as 9.1, or leave "
+                   "it empty for the units' share of the fee."));
             if (!rules.firstChargePence)
                 return std::nullopt;
         }
     }
 
     const std::optional<double> minimum = typedPence(txtMinimumCharge,
-        QStringLiteral("Please enter the minimum charge per call in pence, such as 20, or leave "
-                       "it empty for none."));
+        tr("Please enter the minimum charge per call in pence, such as 20, or leave "
+           "it empty for none."));
     if (!minimum)
         return std::nullopt;
     rules.minimumChargePence = *minimum;
@@ -407,8 +403,8 @@ std::optional<TariffRules> frmRules::typedRules()
             continue;
         if (!readHoliday(line) || !isLatin1(line)) {
             m_prompter.showMessage(
-                QStringLiteral("Holiday line %1, \"%2\", is not a day Callwise knows. Please write "
-                               "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
+                tr("Holiday line %1, \"%2\", is not a day Callwise knows. Please write "
+                   "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
                     .arg(i + 1)
                     .arg(line));
             txtHolidays->setFocus();
@@ -419,8 +415,7 @@ std::optional<TariffRules> frmRules::typedRules()
     }
     if (const std::optional<RulesLine> bad = firstBadLine(txtTimeRules, timeRuleProblem)) {
         m_prompter.showMessage(
-            QStringLiteral("Rules by time, %1. Please correct the line or take it out.")
-                .arg(bad->message()));
+            tr("Rules by time, %1. Please correct the line or take it out.").arg(bad->message()));
         putCursorOnLine(txtTimeRules, bad->line);
         return std::nullopt;
     }
@@ -429,7 +424,7 @@ std::optional<TariffRules> frmRules::typedRules()
             rules.timeRules << line.trimmed();
     }
     if (rulesLines(rules).size() > kMostRulesLines) {
-        m_prompter.showMessage(QStringLiteral("Please list at most %1 holidays and rules by time.")
+        m_prompter.showMessage(tr("Please list at most %1 holidays and rules by time.")
                                    .arg(kMostRulesLines - rulesLines(TariffRules()).size()));
         txtHolidays->setFocus();
         return std::nullopt;

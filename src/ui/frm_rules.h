@@ -31,8 +31,8 @@ class frmRules : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr char16_t kCaption[] = u"Tariff Rules";
-    static constexpr char16_t kEveryMinuteBegun[] = u"every minute begun";
+    static constexpr char kCaption[] = QT_TR_NOOP("Tariff Rules");
+    static constexpr char kEveryMinuteBegun[] = QT_TR_NOOP("every minute begun");
 
     // Asks for a ruleset to import; empty when the user chose none.
     using RulesetChooser = std::function<QString(QWidget *parent)>;

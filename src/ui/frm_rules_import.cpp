@@ -26,18 +26,18 @@ void frmRules::cmdImport_Click()
 {
     const QString path = m_chooseRuleset
         ? m_chooseRuleset(this)
-        : QFileDialog::getOpenFileName(this, QStringLiteral("Import a Ruleset"), QString(),
-            QStringLiteral("Rulesets (*.rst);;All files (*)"));
+        : QFileDialog::getOpenFileName(
+            this, tr("Import a Ruleset"), QString(), tr("Rulesets (*.rst);;All files (*)"));
     if (path.isEmpty() || !m_table)
         return;
     const RulesetImport read = readRuleset(path);
     if (!read.tariff) {
         m_prompter.showMessage(
-            QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), read.refusal.message()));
+            tr("%1: %2").arg(QFileInfo(path).fileName(), read.refusal.message()));
         return;
     }
-    if (!m_prompter.confirm(QStringLiteral("Import %1? It sets:\n%2")
-                                .arg(read.tariff->name, read.tariff->summary.join(u'\n'))))
+    if (!m_prompter.confirm(
+            tr("Import %1? It sets:\n%2").arg(read.tariff->name, read.tariff->summary.join(u'\n'))))
         return;
     // Into the boxes of both windows, as if typed: nothing is saved before OK.
     *m_table = read.tariff->table;
@@ -49,7 +49,7 @@ void frmRules::cmdImport_Click()
 bool frmRules::saveRulesAndTable(const TariffRules &rules)
 {
     const auto tell = [this](const QString &what, const QString &path, const QString &error) {
-        m_prompter.showMessage(QStringLiteral("%1\n\nThe %2 could not be saved to %3: %4")
+        m_prompter.showMessage(tr("%1\n\nThe %2 could not be saved to %3: %4")
                                    .arg(QString::fromUtf16(kFileSaveError), what,
                                        QDir::toNativeSeparators(path), error));
     };
@@ -61,7 +61,7 @@ bool frmRules::saveRulesAndTable(const TariffRules &rules)
     if (m_tableImported) {
         const FileResult fees = SaveFees(*m_table, m_feePath);
         if (!fees.ok) {
-            tell(QStringLiteral("fees"), m_feePath, fees.error);
+            tell(tr("fees"), m_feePath, fees.error);
             return false;
         }
     }
@@ -73,7 +73,7 @@ bool frmRules::saveRulesAndTable(const TariffRules &rules)
             QFile::remove(m_feePath);
         // The rules in force and the files stay as they were; what was typed
         // stays in the window for another try.
-        tell(QStringLiteral("rules"), m_rulesPath, saved.error);
+        tell(tr("rules"), m_rulesPath, saved.error);
         return false;
     }
     if (m_tableImported) {

@@ -2,6 +2,7 @@
 #include "common/clock.h"
 #include "common/program_dir.h"
 #include "common/regional.h"
+#include "common/translations.h"
 #include "settings/settings_file.h"
 #include "tariff/fee_file.h"
 #include "ui/frm_callwise.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     app.setApplicationName(QStringLiteral("Callwise"));
     // The program lives in the tray: closing its last window is no reason to end.
     app.setQuitOnLastWindowClosed(false);
+    installTranslations();
 
     // Listening before the lock is taken, so a second start that finds the
     // lock never reaches a copy that cannot hear it yet.

@@ -4,6 +4,9 @@
 #include <QTextToSpeech>
 #include <QThread>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const QStringList kEngines { QStringLiteral("flite"), QStringLiteral("speechd") };
@@ -27,6 +30,10 @@ class SpeechWorker final : public QObject
     Q_OBJECT
 
 public:
+    explicit SpeechWorker(const QLocale &language)
+        : m_language(language)
+    { }
+
     void say(const QString &sentence)
     {
         m_waiting << sentence;
@@ -48,16 +55,31 @@ private:
                 delete engine;
                 continue;
             }
-            m_engine = engine;
-            connect(engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
-                if (state == QTextToSpeech::Ready) {
-                    m_current.clear();
-                    speakNext();
-                }
-            });
-            connect(engine, &QTextToSpeech::errorOccurred, this, &SpeechWorker::engineFailed);
+            if (!speaksLanguage(engine)) {
+                if (m_otherLanguage)
+                    delete engine;
+                else
+                    m_otherLanguage = engine;
+                continue;
+            }
+            delete std::exchange(m_otherLanguage, nullptr);
+            adopt(engine);
         }
+        if (!m_engine && m_otherLanguage)
+            adopt(std::exchange(m_otherLanguage, nullptr));
         return m_engine;
+    }
+
+    void adopt(QTextToSpeech *engine)
+    {
+        m_engine = engine;
+        connect(engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+            if (state == QTextToSpeech::Ready) {
+                m_current.clear();
+                speakNext();
+            }
+        });
+        connect(engine, &QTextToSpeech::errorOccurred, this, &SpeechWorker::engineFailed);
     }
 
     void engineFailed()
@@ -85,15 +107,36 @@ private:
         m_engine->say(m_current);
     }
 
+    // A voice of the engine for the language of the sentences, if it has one.
+    bool speaksLanguage(QTextToSpeech *engine) const
+    {
+        if (m_language.language() == QLocale::English)
+            return true;
+        const QList<QLocale> locales = engine->availableLocales();
+        const auto same = [this](const QLocale &locale) { return locale == m_language; };
+        const auto language
+            = [this](const QLocale &locale) { return locale.language() == m_language.language(); };
+        auto found = std::find_if(locales.begin(), locales.end(), same);
+        if (found == locales.end())
+            found = std::find_if(locales.begin(), locales.end(), language);
+        if (found == locales.end())
+            return false;
+        engine->setLocale(*found);
+        return true;
+    }
+
+    const QLocale m_language;
     QTextToSpeech *m_engine = nullptr;
+    QTextToSpeech *m_otherLanguage = nullptr; // the first engine loaded, without the language
     QStringList m_candidates;
     bool m_looked = false;
     QStringList m_waiting;
     QString m_current; // being spoken
 };
 
-SystemSpeaker::SystemSpeaker(QObject *parent)
+SystemSpeaker::SystemSpeaker(const QLocale &language, QObject *parent)
     : QObject(parent)
+    , m_language(language)
 { }
 
 SystemSpeaker::~SystemSpeaker()
@@ -122,7 +165,7 @@ void SystemSpeaker::say(const QString &sentence)
     if (!m_thread) {
         m_thread = new QThread;
         m_thread->setObjectName(QStringLiteral("speech"));
-        m_worker = new SpeechWorker;
+        m_worker = new SpeechWorker(m_language);
         m_worker->moveToThread(m_thread);
         connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
         m_thread->start();

@@ -2,6 +2,7 @@
 
 #include "alerts/speaker.h"
 
+#include <QLocale>
 #include <QObject>
 
 class QThread;
@@ -11,14 +12,19 @@ class SpeechWorker;
 // can take seconds (speech-dispatcher is started on first use), and the
 // clock's thread must never wait for it. flite, which needs nothing running,
 // is tried first; an engine that fails to load or to play hands over to
-// speech-dispatcher, which then speaks the sentence again. Sentences queue
+// speech-dispatcher, which then speaks the sentence again. For a
+// language other than English, an engine with a voice for it comes first
+// (flite has English alone); without one, the first engine speaks with its
+// own. Sentences queue
 // up: a new one never cuts off the one being spoken.
 class SystemSpeaker final : public QObject, public Speaker
 {
     Q_OBJECT
 
 public:
-    explicit SystemSpeaker(QObject *parent = nullptr);
+    // The sentences are in language: an engine with a voice for it is
+    // preferred, and given that voice.
+    explicit SystemSpeaker(const QLocale &language, QObject *parent = nullptr);
     ~SystemSpeaker() override;
 
     // Whether an engine is installed; it is loaded with the first sentence.
@@ -26,6 +32,7 @@ public:
     void say(const QString &sentence) override;
 
 private:
+    QLocale m_language;
     QThread *m_thread = nullptr;
     SpeechWorker *m_worker = nullptr;
     int m_installed = -1; // unknown until asked

@@ -10,7 +10,10 @@ class SystemVoicePlugin final : public QObject, public VoicePlugin
     Q_INTERFACES(VoicePlugin)
 
 public:
-    Speaker *createSpeaker(QObject *parent) override { return new SystemSpeaker(parent); }
+    Speaker *createSpeaker(const QLocale &language, QObject *parent) override
+    {
+        return new SystemSpeaker(language, parent);
+    }
 };
 
 #include "voice_plugin.moc"

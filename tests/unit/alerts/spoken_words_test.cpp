@@ -1,4 +1,5 @@
 #include "alerts/spoken_words.h"
+#include "common/translations.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,29 @@ TEST(SpokenWords, CostSentencesReadAsAPersonWould)
     };
     for (const auto &c : cases)
         EXPECT_EQ(costSentence(c.minutes, c.pence, c.locale), QString::fromUtf8(c.words));
+}
+
+// Translated, the numbers are left in figures for the voice to read, and
+// English comes back word for word once the translation is gone.
+TEST(SpokenWords, AFrenchVoiceIsGivenFrenchWordsAndFigures)
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    ASSERT_EQ(installTranslations({ QStringLiteral("fr-FR") }).language(), QLocale::French);
+    const struct
+    {
+        const QLocale &locale;
+        qint64 minutes, pence;
+        const char *words;
+    } cases[] = {
+        { french, 65, 320, "1 heure 5 minutes, 3 euros et 20 centimes." },
+        { french, 1, 1, "1 minute, 1 centime." },
+        { kBritish, 120, 100, "2 heures, 1 livre." },
+        { kAmerican, 5, -250, "5 minutes, moins 2 dollars et 50 cents." },
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(costSentence(c.minutes, c.pence, c.locale), QString::fromUtf8(c.words));
+    EXPECT_EQ(installTranslations({ QStringLiteral("en-GB") }).language(), QLocale::English);
+    EXPECT_EQ(costSentence(65, 320, kBritish), u"One hour five minutes, three pounds twenty.");
 }
 
 TEST(SpokenWords, CurrencyTextsGiveWholePence)

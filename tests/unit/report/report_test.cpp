@@ -1,4 +1,5 @@
 #include "calllog/call_log.h"
+#include "common/translations.h"
 #include "report/report.h"
 #include "support/fake_clock.h"
 #include "support/temp_program_dir.h"
@@ -137,6 +138,25 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
         EXPECT_TRUE(out.isEmpty());
     }
     EXPECT_TRUE(err.contains("--from 31/02/2026 is not a day of the calendar")) << err.toStdString();
+}
+
+// Scripts keep working under a translation: the English names are always
+// taken, and the user's language's besides.
+TEST_F(ReportTest, PeriodsAreTakenInEnglishAndInTheUsersLanguage)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    installTranslations({ QStringLiteral("fr-FR") });
+    for (const char *period : { "7 jours", "7 Days" }) {
+        ASSERT_EQ(run({ period }), 0) << err.toStdString();
+        EXPECT_TRUE(out.startsWith(QString::fromUtf8("Callwise - Récapitulatif"))) << period;
+        EXPECT_TRUE(out.contains(QString::fromUtf8("Coût total des appels = £0.16")));
+    }
+    EXPECT_EQ(run({ "2 Weeks" }), 2);
+    EXPECT_TRUE(err.contains(QString::fromUtf8("période inconnue « 2 Weeks » (au choix 1 jour,")))
+        << err.toStdString();
+    installTranslations({ QStringLiteral("en-GB") });
+    EXPECT_EQ(run({ "7 jours" }), 2);
+    EXPECT_TRUE(err.contains(u"unknown period \"7 jours\" (one of 1 Day,")) << err.toStdString();
 }
 
 // 10p a day from 22 November: two weeks of log by 6 December, a forecast

@@ -1,0 +1,79 @@
+#include "common/translations.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <utility>
+
+namespace {
+
+const QString kResourceDir = QStringLiteral(":/i18n/");
+QLocale g_textLanguage(QLocale::English);
+
+bool isEnglish(const QString &language)
+{
+    return language == QLatin1String("C") || language.startsWith(QLatin1String("en"));
+}
+
+} // namespace
+
+QString translationFor(const QStringList &uiLanguages)
+{
+    for (const QString &language : uiLanguages) {
+        // English is the language the texts are written in.
+        if (isEnglish(language))
+            return {};
+        // "fr-CA" finds callwise_fr_CA.qm, and else callwise_fr.qm.
+        QString name = language;
+        name.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (;;) {
+            const QString path
+                = kResourceDir + QLatin1String("callwise_") + name + QLatin1String(".qm");
+            if (QFile::exists(path))
+                return path;
+            const qsizetype cut = name.lastIndexOf(QLatin1Char('_'));
+            if (cut < 0)
+                break;
+            name.truncate(cut);
+        }
+    }
+    return {};
+}
+
+QLocale textLanguage()
+{
+    return g_textLanguage;
+}
+
+QLocale installTranslations(const QStringList &uiLanguages)
+{
+    static QTranslator *own = nullptr;
+    static QTranslator *qt = nullptr;
+    for (QTranslator *installed : { own, qt }) {
+        if (installed)
+            QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    own = qt = nullptr;
+    g_textLanguage = QLocale(QLocale::English);
+
+    const QString path = translationFor(uiLanguages);
+    if (path.isEmpty())
+        return g_textLanguage;
+    own = new QTranslator;
+    if (!own->load(path) || !QCoreApplication::installTranslator(own)) {
+        delete std::exchange(own, nullptr);
+        return g_textLanguage;
+    }
+    g_textLanguage = QLocale(own->language());
+    // Qt's own texts (the buttons of its dialogs), where the system has them.
+    qt = new QTranslator;
+    if (qt->load(g_textLanguage, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete std::exchange(qt, nullptr);
+    return g_textLanguage;
+}
