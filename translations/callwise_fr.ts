@@ -1470,7 +1470,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Warn me when the data allowance is</source>
-        <translation>M&apos;avertir quand le forfait de données est</translation>
+        <translation>Avertir quand le forfait est</translation>
     </message>
     <message>
         <source>%1 % used</source>
@@ -1748,7 +1748,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>from</source>
-        <translation>à partir de</translation>
+        <translation>début</translation>
     </message>
     <message>
         <source>p a MB</source>
@@ -1768,15 +1768,15 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Monthly &amp;fee (pence)</source>
-        <translation>&amp;Abonnement mensuel (centimes)</translation>
+        <translation>&amp;Abonnement (centimes)</translation>
     </message>
     <message>
         <source>&amp;Bill starts on day (1 to 28)</source>
-        <translation>La facture &amp;commence le jour (1 à 28)</translation>
+        <translation>Jour de &amp;début (1 à 28)</translation>
     </message>
     <message>
         <source>B&amp;eyond the allowance (p a MB)</source>
-        <translation>Au-&amp;delà du forfait (c le Mo)</translation>
+        <translation>Au-delà du forfait (c/&amp;Mo)</translation>
     </message>
     <message>
         <source>Bytes in a MB (si&amp;ze)</source>
@@ -1784,7 +1784,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>&amp;Round each session up to (bytes)</source>
-        <translation>A&amp;rrondir chaque session à (octets)</translation>
+        <translation>A&amp;rrondi par session (octets)</translation>
     </message>
     <message>
         <source>A band without a price never applies; 0 is free data. No allowance: every MB at its band&apos;s price. Nothing beyond the allowance: data stops or slows there.</source>
