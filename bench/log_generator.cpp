@@ -1,5 +1,6 @@
 #include "log_generator.h"
 
+#include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 #include "tariff/call_price.h"
@@ -129,6 +130,21 @@ QByteArray chargesOf(const QString &log)
         if (fields.size() == 4)
             lines << callChargeLine(fields[0].toString(), fields[1].toString(),
                                     fields[2].toString(), ++pence % 997);
+    }
+    return encodeLines(lines);
+}
+
+QByteArray bytesOf(const QString &log)
+{
+    QStringList lines;
+    qint64 bytes = 0;
+    for (const QStringView record : QStringView(log).split(u'#', Qt::SkipEmptyParts)) {
+        const QList<QStringView> fields = record.split(QStringLiteral("  ,  "));
+        if (fields.size() == 4) {
+            bytes = (bytes * 7919 + 104729) % 50000000;
+            lines << callBytesLine(fields[0].toString(), fields[1].toString(),
+                                   fields[2].toString(), bytes, bytes / 20);
+        }
     }
     return encodeLines(lines);
 }

@@ -50,3 +50,5 @@ QString habitLog(const WeeklyHabit &habit, QDate first, QDate last, const Tariff
 // The charges file the program keeps beside a log whose every call was
 // priced under rules: a line for each record, in the log's order.
 QByteArray chargesOf(const QString &log);
+// The bytes file of the same calls, every one of them on a link billed by the MB.
+QByteArray bytesOf(const QString &log);

@@ -75,6 +75,14 @@
         <comment>a section&apos;s title and count</comment>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>%1 against the log&apos;s data from %2 to %3</source>
+        <translation>%1 comparée aux données du journal du %2 au %3</translation>
+    </message>
+    <message>
+        <source>Sessions billed: %1, logged: %2, on both: %3</source>
+        <translation>Sessions facturées : %1, journalisées : %2, sur les deux : %3</translation>
+    </message>
 </context>
 <context>
     <name>BillText</name>
@@ -100,6 +108,14 @@
     <message>
         <source>At this pace this month&apos;s calls will cost %1, past your limit of %2.</source>
         <translation>À ce rythme, les appels de ce mois coûteront %1, au-delà de votre limite de %2.</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data has reached your allowance of %1.</source>
+        <translation>Les données de ce mois ont atteint votre forfait de %1.</translation>
+    </message>
+    <message>
+        <source>This month&apos;s data has used %1 of your allowance of %2, %3 % of it.</source>
+        <translation>Les données de ce mois ont utilisé %1 de votre forfait de %2, soit %3 %.</translation>
     </message>
 </context>
 <context>
@@ -203,6 +219,56 @@
     <message>
         <source>Limit&apos;s pace</source>
         <translation>Rythme de la limite</translation>
+    </message>
+</context>
+<context>
+    <name>DataChart</name>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Allowance&apos;s pace</source>
+        <translation>Rythme du forfait</translation>
+    </message>
+    <message>
+        <source>No data in this period.</source>
+        <translation>Aucune donnée sur cette période.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Bill %1   Used %2   Allowance %3</source>
+        <translation>Facture %1   Utilisé %2   Forfait %3</translation>
+    </message>
+    <message>
+        <source>%1   Data %2</source>
+        <translation>%1   Données %2</translation>
+    </message>
+</context>
+<context>
+    <name>DataMonth</name>
+    <message>
+        <source>Data used since %1: %2</source>
+        <translation>Données utilisées depuis le %1 : %2</translation>
+    </message>
+    <message>
+        <source>Data left: %1 of %2</source>
+        <translation>Données restantes : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Daily budget: %1 a day, %2 days left</source>
+        <translation>Budget quotidien : %1 par jour, %2 jours restants</translation>
+    </message>
+    <message>
+        <source>Runs out: %1</source>
+        <translation>Épuisé le : %1</translation>
+    </message>
+    <message>
+        <source>Runs out: not by %1</source>
+        <translation>Épuisé : pas avant le %1</translation>
     </message>
 </context>
 <context>
@@ -515,10 +581,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <translation>Compter la période en arrière depuis ce jour au lieu de la date du système.</translation>
     </message>
     <message>
-        <source>Print the calls as CSV: date, start time, duration, fee in pence per minute and cost in pence.</source>
-        <translation>Afficher les appels en CSV : date, heure de début, durée, tarif en centimes par minute et coût en centimes.</translation>
-    </message>
-    <message>
         <source>Draw the chart of daily costs into FILE, an .svg or a .png, instead of printing.</source>
         <translation>Dessiner le graphique des coûts journaliers dans FILE, un .svg ou un .png, au lieu d&apos;afficher.</translation>
     </message>
@@ -531,10 +593,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <translation>Le dernier jour de la plage, avec --from.</translation>
     </message>
     <message>
-        <source>Print the bill&apos;s month: its days, what it has cost so far, its forecast and the spending limit, as the alerts window shows them.</source>
-        <translation>Afficher le mois de la facture : ses jours, ce qu&apos;il a coûté jusqu&apos;ici, sa prévision et la limite de dépenses, comme les montre la fenêtre des alertes.</translation>
-    </message>
-    <message>
         <source>Price the period&apos;s calls again by the fee file FILE (a copy of netfees.ini), or by the ruleset FILE.rst (kppp&apos;s accounting rules), and print both totals and the difference; with --csv both prices of each call, with --chart both running totals.</source>
         <translation>Tarifer à nouveau les appels de la période avec le fichier de tarifs FILE (une copie de netfees.ini), ou avec le jeu de règles FILE.rst (les règles de facturation de kppp), et afficher les deux totaux et leur écart ; avec --csv les deux prix de chaque appel, avec --chart les deux cumuls.</translation>
     </message>
@@ -545,10 +603,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     <message>
         <source>Rank the fee file or ruleset FILE and today&apos;s tariff by what the period&apos;s calls cost, cheapest first. More files may follow it, or the option be given again; the period comes last.</source>
         <translation>Classer le fichier de tarifs ou le jeu de règles FILE et le tarif actuel selon ce que coûtent les appels de la période, du moins cher au plus cher. D&apos;autres fichiers peuvent suivre, ou l&apos;option être répétée ; la période vient en dernier.</translation>
-    </message>
-    <message>
-        <source>Check the operator&apos;s itemised bill, exported as CSV, against the log: the calls on one and not the other, those priced differently, both totals, and the tariff rules that would price the calls as billed. Without a period, the days of the bill&apos;s calls.</source>
-        <translation>Vérifier la facture détaillée de l&apos;opérateur, exportée en CSV, par rapport au journal : les appels présents sur l&apos;une et pas sur l&apos;autre, ceux tarifés autrement, les deux totaux, et les règles tarifaires qui tarifieraient les appels comme facturés. Sans période, les jours des appels de la facture.</translation>
     </message>
     <message>
         <source>--bill takes no period, range, --csv, --chart, --tariff, --compare or --statement</source>
@@ -649,6 +703,26 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     <message>
         <source>%1, cheapest first:</source>
         <translation>%1, du moins cher au plus cher :</translation>
+    </message>
+    <message>
+        <source>Print the calls as CSV: date, start time, duration, fee in pence per minute and cost in pence; where calls&apos; bytes are kept (netbytes.ini), each call&apos;s bytes received and sent last.</source>
+        <translation>Afficher les appels en CSV : date, heure de début, durée, tarif en centimes par minute et coût en centimes ; là où les octets des appels sont gardés (netbytes.ini), les octets reçus et envoyés de chaque appel en dernier.</translation>
+    </message>
+    <message>
+        <source>With --chart, draw the data each day&apos;s calls used, in MB, instead of their cost; for &quot;This bill&quot; the data tariff&apos;s bill month with its allowance&apos;s pace.</source>
+        <translation>Avec --chart, dessiner les données utilisées par les appels de chaque jour, en Mo, au lieu de leur coût ; pour « This bill », le mois de facture du tarif des données avec le rythme de son forfait.</translation>
+    </message>
+    <message>
+        <source>Print the bill&apos;s month: its days, what it has cost so far, its forecast and the spending limit, as the alerts window shows them; with a data tariff (netdata.ini), the data used in its bill&apos;s month and, with an allowance, what is left, the daily budget and the day it runs out.</source>
+        <translation>Afficher le mois de la facture : ses jours, ce qu&apos;il a coûté jusqu&apos;ici, sa prévision et la limite de dépenses, comme les montre la fenêtre des alertes ; avec un tarif des données (netdata.ini), les données utilisées dans son mois de facture et, avec un forfait, ce qui reste, le budget quotidien et le jour où il sera épuisé.</translation>
+    </message>
+    <message>
+        <source>Check the operator&apos;s itemised bill, exported as CSV, against the log: the calls on one and not the other, those priced differently, both totals, and the tariff rules that would price the calls as billed. Without a period, the days of the bill&apos;s calls. A data bill (date, time, a volume in KB or MB, cost) is checked against the calls whose bytes are kept, matched by start and volume.</source>
+        <translation>Vérifier la facture détaillée de l&apos;opérateur, exportée en CSV, par rapport au journal : les appels présents sur l&apos;une et pas sur l&apos;autre, ceux tarifés autrement, les deux totaux, et les règles tarifaires qui tarifieraient les appels comme facturés. Sans période, les jours des appels de la facture. Une facture de données (date, heure, un volume en Ko ou Mo, coût) est vérifiée par rapport aux appels dont les octets sont gardés, rapprochés par début et volume.</translation>
+    </message>
+    <message>
+        <source>--data goes with --chart alone</source>
+        <translation>--data va avec --chart seul</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1230,14 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <source>it is larger than %1 MB, too large for a bill</source>
         <translation>elle dépasse %1 Mo, trop pour une facture</translation>
     </message>
+    <message>
+        <source>the volume</source>
+        <translation>le volume</translation>
+    </message>
+    <message>
+        <source>an amount of data such as 12.3 MB</source>
+        <translation>une quantité de données comme 12.3 MB</translation>
+    </message>
 </context>
 <context>
     <name>Summary</name>
@@ -1183,6 +1265,10 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     <message>
         <source>Callwise Call Costs Summary</source>
         <translation>Callwise - Récapitulatif du coût des appels</translation>
+    </message>
+    <message>
+        <source>Total Data = %1 (%2 received, %3 sent)</source>
+        <translation>Total données = %1 (%2 reçus, %3 envoyés)</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1487,14 @@ callwise-maintainers@lists.example.org</translation>
         <source>No speech engine is installed.</source>
         <translation>Aucun moteur de synthèse vocale n&apos;est installé.</translation>
     </message>
+    <message>
+        <source>Warn me when the data allowance is</source>
+        <translation>Avertir quand le forfait est</translation>
+    </message>
+    <message>
+        <source>%1 % used</source>
+        <translation>utilisé à %1 %</translation>
+    </message>
 </context>
 <context>
     <name>frmBillCheck</name>
@@ -1534,6 +1628,18 @@ callwise-maintainers@lists.example.org</translation>
         <source>Spending Chart</source>
         <translation>Graphique des dépenses</translation>
     </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>A&amp;fficher</translation>
+    </message>
 </context>
 <context>
     <name>frmCosts</name>
@@ -1622,6 +1728,113 @@ callwise-maintainers@lists.example.org</translation>
     </message>
 </context>
 <context>
+    <name>frmDataFees</name>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Data Tariff</source>
+        <translation>Tarif des données</translation>
+    </message>
+    <message>
+        <source>&amp;Price data by volume</source>
+        <translation>Facturer les données au &amp;volume</translation>
+    </message>
+    <message>
+        <source>Band %1</source>
+        <translation>Tranche %1</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>p a MB</source>
+        <translation>c le Mo</translation>
+    </message>
+    <message>
+        <source>%1, band %2, from</source>
+        <translation>%1, tranche %2, à partir de</translation>
+    </message>
+    <message>
+        <source>%1, band %2, pence a MB</source>
+        <translation>%1, tranche %2, centimes le Mo</translation>
+    </message>
+    <message>
+        <source>&amp;Allowance (MB)</source>
+        <translation>&amp;Forfait (Mo)</translation>
+    </message>
+    <message>
+        <source>Monthly &amp;fee (pence)</source>
+        <translation>&amp;Abonnement (centimes)</translation>
+    </message>
+    <message>
+        <source>&amp;Bill starts on day (1 to 28)</source>
+        <translation>Jour de &amp;début (1 à 28)</translation>
+    </message>
+    <message>
+        <source>B&amp;eyond the allowance (p a MB)</source>
+        <translation>Au-delà du forfait (c/&amp;Mo)</translation>
+    </message>
+    <message>
+        <source>Bytes in a MB (si&amp;ze)</source>
+        <translation>Octets par Mo (&amp;taille)</translation>
+    </message>
+    <message>
+        <source>&amp;Round each session up to (bytes)</source>
+        <translation>A&amp;rrondi par session (octets)</translation>
+    </message>
+    <message>
+        <source>A band without a price never applies; 0 is free data. No allowance: every MB at its band&apos;s price. Nothing beyond the allowance: data stops or slows there.</source>
+        <translation>Une tranche sans prix ne s&apos;applique jamais ; 0 signifie des données gratuites. Sans forfait : chaque Mo au prix de sa tranche. Rien au-delà du forfait : les données s&apos;arrêtent ou ralentissent là.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 The window shows a new data tariff; OK saves it.</source>
+        <translation>%1 La fenêtre montre un nouveau tarif des données ; OK l&apos;enregistre.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; %3.</source>
+        <translation>%1 : « %2 » %3.</translation>
+    </message>
+    <message>
+        <source>The data tariff could not be saved: %1</source>
+        <translation>Le tarif des données n&apos;a pas pu être enregistré : %1</translation>
+    </message>
+</context>
+<context>
     <name>frmDays</name>
     <message>
         <source>Monday</source>
@@ -1698,6 +1911,10 @@ callwise-maintainers@lists.example.org</translation>
     <message>
         <source>Days and Fees</source>
         <translation>Jours et tarifs</translation>
+    </message>
+    <message>
+        <source>&amp;Data...</source>
+        <translation>&amp;Données...</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@ QString monthText(QDate first)
 
 AlertChoices LoadAlertChoices(const QString &path)
 {
-    const std::optional<QStringList> lines = readLines(path, 7);
+    const std::optional<QStringList> lines = readLines(path, 10);
     if (!lines || lines->size() < 3)
         return {};
     AlertChoices choices;
@@ -88,16 +88,30 @@ AlertChoices LoadAlertChoices(const QString &path)
             return {};
         choices.coach = { *seconds, *minutes };
     }
+    if (lines->size() > 7) {
+        const std::optional<int> percent = offered(lines->at(7), kDataWarnPercents);
+        const std::optional<QDate> level = lines->size() > 8 ? monthLine(lines->at(8)) : QDate();
+        const std::optional<QDate> allowance
+            = lines->size() > 9 ? monthLine(lines->at(9)) : QDate();
+        if (!percent || !level || !allowance)
+            return {};
+        choices.dataWarnPercent = *percent;
+        choices.dataLevelWarnedMonth = *level;
+        choices.dataAllowanceWarnedMonth = *allowance;
+    }
     return choices;
 }
 
 FileResult SaveAlertChoices(const QString &path, const AlertChoices &choices)
 {
-    return writeLines(path,
-        { QString::number(choices.speakEveryMinutes),
-            choices.limitPence ? QString::number(*choices.limitPence) : QString(),
-            monthText(choices.warnedMonth), QString::number(choices.billStartDay),
-            monthText(choices.forecastWarnedMonth),
-            QString::number(choices.coach.secondsBeforeMinute),
-            QString::number(choices.coach.minutesBeforeChange) });
+    QStringList lines { QString::number(choices.speakEveryMinutes),
+        choices.limitPence ? QString::number(*choices.limitPence) : QString(),
+        monthText(choices.warnedMonth), QString::number(choices.billStartDay),
+        monthText(choices.forecastWarnedMonth), QString::number(choices.coach.secondsBeforeMinute),
+        QString::number(choices.coach.minutesBeforeChange) };
+    if (choices.dataWarnPercent != kDefaultDataWarningPercent
+        || choices.dataLevelWarnedMonth.isValid() || choices.dataAllowanceWarnedMonth.isValid())
+        lines << QString::number(choices.dataWarnPercent) << monthText(choices.dataLevelWarnedMonth)
+              << monthText(choices.dataAllowanceWarnedMonth);
+    return writeLines(path, lines);
 }

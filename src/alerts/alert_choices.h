@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alerts/bill_month.h"
+#include "alerts/data_month.h"
 #include "common/text_file.h"
 
 #include <QDate>
@@ -34,12 +35,19 @@ struct AlertChoices
     int billStartDay = kFirstBillDay;
     QDate forecastWarnedMonth; // the forecast past the limit; invalid when none
     CoachChoices coach;
+    // The data allowance's warnings: the level, in % of the allowance, and
+    // the bill months warned at it and at the allowance.
+    int dataWarnPercent = kDefaultDataWarningPercent;
+    QDate dataLevelWarnedMonth {};
+    QDate dataAllowanceWarnedMonth {};
 
     bool operator==(const AlertChoices &) const = default;
 };
 
 // The intervals the window offers, in minutes; 0 is off.
 inline constexpr int kSpeakIntervals[] = { 0, 1, 5, 10, 15 };
+// The data warning's levels the window offers, in % of the allowance.
+inline constexpr int kDataWarnPercents[] = { 50, 60, 70, 75, 80, 85, 90, 95 };
 
 // The file's lines:
 //   1. the interval;
@@ -50,10 +58,16 @@ inline constexpr int kSpeakIntervals[] = { 0, 1, 5, 10, 15 };
 //   4. the bill's start day, 1 to 28;
 //   5. the first day of the month warned of its forecast, or empty;
 //   6. the seconds before a new minute that the coach's tone comes, 0 off;
-//   7. the minutes before a rate change that the coach tells of it, 0 off.
+//   7. the minutes before a rate change that the coach tells of it, 0 off;
+//   8. the data warning's level, in % of the allowance;
+//   9. the first day of the month warned at that level, or empty;
+//  10. the first day of the month warned at the allowance, or empty.
+// Lines 8 to 10 are written only when one differs from 80 and none, so the
+// file of a user without a data tariff stays as it was.
 // A file of three lines, as written before lines 4 and 5 came, reads as a
 // bill from the 1st with no forecast warning given; one of three or five
-// lines, from before the coach, as the coach off. A missing or unreadable
+// lines, from before the coach, as the coach off; one of seven, the data
+// warning at 80 % and none given. A missing or unreadable
 // file, or one with a line that is not one of these (a coach's time the
 // window does not offer, too), means no alerts.
 AlertChoices LoadAlertChoices(const QString &path);

@@ -1,7 +1,13 @@
 #include "alerts/call_alerts.h"
 
+#include "alerts/data_month_log.h"
 #include "alerts/spoken_words.h"
 #include "calllog/call_log.h"
+#include "calllog/summary_text.h"
+#include "tariff/data_tariff_file.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -19,6 +25,7 @@ void CallAlerts::load()
     m_choices = LoadAlertChoices(m_services.choicesPath);
     forgetSums();
     QTimer::singleShot(0, this, &CallAlerts::checkForecast);
+    QTimer::singleShot(0, this, &CallAlerts::checkData);
 }
 
 void CallAlerts::clockTextChanged(CallClock::Field field)
@@ -32,8 +39,10 @@ void CallAlerts::clockTextChanged(CallClock::Field field)
         forgetSums(); // a call has been logged since, or is about to be
         if (m_timing)
             m_spokenMultiple = 0;
-        else // the record is appended right after the label changes
+        else { // the record is appended right after the label changes
             QTimer::singleShot(0, this, &CallAlerts::checkForecast);
+            QTimer::singleShot(0, this, &CallAlerts::checkData);
+        }
         break;
     case CallClock::Field::LblDiffTime:
         if (m_callClock.isTiming() && m_choices.speakEveryMinutes > 0)
@@ -181,7 +190,67 @@ FileResult CallAlerts::apply(
     const FileResult saved = SaveAlertChoices(m_services.choicesPath, m_choices);
     checkSpending();
     checkForecast();
+    checkData();
     return saved;
+}
+
+std::optional<DataTariff> CallAlerts::dataTariff() const
+{
+    return LoadDataTariff(QFileInfo(m_services.logPath)
+                              .dir()
+                              .filePath(QString::fromUtf16(kDataTariffFileName)))
+        .tariff;
+}
+
+std::optional<DataMonth> CallAlerts::dataMonth() const
+{
+    const std::optional<DataTariff> tariff = dataTariff();
+    if (!tariff)
+        return std::nullopt;
+    return dataMonthOfLog(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
+                          DataPricer(*tariff), m_services.clock.now().date(), m_services.regional);
+}
+
+void CallAlerts::setDataWarnPercent(int percent)
+{
+    if (percent == m_choices.dataWarnPercent)
+        return;
+    m_choices.dataWarnPercent = percent;
+    const std::optional<DataMonth> month = dataMonth();
+    if (!month || dueDataWarnings(month->usedBytes, month->allowanceBytes, percent, {}).level)
+        return;
+    m_choices.dataLevelWarnedMonth = {};
+}
+
+void CallAlerts::checkData()
+{
+    const std::optional<DataTariff> tariff = dataTariff();
+    if (!tariff || !tariff->hasAllowance())
+        return;
+    const DataMonth month
+        = dataMonthOfLog(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
+                         DataPricer(*tariff), m_services.clock.now().date(), m_services.regional);
+    const QDate first = month.bill.first;
+    const DataWarnings due = dueDataWarnings(
+        month.usedBytes, month.allowanceBytes, m_choices.dataWarnPercent,
+        {m_choices.dataLevelWarnedMonth == first, m_choices.dataAllowanceWarnedMonth == first});
+    if (!due.level && !due.allowance)
+        return;
+    // Past both at once, the allowance's warning says the most, and the
+    // level's is not given after it.
+    m_choices.dataLevelWarnedMonth = first;
+    if (due.allowance)
+        m_choices.dataAllowanceWarnedMonth = first;
+    QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
+    const QString allowance = volumeText(month.allowanceBytes, tariff->mbBytes);
+    const QString sentence = due.allowance
+        ? tr("This month's data has reached your allowance of %1.").arg(allowance)
+        : tr("This month's data has used %1 of your allowance of %2, %3 % of it.")
+              .arg(volumeText(month.usedBytes, tariff->mbBytes), allowance)
+              .arg(m_choices.dataWarnPercent);
+    m_services.showBalloon(sentence, due.allowance ? Urgency::Critical : Urgency::Normal);
+    if (m_choices.speakEveryMinutes > 0)
+        speakLater(sentence);
 }
 
 QString CallAlerts::sampleSentence() const

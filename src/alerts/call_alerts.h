@@ -10,10 +10,15 @@
 // is weighed against the limit when a call ends and at start-up (not at every
 // tick: it reads the whole log), and the first time in a month that it
 // passes, the balloon and the voice say that too. Speech is handed on after
-// the tick has finished, so talking never holds up the clock.
+// the tick has finished, so talking never holds up the clock. With a data
+// tariff that has an allowance (netdata.ini beside the log), the bill
+// month's data is weighed when a call ends and at start-up too: at the
+// level the user sets, the balloon (normal) and the voice say so once a
+// bill month, and at the allowance itself (critical) once more.
 
 #include "alerts/alert_choices.h"
 #include "alerts/bill_month.h"
+#include "alerts/data_month.h"
 #include "alerts/forecast.h"
 #include "alerts/speaker.h"
 #include "alerts/urgency.h"
@@ -67,6 +72,14 @@ public:
     // included; nothing while the log holds less than a week.
     std::optional<qint64> expectedSpending();
 
+    // The data tariff beside the log, or none (nor one that cannot be read).
+    std::optional<DataTariff> dataTariff() const;
+    // The bill month's data by the data tariff; none without one.
+    std::optional<DataMonth> dataMonth() const;
+    // The window's level for the data warning, before its OK applies the
+    // rest: a level the month has not reached arms its warning again.
+    void setDataWarnPercent(int percent);
+
     bool speechAvailable() { return m_services.speaker.isAvailable(); }
 
     // The sentence of the window's "Test".
@@ -78,6 +91,7 @@ private:
     void elapsedShown();
     void checkSpending();
     void checkForecast();
+    void checkData();
     void warn(const QString &sentence, qint64 pence, Urgency urgency);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);

@@ -92,8 +92,8 @@ qsizetype wellFormedRecordEnd(const char16_t *text, qsizetype size, qsizetype ke
 
 } // namespace
 
-LogIndex::LogIndex(const QString &logText, ChargeIndex charges)
-    : m_text(logText), m_charges(std::move(charges))
+LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes)
+    : m_text(logText), m_charges(std::move(charges)), m_bytes(std::move(bytes))
 {
     const char16_t *text = QStringView(m_text).utf16();
     const qsizetype size = m_text.size();
@@ -187,5 +187,6 @@ QDate LogIndex::oldestDay() const
 
 LogIndex LoadIndexedLog(const QString &logPath, MissingLog missing)
 {
-    return LogIndex(LoadCallLog(logPath, missing), LoadCallCharges(callChargesPath(logPath)));
+    return LogIndex(LoadCallLog(logPath, missing), LoadCallCharges(callChargesPath(logPath)),
+                    LoadCallBytes(callBytesPath(logPath)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 
@@ -11,7 +12,8 @@
 
 // Where each day's records stand in the log text, found in one pass, so a
 // summary of many days does not search the whole text once per day; with the
-// charges kept beside the log for the calls priced under rules.
+// charges kept beside the log for the calls priced under rules and the
+// bytes of the calls on links billed by the MB.
 class LogIndex
 {
 public:
@@ -25,10 +27,11 @@ public:
         qsizetype hash = -1;
     };
 
-    explicit LogIndex(const QString &logText, ChargeIndex charges = {});
+    explicit LogIndex(const QString &logText, ChargeIndex charges = {}, BytesIndex bytes = {});
 
     const QString &text() const { return m_text; }
     const ChargeIndex &charges() const { return m_charges; }
+    const BytesIndex &bytes() const { return m_bytes; }
 
     // Every place of the key of the given day, in text order (overlapping
     // places included).
@@ -41,7 +44,8 @@ private:
     QString m_text;
     std::unordered_map<quint32, std::vector<KeyPlace>> m_days;
     ChargeIndex m_charges;
+    BytesIndex m_bytes;
 };
 
-// The log as LoadCallLog reads it, and the charges beside it.
+// The log as LoadCallLog reads it, and the charges and bytes beside it.
 LogIndex LoadIndexedLog(const QString &logPath, MissingLog missing = MissingLog::Create);

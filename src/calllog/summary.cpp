@@ -2,6 +2,7 @@
 
 #include "calllog/call_log.h"
 #include "calllog/record_reader.h"
+#include "calllog/summary_text.h"
 #include "common/number_reader.h"
 #include "common/rounding.h"
 
@@ -73,11 +74,13 @@ qint64 addedWholePence(qint64 total, qint64 pence)
 // Adds the calls of one day; false when one of its records cannot be read.
 // chargeHint carries the charges' look-up from one call to the next.
 bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &costTexts,
-                  size_t &chargeHint, Summary &summary)
+                  size_t &chargeHint, size_t &bytesHint, Summary &summary)
 {
     const QString &text = log.text();
     const ChargeIndex &charges = log.charges();
-    const ChargeIndex::Key dayKey = charges.isEmpty() ? 0 : ChargeIndex::dayKey(day);
+    const BytesIndex &bytes = log.bytes();
+    const ChargeIndex::Key dayKey
+        = charges.isEmpty() && bytes.isEmpty() ? 0 : ChargeIndex::dayKey(day);
     qsizetype searchFrom = 0;
     for (const LogIndex::KeyPlace &place : log.places(day.day(), day.month(), day.year())) {
         const qsizetype keyAt = place.key;
@@ -95,11 +98,13 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
             return false;
 
         const RecordedDuration duration = readRecordedDuration(fields->duration.in(record));
+        const ChargeIndex::Key key = dayKey == 0
+            ? 0
+            : ChargeIndex::keyOf(dayKey, fields->starttime.in(record), fields->duration.in(record));
         const ChargeIndex::Found kept =
-            dayKey == 0 ? ChargeIndex::Found{}
-                        : charges.find(ChargeIndex::keyOf(dayKey, fields->starttime.in(record),
-                                                          fields->duration.in(record)),
-                                       chargeHint);
+            key == 0 || charges.isEmpty() ? ChargeIndex::Found{} : charges.find(key, chargeHint);
+        const BytesIndex::Found moved =
+            key == 0 || bytes.isEmpty() ? BytesIndex::Found{} : bytes.find(key, bytesHint);
         double cost = double(kept.pence);
         if (kept.kept != ChargeIndex::Kept::Charge) {
             cost = priceRecordedCall(duration, readNumber(fields->fee.in(record)), minConnect);
@@ -109,6 +114,13 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         const qint64 length = recordedSeconds(duration);
         summary.calls.push_back({day, record, fields->starttime, fields->duration, fields->fee,
                                  cost, length, costTexts.indexOf(cost)});
+        if (moved.kept == BytesIndex::Kept::Values) {
+            summary.calls.back().bytesAt = qint32(summary.callBytes.size());
+            summary.callBytes.push_back(moved.value);
+            ++summary.dataCalls;
+            summary.totalReceived += moved.value.received;
+            summary.totalSent += moved.value.sent;
+        }
         summary.totalSeconds += length;
         summary.totalPence = kept.kept == ChargeIndex::Kept::Charge
             ? addedWholePence(summary.totalPence, kept.pence)
@@ -128,11 +140,17 @@ double SummaryCall::fee() const
 QString Summary::line(size_t call) const
 {
     static constexpr QStringView kBetween = u"  =  ";
-    const QStringView record = calls[call].record;
-    const QString &cost = costTexts[calls[call].costText];
-    QString line(record.size() + kBetween.size() + cost.size(), Qt::Uninitialized);
+    const SummaryCall &listed = calls[call];
+    const QStringView record = listed.record;
+    const QString &cost = costTexts[listed.costText];
+    const QString volume = listed.hasBytes()
+        ? QStringLiteral("  ,  ")
+            + volumeText(bytesOf(listed).received + bytesOf(listed).sent, mbBytes)
+        : QString();
+    QString line(record.size() + volume.size() + kBetween.size() + cost.size(),
+                 Qt::Uninitialized);
     QChar *to = line.data();
-    for (const QStringView part : {record, kBetween, QStringView(cost)})
+    for (const QStringView part : {record, QStringView(volume), kBetween, QStringView(cost)})
         to = std::copy(part.begin(), part.end(), to);
     return line;
 }
@@ -164,10 +182,13 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
     for (QDate day = newest; day >= oldest; day = day.addDays(-1))
         expected += log.places(day.day(), day.month(), day.year()).size();
     summary.calls.reserve(expected);
+    if (!log.bytes().isEmpty())
+        summary.callBytes.reserve(std::min(expected, size_t(log.bytes().size())));
     CostTexts costTexts(regional, summary.costTexts);
     size_t chargeHint = 0;
+    size_t bytesHint = 0;
     for (QDate day = newest; day >= oldest; day = day.addDays(-1)) {
-        if (!summariseDay(log, day, minConnect, costTexts, chargeHint, summary))
+        if (!summariseDay(log, day, minConnect, costTexts, chargeHint, bytesHint, summary))
             return failure(unreadableEntry(day));
     }
     return summary;

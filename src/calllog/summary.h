@@ -4,8 +4,11 @@
 // log order within a day, each with its cost, and totals their time and cost.
 // A call priced under the tariff's rules costs the charge kept when it ended;
 // any other is priced again from its record (its duration and fee) by the
-// table's own rule with the min connect time as it is now.
+// table's own rule with the min connect time as it is now. A call on a link
+// billed by the MB has its bytes kept beside the log too, and its line and
+// the totals show them; a period without such calls reads as it always has.
 
+#include "calllog/call_bytes.h"
 #include "calllog/log_index.h"
 #include "calllog/record_reader.h"
 #include "common/regional.h"
@@ -28,6 +31,12 @@ struct SummaryCall
     double cost = 0.0; // pence
     qint64 lengthSeconds = 0;
     qsizetype costText = 0; // in Summary::costTexts
+    // A call on a link billed by the MB: where its bytes are in
+    // Summary::callBytes, -1 for none. An index rather than the bytes, as a
+    // year of calls is a big vector and most have none.
+    qint32 bytesAt = -1;
+
+    bool hasBytes() const { return bytesAt >= 0; }
 
     QStringView starttime() const { return starttimeSpan.in(record); }
     QStringView duration() const { return durationSpan.in(record); }
@@ -47,12 +56,24 @@ struct Summary
     // whose kept charge is damaged.
     qint64 withoutCharge = 0;
     qint64 damagedCharges = 0;
+    // The calls with bytes kept, and their bytes.
+    qint64 dataCalls = 0;
+    qint64 totalReceived = 0;
+    qint64 totalSent = 0;
+    qint64 mbBytes = 1000000; // the MB the lines show volumes in
+    std::vector<CallBytes> callBytes; // of the calls with bytes, in their order
+
+    const CallBytes &bytesOf(const SummaryCall &call) const
+    {
+        return callBytes[size_t(call.bytesAt)];
+    }
     QString logText; // holds the calls' records, which are views into it
     // Each cost the calls come to, as currency, once: a year of calls costs
     // only a few hundred different sums.
     QStringList costTexts;
 
-    // The list line of a call: its record, "  =  ", its cost as currency.
+    // The list line of a call: its record, for a call with bytes "  ,  "
+    // and its volume ("12.3 MB"), then "  =  " and its cost as currency.
     QString line(size_t call) const;
     // Every call's line, in order.
     QStringList lines() const;

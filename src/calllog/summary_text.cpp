@@ -44,12 +44,28 @@ QString totalCostCaption(qint64 totalPence, const Regional &regional)
         .arg(regional.currency(double(totalPence)));
 }
 
+QString volumeText(qint64 bytes, qint64 mbBytes)
+{
+    return QString::number(double(bytes) / double(qMax<qint64>(1, mbBytes)), 'f', 1)
+        + QStringLiteral(" MB");
+}
+
+QString totalDataCaption(qint64 received, qint64 sent, qint64 mbBytes)
+{
+    return QCoreApplication::translate("Summary", "Total Data = %1 (%2 received, %3 sent)")
+        .arg(volumeText(received + sent, mbBytes), volumeText(received, mbBytes),
+             volumeText(sent, mbBytes));
+}
+
 QStringList printedSummaryLines(const QString &heading, const QStringList &list,
-                                const QString &costCaption, const QString &timeCaption)
+                                const QString &costCaption, const QString &timeCaption,
+                                const QString &dataCaption)
 {
     QStringList lines { QCoreApplication::translate("Summary", "Callwise Call Costs Summary"),
         QString(), QString(), heading };
     lines += list;
     lines << costCaption << timeCaption;
+    if (!dataCaption.isEmpty())
+        lines << dataCaption;
     return lines;
 }

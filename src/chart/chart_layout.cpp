@@ -13,6 +13,10 @@ constexpr qreal kBarShare = 0.75; // of its slot; the rest is the gap to the nex
 std::vector<LegendItem> legendItems(const SpendingChart &chart)
 {
     using Mark = LegendItem::Mark;
+    if (chart.data)
+        return { { Mark::Bar, {}, {}, QCoreApplication::translate("DataChart", "Data") },
+            { Mark::Running, {}, {}, QCoreApplication::translate("ChartLayout", "Running total") },
+            { Mark::Pace, {}, {}, QCoreApplication::translate("DataChart", "Allowance's pace") } };
     std::vector<LegendItem> items { { Mark::Bar, {}, {},
         QCoreApplication::translate("ChartLayout", "Calls") } };
     if (std::ranges::any_of(chart.bars, [](const ChartBar &bar) { return bar.expectedPence > 0; }))
@@ -162,7 +166,8 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
 
     qreal widest = 0;
     for (qint64 k = 0; k <= steps; ++k) {
-        layout.ticks.push_back({0, regional.currency(double(k * step))});
+        layout.ticks.push_back({0, chart.data ? chartMbText(double(k * step))
+                                              : regional.currency(double(k * step))});
         widest = std::max(widest, measure.width(layout.ticks.back().text));
     }
     layout.plot = QRectF(QPointF(std::ceil(gap + widest + gap), plotTop),
@@ -210,6 +215,8 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
                     layout.other.push_back(QPointF(x, yOf(chart.bars[i].otherRunningPence)));
                 continue;
             }
+            if (chart.data)
+                break; // data has no forecast: its line ends today
             if (layout.expected.empty())
                 layout.expected.push_back(layout.running.back());
             layout.expected.push_back(end);

@@ -119,6 +119,22 @@ std::optional<ChartPeriod> chartPeriod(QStringView entry, QDate today, int billS
     return std::nullopt;
 }
 
+std::vector<ChartBar> chartBars(QDate today, const ChartPeriod &period, const Regional &regional)
+{
+    std::vector<ChartBar> bars;
+    const BarSpan span = barSpanOf(period);
+    const Qt::DayOfWeek firstDay = regional.locale().firstDayOfWeek();
+    const QString format = labelFormat(period, span, regional.locale());
+    for (QDate start = period.first; start <= period.last;) {
+        const QDate next = nextBarStart(start, span, firstDay);
+        const QDate last = std::min(next.addDays(-1), period.last);
+        bars.push_back({start, last, regional.locale().toString(start, format)});
+        bars.back().today = start <= today && today <= last;
+        start = next;
+    }
+    return bars;
+}
+
 SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod &period,
                             double minConnect, const Regional &regional,
                             std::optional<qint64> limitPence, const OtherTariff *other)
@@ -135,16 +151,7 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
     }
     chart.totalPence = summary.totalPence;
 
-    const BarSpan span = barSpanOf(period);
-    const Qt::DayOfWeek firstDay = regional.locale().firstDayOfWeek();
-    const QString format = labelFormat(period, span, regional.locale());
-    for (QDate start = period.first; start <= period.last;) {
-        const QDate next = nextBarStart(start, span, firstDay);
-        const QDate last = std::min(next.addDays(-1), period.last);
-        chart.bars.push_back({start, last, regional.locale().toString(start, format)});
-        chart.bars.back().today = start <= today && today <= last;
-        start = next;
-    }
+    chart.bars = chartBars(today, period, regional);
     const auto barOf = [&](QDate day) -> ChartBar & {
         return *(std::ranges::upper_bound(chart.bars, day, {}, &ChartBar::first) - 1);
     };

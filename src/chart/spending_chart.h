@@ -7,10 +7,13 @@
 // bars of their own, the running total and the limit's pace. Compared with
 // another tariff, the same calls priced by it draw a second running total.
 // Headless: the chart window and callwise-report lay out and draw what this computes.
+// The data view draws the MB the calls on links billed by volume used each
+// day instead, with the allowance's pace over the bill's month.
 
 #include "calllog/log_index.h"
 #include "calllog/period.h"
 #include "common/regional.h"
+#include "tariff/data_tariff.h"
 #include "tariff/other_tariff.h"
 
 #include <QDate>
@@ -74,12 +77,29 @@ struct SpendingChart
     // The compared tariff: its name and what the period's calls cost by it.
     QString otherName;
     std::optional<qint64> otherTotalPence;
+    // The data view: the bars' and lines' "pence" are hundredths of a MB of
+    // mbBytes each, the limit the allowance.
+    bool data = false;
+    qint64 mbBytes = 1000000;
 };
+
+// The bars of a period, empty: a day's, week's, month's or year's each.
+std::vector<ChartBar> chartBars(QDate today, const ChartPeriod &period, const Regional &regional);
 
 // minConnect is in minutes; limitPence counts only for the bill's month.
 SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod &period,
                             double minConnect, const Regional &regional,
                             std::optional<qint64> limitPence, const OtherTariff *other = nullptr);
+
+// The data each bar's calls used, as the data tariff counts it (free data
+// left out); without one every byte. With an allowance the bill's month has
+// its running total and the allowance's pace. period: "This bill" is the
+// data tariff's bill month.
+SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &period,
+                        const std::optional<DataTariff> &tariff, const Regional &regional);
+
+// A value of the data view's axis and title, hundredths of a MB: "12.5 MB".
+QString chartMbText(double hundredths);
 
 // The locale's short date without its year: "dd/MM" in Britain, "M/d" in
 // the United States.

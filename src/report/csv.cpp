@@ -22,13 +22,15 @@ QString csvRow(const QStringList &fields)
 
 } // namespace
 
-QString summaryCsv(const Summary &summary, const Repricing *other)
+QString summaryCsv(const Summary &summary, const Repricing *other, bool withBytes)
 {
     QStringList header{QStringLiteral("date"), QStringLiteral("start_time"),
                        QStringLiteral("duration"), QStringLiteral("fee_pence_per_minute"),
                        QStringLiteral("cost_pence")};
     if (other)
         header << QStringLiteral("other_cost_pence");
+    if (withBytes)
+        header << QStringLiteral("bytes_received") << QStringLiteral("bytes_sent");
     QString csv = csvRow(header);
     for (size_t i = 0; i < summary.calls.size(); ++i) {
         const SummaryCall &call = summary.calls[i];
@@ -37,6 +39,11 @@ QString summaryCsv(const Summary &summary, const Repricing *other)
                         QString::number(call.cost, 'f', 2)};
         if (other)
             row << QString::number(other->costs[i], 'f', 2);
+        if (withBytes && call.hasBytes())
+            row << QString::number(summary.bytesOf(call).received)
+                << QString::number(summary.bytesOf(call).sent);
+        else if (withBytes)
+            row << QString() << QString();
         csv += csvRow(row);
     }
     return csv;

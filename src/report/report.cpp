@@ -3,6 +3,7 @@
 #include "alerts/alert_choices.h"
 #include "alerts/bill_month.h"
 #include "alerts/bill_text.h"
+#include "alerts/data_month_log.h"
 #include "alerts/forecast.h"
 #include "calllog/call_log.h"
 #include "calllog/period.h"
@@ -15,6 +16,8 @@
 #include "report/csv.h"
 #include "report/tariff_comparison.h"
 #include "statement/bill_check.h"
+#include "statement/data_bill_check.h"
+#include "tariff/data_tariff_file.h"
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
 
@@ -36,7 +39,7 @@ constexpr int kBadArguments = 2;
 constexpr char kProgram[] = "callwise-report";
 constexpr char kVersion[] = CALLWISE_VERSION;
 const char16_t kSynopsis[]
-    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] PERIOD\n"
+    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE [--data]] PERIOD\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
       u"--from DD/MM/YYYY --to DD/MM/YYYY\n"
       u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill\n"
@@ -64,7 +67,8 @@ struct CommandLine
 {
     CommandLine()
     {
-        parser.addOptions({ dir, today, csv, chart, from, to, bill, tariff, rules, compare, statement });
+        parser.addOptions(
+            { dir, today, csv, chart, data, from, to, bill, tariff, rules, compare, statement });
         parser.addPositionalArgument(QStringLiteral("PERIOD"),
             fixedPeriodsText()
                 + QCoreApplication::translate("Report",
@@ -122,12 +126,18 @@ struct CommandLine
     QCommandLineOption csv { QStringLiteral("csv"),
         QCoreApplication::translate("Report",
             "Print the calls as CSV: date, start time, duration, "
-            "fee in pence per minute and cost in pence.") };
+            "fee in pence per minute and cost in pence; where calls' bytes are kept "
+            "(netbytes.ini), each call's bytes received and sent last.") };
     QCommandLineOption chart { QStringLiteral("chart"),
         QCoreApplication::translate("Report",
             "Draw the chart of daily costs into FILE, an .svg or a .png, "
             "instead of printing."),
         QStringLiteral("FILE") };
+    QCommandLineOption data { QStringLiteral("data"),
+        QCoreApplication::translate("Report",
+            "With --chart, draw the data each day's calls used, in MB, instead of "
+            "their cost; for \"This bill\" the data tariff's bill month with its "
+            "allowance's pace.") };
     QCommandLineOption from { QStringLiteral("from"),
         QCoreApplication::translate("Report", "The first day of a range of days, with --to."),
         QStringLiteral("DD/MM/YYYY") };
@@ -137,7 +147,9 @@ struct CommandLine
     QCommandLineOption bill { QStringLiteral("bill"),
         QCoreApplication::translate("Report",
             "Print the bill's month: its days, what it has cost so far, its forecast "
-            "and the spending limit, as the alerts window shows them.") };
+            "and the spending limit, as the alerts window shows them; with a data "
+            "tariff (netdata.ini), the data used in its bill's month and, with an "
+            "allowance, what is left, the daily budget and the day it runs out.") };
     QCommandLineOption tariff { QStringLiteral("tariff"),
         QCoreApplication::translate("Report",
             "Price the period's calls again by the fee file FILE (a copy of "
@@ -162,7 +174,9 @@ struct CommandLine
             "Check the operator's itemised bill, exported as CSV, against the log: the "
             "calls on one and not the other, those priced differently, both totals, "
             "and the tariff rules that would price the calls as billed. Without a "
-            "period, the days of the bill's calls."),
+            "period, the days of the bill's calls. A data bill (date, time, a volume "
+            "in KB or MB, cost) is checked against the calls whose bytes are kept, "
+            "matched by start and volume."),
         QStringLiteral("FILE.csv") };
 };
 
@@ -182,6 +196,9 @@ QString whyNoRequest(const CommandLine &command)
             : QCoreApplication::translate("Report",
                 "--bill takes no period, range, --csv, --chart, --tariff, --compare "
                 "or --statement");
+    if (command.parser.isSet(command.data)
+        && (!command.parser.isSet(command.chart) || haveTariff || haveCompare))
+        return QCoreApplication::translate("Report", "--data goes with --chart alone");
     if (command.parser.isSet(command.rules) && !haveTariff)
         return QCoreApplication::translate("Report", "--rules goes with --tariff");
     if (haveTariff && haveCompare)
@@ -281,6 +298,23 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
                .arg(choices.limitPence ? regional.currency(double(*choices.limitPence))
                                        : QCoreApplication::translate("Report", "none"))
         << '\n';
+    // The data tariff's own bill month, with the allowance where one is set.
+    const DataTariffLoad data
+        = LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName)));
+    if (data.tariff) {
+        const DataPricer pricer(*data.tariff);
+        for (const QString &line : dataMonthLines(dataMonthOfLog(log, pricer, today, regional),
+                                                  data.tariff->mbBytes, regional))
+            out << line << '\n';
+    }
+}
+
+// The MB the data tariff counts in, or a million bytes without one.
+qint64 dataMbBytes(const QDir &directory)
+{
+    const DataTariffLoad data
+        = LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName)));
+    return data.tariff ? data.tariff->mbBytes : kDecimalMb;
 }
 
 // The tariffs of --tariff and --compare, each named by its file's name, or
@@ -315,8 +349,9 @@ bool readOtherTariffs(const CommandLine &command, std::vector<OtherTariff> &othe
 // The operator's bill against the log of the days asked for, or of the
 // bill's own days.
 int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> days,
-    const LogIndex &log, const TariffTable &tariff, const TariffRules &rules, double minConnect,
-    const Regional &regional, QTextStream &out, QTextStream &err)
+    const LogIndex &log, const TariffTable &tariff, const TariffRules &rules,
+    const std::optional<DataTariff> &dataTariff, double minConnect, const Regional &regional,
+    QTextStream &out, QTextStream &err)
 {
     const Statement statement = readStatement(path);
     QString why = statement.why;
@@ -333,6 +368,17 @@ int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> d
     if (!summary.ok) {
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;
+    }
+    if (statement.data) {
+        // A data bill, against the calls whose bytes are kept, by the data
+        // tariff's MB and rounding.
+        const DataTariff data = dataTariff.value_or(DataTariff {});
+        const DataBillCheck check
+            = checkDataBill(statement, first, last, summary, data.mbBytes, data.roundingBytes);
+        for (const QString &line : dataBillCheckLines(QFileInfo(path).fileName(), check, regional))
+            out << line << '\n';
+        out.flush();
+        return kShown;
     }
     const BillCheck check = checkBill(statement, first, last, summary, tariff, rules);
     for (const QString &line : billCheckLines(QFileInfo(path).fileName(), check, rules, regional))
@@ -435,17 +481,29 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
             billsOwnDays ? std::nullopt
                          : std::optional(std::pair(
                              today.addDays(-offsets.last), today.addDays(-offsets.first))),
-            log, tariff, rules.rules, minConnect, regional, out, err);
+            log, tariff, rules.rules,
+            LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName))).tariff,
+            minConnect, regional, out, err);
 
     if (drawing) {
         const AlertChoices choices
             = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
+        const bool data = command.parser.isSet(command.data);
+        const std::optional<DataTariff> dataTariff = data
+            ? LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName))).tariff
+            : std::nullopt;
+        const int startDay = dataTariff ? dataTariff->billStartDay : choices.billStartDay;
         const ChartPeriod chartDays = thisBill
-            ? *chartPeriod(kThisBillEntry, today, choices.billStartDay)
-            : *chartPeriod(kDateEntry, today, choices.billStartDay, offsets);
-        const SpendingChart chart = spendingChart(log, today, chartDays, minConnect, regional,
-            choices.limitPence, others.empty() ? nullptr : &others.front());
-        const QString why = chart.message.isEmpty() || chart.message == noCallsText()
+            ? *chartPeriod(kThisBillEntry, today, startDay)
+            : *chartPeriod(kDateEntry, today, startDay, offsets);
+        const SpendingChart chart = data
+            ? dataChart(log, today, chartDays, dataTariff, regional)
+            : spendingChart(log, today, chartDays, minConnect, regional, choices.limitPence,
+                  others.empty() ? nullptr : &others.front());
+        // A period without calls, or without data, is drawn as such.
+        const bool drawable = chart.message.isEmpty() || chart.message == noCallsText()
+            || (data && chart.bars.size() > 0);
+        const QString why = drawable
             ? writeChartFile(command.parser.value(command.chart), chart, regional)
             : chart.message;
         if (!why.isEmpty()) {
@@ -455,8 +513,9 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         return kShown;
     }
 
-    const Summary summary
+    Summary summary
         = SummarisePeriod(log, today, offsets.first, offsets.last, minConnect, regional);
+    summary.mbBytes = dataMbBytes(directory);
     if (!summary.ok) {
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;
@@ -471,7 +530,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
         const CallPricer pricer(others.front().table, others.front().rules);
         const Repricing other = repriceCalls(summary, pricer);
         if (csv) {
-            out << summaryCsv(summary, &other);
+            out << summaryCsv(summary, &other, !log.bytes().isEmpty());
         } else {
             out << calls << '\n' << totalCostCaption(summary.totalPence, regional) << '\n'
                 << otherTariffSentence(
@@ -479,10 +538,13 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
                 << '\n';
         }
     } else if (csv) {
-        out << summaryCsv(summary);
+        out << summaryCsv(summary, nullptr, !log.bytes().isEmpty());
     } else {
         const QStringList lines = printedSummaryLines(summaryHeading(), summary.lines(),
-            totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds));
+            totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds),
+            summary.dataCalls == 0
+                ? QString()
+                : totalDataCaption(summary.totalReceived, summary.totalSent, summary.mbBytes));
         for (const QString &line : lines)
             out << line << '\n';
     }

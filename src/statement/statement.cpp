@@ -15,14 +15,16 @@
 namespace {
 
 // The header names of the columns, whole or as a word of a longer header.
-enum Column { DateColumn, TimeColumn, DurationColumn, CostColumn, kColumns };
+enum Column { DateColumn, TimeColumn, DurationColumn, CostColumn, VolumeColumn, kColumns };
 const std::array<QStringList, kColumns> &columnWords()
 {
     static const std::array<QStringList, kColumns> words = { QStringList { "date" },
-        { "time", "start" }, { "duration", "length" }, { "cost", "charge", "amount", "price" } };
+        { "time", "start" }, { "duration", "length" }, { "cost", "charge", "amount", "price" },
+        { "volume", "data", "usage", "mb", "kb", "bytes" } };
     return words;
 }
-const char *const kColumnNames[kColumns] = { QT_TRANSLATE_NOOP("Statement", "the date"),
+// The volume's is not asked for: a bill without one is a bill of calls.
+const char *const kColumnNames[kColumns - 1] = { QT_TRANSLATE_NOOP("Statement", "the date"),
     QT_TRANSLATE_NOOP("Statement", "the time or start"),
     QT_TRANSLATE_NOOP("Statement", "the duration or length"),
     QT_TRANSLATE_NOOP("Statement", "the cost, charge, amount or price") };
@@ -67,17 +69,18 @@ int nameScore(const QStringList &words, Column column)
 
 struct Columns
 {
-    std::array<int, kColumns> at { -1, -1, -1, -1 };
+    std::array<int, kColumns> at { -1, -1, -1, -1, -1 };
     // The start as "date time" in the date column, or in the time column
     // when no column names the date.
     bool startInOne = false;
     bool durationInMinutes = false;
     bool costInPence = false;
+    int volumeScale = 2; // MB unless the header says otherwise
     int found = 0;
 
     bool complete() const
     {
-        return at[DurationColumn] >= 0 && at[CostColumn] >= 0
+        return (at[DurationColumn] >= 0 || at[VolumeColumn] >= 0) && at[CostColumn] >= 0
             && (at[DateColumn] >= 0 || at[TimeColumn] >= 0);
     }
     int dateColumn() const { return at[DateColumn] >= 0 ? at[DateColumn] : at[TimeColumn]; }
@@ -91,7 +94,7 @@ Columns findColumns(const QStringList &headers)
     Columns columns;
     // Each header names one column. One that could name two ("Date/Time")
     // is the date's, and the start is read from it whole.
-    for (const Column column : { CostColumn, DurationColumn, DateColumn, TimeColumn }) {
+    for (const Column column : { CostColumn, DurationColumn, DateColumn, TimeColumn, VolumeColumn }) {
         int best = 0;
         for (int i = 0; i < int(words.size()); ++i) {
             if (std::find(columns.at.begin(), columns.at.end(), i) != columns.at.end())
@@ -102,7 +105,7 @@ Columns findColumns(const QStringList &headers)
                 columns.at[column] = i;
             }
         }
-        columns.found += best > 0;
+        columns.found += best > 0 && column != VolumeColumn;
     }
     columns.startInOne = columns.at[DateColumn] < 0 || columns.at[TimeColumn] < 0;
     if (columns.at[DurationColumn] >= 0) {
@@ -112,6 +115,13 @@ Columns findColumns(const QStringList &headers)
     if (columns.at[CostColumn] >= 0) {
         const QStringList &unit = words[size_t(columns.at[CostColumn])];
         columns.costInPence = unit.contains("p") || unit.contains("pence");
+    }
+    if (columns.at[VolumeColumn] >= 0) {
+        const QStringList &unit = words[size_t(columns.at[VolumeColumn])];
+        columns.volumeScale = unit.contains("bytes") ? 0
+            : unit.contains("kb") || unit.contains("kilobytes") ? 1
+            : unit.contains("gb") || unit.contains("gigabytes") ? 3
+                                                                : 2;
     }
     return columns;
 }
@@ -341,6 +351,30 @@ std::optional<double> readMoney(QStringView text, bool inPence)
     return negative ? -value : value;
 }
 
+// "12.3", "12.3 MB", "512KB", "1,024 kB": the number and its scale, the
+// header's where the field gives no unit.
+std::optional<std::pair<double, int>> readVolume(QStringView text, int headerScale)
+{
+    if (text.size() > kLongestField)
+        return std::nullopt;
+    static const QRegularExpression form(
+        QStringLiteral(R"(^(\d+(?:,\d{3})*(?:\.\d+)?)\s*(b|bytes|kb|kib|mb|mib|gb|gib)?$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = form.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const LeadingNumber number = readLeadingNumber(m.captured(1).remove(u','));
+    const QString unit = m.captured(2).toLower();
+    const int scale = unit.isEmpty() ? headerScale
+        : unit.startsWith(u'k')      ? 1
+        : unit.startsWith(u'm')      ? 2
+        : unit.startsWith(u'g')      ? 3
+                                     : 0;
+    if (!number.whole || !(number.value * std::pow(1024.0, scale) <= 1e15))
+        return std::nullopt;
+    return std::pair(number.value, scale);
+}
+
 QString lineName(const CsvRecord &record)
 {
     return record.lastLine > record.firstLine
@@ -361,7 +395,8 @@ struct Row
 Row readRow(const CsvRecord &record, const Columns &columns)
 {
     const auto field = [&record](int column) {
-        return column < record.fields.size() ? QStringView(record.fields[column]).trimmed()
+        return column >= 0 && column < record.fields.size()
+            ? QStringView(record.fields[column]).trimmed()
                                              : QStringView();
     };
     const auto bad = [&record](const char *what, QStringView text, const char *form) {
@@ -403,11 +438,23 @@ Row readRow(const CsvRecord &record, const Columns &columns)
         call.startSecond = *second;
     }
     row.hadStart = true;
+    // A data bill's duration, where it gives one, is read but not needed.
     const QStringView durationText = field(columns.at[DurationColumn]);
-    const std::optional<qint64> seconds = readDuration(durationText, columns.durationInMinutes);
+    const std::optional<qint64> seconds = columns.at[DurationColumn] < 0
+        ? std::optional<qint64>(0)
+        : readDuration(durationText, columns.durationInMinutes);
     if (!seconds)
         return bad(QT_TRANSLATE_NOOP("Statement", "the duration"), durationText,
             QT_TRANSLATE_NOOP("Statement", "hh:mm:ss, mm:ss or seconds"));
+    if (columns.at[VolumeColumn] >= 0) {
+        const QStringView volumeText = field(columns.at[VolumeColumn]);
+        const auto volume = readVolume(volumeText, columns.volumeScale);
+        if (!volume)
+            return bad(QT_TRANSLATE_NOOP("Statement", "the volume"), volumeText,
+                QT_TRANSLATE_NOOP("Statement", "an amount of data such as 12.3 MB"));
+        call.volume = volume->first;
+        call.volumeScale = volume->second;
+    }
     const QStringView costText = field(columns.at[CostColumn]);
     const std::optional<double> pence = readMoney(costText, columns.costInPence);
     if (!pence)
@@ -486,6 +533,7 @@ Statement readStatementBytes(const QByteArray &bytes)
         else
             statement.skipped << row.why;
     }
+    statement.data = layout.columns.at[VolumeColumn] >= 0;
     if (statement.calls.empty() && !statement.skipped.isEmpty()) {
         statement.ok = false;
         statement.why = layout.columns.startInOne && !anyStart
@@ -518,6 +566,12 @@ Statement readStatement(const QString &path)
     statement.ok = false;
     statement.why = why;
     return statement;
+}
+
+qint64 BilledCall::volumeBytes(qint64 mbBytes) const
+{
+    const double unit = mbBytes == 1048576 ? 1024.0 : 1000.0;
+    return qint64(std::llround(volume * std::pow(unit, volumeScale)));
 }
 
 std::pair<QDate, QDate> statementDays(const Statement &statement)

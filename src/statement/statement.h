@@ -7,7 +7,9 @@
 // semicolons or tabs separate the fields; money, durations and dates come in
 // the forms people write them. What it says back is precise: a file whose
 // columns cannot be found says which it looked for, and every row that
-// cannot be read is named by its line and left out.
+// cannot be read is named by its line and left out. A data bill names a
+// volume ("Volume", "Data", "MB", "KB") where a call bill names a duration:
+// each row is then a session's data.
 
 #include <QByteArray>
 #include <QDate>
@@ -24,6 +26,13 @@ struct BilledCall
     int startSecond = 0; // of its day
     qint64 seconds = 0;
     double pence = 0.0;
+    // A data bill's: the volume in units of 1000 (or 1024) to the power of
+    // volumeScale bytes: 0 bytes, 1 KB, 2 MB, 3 GB.
+    double volume = 0.0;
+    int volumeScale = 0;
+
+    // The volume in bytes, for a MB of mbBytes.
+    qint64 volumeBytes(qint64 mbBytes) const;
 };
 
 struct Statement
@@ -34,6 +43,7 @@ struct Statement
     QString why;
     std::vector<BilledCall> calls; // in the file's order
     QStringList skipped; // "line 7: the date "31/02/2026" is not a date", one a row left out
+    bool data = false; // a data bill: its calls are sessions with a volume
 };
 
 Statement readStatement(const QString &path);

@@ -62,6 +62,8 @@ struct Reader
 {
     const QStringList &lines;
     QString why;
+    int badLine = 0;
+    QString badWhat;
 
     QString line(int number) const { return lines.value(number - 1).trimmed(); }
     bool damaged(int number, const QString &what)
@@ -70,6 +72,8 @@ struct Reader
         QString quoted = line(number);
         if (quoted.size() > 24)
             quoted = quoted.left(21).trimmed() + QStringLiteral("...");
+        badLine = number;
+        badWhat = what;
         why = QCoreApplication::translate("DataTariffFile", "Line %1 of %2: \"%3\" %4.")
                   .arg(number)
                   .arg(QString::fromUtf16(kDataTariffFileName), quoted, what);
@@ -159,26 +163,33 @@ DataTariffLoad LoadDataTariff(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return { {}, false,
             QCoreApplication::translate("DataTariffFile", "%1 cannot be read: %2")
-                .arg(path, file.errorString()) };
+                .arg(path, file.errorString()),
+            0, {} };
     file.close();
     // One line more than a tariff has, to tell a file that is none.
     const std::optional<QStringList> lines = readLines(path, kDataTariffLines + 1);
     if (!lines)
         return { {}, false,
-            QCoreApplication::translate("DataTariffFile", "%1 cannot be read.").arg(path) };
+            QCoreApplication::translate("DataTariffFile", "%1 cannot be read.").arg(path), 0,
+            {} };
     if (lines->isEmpty())
         return {};
-    Reader reader { *lines, {} };
-    if (lines->size() > kDataTariffLines) {
+    return readDataTariff(*lines);
+}
+
+DataTariffLoad readDataTariff(const QStringList &lines)
+{
+    Reader reader { lines, {}, 0, {} };
+    if (lines.size() > kDataTariffLines) {
         reader.damaged(kDataTariffLines + 1,
             QCoreApplication::translate("DataTariffFile", "is past the %1 lines of a data tariff")
                 .arg(kDataTariffLines));
-        return { {}, false, reader.why };
+        return { {}, false, reader.why, reader.badLine, reader.badWhat };
     }
     DataTariff tariff;
     if (!readBands(reader, tariff) || !readSettings(reader, tariff))
-        return { {}, false, reader.why };
-    return { tariff, true, {} };
+        return { {}, false, reader.why, reader.badLine, reader.badWhat };
+    return { tariff, true, {}, 0, {} };
 }
 
 QStringList dataTariffLines(const DataTariff &tariff)

@@ -28,12 +28,18 @@ struct DataTariffLoad
     std::optional<DataTariff> tariff; // none unless ok, or without a file
     bool ok = true;
     QString why; // the line and what is wrong with it, for the user
+    int badLine = 0; // that line's number, from 1; 0 when no line is at fault
+    QString badWhat; // what is wrong with it: "is not pence a MB"
 };
 
 // A file that cannot be read, or holds a line Callwise could not have
 // written, gives no data tariff and says which line and why, rather than
 // pricing data by a tariff guessed from a damaged file.
 DataTariffLoad LoadDataTariff(const QString &path);
+
+// The file's lines as a tariff, read as LoadDataTariff reads them: the data
+// tariff window's boxes hold them in the same order.
+DataTariffLoad readDataTariff(const QStringList &lines);
 
 // Writes the tariff; none removes the file.
 FileResult SaveDataTariff(const QString &path, const std::optional<DataTariff> &tariff);

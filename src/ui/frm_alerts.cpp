@@ -1,6 +1,7 @@
 #include "ui/frm_alerts.h"
 
 #include "alerts/bill_text.h"
+#include "alerts/data_month_log.h"
 #include "alerts/spoken_words.h"
 #include "ui/enter_presses_button.h"
 #include "ui/app_resources.h"
@@ -25,21 +26,27 @@ namespace {
 enum Row { SpeakRow, MinuteWarningRow, RateWarningRow, NextChangeRow, UnitsNoteRow, LimitRow,
     BillDayRow, SpendingRow, ForecastRow, NoEngineRow, RowCount };
 constexpr int kLeft = 120, kWidth = 5040, kRowHeight = 400, kBoxLeft = 3240;
-constexpr int kButtonsTop = 120 + RowCount * kRowHeight + 180;
-constexpr int kWindowHeight = kButtonsTop + 375 + 165;
+// With a data tariff that has an allowance, its rows come after the
+// forecast: the warning's level, then the month's data in four lines.
+constexpr int kDataRows = 5;
 
-int rowTop(Row row)
+int buttonsTop(int extraRows)
+{
+    return 120 + (RowCount + extraRows) * kRowHeight + 180;
+}
+
+int rowTop(int row)
 {
     return 120 + row * kRowHeight;
 }
 
 // A caption or a line of text, set a little lower than a box beside it.
-QRect textPlace(Row row, int width = kWidth)
+QRect textPlace(int row, int width = kWidth)
 {
     return { kLeft, rowTop(row) + 60, width, 252 };
 }
 
-QRect boxPlace(Row row)
+QRect boxPlace(int row)
 {
     return { kBoxLeft, rowTop(row), kLeft + kWidth - kBoxLeft, 315 };
 }
@@ -81,7 +88,12 @@ frmAlerts::frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regio
     , m_regional(regional)
     , m_prompter(prompter)
 {
-    setUpFixedWindow(this, "frmAlerts", tr(kCaption), kLeft + kWidth + kLeft, kWindowHeight);
+    m_dataMonth = m_alerts.dataMonth();
+    if (m_dataMonth && m_dataMonth->allowanceBytes <= 0)
+        m_dataMonth.reset(); // no allowance: nothing to warn of or budget
+    m_dataRows = m_dataMonth ? kDataRows : 0;
+    setUpFixedWindow(this, "frmAlerts", tr(kCaption), kLeft + kWidth + kLeft,
+        buttonsTop(m_dataRows) + 375 + 165);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     pressFocusedButtonOnEnter(this);
@@ -100,7 +112,8 @@ void frmAlerts::buildControls()
     cboSpeakEvery->setAccessibleName(speakCaption);
     for (int minutes : kSpeakIntervals)
         cboSpeakEvery->addItem(intervalText(minutes), minutes);
-    lblNoEngine = addControl<QLabel>(this, "lblNoEngine", tr(kNoEngine), textPlace(NoEngineRow));
+    lblNoEngine = addControl<QLabel>(
+        this, "lblNoEngine", tr(kNoEngine), textPlace(NoEngineRow + m_dataRows));
 
     // A row of a caption and a list of the coach's choices.
     auto coachRow = [this](Row row, const char *label, const char *box, const QString &caption,
@@ -137,10 +150,24 @@ void frmAlerts::buildControls()
     lblSpending = addControl<QLabel>(this, "lblSpending", QString(), textPlace(SpendingRow));
     lblForecast = addControl<QLabel>(this, "lblForecast", QString(), textPlace(ForecastRow));
 
-    cmdTest
-        = addControl<QPushButton>(this, "cmdTest", tr("Test"), { kLeft, kButtonsTop, 1215, 375 });
+    if (m_dataMonth) {
+        const QString dataCaption = tr("Warn me when the data allowance is");
+        auto *lblDataWarn = addControl<QLabel>(this, "lblDataWarn", dataCaption,
+            textPlace(ForecastRow + 1, kBoxLeft - kLeft));
+        cboDataWarn = placeControl(new QComboBox(this), "cboDataWarn", boxPlace(ForecastRow + 1));
+        lblDataWarn->setBuddy(cboDataWarn);
+        cboDataWarn->setAccessibleName(dataCaption);
+        for (int percent : kDataWarnPercents)
+            cboDataWarn->addItem(tr("%1 % used").arg(percent), percent);
+        for (int line = 0; line < kDataRows - 1; ++line)
+            m_dataLines << addControl<QLabel>(this, nullptr, QString(),
+                textPlace(ForecastRow + 2 + line));
+        m_dataLines[0]->setObjectName(QStringLiteral("lblDataUsed"));
+    }
+    const int top = buttonsTop(m_dataRows);
+    cmdTest = addControl<QPushButton>(this, "cmdTest", tr("Test"), { kLeft, top, 1215, 375 });
     cmdOK = addControl<QPushButton>(
-        this, "cmdOK", tr("&OK"), { kLeft + kWidth - 1215, kButtonsTop, 1215, 375 });
+        this, "cmdOK", tr("&OK"), { kLeft + kWidth - 1215, top, 1215, 375 });
     cmdOK->setDefault(true);
 
     connect(cmdTest, &QPushButton::clicked, this, &frmAlerts::cmdTest_Click);
@@ -173,6 +200,14 @@ void frmAlerts::Form_Load()
     const BillMonth bill = m_alerts.billMonth();
     lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
     lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));
+    if (m_dataMonth) {
+        cboDataWarn->setCurrentIndex(qMax(0, cboDataWarn->findData(choices.dataWarnPercent)));
+        const std::optional<DataTariff> tariff = m_alerts.dataTariff();
+        const QStringList lines = dataMonthLines(
+            *m_dataMonth, tariff ? tariff->mbBytes : kDecimalMb, m_regional);
+        for (qsizetype line = 0; line < m_dataLines.size(); ++line)
+            m_dataLines[line]->setText(lines.value(line));
+    }
 
     const bool speech = m_alerts.speechAvailable();
     lblNoEngine->setVisible(!speech);
@@ -197,6 +232,8 @@ void frmAlerts::cmdOK_Click()
             return;
         }
     }
+    if (cboDataWarn)
+        m_alerts.setDataWarnPercent(cboDataWarn->currentData().toInt());
     const FileResult saved = m_alerts.apply(cboSpeakEvery->currentData().toInt(), limit,
         cboBillDay->currentData().toInt(),
         { cboMinuteWarning->currentData().toInt(), cboRateWarning->currentData().toInt() });

@@ -14,7 +14,9 @@ class QPushButton;
 // The alerts window: how often the call cost is spoken, the hang-up coach's
 // warnings with the next rate change, the monthly spending limit and the day
 // the bill's month starts, with that month's spending so far and its
-// forecast. "OK" applies and saves, and so does Escape, which clicks it; the
+// forecast; with a data tariff that has an allowance, the level of the data
+// warning and the bill month's data used, left, the daily budget and the
+// day it runs out. "OK" applies and saves, and so does Escape, which clicks it; the
 // close box drops the changes. Built afresh at each opening, from the choices
 // in force.
 class frmAlerts : public QWidget
@@ -54,6 +56,10 @@ private:
     QComboBox *cboBillDay = nullptr;
     QLabel *lblSpending = nullptr;
     QLabel *lblForecast = nullptr;
+    std::optional<DataMonth> m_dataMonth; // read as the window opens
+    int m_dataRows = 0; // the rows the data takes, none without it
+    QComboBox *cboDataWarn = nullptr;
+    QList<QLabel *> m_dataLines;
     QPushButton *cmdTest = nullptr;
     QPushButton *cmdOK = nullptr;
 };

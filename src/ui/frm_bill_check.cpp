@@ -3,10 +3,13 @@
 #include "calllog/call_log.h"
 #include "common/number_reader.h"
 #include "statement/bill_check.h"
+#include "statement/data_bill_check.h"
+#include "tariff/data_tariff_file.h"
 #include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -64,6 +67,20 @@ void frmBillCheck::openStatement(const QString &csvPath)
         = summaryOfDays(log, first, last, readNumber(m_table.minConnectTime()), m_regional);
     if (!summary.ok) {
         txtReport->setPlainText(summary.error);
+        return;
+    }
+    if (statement.data) {
+        // A data bill suggests no rules: it is checked by the data tariff's
+        // MB and rounding.
+        const DataTariff data = LoadDataTariff(QFileInfo(m_logPath).dir().filePath(
+                                                   QString::fromUtf16(kDataTariffFileName)))
+                                    .tariff.value_or(DataTariff{});
+        txtReport->setPlainText(
+            dataBillCheckLines(name,
+                               checkDataBill(statement, first, last, summary, data.mbBytes,
+                                             data.roundingBytes),
+                               m_regional)
+                .join(u'\n'));
         return;
     }
     const BillCheck check = checkBill(statement, first, last, summary, m_table, m_rules);

@@ -17,6 +17,8 @@
 #include "ui/frm_costs.h"
 #include "ui/frm_modem.h"
 #include "ui/frm_bill_check.h"
+#include "tariff/data_tariff_file.h"
+#include "ui/frm_data_fees.h"
 #include "ui/frm_days.h"
 #include "ui/frm_rules.h"
 #include "ui/twips.h"
@@ -402,6 +404,7 @@ void frmCallwise::mnusetfees_Click()
     if (!m_days) {
         m_days = new frmDays(m_tariff, m_feePath, m_env.prompter, this);
         connect(m_days, &frmDays::rulesRequested, this, &frmCallwise::showRules);
+        connect(m_days, &frmDays::dataTariffRequested, this, &frmCallwise::showDataFees);
     }
     m_days->reloadAndShow();
 }
@@ -428,6 +431,17 @@ void frmCallwise::showRules()
         });
     }
     showModeless(m_rulesWindow);
+}
+
+void frmCallwise::showDataFees()
+{
+    if (!m_dataFeesWindow) {
+        // A new data tariff's bill starts on the alerts' bill day, so that
+        // both bill months are the same month.
+        m_dataFeesWindow = new frmDataFees(dataPath(m_env.programDir, kDataTariffFileName),
+                                           m_alerts.choices().billStartDay, m_env.prompter, m_days);
+    }
+    showModeless(m_dataFeesWindow);
 }
 
 void frmCallwise::applySuggestion(const RuleSuggestion &suggestion)
@@ -537,6 +551,8 @@ void frmCallwise::Form_Unload()
         m_chart->close();
     if (m_rulesWindow)
         m_rulesWindow->close();
+    if (m_dataFeesWindow)
+        m_dataFeesWindow->close();
     if (m_days)
         m_days->close();
     if (m_about)

@@ -27,6 +27,7 @@ class frmModem;
 class frmCosts;
 class frmDays;
 class frmRules;
+class frmDataFees;
 struct JournalRecovery;
 struct RuleSuggestion;
 
@@ -105,6 +106,7 @@ private Q_SLOTS:
     void mnudisplay_Click();
     void mnusetfees_Click();
     void showRules();
+    void showDataFees();
     void mnumodem_Click();
     void cmdCosts_Click();
     void mnuchart_Click();
@@ -162,5 +164,6 @@ private:
     QPointer<frmAbout> m_about;
     QPointer<frmAlerts> m_alertsWindow;
     QPointer<frmRules> m_rulesWindow; // opened from the tariff editor
+    QPointer<frmDataFees> m_dataFeesWindow; // so is this
     frmDays *m_days = nullptr; // built when first shown, then hidden, alive to exit
 };

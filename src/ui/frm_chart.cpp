@@ -4,6 +4,7 @@
 #include "chart/chart_painter.h"
 #include "common/number_reader.h"
 #include "common/user_date.h"
+#include "tariff/data_tariff_file.h"
 #include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -102,6 +104,12 @@ void frmChart::buildControls()
         this, "cmdCompare", tr("&Compare with..."), { 120, 4665, 1815, 375 });
     connect(compare, &QPushButton::clicked, this, &frmChart::cmdCompare_Click);
 
+    // Cost or data: offered where there is data to show.
+    cboShow = placeControl(new QComboBox(this), "cboShow", {2820, 4695, 1455, 315});
+    cboShow->addItems({tr("Cost"), tr("Data")});
+    label("lblShow", tr("&Show"), {2100, 4695, 615, 315}, cboShow);
+    connect(cboShow, &QComboBox::currentIndexChanged, this, &frmChart::redraw);
+
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmChart::redraw);
     for (QLineEdit *box : {Text2, Text3})
         connect(box, &QLineEdit::editingFinished, this, &frmChart::redraw);
@@ -111,6 +119,14 @@ void frmChart::showWindow()
 {
     if (!m_loaded) {
         m_callLog = LoadIndexedLog(m_logPath);
+        m_dataTariff = LoadDataTariff(
+            QFileInfo(m_logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName)))
+                           .tariff;
+        const bool data = m_dataTariff || !m_callLog.bytes().isEmpty();
+        cboShow->setVisible(data);
+        findChild<QLabel *>(QStringLiteral("lblShow"))->setVisible(data);
+        if (!data)
+            cboShow->setCurrentIndex(0);
         const QString today = userDateText(m_clock.now().date());
         Text2->setText(today);
         Text3->setText(today);
@@ -169,9 +185,16 @@ void frmChart::redraw()
         }
         range = *typed;
     }
-    const std::optional<ChartPeriod> period = chartPeriod(entry, today, bill.startDay, range);
+    const bool data = cboShow->currentIndex() == 1;
+    // The data's bill month is the data tariff's.
+    const int startDay = data && m_dataTariff ? m_dataTariff->billStartDay : bill.startDay;
+    const std::optional<ChartPeriod> period = chartPeriod(entry, today, startDay, range);
     if (!period)
         return;
+    if (data) {
+        picChart->setChart(dataChart(m_callLog, today, *period, m_dataTariff, m_regional));
+        return;
+    }
     picChart->setChart(spendingChart(m_callLog, today, *period,
                                      readNumber(m_tariff.minConnectTime()), m_regional,
                                      bill.limitPence, m_other ? &*m_other : nullptr));

@@ -74,9 +74,11 @@ private:
     LogIndex m_callLog{QString()};
     bool m_loaded = false;
     std::optional<OtherTariff> m_other;
+    std::optional<DataTariff> m_dataTariff; // read as the window opens
     std::function<QString()> m_chooseFeeFile;
 
     QComboBox *cboPeriod = nullptr;
+    QComboBox *cboShow = nullptr; // Cost or Data
     QLineEdit *Text2 = nullptr;
     QLineEdit *Text3 = nullptr;
     ChartView *picChart = nullptr;

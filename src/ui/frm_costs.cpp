@@ -6,6 +6,7 @@
 #include "common/number_reader.h"
 #include "common/own_plugin.h"
 #include "common/user_date.h"
+#include "tariff/data_tariff_file.h"
 #include "ui/choice_combo.h"
 #include "ui/fixed_window.h"
 #include "ui/print_plugin.h"
@@ -14,6 +15,8 @@
 #include "ui/ui_font.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +29,9 @@ constexpr char kSelect[] = QT_TRANSLATE_NOOP("frmCosts", "Select");
 constexpr char kTimeTotal[] = QT_TRANSLATE_NOOP("frmCosts", "Time Total");
 constexpr char kCostTotal[] = QT_TRANSLATE_NOOP("frmCosts", "Cost Total");
 constexpr double kTotalsPoints = 9.75;
+// The list's place; with data it is shorter and the data total sits under it.
+constexpr QRect kList{120, 1080, 4695, 2790};
+constexpr int kDataHeight = 300;
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
 {
@@ -98,7 +104,7 @@ void frmCosts::buildControls()
 
     // A view over the summary rather than an item per line: the lines of a
     // year of calls are made only as they scroll into sight.
-    Text1 = placeControl(new QListView(this), "Text1", {120, 1080, 4695, 2790});
+    Text1 = placeControl(new QListView(this), "Text1", kList);
     m_lines = new SummaryListModel(Text1);
     Text1->setModel(m_lines);
     Text1->setUniformItemSizes(true);
@@ -110,6 +116,9 @@ void frmCosts::buildControls()
     Label3 = addLabel(this, "Label3", tr(kCostTotal), { 840, 4560, 3375, 495 });
     Label4->setFont(uiFont(kTotalsPoints));
     Label3->setFont(uiFont(kTotalsPoints));
+    lblData = addLabel(this, "lblData", QString(),
+                       {kList.x(), kList.bottom() + 61 - kDataHeight, kList.width(), kDataHeight - 60});
+    lblData->hide();
 
     auto *clear
         = addControl<QPushButton>(this, "Command3", tr("Clear List"), { 120, 5160, 1335, 375 });
@@ -145,8 +154,13 @@ void frmCosts::Form_Load()
     Label4->setText(tr(kTimeTotal));
     Label3->setText(tr(kCostTotal));
 
+    showDataTotal(QString());
+
     setWindowTitle(tr(kCaption));
     m_callLog = LoadIndexedLog(m_logPath);
+    const DataTariffLoad data = LoadDataTariff(
+        QFileInfo(m_logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName)));
+    m_mbBytes = data.tariff ? data.tariff->mbBytes : kDecimalMb;
     const QString today = userDateText(m_clock.now().date());
     Text2->setText(today);
     Text3->setText(today);
@@ -193,8 +207,20 @@ void frmCosts::lsttimes_Click(int index)
     }
     Label4->setText(totalTimeCaption(summary.totalSeconds));
     Label3->setText(totalCostCaption(summary.totalPence, m_regional));
+    summary.mbBytes = m_mbBytes;
+    showDataTotal(summary.dataCalls == 0
+                      ? QString()
+                      : totalDataCaption(summary.totalReceived, summary.totalSent, m_mbBytes));
     setWindowTitle(costsCaption(summary.pricedWithoutRules(m_rules && !m_rules->isDefault())));
     m_lines->setSummary(std::move(summary));
+}
+
+void frmCosts::showDataTotal(const QString &caption)
+{
+    lblData->setText(caption);
+    lblData->setVisible(!caption.isEmpty());
+    placeInTwips(Text1, kList.x(), kList.y(), kList.width(),
+                 kList.height() - (caption.isEmpty() ? 0 : kDataHeight));
 }
 
 void frmCosts::Command1_Click()
@@ -217,7 +243,7 @@ void frmCosts::Command3_Click()
 void frmCosts::PrintSummary()
 {
     const QStringList lines = printedSummaryLines(Label6->text(), m_lines->lines(),
-                                                  Label3->text(), Label4->text());
+                                                  Label3->text(), Label4->text(), lblData->text());
 
     if (!m_printer(lines)) {
         m_prompter.showMessage(tr("There was a problem printing to your printer."));

@@ -68,6 +68,8 @@ private:
     void buildControls();
     void Form_Load();
     void PrintSummary();
+    // The data total under the list, or none and the list at its full height.
+    void showDataTotal(const QString &caption);
     // The offsets of the typed date range; nothing, after telling the user
     // why, when a box holds no date.
     std::optional<PeriodOffsets> typedRange(QDate today);
@@ -90,4 +92,8 @@ private:
     SummaryListModel *m_lines = nullptr; // what Text1 lists
     QLabel *Label4 = nullptr;
     QLabel *Label3 = nullptr;
+    // "Total Data = ...", in sight under a shortened list only when the
+    // period has calls billed by the MB.
+    QLabel *lblData = nullptr;
+    qint64 m_mbBytes = 1000000; // the data tariff's MB, read when the window opens
 };

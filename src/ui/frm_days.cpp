@@ -118,9 +118,12 @@ void frmDays::buildControls()
     auto *cmdRules = addControl<QPushButton>(
         this, "cmdRules", tr("&Rules..."), { 5160, kGridHeight + 84, 852, 372 });
     connect(cmdRules, &QPushButton::clicked, this, &frmDays::rulesRequested);
+    auto *cmdData = addControl<QPushButton>(
+        this, "cmdData", tr("&Data..."), {4200, kGridHeight + 84, 852, 372});
+    connect(cmdData, &QPushButton::clicked, this, &frmDays::dataTariffRequested);
 
     // Tab runs day by day, each band's start then its fee, then the min
-    // connect time, OK and the rules.
+    // connect time, OK, the data tariff and the rules.
     QWidget *previous = nullptr;
     auto chain = [&previous](QWidget *next) {
         if (previous)
@@ -135,6 +138,7 @@ void frmDays::buildControls()
     }
     chain(Text8);
     chain(cmdReturn);
+    chain(cmdData);
     chain(cmdRules);
 }
 

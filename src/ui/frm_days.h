@@ -14,7 +14,8 @@ class QLineEdit;
 // OK saves and reloads (the reload shows the normalised texts); the close
 // box drops what was typed since the last save. It lives hidden from
 // start-up to exit. Its "&Rules..." button asks its owner for the rules
-// window, which edits the rules the owner keeps.
+// window, which edits the rules the owner keeps, and its "&Data..." button
+// for the data tariff's window.
 class frmDays : public QWidget
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ public:
 
 Q_SIGNALS:
     void rulesRequested();
+    void dataTariffRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

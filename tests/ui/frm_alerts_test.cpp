@@ -85,6 +85,28 @@ TEST_F(AlertsWindowTest, ShowsTheBillsMonthFromItsStartDayAndItsForecast)
     EXPECT_FALSE(window && window->isVisible());
 }
 
+// With a data allowance the bill month's data shows and its warning's level
+// is chosen and kept; without one the window is as it was.
+TEST_F(AlertsWindowTest, ShowsTheDataMonthAndItsWarningWithAnAllowance)
+{
+    open("0\r\n\r\n\r\n1\r\n");
+    const int plainHeight = window->height();
+    EXPECT_TRUE(window->findChildren<QComboBox *>("cboDataWarn").isEmpty());
+    window->close();
+
+    appendLines(logPath(), callRecordLines("04:12:2026", "00:10:00", "09:00:00", 1));
+    dir.write("netbytes.ini", "04:12:2026  ,  09:00:00  ,  00:10:00  ,  40000000  ,  0#\r\n");
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n");
+    open("0\r\n\r\n\r\n1\r\n");
+    EXPECT_GT(window->height(), plainHeight);
+    EXPECT_EQ(control<QComboBox>("cboDataWarn")->currentText(), "80 % used");
+    EXPECT_EQ(control<QLabel>("lblDataUsed")->text(), "Data used since 1 Dec: 40.0 MB");
+    EXPECT_EQ(control<QLabel>("lblDataWarn")->buddy(), control<QComboBox>("cboDataWarn"));
+    control<QComboBox>("cboDataWarn")->setCurrentText("90 % used");
+    control<QPushButton>("cmdOK")->click();
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n90\r\n\r\n\r\n");
+}
+
 TEST_F(AlertsWindowTest, WithoutAnEngineOnlyTheLimitCanBeChosen)
 {
     speaker.available = false;

@@ -36,4 +36,18 @@ TEST_F(UiRigTest, BillCheckShowsTheReportAndApplyGivesTheSuggestedRules)
     EXPECT_EQ(window.appliedSuggestion()->changed, RuleSetting::FeePerCall);
 }
 
+// A data bill is checked against the calls whose bytes are kept, and
+// suggests no rules.
+TEST_F(UiRigTest, BillCheckChecksADataBillByVolume)
+{
+    appendLines(logPath(), callRecordLines("05:12:2026", "00:02:05", "09:00:00", 0));
+    dir.write("netbytes.ini", "05:12:2026  ,  09:00:00  ,  00:02:05  ,  2000000  ,  0#\r\n");
+    dir.write("data.csv", "Date,Time,Volume,Cost\r\n05/12/2026,09:00,2.0,0.00\r\n");
+    frmBillCheck window(tariff, TariffRules(), logPath(), regional);
+    window.openStatement(dir.file("data.csv"));
+    const QString report = child<QPlainTextEdit>(&window, "txtReport")->toPlainText();
+    EXPECT_TRUE(report.contains("Sessions billed: 1, logged: 1, on both: 1\n")) << report.toStdString();
+    EXPECT_FALSE(child<QPushButton>(&window, "cmdApply")->isEnabled());
+}
+
 } // namespace

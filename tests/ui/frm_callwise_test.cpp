@@ -170,8 +170,20 @@ TEST_F(MainWindowTest, TheChartEntryOpensThisBillWithTheLimitAndDateTakesTheType
     Q_EMIT from->editingFinished();
     EXPECT_EQ(chart->chart().bars.size(), 5u);
     EXPECT_FALSE(chart->chart().limitPence);
+    EXPECT_FALSE(child<QComboBox>(chart, "cboShow")->isVisible()) << "no data to show";
     press(from, Qt::Key_Escape);
     EXPECT_FALSE(chart->isVisible());
+
+    // With a data tariff the chart shows data too, over its own bill month.
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n15\r\n");
+    dir.write("netbytes.ini", "01:12:2026  ,  09:00:00  ,  00:10:00  ,  5000000  ,  0#\r\n");
+    trigger("mnuchart");
+    period->setCurrentText("This bill");
+    child<QComboBox>(chart, "cboShow")->setCurrentText("Data");
+    EXPECT_TRUE(chart->chart().data);
+    EXPECT_EQ(chart->chart().bars.front().first, QDate(2026, 11, 15));
+    EXPECT_EQ(chart->chart().totalPence, 500);
+    EXPECT_EQ(chart->chart().limitPence, 10000);
 }
 
 TEST_F(MainWindowTest, CompareWithDrawsAnotherFeeFilesTotalUntilTheChartCloses)

@@ -177,6 +177,36 @@ TEST_F(CostsWindowTest, KeptChargesAreShownTheCallsWithoutAreCountedAndClearingT
     EXPECT_EQ(window.windowTitle(), "Internet Phone Costs");
 }
 
+// A data call's line shows its volume and the data total shows under a
+// shorter list, and prints last; a period without data keeps the list whole.
+TEST_F(CostsWindowTest, DataCallsShowTheirVolumeAndTheDataTotal)
+{
+    dir.write(QStringLiteral("netbytes.ini"),
+              "05:12:2026  ,  10:01:00  ,  00:05:01  ,  2000000  ,  300000#\r\n");
+    window.close();
+    window.showWindow();
+    const int fullHeight = list()->height();
+    choose(QStringLiteral("1 Day"));
+    EXPECT_EQ(list()->model()->index(1, 0).data().toString(),
+              QString::fromUtf8("05:12:2026  ,  10:01:00  ,  00:05:01  ,  02.00  ,  2.3 MB  =  £0.12"));
+    EXPECT_TRUE(control("lblData")->isVisible());
+    EXPECT_EQ(text("lblData"), "Total Data = 2.3 MB (2.0 MB received, 0.3 MB sent)");
+    EXPECT_LT(list()->height(), fullHeight);
+    QStringList printed;
+    window.setPrinter([&printed](const QStringList &lines) { printed = lines; return true; });
+    prompter.answer(Answer::Yes);
+    click("Command2");
+    EXPECT_EQ(printed.last(), text("lblData"));
+
+    writeCalls(1);
+    dir.write(QStringLiteral("netbytes.ini"), "");
+    window.close();
+    window.showWindow();
+    choose(QStringLiteral("1 Day"));
+    EXPECT_FALSE(control("lblData")->isVisible());
+    EXPECT_EQ(list()->height(), fullHeight);
+}
+
 TEST_F(CostsWindowTest, PrintsOnlyAfterYesOnAsManyPagesAsItTakesAndTellsOfAFailingPrinter)
 {
     prompter.answer(Answer::No);

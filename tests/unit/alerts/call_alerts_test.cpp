@@ -1,3 +1,4 @@
+#include "calllog/call_bytes.h"
 #include "calllog/call_log.h"
 #include "support/call_rig.h"
 
@@ -153,6 +154,46 @@ TEST_F(CallAlertsTest, WarnsOfTheForecastOnceABillsMonthWhenACallEndsAndAgainWhe
     alerts.apply(5, 240, 15, {});
     EXPECT_EQ(balloons.value(1), "At this pace this month's calls will cost £2.42, past your "
                                  "limit of £2.40.");
+}
+
+// A data tariff of 100 MB a month from the 1st: the level's warning and the
+// allowance's, each once a bill month, kept after alerts.ini's own lines.
+TEST_F(CallAlertsTest, WarnsOfTheDataAtTheLevelAndAtTheAllowanceOnceABillMonth)
+{
+    const QString level = "This month's data has used 85.0 MB of your allowance of 100.0 MB, 80 % of it.";
+    const QString reached = "This month's data has reached your allowance of 100.0 MB.";
+    const struct
+    {
+        qint64 mb;
+        const char *dataLines; // after the seven of the choices
+        QString balloon;
+        const char *kept;
+    } cases[] = {
+        {85, "", level, "80\r\n01:12:2026\r\n\r\n"},
+        {85, "80\r\n01:11:2026\r\n\r\n", level, "80\r\n01:12:2026\r\n\r\n"},
+        {85, "80\r\n01:12:2026\r\n\r\n", "", nullptr},
+        {85, "90\r\n\r\n\r\n", "", nullptr},
+        {120, "", reached, "80\r\n01:12:2026\r\n01:12:2026\r\n"},
+        {120, "80\r\n01:12:2026\r\n\r\n", reached, "80\r\n01:12:2026\r\n01:12:2026\r\n"},
+        {120, "80\r\n01:12:2026\r\n01:12:2026\r\n", "", nullptr},
+    };
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n");
+    const QDate day = clock.now().date().addDays(-1);
+    log(day, 10);
+    for (const auto &c : cases) {
+        dir.write("netbytes.ini", (callBytesLine(logDateText(day), "09:00:00", "00:10:00",
+                                                 c.mb * 1000000, 0) + "\r\n").toLatin1());
+        balloons.clear();
+        urgencies.clear();
+        choose(QByteArray("5\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n") + c.dataLines);
+        settle();
+        EXPECT_EQ(balloons.join('|'), c.balloon) << c.mb << ' ' << c.dataLines;
+        if (!c.kept)
+            continue;
+        EXPECT_EQ(urgencies.value(0), c.mb > 100 ? Urgency::Critical : Urgency::Normal);
+        EXPECT_EQ(speaker.said.value(speaker.said.size() - 1), c.balloon);
+        EXPECT_EQ(dir.read("alerts.ini"), QByteArray("5\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n") + c.kept);
+    }
 }
 
 // Without a speech engine the balloon still comes.

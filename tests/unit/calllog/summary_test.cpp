@@ -1,3 +1,4 @@
+#include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
 #include "calllog/call_log.h"
 #include "calllog/day_costs.h"
@@ -97,6 +98,37 @@ TEST(Summary, KeptChargesPriceTheirCallsAndTheRestArePricedFromTheirRecordsAndCo
                                         kBritish);
     EXPECT_EQ(all.totalPence, 28 + 16);
     EXPECT_EQ(all.pricedWithoutRules(true), 0);
+}
+
+// A data call's line shows its volume before its cost and the totals add its
+// bytes; a minute call's line, a damaged bytes line's call and a summary
+// without bytes read as they always have.
+TEST(Summary, DataCallsShowTheirVolumeAndTheTotalsTheirBytes)
+{
+    const QString log = callOn(0, "10:00:00", "00:02:05", 0) + callOn(0, "11:00:00", "00:01:00", 2)
+        + callOn(1, "09:00:00", "00:00:30", 0);
+    const auto bytesLine = [](int daysAgo, const char *start, const char *duration, qint64 in,
+                              qint64 out) {
+        return (callBytesLine(logDateText(kToday.addDays(-daysAgo)), start, duration, in, out)
+                + "\r\n").toLatin1();
+    };
+    const QByteArray bytes = bytesLine(0, "10:00:00", "00:02:05", 12000000, 345678)
+        + bytesLine(1, "09:00:00", "00:00:30", 1000, 49000) + "06:12:2026  ,  11:00:00  ,  00:01:00  ,  x#\r\n";
+    const Summary plain = summarise(log, 0, 1);
+    const Summary summary =
+        SummarisePeriod(LogIndex(log, {}, BytesIndex(bytes)), kToday, 0, 1, 3, kBritish);
+    ASSERT_TRUE(summary.ok);
+    const QStringList lines = summary.lines();
+    EXPECT_EQ(lines[0], plain.lines()[0].replace(QStringLiteral("  =  "), QStringLiteral("  ,  12.3 MB  =  ")));
+    EXPECT_EQ(lines[1], plain.lines()[1]);
+    EXPECT_TRUE(lines[2].endsWith(QString::fromUtf8("  ,  0.1 MB  =  £0.00")));
+    EXPECT_EQ(summary.dataCalls, 2);
+    EXPECT_EQ(summary.totalReceived, 12001000);
+    EXPECT_EQ(summary.totalSent, 394678);
+    EXPECT_EQ(plain.dataCalls, 0);
+    EXPECT_EQ(totalDataCaption(summary.totalReceived, summary.totalSent, summary.mbBytes),
+              "Total Data = 12.4 MB (12.0 MB received, 0.4 MB sent)");
+    EXPECT_EQ(printedSummaryLines("h", {}, "c", "t").size(), 6) << "no data caption without data";
 }
 
 TEST(Summary, DateRangeInEitherOrderAndFutureDaysWhenTheLogHasThem)

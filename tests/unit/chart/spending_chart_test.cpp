@@ -1,4 +1,5 @@
 #include "alerts/forecast.h"
+#include "calllog/call_bytes.h"
 #include "calllog/call_log.h"
 #include "calllog/repricing.h"
 #include "calllog/summary.h"
@@ -265,6 +266,44 @@ TEST(ChartLayout, TheBillsLinesRunFromZeroAndTheForecastStacksOnTheLogged)
     EXPECT_TRUE(layout.forecastBars[1].isEmpty());
     EXPECT_EQ(layout.forecastBars[3].bottom(), layout.bars[3].top());
     EXPECT_EQ(layout.forecastBars[3].top(), yOf(25));
+}
+
+// The data view: each day's MB as the data tariff counts them, summing to
+// the title's total, with the allowance's pace over the bill's month.
+TEST(DataChart, DailyMegabytesWithTheAllowancesPaceOverTheBill)
+{
+    const QDate today(2026, 12, 6);
+    const QString log = logOfCalls(today, {0, 1, 1, 3});
+    QByteArray bytes;
+    qint64 mb = 0;
+    for (const int back : {3, 1, 1, 0}) // as the calls ended: oldest first
+        bytes += (callBytesLine(logDateText(today.addDays(-back)), "10:00:00", "00:00:30",
+                                (mb += 10) * 1000000 + 4000, 1000) + "\r\n").toLatin1();
+    const LogIndex index(log, {}, BytesIndex(bytes));
+    DataTariff tariff;
+    tariff.allowanceMb = 500;
+    const ChartPeriod bill = *chartPeriod(kThisBillEntry, today, tariff.billStartDay);
+    const SpendingChart chart = dataChart(index, today, bill, tariff, kBritish);
+    ASSERT_TRUE(chart.message.isEmpty()) << chart.message.toStdString();
+    EXPECT_EQ(chart.bars.size(), 31u);
+    EXPECT_EQ(chart.bars[2].pence, 1000); // 10 MB and 5 KB, half to even
+    EXPECT_EQ(chart.bars[4].pence, 6002 - 1000); // what it adds to the rounded running total
+    EXPECT_EQ(barsSum(chart), chart.totalPence);
+    EXPECT_EQ(chart.limitPence, 50000);
+    EXPECT_EQ(chart.title, "Bill 01/12/2026 to 31/12/2026   Used 100.02 MB   Allowance 500 MB");
+    const ChartLayout layout = layOutChart(chart, {400, 300}, kMeasure, kBritish);
+    EXPECT_EQ(layout.legend.back().text, "Allowance's pace");
+    EXPECT_EQ(layout.ticks.back().text, "500 MB");
+    EXPECT_EQ(layout.running.size(), 7u) << "from 0 to the end of today's bar";
+    EXPECT_TRUE(layout.expected.empty());
+    EXPECT_EQ(layout.pace, QLineF(layout.plot.left(), layout.plot.bottom(), layout.plot.right(),
+                                  layout.plot.top()));
+    // Without a tariff every byte counts, and no pace is drawn.
+    const SpendingChart plain = dataChart(index, today, bill, std::nullopt, kBritish);
+    EXPECT_FALSE(plain.limitPence);
+    EXPECT_EQ(plain.title, "01/12/2026 to 31/12/2026   Data 100.02 MB");
+    EXPECT_EQ(dataChart(LogIndex(log), today, bill, tariff, kBritish).message,
+              "No data in this period.");
 }
 
 // A compared name too long for the picture loses its middle, in the title

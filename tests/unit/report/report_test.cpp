@@ -123,7 +123,7 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
         { "--verbose", "1 Day" }, { "1 Day", "7 Days" },
         { "1 Day", "--from", "01/12/2026", "--to", "02/12/2026" },
         { "This bill" }, { "--chart", "c.pdf", "1 Day" }, { "--csv", "--chart", "c.png", "1 Day" },
-        { "--bill", "1 Day" }, { "--bill", "--csv" },
+        { "--bill", "1 Day" }, { "--bill", "--csv" }, { "--data", "1 Day" }, { "--csv", "--data", "1 Day" },
         { "--tariff" }, { "--rules", "r.ini", "1 Day" },
         { "--tariff", "a.ini", "--compare", "b.ini", "1 Day" },
         { "--compare", "a.ini", "--csv", "1 Day" }, { "--tariff", "a.ini", "--bill" },
@@ -175,6 +175,42 @@ TEST_F(ReportTest, BillPrintsTheBillsMonthByTheAlertChoices)
     EXPECT_EQ(out, QString::fromUtf8("Bill's month: 01/11/2026 to 30/11/2026\nSince 1 Nov: £0.60\n"
                                      "No forecast yet: the log holds less than a week of calls.\n"
                                      "Limit: none\n"));
+}
+
+// A data call shows its volume and bytes in every form; the bill adds the
+// data tariff's month. A minute-only log's CSV has no byte columns (above).
+TEST_F(ReportTest, DataCallsShowTheirBytesAndTheBillTheAllowance)
+{
+    dir.write("netcosts.ini", kTwoCalls);
+    dir.write("netbytes.ini", "05:12:2026  ,  21:14:03  ,  00:05:01  ,  12000000  ,  345678#\r\n");
+    ASSERT_EQ(run({"7 Days"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QString::fromUtf8("08:00:00  ,  00:00:30  ,  01.50  =  £0.04\n")));
+    EXPECT_TRUE(out.contains(QString::fromUtf8("00:05:01  ,  02.00  ,  12.3 MB  =  £0.12\n")));
+    EXPECT_TRUE(out.endsWith("Total Data = 12.3 MB (12.0 MB received, 0.3 MB sent)\n"));
+    ASSERT_EQ(run({"--csv", "7 Days"}), 0);
+    EXPECT_EQ(out, "date,start_time,duration,fee_pence_per_minute,cost_pence,bytes_received,"
+                   "bytes_sent\r\n2026-12-06,08:00:00,00:00:30,1.50,4.50,,\r\n"
+                   "2026-12-05,21:14:03,00:05:01,2.00,12.00,12000000,345678\r\n");
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n\r\n1000000\r\n1\r\n");
+    ASSERT_EQ(run({"--bill"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.endsWith("Limit: none\nData used since 1 Dec: 12.3 MB\nData left: 87.7 MB of "
+                             "100.0 MB\nDaily budget: 3.4 MB a day, 26 days left\n"
+                             "Runs out: not by 31 Dec\n"))
+        << out.toStdString();
+    ASSERT_EQ(run({"--chart", dir.file("data.svg"), "--data", "This bill"}), 0) << err.toStdString();
+    EXPECT_TRUE(dir.read("data.svg").contains("Used 12.35 MB   Allowance 100 MB</title>"));
+    // A data bill: the session on both within the tolerance, one billed only.
+    dir.write("netcharges.ini", "05:12:2026  ,  21:14:03  ,  00:05:01  ,  30#\r\n");
+    dir.write("data.csv", "Date,Time,Volume (KB),Cost\r\n05/12/2026,21:14:00,12100,0.31\r\n"
+                          "06/12/2026,09:00:00,1.5 MB,0.02\r\n");
+    ASSERT_EQ(run({"--statement", dir.file("data.csv")}), 0) << err.toStdString();
+    EXPECT_EQ(out, QString::fromUtf8("data.csv against the log's data from 05/12/2026 to 06/12/2026\n"
+                                     "Sessions billed: 2, logged: 1, on both: 1\n\n"
+                                     "Billed and not logged: 1\n  06/12/2026 09:00:00  1.5 MB  £0.02  (line 3)\n\n"
+                                     "Logged and not billed: 0\n\nPriced differently: 1\n"
+                                     "  05/12/2026 21:14:03  12.3 MB  billed £0.31, logged £0.30\n\n"
+                                     "Billed total: £0.33\nLogged total: £0.30\n"
+                                     "Difference: £0.03 more on the bill\n"));
 }
 
 TEST_F(ReportTest, StatementIsCheckedAgainstTheLogOfItsDaysOrOfThePeriod)

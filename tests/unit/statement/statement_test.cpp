@@ -98,4 +98,23 @@ INSTANTIATE_TEST_SUITE_P(Csv, MessyStatement,
             { "line 2: the date \"Total\" is not a date" } },
         Messy { "empty", "", { "the columns of the calls cannot be found: no header names the date" } }));
 
+
+// A data bill names a volume: its unit from the field, or from the header,
+// or MB; KB is 1000 or 1024 bytes as the tariff's MB is.
+TEST(DataStatement, ReadsEachVolumeInItsUnit)
+{
+    const Statement statement = readStatementBytes(
+        "Date,Time,Data (KB),Cost\r\n07/12/2026,10:00,512,0.01\r\n07/12/2026,11:00,1.5 MB,0.02\r\n"
+        "07/12/2026,12:00,2 GB,1\r\n07/12/2026,13:00,lots,1\r\n");
+    ASSERT_TRUE(statement.ok && statement.data) << statement.why.toStdString();
+    ASSERT_EQ(statement.calls.size(), 3u);
+    EXPECT_EQ(statement.calls[0].volumeBytes(1000000), 512000);
+    EXPECT_EQ(statement.calls[0].volumeBytes(1048576), 524288);
+    EXPECT_EQ(statement.calls[1].volumeBytes(1000000), 1500000);
+    EXPECT_EQ(statement.calls[2].volumeBytes(1000000), 2000000000);
+    EXPECT_EQ(statement.skipped, QStringList{"line 5: the volume \"lots\" is not an amount of data such as 12.3 MB"});
+    EXPECT_EQ(readStatementBytes("Date,Time,MB,Cost\r\n07/12/2026,10:00,3,0.01\r\n").calls[0].volumeBytes(1000000), 3000000);
+    EXPECT_FALSE(readStatementBytes("Date,Time,Duration,Cost\r\n07/12/2026,10:00,60,0.01\r\n").data);
+}
+
 } // namespace
