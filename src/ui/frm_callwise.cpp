@@ -1,10 +1,10 @@
 #include "ui/frm_callwise.h"
 
-#include "alerts/data_month.h"
+#include "alerts/data_month_log.h"
 #include "calllog/call_bytes.h"
 #include "calllog/call_journal.h"
 #include "calllog/call_log.h"
-#include "calllog/data_sessions.h"
+#include "calllog/log_index.h"
 #include "common/number_reader.h"
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
@@ -77,8 +77,8 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     , m_callClock({ m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
                       m_logPath, &m_rules, &m_linkBilling, &m_metered,
                       [this](const DataPricer &pricer, QDate today) {
-                          return dataMonthOf(
-                              LoadDataSessions(callBytesPath(m_logPath)), pricer, today)
+                          return dataMonthOfLog(LoadIndexedLog(m_logPath, MissingLog::LeaveAlone),
+                              pricer, today, m_env.regional)
                               .usedBytes;
                       } },
           this)

@@ -1,5 +1,4 @@
 #include "calllog/call_bytes.h"
-#include "calllog/data_sessions.h"
 
 #include "support/temp_program_dir.h"
 
@@ -43,28 +42,6 @@ TEST(CallBytes, FindsTheBytesOfTheCallByItsStartAndLength)
         EXPECT_EQ(found.value.received, c.received) << c.what;
         EXPECT_EQ(found.value.sent, c.sent) << c.what;
     }
-}
-
-// Each readable line is a session for the data pricer; the rest is passed over.
-TEST(CallBytes, EachReadableLineIsADataSession)
-{
-    TempProgramDir dir;
-    dir.write("netbytes.ini",
-        "07:12:2026  ,  10:00:00  ,  00:02:05  ,  1048576  ,  20480#\r\n"
-        "07:12:2026  ,  23:00:00  ,  25:00:01  ,  1  ,  2#\r\n"
-        "07:12:2026  ,  10:00:00  ,  00:60:05  ,  1  ,  2#\r\n"
-        "31:02:2026  ,  10:00:00  ,  00:02:05  ,  1  ,  2#\r\n"
-        "07:12:2026  ,  10:00:00  ,  00:02:05  ,  1  ,  -2#\r\n"
-        "07:12:2026  ,  10:00:00  ,  00:02:05  ,  7#\r\n");
-    const std::vector<DataSession> sessions = LoadDataSessions(dir.file("netbytes.ini"));
-    ASSERT_EQ(sessions.size(), 2u);
-    EXPECT_EQ(sessions[0].startDate, QDate(2026, 12, 7));
-    EXPECT_EQ(sessions[0].startSecond, 36000);
-    EXPECT_EQ(sessions[0].seconds, 125);
-    EXPECT_EQ(sessions[0].received, 1048576);
-    EXPECT_EQ(sessions[0].sent, 20480);
-    EXPECT_EQ(sessions[1].seconds, 90001);
-    EXPECT_TRUE(LoadDataSessions(dir.file("none.ini")).empty());
 }
 
 } // namespace
