@@ -29,7 +29,7 @@ bool notifyDesktop(const QString &title, const QString &text, Urgency urgency)
         return false;
     QDBusMessage notify = QDBusMessage::createMethodCall(
         server, QStringLiteral("/org/freedesktop/Notifications"), server, QStringLiteral("Notify"));
-    // The hint is a byte, as the desktop notifications' specification has it.
+    // The hint is a byte: notification servers read no other type for it.
     const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(urgency))}};
     notify << QStringLiteral("Callwise") << uint(0) << QString() << title << text << QStringList()
            << hints << -1;
