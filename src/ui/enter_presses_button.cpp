@@ -1,5 +1,6 @@
 #include "ui/enter_presses_button.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -38,4 +39,23 @@ private:
 void pressFocusedButtonOnEnter(QWidget *window)
 {
     window->installEventFilter(new EnterPressesButton(window));
+}
+
+bool takeDialogKey(QWidget *window, QKeyEvent *event, const std::function<void()> &ok)
+{
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        window->close();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (qobject_cast<QAbstractButton *>(window->focusWidget()))
+            return false;
+        ok();
+        return true;
+    default:
+        return false;
+    }
 }

@@ -5,7 +5,6 @@
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -241,23 +240,6 @@ void frmDataFees::cmdOK_Click()
 
 void frmDataFees::keyPressEvent(QKeyEvent *event)
 {
-    // A window of its own rather than a dialog, so Escape and the default
-    // button are taught here; a focused button takes Enter for itself.
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            close();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (!qobject_cast<QAbstractButton *>(focusWidget())) {
-                cmdOK_Click();
-                return;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    if (!takeDialogKey(this, event, [this] { cmdOK_Click(); }))
+        QWidget::keyPressEvent(event);
 }

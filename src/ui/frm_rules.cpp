@@ -6,7 +6,6 @@
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -444,24 +443,7 @@ void frmRules::cmdOK_Click()
 
 void frmRules::keyPressEvent(QKeyEvent *event)
 {
-    // A window of its own rather than a dialog, so Escape and the default
-    // button are taught here. The list of holidays keeps Enter for its
-    // lines, and a button that has the focus takes it for itself.
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            close();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (!qobject_cast<QAbstractButton *>(focusWidget())) {
-                cmdOK_Click();
-                return;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    // The lists keep Enter for their lines: the key never reaches the window.
+    if (!takeDialogKey(this, event, [this] { cmdOK_Click(); }))
+        QWidget::keyPressEvent(event);
 }
