@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 #include "common/rounding.h"
 #include "common/user_date.h"
+#include "statement/check_report.h"
 #include "statement/price_differences.h"
 
 #include <QCoreApplication>
@@ -13,26 +14,10 @@ namespace {
 
 constexpr qint64 kSecondsPerDay = 86400;
 
-qint64 secondsSinceDayOne(QDate day, int second)
-{
-    return day.toJulianDay() * kSecondsPerDay + second;
-}
-
 QString durationText(qint64 seconds)
 {
     return QString::asprintf(
         "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-}
-
-QString startText(QDate day, int second)
-{
-    return userDateText(day) + u' '
-        + QString::asprintf("%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
-}
-
-QString moneyText(double pence, const Regional &regional)
-{
-    return regional.currency(double(roundHalfEven(pence)));
 }
 
 } // namespace
@@ -160,25 +145,8 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
                  .arg(check.billed.size())
                  .arg(check.logged.size())
                  .arg(check.match.pairs.size());
-    if (check.billedOtherDays > 0)
-        lines << QCoreApplication::translate("BillCheck", "Billed on other days and left out: %1")
-                     .arg(check.billedOtherDays);
-    if (!check.skipped.isEmpty()) {
-        lines << QCoreApplication::translate(
-            "BillCheck", "Rows of the bill that cannot be read, left out: %1")
-                     .arg(check.skipped.size());
-        for (const QString &why : check.skipped)
-            lines << QStringLiteral("  ") + why;
-    }
+    appendLeftOut(lines, check.billedOtherDays, check.skipped);
 
-    const auto section = [&lines](const char *title, const QStringList &calls) {
-        lines << QString()
-              << QCoreApplication::translate("BillCheck", "%1: %2", "a section's title and count")
-                     .arg(QCoreApplication::translate("BillCheck", title))
-                     .arg(calls.size());
-        for (const QString &call : calls)
-            lines << QStringLiteral("  ") + call;
-    };
     QStringList billedOnly, loggedOnly, priced;
     for (const size_t b : check.match.billedOnly) {
         const BilledCall &call = check.billed[b];
@@ -201,24 +169,9 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
                           .arg(startText(call.day, call.startSecond), durationText(call.seconds),
                               moneyText(bill.pence, regional), moneyText(call.pence, regional));
     }
-    section(QT_TRANSLATE_NOOP("BillCheck", "Billed and not logged"), billedOnly);
-    section(QT_TRANSLATE_NOOP("BillCheck", "Logged and not billed"), loggedOnly);
-    section(QT_TRANSLATE_NOOP("BillCheck", "Priced differently"), priced);
-
-    const qint64 billedPence = roundHalfEven(check.billedPence());
-    const qint64 difference = billedPence - check.loggedPence;
-    lines << QString()
-          << QCoreApplication::translate("BillCheck", "Billed total: %1")
-                 .arg(regional.currency(double(billedPence)))
-          << QCoreApplication::translate("BillCheck", "Logged total: %1")
-                 .arg(regional.currency(double(check.loggedPence)))
-          << QCoreApplication::translate("BillCheck", "Difference: %1%2")
-                 .arg(regional.currency(double(qAbs(difference))),
-                     difference > 0 ? QCoreApplication::translate("BillCheck", " more on the bill")
-                         : difference < 0
-                         ? QCoreApplication::translate("BillCheck", " more in the log")
-                         : QString())
-          << QString() << suggestionText(check.suggestion, rules)
+    appendSections(lines, billedOnly, loggedOnly, priced);
+    appendTotals(lines, roundHalfEven(check.billedPence()), check.loggedPence, regional);
+    lines << QString() << suggestionText(check.suggestion, rules)
           << differenceLines(check.suggestion, check.logged, check.minConnectMinutes);
     return lines;
 }

@@ -4,33 +4,12 @@
 #include "common/rounding.h"
 #include "common/user_date.h"
 #include "statement/bill_check.h"
+#include "statement/check_report.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <tuple>
-
-namespace {
-
-constexpr qint64 kSecondsPerDay = 86400;
-
-qint64 startOf(QDate day, int second)
-{
-    return day.toJulianDay() * kSecondsPerDay + second;
-}
-
-QString startText(QDate day, int second)
-{
-    return userDateText(day) + u' '
-        + QString::asprintf("%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
-}
-
-QString moneyText(double pence, const Regional &regional)
-{
-    return regional.currency(double(roundHalfEven(pence)));
-}
-
-} // namespace
 
 qint64 volumeTolerance(qint64 billedBytes, qint64 roundingBytes)
 {
@@ -74,7 +53,7 @@ DataBillCheck checkDataBill(const Statement &statement, QDate first, QDate last,
         for (size_t l = 0; l < check.logged.size(); ++l) {
             const LoggedSession &session = check.logged[l];
             const qint64 apart = qAbs(
-                startOf(session.day, session.startSecond) - startOf(bill.day, bill.startSecond));
+                secondsSinceDayOne(session.day, session.startSecond) - secondsSinceDayOne(bill.day, bill.startSecond));
             const qint64 off = qAbs(session.bytes - bytes);
             if (apart <= kStartTolerance && off <= volumeTolerance(bytes, roundingBytes))
                 candidates.push_back(
@@ -102,8 +81,8 @@ DataBillCheck checkDataBill(const Statement &statement, QDate first, QDate last,
     }
     std::stable_sort(
         check.loggedOnly.begin(), check.loggedOnly.end(), [&check](size_t x, size_t y) {
-            return startOf(check.logged[x].day, check.logged[x].startSecond)
-                < startOf(check.logged[y].day, check.logged[y].startSecond);
+            return secondsSinceDayOne(check.logged[x].day, check.logged[x].startSecond)
+                < secondsSinceDayOne(check.logged[y].day, check.logged[y].startSecond);
         });
     return check;
 }
@@ -119,24 +98,7 @@ QStringList dataBillCheckLines(
                  .arg(check.billed.size())
                  .arg(check.logged.size())
                  .arg(check.pairs.size());
-    if (check.billedOtherDays > 0)
-        lines << QCoreApplication::translate("BillCheck", "Billed on other days and left out: %1")
-                     .arg(check.billedOtherDays);
-    if (!check.skipped.isEmpty()) {
-        lines << QCoreApplication::translate(
-            "BillCheck", "Rows of the bill that cannot be read, left out: %1")
-                     .arg(check.skipped.size());
-        for (const QString &why : check.skipped)
-            lines << QStringLiteral("  ") + why;
-    }
-    const auto section = [&lines](const char *title, const QStringList &sessions) {
-        lines << QString()
-              << QCoreApplication::translate("BillCheck", "%1: %2", "a section's title and count")
-                     .arg(QCoreApplication::translate("BillCheck", title))
-                     .arg(sessions.size());
-        for (const QString &session : sessions)
-            lines << QStringLiteral("  ") + session;
-    };
+    appendLeftOut(lines, check.billedOtherDays, check.skipped);
     QStringList billedOnly, loggedOnly, priced;
     double billedPence = 0.0;
     for (const BilledCall &call : check.billed)
@@ -168,22 +130,7 @@ QStringList dataBillCheckLines(
                               volumeText(session.bytes, check.mbBytes),
                               moneyText(bill.pence, regional), moneyText(session.pence, regional));
     }
-    section(QT_TRANSLATE_NOOP("BillCheck", "Billed and not logged"), billedOnly);
-    section(QT_TRANSLATE_NOOP("BillCheck", "Logged and not billed"), loggedOnly);
-    section(QT_TRANSLATE_NOOP("BillCheck", "Priced differently"), priced);
-
-    const qint64 billed = roundHalfEven(billedPence);
-    const qint64 difference = billed - loggedPence;
-    lines << QString()
-          << QCoreApplication::translate("BillCheck", "Billed total: %1")
-                 .arg(regional.currency(double(billed)))
-          << QCoreApplication::translate("BillCheck", "Logged total: %1")
-                 .arg(regional.currency(double(loggedPence)))
-          << QCoreApplication::translate("BillCheck", "Difference: %1%2")
-                 .arg(regional.currency(double(qAbs(difference))),
-                     difference > 0 ? QCoreApplication::translate("BillCheck", " more on the bill")
-                         : difference < 0
-                         ? QCoreApplication::translate("BillCheck", " more in the log")
-                         : QString());
+    appendSections(lines, billedOnly, loggedOnly, priced);
+    appendTotals(lines, roundHalfEven(billedPence), loggedPence, regional);
     return lines;
 }
