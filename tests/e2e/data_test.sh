@@ -13,46 +13,20 @@ e2e_start_trayer
 e2e_program_dir
 e2e_write_settings 1000 0
 e2e_write_fees 0 00:00 1.50
-tariff=()
-for day in 1 2 3 4 5 6 7; do tariff+=(00:00 2.00 "" "" "" "" "" ""); done
-e2e_write_crlf "$PROGRAM_DIR/netdata.ini" "${tariff[@]}" "" "" 1 "" 1000000 1
+e2e_write_data_tariff 2.00
 E2E_LINK=wwan0
 log=$PROGRAM_DIR/netcosts.ini
 journal=$PROGRAM_DIR/callnow.ini
 bytes=$PROGRAM_DIR/netbytes.ini
 charges=$PROGRAM_DIR/netcharges.ini
-in_ns() { ip netns exec "$E2E_NETNS" "$@"; }
-# No IPv6 chatter on the link: every byte on it is the test's.
-in_ns sysctl -qw net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1
-
-# As e2e_link_up, the tun held by socat, which here writes back every packet
-# the link sends; the /24 routes 192.0.2.2 through it.
-data_link_up() {
-    ip netns exec "$E2E_NETNS" socat "TUN:192.0.2.1/24,tun-name=$E2E_LINK,iff-up,tun-type=tun" PIPE \
-        2>"$E2E_TMP/link.log" &
-    LINK_PID=$!
-    e2e_track "$LINK_PID"
-    e2e_wait 5 e2e_link_running || e2e_fail "$E2E_LINK did not come up: $(cat "$E2E_TMP/link.log")"
-    # A long queue, so a busy machine drops few datagrams before socat reads them.
-    in_ns ip link set "$E2E_LINK" txqueuelen 10000
-}
-# push BYTES: UDP datagrams of 1400 bytes to the far end of the link.
-push() {
-    in_ns sh -c "head -c $1 /dev/zero | socat -u -b 1400 - UDP:192.0.2.2:9"
-}
-# The kernel's own counters of the link, as "received  ,  sent".
-kernel_bytes() {
-    echo "$(in_ns cat /sys/class/net/$E2E_LINK/statistics/rx_bytes)  ,  $(in_ns cat /sys/class/net/$E2E_LINK/statistics/tx_bytes)"
-}
-
 e2e_step "3 MB each way, the journal's bytes at 10 s, then kill -9"
 e2e_run_callwise killed
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon appeared"
-data_link_up
+e2e_echo_link_up
 sleep 2
-push 3000000
+e2e_push 3000000
 sleep 11
-counted=$(kernel_bytes)
+counted=$(e2e_link_bytes)
 e2e_log "kernel: $counted"
 # A busy machine may drop some datagrams; what matters is that the journal
 # holds exactly what the kernel counted, so a third of the bytes is enough.
@@ -74,11 +48,11 @@ grep -q "  ,  $pence#"$'\r' "$charges" || e2e_fail "charge: $(cat "$charges"), n
 
 e2e_step "a call's end keeps its bytes after its record and its charge"
 e2e_wait 10 e2e_tray_icon || e2e_fail "no tray icon after the restart"
-data_link_up
+e2e_echo_link_up
 sleep 2
-push 1000000
+e2e_push 1000000
 sleep 3
-counted=$(kernel_bytes)
+counted=$(e2e_link_bytes)
 e2e_log "kernel: $counted"
 e2e_link_down
 e2e_wait 5 test "$(grep -c '#' "$bytes")" -eq 2 || e2e_fail "bytes: $(cat "$bytes")"

@@ -22,6 +22,7 @@ E2E_STEP=""
 E2E_WAYLAND=""
 E2E_LINK=ppp0 # the link's interface name
 E2E_AS_USER=() # a runuser prefix to start the program as another user
+E2E_PRELOAD="" # a library to preload into the program
 
 e2e_log() { printf '[%s] %s\n' "$(date +%T)" "$*"; }
 
@@ -318,6 +319,15 @@ e2e_write_fees() {
     e2e_write_crlf "$PROGRAM_DIR/netfees.ini" "${fees[@]}" "$min"
 }
 
+# e2e_write_data_tariff PENCE: a data tariff of PENCE a MB of 1000000 bytes
+# at all times, with no allowance, bundle fee or rounding; the bill starts
+# on the 1st.
+e2e_write_data_tariff() {
+    local day tariff=()
+    for day in 1 2 3 4 5 6 7; do tariff+=(00:00 "$1" "" "" "" "" "" ""); done
+    e2e_write_crlf "$PROGRAM_DIR/netdata.ini" "${tariff[@]}" "" "" 1 "" 1000000 1
+}
+
 # Settings lines in the form the program saves them: interval, reserved,
 # splash, auto-run.
 e2e_write_settings() {
@@ -340,8 +350,12 @@ e2e_program_env() {
         E2E_ENV+=(DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb)
     fi
     [ -n "$E2E_CUPS_DIR" ] && E2E_ENV+=(CUPS_SERVER="$E2E_CUPS_DIR/cups.sock")
-    [ -n "${E2E_FAKETIME:-}" ] && E2E_ENV+=(LD_PRELOAD="$E2E_FAKETIME_LIB"
-        FAKETIME="@$E2E_FAKETIME" FAKETIME_DONT_FAKE_MONOTONIC=1)
+    local preload=$E2E_PRELOAD
+    if [ -n "${E2E_FAKETIME:-}" ]; then
+        preload=$E2E_FAKETIME_LIB${preload:+:$preload}
+        E2E_ENV+=(FAKETIME="@$E2E_FAKETIME" FAKETIME_DONT_FAKE_MONOTONIC=1)
+    fi
+    [ -n "$preload" ] && E2E_ENV+=(LD_PRELOAD="$preload")
     return 0
 }
 
@@ -538,6 +552,34 @@ e2e_link_down() {
 # True while $E2E_LINK in the namespace is up and running, as the program sees it.
 e2e_link_running() {
     ip netns exec "$E2E_NETNS" ip -o link show "$E2E_LINK" 2>/dev/null | grep -q 'UP,LOWER_UP'
+}
+
+e2e_in_ns() { ip netns exec "$E2E_NETNS" "$@"; }
+
+# As e2e_link_up, with traffic: the tun held by socat, which writes back every
+# packet the link sends; the /24 routes 192.0.2.2 through it. Without IPv6
+# in the namespace, every byte on the link is the test's. Sets LINK_PID.
+e2e_echo_link_up() {
+    e2e_in_ns sysctl -qw net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1
+    ip netns exec "$E2E_NETNS" socat "TUN:192.0.2.1/24,tun-name=$E2E_LINK,iff-up,tun-type=tun" PIPE \
+        2>"$E2E_TMP/link.log" &
+    LINK_PID=$!
+    e2e_track "$LINK_PID"
+    e2e_wait 5 e2e_link_running || e2e_fail "$E2E_LINK did not come up: $(cat "$E2E_TMP/link.log")"
+    # A long queue, so a busy machine drops few datagrams before socat reads them.
+    e2e_in_ns ip link set "$E2E_LINK" txqueuelen 10000
+}
+
+# e2e_push BYTES: UDP datagrams of 1400 bytes to the far end of the echo link.
+e2e_push() {
+    e2e_in_ns sh -c "head -c $1 /dev/zero | socat -u -b 1400 - UDP:192.0.2.2:9"
+}
+
+# The kernel's own counters of the link, as "received  ,  sent", the form
+# the program keeps them in.
+e2e_link_bytes() {
+    local statistics=/sys/class/net/$E2E_LINK/statistics
+    echo "$(e2e_in_ns cat "$statistics/rx_bytes")  ,  $(e2e_in_ns cat "$statistics/tx_bytes")"
 }
 
 # --- Sound -----------------------------------------------------------------------
