@@ -11,6 +11,8 @@ namespace {
 
 const QString kResourceDir = QStringLiteral(":/i18n/");
 QLocale g_textLanguage(QLocale::English);
+QTranslator *g_own = nullptr;
+QTranslator *g_qt = nullptr;
 
 bool isEnglish(const QString &language)
 {
@@ -49,31 +51,33 @@ QLocale textLanguage()
 
 QLocale installTranslations(const QStringList &uiLanguages)
 {
-    static QTranslator *own = nullptr;
-    static QTranslator *qt = nullptr;
-    for (QTranslator *installed : { own, qt }) {
-        if (installed)
-            QCoreApplication::removeTranslator(installed);
-        delete installed;
+    for (QTranslator **installed : { &g_own, &g_qt }) {
+        if (*installed)
+            QCoreApplication::removeTranslator(*installed);
+        delete std::exchange(*installed, nullptr);
     }
-    own = qt = nullptr;
     g_textLanguage = QLocale(QLocale::English);
 
     const QString path = translationFor(uiLanguages);
     if (path.isEmpty())
         return g_textLanguage;
-    own = new QTranslator;
-    if (!own->load(path) || !QCoreApplication::installTranslator(own)) {
-        delete std::exchange(own, nullptr);
+    g_own = new QTranslator;
+    if (!g_own->load(path) || !QCoreApplication::installTranslator(g_own)) {
+        delete std::exchange(g_own, nullptr);
         return g_textLanguage;
     }
-    g_textLanguage = QLocale(own->language());
-    // Qt's own texts (the buttons of its dialogs), where the system has them.
-    qt = new QTranslator;
-    if (qt->load(g_textLanguage, QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete std::exchange(qt, nullptr);
+    g_textLanguage = QLocale(g_own->language());
     return g_textLanguage;
+}
+
+void installQtTranslation()
+{
+    if (!g_own || g_qt)
+        return;
+    g_qt = new QTranslator;
+    if (g_qt->load(g_textLanguage, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(g_qt);
+    else
+        delete std::exchange(g_qt, nullptr);
 }

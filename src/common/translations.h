@@ -6,12 +6,17 @@
 // translation system; the translations are built into the programs.
 //
 // Installs, in the running application, the program's translation for the
-// user's languages (by default the system's, from LANGUAGE, LC_ALL, LANG)
-// and Qt's own for its standard dialogs, in place of those it installed
-// before. Under English, or a language the program has no translation of, it
-// installs none. Returns the language of the texts: the one translated into,
-// or English.
+// user's languages (by default the system's, from LANGUAGE, LC_ALL, LANG),
+// in place of those it installed before. Under English, or a language the
+// program has no translation of, it installs none. Returns the language of
+// the texts: the one translated into, or English.
 QLocale installTranslations(const QStringList &uiLanguages = QLocale::system().uiLanguages());
+
+// Installs Qt's own translation (its dialogs' buttons, a box's context
+// menu) for that language, where the system has it, once. The tray program
+// calls it as it builds its first window or message box: one that is never
+// opened does not hold it in memory.
+void installQtTranslation();
 
 // The language installTranslations() installed (English before it or
 // without it): the voice speaks it.

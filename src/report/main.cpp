@@ -25,6 +25,7 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     installTranslations();
+    installQtTranslation(); // its --help
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -30,12 +30,15 @@ void initAppResources()
     Q_UNUSED(registered);
 }
 
+// The icons installed for the desktop are PNGs; the program carries the same
+// pixels as 32-bit BMPs with alpha, which Qt reads itself: decoding a PNG at
+// start-up brings in libpng and zlib, a quarter megabyte of memory.
 QIcon appIcon()
 {
     initAppResources();
     QIcon icon;
-    icon.addPixmap(builtInPicture(QStringLiteral(":/callwise/callwise16.png"), "png"));
-    icon.addPixmap(builtInPicture(QStringLiteral(":/callwise/callwise32.png"), "png"));
+    icon.addPixmap(builtInPicture(QStringLiteral(":/callwise/callwise16.bmp"), "bmp"));
+    icon.addPixmap(builtInPicture(QStringLiteral(":/callwise/callwise32.bmp"), "bmp"));
     return icon;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/fixed_window.h"
 
+#include "common/translations.h"
 #include "ui/app_resources.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
@@ -9,6 +10,8 @@
 void setUpFixedWindow(QWidget *window, const char *name, const QString &caption, int widthTwips,
                       int heightTwips)
 {
+    // Before the window's controls, whose Qt parts read their texts as built.
+    installQtTranslation();
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(caption);
     window->setWindowIcon(appIcon());

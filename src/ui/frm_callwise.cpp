@@ -95,8 +95,9 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                   [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules },
           m_callClock)
 {
-    setUpFixedWindow(this, "frmCallwise", tr(kCaption), 2805, 3390);
-    buildControls();
+    // Named for the icon's tip here, laid out when first shown (setVisible).
+    setObjectName(QStringLiteral("frmCallwise"));
+    setWindowTitle(tr(kCaption));
     buildTrayMenu();
 
     connect(&m_callClock, &CallClock::textChanged, this, &frmCallwise::showText);
@@ -233,7 +234,7 @@ void frmCallwise::Form_Load()
     m_alerts.load();
     m_coach.setChoices(m_alerts.choices().coach);
 
-    m_tray.AddTrayIcon(windowIcon(), windowTitle(), mnuSystemTray);
+    m_tray.AddTrayIcon(appIcon(), windowTitle(), mnuSystemTray);
     // Without a notification area the program could not be reached from the
     // tray, so it stays on the screen instead of hiding.
     if (QSystemTrayIcon::isSystemTrayAvailable())
@@ -262,6 +263,8 @@ void frmCallwise::tellRecovery(const JournalRecovery &recovery)
 
 void frmCallwise::showText(CallClock::Field field)
 {
+    if (!Label4)
+        return; // not built yet: built, it reads the clock's texts
     const QString text = m_callClock.text(field);
     switch (field) {
     case CallClock::Field::Label4:
@@ -314,6 +317,18 @@ void frmCallwise::changeEvent(QEvent *event)
     if (event->type() == QEvent::PaletteChange && Label6)
         colourLabel6();
     QWidget::changeEvent(event);
+}
+
+// The controls wait for the window's first showing: a program that lives in
+// the tray may never show it, and building them loads the fonts and Qt's own
+// translation: the most memory the program's start-up would add to Qt's.
+void frmCallwise::setVisible(bool visible)
+{
+    if (visible && !Label4) {
+        setUpFixedWindow(this, "frmCallwise", tr(kCaption), 2805, 3390);
+        buildControls();
+    }
+    QWidget::setVisible(visible);
 }
 
 // The date and time need a tick each second only while they can be seen.

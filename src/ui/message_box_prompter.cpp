@@ -1,5 +1,7 @@
 #include "ui/message_box_prompter.h"
 
+#include "common/translations.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -9,6 +11,7 @@ namespace {
 // none on the buttons, whatever the desktop's style would add.
 QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButtons buttons)
 {
+    installQtTranslation(); // the buttons' texts
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(kProgramTitle), text, buttons);
     box.setObjectName(QStringLiteral("messageBox"));
     for (QAbstractButton *button : box.buttons())

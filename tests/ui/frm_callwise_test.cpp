@@ -1,5 +1,7 @@
 #include "ui_rig.h"
 
+#include "ui/app_resources.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -21,6 +23,14 @@ protected:
 
 TEST_F(MainWindowTest, StartsWithTheSavedIntervalAndTheSplashOnlyWhenTheSettingIsOne)
 {
+    // A window that lives in the tray builds its controls when first shown.
+    EXPECT_EQ(window.findChild<QLabel *>("Label6"), nullptr);
+    // The built-in icon is the one installed for the desktop, pixel for pixel.
+    for (const int size : { 16, 32 }) {
+        const QString installed = QStringLiteral(CALLWISE_ICON_DIR "/callwise%1.png").arg(size);
+        EXPECT_EQ(appIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                  QImage(installed).convertToFormat(QImage::Format_ARGB32)) << size;
+    }
     for (const char *flag : { "0", "1", "2", "-1" }) {
         dir.write("settings.ini", QByteArray(" 1000 \r\n 0 \r\n ") + flag + " \r\n 0 \r\n");
         window.Form_Load();

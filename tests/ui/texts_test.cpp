@@ -45,6 +45,9 @@ struct Windows : UiRig
     }
     Windows()
     {
+        // The main window builds its controls when first shown.
+        main.show();
+        calling.show();
         calling.setObjectName("frmCallwise in a call");
         probe.up = true;
         calling.callClock().Timer1_Timer();
