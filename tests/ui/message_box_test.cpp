@@ -1,5 +1,7 @@
 #include "ui/message_box_prompter.h"
 
+#include "common/translations.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -28,4 +30,25 @@ TEST(MessageBoxes, ArePlainAndAnswerAsAsked)
     EXPECT_FALSE(prompter.confirm("Are You SURE?"));
     answerWith(QMessageBox::Yes);
     EXPECT_TRUE(prompter.confirm("Are You SURE?"));
+}
+
+// Qt's own translation comes with the first box (or window), not at
+// start-up, and its buttons then read in the user's language.
+TEST(MessageBoxes, ReadQtsOwnTextsInTheUsersLanguage)
+{
+    const auto qtNo = [] { return QCoreApplication::translate("QPlatformTheme", "&No"); };
+    installTranslations({ QStringLiteral("fr-FR") });
+    EXPECT_EQ(qtNo(), "&No");
+    QString no;
+    QTimer::singleShot(0, [&no] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        no = box->button(QMessageBox::No)->text();
+        box->button(QMessageBox::No)->click();
+    });
+    MessageBoxPrompter().confirm(QStringLiteral("Are You SURE?"));
+    EXPECT_EQ(no, qtNo());
+    EXPECT_NE(no, "&No");
+    installTranslations({ QStringLiteral("en-GB") });
+    EXPECT_EQ(qtNo(), "&No");
 }
