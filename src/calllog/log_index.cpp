@@ -90,6 +90,13 @@ qsizetype wellFormedRecordEnd(const char16_t *text, qsizetype size, qsizetype ke
     return mark < size && text[mark] == u'#' ? mark : -1;
 }
 
+// A place of the text as a KeyPlace holds it.
+quint32 narrowPlace(qsizetype place)
+{
+    return place >= 0 && place < qsizetype(LogIndex::KeyPlace::kNone) ? quint32(place)
+                                                                      : LogIndex::KeyPlace::kNone;
+}
+
 } // namespace
 
 LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes)
@@ -128,7 +135,7 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
     };
     const auto closeUpTo = [&](qsizetype hash) {
         for (Open &open : waiting) {
-            open.place.hash = hash;
+            open.place.hash = narrowPlace(hash);
             keep(open.day, open.place);
         }
         waiting.clear();
@@ -141,9 +148,9 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
             closeUpTo(i);
         } else if (c == u',') {
             for (size_t w = needSecond; w < needFirst; ++w)
-                waiting[w].place.secondComma = i;
+                waiting[w].place.secondComma = narrowPlace(i);
             for (size_t w = needFirst; w < waiting.size(); ++w)
-                waiting[w].place.firstComma = i;
+                waiting[w].place.firstComma = narrowPlace(i);
             needSecond = needFirst;
             needFirst = waiting.size();
         } else if (i >= 2 && i - 2 + kKeyLength <= size) {
@@ -156,10 +163,12 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
             // taken at once, and the scan goes on after its "#".
             const qsizetype hash = waiting.empty() ? wellFormedRecordEnd(text, size, key) : -1;
             if (hash >= 0) {
-                keep(day, KeyPlace{key, key + kFirstCommaInShape, key + kSecondCommaInShape, hash});
+                keep(day,
+                    KeyPlace { narrowPlace(key), narrowPlace(key + kFirstCommaInShape),
+                        narrowPlace(key + kSecondCommaInShape), narrowPlace(hash) });
                 i = hash;
             } else {
-                waiting.push_back({day, KeyPlace{key, -1, -1, -1}});
+                waiting.push_back({ day, KeyPlace { .key = narrowPlace(key) } });
             }
         }
     }
