@@ -1,5 +1,6 @@
 #include "calllog/log_index.h"
 
+#include "calllog/read_ahead.h"
 #include "calllog/record_shape.h"
 
 #include <array>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr qsizetype kKeyLength = 10; // "dd:mm:yyyy"
+constexpr qsizetype kReadAhead = 512; // characters, some seven records
 
 // A day key packed as the number ddmmyyyy.
 quint32 packKey(quint32 day, quint32 month, quint32 year)
@@ -143,6 +145,9 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
     };
 
     for (qsizetype i = nextMark(text, size, 0); i < size; i = nextMark(text, size, i + 1)) {
+        // A record is about two cache lines long.
+        readAhead(text + i, text + size, kReadAhead);
+        readAhead(text + i, text + size, kReadAhead + 32);
         const char16_t c = text[i];
         if (c == u'#') {
             closeUpTo(i);
