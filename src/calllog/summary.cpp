@@ -144,12 +144,6 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
 
 } // namespace
 
-RecordFields SummaryCall::fields() const
-{
-    // As they were read when the call was listed.
-    return readRecordFields(record(), firstComma, secondComma).value_or(RecordFields {});
-}
-
 double SummaryCall::fee() const
 {
     return readNumber(fields().fee.in(record()));

@@ -51,7 +51,11 @@ struct SummaryCall
     double fee() const;
 
 private:
-    RecordFields fields() const;
+    // As they were read when the call was listed.
+    RecordFields fields() const
+    {
+        return readRecordFields(record(), firstComma, secondComma).value_or(RecordFields {});
+    }
 };
 
 struct Summary
