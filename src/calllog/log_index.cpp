@@ -1,5 +1,6 @@
 #include "calllog/log_index.h"
 
+#include "calllog/read_ahead.h"
 #include "calllog/record_shape.h"
 
 #include <array>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr qsizetype kKeyLength = 10; // "dd:mm:yyyy"
+constexpr qsizetype kReadAhead = 512; // characters, some seven records
 
 // A day key packed as the number ddmmyyyy.
 quint32 packKey(quint32 day, quint32 month, quint32 year)
@@ -90,6 +92,13 @@ qsizetype wellFormedRecordEnd(const char16_t *text, qsizetype size, qsizetype ke
     return mark < size && text[mark] == u'#' ? mark : -1;
 }
 
+// A place of the text as a KeyPlace holds it.
+quint32 narrowPlace(qsizetype place)
+{
+    return place >= 0 && place < qsizetype(LogIndex::KeyPlace::kNone) ? quint32(place)
+                                                                      : LogIndex::KeyPlace::kNone;
+}
+
 } // namespace
 
 LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes)
@@ -128,7 +137,7 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
     };
     const auto closeUpTo = [&](qsizetype hash) {
         for (Open &open : waiting) {
-            open.place.hash = hash;
+            open.place.hash = narrowPlace(hash);
             keep(open.day, open.place);
         }
         waiting.clear();
@@ -136,14 +145,17 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
     };
 
     for (qsizetype i = nextMark(text, size, 0); i < size; i = nextMark(text, size, i + 1)) {
+        // A record is about two cache lines long.
+        readAhead(text + i, text + size, kReadAhead);
+        readAhead(text + i, text + size, kReadAhead + 32);
         const char16_t c = text[i];
         if (c == u'#') {
             closeUpTo(i);
         } else if (c == u',') {
             for (size_t w = needSecond; w < needFirst; ++w)
-                waiting[w].place.secondComma = i;
+                waiting[w].place.secondComma = narrowPlace(i);
             for (size_t w = needFirst; w < waiting.size(); ++w)
-                waiting[w].place.firstComma = i;
+                waiting[w].place.firstComma = narrowPlace(i);
             needSecond = needFirst;
             needFirst = waiting.size();
         } else if (i >= 2 && i - 2 + kKeyLength <= size) {
@@ -156,10 +168,12 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
             // taken at once, and the scan goes on after its "#".
             const qsizetype hash = waiting.empty() ? wellFormedRecordEnd(text, size, key) : -1;
             if (hash >= 0) {
-                keep(day, KeyPlace{key, key + kFirstCommaInShape, key + kSecondCommaInShape, hash});
+                keep(day,
+                    KeyPlace { narrowPlace(key), narrowPlace(key + kFirstCommaInShape),
+                        narrowPlace(key + kSecondCommaInShape), narrowPlace(hash) });
                 i = hash;
             } else {
-                waiting.push_back({day, KeyPlace{key, -1, -1, -1}});
+                waiting.push_back({ day, KeyPlace { .key = narrowPlace(key) } });
             }
         }
     }

@@ -18,13 +18,17 @@ class LogIndex
 {
 public:
     // A place where a day key "dd:mm:yyyy" stands, with the first two commas
-    // and the first "#" at or after it (-1 where there is none).
+    // and the first "#" at or after it (kNone where there is none). A year
+    // of places is read again by the summary, so they are held in 32 bits:
+    // a place of a text too long for them is kNone, and a key beyond them
+    // is kept without its "#", so the summary tells its day cannot be read.
     struct KeyPlace
     {
-        qsizetype key = -1;
-        qsizetype firstComma = -1;
-        qsizetype secondComma = -1;
-        qsizetype hash = -1;
+        static constexpr quint32 kNone = 0xffffffffu;
+        quint32 key = kNone;
+        quint32 firstComma = kNone;
+        quint32 secondComma = kNone;
+        quint32 hash = kNone;
     };
 
     explicit LogIndex(const QString &logText, ChargeIndex charges = {}, BytesIndex bytes = {});

@@ -5,10 +5,6 @@
 
 namespace {
 
-// The separator "  ,  " puts a field three characters after its comma.
-constexpr qsizetype kFieldAfterComma = 3;
-constexpr qsizetype kSeparatorLength = 5;
-
 qint64 readWholePart(QStringView duration, qsizetype from)
 {
     const double value = readNumber(duration.mid(from, 2));
@@ -16,27 +12,7 @@ qint64 readWholePart(QStringView duration, qsizetype from)
     return double(whole) == value ? whole : roundHalfEven(value);
 }
 
-TextSpan clippedSpan(QStringView text, qsizetype from, qsizetype length)
-{
-    if (from >= text.size())
-        return {};
-    return {from, qMin(length, text.size() - from)};
-}
-
 } // namespace
-
-std::optional<RecordFields> readRecordFields(QStringView record, qsizetype c1, qsizetype c2)
-{
-    const qsizetype fieldLength = c2 - c1 - kSeparatorLength;
-    if (fieldLength < 0)
-        return std::nullopt;
-    RecordFields fields;
-    fields.starttime = clippedSpan(record, c1 + kFieldAfterComma, fieldLength);
-    fields.duration = clippedSpan(record, c2 + kFieldAfterComma, fieldLength);
-    const qsizetype feeStart = c2 + kFieldAfterComma + fields.duration.length + kSeparatorLength;
-    fields.fee = clippedSpan(record, feeStart, record.size());
-    return fields;
-}
 
 RecordedDuration readRecordedDuration(QStringView duration)
 {

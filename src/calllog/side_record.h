@@ -10,6 +10,7 @@
 // reads its values its own way; the keys, the scan of the lines and the
 // look-up are here once, read as bytes at a summary's pace.
 
+#include "calllog/read_ahead.h"
 #include "calllog/record_shape.h"
 
 #include <QByteArrayView>
@@ -34,6 +35,7 @@ inline constexpr int kTimeBits = 20;
 inline constexpr int kDayShift = 2 * kTimeBits;
 inline constexpr qsizetype kKeyLength = kRecordShapeLength; // with the separators after it
 inline constexpr int kMostDigits = 15; // beyond this no number the program writes
+inline constexpr qsizetype kReadAhead = 1024; // bytes, some twenty lines
 
 // A day's part of the keys, worked out once for all its calls; 0 for a day
 // outside the years 0 to 9999.
@@ -180,6 +182,7 @@ SideRecordIndex<Value>::SideRecordIndex(QByteArrayView bytes, ReadValues readVal
     quint64 lastDay = 0;
     DayOfLine dayOf;
     while (at < end) {
+        readAhead(at, end, kReadAhead);
         // The line as the program writes it: its key, the values and "#", then CR LF.
         const quint64 key = end - at >= kKeyLength ? lineKey(at, dayOf) : 0;
         const char *p = at + kKeyLength;

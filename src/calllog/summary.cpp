@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -86,10 +87,15 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         const qsizetype keyAt = place.key;
         if (keyAt < searchFrom)
             continue; // inside the record just read
+        // A place the index could not hold is kNone, beyond any "#".
         const qsizetype hashAt = place.hash;
         const qsizetype c1 = place.firstComma;
         const qsizetype c2 = place.secondComma;
-        if (hashAt < 0 || c1 < 0 || c1 >= hashAt || c2 < 0 || c2 >= hashAt)
+        if (place.hash == LogIndex::KeyPlace::kNone || c1 >= hashAt || c2 >= hashAt)
+            return false;
+        // A record too long for a listed call's narrow places is no record
+        // the program wrote, and cannot be read as one.
+        if (hashAt - keyAt > std::numeric_limits<qint32>::max())
             return false;
         const QStringView record = QStringView(text).mid(keyAt, hashAt - keyAt);
         const std::optional<RecordFields> fields =
@@ -112,8 +118,14 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
                                                        : summary.withoutCharge);
         }
         const qint64 length = recordedSeconds(duration);
-        summary.calls.push_back({day, record, fields->starttime, fields->duration, fields->fee,
-                                 cost, length, costTexts.indexOf(cost)});
+        summary.calls.push_back({ .day = day,
+            .recordAt = record.data(),
+            .cost = cost,
+            .recordLength = qint32(record.size()),
+            .firstComma = qint32(c1 - keyAt),
+            .secondComma = qint32(c2 - keyAt),
+            .lengthSeconds = qint32(length),
+            .costText = qint32(costTexts.indexOf(cost)) });
         if (moved.kept == BytesIndex::Kept::Values) {
             summary.calls.back().bytesAt = qint32(summary.callBytes.size());
             summary.callBytes.push_back(moved.value);
@@ -134,14 +146,14 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
 
 double SummaryCall::fee() const
 {
-    return readNumber(feeSpan.in(record));
+    return readNumber(fields().fee.in(record()));
 }
 
 QString Summary::line(size_t call) const
 {
     static constexpr QStringView kBetween = u"  =  ";
     const SummaryCall &listed = calls[call];
-    const QStringView record = listed.record;
+    const QStringView record = listed.record();
     const QString &cost = costTexts[listed.costText];
     const QString volume = listed.hasBytes()
         ? QStringLiteral("  ,  ")

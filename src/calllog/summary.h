@@ -20,29 +20,42 @@
 
 // One listed call. Its record stays where it stands in the log text, which
 // the summary keeps, so a year of calls is neither copied out nor turned into
-// list lines until someone shows or prints them.
+// list lines until someone shows or prints them. A year of calls is a big
+// vector, walked once as it is made: what can be read again from the record
+// is, and the rest is held as narrow as it provably fits.
 struct SummaryCall
 {
     QDate day;
-    QStringView record; // from its start date up to its "#"
-    TextSpan starttimeSpan;
-    TextSpan durationSpan;
-    TextSpan feeSpan;
+    const QChar *recordAt = nullptr;
     double cost = 0.0; // pence
-    qint64 lengthSeconds = 0;
-    qsizetype costText = 0; // in Summary::costTexts
+    qint32 recordLength = 0;
+    // The record's first two commas, from its start: its fields follow from them.
+    qint32 firstComma = 0;
+    qint32 secondComma = 0;
+    // Each part of a duration is read from two characters, so it is under 100.
+    qint32 lengthSeconds = 0;
+    qint32 costText = 0; // in Summary::costTexts
     // A call on a link billed by the MB: where its bytes are in
-    // Summary::callBytes, -1 for none. An index rather than the bytes, as a
-    // year of calls is a big vector and most have none.
+    // Summary::callBytes, -1 for none. An index rather than the bytes, as
+    // most calls have none.
     qint32 bytesAt = -1;
 
     bool hasBytes() const { return bytesAt >= 0; }
 
-    QStringView starttime() const { return starttimeSpan.in(record); }
-    QStringView duration() const { return durationSpan.in(record); }
+    // From its start date up to its "#".
+    QStringView record() const { return { recordAt, recordLength }; }
+    QStringView starttime() const { return fields().starttime.in(record()); }
+    QStringView duration() const { return fields().duration.in(record()); }
     // Pence per minute. Read when asked: a call whose charge was kept needs
     // no fee for its cost.
     double fee() const;
+
+private:
+    // As they were read when the call was listed.
+    RecordFields fields() const
+    {
+        return readRecordFields(record(), firstComma, secondComma).value_or(RecordFields {});
+    }
 };
 
 struct Summary

@@ -162,7 +162,7 @@ TEST(Summary, UnreadableRecordOfTheDayFailsWithAMessageAndNoKeyIsHalfADate)
     // A record that lost its "#" runs on to the end of the next one.
     const Summary runOn = summarise(noHash + good, 0, 0);
     ASSERT_EQ(runOn.calls.size(), 1u);
-    EXPECT_EQ(runOn.calls[0].record, QStringView(noHash + good).chopped(1));
+    EXPECT_EQ(runOn.calls[0].record(), QStringView(noHash + good).chopped(1));
     const QString notDates = "06x12:2026  ,  10:00:00  ,  00:01:00  ,  01.00#"
                              "06:12x2026  ,  10:00:00  ,  00:01:00  ,  01.00#";
     EXPECT_EQ(summarise(good + notDates, 0, 0).calls.size(), 1u);
