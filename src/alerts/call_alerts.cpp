@@ -52,6 +52,10 @@ void CallAlerts::clockTextChanged(CallClock::Field field)
         if (m_callClock.isTiming() && m_choices.limitPence)
             checkSpending();
         break;
+    case CallClock::Field::LblData:
+        if (m_callClock.isTiming())
+            checkRunningData();
+        break;
     default:
         break;
     }
@@ -230,23 +234,43 @@ void CallAlerts::checkData()
     const DataMonth month
         = dataMonthOfLog(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
                          DataPricer(*tariff), m_services.clock.now().date(), m_services.regional);
-    const QDate first = month.bill.first;
-    const DataWarnings due = dueDataWarnings(
-        month.usedBytes, month.allowanceBytes, m_choices.dataWarnPercent,
-        {m_choices.dataLevelWarnedMonth == first, m_choices.dataAllowanceWarnedMonth == first});
+    warnOfData(month.usedBytes, *tariff, month.bill.first);
+}
+
+// A call on a link billed by the MB may pass the level or the allowance
+// itself: it is warned of at the tick it does, not when the call ends.
+void CallAlerts::checkRunningData()
+{
+    const DataTariff *tariff = m_callClock.dataTariff();
+    if (!tariff || !tariff->hasAllowance())
+        return;
+    // The call counts in the bill month it began in, as its record will.
+    const QDate started = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
+    if (!started.isValid())
+        return;
+    warnOfData(m_callClock.dataUsedWithThisCall(), *tariff,
+               billMonthOf(started, tariff->billStartDay).first);
+}
+
+void CallAlerts::warnOfData(qint64 usedBytes, const DataTariff &tariff, QDate billFirst)
+{
+    const qint64 allowanceBytes = tariff.allowanceBytes();
+    const DataWarnings due = dueDataWarnings(usedBytes, allowanceBytes, m_choices.dataWarnPercent,
+        {m_choices.dataLevelWarnedMonth == billFirst,
+            m_choices.dataAllowanceWarnedMonth == billFirst});
     if (!due.level && !due.allowance)
         return;
     // Past both at once, the allowance's warning says the most, and the
     // level's is not given after it.
-    m_choices.dataLevelWarnedMonth = first;
+    m_choices.dataLevelWarnedMonth = billFirst;
     if (due.allowance)
-        m_choices.dataAllowanceWarnedMonth = first;
+        m_choices.dataAllowanceWarnedMonth = billFirst;
     QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
-    const QString allowance = volumeText(month.allowanceBytes, tariff->mbBytes);
+    const QString allowance = volumeText(allowanceBytes, tariff.mbBytes);
     const QString sentence = due.allowance
         ? tr("This month's data has reached your allowance of %1.").arg(allowance)
         : tr("This month's data has used %1 of your allowance of %2, %3 % of it.")
-              .arg(volumeText(month.usedBytes, tariff->mbBytes), allowance)
+              .arg(volumeText(usedBytes, tariff.mbBytes), allowance)
               .arg(m_choices.dataWarnPercent);
     m_services.showBalloon(sentence, due.allowance ? Urgency::Critical : Urgency::Normal);
     if (m_choices.speakEveryMinutes > 0)

@@ -92,6 +92,8 @@ private:
     void checkSpending();
     void checkForecast();
     void checkData();
+    void checkRunningData();
+    void warnOfData(qint64 usedBytes, const DataTariff &tariff, QDate billFirst);
     void warn(const QString &sentence, qint64 pence, Urgency urgency);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);

@@ -443,6 +443,19 @@ qint64 CallClock::dataCharge(qint64 seconds) const
     return roundHalfEven(m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).pence);
 }
 
+const DataTariff *CallClock::dataTariff() const
+{
+    return m_dataPricer ? &m_dataPricer->tariff() : nullptr;
+}
+
+qint64 CallClock::dataUsedWithThisCall() const
+{
+    if (!m_dataPricer)
+        return 0;
+    return m_dataUsedBefore
+        + m_dataPricer->price(dataSession(m_elapsed), m_dataUsedBefore).usedBytes();
+}
+
 std::optional<qint64> CallClock::keptCharge(qint64 seconds) const
 {
     if (pricedByData())

@@ -129,6 +129,10 @@ public:
     // the running or last call, and its charge in whole pence.
     qint64 shownElapsedSeconds() const { return m_elapsed; }
     qint64 shownChargePence() const { return m_shownCharge; }
+    // A call priced by the data tariff: that tariff, and the allowance its
+    // bill month has used with this call's bytes so far, free data left out.
+    const DataTariff *dataTariff() const;
+    qint64 dataUsedWithThisCall() const;
     // The running or last call's bytes, and whether its link is billed by volume.
     const ByteCount &callBytes() const { return m_bytes; }
     bool isByVolume() const { return m_byVolume; }

@@ -196,6 +196,33 @@ TEST_F(CallAlertsTest, WarnsOfTheDataAtTheLevelAndAtTheAllowanceOnceABillMonth)
     }
 }
 
+// 70 MB used before a call on a mobile link: its 11th MB passes the 80 MB level
+// and is warned of at that tick, and the call's end warns no more.
+TEST_F(CallAlertsTest, WarnsOfTheDataDuringTheCallThatPassesTheLevel)
+{
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n");
+    choose("0\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n");
+    settle();
+    dataUsed = 70000000;
+    probe.linkName = "wwan0";
+    probe.sample = LinkMessageCounters { 3, { 0, 0 } };
+    scan(true);
+    talk(1);
+    probe.sample = LinkMessageCounters { 3, { 5000000, 4000000 } };
+    talk(1);
+    EXPECT_TRUE(balloons.isEmpty()) << "79 MB";
+    probe.sample = LinkMessageCounters { 3, { 10000000, 5000000 } };
+    talk(1);
+    EXPECT_EQ(balloons, QStringList { "This month's data has used 85.0 MB of your allowance of "
+                                      "100.0 MB, 80 % of it." });
+    EXPECT_EQ(urgencies, QList { Urgency::Normal });
+    talk(1);
+    scan(false);
+    settle();
+    EXPECT_EQ(balloons.size(), 1);
+    EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n80\r\n01:12:2026\r\n\r\n");
+}
+
 // Without a speech engine the balloon still comes.
 TEST_F(CallAlertsTest, ALimitRaisedAboveTheSpendingArmsTheWarningAgain)
 {
