@@ -8,12 +8,9 @@
 #include "common/rounding.h"
 #include "tariff/call_charge.h"
 #include "tariff/call_price.h"
-#include "tariff/data_tariff_file.h"
 #include "tariff/fee_lookup.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QSocketNotifier>
 
 namespace {
@@ -367,95 +364,6 @@ QStringList CallClock::journalLines(const QString &date, const QString &duration
     return lines;
 }
 
-void CallClock::beginCount()
-{
-    m_bytes = {};
-    m_lastSample.reset();
-    m_linkIndex = 0;
-    m_linkName = m_services.probe.callLinkName();
-    m_byVolume = false;
-    m_dataPricer.reset();
-    m_dataUsedBefore = 0;
-    sampleBytes();
-    if (m_services.billing && !m_linkName.empty()) {
-        const QString name = QString::fromStdString(m_linkName);
-        const std::optional<bool> metered
-            = m_services.metered ? m_services.metered->isMetered(name) : std::nullopt;
-        m_byVolume = m_services.billing->billOf(name, metered) == LinkBill::Volume;
-    }
-    if (m_byVolume) {
-        // The data tariff as it is at the call's start, beside the fee file;
-        // without one the call is priced by the minute, its bytes still kept.
-        const QString path
-            = QFileInfo(m_services.logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName));
-        const DataTariffLoad load = LoadDataTariff(path);
-        if (load.tariff) {
-            m_dataPricer.emplace(*load.tariff,
-                m_services.rules ? HolidayCalendar(m_services.rules->holidays) : HolidayCalendar());
-            if (m_services.dataUsed)
-                m_dataUsedBefore
-                    = m_services.dataUsed(*m_dataPricer, m_services.clock.now().date());
-        }
-    }
-    showBytes();
-}
-
-// The link's counters now. A link gone (or renamed) is looked for again; one
-// made anew under its name, known by a new index, counts from nothing.
-void CallClock::sampleBytes()
-{
-    ConnectionProbe &probe = m_services.probe;
-    std::optional<LinkMessageCounters> sample;
-    if (!m_linkName.empty())
-        sample = probe.linkSample(m_linkName);
-    // A link gone: its last counters came with the message of its going,
-    // if they are past the last sample (older ones are no news).
-    const LinkEvents *events = probe.events();
-    if (!sample && events && m_linkIndex != 0 && m_lastSample) {
-        const std::optional<LinkCounters> last = events->lastCounters(m_linkIndex);
-        if (last && last->received >= m_lastSample->received && last->sent >= m_lastSample->sent)
-            sample = LinkMessageCounters { m_linkIndex, *last };
-    }
-    if (!sample) {
-        const std::string name = probe.callLinkName();
-        if (name.empty() || name == m_linkName)
-            return;
-        m_linkName = name;
-        sample = probe.linkSample(m_linkName);
-        if (!sample)
-            return;
-    }
-    if (m_linkIndex != 0 && sample->index != m_linkIndex)
-        m_bytes.add({});
-    m_linkIndex = sample->index;
-    m_bytes.add(sample->counters);
-    m_lastSample = sample->counters;
-}
-
-DataSession CallClock::dataSession(qint64 seconds) const
-{
-    return { m_startMoment.date(), int(starttime.msecsSinceStartOfDay() / 1000), seconds,
-        qint64(m_bytes.received()), qint64(m_bytes.sent()) };
-}
-
-qint64 CallClock::dataCharge(qint64 seconds) const
-{
-    return roundHalfEven(m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).pence);
-}
-
-const DataTariff *CallClock::dataTariff() const
-{
-    return m_dataPricer ? &m_dataPricer->tariff() : nullptr;
-}
-
-qint64 CallClock::dataUsedWithThisCall() const
-{
-    if (!m_dataPricer)
-        return 0;
-    return m_dataUsedBefore
-        + m_dataPricer->price(dataSession(m_elapsed), m_dataUsedBefore).usedBytes();
-}
-
 std::optional<qint64> CallClock::keptCharge(qint64 seconds) const
 {
     if (pricedByData())
@@ -463,25 +371,6 @@ std::optional<qint64> CallClock::keptCharge(qint64 seconds) const
     if (rulesSet())
         return ruledCharge(seconds);
     return std::nullopt;
-}
-
-std::optional<ByteCount> CallClock::keptBytes() const
-{
-    return m_byVolume ? std::optional(m_bytes) : std::nullopt;
-}
-
-// "12.3 MB", in the data tariff's MB where there is one.
-void CallClock::showBytes()
-{
-    if (!m_byVolume) {
-        setText(Field::LblData, QString());
-        return;
-    }
-    const qint64 mb = m_dataPricer ? m_dataPricer->tariff().mbBytes : kDecimalMb;
-    const double total = double(m_bytes.received()) + double(m_bytes.sent());
-    setText(Field::LblData,
-        QCoreApplication::translate("CallClock", "%1 MB")
-            .arg(m_services.regional.locale().toString(total / double(mb), 'f', 1)));
 }
 
 void CallClock::beginCall(const QDateTime &start, bool journalNow)
