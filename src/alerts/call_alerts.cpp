@@ -6,8 +6,6 @@
 #include "calllog/summary_text.h"
 #include "tariff/data_tariff_file.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -200,10 +198,7 @@ FileResult CallAlerts::apply(
 
 std::optional<DataTariff> CallAlerts::dataTariff() const
 {
-    return LoadDataTariff(QFileInfo(m_services.logPath)
-                              .dir()
-                              .filePath(QString::fromUtf16(kDataTariffFileName)))
-        .tariff;
+    return LoadDataTariff(dataTariffPath(m_services.logPath)).tariff;
 }
 
 std::optional<DataMonth> CallAlerts::dataMonth() const

@@ -457,8 +457,7 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
     const std::optional<ByteCount> bytes = keptBytes();
     // The new call's allowance is what the old one left.
     if (pricedByData())
-        m_dataUsedBefore
-            += m_dataPricer->price(dataSession(kLongestCallSeconds), m_dataUsedBefore).usedBytes();
+        m_dataUsedBefore = dataUsedAfter(kLongestCallSeconds);
     const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsed);
     beginCall(nextStart, false);
     // The new call's bytes count from here, on the same link.

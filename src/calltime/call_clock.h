@@ -173,6 +173,8 @@ private:
     bool pricedByData() const { return m_dataPricer.has_value(); }
     DataSession dataSession(qint64 seconds) const;
     qint64 dataCharge(qint64 seconds) const;
+    // The allowance used had the call lasted this long.
+    qint64 dataUsedAfter(qint64 seconds) const;
     // The charge kept for a call of this length, if one is.
     std::optional<qint64> keptCharge(qint64 seconds) const;
     std::optional<ByteCount> keptBytes() const;

@@ -7,8 +7,6 @@
 #include "tariff/data_tariff_file.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 void CallClock::beginCount()
 {
@@ -29,9 +27,7 @@ void CallClock::beginCount()
     if (m_byVolume) {
         // The data tariff as it is at the call's start, beside the fee file;
         // without one the call is priced by the minute, its bytes still kept.
-        const QString path
-            = QFileInfo(m_services.logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName));
-        const DataTariffLoad load = LoadDataTariff(path);
+        const DataTariffLoad load = LoadDataTariff(dataTariffPath(m_services.logPath));
         if (load.tariff) {
             m_dataPricer.emplace(*load.tariff,
                 m_services.rules ? HolidayCalendar(m_services.rules->holidays) : HolidayCalendar());
@@ -93,10 +89,13 @@ const DataTariff *CallClock::dataTariff() const
 
 qint64 CallClock::dataUsedWithThisCall() const
 {
-    if (!m_dataPricer)
-        return 0;
+    return m_dataPricer ? dataUsedAfter(m_elapsed) : 0;
+}
+
+qint64 CallClock::dataUsedAfter(qint64 seconds) const
+{
     return m_dataUsedBefore
-        + m_dataPricer->price(dataSession(m_elapsed), m_dataUsedBefore).usedBytes();
+        + m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).usedBytes();
 }
 
 std::optional<ByteCount> CallClock::keptBytes() const

@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -154,6 +155,11 @@ bool readSettings(Reader &reader, DataTariff &tariff)
 }
 
 } // namespace
+
+QString dataTariffPath(const QString &logPath)
+{
+    return QFileInfo(logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName));
+}
 
 DataTariffLoad LoadDataTariff(const QString &path)
 {

@@ -21,6 +21,9 @@
 #include <optional>
 
 inline constexpr char16_t kDataTariffFileName[] = u"netdata.ini";
+
+// The data tariff beside the call log.
+QString dataTariffPath(const QString &logPath);
 inline constexpr int kDataTariffLines = DataTariff::kDays * DataTariff::kBands * 2 + 6;
 
 struct DataTariffLoad

@@ -9,7 +9,6 @@
 #include "ui/fixed_window.h"
 #include "ui/twips.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -72,9 +71,7 @@ void frmBillCheck::openStatement(const QString &csvPath)
     if (statement.data) {
         // A data bill suggests no rules: it is checked by the data tariff's
         // MB and rounding.
-        const DataTariff data = LoadDataTariff(QFileInfo(m_logPath).dir().filePath(
-                                                   QString::fromUtf16(kDataTariffFileName)))
-                                    .tariff.value_or(DataTariff{});
+        const DataTariff data = LoadDataTariff(dataTariffPath(m_logPath)).tariff.value_or(DataTariff{});
         txtReport->setPlainText(
             dataBillCheckLines(name,
                                checkDataBill(statement, first, last, summary, data.mbBytes,

@@ -14,8 +14,6 @@
 #include "ui/frm_modem.h"
 #include "ui/frm_rules.h"
 
-#include <QDir>
-
 void frmCallwise::showModeless(QWidget *window)
 {
     window->show();
@@ -67,7 +65,7 @@ void frmCallwise::showDataFees()
     if (!m_dataFeesWindow) {
         // A new data tariff's bill starts on the alerts' bill day, so that
         // both bill months are the same month.
-        m_dataFeesWindow = new frmDataFees(QDir(m_env.programDir).filePath(QString::fromUtf16(kDataTariffFileName)),
+        m_dataFeesWindow = new frmDataFees(dataTariffPath(m_logPath),
                                            m_alerts.choices().billStartDay, m_env.prompter, m_days);
     }
     showModeless(m_dataFeesWindow);

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -119,9 +118,7 @@ void frmChart::showWindow()
 {
     if (!m_loaded) {
         m_callLog = LoadIndexedLog(m_logPath);
-        m_dataTariff = LoadDataTariff(
-            QFileInfo(m_logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName)))
-                           .tariff;
+        m_dataTariff = LoadDataTariff(dataTariffPath(m_logPath)).tariff;
         const bool data = m_dataTariff || !m_callLog.bytes().isEmpty();
         cboShow->setVisible(data);
         findChild<QLabel *>(QStringLiteral("lblShow"))->setVisible(data);

@@ -15,8 +15,6 @@
 #include "ui/ui_font.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,8 +156,7 @@ void frmCosts::Form_Load()
 
     setWindowTitle(tr(kCaption));
     m_callLog = LoadIndexedLog(m_logPath);
-    const DataTariffLoad data = LoadDataTariff(
-        QFileInfo(m_logPath).dir().filePath(QString::fromUtf16(kDataTariffFileName)));
+    const DataTariffLoad data = LoadDataTariff(dataTariffPath(m_logPath));
     m_mbBytes = data.tariff ? data.tariff->mbBytes : kDecimalMb;
     const QString today = userDateText(m_clock.now().date());
     Text2->setText(today);
