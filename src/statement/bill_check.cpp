@@ -114,6 +114,19 @@ double BillCheck::billedPence() const
     return total;
 }
 
+int billedCallsOfDays(
+    const Statement &statement, QDate first, QDate last, std::vector<BilledCall> &billed)
+{
+    int otherDays = 0;
+    for (const BilledCall &call : statement.calls) {
+        if (call.day >= first && call.day <= last)
+            billed.push_back(call);
+        else
+            ++otherDays;
+    }
+    return otherDays;
+}
+
 BillCheck checkBill(const Statement &statement, QDate first, QDate last, const Summary &summary,
     const TariffTable &table, const TariffRules &rules)
 {
@@ -121,12 +134,7 @@ BillCheck checkBill(const Statement &statement, QDate first, QDate last, const S
     check.first = first;
     check.last = last;
     check.skipped = statement.skipped;
-    for (const BilledCall &call : statement.calls) {
-        if (call.day >= first && call.day <= last)
-            check.billed.push_back(call);
-        else
-            ++check.billedOtherDays;
-    }
+    check.billedOtherDays = billedCallsOfDays(statement, first, last, check.billed);
     check.logged = loggedCalls(summary);
     check.loggedPence = summary.totalPence;
     check.match = matchCalls(check.billed, check.logged);

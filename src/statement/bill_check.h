@@ -31,6 +31,11 @@ Summary summaryOfDays(
 // The calls of a summary, each at the cost the summary counts it at.
 std::vector<LoggedCall> loggedCalls(const Summary &summary);
 
+// The bill's calls of the days first to last, in the bill's order, into
+// billed; returns how many of its calls fall on other days.
+int billedCallsOfDays(
+    const Statement &statement, QDate first, QDate last, std::vector<BilledCall> &billed);
+
 struct CallMatch
 {
     std::vector<CallPair> pairs; // in the bill's order

@@ -26,12 +26,7 @@ DataBillCheck checkDataBill(const Statement &statement, QDate first, QDate last,
     check.last = last;
     check.mbBytes = mbBytes;
     check.skipped = statement.skipped;
-    for (const BilledCall &call : statement.calls) {
-        if (call.day >= first && call.day <= last)
-            check.billed.push_back(call);
-        else
-            ++check.billedOtherDays;
-    }
+    check.billedOtherDays = billedCallsOfDays(statement, first, last, check.billed);
     // The logged calls with their bytes, at the price the summary counts.
     const std::vector<LoggedCall> calls = loggedCalls(summary);
     for (size_t i = 0; i < summary.calls.size(); ++i) {
