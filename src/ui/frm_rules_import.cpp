@@ -7,11 +7,11 @@
 #include "calllog/call_log.h"
 #include "tariff/fee_file.h"
 #include "tariff/ruleset_import.h"
+#include "ui/open_file_dialog.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -26,8 +26,7 @@ void frmRules::cmdImport_Click()
 {
     const QString path = m_chooseRuleset
         ? m_chooseRuleset(this)
-        : QFileDialog::getOpenFileName(
-            this, tr("Import a Ruleset"), QString(), tr("Rulesets (*.rst);;All files (*)"));
+        : chooseFileToOpen(this, tr("Import a Ruleset"), tr("Rulesets (*.rst);;All files (*)"));
     if (path.isEmpty() || !m_table)
         return;
     const RulesetImport read = readRuleset(path);
