@@ -196,11 +196,6 @@ void frmDays::refreshBoxes()
     }
 }
 
-void frmDays::showMinConnectTime(const QString &minutes)
-{
-    m_boxes[TariffTable::minConnectIndex()]->setText(minutes);
-}
-
 void frmDays::reloadAndShow()
 {
     LoadFees(m_table, m_feePath);

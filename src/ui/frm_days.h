@@ -34,10 +34,6 @@ public:
     // The program's exit: closes, dropping what was typed without asking.
     void unload();
 
-    // Types a min connect time into its box, as the user would: the table
-    // prices with it at once, OK saves it. A bill check's suggestion.
-    void showMinConnectTime(const QString &minutes);
-
     // Puts the table's texts into the boxes, after the table was loaded.
     void refreshBoxes();
 
