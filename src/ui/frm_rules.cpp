@@ -1,7 +1,6 @@
 #include "ui/frm_rules.h"
 
 #include "common/number_reader.h"
-#include "tariff/fee_file.h"
 #include "tariff/time_rules.h"
 #include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
@@ -23,7 +22,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -454,39 +452,6 @@ std::optional<TariffRules> frmRules::typedRules()
         return std::nullopt;
     }
     return rules;
-}
-
-void frmRules::showMinConnectTime(const QString &minutes)
-{
-    if (!m_table)
-        return;
-    if (!m_minConnect)
-        m_minConnect = SuggestedMinConnect { m_table->minConnectTime(), {} };
-    m_minConnect->suggested = minutes;
-    m_table->setMinConnectTime(minutes);
-    Q_EMIT tableChanged();
-}
-
-void frmRules::dropSuggestedMinConnect()
-{
-    const std::optional<SuggestedMinConnect> dropped = std::exchange(m_minConnect, std::nullopt);
-    if (!dropped || m_table->minConnectTime() != dropped->suggested)
-        return;
-    m_table->setMinConnectTime(dropped->before);
-    Q_EMIT tableChanged();
-}
-
-std::optional<TariffTable> frmRules::feesToSave() const
-{
-    if (m_tableImported)
-        return *m_table;
-    if (!m_minConnect)
-        return std::nullopt;
-    // The editor's other cells are for its own OK to save, or its close to drop.
-    TariffTable fees;
-    LoadFees(fees, m_feePath);
-    fees.setMinConnectTime(m_table->minConnectTime());
-    return fees;
 }
 
 void frmRules::cmdOK_Click()
