@@ -22,9 +22,10 @@ class QPushButton;
 // charged, a flat first charge, a least charge, each unit at its own rate,
 // the holidays priced as Sundays and the rules by time. OK checks every box,
 // saves the rules file and puts the rules in force; Cancel, Escape and the
-// close box drop the changes. The user sizes it; the rules by time grow with it. Built afresh at
-// each opening, from the rules in force, or from what a rules file that could not be used still
-// says. "Import..." reads an accounting ruleset into the boxes and the weekly table, which OK then
+// close box drop the changes. The user sizes it, the rules by time growing
+// with it. Built afresh at each opening, from the rules in force, or from
+// what a rules file that could not be used still says. "Import..." reads an
+// accounting ruleset into the boxes and the weekly table, which OK then
 // saves with the rules, or Cancel drops with them.
 class frmRules : public QWidget
 {
