@@ -15,4 +15,8 @@ public:
     virtual void showMessage(const QString &text) = 0;
     // A Yes/No question; true means go ahead, which is every answer but No.
     virtual bool confirm(const QString &question) = 0;
+
+    enum class Answer { Yes, No, Cancel };
+    // A Yes/No/Cancel question: closing the box is Cancel.
+    virtual Answer ask(const QString &question) = 0;
 };

@@ -190,6 +190,16 @@ TimeRuleRead refusedRule(const QString &why)
     return { std::nullopt, why };
 }
 
+// A price's clauses as people write them: "after 90 min" before "in 12 s
+// units" as well as after.
+QString unitsBeforeAfter(const QString &price)
+{
+    static const QRegularExpression afterThenUnits(
+        QStringLiteral(R"(^(.*)( after [\d.]+ ?[a-z]+)( in [\d.]+ ?[a-z]* units?)$)"));
+    const QRegularExpressionMatch match = afterThenUnits.match(price);
+    return match.hasMatch() ? match.captured(1) + match.captured(3) + match.captured(2) : price;
+}
+
 } // namespace
 
 double TimeRule::unitPence() const
@@ -233,7 +243,7 @@ TimeRuleRead readTimeRule(QStringView line)
         (part == 1 ? rule.firstMinute : rule.lastMinute) = *minute;
     }
 
-    const QString rest = text.mid(timeMatch.capturedEnd(0)).toLower();
+    const QString rest = unitsBeforeAfter(text.mid(timeMatch.capturedEnd(0)).toLower());
     if (rest.isEmpty())
         return refusedRule(QCoreApplication::translate("TimeRules", "no price is given"));
     static const QRegularExpression price(QStringLiteral(

@@ -7,8 +7,7 @@
 
 #include <QAbstractButton>
 
-void setUpFixedWindow(QWidget *window, const char *name, const QString &caption, int widthTwips,
-                      int heightTwips)
+void setUpWindow(QWidget *window, const char *name, const QString &caption)
 {
     // Before the window's controls, whose Qt parts read their texts as built.
     installQtTranslation();
@@ -16,6 +15,12 @@ void setUpFixedWindow(QWidget *window, const char *name, const QString &caption,
     window->setWindowTitle(caption);
     window->setWindowIcon(appIcon());
     window->setFont(uiFont(kDefaultPoints));
+}
+
+void setUpFixedWindow(QWidget *window, const char *name, const QString &caption, int widthTwips,
+                      int heightTwips)
+{
+    setUpWindow(window, name, caption);
     window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 

@@ -12,6 +12,9 @@ class QWidget;
 // measured in twips.
 void setUpFixedWindow(QWidget *window, const char *name, const QString &caption, int widthTwips,
                       int heightTwips);
+// The same for a window the user may resize, laid out by its layouts, which
+// it sets up after this.
+void setUpWindow(QWidget *window, const char *name, const QString &caption);
 
 // Buttons side by side from the left, left to right: one whose caption
 // needs more room than its place (a translation's) grows to fit it, and the

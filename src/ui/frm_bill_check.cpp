@@ -7,9 +7,9 @@
 #include "tariff/data_tariff_file.h"
 #include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
+#include "ui/open_file_dialog.h"
 #include "ui/twips.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -97,9 +97,8 @@ void frmBillCheck::cmdApply_Click()
 std::optional<RuleSuggestion> checkBill(QWidget *parent, const TariffTable &table,
     const TariffRules &rules, const QString &logPath, const Regional &regional)
 {
-    const QString csvPath
-        = QFileDialog::getOpenFileName(parent, frmBillCheck::tr("The operator's bill"), QString(),
-            frmBillCheck::tr("Itemised bills (*.csv *.txt);;All files (*)"));
+    const QString csvPath = chooseFileToOpen(parent, frmBillCheck::tr("The operator's bill"),
+        frmBillCheck::tr("Itemised bills (*.csv *.txt);;All files (*)"));
     if (csvPath.isEmpty())
         return std::nullopt;
     frmBillCheck window(table, rules, logPath, regional, parent);

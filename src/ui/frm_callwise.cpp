@@ -457,7 +457,7 @@ void frmCallwise::Form_Unload()
     if (m_dataFeesWindow)
         m_dataFeesWindow->close();
     if (m_days)
-        m_days->close();
+        m_days->unload();
     if (m_about)
         m_about->close();
     // Unsaved alert choices go, as by the alerts window's own close box.

@@ -85,7 +85,7 @@ public:
     frmRules *rulesWindow() const;
     // A bill check's suggestion taken: the settings it changes into the
     // rules window's boxes, its min connect time into the tariff editor's,
-    // each saved by its window's OK.
+    // all saved by the rules window's OK.
     void applySuggestion(const RuleSuggestion &suggestion);
     QMenu *trayMenu() const { return mnuSystemTray; }
 

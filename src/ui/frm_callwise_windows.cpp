@@ -75,9 +75,9 @@ void frmCallwise::applySuggestion(const RuleSuggestion &suggestion)
 {
     showRules();
     m_rulesWindow->showSettings(suggestion.rules, suggestion.changed);
-    // The editor the rules window is opened from, behind it.
-    if (suggestion.minConnectTime && m_days)
-        m_days->showMinConnectTime(*suggestion.minConnectTime);
+    // Into the editor's box behind it, for the rules window's OK to save.
+    if (suggestion.minConnectTime)
+        m_rulesWindow->showMinConnectTime(*suggestion.minConnectTime);
 }
 
 void frmCallwise::mnumodem_Click()

@@ -7,6 +7,7 @@
 #include "ui/ui_font.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,11 +196,6 @@ void frmDays::refreshBoxes()
     }
 }
 
-void frmDays::showMinConnectTime(const QString &minutes)
-{
-    m_boxes[TariffTable::minConnectIndex()]->setText(minutes);
-}
-
 void frmDays::reloadAndShow()
 {
     LoadFees(m_table, m_feePath);
@@ -228,8 +224,45 @@ void frmDays::cmdReturn_Click()
     hide();
 }
 
+bool frmDays::mayClose()
+{
+    TariffTable saved;
+    LoadFees(saved, m_feePath);
+    if (saved == m_table || !isVisible())
+        return true;
+    switch (m_prompter.ask(tr("Save your changes to the fees and the min connect time?"))) {
+    case Prompter::Answer::Yes:
+        cmdReturn_Click();
+        return !isVisible(); // a save that failed keeps the window open
+    case Prompter::Answer::No:
+        return true;
+    case Prompter::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmDays::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmDays::unload()
+{
+    m_unloading = true;
+    close();
+}
+
 void frmDays::closeEvent(QCloseEvent *event)
 {
+    if (!m_unloading && !mayClose()) {
+        event->ignore();
+        return;
+    }
     // Closing drops what was typed since the last save, at once, so the fee
     // lookup is back on the saved tariff from its next tick.
     m_table.resetToDefaults();

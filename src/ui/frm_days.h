@@ -11,8 +11,9 @@ class QLineEdit;
 
 // The tariff editor. Its boxes are the tariff table's cells: typing changes
 // the table at once, so the fee lookup prices with what is typed before OK.
-// OK saves and reloads (the reload shows the normalised texts); the close
-// box drops what was typed since the last save. It lives hidden from
+// OK saves and reloads (the reload shows the normalised texts). The close
+// box and Escape ask whether to save what differs from the fee file, and
+// drop it on No; the program's exit drops it. It lives hidden from
 // start-up to exit. Its "&Rules..." button asks its owner for the rules
 // window, which edits the rules the owner keeps, and its "&Data..." button
 // for the data tariff's window.
@@ -30,12 +31,11 @@ public:
     // window shows, modeless.
     void reloadAndShow();
 
+    // The program's exit: closes, dropping what was typed without asking.
+    void unload();
+
     // Puts the table's texts into the boxes, after the table was loaded.
     void refreshBoxes();
-
-    // Types a min connect time into its box, as the user would: the table
-    // prices with it at once, OK saves it. A bill check's suggestion.
-    void showMinConnectTime(const QString &minutes);
 
 Q_SIGNALS:
     void rulesRequested();
@@ -43,6 +43,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
@@ -50,11 +51,15 @@ private Q_SLOTS:
 
 private:
     void buildControls();
+    // Whether the window may close: nothing unsaved, or the user saved it or
+    // chose to drop it.
+    bool mayClose();
     void addDay(int day, int left, int top);
     QLineEdit *addBox(int cell, int maxLength, int left, int top, int width);
 
     TariffTable &m_table;
     QString m_feePath;
     Prompter &m_prompter;
+    bool m_unloading = false;
     std::array<QLineEdit *, TariffTable::kCellCount> m_boxes {}; // in the table's cell order
 };

@@ -9,80 +9,47 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The window is a column of rows, each a caption at the left with its box
-// at the right, or one control across; the buttons go below the last row.
-// The rules file's problem, when there is one, takes the top rows.
-enum Row {
-    ProblemRow,
-    FeePerCallRow,
-    UnitsRow,
-    FirstChargeRow,
-    MinimumChargeRow,
-    OwnRateRow,
-    HolidaysRow,
-    EnglandAndWalesRow,
-    HolidayListRow,
-    HolidayHintRow,
-    HolidayProblemRow,
-    TimeRulesRow,
-    TimeRuleListRow,
-    TimeRuleHintRow,
-    TimeRuleProblemRow,
-    RowCount
-};
-// Wide enough for a rule by time and what is wrong with one on a line or two.
-constexpr int kLeft = 120, kWidth = 6600, kRowHeight = 400, kBoxLeft = 3120, kBoxWidth = 1920;
-constexpr int kProblemHeight = 900;
-constexpr int kListHeight = 1320;
-constexpr int kLineProblemHeight = 480;
-constexpr int kButtonHeight = 375;
+// The first size, a column of settings over the two lists, the rules by time
+// taking most of the height; the window then grows and shrinks as the user likes.
+constexpr int kFirstWidth = 7200, kFirstHeight = 9000;
+constexpr int kBoxWidth = 1920;
+constexpr int kButtonWidth = 1095;
+// Rule lines the list shows at the first size whatever the font: an
+// operator's ruleset runs to twenty or so.
+constexpr int kShownRuleLines = 12;
 
-struct Layout
+template <typename Control> Control *named(Control *control, const char *name)
 {
-    bool withProblem = false;
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
 
-    int height(Row row) const
-    {
-        switch (row) {
-        case ProblemRow:
-            return withProblem ? kProblemHeight : 0;
-        case HolidayListRow:
-        case TimeRuleListRow:
-            return kListHeight;
-        case HolidayProblemRow:
-        case TimeRuleProblemRow:
-            return kLineProblemHeight;
-        default:
-            return kRowHeight;
-        }
-    }
-    int top(Row row) const
-    {
-        int top = 120;
-        for (int before = 0; before < row; ++before)
-            top += height(Row(before));
-        return top;
-    }
-    int buttonsTop() const { return top(RowCount) + 120; }
-    int windowHeight() const { return buttonsTop() + kButtonHeight + 165; }
-
-    // A caption or a line of text, set a little lower than a box beside it.
-    QRect text(Row row, int width = kWidth) const { return { kLeft, top(row) + 60, width, 252 }; }
-    QRect box(Row row) const { return { kBoxLeft, top(row), kBoxWidth, 315 }; }
-    QRect across(Row row) const { return { kLeft, top(row), kWidth, height(row) - 80 }; }
-};
+// A line under a box or a list saying what is wrong with it: room kept for
+// it, so the window does not jump as the user types.
+QLabel *problemLabel(QWidget *parent, const char *name, int lines)
+{
+    auto *label = named(new QLabel(parent), name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(lines * label->fontMetrics().lineSpacing());
+    return label;
+}
 
 QString penceText(double pence)
 {
@@ -130,16 +97,21 @@ std::optional<RulesLine> firstBadLine(
     return std::nullopt;
 }
 
-// A list's first bad line under it, told to a screen reader as it changes.
-void showLineProblem(QLabel *label, const std::optional<RulesLine> &bad)
+// What is wrong with a box or a list under it, told to a screen reader as it changes.
+void showProblem(QLabel *label, const QString &text)
 {
-    const QString text = bad ? bad->message() : QString();
     if (label->text() == text)
         return;
     label->setText(text);
     label->setAccessibleName(text);
     QAccessibleEvent event(label, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+// A list's first bad line under it.
+void showLineProblem(QLabel *label, const std::optional<RulesLine> &bad)
+{
+    showProblem(label, bad ? bad->message() : QString());
 }
 
 void putCursorOnLine(QPlainTextEdit *list, int line)
@@ -153,115 +125,132 @@ void putCursorOnLine(QPlainTextEdit *list, int line)
 frmRules::frmRules(TariffRules &rules, QString rulesPath, const RulesLoad &file, Prompter &prompter,
     QWidget *parent)
     : QWidget(parent,
-        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-            | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMaximizeButtonHint)
     , m_rules(rules)
     , m_rulesPath(std::move(rulesPath))
     , m_file(file)
     , m_prompter(prompter)
 {
-    const Layout layout { !m_file.ok };
-    setUpFixedWindow(this, "frmRules", tr(kCaption), kLeft + kWidth + kLeft, layout.windowHeight());
+    setUpWindow(this, "frmRules", tr(kCaption));
     setAttribute(Qt::WA_DeleteOnClose);
-    buildControls(layout.withProblem);
+    buildControls(!m_file.ok);
+    setFirstSize();
     pressFocusedButtonOnEnter(this);
     Form_Load();
 }
 
 void frmRules::buildControls(bool withProblem)
 {
-    const Layout layout { withProblem };
+    auto *column = new QVBoxLayout(this);
+    const int gap = twipsToPixels(120);
+    column->setContentsMargins(gap, gap, gap, gap);
     if (withProblem) {
-        lblProblem = addControl<QLabel>(this, "lblProblem",
-            tr("The rules file could not be used, so calls are priced by the fees "
-               "alone. %1.")
-                .arg(m_file.why),
-            layout.across(ProblemRow));
+        lblProblem = named(new QLabel(tr("The rules file could not be used, so calls are priced by "
+                                         "the fees alone. %1.")
+                                          .arg(m_file.why),
+                               this),
+            "lblProblem");
         lblProblem->setWordWrap(true);
         lblProblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        column->addWidget(lblProblem);
+        column->addSpacing(gap);
     }
 
-    // A caption at the left naming the box at the right, its buddy: a screen
-    // reader reads a combo box by its caption only through its buddy, and the
-    // caption's access key takes the box.
-    auto captioned = [this, &layout](Row row, const char *label, QWidget *box, const char *name,
+    // Captions at the left, each naming the box at its right, its buddy: a
+    // screen reader reads a combo box by its caption only through its buddy,
+    // and the caption's access key takes the box.
+    auto *settings = new QGridLayout;
+    settings->setColumnStretch(2, 1); // the boxes keep their width
+    column->addLayout(settings);
+    auto captioned = [this, settings](const char *label, QWidget *box, const char *name,
                          const QString &caption) {
-        auto *text = addControl<QLabel>(this, label, caption, layout.text(row, kBoxLeft - kLeft));
-        placeControl(box, name, layout.box(row));
+        const int row = settings->rowCount();
+        auto *text = named(new QLabel(caption, this), label);
+        named(box, name)->setMinimumWidth(twipsToPixels(kBoxWidth));
+        settings->addWidget(text, row, 0);
+        settings->addWidget(box, row, 1);
         text->setBuddy(box);
         box->setAccessibleName(QString(caption).remove(u'&'));
     };
     txtFeePerCall = new QLineEdit(this);
-    captioned(FeePerCallRow, "lblFeePerCall", txtFeePerCall, "txtFeePerCall",
-        tr("&Fee per call (pence)"));
+    captioned("lblFeePerCall", txtFeePerCall, "txtFeePerCall", tr("&Fee per call (pence)"));
+    // The usual units to choose, or any the operator writes, typed.
     cboUnits = new QComboBox(this);
-    captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits", tr("Time &charged (first/unit seconds)"));
-    cboUnits->addItem(tr(kEveryMinuteBegun), QString());
-    for (const ChargeUnits &units : kOfferedUnits) {
-        const QString text = unitsText(units.firstSeconds, units.unitSeconds);
-        cboUnits->addItem(text, text);
-    }
+    cboUnits->setEditable(true);
+    cboUnits->setInsertPolicy(QComboBox::NoInsert);
+    captioned("lblUnits", cboUnits, "cboUnits", tr("Time &charged (first/unit seconds)"));
+    cboUnits->addItem(tr(kEveryMinuteBegun));
+    for (const ChargeUnits &units : kOfferedUnits)
+        cboUnits->addItem(unitsText(units.firstSeconds, units.unitSeconds));
+    lblUnitsProblem = problemLabel(this, "lblUnitsProblem", 1);
+    settings->addWidget(lblUnitsProblem, settings->rowCount(), 0, 1, 3);
     txtFirstCharge = new QLineEdit(this);
-    captioned(FirstChargeRow, "lblFirstCharge", txtFirstCharge, "txtFirstCharge",
-        tr("Fi&rst charge (pence)"));
+    captioned("lblFirstCharge", txtFirstCharge, "txtFirstCharge", tr("Fi&rst charge (pence)"));
     txtFirstCharge->setPlaceholderText(tr("the units' share"));
     txtMinimumCharge = new QLineEdit(this);
-    captioned(MinimumChargeRow, "lblMinimumCharge", txtMinimumCharge, "txtMinimumCharge",
+    captioned("lblMinimumCharge", txtMinimumCharge, "txtMinimumCharge",
         tr("&Minimum charge per call (pence)"));
 
-    chkOwnRate = addControl<QCheckBox>(
-        this, "chkOwnRate", tr("Each &unit at its own rate"), layout.text(OwnRateRow));
+    chkOwnRate = named(new QCheckBox(tr("Each &unit at its own rate"), this), "chkOwnRate");
     chkOwnRate->setAccessibleName(QString(chkOwnRate->text()).remove(u'&'));
+    column->addWidget(chkOwnRate);
+    column->addSpacing(gap);
 
+    // A list under its caption, the forms it takes and the first of its
+    // lines that cannot be saved; the rules by time take most of the room.
+    auto list
+        = [this, column](const char *name, QLabel *caption, const QString &accessibleName,
+              const QString &forms, const char *formsName, const char *problemName, int stretch) {
+              column->addWidget(caption);
+              auto *lines = named(new QPlainTextEdit(this), name);
+              caption->setBuddy(lines);
+              lines->setAccessibleName(accessibleName);
+              lines->setTabChangesFocus(true);
+              lines->setLineWrapMode(QPlainTextEdit::NoWrap);
+              lines->setMinimumHeight(4 * lines->fontMetrics().lineSpacing());
+              column->addWidget(lines, stretch);
+              auto *hint = named(new QLabel(forms, this), formsName);
+              hint->setWordWrap(true);
+              column->addWidget(hint);
+              QLabel *problem = problemLabel(this, problemName, 2);
+              column->addWidget(problem);
+              return std::pair { lines, problem };
+          };
     const QString holidaysCaption = tr("&Holidays priced as Sundays, one a line:");
-    auto *lblHolidays
-        = addControl<QLabel>(this, "lblHolidays", holidaysCaption, layout.text(HolidaysRow));
-    chkEnglandAndWales = addControl<QCheckBox>(this, "chkEnglandAndWales",
-        tr("The bank holidays of &England and Wales"), layout.text(EnglandAndWalesRow));
+    auto *lblHolidays = named(new QLabel(holidaysCaption, this), "lblHolidays");
+    chkEnglandAndWales = named(
+        new QCheckBox(tr("The bank holidays of &England and Wales"), this), "chkEnglandAndWales");
     chkEnglandAndWales->setAccessibleName(QString(chkEnglandAndWales->text()).remove(u'&'));
-    txtHolidays
-        = placeControl(new QPlainTextEdit(this), "txtHolidays", layout.across(HolidayListRow));
-    lblHolidays->setBuddy(txtHolidays);
-    txtHolidays->setAccessibleName(QString(holidaysCaption).remove(u'&'));
-    txtHolidays->setTabChangesFocus(true);
-    txtHolidays->setLineWrapMode(QPlainTextEdit::NoWrap);
-    addControl<QLabel>(this, "lblHolidayForms",
-        tr("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"), layout.text(HolidayHintRow));
-    lblHolidayProblem = addControl<QLabel>(
-        this, "lblHolidayProblem", QString(), layout.across(HolidayProblemRow));
+    std::tie(txtHolidays, lblHolidayProblem)
+        = list("txtHolidays", lblHolidays, QString(holidaysCaption).remove(u'&'),
+            tr("Such as 25/12, 27/12/2027, Easter-2 or Easter+1"), "lblHolidayForms",
+            "lblHolidayProblem", 1);
+    column->insertWidget(column->indexOf(txtHolidays), chkEnglandAndWales);
 
-    auto *lblTimeRules = addControl<QLabel>(
-        this, "lblTimeRules", tr("Rules by &time, one a line:"), layout.text(TimeRulesRow));
-    txtTimeRules
-        = placeControl(new QPlainTextEdit(this), "txtTimeRules", layout.across(TimeRuleListRow));
-    lblTimeRules->setBuddy(txtTimeRules);
-    txtTimeRules->setAccessibleName(tr("Rules by time, one a line"));
-    txtTimeRules->setTabChangesFocus(true);
-    txtTimeRules->setLineWrapMode(QPlainTextEdit::NoWrap);
-    addControl<QLabel>(this, "lblTimeRuleForms",
-        tr("Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
-        layout.text(TimeRuleHintRow));
-    lblTimeRuleProblem = addControl<QLabel>(
-        this, "lblTimeRuleProblem", QString(), layout.across(TimeRuleProblemRow));
-    for (QLabel *problem : { lblHolidayProblem, lblTimeRuleProblem }) {
-        problem->setWordWrap(true);
-        problem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
+    auto *lblTimeRules = named(new QLabel(tr("Rules by &time, one a line:"), this), "lblTimeRules");
+    std::tie(txtTimeRules, lblTimeRuleProblem)
+        = list("txtTimeRules", lblTimeRules, tr("Rules by time, one a line"),
+            tr("Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s"),
+            "lblTimeRuleForms", "lblTimeRuleProblem", 4);
 
-    const int buttonsTop = layout.buttonsTop();
-    cmdCheckBill = addControl<QPushButton>(
-        this, "cmdCheckBill", tr("Check a &bill..."), { kLeft, buttonsTop, 1500, kButtonHeight });
-    cmdImport = addControl<QPushButton>(this, "cmdImport", tr("&Import..."),
-        { kLeft + 1500 + 120, buttonsTop, 1095, kButtonHeight });
-    fitButtonRow({ cmdCheckBill, cmdImport });
+    auto *buttons = new QHBoxLayout;
+    column->addLayout(buttons);
+    auto button = [this, buttons](const char *name, const QString &caption) {
+        auto *push = named(new QPushButton(caption, this), name);
+        push->setMinimumWidth(twipsToPixels(kButtonWidth));
+        buttons->addWidget(push);
+        return push;
+    };
+    cmdCheckBill = button("cmdCheckBill", tr("Check a &bill..."));
+    cmdImport = button("cmdImport", tr("&Import..."));
     cmdImport->setEnabled(false); // until there is a table to import into
-    cmdOK = addControl<QPushButton>(this, "cmdOK", tr("OK"),
-        { kLeft + kWidth - 1095 - 120 - 1095, buttonsTop, 1095, kButtonHeight });
-    cmdCancel = addControl<QPushButton>(this, "cmdCancel", tr("Cancel"),
-        { kLeft + kWidth - 1095, buttonsTop, 1095, kButtonHeight });
+    buttons->addStretch(1);
+    cmdOK = button("cmdOK", tr("OK"));
+    cmdCancel = button("cmdCancel", tr("Cancel"));
     cmdOK->setDefault(true);
 
-    connect(cboUnits, &QComboBox::currentIndexChanged, this, &frmRules::unitsChosen);
+    connect(cboUnits, &QComboBox::currentTextChanged, this, &frmRules::unitsEdited);
     connect(chkEnglandAndWales, &QCheckBox::toggled, this, &frmRules::englandAndWalesToggled);
     connect(txtHolidays, &QPlainTextEdit::textChanged, this, &frmRules::holidaysEdited);
     connect(txtTimeRules, &QPlainTextEdit::textChanged, this, &frmRules::timeRulesEdited);
@@ -269,6 +258,19 @@ void frmRules::buildControls(bool withProblem)
     connect(cmdImport, &QPushButton::clicked, this, &frmRules::cmdImport_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmRules::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmRules::setFirstSize()
+{
+    resize(twipsToPixels(kFirstWidth), twipsToPixels(kFirstHeight));
+    layout()->activate();
+    // A larger font than the twips were measured for takes the height it
+    // needs, with room for the scroll bar a long line brings.
+    const int wanted = kShownRuleLines * txtTimeRules->fontMetrics().lineSpacing()
+        + 2 * qCeil(txtTimeRules->document()->documentMargin()) + 2 * txtTimeRules->frameWidth()
+        + txtTimeRules->horizontalScrollBar()->sizeHint().height();
+    const int missing = wanted - txtTimeRules->height();
+    resize(size().expandedTo(minimumSizeHint()) + QSize(0, std::max(missing, 0)));
 }
 
 void frmRules::Form_Load()
@@ -291,10 +293,7 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
         txtFeePerCall->setText(penceText(rules.feePerCallPence));
     if (which.testFlag(RuleSetting::Units)) {
         const QString units = unitsText(rules.firstSeconds, rules.unitSeconds);
-        // Units an operator set that the list does not offer stay as they are.
-        if (cboUnits->findData(units) < 0)
-            cboUnits->addItem(units, units);
-        cboUnits->setCurrentIndex(cboUnits->findData(units));
+        cboUnits->setCurrentText(units.isEmpty() ? tr(kEveryMinuteBegun) : units);
     }
     if (which.testFlag(RuleSetting::FirstCharge))
         txtFirstCharge->setText(rules.firstChargePence && rules.usesUnits()
@@ -307,13 +306,29 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
     if (which.testFlag(RuleSetting::Holidays))
         chkEnglandAndWales->setChecked(
             std::any_of(rules.holidays.begin(), rules.holidays.end(), isEnglandAndWales));
-    unitsChosen();
+    unitsEdited();
 }
 
-void frmRules::unitsChosen()
+std::optional<frmRules::TypedUnits> frmRules::typedUnits() const
 {
+    const QString typed = cboUnits->currentText().trimmed();
+    if (typed.isEmpty() || typed == tr(kEveryMinuteBegun))
+        return TypedUnits {};
+    // As the rules file reads them, so the window takes what the file can hold.
+    if (const std::optional<ChargeUnits> units = readUnits(typed))
+        return TypedUnits { units };
+    return std::nullopt;
+}
+
+void frmRules::unitsEdited()
+{
+    const std::optional<TypedUnits> units = typedUnits();
     // A flat first charge belongs to charge units: every minute begun has none.
-    txtFirstCharge->setEnabled(!cboUnits->currentData().toString().isEmpty());
+    txtFirstCharge->setEnabled(!units || units->units);
+    showProblem(lblUnitsProblem,
+        units ? QString()
+              : tr("\"%1\" is not charge units such as 60/1 or 12/12.")
+                    .arg(cboUnits->currentText().trimmed()));
 }
 
 // The check box stands for the holiday line of that name, which the list
@@ -375,7 +390,15 @@ std::optional<TariffRules> frmRules::typedRules()
         return std::nullopt;
     rules.feePerCallPence = *perCall;
 
-    if (const std::optional<ChargeUnits> units = readUnits(cboUnits->currentData().toString())) {
+    const std::optional<TypedUnits> typed = typedUnits();
+    if (!typed) {
+        m_prompter.showMessage(tr("Please enter the time charged as first/unit seconds, such as "
+                                  "60/1 or 12/12, or choose every minute begun."));
+        cboUnits->setFocus();
+        cboUnits->lineEdit()->selectAll();
+        return std::nullopt;
+    }
+    if (const std::optional<ChargeUnits> units = typed->units) {
         rules.firstSeconds = units->firstSeconds;
         rules.unitSeconds = units->unitSeconds;
         if (!txtFirstCharge->text().trimmed().isEmpty()) {

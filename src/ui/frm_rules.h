@@ -22,10 +22,11 @@ class QPushButton;
 // charged, a flat first charge, a least charge, each unit at its own rate,
 // the holidays priced as Sundays and the rules by time. OK checks every box,
 // saves the rules file and puts the rules in force; Cancel, Escape and the
-// close box drop the changes. Built afresh at each opening, from the rules
-// in force, or from what a rules file that could not be used still says.
-// "Import..." reads an accounting ruleset into the boxes and the weekly
-// table, which OK then saves with the rules, or Cancel drops with them.
+// close box drop the changes. The user sizes it, the rules by time growing
+// with it. Built afresh at each opening, from the rules in force, or from
+// what a rules file that could not be used still says. "Import..." reads an
+// accounting ruleset into the boxes and the weekly table, which OK then
+// saves with the rules, or Cancel drops with them.
 class frmRules : public QWidget
 {
     Q_OBJECT
@@ -54,6 +55,10 @@ public:
     // The holidays' choice of England and Wales is ticked or cleared, the
     // list's other lines left as they are.
     void showSettings(const TariffRules &rules, RuleSettings which);
+    // Puts a min connect time into the weekly table, as if typed into the
+    // editor's box, for OK to save to the fee file with the rules; Cancel
+    // puts back what was there. A bill check's suggestion.
+    void showMinConnectTime(const QString &minutes);
 
 Q_SIGNALS:
     // The user asked to check an operator's statement against the log.
@@ -73,14 +78,28 @@ private Q_SLOTS:
 
 private:
     void buildControls(bool withProblem);
+    void setFirstSize();
     void Form_Load();
-    void unitsChosen();
+    // "Time charged": charge units, or none for every minute begun.
+    struct TypedUnits
+    {
+        std::optional<ChargeUnits> units;
+    };
+    // Nothing when the typed text is no units the rules file can hold.
+    std::optional<TypedUnits> typedUnits() const;
+    void unitsEdited();
     void englandAndWalesToggled(bool on);
     void holidaysEdited();
     void timeRulesEdited();
-    // Saves the rules, and the table when an import filled it; false after
-    // telling the user why not.
+    // Saves the rules, and the fee file when an import filled the table or a
+    // suggestion changed its min connect time; false after telling the user
+    // why not.
     bool saveRulesAndTable(const TariffRules &rules);
+    // What OK writes to the fee file: an imported table whole, or the file's
+    // own with the table's min connect time; nothing when neither changed.
+    std::optional<TariffTable> feesToSave() const;
+    // Cancel's: the min connect time back as it was, unless typed over since.
+    void dropSuggestedMinConnect();
     // The rules as typed, or nothing after saying which box is wrong.
     std::optional<TariffRules> typedRules();
     std::optional<double> typedPence(QLineEdit *box, const QString &complaint);
@@ -92,11 +111,20 @@ private:
     TariffTable *m_table = nullptr;
     QString m_feePath;
     bool m_tableImported = false; // the table holds an import not yet saved
+    // A suggested min connect time put into the table and not yet saved,
+    // with what the table held before it.
+    struct SuggestedMinConnect
+    {
+        QString before;
+        QString suggested;
+    };
+    std::optional<SuggestedMinConnect> m_minConnect;
     RulesetChooser m_chooseRuleset;
 
     QLabel *lblProblem = nullptr;
     QLineEdit *txtFeePerCall = nullptr;
     QComboBox *cboUnits = nullptr;
+    QLabel *lblUnitsProblem = nullptr;
     QLineEdit *txtFirstCharge = nullptr;
     QLineEdit *txtMinimumCharge = nullptr;
     QCheckBox *chkOwnRate = nullptr;

@@ -7,11 +7,11 @@
 #include "calllog/call_log.h"
 #include "tariff/fee_file.h"
 #include "tariff/ruleset_import.h"
+#include "ui/open_file_dialog.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -26,8 +26,7 @@ void frmRules::cmdImport_Click()
 {
     const QString path = m_chooseRuleset
         ? m_chooseRuleset(this)
-        : QFileDialog::getOpenFileName(
-            this, tr("Import a Ruleset"), QString(), tr("Rulesets (*.rst);;All files (*)"));
+        : chooseFileToOpen(this, tr("Import a Ruleset"), tr("Rulesets (*.rst);;All files (*)"));
     if (path.isEmpty() || !m_table)
         return;
     const RulesetImport read = readRuleset(path);
@@ -54,14 +53,15 @@ bool frmRules::saveRulesAndTable(const TariffRules &rules)
                                        QDir::toNativeSeparators(path), error));
     };
     // The fees first, put back byte for byte when the rules cannot follow.
+    const std::optional<TariffTable> fees = feesToSave();
     QFile feeFile(m_feePath);
-    const bool hadFees = m_tableImported && feeFile.open(QIODevice::ReadOnly);
+    const bool hadFees = fees && feeFile.open(QIODevice::ReadOnly);
     const QByteArray savedFees = hadFees ? feeFile.readAll() : QByteArray();
     feeFile.close();
-    if (m_tableImported) {
-        const FileResult fees = SaveFees(*m_table, m_feePath);
-        if (!fees.ok) {
-            tell(tr("fees"), m_feePath, fees.error);
+    if (fees) {
+        const FileResult written = SaveFees(*fees, m_feePath);
+        if (!written.ok) {
+            tell(tr("fees"), m_feePath, written.error);
             return false;
         }
     }
@@ -69,7 +69,7 @@ bool frmRules::saveRulesAndTable(const TariffRules &rules)
     if (!saved.ok) {
         if (hadFees)
             writeBytes(m_feePath, savedFees);
-        else if (m_tableImported)
+        else if (fees)
             QFile::remove(m_feePath);
         // The rules in force and the files stay as they were; what was typed
         // stays in the window for another try.
@@ -82,6 +82,7 @@ bool frmRules::saveRulesAndTable(const TariffRules &rules)
         LoadFees(*m_table, m_feePath);
         Q_EMIT tableChanged();
     }
+    m_minConnect.reset();
     return true;
 }
 
@@ -89,6 +90,7 @@ void frmRules::closeEvent(QCloseEvent *event)
 {
     // An import not saved leaves the table as its file holds it, as the
     // editor's own close box does.
+    dropSuggestedMinConnect();
     if (m_tableImported) {
         m_tableImported = false;
         m_table->resetToDefaults();

@@ -9,7 +9,7 @@ namespace {
 
 // A plain box: the text and its buttons, with no icon beside the text and
 // none on the buttons, whatever the desktop's style would add.
-QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton askInBox(const QString &text, QMessageBox::StandardButtons buttons)
 {
     installQtTranslation(); // the buttons' texts
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(kProgramTitle), text, buttons);
@@ -23,10 +23,22 @@ QMessageBox::StandardButton ask(const QString &text, QMessageBox::StandardButton
 
 void MessageBoxPrompter::showMessage(const QString &text)
 {
-    ask(text, QMessageBox::Ok);
+    askInBox(text, QMessageBox::Ok);
 }
 
 bool MessageBoxPrompter::confirm(const QString &question)
 {
-    return ask(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+    return askInBox(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+}
+
+Prompter::Answer MessageBoxPrompter::ask(const QString &question)
+{
+    switch (askInBox(question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }

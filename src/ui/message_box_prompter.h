@@ -8,4 +8,5 @@ class MessageBoxPrompter : public Prompter
 public:
     void showMessage(const QString &text) override;
     bool confirm(const QString &question) override;
+    Answer ask(const QString &question) override;
 };

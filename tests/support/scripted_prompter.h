@@ -13,8 +13,6 @@
 class ScriptedPrompter final : public Prompter
 {
 public:
-    enum class Answer { Yes, No };
-
     void showMessage(const QString &text) override
     {
         messages << text;
@@ -31,6 +29,17 @@ public:
         const Answer next = m_answers.front();
         m_answers.pop_front();
         return next != Answer::No;
+    }
+    Answer ask(const QString &question) override
+    {
+        questions << question;
+        if (m_answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << question.toStdString();
+            return Answer::Cancel;
+        }
+        const Answer next = m_answers.front();
+        m_answers.pop_front();
+        return next;
     }
 
     void answer(Answer next) { m_answers.push_back(next); }

@@ -3,6 +3,9 @@
 #include "calllog/call_log.h"
 #include "ui/frm_bill_check.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 namespace {
@@ -48,6 +51,43 @@ TEST_F(UiRigTest, BillCheckChecksADataBillByVolume)
     const QString report = child<QPlainTextEdit>(&window, "txtReport")->toPlainText();
     EXPECT_TRUE(report.contains("Sessions billed: 1, logged: 1, on both: 1\n")) << report.toStdString();
     EXPECT_FALSE(child<QPushButton>(&window, "cmdApply")->isEnabled());
+}
+
+// The import's and the bill's file dialogs open in the home folder, then in
+// the folder a file was last chosen from.
+TEST_F(UiRigTest, FileDialogsOpenAtHomeThenWhereTheLastFileWasChosen)
+{
+    dir.write("bad.rst", "name=Bad\n");
+    frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
+    main.Form_Load();
+    child<QAction>(&main, "mnusetfees")->trigger();
+    child<QPushButton>(main.tariffEditor(), "cmdRules")->click();
+    QStringList opened;
+    const auto choose = [&opened](const QString &file) {
+        QTimer::singleShot(0, [&opened, file] {
+            QWidget *modal = QApplication::activeModalWidget();
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            EXPECT_TRUE(dialog);
+            if (!dialog) {
+                if (modal)
+                    modal->close();
+                return;
+            }
+            opened << QFileInfo(dialog->directory().absolutePath()).canonicalFilePath();
+            if (!file.isEmpty())
+                dialog->selectFile(file);
+            file.isEmpty() ? dialog->reject() : static_cast<QDialog *>(dialog)->accept();
+        });
+    };
+    for (const char *button : { "cmdImport", "cmdCheckBill" }) {
+        choose(opened.isEmpty() ? dir.file("bad.rst") : QString());
+        child<QPushButton>(main.rulesWindow(), button)->click();
+    }
+    EXPECT_EQ(opened,
+        QStringList({ QFileInfo(QDir::homePath()).canonicalFilePath(),
+            QFileInfo(dir.path()).canonicalFilePath() }));
+    EXPECT_EQ(prompter.messages.size(), 1); // the ruleset chosen was read
+    main.close();
 }
 
 } // namespace

@@ -61,6 +61,7 @@ TEST_F(TariffEditorTest, CloseBoxDropsUnsavedEditsAtOnce)
     // A cell the file no longer holds goes back to its default, not to what was typed.
     dir.write("netfees.ini", encodeLines({ "", "1.00" }));
     type(element("Text2", 0), "07:00");
+    prompter.answer(ScriptedPrompter::Answer::No);
     window->close();
 
     EXPECT_FALSE(window->isVisible());
@@ -72,6 +73,54 @@ TEST_F(TariffEditorTest, CloseBoxDropsUnsavedEditsAtOnce)
 
     window->reloadAndShow(); // the same window opens again
     EXPECT_TRUE(window->isVisible());
+}
+
+struct CloseCase
+{
+    bool escape; // or the close box
+    const char *typed; // Monday's first fee
+    std::optional<Prompter::Answer> answer; // none: nothing is asked
+    bool open; // after
+    const char *saved; // the file's Monday fee after
+};
+
+const CloseCase kCloses[] = {
+    { false, "1.00", std::nullopt, false, "1.00" }, // nothing changed
+    { false, "2.5", Prompter::Answer::Yes, false, "2.50" },
+    { false, "2.5", Prompter::Answer::No, false, "1.00" },
+    { false, "2.5", Prompter::Answer::Cancel, true, "1.00" },
+    { true, "1.00", std::nullopt, false, "1.00" },
+    { true, "2.5", Prompter::Answer::Yes, false, "2.50" },
+    { true, "2.5", Prompter::Answer::No, false, "1.00" },
+    { true, "2.5", Prompter::Answer::Cancel, true, "1.00" },
+};
+
+// The close box and Escape ask before dropping what was typed: Yes saves as
+// OK does, No drops, Cancel goes back to the window with the typing kept.
+TEST_F(TariffEditorTest, CloseBoxAndEscapeAskBeforeDroppingTypedFees)
+{
+    for (const CloseCase &c : kCloses) {
+        SCOPED_TRACE(testing::Message() << c.escape << c.typed << c.open);
+        TariffTable saved;
+        saved.setFee(0, 0, "1.00");
+        ASSERT_TRUE(SaveFees(saved, path()).ok);
+        prompter.questions.clear();
+        open().reloadAndShow();
+        element("Text1", 4)->setText(c.typed);
+        if (c.answer)
+            prompter.answer(*c.answer);
+        if (c.escape)
+            press(element("Text2", 0), Qt::Key_Escape);
+        else
+            window->close();
+        EXPECT_EQ(prompter.questions,
+            c.answer ? QStringList { "Save your changes to the fees and the min connect time?" }
+                     : QStringList());
+        EXPECT_EQ(window->isVisible(), c.open);
+        LoadFees(saved, path());
+        EXPECT_EQ(saved.band(0, 0).fee, c.saved);
+        EXPECT_EQ(element("Text1", 4)->text(), c.open ? c.typed : c.saved);
+    }
 }
 
 } // namespace

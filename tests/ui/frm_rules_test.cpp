@@ -1,9 +1,11 @@
 #include "ui_rig.h"
 
+#include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace {
 
@@ -66,6 +68,8 @@ struct FieldCase
 const FieldCase kFields[] = {
     { { { "txtFeePerCall", "15", "15.00" } }, "15.00\r\n\r\n\r\n\r\n0\r\n" },
     { { { "cboUnits", "30/30", "30/30" } }, "\r\n30/30\r\n\r\n\r\n0\r\n" },
+    // units the list does not offer, typed
+    { { { "cboUnits", " 12 / 12 ", "12/12" } }, "\r\n12/12\r\n\r\n\r\n0\r\n" },
     { { { "cboUnits", "60/1", "60/1" }, { "txtFirstCharge", "9.1", "9.10" } },
         "\r\n60/1\r\n9.10\r\n\r\n0\r\n" },
     // a first charge belongs to units: with every minute begun it is not kept
@@ -134,6 +138,8 @@ const BadCase kBad[] = {
     { "txtFeePerCall", "-1", "Please enter the fee per call in pence" },
     { "txtFirstCharge", "9.1.1", "Please enter the first charge in pence" },
     { "txtMinimumCharge", "5 pence", "Please enter the minimum charge per call in pence" },
+    { "cboUnits", "12/1x", "Please enter the time charged as first/unit seconds",
+        "\"12/1x\" is not charge units such as 60/1 or 12/12." },
     { "txtHolidays", "25/12\n31/02",
         "Holiday line 2, \"31/02\", is not a day Callwise knows. Please write each as 25/12, "
         "27/12/2027, Easter-2 or Easter+1.",
@@ -161,8 +167,10 @@ TEST_F(RulesWindowTest, BadInputIsNamedAndNothingIsSaved)
         enter("txtFeePerCall", "12");
         enter(c.control, c.typed);
         if (c.named) {
-            const char *label = QByteArray(c.control) == "txtHolidays" ? "lblHolidayProblem"
-                                                                       : "lblTimeRuleProblem";
+            const QByteArray control = c.control;
+            const char *label = control == "txtHolidays" ? "lblHolidayProblem"
+                : control == "cboUnits"                  ? "lblUnitsProblem"
+                                                         : "lblTimeRuleProblem";
             EXPECT_EQ(shown(label), c.named);
         }
         clickOk();
@@ -176,21 +184,96 @@ TEST_F(RulesWindowTest, BadInputIsNamedAndNothingIsSaved)
     }
 }
 
+// "Time charged" takes what the rules file reads as units, and only that:
+// each typed text is saved as the file writes it, or named and refused.
+TEST_F(RulesWindowTest, TypedUnitsAreTheRulesFilesUnits)
+{
+    for (const char *typed : { "12/12", "158.4/158.4", "60 / 1", "1/3600", "0/1", "60/0", "60/" }) {
+        SCOPED_TRACE(typed);
+        QFile::remove(path());
+        prompter.messages.clear();
+        open();
+        enter("cboUnits", typed);
+        const std::optional<ChargeUnits> units = readUnits(QString::fromLatin1(typed));
+        EXPECT_EQ(shown("lblUnitsProblem").isEmpty(), units.has_value());
+        clickOk();
+        EXPECT_EQ(isOpen(), !units);
+        EXPECT_EQ(prompter.messages.size(), units ? 0 : 1);
+        if (units) {
+            EXPECT_EQ(LoadRules(path()).rules, rules);
+            EXPECT_EQ(unitsText(rules.firstSeconds, rules.unitSeconds),
+                unitsText(units->firstSeconds, units->unitSeconds));
+        } else {
+            EXPECT_FALSE(dir.exists("netrules.ini"));
+            window->close();
+        }
+    }
+}
+
+// The window opens with room for an operator's rule lines and nothing cut,
+// and the rules by time grow as the user makes it larger.
+TEST_F(RulesWindowTest, TheRulesByTimeShowAtLeastTwelveLinesAndGrowWithTheWindow)
+{
+    RulesLoad damaged = LoadRules(path());
+    damaged.ok = false;
+    damaged.why = "netrules.ini: line 2, \"60/7x\": not charge units such as 60/1";
+    for (const RulesLoad &file : { RulesLoad(), damaged }) {
+        SCOPED_TRACE(file.ok);
+        open(file);
+        auto *list = child<QPlainTextEdit>(window, "txtTimeRules");
+        list->setPlainText(QStringList(12, "Mon-Fri 08:00-17:59 4.20 a minute").join(u'\n'));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(control);
+            if (!control->isVisible() || (label && label->wordWrap())
+                || !(label || qobject_cast<QAbstractButton *>(control)))
+                continue;
+            EXPECT_GE(control->width(), control->sizeHint().width())
+                << control->objectName().toStdString();
+            EXPECT_GE(control->height(), control->sizeHint().height())
+                << control->objectName().toStdString();
+            EXPECT_TRUE(window->rect().contains(control->geometry()))
+                << control->objectName().toStdString();
+        }
+        const QSize listSize = list->size();
+        window->resize(window->size() + QSize(200, 150));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(list->width(), listSize.width() + 200);
+        EXPECT_GE(list->height(), listSize.height() + 150 * 3 / 4); // the most of it
+        window->close();
+    }
+}
+
 TEST_F(RulesWindowTest, EscapeCancelsEnterSavesAFailedSaveSaysWhyAndTheBillCheckIsAsked)
 {
-    open();
-    enter("txtFeePerCall", "15");
-    press(child(window, "txtFeePerCall"), Qt::Key_Escape);
-    EXPECT_FALSE(isOpen());
-    EXPECT_FALSE(dir.exists("netrules.ini"));
-    EXPECT_TRUE(rules.isDefault());
+    // The same in the typed units' box as in any other.
+    for (const char *box : { "txtFeePerCall", "cboUnits" }) {
+        SCOPED_TRACE(box);
+        rules = {};
+        QFile::remove(path());
+        const auto typeIn = [box, this] {
+            QWidget *control = child(window, box);
+            auto *combo = qobject_cast<QComboBox *>(control);
+            return combo ? combo->lineEdit() : control;
+        };
+        open();
+        enter("txtFeePerCall", "15");
+        enter("cboUnits", "12/12");
+        press(typeIn(), Qt::Key_Escape);
+        EXPECT_FALSE(isOpen());
+        EXPECT_FALSE(dir.exists("netrules.ini"));
+        EXPECT_TRUE(rules.isDefault());
 
-    // Enter in a box is OK.
-    open();
-    enter("txtFeePerCall", "15");
-    press(child(window, "txtFeePerCall"), Qt::Key_Return);
-    EXPECT_FALSE(isOpen());
-    EXPECT_EQ(rules.feePerCallPence, 15);
+        // Enter in a box is OK.
+        open();
+        enter("txtFeePerCall", "15");
+        enter("cboUnits", "12/12");
+        press(typeIn(), Qt::Key_Return);
+        EXPECT_FALSE(isOpen());
+        EXPECT_EQ(rules.feePerCallPence, 15);
+        EXPECT_EQ(unitsText(rules.firstSeconds, rules.unitSeconds), "12/12");
+    }
 
     // A directory in the file's place cannot be replaced by a file.
     rules = {};
@@ -335,12 +418,29 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
 
 // A bill check's suggestion taken fills only the boxes of the settings it
 // changes, the others keeping what was typed and not saved, and its min
-// connect time the editor's box; each window's OK saves what it shows.
+// connect time the editor's box. The rules window's OK saves the rules and
+// that min connect time, leaving the editor's other typing to the editor;
+// its Cancel puts the min connect time back.
 TEST_F(RulesWindowTest, ASuggestionTakenKeepsWhatItDoesNotChange)
 {
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
     main.Form_Load();
     child<QAction>(&main, "mnusetfees")->trigger();
+    auto *monday = child<QLineEdit>(main.tariffEditor(), "Text1(4)");
+    monday->setText("9.99");
+    auto *minConnect = child<QLineEdit>(main.tariffEditor(), "Text8");
+    RuleSuggestion connectOnly;
+    connectOnly.changed = RuleSetting::MinConnect;
+    connectOnly.minConnectTime = "1";
+    main.applySuggestion(connectOnly);
+    window = main.rulesWindow();
+    EXPECT_EQ(minConnect->text(), "1");
+    window->close();
+    EXPECT_EQ(minConnect->text(), "3");
+    EXPECT_EQ(main.tariff().minConnectTime(), "3");
+    EXPECT_FALSE(dir.exists("netfees.ini"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
     child<QPushButton>(main.tariffEditor(), "cmdRules")->click();
     window = main.rulesWindow();
     // Typed, and shown once the suggestion is taken.
@@ -369,6 +469,11 @@ TEST_F(RulesWindowTest, ASuggestionTakenKeepsWhatItDoesNotChange)
     expected.unitsAtOwnRate = true;
     expected.holidays.prepend("25/12");
     EXPECT_EQ(main.rules(), expected);
+    TariffTable saved;
+    LoadFees(saved, dir.file("netfees.ini"));
+    EXPECT_EQ(saved.minConnectTime(), "0");
+    EXPECT_EQ(saved.band(0, 0).fee, "");
+    EXPECT_EQ(monday->text(), "9.99");
     main.close();
 }
 

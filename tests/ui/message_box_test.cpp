@@ -30,6 +30,12 @@ TEST(MessageBoxes, ArePlainAndAnswerAsAsked)
     EXPECT_FALSE(prompter.confirm("Are You SURE?"));
     answerWith(QMessageBox::Yes);
     EXPECT_TRUE(prompter.confirm("Are You SURE?"));
+    using Answer = Prompter::Answer;
+    for (const auto &[button, answer] : { std::pair { QMessageBox::Yes, Answer::Yes },
+             { QMessageBox::No, Answer::No }, { QMessageBox::Cancel, Answer::Cancel } }) {
+        answerWith(button);
+        EXPECT_EQ(prompter.ask("Save your changes?"), answer);
+    }
 }
 
 // Qt's own translation comes with the first box (or window), not at

@@ -23,6 +23,8 @@ TEST(TimeRuleReader, ReadsTolerantlyAndWritesTheCanonicalLine)
             "Sat-Sun,Holidays 00:00-23:59 10.00 per 90 s", 10, 90 },
         { "01/06-31/08 21:00-05:00 .5 a min after 60 mins",
             "01/06-31/08 21:00-05:00 0.50 a minute after 60 min", 0.5, 60 },
+        { "Mon-Fri 08:00-17:59 4.20 a minute after 90 min in 12 s units",
+            "Mon-Fri 08:00-17:59 4.20 a minute in 12 s units after 90 min", 0.84, 12 },
         { "Fri-Mon,25/12,1/1/2027,Easter-2,easter+1,EASTER 00:00-23:59 0.12346p per 2 min after 90 "
           "secs",
             "Fri-Mon,25/12,01/01/2027,Easter-2,Easter+1,Easter 00:00-23:59 0.1235 per 120 s after "
