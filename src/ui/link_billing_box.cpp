@@ -1,0 +1,177 @@
+#include "ui/link_billing_box.h"
+
+#include "ui/fixed_window.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kPatternColumn = 0;
+constexpr int kBillColumn = 1;
+
+// A pattern is typed as the file takes it: what cannot be saved cannot be typed.
+class PatternDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+        const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            line->setValidator(new QRegularExpressionValidator(linkPatternExpression(), line));
+            line->setAccessibleName(LinkBillingBox::tr("Link name or pattern"));
+        }
+        return editor;
+    }
+};
+
+} // namespace
+
+LinkBillingBox::LinkBillingBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("links"));
+    placeInTwips(this, kPlace.x(), kPlace.y(), kPlace.width(), kPlace.height());
+    lblLinks = addControl<QLabel>(this, "lblLinks", tr("How &links are billed:"),
+        { 60, 120, 3720, 252 });
+    tblLinks = placeControl(new QTableWidget(0, 2, this), "tblLinks", { 60, 420, 2400, 2640 });
+    tblLinks->setHorizontalHeaderLabels({ tr("Link"), tr("Billed") });
+    tblLinks->verticalHeader()->hide();
+    // The last column takes what the first leaves: nothing to scroll to.
+    tblLinks->horizontalHeader()->setStretchLastSection(true);
+    tblLinks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblLinks->setColumnWidth(kPatternColumn, twipsToPixels(1000));
+    tblLinks->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblLinks->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblLinks->setItemDelegateForColumn(kPatternColumn, new PatternDelegate(tblLinks));
+    tblLinks->setAccessibleName(tr("How links are billed"));
+    tblLinks->setToolTip(tr("Link names or patterns such as wwan*, in order: the first that "
+                            "matches a link decides, and a link none matches is billed by the "
+                            "minute."));
+    lblLinks->setBuddy(tblLinks);
+    lblLinksProblem = addControl<QLabel>(this, "lblLinksProblem", QString(),
+        { 60, 420, 3720, 2640 });
+    lblLinksProblem->setWordWrap(true);
+    lblLinksProblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblLinksProblem->hide();
+
+    cmdAddLink = addControl<QPushButton>(this, "cmdAddLink", tr("&Add"), { 2580, 420, 1200, 330 });
+    cmdRemoveLink
+        = addControl<QPushButton>(this, "cmdRemoveLink", tr("&Remove"), { 2580, 780, 1200, 330 });
+    cmdLinkUp = addControl<QPushButton>(this, "cmdLinkUp", tr("&Up"), { 2580, 1140, 1200, 330 });
+    cmdLinkDown
+        = addControl<QPushButton>(this, "cmdLinkDown", tr("Do&wn"), { 2580, 1500, 1200, 330 });
+    growToFit(this, { cmdAddLink, cmdRemoveLink, cmdLinkUp, cmdLinkDown });
+    connect(cmdAddLink, &QPushButton::clicked, this, &LinkBillingBox::addLink);
+    connect(cmdRemoveLink, &QPushButton::clicked, this, &LinkBillingBox::removeLink);
+    connect(cmdLinkUp, &QPushButton::clicked, this, [this] { moveLink(-1); });
+    connect(cmdLinkDown, &QPushButton::clicked, this, [this] { moveLink(1); });
+    setTabOrder(tblLinks, cmdAddLink);
+    setTabOrder(cmdAddLink, cmdRemoveLink);
+    setTabOrder(cmdRemoveLink, cmdLinkUp);
+    setTabOrder(cmdLinkUp, cmdLinkDown);
+}
+
+QWidget *LinkBillingBox::firstControl() const
+{
+    return tblLinks;
+}
+
+QWidget *LinkBillingBox::lastControl() const
+{
+    return cmdLinkDown;
+}
+
+void LinkBillingBox::showLoad(const LinkBillingLoad &load)
+{
+    m_readWhole = load.ok;
+    lblLinksProblem->setText(load.ok ? QString()
+                                     : tr("%1. The links are billed as Callwise bills them by "
+                                          "default until the file is put right by hand.")
+                                           .arg(load.why));
+    lblLinksProblem->setVisible(!load.ok);
+    for (QWidget *control : std::initializer_list<QWidget *> {
+             tblLinks, cmdAddLink, cmdRemoveLink, cmdLinkUp, cmdLinkDown })
+        control->setVisible(load.ok);
+    showRows(load.ok ? load.billing.patterns() : std::vector<LinkPattern>(), 0);
+}
+
+std::optional<std::vector<LinkPattern>> LinkBillingBox::patterns() const
+{
+    if (!m_readWhole)
+        return std::nullopt;
+    std::vector<LinkPattern> kept;
+    for (const LinkPattern &row : rows()) {
+        if (!row.pattern.isEmpty())
+            kept.push_back(row);
+    }
+    return kept;
+}
+
+std::vector<LinkPattern> LinkBillingBox::rows() const
+{
+    std::vector<LinkPattern> rows;
+    for (int row = 0; row < tblLinks->rowCount(); ++row) {
+        const QTableWidgetItem *item = tblLinks->item(row, kPatternColumn);
+        const auto *bill = qobject_cast<QComboBox *>(tblLinks->cellWidget(row, kBillColumn));
+        rows.push_back({ item ? item->text().trimmed() : QString(),
+            bill && bill->currentIndex() == 1 ? LinkBill::Volume : LinkBill::Minute });
+    }
+    return rows;
+}
+
+void LinkBillingBox::showRows(const std::vector<LinkPattern> &rows, int current)
+{
+    tblLinks->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        tblLinks->setItem(row, kPatternColumn, new QTableWidgetItem(rows[size_t(row)].pattern));
+        auto *bill = new QComboBox;
+        bill->addItems({ tr("by the minute"), tr("by volume") });
+        bill->setCurrentIndex(rows[size_t(row)].bill == LinkBill::Volume ? 1 : 0);
+        bill->setAccessibleName(tr("Row %1, billed").arg(row + 1));
+        tblLinks->setCellWidget(row, kBillColumn, bill);
+    }
+    if (!rows.empty())
+        tblLinks->setCurrentCell(std::clamp(current, 0, int(rows.size()) - 1), kPatternColumn);
+}
+
+void LinkBillingBox::addLink()
+{
+    std::vector<LinkPattern> shown = rows();
+    shown.push_back({ QString(), LinkBill::Volume });
+    showRows(shown, int(shown.size()) - 1);
+    tblLinks->editItem(tblLinks->item(int(shown.size()) - 1, kPatternColumn));
+}
+
+void LinkBillingBox::removeLink()
+{
+    std::vector<LinkPattern> shown = rows();
+    const int current = tblLinks->currentRow();
+    if (current < 0 || current >= int(shown.size()))
+        return;
+    shown.erase(shown.begin() + current);
+    showRows(shown, current);
+}
+
+void LinkBillingBox::moveLink(int by)
+{
+    std::vector<LinkPattern> shown = rows();
+    const int current = tblLinks->currentRow();
+    const int to = current + by;
+    if (current < 0 || to < 0 || to >= int(shown.size()))
+        return;
+    std::swap(shown[size_t(current)], shown[size_t(to)]);
+    showRows(shown, to);
+}
