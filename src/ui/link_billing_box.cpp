@@ -37,6 +37,39 @@ public:
     }
 };
 
+QString billText(int bill)
+{
+    return bill == 1 ? LinkBillingBox::tr("by volume") : LinkBillingBox::tr("by the minute");
+}
+
+// How a link is billed is picked from a list while the cell is edited; the
+// cell reads as its choice, which it keeps as 0 (minute) or 1 (volume).
+class BillDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        auto *bill = new QComboBox(parent);
+        bill->addItems({ billText(0), billText(1) });
+        bill->setAccessibleName(LinkBillingBox::tr("Billed"));
+        return bill;
+    }
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        static_cast<QComboBox *>(editor)->setCurrentIndex(index.data(Qt::UserRole).toInt());
+    }
+    void setModelData(
+        QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        const int bill = static_cast<QComboBox *>(editor)->currentIndex();
+        model->setData(index, bill, Qt::UserRole);
+        model->setData(index, billText(bill), Qt::DisplayRole);
+    }
+};
+
 } // namespace
 
 LinkBillingBox::LinkBillingBox(QWidget *parent)
@@ -48,7 +81,10 @@ LinkBillingBox::LinkBillingBox(QWidget *parent)
         { 60, 120, 3720, 252 });
     tblLinks = placeControl(new QTableWidget(0, 2, this), "tblLinks", { 60, 420, 2400, 2640 });
     tblLinks->setHorizontalHeaderLabels({ tr("Link"), tr("Billed") });
+    // No row numbers, and so no corner button to select all rows with.
     tblLinks->verticalHeader()->hide();
+    if (auto *corner = tblLinks->findChild<QAbstractButton *>())
+        corner->hide();
     // The last column takes what the first leaves: nothing to scroll to.
     tblLinks->horizontalHeader()->setStretchLastSection(true);
     tblLinks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -56,6 +92,8 @@ LinkBillingBox::LinkBillingBox(QWidget *parent)
     tblLinks->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblLinks->setSelectionMode(QAbstractItemView::SingleSelection);
     tblLinks->setItemDelegateForColumn(kPatternColumn, new PatternDelegate(tblLinks));
+    tblLinks->setItemDelegateForColumn(kBillColumn, new BillDelegate(tblLinks));
+    tblLinks->horizontalHeader()->setAccessibleName(tr("Columns"));
     tblLinks->setAccessibleName(tr("How links are billed"));
     tblLinks->setToolTip(tr("Link names or patterns such as wwan*, in order: the first that "
                             "matches a link decides, and a link none matches is billed by the "
@@ -125,9 +163,9 @@ std::vector<LinkPattern> LinkBillingBox::rows() const
     std::vector<LinkPattern> rows;
     for (int row = 0; row < tblLinks->rowCount(); ++row) {
         const QTableWidgetItem *item = tblLinks->item(row, kPatternColumn);
-        const auto *bill = qobject_cast<QComboBox *>(tblLinks->cellWidget(row, kBillColumn));
+        const QTableWidgetItem *bill = tblLinks->item(row, kBillColumn);
         rows.push_back({ item ? item->text().trimmed() : QString(),
-            bill && bill->currentIndex() == 1 ? LinkBill::Volume : LinkBill::Minute });
+            bill && bill->data(Qt::UserRole).toInt() == 1 ? LinkBill::Volume : LinkBill::Minute });
     }
     return rows;
 }
@@ -137,11 +175,10 @@ void LinkBillingBox::showRows(const std::vector<LinkPattern> &rows, int current)
     tblLinks->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
         tblLinks->setItem(row, kPatternColumn, new QTableWidgetItem(rows[size_t(row)].pattern));
-        auto *bill = new QComboBox;
-        bill->addItems({ tr("by the minute"), tr("by volume") });
-        bill->setCurrentIndex(rows[size_t(row)].bill == LinkBill::Volume ? 1 : 0);
-        bill->setAccessibleName(tr("Row %1, billed").arg(row + 1));
-        tblLinks->setCellWidget(row, kBillColumn, bill);
+        const int bill = rows[size_t(row)].bill == LinkBill::Volume ? 1 : 0;
+        auto *item = new QTableWidgetItem(billText(bill));
+        item->setData(Qt::UserRole, bill);
+        tblLinks->setItem(row, kBillColumn, item);
     }
     if (!rows.empty())
         tblLinks->setCurrentCell(std::clamp(current, 0, int(rows.size()) - 1), kPatternColumn);

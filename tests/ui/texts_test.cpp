@@ -308,6 +308,8 @@ const Language kLanguages[] = {
     { "French", ":/i18n/callwise_fr.qm", "fr_FR" },
 };
 
+void PrintTo(const Language &language, std::ostream *out) { *out << language.name; }
+
 // Each shown text that does not fit its control, with the room it needs
 // and the room it has.
 QStringList cutTexts(QWidget *window)
