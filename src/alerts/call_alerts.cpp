@@ -261,11 +261,11 @@ void CallAlerts::warnOfData(qint64 usedBytes, const DataTariff &tariff, QDate bi
     if (due.allowance)
         m_choices.dataAllowanceWarnedMonth = billFirst;
     QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
-    const QString allowance = volumeText(allowanceBytes, tariff.mbBytes);
+    const QString allowance = m_services.regional.volume(allowanceBytes, tariff.mbBytes);
     const QString sentence = due.allowance
         ? tr("This month's data has reached your allowance of %1.").arg(allowance)
         : tr("This month's data has used %1 of your allowance of %2, %3 % of it.")
-              .arg(volumeText(usedBytes, tariff.mbBytes), allowance)
+              .arg(m_services.regional.volume(usedBytes, tariff.mbBytes), allowance)
               .arg(m_choices.dataWarnPercent);
     m_services.showBalloon(sentence, due.allowance ? Urgency::Critical : Urgency::Normal);
     if (m_choices.speakEveryMinutes > 0)

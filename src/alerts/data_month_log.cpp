@@ -39,14 +39,14 @@ QStringList dataMonthLines(const DataMonth &month, qint64 mbBytes, const Regiona
         return QString::number(date.day()) + u' ' + regional.shortMonthName(date.month());
     };
     QStringList lines { QCoreApplication::translate("DataMonth", "Data used since %1: %2")
-                            .arg(day(month.bill.first), volumeText(month.usedBytes, mbBytes)) };
+                            .arg(day(month.bill.first), regional.volume(month.usedBytes, mbBytes)) };
     if (month.allowanceBytes <= 0)
         return lines;
     lines << QCoreApplication::translate("DataMonth", "Data left: %1 of %2")
-                 .arg(volumeText(month.leftBytes, mbBytes),
-                     volumeText(month.allowanceBytes, mbBytes))
+                 .arg(regional.volume(month.leftBytes, mbBytes),
+                     regional.volume(month.allowanceBytes, mbBytes))
           << QCoreApplication::translate("DataMonth", "Daily budget: %1 a day, %2 days left")
-                 .arg(volumeText(qint64(month.dailyBudgetBytes), mbBytes))
+                 .arg(regional.volume(qint64(month.dailyBudgetBytes), mbBytes))
                  .arg(month.daysLeft)
           << (month.runsOut ? QCoreApplication::translate("DataMonth", "Runs out: %1")
                                   .arg(day(*month.runsOut))

@@ -153,12 +153,22 @@ QString Summary::line(size_t call) const
 {
     static constexpr QStringView kBetween = u"  =  ";
     const SummaryCall &listed = calls[call];
-    const QStringView record = listed.record();
+    QStringView record = listed.record();
     const QString &cost = costTexts[listed.costText];
-    const QString volume = listed.hasBytes()
-        ? QStringLiteral("  ,  ")
-            + volumeText(bytesOf(listed).received + bytesOf(listed).sent, mbBytes)
-        : QString();
+    QString volume;
+    if (listed.hasBytes()) {
+        const QString mb = regional.volume(bytesOf(listed).received + bytesOf(listed).sent, mbBytes);
+        if (dataPriced) {
+            record = record.left(readRecordFields(record, listed.firstComma, listed.secondComma)
+                                     .value_or(RecordFields {})
+                                     .fee.from);
+            volume = QCoreApplication::translate("Summary", "%1 by volume",
+                "in a data call's line, where other calls show their price a minute")
+                         .arg(mb);
+        } else {
+            volume = QStringLiteral("  ,  ") + mb;
+        }
+    }
     QString line(record.size() + volume.size() + kBetween.size() + cost.size(),
                  Qt::Uninitialized);
     QChar *to = line.data();
@@ -189,6 +199,7 @@ Summary SummarisePeriod(const LogIndex &log, QDate today, qint64 firstOffset, qi
             "so no summary can be shown."));
 
     Summary summary;
+    summary.regional = regional;
     summary.logText = log.text();
     size_t expected = 0;
     for (QDate day = newest; day >= oldest; day = day.addDays(-1))

@@ -74,6 +74,11 @@ struct Summary
     qint64 totalReceived = 0;
     qint64 totalSent = 0;
     qint64 mbBytes = 1000000; // the MB the lines show volumes in
+    // Whether the calls with bytes were priced by their volume (a data
+    // tariff is set): their lines then show the volume in place of the
+    // price a minute, which did not price them.
+    bool dataPriced = false;
+    Regional regional = Regional(); // the volumes' and costs' form
     std::vector<CallBytes> callBytes; // of the calls with bytes, in their order
 
     const CallBytes &bytesOf(const SummaryCall &call) const
@@ -87,6 +92,8 @@ struct Summary
 
     // The list line of a call: its record, for a call with bytes "  ,  "
     // and its volume ("12.3 MB"), then "  =  " and its cost as currency.
+    // Priced by volume, the volume stands in the price a minute's place:
+    // "05:12:2026  ,  10:01:00  ,  00:05:01  ,  2.3 MB by volume  =  £0.12".
     QString line(size_t call) const;
     // Every call's line, in order.
     QStringList lines() const;

@@ -44,17 +44,11 @@ QString totalCostCaption(qint64 totalPence, const Regional &regional)
         .arg(regional.currency(double(totalPence)));
 }
 
-QString volumeText(qint64 bytes, qint64 mbBytes)
-{
-    return QString::number(double(bytes) / double(qMax<qint64>(1, mbBytes)), 'f', 1)
-        + QStringLiteral(" MB");
-}
-
-QString totalDataCaption(qint64 received, qint64 sent, qint64 mbBytes)
+QString totalDataCaption(qint64 received, qint64 sent, qint64 mbBytes, const Regional &regional)
 {
     return QCoreApplication::translate("Summary", "Total Data = %1 (%2 received, %3 sent)")
-        .arg(volumeText(received + sent, mbBytes), volumeText(received, mbBytes),
-             volumeText(sent, mbBytes));
+        .arg(regional.volume(received + sent, mbBytes), regional.volume(received, mbBytes),
+             regional.volume(sent, mbBytes));
 }
 
 QStringList printedSummaryLines(const QString &heading, const QStringList &list,

@@ -17,12 +17,9 @@ QString totalTimeCaption(qint64 totalSeconds);
 // "Total Calls Cost= " with the pence as currency: "Total Calls Cost= £0.12".
 QString totalCostCaption(qint64 totalPence, const Regional &regional);
 
-// Bytes as MB of mbBytes each, to a tenth: "12.3 MB".
-QString volumeText(qint64 bytes, qint64 mbBytes);
-
 // "Total Data = " with the MB received and sent: "Total Data = 12.3 MB
 // (10.1 MB received, 2.2 MB sent)".
-QString totalDataCaption(qint64 received, qint64 sent, qint64 mbBytes);
+QString totalDataCaption(qint64 received, qint64 sent, qint64 mbBytes, const Regional &regional);
 
 // What goes to paper: the title, two empty lines, the heading, the list, then
 // the cost caption before the time caption, and the data caption last

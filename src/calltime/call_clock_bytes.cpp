@@ -6,8 +6,6 @@
 #include "common/rounding.h"
 #include "tariff/data_tariff_file.h"
 
-#include <QCoreApplication>
-
 void CallClock::beginCount()
 {
     m_bytes = {};
@@ -111,8 +109,6 @@ void CallClock::showBytes()
         return;
     }
     const qint64 mb = m_dataPricer ? m_dataPricer->tariff().mbBytes : kDecimalMb;
-    const double total = double(m_bytes.received()) + double(m_bytes.sent());
     setText(Field::LblData,
-        QCoreApplication::translate("CallClock", "%1 MB")
-            .arg(m_services.regional.locale().toString(total / double(mb), 'f', 1)));
+        m_services.regional.volume(qint64(m_bytes.received() + m_bytes.sent()), mb));
 }

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -21,14 +20,18 @@ bool matches(const QString &pattern, const QString &name)
     return expression.match(name).hasMatch();
 }
 
-// A pattern names interfaces: no spaces, no commas, and never empty.
 bool isPattern(const QString &pattern)
 {
-    static const QRegularExpression kName(QStringLiteral("^[A-Za-z0-9_.:*?\\-]{1,15}$"));
-    return kName.match(pattern).hasMatch();
+    return linkPatternExpression().match(pattern).hasMatch();
 }
 
 } // namespace
+
+const QRegularExpression &linkPatternExpression()
+{
+    static const QRegularExpression kName(QStringLiteral("^[A-Za-z0-9_.:*?\\-]{1,15}$"));
+    return kName;
+}
 
 LinkBilling::LinkBilling()
     : m_patterns({ { QStringLiteral("wwan*"), LinkBill::Volume },
@@ -55,14 +58,6 @@ QStringList LinkBilling::volumePatterns() const
             patterns << pattern.pattern;
     }
     return patterns;
-}
-
-LinkBilling volumeLinks(const QStringList &patterns)
-{
-    std::vector<LinkPattern> kept;
-    for (const QString &pattern : patterns)
-        kept.push_back({ pattern, LinkBill::Volume });
-    return LinkBilling(std::move(kept));
 }
 
 LinkBillingLoad LoadLinkBilling(const QString &path)

@@ -13,6 +13,7 @@
 
 #include "common/text_file.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -59,9 +60,9 @@ private:
     bool m_chosen = false;
 };
 
-// The links' patterns, each billed by volume, and everything else by the
-// minute: what the settings window offers.
-LinkBilling volumeLinks(const QStringList &patterns);
+// What a pattern may hold, as the file takes it: no spaces, no commas,
+// never empty, at most an interface name's 15 characters.
+const QRegularExpression &linkPatternExpression();
 
 struct LinkBillingLoad
 {

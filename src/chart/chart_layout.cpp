@@ -161,12 +161,13 @@ ChartLayout layOutChart(const SpendingChart &chart, QSizeF size, const TextMeasu
                          lines ? bar.runningPence : 0.0, bar.otherRunningPence});
     const qreal plotTop = top + line / 2; // half of the top tick's text above it
     const int maxSteps = std::clamp(int((bottom - plotTop) / (2 * line)), 1, kMostSteps);
-    const qint64 step = niceStep(most, maxSteps);
+    // The data view's figures are shown to a tenth of a MB, ten hundredths.
+    const qint64 step = std::max<qint64>(niceStep(most, maxSteps), chart.data ? 10 : 1);
     const qint64 steps = std::max<qint64>(1, qint64(std::ceil(most / double(step))));
 
     qreal widest = 0;
     for (qint64 k = 0; k <= steps; ++k) {
-        layout.ticks.push_back({0, chart.data ? chartMbText(double(k * step))
+        layout.ticks.push_back({0, chart.data ? chartMbText(double(k * step), regional)
                                               : regional.currency(double(k * step))});
         widest = std::max(widest, measure.width(layout.ticks.back().text));
     }

@@ -10,14 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-QString chartMbText(double hundredths)
-{
-    const int decimals = std::fmod(hundredths, 100.0) == 0 ? 0
-        : std::fmod(hundredths, 10.0) == 0                 ? 1
-                                                           : 2;
-    return QString::number(hundredths / 100.0, 'f', decimals) + QStringLiteral(" MB");
-}
-
 SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &period,
     const std::optional<DataTariff> &tariff, const Regional &regional)
 {
@@ -70,9 +62,9 @@ SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &per
                   locale.toString(period.last, QLocale::ShortFormat));
     chart.title = chart.bill
         ? QCoreApplication::translate("DataChart", "Bill %1   Used %2   Allowance %3")
-              .arg(dates, chartMbText(double(chart.totalPence)),
-                  chartMbText(double(*chart.limitPence)))
+              .arg(dates, regional.volume(total, chart.mbBytes),
+                  regional.volume(tariff->allowanceBytes(), chart.mbBytes))
         : QCoreApplication::translate("DataChart", "%1   Data %2")
-              .arg(dates, chartMbText(double(chart.totalPence)));
+              .arg(dates, regional.volume(total, chart.mbBytes));
     return chart;
 }

@@ -98,8 +98,12 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
 SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &period,
                         const std::optional<DataTariff> &tariff, const Regional &regional);
 
-// A value of the data view's axis and title, hundredths of a MB: "12.5 MB".
-QString chartMbText(double hundredths);
+// A value of the data view's axis and title, hundredths of a MB, as every
+// volume is shown: "12.5 MB".
+inline QString chartMbText(double hundredths, const Regional &regional)
+{
+    return regional.volume(qint64(hundredths), 100);
+}
 
 // The locale's short date without its year: "dd/MM" in Britain, "M/d" in
 // the United States.

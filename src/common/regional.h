@@ -15,6 +15,10 @@ public:
     QString shortMonthName(int month) const; // "Dec"
     // The one currency formatter: pence shown as pounds (pence / 100).
     QString currency(double pence) const;
+    // The one MB formatter, for every volume on screen and on paper (files
+    // keep bytes): bytes as MB of mbBytes each, to a tenth, in the locale's
+    // digits: "12.3 MB", "12,3 Mo".
+    QString volume(qint64 bytes, qint64 mbBytes) const;
 
     const QLocale &locale() const { return m_locale; }
 

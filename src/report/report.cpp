@@ -544,7 +544,8 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
             totalCostCaption(summary.totalPence, regional), totalTimeCaption(summary.totalSeconds),
             summary.dataCalls == 0
                 ? QString()
-                : totalDataCaption(summary.totalReceived, summary.totalSent, summary.mbBytes));
+                : totalDataCaption(
+                    summary.totalReceived, summary.totalSent, summary.mbBytes, regional));
         for (const QString &line : lines)
             out << line << '\n';
     }

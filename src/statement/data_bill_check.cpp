@@ -102,7 +102,7 @@ QStringList dataBillCheckLines(
         const BilledCall &call = check.billed[b];
         billedOnly << QCoreApplication::translate("BillCheck", "%1  %2  %3  (line %4)")
                           .arg(startText(call.day, call.startSecond),
-                              volumeText(call.volumeBytes(check.mbBytes), check.mbBytes),
+                              regional.volume(call.volumeBytes(check.mbBytes), check.mbBytes),
                               moneyText(call.pence, regional))
                           .arg(call.line);
     }
@@ -113,7 +113,7 @@ QStringList dataBillCheckLines(
         const LoggedSession &session = check.logged[l];
         loggedOnly << QStringLiteral("%1  %2  %3")
                           .arg(startText(session.day, session.startSecond),
-                              volumeText(session.bytes, check.mbBytes),
+                              regional.volume(session.bytes, check.mbBytes),
                               moneyText(session.pence, regional));
     }
     for (const auto &[b, l] : check.pairs) {
@@ -122,7 +122,7 @@ QStringList dataBillCheckLines(
         if (!samePrice(bill.pence, session.pence))
             priced << QCoreApplication::translate("BillCheck", "%1  %2  billed %3, logged %4")
                           .arg(startText(session.day, session.startSecond),
-                              volumeText(session.bytes, check.mbBytes),
+                              regional.volume(session.bytes, check.mbBytes),
                               moneyText(bill.pence, regional), moneyText(session.pence, regional));
     }
     appendSections(lines, billedOnly, loggedOnly, priced);

@@ -29,7 +29,7 @@ frmAbout::frmAbout(QWidget *parent)
     setUpFixedWindow(this, "frmAbout", tr("About Callwise V2.5"), 3750, 3090);
 
     addLabel(this, "lblName", QStringLiteral("Callwise"), uiFont(13.5, true),
-             QRect(120, 120, 3510, 360));
+             QRect(120, 90, 3510, 390));
     addLabel(
         this, "lblVersion", tr("Version 2.5"), uiFont(kDefaultPoints), QRect(120, 480, 3510, 252));
     addLabel(this, "lblDescription",

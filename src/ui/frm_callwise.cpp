@@ -48,6 +48,15 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QFont f
 // Pure red reads on a light face; on a dark one it is too dark to read
 // easily, and a lighter red reads as well as the text beside it.
 const QColor kRedOnLight(0xff, 0x00, 0x00);
+
+// A row of 9.75-point text: the designed 252 twips are a pixel short of
+// its line at 96 dots an inch.
+constexpr int kRow = 270;
+// The cost's row in the box's lowest part (1800 to 2400 twips); with the
+// data's row under it, both move up so the data stays inside the box.
+constexpr int kCostTop = 1920;
+constexpr int kCostWithDataTop = 1850;
+constexpr int kDataTop = 2125;
 const QColor kRedOnDark(0xff, 0x70, 0x70);
 
 bool isDarkFace(const QPalette &palette)
@@ -131,16 +140,16 @@ void frmCallwise::buildControls()
     Label4 = addLabel(this, "Label4", QString(), bold, Qt::AlignCenter, 240, 240, 2292, 612);
     Label4->setWordWrap(true);
     auto *Label1 = addLabel(this, "Label1", tr("Start Time:"), font(),
-        Qt::AlignLeft | Qt::AlignVCenter, 240, 1080, 972, 252);
-    lblStart = addLabel(this, "lblStart", QString(), largeBold, Qt::AlignCenter, 1200, 1080, 1332, 252);
+        Qt::AlignLeft | Qt::AlignVCenter, 240, 1080, 972, kRow);
+    lblStart = addLabel(this, "lblStart", QString(), largeBold, Qt::AlignCenter, 1200, 1080, 1332, kRow);
     // Reaches to the reading beside it, so a wider stand-in font never cuts the caption.
     auto *Label3 = addLabel(this, "Label3", tr("Connection:"), font(),
-        Qt::AlignLeft | Qt::AlignVCenter, 240, 1440, 960, 252);
+        Qt::AlignLeft | Qt::AlignVCenter, 240, 1440, 960, kRow);
     lblDiffTime = addLabel(this, "lblDiffTime", QString(), largeBold, Qt::AlignCenter, 1200, 1440,
-                           1332, 252);
-    auto *Label2 = addLabel(this, "Label2", tr("Call Cost :"), large,
-        Qt::AlignLeft | Qt::AlignVCenter, 240, 1920, 972, 252);
-    Label5 = addLabel(this, "Label5", QString(), large, Qt::AlignCenter, 1200, 1920, 1332, 252);
+                           1332, kRow);
+    Label2 = addLabel(this, "Label2", tr("Call Cost :"), large,
+        Qt::AlignLeft | Qt::AlignVCenter, 240, kCostTop, 972, kRow);
+    Label5 = addLabel(this, "Label5", QString(), large, Qt::AlignCenter, 1200, kCostTop, 1332, kRow);
     // A reading is empty between calls: a screen reader names it by its
     // caption and reads the figure as its description (see showText).
     for (auto [caption, reading] : {std::pair{Label1, lblStart}, std::pair{Label3, lblDiffTime},
@@ -148,16 +157,16 @@ void frmCallwise::buildControls()
         caption->setBuddy(reading);
         reading->setAccessibleName(caption->text());
     }
-    // A call billed by volume shows its data in the free row above Label6;
-    // others leave the window as it always was.
+    // A call billed by volume shows its data under the cost, both rows
+    // inside the box; others leave the window as it always was.
     lblDataCaption = addLabel(this, "lblDataCaption", tr("Data:"), large,
-                              Qt::AlignLeft | Qt::AlignVCenter, 240, 2220, 972, 252);
-    lblData = addLabel(this, "lblData", QString(), large, Qt::AlignCenter, 1200, 2220, 1332, 252);
+                              Qt::AlignLeft | Qt::AlignVCenter, 240, kDataTop, 972, kRow);
+    lblData = addLabel(this, "lblData", QString(), large, Qt::AlignCenter, 1200, kDataTop, 1332, kRow);
     lblDataCaption->setBuddy(lblData);
     lblData->setAccessibleName(lblDataCaption->text());
     lblDataCaption->hide();
     lblData->hide();
-    Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, 252);
+    Label6 = addLabel(this, "Label6", QString(), large, Qt::AlignCenter, 120, 2520, 2532, kRow);
 
     auto *cmdCosts
         = addControl<QPushButton>(this, "cmdCosts", tr("&Costs"), { 120, 2880, 1215, 375 });
@@ -284,11 +293,16 @@ void frmCallwise::showText(CallClock::Field field)
         Label6->setText(text);
         colourLabel6();
         break;
-    case CallClock::Field::LblData:
+    case CallClock::Field::LblData: {
         showReading(lblData, text);
-        lblDataCaption->setVisible(!text.isEmpty());
-        lblData->setVisible(!text.isEmpty());
+        const bool shown = !text.isEmpty();
+        lblDataCaption->setVisible(shown);
+        lblData->setVisible(shown);
+        const int costTop = shown ? kCostWithDataTop : kCostTop;
+        placeInTwips(Label2, 240, costTop, 972, kRow);
+        placeInTwips(Label5, 1200, costTop, 1332, kRow);
         break;
+    }
     }
 }
 

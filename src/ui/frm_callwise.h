@@ -153,6 +153,7 @@ private:
     QLabel *Label4 = nullptr;
     QLabel *lblStart = nullptr;
     QLabel *lblDiffTime = nullptr;
+    QLabel *Label2 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
     QLabel *lblDataCaption = nullptr; // shown with lblData, for calls billed by volume

@@ -20,6 +20,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +33,8 @@ constexpr double kTotalsPoints = 9.75;
 // The list's place; with data it is shorter and the data total sits under it.
 constexpr QRect kList{120, 1080, 4695, 2790};
 constexpr int kDataHeight = 300;
+constexpr QRect kHeading{120, 840, 4575, 255};
+constexpr int kWindowWidth = 4965;
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
 {
@@ -69,7 +74,7 @@ frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &promp
     , m_rules(rules)
     , m_logPath(std::move(logPath))
 {
-    setUpFixedWindow(this, "frmCosts", tr(kCaption), 4965, 5700);
+    setUpFixedWindow(this, "frmCosts", tr(kCaption), kWindowWidth, 5700);
     buildControls();
 }
 
@@ -98,7 +103,7 @@ void frmCosts::buildControls()
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
 
-    Label6 = addLabel(this, "Label6", summaryHeading(), { 120, 840, 4575, 255 });
+    Label6 = addLabel(this, "Label6", summaryHeading(), kHeading);
 
     // A view over the summary rather than an item per line: the lines of a
     // year of calls are made only as they scroll into sight.
@@ -153,11 +158,13 @@ void frmCosts::Form_Load()
     Label3->setText(tr(kCostTotal));
 
     showDataTotal(QString());
+    fitWidth();
 
     setWindowTitle(tr(kCaption));
     m_callLog = LoadIndexedLog(m_logPath);
     const DataTariffLoad data = LoadDataTariff(dataTariffPath(m_logPath));
     m_mbBytes = data.tariff ? data.tariff->mbBytes : kDecimalMb;
+    m_dataPriced = data.tariff.has_value();
     const QString today = userDateText(m_clock.now().date());
     Text2->setText(today);
     Text3->setText(today);
@@ -205,11 +212,31 @@ void frmCosts::lsttimes_Click(int index)
     Label4->setText(totalTimeCaption(summary.totalSeconds));
     Label3->setText(totalCostCaption(summary.totalPence, m_regional));
     summary.mbBytes = m_mbBytes;
+    summary.dataPriced = m_dataPriced;
     showDataTotal(summary.dataCalls == 0
                       ? QString()
-                      : totalDataCaption(summary.totalReceived, summary.totalSent, m_mbBytes));
+                      : totalDataCaption(summary.totalReceived, summary.totalSent, m_mbBytes, m_regional));
     setWindowTitle(costsCaption(summary.pricedWithoutRules(m_rules && !m_rules->isDefault())));
     m_lines->setSummary(std::move(summary));
+    fitWidth();
+}
+
+void frmCosts::fitWidth()
+{
+    const QFontMetrics metrics = Text1->fontMetrics();
+    // Digits are equally wide in the program's fonts: the line of the most
+    // characters is the widest, give or take the slack.
+    const int slack = 2 * metrics.horizontalAdvance(u'M');
+    const int lineWidth = metrics.horizontalAdvance(m_lines->longestLine()) + slack
+        + 2 * Text1->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Text1);
+    const int headingWidth = Label6->fontMetrics().horizontalAdvance(Label6->text()) + slack / 2;
+    const int listWidth = std::max({ twipsToPixels(kList.width()), lineWidth,
+        headingWidth + twipsToPixels(kList.width() - kHeading.width()) });
+    Text1->resize(listWidth, Text1->height());
+    Label6->resize(listWidth - twipsToPixels(kList.width() - kHeading.width()), Label6->height());
+    lblData->resize(listWidth, lblData->height());
+    setFixedWidth(std::max(twipsToPixels(kWindowWidth), Text1->geometry().right() + 1
+        + twipsToPixels(kWindowWidth - kList.x() - kList.width())));
 }
 
 void frmCosts::showDataTotal(const QString &caption)

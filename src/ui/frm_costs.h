@@ -70,6 +70,10 @@ private:
     void PrintSummary();
     // The data total under the list, or none and the list at its full height.
     void showDataTotal(const QString &caption);
+    // The list, its heading and totals, and the window widen to the widest
+    // line listed, so no line needs scrolling sideways; a new opening
+    // starts at the design width.
+    void fitWidth();
     // The offsets of the typed date range; nothing, after telling the user
     // why, when a box holds no date.
     std::optional<PeriodOffsets> typedRange(QDate today);
@@ -96,4 +100,5 @@ private:
     // period has calls billed by the MB.
     QLabel *lblData = nullptr;
     qint64 m_mbBytes = 1000000; // the data tariff's MB, read when the window opens
+    bool m_dataPriced = false; // a data tariff was set when the window opened
 };

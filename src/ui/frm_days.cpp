@@ -120,7 +120,7 @@ void frmDays::buildControls()
         this, "cmdRules", tr("&Rules..."), { 5160, kGridHeight + 84, 852, 372 });
     connect(cmdRules, &QPushButton::clicked, this, &frmDays::rulesRequested);
     auto *cmdData = addControl<QPushButton>(
-        this, "cmdData", tr("&Data..."), {4200, kGridHeight + 84, 852, 372});
+        this, "cmdData", tr("&Data..."), {4080, kGridHeight + 84, 972, 372});
     connect(cmdData, &QPushButton::clicked, this, &frmDays::dataTariffRequested);
 
     // Tab runs day by day, each band's start then its fee, then the min

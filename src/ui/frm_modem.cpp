@@ -2,15 +2,26 @@
 
 #include "ui/app_resources.h"
 #include "ui/fixed_window.h"
+#include "ui/link_billing_box.h"
 #include "ui/twips.h"
 #include "ui/ui_font.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+// A file's lines as they stand, none when it is missing or cannot be read.
+std::optional<QStringList> fileLines(const QString &path)
+{
+    return QFileInfo::exists(path) ? readLines(path) : std::nullopt;
+}
+
+} // namespace
 
 void FlagCheckBox::setFlag(qint16 flag)
 {
@@ -50,8 +61,9 @@ frmModem::frmModem(Settings &settings, CallClock &clock, QString settingsPath, A
     , m_autoRun(std::move(autoRun))
     , m_prompter(prompter)
 {
-    // Grown below the OK button for the links billed by volume.
-    setUpFixedWindow(this, "frmModem", tr(kCaption), 2040, 3900);
+    // Grown to the right for how the links are billed.
+    setUpFixedWindow(this, "frmModem", tr(kCaption), LinkBillingBox::kPlace.right() + 1,
+        LinkBillingBox::kPlace.bottom() + 1);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     Form_Load();
@@ -80,15 +92,11 @@ void frmModem::buildControls()
         this, "Check1", tr("Splash on Start Up"), { 120, 2160, 1920, 375 });
     growToFit(this, { Option6, Option7, Option8, Check3, Check1 });
     Option6->setChecked(true);
-    auto *lblVolumeLinks = addControl<QLabel>(
-        this, "lblVolumeLinks", tr("Links billed by &volume:"), {120, 3120, 1800, 252});
-    txtVolumeLinks = addControl<QLineEdit>(this, "txtVolumeLinks", QString(), {120, 3420, 1800, 300});
-    txtVolumeLinks->setToolTip(tr("Link names or patterns such as wwan*, separated by spaces; "
-                                  "other links are billed by the minute"));
-    lblVolumeLinks->setBuddy(txtVolumeLinks);
-    txtVolumeLinks->setAccessibleName(tr("Links billed by volume"));
-    txtVolumeLinks->setText(LinkBilling().volumePatterns().join(u' '));
-    txtVolumeLinks->setEnabled(false);
+    m_links = new LinkBillingBox(this);
+    m_links->showLoad({ LinkBilling(), true, QString() });
+    m_links->setEnabled(false);
+    if (m_links->geometry().right() >= width())
+        setFixedWidth(m_links->geometry().right() + 1);
 
     setTabOrder(Frame2, Option6);
     setTabOrder(Option6, Option7);
@@ -96,7 +104,7 @@ void frmModem::buildControls()
     setTabOrder(Option8, Check3);
     setTabOrder(Check3, Command1);
     setTabOrder(Command1, Check1);
-    setTabOrder(Check1, txtVolumeLinks);
+    setTabOrder(Check1, m_links->firstControl());
 
     // `clicked` comes from the user only; the load runs the handlers itself.
     connect(Option6, &QRadioButton::clicked, this, &frmModem::Option6_Click);
@@ -137,23 +145,40 @@ void frmModem::setLinkBilling(LinkBilling *billing, QString path)
 {
     m_linkBilling = billing;
     m_linkBillingPath = std::move(path);
-    txtVolumeLinks->setEnabled(billing != nullptr);
-    if (billing)
-        txtVolumeLinks->setText(billing->volumePatterns().join(u' '));
+    m_links->setEnabled(billing != nullptr);
+    if (!billing)
+        return;
+    m_linksFileAtOpen = fileLines(m_linkBillingPath);
+    const LinkBillingLoad load = LoadLinkBilling(m_linkBillingPath);
+    m_links->showLoad(load);
+    m_linksAtOpen = m_links->patterns().value_or(std::vector<LinkPattern>());
 }
 
-// Only a change is saved, so a hand-made file's other lines stay as they are.
+// Only a change is written, so a file the window did not change stays as
+// the user wrote it; one changed by hand meanwhile is replaced only on Yes.
 void frmModem::saveLinkBilling()
 {
     if (!m_linkBilling)
         return;
-    const QStringList patterns = txtVolumeLinks->text().split(u' ', Qt::SkipEmptyParts);
-    if (patterns == m_linkBilling->volumePatterns())
+    const bool changedByHand = fileLines(m_linkBillingPath) != m_linksFileAtOpen;
+    const std::optional<std::vector<LinkPattern>> shown = m_links->patterns();
+    const bool changedHere = shown && *shown != m_linksAtOpen;
+    if (!changedHere
+        || (changedByHand
+            && !m_prompter.confirm(tr("%1 has been changed since the settings window opened. "
+                                      "Replace it with the links shown in the window?")
+                                       .arg(QDir::toNativeSeparators(m_linkBillingPath))))) {
+        // The hand-made file is the one the calls are billed by from now on.
+        if (changedByHand) {
+            if (const LinkBillingLoad load = LoadLinkBilling(m_linkBillingPath); load.ok)
+                *m_linkBilling = load.billing;
+        }
         return;
-    const LinkBilling chosen = volumeLinks(patterns);
+    }
+    const LinkBilling chosen(*shown);
     const FileResult saved = SaveLinkBilling(m_linkBillingPath, chosen);
     if (!saved.ok) {
-        m_prompter.showMessage(tr("The links billed by volume could not be saved to %1: %2")
+        m_prompter.showMessage(tr("How the links are billed could not be saved to %1: %2")
                                    .arg(m_linkBillingPath, saved.error));
         return;
     }

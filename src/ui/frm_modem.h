@@ -8,8 +8,8 @@
 #include <QCheckBox>
 #include <QWidget>
 
+class LinkBillingBox;
 class QGroupBox;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -34,10 +34,11 @@ private:
 };
 
 // The settings window: scan interval, splash and start-with-the-system, and
-// the links billed by volume. Each click takes effect at once; closing by
-// any means saves the settings, and the links' patterns where they changed. It is
-// loaded as it is built and unloaded (deleted) when it closes, so each
-// opening reads the current values afresh.
+// how each link is billed (netlinks.ini, every line of it). Each click takes
+// effect at once; closing by any means saves the settings, and the links'
+// file where the window changed it, asking first where the file was changed
+// by hand since the window opened. It is loaded as it is built and unloaded
+// (deleted) when it closes, so each opening reads the current values afresh.
 class frmModem : public QWidget
 {
     Q_OBJECT
@@ -49,8 +50,8 @@ public:
         Prompter &prompter, QWidget *parent = nullptr);
     ~frmModem() override;
 
-    // The links' billing the clock reads, and its file; until given, the
-    // window grown for it shows the defaults and saves nothing of them.
+    // The links' billing the clock reads, and its file, read afresh here;
+    // until given, the window shows the defaults and saves nothing of them.
     void setLinkBilling(LinkBilling *billing, QString path);
 
 protected:
@@ -78,6 +79,8 @@ private:
     bool m_unloaded = false;
     LinkBilling *m_linkBilling = nullptr;
     QString m_linkBillingPath;
+    std::optional<QStringList> m_linksFileAtOpen; // its lines as read, none when missing
+    std::vector<LinkPattern> m_linksAtOpen; // what the window showed of them
 
     QGroupBox *Frame2 = nullptr;
     QRadioButton *Option6 = nullptr;
@@ -86,5 +89,5 @@ private:
     FlagCheckBox *Check3 = nullptr;
     QPushButton *Command1 = nullptr;
     FlagCheckBox *Check1 = nullptr;
-    QLineEdit *txtVolumeLinks = nullptr;
+    LinkBillingBox *m_links = nullptr;
 };

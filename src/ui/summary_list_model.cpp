@@ -19,3 +19,14 @@ QVariant SummaryListModel::data(const QModelIndex &index, int role) const
         return {};
     return m_summary.line(size_t(index.row()));
 }
+
+QString SummaryListModel::longestLine() const
+{
+    QString longest;
+    for (size_t call = 0; call < m_summary.calls.size(); ++call) {
+        QString line = m_summary.line(call);
+        if (line.size() > longest.size())
+            longest = std::move(line);
+    }
+    return longest;
+}

@@ -17,6 +17,8 @@ public:
     void clear() { setSummary({}); }
     // Every line, first to last, as the list shows them.
     QStringList lines() const { return m_summary.lines(); }
+    // The line of the most characters; empty without lines.
+    QString longestLine() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -1,6 +1,7 @@
 #include "ui_rig.h"
 
 #include "ui/app_resources.h"
+#include "ui/twips.h"
 
 #include <QDir>
 #include <QFile>
@@ -305,6 +306,8 @@ TEST_F(MainWindowTest, ACallsDataShowsOnlyOnALinkBilledByVolume)
         EXPECT_EQ(label("lblData"), c.data) << c.link;
         EXPECT_EQ(child<QLabel>(&window, "lblData")->isVisibleTo(&window), *c.data != 0) << c.link;
         EXPECT_EQ(child<QLabel>(&window, "lblDataCaption")->isVisibleTo(&window), *c.data != 0);
+        // Inside the box, whose bottom line is at 2400 twips.
+        EXPECT_LT(child<QLabel>(&window, "lblData")->geometry().bottom(), twipsToPixels(2400));
         probe.up = false;
         window.callClock().Timer1_Timer();
     }

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QListView>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 
 namespace {
@@ -197,6 +198,18 @@ TEST_F(CostsWindowTest, DataCallsShowTheirVolumeAndTheDataTotal)
     prompter.answer(Answer::Yes);
     click("Command2");
     EXPECT_EQ(printed.last(), text("lblData"));
+
+    // Priced by a data tariff, the volume stands where the price a minute
+    // stood; the window widens to its lines rather than scroll sideways.
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n");
+    window.close();
+    window.showWindow();
+    choose(QStringLiteral("1 Day"));
+    EXPECT_EQ(list()->model()->index(1, 0).data().toString(),
+              QString::fromUtf8("05:12:2026  ,  10:01:00  ,  00:05:01  ,  2.3 MB by volume  =  £0.12"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list()->horizontalScrollBar()->maximum(), 0);
+    EXPECT_LE(list()->geometry().right(), window.width());
 
     writeCalls(1);
     dir.write(QStringLiteral("netbytes.ini"), "");

@@ -2,13 +2,17 @@
 
 #include "settings/c_registry.h"
 
+#include <QDir>
 #include <QLineEdit>
+#include <QTableWidget>
+
+#include <functional>
 
 namespace {
 
 class SettingsWindowTest : public UiRigTest
 {
-protected:
+public: // to the cases' actions too
     void open(int interval)
     {
         callClock.setScanInterval(interval);
@@ -75,24 +79,116 @@ TEST_F(SettingsWindowTest, TheIntervalPicksItsOptionAndEachOptionSetsItsInterval
     }
 }
 
-// Only a change is saved; a pattern that is no link name's is refused.
-TEST_F(SettingsWindowTest, TheLinksBilledByVolumeAreSavedWhenChanged)
+class LinksWindowTest : public SettingsWindowTest
 {
-    LinkBilling billing;
-    const QString path = dir.file("netlinks.ini");
-    for (const auto &[typed, file, message] : { std::tuple { "wwan*  wwp* ", "", false },
-             { "ppp1 wwan*", "ppp1  ,  volume\r\nwwan*  ,  volume\r\n", false },
-             { "ppp1 a,b", "ppp1  ,  volume\r\nwwan*  ,  volume\r\n", true } }) {
+public:
+    void openLinks(const char *file)
+    {
+        if (file)
+            dir.write("netlinks.ini", file);
+        billing = LoadLinkBilling(path).billing; // as the main window read it
         open(5000);
         window->setLinkBilling(&billing, path);
-        auto *edit = control<QLineEdit>("txtVolumeLinks");
-        EXPECT_EQ(edit->text(), billing.volumePatterns().join(' '));
-        edit->setText(typed);
-        window->close();
-        EXPECT_EQ(dir.exists("netlinks.ini") ? dir.read("netlinks.ini") : "", file) << typed;
-        EXPECT_EQ(!prompter.messages.isEmpty(), message) << typed;
-        EXPECT_EQ(billing, LoadLinkBilling(path).billing) << typed;
     }
+    QTableWidget *table() { return control<QTableWidget>("tblLinks"); }
+    // "pattern bill|...", as the window lists them.
+    QString shown()
+    {
+        QStringList rows;
+        for (int row = 0; row < table()->rowCount(); ++row)
+            rows << table()->item(row, 0)->text() + u' ' + table()->item(row, 1)->text();
+        return rows.join(u'|');
+    }
+
+    LinkBilling billing;
+    const QString path = dir.file("netlinks.ini");
+};
+
+const char kHandMade[] = "ppp0,minute\r\nwwan1 , minute\r\n\r\nwwan*  ,  volume\r\nusb?  ,  volume\r\n";
+
+// Every line is shown in order and written back in order; a window that
+// changed nothing leaves the file byte for byte.
+TEST_F(LinksWindowTest, EveryLineIsShownEditedAndSavedInOrder)
+{
+    const std::function<void(LinksWindowTest &)> noEdit = [](LinksWindowTest &) {};
+    const struct
+    {
+        const char *edit;
+        std::function<void(LinksWindowTest &)> act;
+        const char *file;
+    } cases[] = {
+        { "none", noEdit, kHandMade },
+        { "down, remove the first, add one billed by the minute",
+            [](LinksWindowTest &t) {
+                t.table()->setCurrentCell(1, 0);
+                t.control<QPushButton>("cmdLinkDown")->click();
+                t.table()->setCurrentCell(0, 0);
+                t.control<QPushButton>("cmdRemoveLink")->click();
+                // Added, its pattern is typed at once, then its billing picked.
+                t.control<QPushButton>("cmdAddLink")->click();
+                type(t.table()->findChild<QLineEdit *>(), "ppp9");
+                t.table()->setCurrentCell(3, 1); // moving on commits what was typed
+                t.table()->editItem(t.table()->item(3, 1));
+                t.table()->findChild<QComboBox *>()->setCurrentIndex(0);
+                t.table()->setCurrentCell(0, 0);
+                t.control<QPushButton>("cmdAddLink")->click(); // left empty: not written
+            },
+            "wwan*  ,  volume\r\nwwan1  ,  minute\r\nusb?  ,  volume\r\nppp9  ,  minute\r\n" },
+        { "up from the top, then the last up",
+            [](LinksWindowTest &t) {
+                t.table()->setCurrentCell(0, 0);
+                t.control<QPushButton>("cmdLinkUp")->click();
+                t.table()->setCurrentCell(3, 0);
+                t.control<QPushButton>("cmdLinkUp")->click();
+            },
+            "ppp0  ,  minute\r\nwwan1  ,  minute\r\nusb?  ,  volume\r\nwwan*  ,  volume\r\n" },
+    };
+    for (const auto &c : cases) {
+        openLinks(kHandMade);
+        EXPECT_EQ(shown(), "ppp0 by the minute|wwan1 by the minute|wwan* by volume|usb? by volume");
+        c.act(*this);
+        window->close();
+        EXPECT_EQ(dir.read("netlinks.ini"), c.file) << c.edit;
+        EXPECT_EQ(billing, LoadLinkBilling(path).billing) << c.edit;
+        EXPECT_TRUE(prompter.messages.isEmpty() && prompter.questions.isEmpty()) << c.edit;
+    }
+    // A pattern takes only what a link's name can hold.
+    openLinks(kHandMade);
+    table()->editItem(table()->item(0, 0));
+    auto *editor = table()->findChild<QLineEdit *>();
+    ASSERT_TRUE(editor);
+    type(editor, "a b,c");
+    EXPECT_EQ(editor->text(), "abc");
+}
+
+// A file changed by hand while the window is open is replaced only on Yes;
+// on No it is kept and bills the calls from then on. One the window cannot
+// read whole is shown by why and never written.
+TEST_F(LinksWindowTest, AHandEditIsNotOverwrittenWithoutAsking)
+{
+    for (const auto answer : { ScriptedPrompter::Answer::No, ScriptedPrompter::Answer::Yes }) {
+        prompter.questions.clear();
+        openLinks(kHandMade);
+        dir.write("netlinks.ini", "eth0  ,  volume\r\n");
+        table()->setCurrentCell(0, 0);
+        control<QPushButton>("cmdRemoveLink")->click();
+        prompter.answer(answer);
+        window->close();
+        ASSERT_EQ(prompter.questions.size(), 1);
+        EXPECT_TRUE(prompter.questions[0].contains(QDir::toNativeSeparators(path)));
+        const bool yes = answer == ScriptedPrompter::Answer::Yes;
+        EXPECT_EQ(dir.read("netlinks.ini"),
+            yes ? "wwan1  ,  minute\r\nwwan*  ,  volume\r\nusb?  ,  volume\r\n"
+                : "eth0  ,  volume\r\n");
+        EXPECT_EQ(billing, LoadLinkBilling(path).billing);
+    }
+    const char damaged[] = "wwan1  ,  minute\r\nwwan*  ,  bytes\r\n";
+    openLinks(damaged);
+    EXPECT_TRUE(control<QLabel>("lblLinksProblem")->isVisible());
+    EXPECT_TRUE(control<QLabel>("lblLinksProblem")->text().contains("line 2"));
+    EXPECT_FALSE(table()->isVisible());
+    window->close();
+    EXPECT_EQ(dir.read("netlinks.ini"), damaged);
 }
 
 } // namespace

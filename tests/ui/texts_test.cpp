@@ -5,14 +5,21 @@
 #include "ui_rig.h"
 
 #include "ui/frm_bill_check.h"
+#include "ui/frm_data_fees.h"
 
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
+#include <QAbstractItemView>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QSet>
 #include <QTranslator>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,12 +39,13 @@ struct Windows : UiRig
     frmRules rulesWindow { rules, dir.file("netrules.ini"), RulesLoad(), prompter };
     frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
     frmBillCheck billCheck { tariff, TariffRules(), dir.file("netcosts.ini"), regional };
+    frmDataFees dataFees { dir.file("netdata.ini"), 1, prompter };
 
     QWidget *window(const QString &name)
     {
         for (QWidget *each : std::initializer_list<QWidget *> {
                  &main, &calling, &costs, &days, &modem, &about, &alertsWindow, &rulesWindow, &chart,
-                 &billCheck }) {
+                 &billCheck, &dataFees }) {
             if (each->objectName() == name)
                 return each;
         }
@@ -51,6 +59,29 @@ struct Windows : UiRig
         calling.setObjectName("frmCallwise in a call");
         probe.up = true;
         calling.callClock().Timer1_Timer();
+    }
+    // The figures of a data call: a call of 12.3 MB on a mobile link timed
+    // in the main window, and the costs window listing it.
+    void showFigures()
+    {
+        probe.up = false;
+        calling.callClock().Timer1_Timer();
+        dir.write("netcosts.ini", "05:12:2026  ,  \r\n10:01:00  ,  \r\n00:05:01  ,  \r\n02.00#\r\n");
+        dir.write("netbytes.ini", "05:12:2026  ,  10:01:00  ,  00:05:01  ,  12000000  ,  300000#\r\n");
+        dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n");
+        probe.linkName = "wwan0";
+        probe.sample = LinkMessageCounters { 2, { 0, 0 } };
+        probe.up = true;
+        calling.callClock().Timer1_Timer();
+        probe.sample = LinkMessageCounters { 2, { 12000000, 300000 } };
+        clock.advance(1);
+        calling.callClock().Timer2_Timer();
+        costs.showWindow();
+        auto *periods = child<QComboBox>(&costs, "lsttimes");
+        periods->showPopup();
+        periods->view()->setCurrentIndex(periods->model()->index(0, 0));
+        press(periods->view(), Qt::Key_Return);
+        QCoreApplication::processEvents();
     }
 };
 
@@ -262,5 +293,127 @@ TEST_P(FrenchWindows, ShowNoEnglishText)
 INSTANTIATE_TEST_SUITE_P(Windows, FrenchWindows,
     testing::Values("frmCallwise", "frmCallwise in a call", "frmCosts", "frmDays", "frmModem",
         "frmAbout", "frmAlerts", "frmRules", "frmChart", "frmBillCheck"));
+
+// The languages the windows are shown in, with the locale their figures
+// take: a language is one more row.
+struct Language
+{
+    const char *name;
+    const char *translation; // none: the source texts
+    const char *locale;
+};
+
+const Language kLanguages[] = {
+    { "English", nullptr, "en_GB" },
+    { "French", ":/i18n/callwise_fr.qm", "fr_FR" },
+};
+
+void PrintTo(const Language &language, std::ostream *out) { *out << language.name; }
+
+// Each shown text that does not fit its control, with the room it needs
+// and the room it has.
+QStringList cutTexts(QWidget *window)
+{
+    QStringList cut;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || widget->objectName().startsWith(u"qt_"))
+            continue;
+        const QFontMetrics metrics = widget->fontMetrics();
+        const QStyle *style = widget->style();
+        QString text;
+        QSize needed;
+        QSize room = widget->size();
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            text = label->text();
+            if (text.isEmpty() || Qt::mightBeRichText(text))
+                continue;
+            room = label->contentsRect().size() - QSize(2 * label->margin(), 2 * label->margin());
+            const int flags = Qt::TextShowMnemonic | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            needed = metrics.boundingRect(QRect(0, 0, label->wordWrap() ? room.width() : 100000,
+                                                100000), flags, text).size();
+        } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
+            // Where the style draws the title, which must end inside the box.
+            QStyleOptionGroupBox option;
+            option.initFrom(group);
+            option.text = text = group->title();
+            option.subControls = QStyle::SC_GroupBoxLabel;
+            option.textAlignment = group->alignment();
+            const QRect title
+                = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+            needed = { title.left() + metrics.horizontalAdvance(text), metrics.height() };
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            text = button->text();
+            needed = metrics.size(Qt::TextShowMnemonic, text)
+                + 2 * QSize(style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) / 2,
+                        style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+        } else if (qobject_cast<QCheckBox *>(widget) || qobject_cast<QRadioButton *>(widget)) {
+            text = qobject_cast<QAbstractButton *>(widget)->text();
+            needed = { widget->sizeHint().width(), metrics.height() };
+        } else {
+            continue;
+        }
+        if (!text.isEmpty() && (needed.width() > room.width() || needed.height() > room.height()))
+            cut << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                       .arg(widget->objectName(), text)
+                       .arg(needed.width()).arg(needed.height())
+                       .arg(room.width()).arg(room.height());
+    }
+    return cut;
+}
+
+// Run once more with QT_SCALE_FACTOR=2 by the build, for a screen at 2x.
+class ShownWhole : public testing::TestWithParam<std::tuple<Language, const char *>>
+{
+protected:
+    static void TearDownTestSuite() { use(nullptr); }
+    // The windows under one language, built once for all its windows.
+    static void use(const Language *language)
+    {
+        if (s_language && language && !qstrcmp(s_language, language->name))
+            return;
+        delete std::exchange(g_windows, nullptr);
+        if (s_translator)
+            QCoreApplication::removeTranslator(s_translator);
+        delete std::exchange(s_translator, nullptr);
+        s_language = language ? language->name : nullptr;
+        if (!language)
+            return;
+        if (language->translation) {
+            s_translator = new QTranslator;
+            ASSERT_TRUE(s_translator->load(QLatin1String(language->translation)));
+            QCoreApplication::installTranslator(s_translator);
+        }
+        g_windows = new Windows;
+        g_windows->regional = Regional(QLocale(QLatin1String(language->locale)));
+        g_windows->showFigures();
+    }
+    static inline const char *s_language = nullptr;
+    static inline QTranslator *s_translator = nullptr;
+};
+
+TEST_P(ShownWhole, NoShownTextIsCut)
+{
+    const auto &[language, name] = GetParam();
+    use(&language);
+    QWidget *window = g_windows->window(QLatin1String(name));
+    ASSERT_TRUE(window);
+    window->show();
+    EXPECT_EQ(cutTexts(window).join(u'\n').toStdString(), "");
+    if (qstrcmp(name, "frmCosts") == 0) {
+        auto *list = child<QAbstractItemView>(window, "Text1");
+        EXPECT_EQ(list->model()->rowCount(), 1);
+        EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << "the lines scroll sideways";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ShownWhole,
+    testing::Combine(testing::ValuesIn(kLanguages),
+        testing::Values("frmCallwise", "frmCallwise in a call", "frmCosts", "frmDays", "frmModem",
+            "frmAbout", "frmAlerts", "frmRules", "frmChart", "frmBillCheck", "frmDataFees")),
+    [](const testing::TestParamInfo<ShownWhole::ParamType> &info) {
+        std::string name = std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param);
+        std::ranges::replace(name, ' ', '_');
+        return name;
+    });
 
 } // namespace

@@ -126,8 +126,16 @@ TEST(Summary, DataCallsShowTheirVolumeAndTheTotalsTheirBytes)
     EXPECT_EQ(summary.totalReceived, 12001000);
     EXPECT_EQ(summary.totalSent, 394678);
     EXPECT_EQ(plain.dataCalls, 0);
-    EXPECT_EQ(totalDataCaption(summary.totalReceived, summary.totalSent, summary.mbBytes),
+    EXPECT_EQ(totalDataCaption(summary.totalReceived, summary.totalSent, summary.mbBytes, kBritish),
               "Total Data = 12.4 MB (12.0 MB received, 0.4 MB sent)");
+    // Priced by volume, the volume stands in the price a minute's place;
+    // in French the digits are the locale's.
+    Summary priced = summary;
+    priced.dataPriced = true;
+    EXPECT_EQ(priced.line(0), plain.lines()[0].replace(QStringLiteral("  ,  00.00  =  "),
+                                  QStringLiteral("  ,  12.3 MB by volume  =  ")));
+    priced.regional = Regional(QLocale(QLocale::French, QLocale::France));
+    EXPECT_TRUE(priced.line(2).contains(QStringLiteral("  ,  0,1 MB by volume  =  "))) << priced.line(2).toStdString();
     EXPECT_EQ(printedSummaryLines("h", {}, "c", "t").size(), 6) << "no data caption without data";
 }
 

@@ -12,7 +12,7 @@ constexpr auto M = LinkBill::Minute;
 TEST(LinkBilling, TheFirstPatternThatMatchesDecidesAndNetworkManagerOnlyWithoutTheUsers)
 {
     const LinkBilling defaults;
-    const LinkBilling chosen = volumeLinks({ "ppp1", "usb?" });
+    const LinkBilling chosen({ { "ppp1", V }, { "usb?", V } });
     const struct
     {
         const LinkBilling &billing;
@@ -58,7 +58,7 @@ TEST(LinkBilling, TheFileReadsBackAndADamagedOneGivesTheDefaultsAndItsLine)
     EXPECT_EQ(
         dir.read("netlinks.ini"), "ppp1  ,  volume\r\nppp*  ,  minute\r\nwwan*  ,  volume\r\n");
     EXPECT_EQ(LoadLinkBilling(path).billing, chosen);
-    EXPECT_FALSE(SaveLinkBilling(path, volumeLinks({ "a b" })).ok);
+    EXPECT_FALSE(SaveLinkBilling(path, LinkBilling({ { "a b", V } })).ok);
 
     const struct
     {

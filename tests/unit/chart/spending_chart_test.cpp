@@ -290,10 +290,10 @@ TEST(DataChart, DailyMegabytesWithTheAllowancesPaceOverTheBill)
     EXPECT_EQ(chart.bars[4].pence, 6002 - 1000); // what it adds to the rounded running total
     EXPECT_EQ(barsSum(chart), chart.totalPence);
     EXPECT_EQ(chart.limitPence, 50000);
-    EXPECT_EQ(chart.title, "Bill 01/12/2026 to 31/12/2026   Used 100.02 MB   Allowance 500 MB");
+    EXPECT_EQ(chart.title, "Bill 01/12/2026 to 31/12/2026   Used 100.0 MB   Allowance 500.0 MB");
     const ChartLayout layout = layOutChart(chart, {400, 300}, kMeasure, kBritish);
     EXPECT_EQ(layout.legend.back().text, "Allowance's pace");
-    EXPECT_EQ(layout.ticks.back().text, "500 MB");
+    EXPECT_EQ(layout.ticks.back().text, "500.0 MB");
     EXPECT_EQ(layout.running.size(), 7u) << "from 0 to the end of today's bar";
     EXPECT_TRUE(layout.expected.empty());
     EXPECT_EQ(layout.pace, QLineF(layout.plot.left(), layout.plot.bottom(), layout.plot.right(),
@@ -301,7 +301,9 @@ TEST(DataChart, DailyMegabytesWithTheAllowancesPaceOverTheBill)
     // Without a tariff every byte counts, and no pace is drawn.
     const SpendingChart plain = dataChart(index, today, bill, std::nullopt, kBritish);
     EXPECT_FALSE(plain.limitPence);
-    EXPECT_EQ(plain.title, "01/12/2026 to 31/12/2026   Data 100.02 MB");
+    EXPECT_EQ(plain.title, "01/12/2026 to 31/12/2026   Data 100.0 MB");
+    EXPECT_TRUE(dataChart(index, today, bill, std::nullopt, Regional(QLocale(QLocale::French)))
+                    .title.endsWith(QStringLiteral("100,0 MB")));
     EXPECT_EQ(dataChart(LogIndex(log), today, bill, tariff, kBritish).message,
               "No data in this period.");
 }

@@ -198,7 +198,7 @@ TEST_F(ReportTest, DataCallsShowTheirBytesAndTheBillTheAllowance)
                              "Runs out: not by 31 Dec\n"))
         << out.toStdString();
     ASSERT_EQ(run({"--chart", dir.file("data.svg"), "--data", "This bill"}), 0) << err.toStdString();
-    EXPECT_TRUE(dir.read("data.svg").contains("Used 12.35 MB   Allowance 100 MB</title>"));
+    EXPECT_TRUE(dir.read("data.svg").contains("Used 12.3 MB   Allowance 100.0 MB</title>"));
     // A data bill: the session on both within the tolerance, one billed only.
     dir.write("netcharges.ini", "05:12:2026  ,  21:14:03  ,  00:05:01  ,  30#\r\n");
     dir.write("data.csv", "Date,Time,Volume (KB),Cost\r\n05/12/2026,21:14:00,12100,0.31\r\n"
