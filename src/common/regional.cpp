@@ -2,6 +2,8 @@
 
 #include "common/rounding.h"
 
+#include <cmath>
+
 QString Regional::weekdayName(QDate date) const
 {
     return m_locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
@@ -18,4 +20,26 @@ QString Regional::currency(double pence) const
     // in binary and would otherwise show as a penny. Halves go to the even
     // penny, as the totals do.
     return m_locale.toCurrencyString(double(roundHalfEven(pence)) / 100.0);
+}
+
+namespace {
+
+// The places past the point that amount needs, least at least, most at most.
+int placesOf(double amount, int least, int most)
+{
+    int places = qBound(0, least, most);
+    for (double scaled = amount * std::pow(10.0, places);
+         places < most && std::abs(scaled - std::round(scaled)) > 1e-6; scaled *= 10.0)
+        ++places;
+    return places;
+}
+
+} // namespace
+
+QString Regional::pence(double pence, int leastPlaces) const
+{
+    if (m_locale.currencySymbol(QLocale::CurrencyIsoCode) == QLatin1String("GBP"))
+        return m_locale.toString(pence, 'f', placesOf(pence, leastPlaces, 4)) + u'p';
+    const double amount = pence / 100.0;
+    return m_locale.toCurrencyString(amount, m_locale.currencySymbol(), placesOf(amount, 2, 6));
 }

@@ -15,6 +15,11 @@ public:
     QString shortMonthName(int month) const; // "Dec"
     // The one currency formatter: pence shown as pounds (pence / 100).
     QString currency(double pence) const;
+    // A fee or a small sum told to the fraction of a penny, in sentences:
+    // in pence where the currency is the pound ("4.20p", "15p"), else the
+    // currency form with the places it needs ("0,042 EUR"). Pence are told
+    // with the places they need, leastPlaces at least and four at most.
+    QString pence(double pence, int leastPlaces = 0) const;
 
     const QLocale &locale() const { return m_locale; }
 
