@@ -3,14 +3,19 @@
 # a source text cannot be translated whole: a plural made by hand
 # (n == 1 ? tr("1 call") : tr("%n calls")) or a sentence joined from
 # translated parts (tr("...") + tr("...")).
-#   cmake -DLUPDATE=... -DSOURCES=src -DTS="callwise_fr.ts;callwise_de.ts" -DPLURALS=callwise_en.ts
-#         -DWORK=dir -P translations_current.cmake
-foreach(ts ${TS} ${PLURALS})
+# callwise_en.ts holds English's plural forms alone.
+#   cmake -DLUPDATE=... -DSOURCES=src -DTS_DIR=translations -DWORK=dir -P translations_current.cmake
+file(GLOB translations ${TS_DIR}/callwise_*.ts)
+list(LENGTH translations count)
+if(count LESS 3)
+    message(FATAL_ERROR "no translations in ${TS_DIR}")
+endif()
+foreach(ts ${translations})
     get_filename_component(name ${ts} NAME)
     set(copy ${WORK}/${name})
     file(COPY_FILE ${ts} ${copy})
     set(only)
-    if(ts STREQUAL PLURALS)
+    if(name STREQUAL "callwise_en.ts")
         set(only -pluralonly)
     endif()
     execute_process(COMMAND ${LUPDATE} -silent ${only} -no-obsolete -locations none ${SOURCES}

@@ -259,24 +259,25 @@ protected:
     static void TearDownTestSuite()
     {
         delete std::exchange(g_windows, nullptr);
-        QCoreApplication::removeTranslator(&s_translator);
+        delete std::exchange(s_translator, nullptr);
     }
     // The windows are built again when the language changes.
     static QWidget *window(const char *language, const char *name)
     {
         if (s_language != language) {
             delete std::exchange(g_windows, nullptr);
-            QCoreApplication::removeTranslator(&s_translator);
+            delete std::exchange(s_translator, nullptr);
             if (qstrcmp(language, "en") != 0) {
-                EXPECT_TRUE(s_translator.load(QStringLiteral(":/i18n/callwise_%1.qm").arg(language)));
-                QCoreApplication::installTranslator(&s_translator);
+                s_translator = new QTranslator;
+                EXPECT_TRUE(s_translator->load(QStringLiteral(":/i18n/callwise_%1.qm").arg(language)));
+                QCoreApplication::installTranslator(s_translator);
             }
             g_windows = new Windows;
             s_language = language;
         }
         return g_windows->window(QLatin1String(name));
     }
-    static inline QTranslator s_translator;
+    static inline QTranslator *s_translator = nullptr;
     static inline QByteArray s_language;
 };
 

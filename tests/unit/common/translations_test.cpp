@@ -60,7 +60,7 @@ TEST(Translations, KeepTheSourcesPlaceHolders)
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (xml.name() == u"message") {
-                numerus = xml.attributes().value(u"numerus") == u"yes";
+                numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
             } else if (xml.name() == u"source") {
                 source = xml.readElementText();
             } else if ((xml.name() == u"translation" && !numerus) || xml.name() == u"numerusform") {
