@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>No forecast yet: the log holds less than a week of calls.</source>
-        <translation>Noch keine Prognose: Das Protokoll enthält weniger als eine Woche Anrufe.</translation>
+        <translation>Noch keine Prognose: Protokoll kürzer als eine Woche.</translation>
     </message>
     <message>
         <source>Expected by %1: %2</source>
@@ -1583,7 +1583,7 @@ callwise-maintainers@lists.example.org</translation>
     <name>frmBillCheck</name>
     <message>
         <source>&amp;Apply suggested rules</source>
-        <translation>Vorgeschlagene Regeln &amp;übernehmen</translation>
+        <translation>Vorschlag &amp;übernehmen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1681,7 +1681,7 @@ callwise-maintainers@lists.example.org</translation>
     <name>frmChart</name>
     <message>
         <source>Period</source>
-        <translation>Zeitraum</translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>From</source>
@@ -1974,11 +1974,11 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Time&apos;s</source>
-        <translation>Uhrzeiten</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Fee&apos;s</source>
-        <translation>Gebühren</translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>%1, band %2, </source>
