@@ -1994,7 +1994,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>&amp;Data...</source>
-        <translation>&amp;Données...</translation>
+        <translation>&amp;Données</translation>
     </message>
 </context>
 <context>
