@@ -2037,7 +2037,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Links billed by &amp;volume:</source>
-        <translation>Au &amp;volume :</translation>
+        <translation>Liaisons au &amp;volume :</translation>
     </message>
     <message>
         <source>Link names or patterns such as wwan*, separated by spaces; other links are billed by the minute</source>
