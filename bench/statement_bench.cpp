@@ -69,7 +69,7 @@ void BM_CheckStatement(benchmark::State &state)
     state.counters["billed"] = double(check.billed.size());
     state.counters["matched"] = double(check.match.pairs.size());
     state.counters["suggested"] = double(check.suggestion.matchingWith);
-    state.SetLabel(suggestionText(check.suggestion, TariffRules()).toStdString());
+    state.SetLabel(suggestionText(check.suggestion, TariffRules(), british()).toStdString());
 }
 
 } // namespace

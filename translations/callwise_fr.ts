@@ -59,18 +59,6 @@
         <translation>Total journalisé : %1</translation>
     </message>
     <message>
-        <source>Difference: %1%2</source>
-        <translation>Écart : %1%2</translation>
-    </message>
-    <message>
-        <source> more on the bill</source>
-        <translation> de plus sur la facture</translation>
-    </message>
-    <message>
-        <source> more in the log</source>
-        <translation> de plus dans le journal</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a section&apos;s title and count</comment>
         <translation>%1 : %2</translation>
@@ -82,6 +70,18 @@
     <message>
         <source>Sessions billed: %1, logged: %2, on both: %3</source>
         <translation>Sessions facturées : %1, journalisées : %2, sur les deux : %3</translation>
+    </message>
+    <message>
+        <source>Difference: %1 more on the bill</source>
+        <translation>Écart : %1 de plus sur la facture</translation>
+    </message>
+    <message>
+        <source>Difference: %1 more in the log</source>
+        <translation>Écart : %1 de plus au journal</translation>
+    </message>
+    <message>
+        <source>Difference: %1</source>
+        <translation>Écart : %1</translation>
     </message>
 </context>
 <context>
@@ -97,6 +97,14 @@
     <message>
         <source>Expected by %1: %2</source>
         <translation>Prévu au %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n %1</source>
+        <comment>a day of the month and its short name</comment>
+        <translation>
+            <numerusform>%ner %1</numerusform>
+            <numerusform>%n %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -446,10 +454,6 @@
         <translation>dimanche</translation>
     </message>
     <message>
-        <source>under 1 minute</source>
-        <translation>de moins d&apos;une minute</translation>
-    </message>
-    <message>
         <source>under %1 minutes</source>
         <translation>de moins de %1 minutes</translation>
     </message>
@@ -461,43 +465,42 @@
         <source>at %1:00-%1:59</source>
         <translation>entre %1:00 et %1:59</translation>
     </message>
-    <message>
-        <source>%1p</source>
-        <translation>%1 c</translation>
-    </message>
-    <message>
-        <source>%1p to %2p</source>
-        <translation>de %1 c à %2 c</translation>
-    </message>
-    <message>
-        <source>, more on the bill</source>
-        <translation>, en plus sur la facture</translation>
-    </message>
-    <message>
-        <source>, less on the bill</source>
-        <translation>, en moins sur la facture</translation>
-    </message>
     <message numerus="yes">
         <source>%n calls %1 differ by %2.</source>
         <translation>
-            <numerusform>%n appel %1 diffère de %2.</numerusform>
-            <numerusform>%n appels %1 diffèrent de %2.</numerusform>
+            <numerusform>%n appel %1 présente un écart de %2.</numerusform>
+            <numerusform>%n appels %1 présentent un écart de %2.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 more call differs.</source>
-        <translation>Encore 1 appel diffère.</translation>
     </message>
     <message numerus="yes">
         <source>%n more calls differ.</source>
         <translation>
-            <numerusform>Encore %n appel diffère.</numerusform>
-            <numerusform>Encore %n appels diffèrent.</numerusform>
+            <numerusform>Encore %n appel présente un écart.</numerusform>
+            <numerusform>Encore %n appels présentent un écart.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 call on %1 at %2 differs by %3.</source>
-        <translation>1 appel le %1 à %2 diffère de %3.</translation>
+        <translation>1 appel le %1 à %2 présente un écart de %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>under %n minutes</source>
+        <translation>
+            <numerusform>de moins de %n minute</numerusform>
+            <numerusform>de moins de %n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1, more on the bill</source>
+        <translation>%1, de plus sur la facture</translation>
+    </message>
+    <message>
+        <source>%1, less on the bill</source>
+        <translation>%1, de moins sur la facture</translation>
     </message>
 </context>
 <context>
@@ -514,11 +517,6 @@
 <context>
     <name>RateChange</name>
     <message>
-        <source>%1p</source>
-        <comment>a fee in pence</comment>
-        <translation>%1 c</translation>
-    </message>
-    <message>
         <source>%1 pence</source>
         <comment>spoken</comment>
         <translation>%1 centimes</translation>
@@ -530,10 +528,6 @@
     <message>
         <source>a second</source>
         <translation>la seconde</translation>
-    </message>
-    <message>
-        <source>per %1 seconds</source>
-        <translation>les %1 secondes</translation>
     </message>
     <message>
         <source>At %1 the rate falls from %2 to %3 %4; this call would then cost %5 in all.</source>
@@ -555,22 +549,19 @@
         <source>Next rate change: tomorrow %1, %2 %3</source>
         <translation>Prochain changement de tarif : demain %1, %2 %3</translation>
     </message>
+    <message numerus="yes">
+        <source>per %n seconds</source>
+        <translation>
+            <numerusform>par tranche de %n seconde</numerusform>
+            <numerusform>par tranche de %n secondes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>: that many days back from today; with --chart also &quot;%1&quot;, the bill&apos;s month.</source>
         <translation> : autant de jours en arrière depuis aujourd&apos;hui ; avec --chart, aussi « %1 », le mois de la facture.</translation>
-    </message>
-    <message>
-        <source>Usage: </source>
-        <translation>Utilisation : </translation>
-    </message>
-    <message>
-        <source>
-Prints the calls and costs of a period from the call log, the bill&apos;s month with its forecast, what the period&apos;s calls would have cost by other tariffs, or an operator&apos;s bill checked against the log. --from and --to may stand for PERIOD wherever it is asked for.</source>
-        <translation>
-Affiche les appels et les coûts d&apos;une période d&apos;après le journal des appels, le mois de la facture avec sa prévision, ce que les appels de la période auraient coûté avec d&apos;autres tarifs, ou la facture d&apos;un opérateur comparée au journal. --from et --to peuvent remplacer PERIOD partout où elle est demandée.</translation>
     </message>
     <message>
         <source>Read the data files from DIR instead of the data directory.</source>
@@ -724,6 +715,12 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <source>--data goes with --chart alone</source>
         <translation>--data va avec --chart seul</translation>
     </message>
+    <message>
+        <source>Usage: %1
+Prints the calls and costs of a period from the call log, the bill&apos;s month with its forecast, what the period&apos;s calls would have cost by other tariffs, or an operator&apos;s bill checked against the log. --from and --to may stand for PERIOD wherever it is asked for.</source>
+        <translation>Utilisation : %1
+Affiche les appels et les coûts d&apos;une période d&apos;après le journal des appels, le mois de la facture avec sa prévision, ce que les appels de la période auraient coûté avec d&apos;autres tarifs, ou la facture d&apos;un opérateur comparée au journal. --from et --to peuvent remplacer PERIOD partout où elle est demandée.</translation>
+    </message>
 </context>
 <context>
     <name>RuleSuggestion</name>
@@ -736,20 +733,12 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <translation>Chaque appel présent sur la facture et au journal est tarifé comme facturé.</translation>
     </message>
     <message>
-        <source>No setting of the rules makes more than the %1 of %2 calls match that match now.</source>
-        <translation>Aucun réglage des règles ne fait correspondre plus que les %1 appels sur %2 qui correspondent déjà.</translation>
-    </message>
-    <message>
-        <source>The rules as they are set now would make %1 of %2 calls match: these calls were priced before they were set.</source>
-        <translation>Les règles telles qu&apos;elles sont réglées feraient correspondre %1 appels sur %2 : ces appels ont été tarifés avant leur réglage.</translation>
-    </message>
-    <message>
         <source>a fee per call of %1</source>
         <translation>des frais par appel de %1</translation>
     </message>
     <message>
         <source>no fee per call</source>
-        <translation>pas de frais par appel</translation>
+        <translation>des frais par appel nuls</translation>
     </message>
     <message>
         <source>%1 units</source>
@@ -761,19 +750,19 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>a flat first charge of %1</source>
-        <translation>une première charge fixe de %1</translation>
+        <translation>un premier montant fixe de %1</translation>
     </message>
     <message>
         <source>no first charge</source>
-        <translation>pas de première charge</translation>
+        <translation>un premier montant nul</translation>
     </message>
     <message>
         <source>a minimum charge of %1</source>
-        <translation>une charge minimale de %1</translation>
+        <translation>un montant minimal de %1</translation>
     </message>
     <message>
         <source>no minimum charge</source>
-        <translation>pas de charge minimale</translation>
+        <translation>un montant minimal nul</translation>
     </message>
     <message>
         <source>each unit at its own rate</source>
@@ -785,11 +774,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>the %1 holidays</source>
-        <translation>les jours fériés d&apos;Angleterre et du pays de Galles (%1)</translation>
-    </message>
-    <message>
-        <source>a minimum connect time of 1 minute</source>
-        <translation>une durée minimale de connexion d&apos;une minute</translation>
+        <translation>les jours fériés (%1)</translation>
     </message>
     <message>
         <source>a minimum connect time of %1 minutes</source>
@@ -797,15 +782,125 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>no minimum connect time</source>
-        <translation>pas de durée minimale de connexion</translation>
+        <translation>une durée minimale de connexion nulle</translation>
+    </message>
+    <message numerus="yes">
+        <source>No setting of the rules makes more than the %n of %1 calls match that match now.</source>
+        <translation>
+            <numerusform>Aucun réglage des règles ne fait correspondre plus d&apos;appels que le %n sur %1 qui correspond maintenant.</numerusform>
+            <numerusform>Aucun réglage des règles ne fait correspondre plus d&apos;appels que les %n sur %1 qui correspondent maintenant.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The rules as they are set now would make %n of %1 calls match: these calls were priced before they were set.</source>
+        <translation>
+            <numerusform>Les règles telles qu&apos;elles sont réglées feraient correspondre %n appel sur %1 : cet appel a été tarifé avant qu&apos;elles soient réglées.</numerusform>
+            <numerusform>Les règles telles qu&apos;elles sont réglées feraient correspondre %n appels sur %1 : ces appels ont été tarifés avant qu&apos;elles soient réglées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>a minimum connect time of %n minutes</source>
+        <translation>
+            <numerusform>une durée minimale de connexion de %n minute</numerusform>
+            <numerusform>une durée minimale de connexion de %n minutes</numerusform>
+        </translation>
     </message>
     <message>
-        <source> and </source>
-        <translation> et </translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
     <message>
-        <source>%1 would make %2 of %3 calls match.</source>
-        <translation>%1 feraient correspondre %2 appels sur %3.</translation>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>With %1, %n of %2 calls would match.</source>
+        <translation>
+            <numerusform>Avec %1, %n appel sur %2 correspondrait.</numerusform>
+            <numerusform>Avec %1, %n appels sur %2 correspondraient.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RuleWords</name>
+    <message>
+        <source>Mon</source>
+        <extracomment>A day in rules by time and its short name, as &quot;Mon-Fri&quot; is written</extracomment>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sam</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <extracomment>Easter Sunday in holiday lines and rules by time, as in &quot;Easter-2&quot;; one word</extracomment>
+        <translation>Pâques</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <extracomment>The holiday lines&apos; days in rules by time, as in &quot;Sat-Sun,Holidays&quot;; one word</extracomment>
+        <translation>Fériés</translation>
+    </message>
+    <message>
+        <source>England and Wales</source>
+        <extracomment>The holiday line of the bank holidays of England and Wales</extracomment>
+        <translation>Angleterre et pays de Galles</translation>
+    </message>
+    <message>
+        <source>a minute</source>
+        <extracomment>A price a minute, as in &quot;4.20 a minute&quot;</extracomment>
+        <translation>la minute</translation>
+    </message>
+    <message>
+        <source>per</source>
+        <extracomment>A price per unit, as in &quot;10 per 90 s&quot;</extracomment>
+        <translation>par</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <extracomment>How far into a call a rule begins, as in &quot;0.50 a minute after 60 min&quot;</extracomment>
+        <translation>après</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <extracomment>Minutes, as in &quot;after 60 min&quot;</extracomment>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>Seconds, as in &quot;per 90 s&quot;</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <extracomment>A price of nothing, as in &quot;Sun 00:00-23:59 free&quot;</extracomment>
+        <translation>gratuit</translation>
+    </message>
+    <message>
+        <source>in %1 units</source>
+        <extracomment>The length of the units a price a minute is charged in, as in &quot;4.20 a minute in 12 s units&quot;</extracomment>
+        <translation>par tranches de %1</translation>
     </message>
 </context>
 <context>
@@ -824,7 +919,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>a first charge needs charge units on line 2</source>
-        <translation>une première charge demande des unités de taxation à la ligne 2</translation>
+        <translation>un premier montant demande des unités de taxation à la ligne 2</translation>
     </message>
     <message>
         <source>neither 1 nor 0</source>
@@ -858,10 +953,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
 <context>
     <name>RulesetImport</name>
     <message>
-        <source>&quot; is not (cost, seconds) or (cost, seconds, after)</source>
-        <translation>» n&apos;est pas (coût, secondes) ni (coût, secondes, après)</translation>
-    </message>
-    <message>
         <source>a rule reads &quot;on (days) between (times) use (cost, seconds)&quot;</source>
         <translation>une règle s&apos;écrit « on (jours) between (heures) use (coût, secondes) »</translation>
     </message>
@@ -878,10 +969,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <translation>un default après %1 s est déjà réglé à la ligne %2</translation>
     </message>
     <message>
-        <source>&quot; is no setting of a ruleset</source>
-        <translation>» n&apos;est pas un réglage d&apos;un jeu de règles</translation>
-    </message>
-    <message>
         <source>%1 is set already on line %2</source>
         <translation>%1 est déjà réglé à la ligne %2</translation>
     </message>
@@ -895,7 +982,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>a flat first charge has no &quot;after&quot;</source>
-        <translation>une première charge fixe n&apos;a pas de « after »</translation>
+        <translation>un premier montant fixe n&apos;a pas de « after »</translation>
     </message>
     <message>
         <source>Ruleset: %1</source>
@@ -931,7 +1018,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>First charge: %1 for the first %2 s</source>
-        <translation>Première charge : %1 pour les %2 premières s</translation>
+        <translation>Premier montant : %1 pour les %2 premières s</translation>
     </message>
     <message>
         <source>Fee per call: %1</source>
@@ -939,7 +1026,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>Minimum charge: %1</source>
-        <translation>Charge minimale : %1</translation>
+        <translation>Montant minimal : %1</translation>
     </message>
     <message>
         <source>Min connect time: 0</source>
@@ -973,44 +1060,20 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <source>it cannot be read</source>
         <translation>il ne peut pas être lu</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not (cost, seconds) or (cost, seconds, after)</source>
+        <translation>« %1 » n&apos;est pas (coût, secondes) ni (coût, secondes, après)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no setting of a ruleset</source>
+        <translation>« %1 » n&apos;est pas un réglage d&apos;un jeu de règles</translation>
+    </message>
 </context>
 <context>
     <name>RulesetWords</name>
     <message>
-        <source> is no day of the year</source>
-        <translation> n&apos;est pas un jour de l&apos;année</translation>
-    </message>
-    <message>
-        <source> is no weekday, date (mm/dd or dd.mm) or day from easter</source>
-        <translation> n&apos;est ni un jour de la semaine, ni une date (mm/jj ou jj.mm), ni un jour compté depuis Pâques</translation>
-    </message>
-    <message>
-        <source> joins days of two kinds; a range runs from weekday to weekday, date to date or easter to easter</source>
-        <translation> joint des jours de deux sortes ; une plage va d&apos;un jour de la semaine à un autre, d&apos;une date à une date ou de Pâques à Pâques</translation>
-    </message>
-    <message>
-        <source> must run forwards over at most %1 days</source>
-        <translation> doit avancer sur %1 jours au plus</translation>
-    </message>
-    <message>
-        <source> is no time of day (h:mm)</source>
-        <translation> n&apos;est pas une heure (h:mm)</translation>
-    </message>
-    <message>
-        <source> is no amount</source>
-        <translation> n&apos;est pas un montant</translation>
-    </message>
-    <message>
         <source>a price cannot be below 0</source>
         <translation>un prix ne peut pas être inférieur à 0</translation>
-    </message>
-    <message>
-        <source> is more than Callwise keeps (at most %1 digits before the point and %2 after it)</source>
-        <translation> dépasse ce que garde Callwise (au plus %1 chiffres avant la virgule et %2 après)</translation>
-    </message>
-    <message>
-        <source> is no whole number of seconds</source>
-        <translation> n&apos;est pas un nombre entier de secondes</translation>
     </message>
     <message>
         <source>a unit cannot be 0 seconds</source>
@@ -1021,12 +1084,44 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <translation>une unité ne peut pas durer plus de 3600 secondes</translation>
     </message>
     <message>
-        <source>Callwise counts at most a day (86400 s) into a call</source>
-        <translation>Callwise compte au plus un jour (86400 s) dans un appel</translation>
+        <source>%1 is no day of the year</source>
+        <translation>%1 n&apos;est pas un jour de l&apos;année</translation>
     </message>
     <message>
-        <source> is no range of times (h:mm..h:mm)</source>
-        <translation> n&apos;est pas une plage horaire (h:mm..h:mm)</translation>
+        <source>%1 is no weekday, date (mm/dd or dd.mm) or day from easter</source>
+        <translation>%1 n&apos;est ni un jour de la semaine, ni une date (mm/jj ou jj.mm), ni un jour compté depuis Pâques</translation>
+    </message>
+    <message>
+        <source>%1 joins days of two kinds; a range runs from weekday to weekday, date to date or easter to easter</source>
+        <translation>%1 joint des jours de deux sortes ; une plage va d&apos;un jour de la semaine à un autre, d&apos;une date à une date ou de Pâques à Pâques</translation>
+    </message>
+    <message>
+        <source>%1 must run forwards over at most %2 days</source>
+        <translation>%1 doit avancer sur %2 jours au plus</translation>
+    </message>
+    <message>
+        <source>%1 is no time of day (h:mm)</source>
+        <translation>%1 n&apos;est pas une heure (h:mm)</translation>
+    </message>
+    <message>
+        <source>%1 is no amount</source>
+        <translation>%1 n&apos;est pas un montant</translation>
+    </message>
+    <message>
+        <source>%1 is more than Callwise keeps (at most %2 digits before the point and %3 after it)</source>
+        <translation>%1 dépasse ce que garde Callwise (au plus %2 chiffres avant la virgule et %3 après)</translation>
+    </message>
+    <message>
+        <source>%1 is no whole number of seconds</source>
+        <translation>%1 n&apos;est pas un nombre entier de secondes</translation>
+    </message>
+    <message>
+        <source>%1 is past a day (86400 s), the most Callwise counts into a call</source>
+        <translation>%1 dépasse un jour (86400 s), le plus que Callwise compte dans un appel</translation>
+    </message>
+    <message>
+        <source>%1 is no range of times (h:mm..h:mm)</source>
+        <translation>%1 n&apos;est pas une plage horaire (h:mm..h:mm)</translation>
     </message>
 </context>
 <context>
@@ -1293,10 +1388,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <source>Today&apos;s tariff</source>
         <translation>Tarif actuel</translation>
     </message>
-    <message>
-        <source>1 call from %1 to %2</source>
-        <translation>1 appel du %1 au %2</translation>
-    </message>
     <message numerus="yes">
         <source>%n calls from %1 to %2</source>
         <translation>
@@ -1348,7 +1439,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>%1 is not a price such as &quot;4.20 a minute&quot; or &quot;10 per 90 s&quot;</source>
-        <translation>%1 n&apos;est pas un prix comme « 4.20 a minute » ou « 10 per 90 s »</translation>
+        <translation>%1 n&apos;est pas un prix comme « 4,20 la minute » ou « 10 par 90 s »</translation>
     </message>
     <message>
         <source>a price cannot be over 1000000 pence</source>
@@ -1364,7 +1455,7 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     </message>
     <message>
         <source>the price says neither &quot;a minute&quot; nor &quot;per&quot; a unit</source>
-        <translation>le prix ne dit ni « a minute » ni « per » une unité</translation>
+        <translation>le prix ne dit ni « la minute » ni « par » une unité</translation>
     </message>
     <message>
         <source>a unit cannot be 0 seconds</source>
@@ -1421,20 +1512,12 @@ callwise-maintainers@lists.example.org</translation>
             <numerusform>toutes les %n min</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 second before</source>
-        <translation>1 seconde avant</translation>
-    </message>
     <message numerus="yes">
         <source>%n seconds before</source>
         <translation>
             <numerusform>%n seconde avant</numerusform>
             <numerusform>%n secondes avant</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 minute before</source>
-        <translation>1 minute avant</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes before</source>
@@ -1656,17 +1739,6 @@ callwise-maintainers@lists.example.org</translation>
         <translation>Coût total</translation>
     </message>
     <message>
-        <source> - 1 call priced without the rules</source>
-        <translation> - 1 appel tarifé sans les règles</translation>
-    </message>
-    <message numerus="yes">
-        <source> - %n calls priced without the rules</source>
-        <translation>
-            <numerusform> - %n appel tarifé sans les règles</numerusform>
-            <numerusform> - %n appels tarifés sans les règles</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Summary type&gt;</source>
         <translation>Récapitulatif&gt;</translation>
     </message>
@@ -1726,6 +1798,14 @@ callwise-maintainers@lists.example.org</translation>
         <source>Internet Phone Costs</source>
         <translation>Coûts téléphoniques Internet</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 - %n calls priced without the rules</source>
+        <comment>the window&apos;s title first</comment>
+        <translation>
+            <numerusform>%1 - %n appel tarifé sans les règles</numerusform>
+            <numerusform>%1 - %n appels tarifés sans les règles</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmDataFees</name>
@@ -1775,7 +1855,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>p a MB</source>
-        <translation>c le Mo</translation>
+        <translation>c/Mo</translation>
     </message>
     <message>
         <source>%1, band %2, from</source>
@@ -1914,7 +1994,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>&amp;Data...</source>
-        <translation>&amp;Données...</translation>
+        <translation>&amp;Données</translation>
     </message>
 </context>
 <context>
@@ -1953,11 +2033,11 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Settings.</source>
-        <translation>Paramètres.</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Links billed by &amp;volume:</source>
-        <translation>Liaisons facturées au &amp;volume :</translation>
+        <translation>Liaisons au &amp;volume :</translation>
     </message>
     <message>
         <source>Link names or patterns such as wwan*, separated by spaces; other links are billed by the minute</source>
@@ -1988,7 +2068,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Such as 25/12, 27/12/2027, Easter-2 or Easter+1</source>
-        <translation>Par exemple 25/12, 27/12/2027, Easter-2 ou Easter+1</translation>
+        <translation>Par exemple 25/12, 27/12/2027, Pâques-2 ou Pâques+1</translation>
     </message>
     <message>
         <source>Rules by &amp;time, one a line:</source>
@@ -2000,7 +2080,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Such as Mon-Fri 08:00-17:59 4.20 a minute, or Sat-Sun 00:00-23:59 10 per 90 s</source>
-        <translation>Par exemple Mon-Fri 08:00-17:59 4.20 a minute, ou Sat-Sun 00:00-23:59 10 per 90 s</translation>
+        <translation>Par exemple Lun-Ven 08:00-17:59 4,20 la minute, ou Sam-Dim 00:00-23:59 10 par 90 s</translation>
     </message>
     <message>
         <source>Check a &amp;bill...</source>
@@ -2020,19 +2100,19 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>Please enter the fee per call in pence, such as 15 or 1.5, or leave it empty for none.</source>
-        <translation>Veuillez saisir les frais par appel en centimes, comme 15 ou 1.5, ou laisser vide pour aucun.</translation>
+        <translation>Veuillez saisir les frais par appel en centimes, comme 15 ou 1,5, ou laisser vide pour aucun.</translation>
     </message>
     <message>
         <source>Please enter the first charge in pence, such as 9.1, or leave it empty for the units&apos; share of the fee.</source>
-        <translation>Veuillez saisir la première charge en centimes, comme 9.1, ou laisser vide pour la part du tarif revenant aux unités.</translation>
+        <translation>Veuillez saisir le premier montant en centimes, comme 9,1, ou laisser vide pour la part du tarif revenant aux unités.</translation>
     </message>
     <message>
         <source>Please enter the minimum charge per call in pence, such as 20, or leave it empty for none.</source>
-        <translation>Veuillez saisir la charge minimale par appel en centimes, comme 20, ou laisser vide pour aucune.</translation>
+        <translation>Veuillez saisir le montant minimal par appel en centimes, comme 20, ou laisser vide pour aucun.</translation>
     </message>
     <message>
         <source>Holiday line %1, &quot;%2&quot;, is not a day Callwise knows. Please write each as 25/12, 27/12/2027, Easter-2 or Easter+1.</source>
-        <translation>La ligne de jour férié %1, « %2 », n&apos;est pas un jour que Callwise connaît. Veuillez écrire chacun comme 25/12, 27/12/2027, Easter-2 ou Easter+1.</translation>
+        <translation>La ligne de jour férié %1, « %2 », n&apos;est pas un jour que Callwise connaît. Veuillez écrire chacun comme 25/12, 27/12/2027, Pâques-2 ou Pâques+1.</translation>
     </message>
     <message>
         <source>Rules by time, %1. Please correct the line or take it out.</source>
@@ -2094,11 +2174,11 @@ Les %2 n&apos;ont pas pu être enregistrés dans %3 : %4</translation>
     </message>
     <message>
         <source>Fi&amp;rst charge (pence)</source>
-        <translation>P&amp;remière charge (centimes)</translation>
+        <translation>P&amp;remier montant (centimes)</translation>
     </message>
     <message>
         <source>&amp;Minimum charge per call (pence)</source>
-        <translation>Charge &amp;minimale par appel (centimes)</translation>
+        <translation>Montant &amp;minimal par appel (centimes)</translation>
     </message>
     <message>
         <source>Each &amp;unit at its own rate</source>

@@ -4,10 +4,13 @@
 
 namespace {
 
-// "15 Nov", in the user's short month names.
+// "15 Nov", in the user's short month names. Counted, so that a language
+// may write the first of the month otherwise ("1er dec.").
 QString dayText(QDate day, const Regional &regional)
 {
-    return QString::number(day.day()) + u' ' + regional.shortMonthName(day.month());
+    return QCoreApplication::translate(
+        "BillText", "%n %1", "a day of the month and its short name", day.day())
+        .arg(regional.shortMonthName(day.month()));
 }
 
 } // namespace

@@ -64,10 +64,11 @@ QString CallCoach::nextChangeText() const
     const QDateTime now = m_services.clock.now();
     const TariffRules &rules = this->rules();
     if (!rules.timeRules.isEmpty())
-        return nextRateChangeText(nextChangeByTime(now), now.date(), kMinuteSeconds);
+        return nextRateChangeText(
+            nextChangeByTime(now), now.date(), m_services.regional, kMinuteSeconds);
     return nextRateChangeText(nextRateChange(m_services.tariff, now, m_callClock.feeNow(),
                                   HolidayCalendar(rules.holidays)),
-        now.date(), rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
+        now.date(), m_services.regional, rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
 }
 
 QString CallCoach::unitsNote() const

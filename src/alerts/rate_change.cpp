@@ -16,16 +16,6 @@
 
 namespace {
 
-QString inPence(const QString &number)
-{
-    return QCoreApplication::translate("RateChange", "%1p", "a fee in pence").arg(number);
-}
-
-QString shownFee(double fee)
-{
-    return inPence(QString::number(fee, 'f', 2));
-}
-
 // "one penny", "two pence", "4.2 pence": engines read a decimal point.
 QString spokenFee(double fee)
 {
@@ -45,33 +35,26 @@ double unitFee(double perMinute, int unitSeconds)
     return std::round(perMinute * unitSeconds / kMinuteSeconds * 1e4) / 1e4;
 }
 
-// Pence to the hundredth, with the places more that a fee per unit needs:
-// "0.07p", "0.025p".
-QString shownUnitFee(double fee)
-{
-    QString text = QString::number(fee, 'f', 4);
-    while (text.endsWith(u'0') && text.indexOf(u'.') < text.size() - 3)
-        text.chop(1);
-    return inPence(text);
-}
-
 QString perUnit(int unitSeconds)
 {
     if (unitSeconds == kMinuteSeconds)
         return QCoreApplication::translate("RateChange", "a minute");
     if (unitSeconds == 1)
         return QCoreApplication::translate("RateChange", "a second");
-    return QCoreApplication::translate("RateChange", "per %1 seconds").arg(unitSeconds);
+    return QCoreApplication::translate("RateChange", "per %n seconds", nullptr, unitSeconds);
 }
 
 // A fee a minute as the sentences tell it, per unit.
 using FeeText = std::function<QString(double)>;
 
-FeeText shownFeePer(int unitSeconds)
+// Pence to the hundredth, with the places more that a fee per unit needs:
+// "0.07p", "0.025p".
+FeeText shownFeePer(int unitSeconds, const Regional &regional)
 {
     if (unitSeconds == kMinuteSeconds)
-        return shownFee;
-    return [unitSeconds](double fee) { return shownUnitFee(unitFee(fee, unitSeconds)); };
+        return [&regional](double fee) { return regional.pence(fee, 2); };
+    return [unitSeconds, &regional](
+               double fee) { return regional.pence(unitFee(fee, unitSeconds), 2); };
 }
 
 FeeText spokenFeePer(int unitSeconds)
@@ -193,7 +176,7 @@ ChangeCosts costsAroundChange(
 QString rateChangeSentence(const RateChange &change, const ChangeCosts &costs,
     const Regional &regional, int feeUnitSeconds)
 {
-    return sentence(change, costs, shownFeePer(feeUnitSeconds), feeUnitSeconds,
+    return sentence(change, costs, shownFeePer(feeUnitSeconds, regional), feeUnitSeconds,
         [&](qint64 pence) { return regional.currency(double(pence)); });
 }
 
@@ -204,7 +187,8 @@ QString spokenRateChangeSentence(
         [&](qint64 pence) { return spokenMoney(pence, locale); });
 }
 
-QString nextRateChangeText(const std::optional<RateChange> &change, QDate today, int feeUnitSeconds)
+QString nextRateChangeText(const std::optional<RateChange> &change, QDate today,
+    const Regional &regional, int feeUnitSeconds)
 {
     if (!change)
         return QCoreApplication::translate("RateChange", "No rate change today or tomorrow");
@@ -212,6 +196,6 @@ QString nextRateChangeText(const std::optional<RateChange> &change, QDate today,
         ? QT_TRANSLATE_NOOP("RateChange", "Next rate change: %1, %2 %3")
         : QT_TRANSLATE_NOOP("RateChange", "Next rate change: tomorrow %1, %2 %3");
     return QCoreApplication::translate("RateChange", text)
-        .arg(change->at.toString(u"HH:mm"), shownFeePer(feeUnitSeconds)(change->to),
+        .arg(change->at.toString(u"HH:mm"), shownFeePer(feeUnitSeconds, regional)(change->to),
             perUnit(feeUnitSeconds));
 }

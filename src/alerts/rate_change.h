@@ -77,5 +77,5 @@ QString spokenRateChangeSentence(const RateChange &change, const ChangeCosts &co
 
 // "Next rate change: 18:01, 1.50p a minute", "Next rate change: tomorrow
 // 08:01, 4.20p a minute" or "No rate change today or tomorrow".
-QString nextRateChangeText(
-    const std::optional<RateChange> &change, QDate today, int feeUnitSeconds = kMinuteSeconds);
+QString nextRateChangeText(const std::optional<RateChange> &change, QDate today,
+    const Regional &regional, int feeUnitSeconds = kMinuteSeconds);

@@ -19,6 +19,11 @@ public:
     // keep bytes): bytes as MB of mbBytes each, to a tenth, in the locale's
     // digits: "12.3 MB", "12,3 Mo".
     QString volume(qint64 bytes, qint64 mbBytes) const;
+    // A fee or a small sum told to the fraction of a penny, in sentences:
+    // in pence where the currency is the pound ("4.20p", "15p"), else the
+    // currency form with the places it needs ("0,042 EUR"). Pence are told
+    // with the places they need, leastPlaces at least and four at most.
+    QString pence(double pence, int leastPlaces = 0) const;
 
     const QLocale &locale() const { return m_locale; }
 

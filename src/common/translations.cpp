@@ -13,6 +13,8 @@ const QString kResourceDir = QStringLiteral(":/i18n/");
 QLocale g_textLanguage(QLocale::English);
 QTranslator *g_own = nullptr;
 QTranslator *g_qt = nullptr;
+// English's plural forms ("1 call", "2 calls") of the texts counted with %n.
+QTranslator *g_plurals = nullptr;
 
 bool isEnglish(const QString &language)
 {
@@ -51,7 +53,7 @@ QLocale textLanguage()
 
 QLocale installTranslations(const QStringList &uiLanguages)
 {
-    for (QTranslator **installed : { &g_own, &g_qt }) {
+    for (QTranslator **installed : { &g_own, &g_qt, &g_plurals }) {
         if (*installed)
             QCoreApplication::removeTranslator(*installed);
         delete std::exchange(*installed, nullptr);
@@ -59,8 +61,13 @@ QLocale installTranslations(const QStringList &uiLanguages)
     g_textLanguage = QLocale(QLocale::English);
 
     const QString path = translationFor(uiLanguages);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        g_plurals = new QTranslator;
+        if (!g_plurals->load(kResourceDir + QLatin1String("callwise_en.qm"))
+            || !QCoreApplication::installTranslator(g_plurals))
+            delete std::exchange(g_plurals, nullptr);
         return g_textLanguage;
+    }
     g_own = new QTranslator;
     if (!g_own->load(path) || !QCoreApplication::installTranslator(g_own)) {
         delete std::exchange(g_own, nullptr);

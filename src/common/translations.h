@@ -8,7 +8,7 @@
 // Installs, in the running application, the program's translation for the
 // user's languages (by default the system's, from LANGUAGE, LC_ALL, LANG),
 // in place of those it installed before. Under English, or a language the
-// program has no translation of, it installs none. Returns the language of
+// program has no translation of, it installs only English's plural forms. Returns the language of
 // the texts: the one translated into, or English.
 QLocale installTranslations(const QStringList &uiLanguages = QLocale::system().uiLanguages());
 

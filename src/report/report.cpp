@@ -102,13 +102,13 @@ struct CommandLine
     QString helpText() const
     {
         const QString qtHelp = parser.helpText();
-        return QCoreApplication::translate("Report", "Usage: ") + QString::fromUtf16(kSynopsis)
-            + QCoreApplication::translate("Report",
-                "\nPrints the calls and costs of a period from the call log, "
-                "the bill's month with its forecast, what the period's calls "
-                "would have cost by other tariffs, or an operator's bill checked "
-                "against the log. --from and --to may stand for PERIOD wherever it "
-                "is asked for.")
+        return QCoreApplication::translate("Report",
+                   "Usage: %1\nPrints the calls and costs of a period from the call log, "
+                   "the bill's month with its forecast, what the period's calls "
+                   "would have cost by other tariffs, or an operator's bill checked "
+                   "against the log. --from and --to may stand for PERIOD wherever it "
+                   "is asked for.")
+                   .arg(QString::fromUtf16(kSynopsis))
             + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
     }
 

@@ -64,8 +64,7 @@ QStringList tariffRanking(
 QString callsOfPeriodText(const Summary &summary, QDate first, QDate last)
 {
     const size_t calls = summary.calls.size();
-    return (calls == 1 ? QCoreApplication::translate("TariffComparison", "1 call from %1 to %2")
-                       : QCoreApplication::translate(
-                           "TariffComparison", "%n calls from %1 to %2", nullptr, int(calls)))
+    return QCoreApplication::translate(
+        "TariffComparison", "%n calls from %1 to %2", nullptr, int(calls))
         .arg(userDateText(first), userDateText(last));
 }

@@ -179,7 +179,7 @@ QStringList billCheckLines(const QString &billName, const BillCheck &check,
     }
     appendSections(lines, billedOnly, loggedOnly, priced);
     appendTotals(lines, roundHalfEven(check.billedPence()), check.loggedPence, regional);
-    lines << QString() << suggestionText(check.suggestion, rules)
-          << differenceLines(check.suggestion, check.logged, check.minConnectMinutes);
+    lines << QString() << suggestionText(check.suggestion, rules, regional)
+          << differenceLines(check.suggestion, check.logged, check.minConnectMinutes, regional);
     return lines;
 }

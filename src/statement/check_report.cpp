@@ -66,10 +66,10 @@ void appendTotals(QStringList &lines, qint64 billedPence, qint64 loggedPence,
                  .arg(regional.currency(double(billedPence)))
           << QCoreApplication::translate("BillCheck", "Logged total: %1")
                  .arg(regional.currency(double(loggedPence)))
-          << QCoreApplication::translate("BillCheck", "Difference: %1%2")
-                 .arg(regional.currency(double(qAbs(difference))),
-                     difference > 0 ? QCoreApplication::translate("BillCheck", " more on the bill")
-                         : difference < 0
-                         ? QCoreApplication::translate("BillCheck", " more in the log")
-                         : QString());
+          << (difference > 0
+                     ? QCoreApplication::translate("BillCheck", "Difference: %1 more on the bill")
+                     : difference < 0
+                     ? QCoreApplication::translate("BillCheck", "Difference: %1 more in the log")
+                     : QCoreApplication::translate("BillCheck", "Difference: %1"))
+                 .arg(regional.currency(double(qAbs(difference))));
 }

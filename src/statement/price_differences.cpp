@@ -37,14 +37,15 @@ constexpr const char *kWeekdays[] = { QT_TRANSLATE_NOOP("PriceDifferences", "Mon
     QT_TRANSLATE_NOOP("PriceDifferences", "Saturdays"),
     QT_TRANSLATE_NOOP("PriceDifferences", "Sundays") };
 
-QString sharedText(const Key &key, double minConnectMinutes)
+QString sharedText(const Key &key, double minConnectMinutes, const Regional &regional)
 {
     switch (key.shared) {
     case Shared::Short:
-        return minConnectMinutes == 1
-            ? QCoreApplication::translate("PriceDifferences", "under 1 minute")
+        return minConnectMinutes == std::floor(minConnectMinutes)
+            ? QCoreApplication::translate(
+                  "PriceDifferences", "under %n minutes", nullptr, int(minConnectMinutes))
             : QCoreApplication::translate("PriceDifferences", "under %1 minutes")
-                  .arg(QString::number(minConnectMinutes));
+                  .arg(regional.locale().toString(minConnectMinutes));
     case Shared::Day:
         return QCoreApplication::translate("PriceDifferences", "on %1")
             .arg(QDate::fromJulianDay(key.value).toString(u"dd/MM"));
@@ -59,7 +60,7 @@ QString sharedText(const Key &key, double minConnectMinutes)
 }
 
 // "differ by 2p to 5p, less on the bill"
-QString byHowMuch(const std::vector<const PriceDifference *> &calls)
+QString byHowMuch(const std::vector<const PriceDifference *> &calls, const Regional &regional)
 {
     qint64 least = 0, most = 0;
     bool more = false, less = false;
@@ -71,19 +72,21 @@ QString byHowMuch(const std::vector<const PriceDifference *> &calls)
         more = more || by > 0;
         less = less || by < 0;
     }
-    QString text = least == most
-        ? QCoreApplication::translate("PriceDifferences", "%1p").arg(least)
-        : QCoreApplication::translate("PriceDifferences", "%1p to %2p").arg(least).arg(most);
-    if (more != less)
-        text += more ? QCoreApplication::translate("PriceDifferences", ", more on the bill")
-                     : QCoreApplication::translate("PriceDifferences", ", less on the bill");
-    return text;
+    const QString text = least == most ? regional.pence(double(least))
+                                       : QCoreApplication::translate("PriceDifferences", "%1 to %2")
+                                             .arg(regional.pence(double(least)),
+                                                 regional.pence(double(most)));
+    if (more == less)
+        return text;
+    return (more ? QCoreApplication::translate("PriceDifferences", "%1, more on the bill")
+                 : QCoreApplication::translate("PriceDifferences", "%1, less on the bill"))
+        .arg(text);
 }
 
 } // namespace
 
 QStringList differenceLines(const RuleSuggestion &suggestion, const std::vector<LoggedCall> &logged,
-    double minConnectMinutes)
+    double minConnectMinutes, const Regional &regional)
 {
     const qint64 shortSeconds = qint64(std::ceil(qMax(0.0, minConnectMinutes) * 60.0));
     const auto keysOf = [&](const PriceDifference &difference) {
@@ -130,15 +133,13 @@ QStringList differenceLines(const RuleSuggestion &suggestion, const std::vector<
         });
         lines << QCoreApplication::translate(
             "PriceDifferences", "%n calls %1 differ by %2.", nullptr, int(group.size()))
-                     .arg(sharedText(best, minConnectMinutes), byHowMuch(group));
+                     .arg(sharedText(best, minConnectMinutes, regional), byHowMuch(group, regional));
     }
     for (const PriceDifference *difference : left) {
         if (lines.size() == kMostLines) {
             const qsizetype rest = left.end() - std::find(left.begin(), left.end(), difference);
-            lines << (rest == 1
-                    ? QCoreApplication::translate("PriceDifferences", "1 more call differs.")
-                    : QCoreApplication::translate(
-                        "PriceDifferences", "%n more calls differ.", nullptr, int(rest)));
+            lines << QCoreApplication::translate(
+                "PriceDifferences", "%n more calls differ.", nullptr, int(rest));
             break;
         }
         const LoggedCall &call = logged[difference->logged];
@@ -149,7 +150,7 @@ QStringList differenceLines(const RuleSuggestion &suggestion, const std::vector<
                              .arg(call.startSecond / 3600, 2, 10, QLatin1Char('0'))
                              .arg(call.startSecond / 60 % 60, 2, 10, QLatin1Char('0'))
                              .arg(call.startSecond % 60, 2, 10, QLatin1Char('0')),
-                         byHowMuch({ difference }));
+                         byHowMuch({ difference }, regional));
     }
     return lines;
 }

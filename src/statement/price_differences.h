@@ -16,4 +16,4 @@
 // 2p to 5p, less on the bill." A call no other shares is named by its date
 // and time. minConnectMinutes: the tariff's as it is now.
 QStringList differenceLines(const RuleSuggestion &suggestion, const std::vector<LoggedCall> &logged,
-    double minConnectMinutes);
+    double minConnectMinutes, const Regional &regional);

@@ -3,6 +3,7 @@
 #include "common/number_reader.h"
 #include "common/rounding.h"
 #include "tariff/call_price.h"
+#include "tariff/rule_words.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -166,16 +167,6 @@ void addOnce(std::vector<TariffRules> &list, const TariffRules &rules)
         list.push_back(rules);
 }
 
-QString penceText(double pence)
-{
-    QString text = QString::number(pence, 'f', 2);
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text + u'p';
-}
-
 } // namespace
 
 bool samePrice(double pence, double otherPence)
@@ -301,75 +292,72 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
     return suggestion;
 }
 
-QString suggestionText(const RuleSuggestion &suggestion, const TariffRules &current)
+QString suggestionText(
+    const RuleSuggestion &suggestion, const TariffRules &current, const Regional &regional)
 {
     if (suggestion.compared == 0)
-        return QCoreApplication::translate("RuleSuggestion",
-            "No call is on both the bill and the log, so the rules cannot be "
-            "tried on them.");
+        return RuleSuggestion::tr(
+            "No call is on both the bill and the log, so the rules cannot be tried on "
+            "them.");
     if (suggestion.matchingNow == suggestion.compared)
-        return QCoreApplication::translate(
-            "RuleSuggestion", "Every call on both the bill and the log is priced as billed.");
+        return RuleSuggestion::tr("Every call on both the bill and the log is priced as billed.");
     if (!suggestion.helps())
-        return QCoreApplication::translate("RuleSuggestion",
-            "No setting of the rules makes more than the %1 of %2 calls match "
-            "that match now.")
-            .arg(suggestion.matchingNow)
+        return RuleSuggestion::tr(
+            "No setting of the rules makes more than the %n of %1 calls match that "
+            "match now.",
+            nullptr, suggestion.matchingNow)
             .arg(suggestion.compared);
 
     const TariffRules &rules = suggestion.rules;
     if (rules == current && !suggestion.minConnectTime)
-        return QCoreApplication::translate("RuleSuggestion",
-            "The rules as they are set now would make %1 of %2 calls match: "
-            "these calls were priced before they were set.")
-            .arg(suggestion.matchingWith)
+        return RuleSuggestion::tr(
+            "The rules as they are set now would make %n of %1 calls match: these "
+            "calls were priced before they were set.",
+            nullptr, suggestion.matchingWith)
             .arg(suggestion.compared);
     QStringList parts;
     if (rules.feePerCallPence != current.feePerCallPence)
-        parts << (rules.feePerCallPence > 0
-                ? QCoreApplication::translate("RuleSuggestion", "a fee per call of %1")
-                      .arg(penceText(rules.feePerCallPence))
-                : QCoreApplication::translate("RuleSuggestion", "no fee per call"));
+        parts << (rules.feePerCallPence > 0 ? RuleSuggestion::tr("a fee per call of %1")
+                                                  .arg(regional.pence(rules.feePerCallPence))
+                                            : RuleSuggestion::tr("no fee per call"));
     if (rules.firstSeconds != current.firstSeconds || rules.unitSeconds != current.unitSeconds)
-        parts << (rules.usesUnits() ? QCoreApplication::translate("RuleSuggestion", "%1 units")
+        parts << (rules.usesUnits() ? RuleSuggestion::tr("%1 units")
                                           .arg(unitsText(rules.firstSeconds, rules.unitSeconds))
-                                    : QCoreApplication::translate(
-                                        "RuleSuggestion", "every minute begun charged whole"));
+                                    : RuleSuggestion::tr("every minute begun charged whole"));
     // Without units there is no first charge to name.
     if (rules.firstChargePence != current.firstChargePence && rules.usesUnits())
-        parts << (rules.firstChargePence
-                ? QCoreApplication::translate("RuleSuggestion", "a flat first charge of %1")
-                      .arg(penceText(*rules.firstChargePence))
-                : QCoreApplication::translate("RuleSuggestion", "no first charge"));
+        parts << (rules.firstChargePence ? RuleSuggestion::tr("a flat first charge of %1")
+                                               .arg(regional.pence(*rules.firstChargePence))
+                                         : RuleSuggestion::tr("no first charge"));
     if (rules.minimumChargePence != current.minimumChargePence)
-        parts << (rules.minimumChargePence > 0
-                ? QCoreApplication::translate("RuleSuggestion", "a minimum charge of %1")
-                      .arg(penceText(rules.minimumChargePence))
-                : QCoreApplication::translate("RuleSuggestion", "no minimum charge"));
+        parts << (rules.minimumChargePence > 0 ? RuleSuggestion::tr("a minimum charge of %1")
+                                                     .arg(regional.pence(rules.minimumChargePence))
+                                               : RuleSuggestion::tr("no minimum charge"));
     if (rules.unitsAtOwnRate != current.unitsAtOwnRate)
-        parts << (rules.unitsAtOwnRate
-                ? QCoreApplication::translate("RuleSuggestion", "each unit at its own rate")
-                : QCoreApplication::translate("RuleSuggestion", "each call at its last fee"));
+        parts << (rules.unitsAtOwnRate ? RuleSuggestion::tr("each unit at its own rate")
+                                       : RuleSuggestion::tr("each call at its last fee"));
     if (rules.holidays != current.holidays)
-        parts << QCoreApplication::translate("RuleSuggestion", "the %1 holidays")
-                     .arg(QString::fromUtf16(kEnglandAndWales));
+        parts << RuleSuggestion::tr("the %1 holidays")
+                     .arg(localHolidayLine(
+                         QString::fromUtf16(kEnglandAndWales), RuleWords::translated()));
     if (suggestion.minConnectTime) {
         const double minutes = readNumber(*suggestion.minConnectTime);
-        parts << (minutes > 0
-                ? (minutes == 1 ? QCoreApplication::translate(
-                       "RuleSuggestion", "a minimum connect time of 1 minute")
-                                : QCoreApplication::translate(
-                                    "RuleSuggestion", "a minimum connect time of %1 minutes")
-                                      .arg(QString::number(minutes)))
-                : QCoreApplication::translate("RuleSuggestion", "no minimum connect time"));
+        // A whole number of minutes takes the plural's forms; a fraction,
+        // such as 1.5, is more than one.
+        parts << (minutes <= 0 ? RuleSuggestion::tr("no minimum connect time")
+                : minutes == std::floor(minutes)
+                ? RuleSuggestion::tr("a minimum connect time of %n minutes", nullptr, int(minutes))
+                : RuleSuggestion::tr("a minimum connect time of %1 minutes")
+                      .arg(regional.locale().toString(minutes)));
     }
-    QString setting = parts.size() > 1 ? parts.mid(0, parts.size() - 1).join(u", ")
-            + QCoreApplication::translate("RuleSuggestion", " and ") + parts.last()
-                                       : parts.value(0);
-    if (!setting.isEmpty())
-        setting[0] = setting[0].toUpper();
-    return QCoreApplication::translate("RuleSuggestion", "%1 would make %2 of %3 calls match.")
+    // Joined by the language's own patterns: "a, b and c".
+    QString setting = parts.value(0);
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        setting = (i + 1 < parts.size() ? RuleSuggestion::tr("%1, %2")
+                                        : RuleSuggestion::tr("%1 and %2"))
+                      .arg(setting, parts[i]);
+    return RuleSuggestion::tr(
+        "With %1, %n of %2 calls would match.", nullptr, suggestion.matchingWith)
         .arg(setting)
-        .arg(suggestion.matchingWith)
         .arg(suggestion.compared);
 }

@@ -8,10 +8,12 @@
 // rules in force. Every try prices the calls through the one pricing code,
 // as the rules would price them.
 
+#include "common/regional.h"
 #include "statement/statement.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFlags>
 #include <QString>
@@ -61,6 +63,9 @@ struct PriceDifference
 
 struct RuleSuggestion
 {
+    Q_DECLARE_TR_FUNCTIONS(RuleSuggestion)
+
+public:
     TariffRules rules; // the rules as they would be
     // The tariff's min connect time as it would be, when it would change.
     std::optional<QString> minConnectTime;
@@ -85,6 +90,7 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
     const std::vector<LoggedCall> &logged, const std::vector<CallPair> &pairs,
     const TariffTable &table, const TariffRules &current);
 
-// "A fee per call of 15p and 60/1 units would make 41 of 42 calls match."
+// "With a fee per call of 15p and 60/1 units, 41 of 42 calls would match."
 // current: the rules in force.
-QString suggestionText(const RuleSuggestion &suggestion, const TariffRules &current);
+QString suggestionText(
+    const RuleSuggestion &suggestion, const TariffRules &current, const Regional &regional);

@@ -1,6 +1,7 @@
 #include "tariff/ruleset_import.h"
 
 #include "common/text_file.h"
+#include "tariff/rule_words.h"
 #include "tariff/ruleset_words.h"
 
 #include <QCoreApplication>
@@ -58,9 +59,9 @@ Read<Use> readUse(QStringView text, bool zeroSecondsAllowed = false)
 {
     const std::optional<QStringList> parts = readTuple(text);
     if (!parts)
-        return u'"' + text.trimmed().toString()
-            + QCoreApplication::translate(
-                "RulesetImport", "\" is not (cost, seconds) or (cost, seconds, after)");
+        return QCoreApplication::translate(
+            "RulesetImport", "\"%1\" is not (cost, seconds) or (cost, seconds, after)")
+            .arg(text.trimmed());
     Use use;
     const Read<Decimal> cost = readAmount(parts->at(0));
     if (const QString *why = std::get_if<QString>(&cost))
@@ -142,8 +143,8 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
         return {};
     }
     if (!keys.contains(key))
-        return u'"' + key
-            + QCoreApplication::translate("RulesetImport", "\" is no setting of a ruleset");
+        return QCoreApplication::translate("RulesetImport", "\"%1\" is no setting of a ruleset")
+            .arg(key);
     if (const auto set = parsed.settings.find(key); set != parsed.settings.end())
         return QCoreApplication::translate("RulesetImport", "%1 is set already on line %2")
             .arg(key)
@@ -303,9 +304,13 @@ QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use
         summary << QCoreApplication::translate("RulesetImport", "Minimum charge: %1")
                        .arg(costs.minimum.hundredths().text());
     summary << QCoreApplication::translate("RulesetImport", "Min connect time: 0");
-    if (!rules.timeRules.isEmpty())
-        summary << QCoreApplication::translate("RulesetImport", "Rules by time:")
-                << rules.timeRules;
+    if (!rules.timeRules.isEmpty()) {
+        summary << QCoreApplication::translate("RulesetImport", "Rules by time:");
+        // In the user's words, as the rules window will show them.
+        const RuleWords words = RuleWords::translated();
+        for (const QString &line : rules.timeRules)
+            summary << localRuleLine(line, words);
+    }
     return summary;
 }
 

@@ -62,13 +62,13 @@ Read<DayPoint> readDayPoint(QStringView text)
         const int second = match.capturedView(3).toInt();
         const QDate day(2000, dotted ? second : first, dotted ? first : second);
         if (!day.isValid())
-            return quoted(word)
-                + QCoreApplication::translate("RulesetWords", " is no day of the year");
+            return QCoreApplication::translate("RulesetWords", "%1 is no day of the year")
+                .arg(quoted(word));
         return DayPoint { RuleDays::Kind::EveryYear, 1, day, 0 };
     }
-    return quoted(word)
-        + QCoreApplication::translate(
-            "RulesetWords", " is no weekday, date (mm/dd or dd.mm) or day from easter");
+    return QCoreApplication::translate(
+        "RulesetWords", "%1 is no weekday, date (mm/dd or dd.mm) or day from easter")
+        .arg(quoted(word));
 }
 
 // One item of the days, a day or a range "a..b" of days of one kind.
@@ -86,10 +86,10 @@ Read<QList<RuleDays>> readDayItem(QStringView item)
             return *why;
         to = std::get<DayPoint>(last);
         if (to.kind != from.kind)
-            return quoted(item.trimmed())
-                + QCoreApplication::translate("RulesetWords",
-                    " joins days of two kinds; a range runs from weekday to "
-                    "weekday, date to date or easter to easter");
+            return QCoreApplication::translate("RulesetWords",
+                "%1 joins days of two kinds; a range runs from weekday to "
+                "weekday, date to date or easter to easter")
+                .arg(quoted(item.trimmed()));
     }
     RuleDays days;
     days.kind = from.kind;
@@ -110,9 +110,10 @@ Read<QList<RuleDays>> readDayItem(QStringView item)
     }
     if (to.easterOffset < from.easterOffset
         || to.easterOffset - from.easterOffset >= kMostEasterDays)
-        return quoted(item.trimmed())
-            + QCoreApplication::translate("RulesetWords", " must run forwards over at most %1 days")
-                  .arg(kMostEasterDays);
+        return QCoreApplication::translate(
+            "RulesetWords", "%1 must run forwards over at most %2 days")
+            .arg(quoted(item.trimmed()))
+            .arg(kMostEasterDays);
     QList<RuleDays> list;
     for (int offset = from.easterOffset; offset <= to.easterOffset; ++offset) {
         days.easterOffset = offset;
@@ -132,8 +133,8 @@ Read<int> readMinute(QStringView text, bool end)
     if (match.hasMatch() && end && hour == 24 && minute == 0)
         return 24 * 60 - 1;
     if (!match.hasMatch() || hour > 23 || minute > 59)
-        return quoted(time)
-            + QCoreApplication::translate("RulesetWords", " is no time of day (h:mm)");
+        return QCoreApplication::translate("RulesetWords", "%1 is no time of day (h:mm)")
+            .arg(quoted(time));
     return hour * 60 + minute;
 }
 
@@ -185,7 +186,7 @@ Read<Decimal> readAmount(QStringView text)
     const QString amount = text.trimmed().toString();
     const QRegularExpressionMatch match = form.match(amount);
     if (!match.hasMatch() || (match.capturedLength(2) == 0 && match.capturedLength(3) == 0))
-        return quoted(amount) + QCoreApplication::translate("RulesetWords", " is no amount");
+        return QCoreApplication::translate("RulesetWords", "%1 is no amount").arg(quoted(amount));
     QString whole = match.captured(2);
     QString fraction = match.captured(3);
     while (whole.startsWith(u'0'))
@@ -196,12 +197,12 @@ Read<Decimal> readAmount(QStringView text)
         && QString(whole + fraction).count(u'0') < whole.size() + fraction.size())
         return QCoreApplication::translate("RulesetWords", "a price cannot be below 0");
     if (whole.size() > kMostWholeDigits || fraction.size() > kMostPlaces)
-        return quoted(amount)
-            + QCoreApplication::translate("RulesetWords",
-                " is more than Callwise keeps (at most %1 digits before the point "
-                "and %2 after it)")
-                  .arg(kMostWholeDigits)
-                  .arg(kMostPlaces);
+        return QCoreApplication::translate("RulesetWords",
+            "%1 is more than Callwise keeps (at most %2 digits before the point "
+            "and %3 after it)")
+            .arg(quoted(amount))
+            .arg(kMostWholeDigits)
+            .arg(kMostPlaces);
     const Decimal exact { (whole + fraction).toLongLong(), int(fraction.size()) };
     return exact;
 }
@@ -211,8 +212,8 @@ Read<int> readUnitSeconds(QStringView text, bool zeroAllowed)
     const QStringView seconds = text.trimmed();
     static const QRegularExpression form(QStringLiteral(R"(^\d{1,9}$)"));
     if (!form.match(seconds).hasMatch())
-        return quoted(seconds)
-            + QCoreApplication::translate("RulesetWords", " is no whole number of seconds");
+        return QCoreApplication::translate("RulesetWords", "%1 is no whole number of seconds")
+            .arg(quoted(seconds));
     const int value = seconds.toInt();
     if (value == 0 && !zeroAllowed)
         return QCoreApplication::translate("RulesetWords", "a unit cannot be 0 seconds");
@@ -227,12 +228,12 @@ Read<int> readAfterSeconds(QStringView text)
     const QStringView seconds = text.trimmed();
     static const QRegularExpression form(QStringLiteral(R"(^\d{1,9}$)"));
     if (!form.match(seconds).hasMatch())
-        return quoted(seconds)
-            + QCoreApplication::translate("RulesetWords", " is no whole number of seconds");
+        return QCoreApplication::translate("RulesetWords", "%1 is no whole number of seconds")
+            .arg(quoted(seconds));
     if (seconds.toInt() > kMostAfterSeconds)
         return QCoreApplication::translate(
-            "RulesetWords", "Callwise counts at most a day (86400 s) into a call")
-            .arg(seconds.toString());
+            "RulesetWords", "%1 is past a day (86400 s), the most Callwise counts into a call")
+            .arg(quoted(seconds));
     return seconds.toInt();
 }
 
@@ -258,8 +259,9 @@ Read<QList<MinuteRange>> readRulesetTimes(QStringView text)
     for (const QStringView item : text.split(u',')) {
         const qsizetype dots = item.indexOf(u"..");
         if (dots < 0)
-            return quoted(item.trimmed())
-                + QCoreApplication::translate("RulesetWords", " is no range of times (h:mm..h:mm)");
+            return QCoreApplication::translate(
+                "RulesetWords", "%1 is no range of times (h:mm..h:mm)")
+                .arg(quoted(item.trimmed()));
         // An open end runs to the day's edge.
         MinuteRange range;
         if (const QStringView start = item.left(dots); !start.trimmed().isEmpty()) {

@@ -70,10 +70,8 @@ QString beforeText(int amount, const char *unit)
     if (amount == 0)
         return frmAlerts::tr("never");
     if (qstrcmp(unit, "second") == 0)
-        return amount == 1 ? frmAlerts::tr("1 second before")
-                           : frmAlerts::tr("%n seconds before", nullptr, amount);
-    return amount == 1 ? frmAlerts::tr("1 minute before")
-                       : frmAlerts::tr("%n minutes before", nullptr, amount);
+        return frmAlerts::tr("%n seconds before", nullptr, amount);
+    return frmAlerts::tr("%n minutes before", nullptr, amount);
 }
 
 } // namespace

@@ -50,10 +50,9 @@ QString costsCaption(qint64 pricedWithoutRules)
     const QString caption = frmCosts::tr(frmCosts::kCaption);
     if (pricedWithoutRules <= 0)
         return caption;
-    return caption
-        + (pricedWithoutRules == 1 ? frmCosts::tr(" - 1 call priced without the rules")
-                                   : frmCosts::tr(" - %n calls priced without the rules", nullptr,
-                                       int(pricedWithoutRules)));
+    return frmCosts::tr("%1 - %n calls priced without the rules", "the window's title first",
+        int(pricedWithoutRules))
+        .arg(caption);
 }
 
 bool printOnDefaultPrinter(const QStringList &lines)

@@ -1,6 +1,7 @@
 #include "ui/frm_rules.h"
 
 #include "common/number_reader.h"
+#include "tariff/rule_words.h"
 #include "tariff/time_rules.h"
 #include "ui/enter_presses_button.h"
 #include "ui/fixed_window.h"
@@ -51,15 +52,19 @@ QLabel *problemLabel(QWidget *parent, const char *name, int lines)
     return label;
 }
 
+// Pence with the decimal separator of the rules' words, "6,67" in French.
 QString penceText(double pence)
 {
-    return pence > 0 ? QString::number(pence, 'f', 2) : QString();
+    return pence > 0
+        ? QString::number(pence, 'f', 2).replace(u'.', RuleWords::translated().decimal)
+        : QString();
 }
 
 // What a holiday line is: kEnglandAndWales in any case counts as that choice.
 bool isEnglandAndWales(const QString &line)
 {
-    const std::optional<HolidayDay> day = readHoliday(line);
+    const std::optional<HolidayDay> day
+        = readHoliday(englishHolidayLine(line, RuleWords::translated()));
     return day && day->kind == HolidayDay::Kind::EnglandAndWales;
 }
 
@@ -70,12 +75,14 @@ bool isLatin1(const QString &text)
 
 QString holidayProblem(const QString &line)
 {
-    return readHoliday(line) ? QString() : QCoreApplication::translate("RulesFile", kNoHoliday);
+    return readHoliday(englishHolidayLine(line, RuleWords::translated()))
+        ? QString()
+        : QCoreApplication::translate("RulesFile", kNoHoliday);
 }
 
 QString timeRuleProblem(const QString &line)
 {
-    const TimeRuleRead read = readTimeRule(line);
+    const TimeRuleRead read = readTimeRule(englishRuleLine(line, RuleWords::translated()));
     return read.rule ? QString() : read.why;
 }
 
@@ -282,8 +289,15 @@ void frmRules::Form_Load()
 void frmRules::showRules(const TariffRules &rules)
 {
     showSettings(rules, ~RuleSettings(RuleSetting::Holidays));
-    txtHolidays->setPlainText(rules.holidays.join(u'\n'));
-    txtTimeRules->setPlainText(rules.timeRules.join(u'\n'));
+    // The file's English lines in the user's words.
+    const RuleWords words = RuleWords::translated();
+    QStringList holidays, timeRules;
+    for (const QString &line : rules.holidays)
+        holidays << localHolidayLine(line, words);
+    for (const QString &line : rules.timeRules)
+        timeRules << localRuleLine(line, words);
+    txtHolidays->setPlainText(holidays.join(u'\n'));
+    txtTimeRules->setPlainText(timeRules.join(u'\n'));
     holidaysEdited();
 }
 
@@ -298,6 +312,7 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
     if (which.testFlag(RuleSetting::FirstCharge))
         txtFirstCharge->setText(rules.firstChargePence && rules.usesUnits()
                 ? QString::number(*rules.firstChargePence, 'f', 2)
+                      .replace(u'.', RuleWords::translated().decimal)
                 : QString());
     if (which.testFlag(RuleSetting::MinimumCharge))
         txtMinimumCharge->setText(penceText(rules.minimumChargePence));
@@ -342,7 +357,7 @@ void frmRules::englandAndWalesToggled(bool on)
     if (on) {
         while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
             lines.removeLast();
-        lines << QString::fromUtf16(kEnglandAndWales);
+        lines << localHolidayLine(QString::fromUtf16(kEnglandAndWales), RuleWords::translated());
     } else {
         lines.removeIf(isEnglandAndWales);
     }
@@ -369,6 +384,8 @@ std::optional<double> frmRules::typedPence(QLineEdit *box, const QString &compla
     QString text = box->text().trimmed();
     if (text.endsWith(u'p', Qt::CaseInsensitive))
         text.chop(1);
+    // "1,5" as the user's language writes it, or "1.5".
+    text.replace(RuleWords::translated().decimal, u'.');
     if (text.trimmed().isEmpty())
         return 0.0;
     const LeadingNumber number = readLeadingNumber(text);
@@ -418,12 +435,14 @@ std::optional<TariffRules> frmRules::typedRules()
     rules.minimumChargePence = *minimum;
     rules.unitsAtOwnRate = chkOwnRate->isChecked();
 
+    // The file keeps the English lines, whichever words they were typed in.
+    const RuleWords words = RuleWords::translated();
     const QStringList lines = txtHolidays->toPlainText().split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty())
             continue;
-        if (!readHoliday(line) || !isLatin1(line)) {
+        if (!holidayProblem(line).isEmpty() || !isLatin1(line)) {
             m_prompter.showMessage(
                 tr("Holiday line %1, \"%2\", is not a day Callwise knows. Please write "
                    "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
@@ -433,7 +452,7 @@ std::optional<TariffRules> frmRules::typedRules()
             txtHolidays->setTextCursor(QTextCursor(txtHolidays->document()->findBlockByNumber(i)));
             return std::nullopt;
         }
-        rules.holidays << line;
+        rules.holidays << englishHolidayLine(line, words);
     }
     if (const std::optional<RulesLine> bad = firstBadLine(txtTimeRules, timeRuleProblem)) {
         m_prompter.showMessage(
@@ -443,7 +462,7 @@ std::optional<TariffRules> frmRules::typedRules()
     }
     for (const QString &line : txtTimeRules->toPlainText().split(u'\n')) {
         if (!line.trimmed().isEmpty())
-            rules.timeRules << line.trimmed();
+            rules.timeRules << englishRuleLine(line.trimmed(), words);
     }
     if (rulesLines(rules).size() > kMostRulesLines) {
         m_prompter.showMessage(tr("Please list at most %1 holidays and rules by time.")

@@ -71,6 +71,12 @@ report=$("${as_user[@]}" -u XDG_DATA_HOME HOME="$home" \
     "$prefix/bin/callwise-report" --today 06/12/2026 "7 Days") || fail "callwise-report: $report"
 grep -q '^05:12:2026  ,  21:14:03  ,  00:05:01  ,  02.00  =' <<<"$report" \
     || fail "the report does not list the call in $data:"$'\n'"$report"
+# A chart drawn where the session has no runtime directory (cron, ssh) warns of nothing.
+chart_err=$("${as_user[@]}" -u XDG_DATA_HOME -u XDG_RUNTIME_DIR HOME="$home" TMPDIR=/tmp \
+    "$prefix/bin/callwise-report" --today 06/12/2026 --chart /tmp/callwise-chart-$$.svg "7 Days" 2>&1 >/dev/null) \
+    || fail "callwise-report --chart: $chart_err"
+rm -f /tmp/callwise-chart-$$.svg
+[ -z "$chart_err" ] || fail "callwise-report --chart warns: $chart_err"
 
 # The package, from the same install rules.
 have dpkg-deb && have lintian && have dpkg-shlibdeps || exit 77

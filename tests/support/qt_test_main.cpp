@@ -1,3 +1,5 @@
+#include "common/translations.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -6,6 +8,8 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // English's plural forms, as the programs install them.
+    installTranslations({ QStringLiteral("en-GB") });
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

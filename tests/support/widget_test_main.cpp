@@ -1,3 +1,5 @@
+#include "common/translations.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // English's plural forms, as the programs install them.
+    installTranslations({ QStringLiteral("en-GB") });
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

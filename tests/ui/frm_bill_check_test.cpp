@@ -27,7 +27,7 @@ TEST_F(UiRigTest, BillCheckShowsTheReportAndApplyGivesTheSuggestedRules)
     EXPECT_FALSE(apply->isEnabled());
 
     window.openStatement(dir.file("bill.csv"));
-    EXPECT_TRUE(report->toPlainText().endsWith("\nA fee per call of 15p would make 3 of 3 calls match."))
+    EXPECT_TRUE(report->toPlainText().endsWith("\nWith a fee per call of 15p, 3 of 3 calls would match."))
         << report->toPlainText().toStdString();
     ASSERT_TRUE(apply->isEnabled());
     apply->click();

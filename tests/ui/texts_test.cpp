@@ -1,6 +1,6 @@
 // Every text the user reads in the windows and the tray menu, in one table:
 // captions, labels, buttons, options, list entries and menu entries; and,
-// under the French translation, none of them left in English.
+// under each translation, none of them left in English and none cut.
 
 #include "ui_rig.h"
 
@@ -8,10 +8,13 @@
 #include "ui/frm_data_fees.h"
 
 #include <QFile>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
 #include <QAbstractItemView>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -219,12 +222,12 @@ const TextCase kTexts[] = {
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowTexts, testing::ValuesIn(kTexts));
 
-// The English texts of the checked-in translation that French says
-// otherwise: shown under French, one is a text left untranslated.
-QSet<QString> translatedSources()
+// The English texts of a checked-in translation that it says otherwise:
+// shown under that language, one is a text left untranslated.
+QSet<QString> translatedSources(const QString &ts)
 {
-    QFile file(QStringLiteral(CALLWISE_FR_TS));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << CALLWISE_FR_TS;
+    QFile file(ts);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << ts.toStdString();
     QSet<QString> sources;
     QString source;
     QXmlStreamReader xml(&file);
@@ -234,8 +237,8 @@ QSet<QString> translatedSources()
         if (xml.name() == u"source")
             source = xml.readElementText();
         else if (xml.name() == u"translation" || xml.name() == u"numerusform") {
-            const QString french = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (!french.isEmpty() && french != source)
+            const QString translated = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (!translated.isEmpty() && translated != source)
                 sources << source;
         }
     }
@@ -261,38 +264,51 @@ QList<std::pair<QString, QString>> shownTexts(QWidget *window)
     return texts;
 }
 
-class FrenchWindows : public testing::TestWithParam<const char *>
+// Under each language, its windows' texts: none left in English.
+class TranslatedWindows : public testing::TestWithParam<std::tuple<const char *, const char *>>
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_french = new QTranslator;
-        ASSERT_TRUE(s_french->load(QStringLiteral(":/i18n/callwise_fr.qm")));
-        QCoreApplication::installTranslator(s_french);
-        g_windows = new Windows;
-    }
     static void TearDownTestSuite()
     {
         delete std::exchange(g_windows, nullptr);
-        QCoreApplication::removeTranslator(s_french);
-        delete std::exchange(s_french, nullptr);
+        delete std::exchange(s_translator, nullptr);
     }
-    static inline QTranslator *s_french = nullptr;
+    // The windows are built again when the language changes.
+    static QWidget *window(const char *language, const char *name)
+    {
+        if (s_language != language) {
+            delete std::exchange(g_windows, nullptr);
+            delete std::exchange(s_translator, nullptr);
+            if (qstrcmp(language, "en") != 0) {
+                s_translator = new QTranslator;
+                EXPECT_TRUE(s_translator->load(QStringLiteral(":/i18n/callwise_%1.qm").arg(language)));
+                QCoreApplication::installTranslator(s_translator);
+            }
+            g_windows = new Windows;
+            s_language = language;
+        }
+        return g_windows->window(QLatin1String(name));
+    }
+    static inline QTranslator *s_translator = nullptr;
+    static inline QByteArray s_language;
 };
 
-TEST_P(FrenchWindows, ShowNoEnglishText)
+TEST_P(TranslatedWindows, ShowNoEnglishText)
 {
-    static const QSet<QString> english = translatedSources();
+    const auto [language, name] = GetParam();
+    QWidget *shown = window(language, name);
+    ASSERT_TRUE(shown);
+    const QSet<QString> english = translatedSources(
+        QStringLiteral(CALLWISE_TS_DIR "/callwise_%1.ts").arg(language));
     ASSERT_GT(english.size(), 300);
-    QWidget *window = g_windows->window(QLatin1String(GetParam()));
-    ASSERT_TRUE(window);
-    for (const auto &[where, text] : shownTexts(window))
+    for (const auto &[where, text] : shownTexts(shown))
         EXPECT_FALSE(english.contains(text)) << where.toStdString() << ": " << text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, FrenchWindows,
-    testing::Values("frmCallwise", "frmCallwise in a call", "frmCosts", "frmDays", "frmModem",
-        "frmAbout", "frmAlerts", "frmRules", "frmChart", "frmBillCheck"));
+INSTANTIATE_TEST_SUITE_P(Windows, TranslatedWindows,
+    testing::Combine(testing::Values("fr", "de"),
+        testing::Values("frmCallwise", "frmCallwise in a call", "frmCosts", "frmDays", "frmModem",
+            "frmAbout", "frmAlerts", "frmRules", "frmChart", "frmBillCheck")));
 
 // The languages the windows are shown in, with the locale their figures
 // take: a language is one more row.
@@ -306,6 +322,7 @@ struct Language
 const Language kLanguages[] = {
     { "English", nullptr, "en_GB" },
     { "French", ":/i18n/callwise_fr.qm", "fr_FR" },
+    { "German", ":/i18n/callwise_de.qm", "de_DE" },
 };
 
 void PrintTo(const Language &language, std::ostream *out) { *out << language.name; }

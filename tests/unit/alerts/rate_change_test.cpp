@@ -114,10 +114,17 @@ TEST(RateChangeSentence, ShownAndSpokenBothWaysAndTheNextAtAGlance)
     EXPECT_TRUE(spokenRateChangeSentence(fall, { 68, 187 }, british, 30)
                     .startsWith("At 18:01 the rate falls from 2.1 pence to 0.75 pence per 30 "
                                 "seconds;"));
-    EXPECT_EQ(nextRateChangeText(fall, kMonday), "Next rate change: 18:01, 1.50p a minute");
-    EXPECT_EQ(nextRateChangeText(rise, kMonday.addDays(-1)),
-        "Next rate change: tomorrow 08:01, 4.20p a minute");
-    EXPECT_EQ(nextRateChangeText(std::nullopt, kMonday), "No rate change today or tomorrow");
+    // Pence only under the pound: elsewhere the currency's own form.
+    EXPECT_EQ(
+        rateChangeSentence(fall, { 68, 187 }, Regional(QLocale(QLocale::French, QLocale::France))),
+        QString::fromUtf8("At 18:01 the rate falls from 0,042\u00a0\u20ac to 0,015\u00a0\u20ac a "
+                          "minute; this call would then cost 0,68\u00a0\u20ac in all."));
+    EXPECT_EQ(nextRateChangeText(fall, kMonday, Regional(british)),
+        "Next rate change: 18:01, 1.50p a minute");
+    EXPECT_EQ(nextRateChangeText(rise, kMonday.addDays(-1), Regional(british), 30),
+        "Next rate change: tomorrow 08:01, 2.10p per 30 seconds");
+    EXPECT_EQ(nextRateChangeText(std::nullopt, kMonday, Regional(british)),
+        "No rate change today or tomorrow");
 }
 
 } // namespace

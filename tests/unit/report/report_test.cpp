@@ -145,14 +145,22 @@ TEST_F(ReportTest, BadArgumentsExitTwoWithOneLine)
 TEST_F(ReportTest, PeriodsAreTakenInEnglishAndInTheUsersLanguage)
 {
     dir.write("netcosts.ini", kTwoCalls);
-    installTranslations({ QStringLiteral("fr-FR") });
-    for (const char *period : { "7 jours", "7 Days" }) {
-        ASSERT_EQ(run({ period }), 0) << err.toStdString();
-        EXPECT_TRUE(out.startsWith(QString::fromUtf8("Callwise - Récapitulatif"))) << period;
-        EXPECT_TRUE(out.contains(QString::fromUtf8("Coût total des appels = £0.16")));
+    const struct
+    {
+        const char *language, *period, *title, *total;
+    } languages[] = { { "fr-FR", "7 jours", "Callwise - Récapitulatif",
+                          "Coût total des appels = £0.16" },
+        { "de-DE", "7 Tage", "Callwise - Übersicht", "Gesamtkosten der Anrufe = £0.16" } };
+    for (const auto &c : languages) {
+        installTranslations({ QString::fromLatin1(c.language) });
+        for (const char *period : { c.period, "7 Days" }) {
+            ASSERT_EQ(run({ period }), 0) << err.toStdString();
+            EXPECT_TRUE(out.startsWith(QString::fromUtf8(c.title))) << period;
+            EXPECT_TRUE(out.contains(QString::fromUtf8(c.total))) << out.toStdString();
+        }
     }
     EXPECT_EQ(run({ "2 Weeks" }), 2);
-    EXPECT_TRUE(err.contains(QString::fromUtf8("période inconnue « 2 Weeks » (au choix 1 jour,")))
+    EXPECT_TRUE(err.contains(QString::fromUtf8("unbekannter Zeitraum „2 Weeks“ (einer von 1 Tag,")))
         << err.toStdString();
     installTranslations({ QStringLiteral("en-GB") });
     EXPECT_EQ(run({ "7 jours" }), 2);

@@ -163,7 +163,7 @@ TEST_P(HiddenRules, TheSuggestionFindsThem)
     EXPECT_EQ(result.suggestion.changed.testFlag(RuleSetting::MinConnect), newMinConnect);
     EXPECT_EQ(result.suggestion.changed & ~RuleSettings(RuleSetting::MinConnect),
         changedSettings(c.operators, c.inForce));
-    EXPECT_EQ(suggestionText(result.suggestion, c.inForce).toStdString(), c.suggestion);
+    EXPECT_EQ(suggestionText(result.suggestion, c.inForce, kBritish).toStdString(), c.suggestion);
     EXPECT_TRUE(result.suggestion.differing.empty());
 
     // Applied, the rules price the calls as billed, though the log's prices
@@ -171,7 +171,7 @@ TEST_P(HiddenRules, TheSuggestionFindsThem)
     const BillCheck applied = check(bill, log, c.operators, week(c.operatorsMinConnect));
     EXPECT_EQ(applied.suggestion.rules, c.operators);
     EXPECT_FALSE(applied.suggestion.minConnectTime);
-    EXPECT_EQ(suggestionText(applied.suggestion, c.operators),
+    EXPECT_EQ(suggestionText(applied.suggestion, c.operators, kBritish),
         QStringLiteral("The rules as they are set now would make %1 of %1 calls match: these "
                        "calls were priced before they were set.")
             .arg(calls.size()));
@@ -179,25 +179,25 @@ TEST_P(HiddenRules, TheSuggestionFindsThem)
 
 INSTANTIATE_TEST_SUITE_P(Bills, HiddenRules,
     testing::Values(Hidden { "15p a call, 60/1", hidden(15, 60, 1), "0", {}, "0", monthOfCalls,
-                        "A fee per call of 15p and 60/1 units would make 62 of 62 calls match." },
+                        "With a fee per call of 15p and 60/1 units, 62 of 62 calls would match." },
         Hidden { "30/30, each unit at its rate", hidden(0, 30, 30, true), "0", {}, "0",
             monthOfCalls,
-            "30/30 units and each unit at its own rate would make 62 of 62 calls match." },
+            "With 30/30 units and each unit at its own rate, 62 of 62 calls would match." },
         Hidden { "15p a call, 60/1, no min connect time", hidden(15, 60, 1), "0", {}, "3",
             nineCalls,
-            "A fee per call of 15p, 60/1 units and no minimum connect time would make 9 of 9 "
-            "calls match." },
+            "With a fee per call of 15p, 60/1 units and no minimum connect time, 9 of 9 calls "
+            "would match." },
         Hidden { "the same over a first and a least charge", hidden(15, 60, 1), "0",
             hidden(0, 60, 1, false, 9.1, 20), "3", nineCalls,
-            "A fee per call of 15p, no first charge, no minimum charge and no minimum connect "
-            "time would make 9 of 9 calls match." },
+            "With a fee per call of 15p, no first charge, no minimum charge and no minimum "
+            "connect time, 9 of 9 calls would match." },
         Hidden { "first charge cleared", hidden(15, 60, 1), "0", hidden(15, 60, 1, false, 9.1), "0",
-            monthOfCalls, "No first charge would make 62 of 62 calls match." },
+            monthOfCalls, "With no first charge, 62 of 62 calls would match." },
         Hidden { "minimum charge cleared", hidden(15, 60, 1, false, 9.1), "0",
             hidden(15, 60, 1, false, 9.1, 30), "0", monthOfCalls,
-            "No minimum charge would make 62 of 62 calls match." },
+            "With no minimum charge, 62 of 62 calls would match." },
         Hidden { "fee per call cleared", hidden(0, 30, 30), "0", hidden(15, 30, 30), "0",
-            monthOfCalls, "No fee per call would make 62 of 62 calls match." }));
+            monthOfCalls, "With no fee per call, 62 of 62 calls would match." }));
 
 // What no setting tried explains is told in groups: an operator's min
 // connect time of 2 minutes, where the tariff's is 3, leaves short calls.
@@ -209,7 +209,7 @@ TEST(BillCheck, TheCallsLeftAreToldByWhatTheyShare)
         logOf(calls, week()), {}, week("3"));
     const QStringList lines = billCheckLines("bill.csv", result, {}, kBritish);
     EXPECT_EQ(lines.mid(lines.size() - 2).join(u'\n').toStdString(),
-        "A fee per call of 15p, 60/1 units and no minimum connect time would make 7 of 9 calls "
+        "With a fee per call of 15p, 60/1 units and no minimum connect time, 7 of 9 calls would "
         "match.\n2 calls under 3 minutes differ by 1p to 4p, more on the bill.");
 }
 
@@ -224,7 +224,7 @@ TEST(BillCheck, GroupsAreTheBiggestFirstTheLikelierFaultOnATieAndLoneCallsNamed)
     RuleSuggestion suggestion;
     suggestion.differing
         = { { 0, 10, 14 }, { 1, 9, 6 }, { 2, 20, 24 }, { 3, 10, 16 }, { 4, 12, 10 }, { 5, 7, 12 } };
-    EXPECT_EQ(differenceLines(suggestion, logged, 3).join(u'\n').toStdString(),
+    EXPECT_EQ(differenceLines(suggestion, logged, 3, kBritish).join(u'\n').toStdString(),
         "2 calls under 3 minutes differ by 4p, less on the bill.\n"
         "2 calls on 25/12 differ by 3p to 6p.\n"
         "1 call on 10/12/2026 at 08:30:00 differs by 2p, more on the bill.\n"

@@ -128,7 +128,8 @@ TEST(RulesetImport, RefusalsNameTheLineAndTheReason)
             "\"12345\" is more than Callwise keeps (at most 4 digits before "
             "the point and 8 after it)" },
         { "default=(0.1)", 1, "\"(0.1)\" is not (cost, seconds) or (cost, seconds, after)" },
-        { "default=(0.1, 60, 86401)", 1, "Callwise counts at most a day (86400 s) into a call" },
+        { "default=(0.1, 60, 86401)", 1,
+            "\"86401\" is past a day (86400 s), the most Callwise counts into a call" },
         { "\n\ndefault=(1,60)\non (monday) between (25:00..26:00) use (1, 60)", 4,
             "\"25:00\" is no time of day (h:mm)" },
         { "default=(1,60)\non (monday) between (8:00) use (1, 60)", 2,
