@@ -34,8 +34,7 @@
 #include "common/prompter.h"
 #include "common/regional.h"
 #include "tariff/data_price.h"
-#include "tariff/tariff_rules.h"
-#include "tariff/tariff_table.h"
+#include "tariff/tariff_source.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -70,10 +69,8 @@ public:
         ConnectionProbe &probe;
         TrayTip &tray;
         Prompter &prompter;
-        const TariffTable &tariff; // as the tariff editor holds it now
+        const TariffSource &tariff; // the fees and rules as they are now
         QString logPath;
-        // The tariff's rules as they are now; none when null.
-        const TariffRules *rules = nullptr;
         // How each link is billed; none: every call by the minute.
         const LinkBilling *billing = nullptr;
         // NetworkManager's word on a link, where it runs.
@@ -161,6 +158,7 @@ private:
     void beginCall(const QDateTime &start, bool journalNow = true);
     // Rules that are set price the running call and have its charge kept.
     bool rulesSet() const;
+    const TariffTable &table() const { return m_services.tariff.tariff().table; }
     bool timeRulesSet() const;
     double tableFeeNow() const;
     double feeInForce(double tableFee) const;

@@ -4,7 +4,6 @@
 // priced by the data tariff where its link is billed by volume.
 
 #include "common/rounding.h"
-#include "tariff/data_tariff_file.h"
 
 #include <QCoreApplication>
 
@@ -24,17 +23,13 @@ void CallClock::beginCount()
             = m_services.metered ? m_services.metered->isMetered(name) : std::nullopt;
         m_byVolume = m_services.billing->billOf(name, metered) == LinkBill::Volume;
     }
-    if (m_byVolume) {
-        // The data tariff as it is at the call's start, beside the fee file;
-        // without one the call is priced by the minute, its bytes still kept.
-        const DataTariffLoad load = LoadDataTariff(dataTariffPath(m_services.logPath));
-        if (load.tariff) {
-            m_dataPricer.emplace(*load.tariff,
-                m_services.rules ? HolidayCalendar(m_services.rules->holidays) : HolidayCalendar());
-            if (m_services.dataUsed)
-                m_dataUsedBefore
-                    = m_services.dataUsed(*m_dataPricer, m_services.clock.now().date());
-        }
+    // The data tariff as it is at the call's start; without one a call on
+    // a link billed by volume is priced by the minute, its bytes still kept.
+    const Tariff &tariff = m_services.tariff.tariff();
+    if (const DataTariff *data = tariff.pricesCall(m_byVolume)) {
+        m_dataPricer.emplace(*data, HolidayCalendar(tariff.rules.holidays));
+        if (m_services.dataUsed)
+            m_dataUsedBefore = m_services.dataUsed(*m_dataPricer, m_services.clock.now().date());
     }
     showBytes();
 }

@@ -23,15 +23,15 @@ struct Windows : UiRig
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
     frmCallwise calling { { clock, regional, probe, prompter, dir.path(), autoRun } };
     Settings settings;
-    frmCosts costs { clock, regional, prompter, tariff, dir.file("netcosts.ini") };
+    frmCosts costs { clock, regional, prompter, source, dir.file("netcosts.ini") };
     frmDays days { tariff, dir.file("netfees.ini"), prompter };
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, coach, regional, prompter };
     TariffRules rules;
     frmRules rulesWindow { rules, dir.file("netrules.ini"), RulesLoad(), prompter };
-    frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
-    frmBillCheck billCheck { tariff, TariffRules(), dir.file("netcosts.ini"), regional };
+    frmChart chart { clock, regional, prompter, source, dir.file("netcosts.ini"), [] { return BillTerms(); } };
+    frmBillCheck billCheck { Tariff { tariff, {}, {}, {} }, dir.file("netcosts.ini"), regional };
 
     QWidget *window(const QString &name)
     {
