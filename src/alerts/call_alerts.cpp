@@ -82,7 +82,7 @@ qint64 CallAlerts::runningPence() const
         return 0;
     // The running call counts in the bill's month it began in, as its record
     // will.
-    const QDate started = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
+    const QDate started = m_callClock.startMoment().date();
     if (started.isValid() && started < billMonth().first)
         return 0;
     return m_callClock.shownChargePence();
@@ -240,7 +240,7 @@ void CallAlerts::checkRunningData()
     if (!tariff || !tariff->hasAllowance())
         return;
     // The call counts in the bill month it began in, as its record will.
-    const QDate started = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
+    const QDate started = m_callClock.startMoment().date();
     if (!started.isValid())
         return;
     warnOfData(m_callClock.dataUsedWithThisCall(), *tariff,

@@ -84,11 +84,12 @@ const HolidayCalendar &CallCoach::holidays()
 
 CallToPrice CallCoach::runningCall(qint64 seconds) const
 {
-    QDate startDate = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
-    int startSecond = m_callClock.starttime.msecsSinceStartOfDay() / 1000;
+    const QDateTime &started = m_callClock.startMoment();
+    QDate startDate = started.date();
+    int startSecond = started.time().msecsSinceStartOfDay() / 1000;
     if (!startDate.isValid()) {
-        // A start the clock's texts do not give (they always do while a call
-        // is timed) is counted back from now by the time shown.
+        // A start the clock does not give (it always does while a call is
+        // timed) is counted back from now by the time shown.
         const QDateTime start = m_services.clock.now().addSecs(-m_callClock.shownElapsedSeconds());
         startDate = start.date();
         startSecond = start.time().msecsSinceStartOfDay() / 1000;

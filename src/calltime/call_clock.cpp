@@ -62,6 +62,7 @@ CallClock::CallClock(Services services, QObject *parent)
     : QObject(parent), m_services(std::move(services))
     , m_journalPath(callJournalPath(m_services.logPath))
     , m_chargesPath(callChargesPath(m_services.logPath))
+    , m_meter({ m_services.probe, m_services.billing, m_services.metered, m_services.dataUsed })
 {
     Timer1.setInterval(m_scanInterval);
     Timer2.setInterval(kTickInterval);
@@ -455,15 +456,11 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
     sampleBytes();
     const std::optional<qint64> charge = keptCharge(kLongestCallSeconds);
     const std::optional<ByteCount> bytes = keptBytes();
-    // The new call's allowance is what the old one left.
-    if (pricedByData())
-        m_dataUsedBefore = dataUsedAfter(kLongestCallSeconds);
+    // The new call's allowance is what the old one left; its bytes count
+    // from here, on the same link.
+    m_meter.continueAfter(dataSession(kLongestCallSeconds));
     const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsed);
     beginCall(nextStart, false);
-    // The new call's bytes count from here, on the same link.
-    m_bytes = {};
-    if (m_lastSample)
-        m_bytes.add(*m_lastSample);
     appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow, charge, bytes);
 }
 
