@@ -60,7 +60,7 @@ struct Rig
     FakeClock clock { QDateTime(kToday, QTime(12, 0)) };
     Regional regional { QLocale(QLocale::English, QLocale::UnitedKingdom) };
     ScriptedPrompter prompter;
-    TariffTable tariff = typicalTariff();
+    TariffSource tariff { Tariff { typicalTariff(), {}, {}, {} } };
 };
 
 Rig &rig()

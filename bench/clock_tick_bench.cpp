@@ -40,7 +40,8 @@ struct TickRig
     DroppedTip tray;
     ScriptedPrompter prompter;
     TariffTable tariff = typicalTariff();
-    CallClock callClock{{clock, british, probe, tray, prompter, tariff, dir.file("netcosts.ini")}};
+    TariffSource source{Tariff{tariff, {}, {}, {}}};
+    CallClock callClock{{clock, british, probe, tray, prompter, source, dir.file("netcosts.ini")}};
 };
 
 void BM_TickDuringCall(benchmark::State &state)
@@ -91,7 +92,7 @@ void BM_TickDuringCallWithAlerts(benchmark::State &state)
     SilentSpeaker speaker;
     rig.dir.write(QStringLiteral("alerts.ini"), "1\r\n100000\r\n\r\n");
     CallAlerts alerts({rig.clock, rig.british, speaker, [](const QString &, Urgency) {},
-                       [] { return 3.0; }, rig.dir.file("netcosts.ini"),
+                       rig.source, rig.dir.file("netcosts.ini"),
                        rig.dir.file("alerts.ini")},
                       rig.callClock);
     alerts.load();
@@ -116,7 +117,7 @@ void BM_TickDuringCallWithCoach(benchmark::State &state)
     TickRig rig;
     SilentSpeaker speaker;
     SilentChime chime;
-    CallCoach coach({rig.clock, rig.british, rig.tariff, chime, speaker, [](const QString &) {},
+    CallCoach coach({rig.clock, rig.british, rig.source, chime, speaker, [](const QString &) {},
                      [] { return true; }},
                     rig.callClock);
     if (state.range(0))

@@ -35,7 +35,7 @@ struct Rig
     FakeClock clock{QDateTime(kToday, QTime(12, 0))};
     Regional regional{QLocale(QLocale::English, QLocale::UnitedKingdom)};
     ScriptedPrompter prompter;
-    TariffTable tariff;
+    TariffSource tariff { Tariff {} };
 };
 
 Rig &rig()

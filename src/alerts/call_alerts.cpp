@@ -82,7 +82,7 @@ qint64 CallAlerts::runningPence() const
         return 0;
     // The running call counts in the bill's month it began in, as its record
     // will.
-    const QDate started = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
+    const QDate started = m_callClock.startMoment().date();
     if (started.isValid() && started < billMonth().first)
         return 0;
     return m_callClock.shownChargePence();
@@ -92,7 +92,7 @@ void CallAlerts::loadLoggedTotal(QDate today)
 {
     const Summary summary
         = billSoFar(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone), today,
-            billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
+            billMonthOf(today, m_choices.billStartDay), m_services.tariff.pricer().minConnectMinutes(),
             m_services.regional);
     // A log the summary cannot read adds nothing; the costs window says why.
     m_loggedPence = summary.ok ? summary.totalPence : 0;
@@ -117,7 +117,7 @@ std::optional<qint64> CallAlerts::expectedSpending()
     const QDate today = m_services.clock.now().date();
     if (m_forecastDay != today) {
         m_forecast = forecastBill(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
-            today, billMonthOf(today, m_choices.billStartDay), m_services.minConnect(),
+            today, billMonthOf(today, m_choices.billStartDay), m_services.tariff.pricer().minConnectMinutes(),
             m_services.regional);
         m_forecastDay = today;
     }
@@ -198,7 +198,7 @@ FileResult CallAlerts::apply(
 
 std::optional<DataTariff> CallAlerts::dataTariff() const
 {
-    return LoadDataTariff(dataTariffPath(m_services.logPath)).tariff;
+    return m_services.tariff.tariff().dataFile.tariff;
 }
 
 std::optional<DataMonth> CallAlerts::dataMonth() const
@@ -240,7 +240,7 @@ void CallAlerts::checkRunningData()
     if (!tariff || !tariff->hasAllowance())
         return;
     // The call counts in the bill month it began in, as its record will.
-    const QDate started = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
+    const QDate started = m_callClock.startMoment().date();
     if (!started.isValid())
         return;
     warnOfData(m_callClock.dataUsedWithThisCall(), *tariff,

@@ -44,7 +44,8 @@ public:
         // The tray's message balloon: a spending limit passed is critical,
         // a forecast past it normal.
         std::function<void(const QString &, Urgency)> showBalloon;
-        std::function<double()> minConnect; // the tariff's minimum, minutes, as it is now
+        // The tariff in force: its min connect time and its data tariff.
+        const TariffSource &tariff;
         QString logPath;
         QString choicesPath;
     };

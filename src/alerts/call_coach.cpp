@@ -5,37 +5,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-namespace {
-
-// A step of the charge: the elapsed second from which it counts, and how
-// long the time it charges for lasts.
-struct ChargeStep
-{
-    qint64 at = 0;
-    qint64 lasting = 0;
-};
-
-// The next step after elapsed that is one to warn of: each minute begun;
-// with units, the second past the first charge and past each unit, where
-// the charge or unit lasts at least the warning, so short units never make
-// a tone every second. The first charge's end is weighed by what the next
-// minute costs, since units of a second rarely add a penny each.
-std::optional<ChargeStep> nextChargeStep(const TariffRules &rules, qint64 elapsed, int warning)
-{
-    if (!rules.usesUnits())
-        return ChargeStep { (elapsed / 60 + 1) * 60, 60 };
-    const qint64 first = rules.firstSeconds;
-    const qint64 unit = rules.unitSeconds;
-    if (elapsed <= first && first >= warning)
-        return ChargeStep { first + 1, qMax<qint64>(unit, 60) };
-    if (unit < warning)
-        return std::nullopt;
-    const qint64 units = elapsed <= first ? 1 : (elapsed - first - 1) / unit + 1;
-    return ChargeStep { first + units * unit + 1, unit };
-}
-
-} // namespace
-
 CallCoach::CallCoach(Services services, const CallClock &callClock, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
@@ -66,7 +35,7 @@ QString CallCoach::nextChangeText() const
     if (!rules.timeRules.isEmpty())
         return nextRateChangeText(
             nextChangeByTime(now), now.date(), m_services.regional, kMinuteSeconds);
-    return nextRateChangeText(nextRateChange(m_services.tariff, now, m_callClock.feeNow(),
+    return nextRateChangeText(nextRateChange(m_services.tariff.tariff().table, now, m_callClock.feeNow(),
                                   HolidayCalendar(rules.holidays)),
         now.date(), m_services.regional, rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
 }
@@ -82,7 +51,7 @@ QString CallCoach::unitsNote() const
 // Rules by time: units of their own lengths, fees told a minute.
 std::optional<RateChange> CallCoach::nextChangeByTime(const QDateTime &now) const
 {
-    const CallPricer pricer(m_services.tariff, rules());
+    const CallPricer &pricer = this->pricer();
     return nextRateChangeByTime(pricer, now,
         m_callClock.isTiming() ? std::optional(m_callClock.shownElapsedSeconds()) : std::nullopt);
 }
@@ -98,15 +67,9 @@ qint64 CallCoach::unitInForce() const
         call.startDate = now.date();
         call.startSecond = now.time().msecsSinceStartOfDay() / 1000;
     }
-    const CallPricer pricer(m_services.tariff, rules());
+    const CallPricer &pricer = this->pricer();
     const std::optional<UnitStep> step = pricer.nextUnitStep(call, elapsed);
     return step ? step->length : kMinuteSeconds;
-}
-
-const TariffRules &CallCoach::rules() const
-{
-    static const TariffRules none;
-    return m_services.rules ? *m_services.rules : none;
 }
 
 // Read again only when the rules' holidays change, not at every minute.
@@ -122,11 +85,12 @@ const HolidayCalendar &CallCoach::holidays()
 
 CallToPrice CallCoach::runningCall(qint64 seconds) const
 {
-    QDate startDate = QDate::fromString(m_callClock.startdate, u"dd:MM:yyyy");
-    int startSecond = m_callClock.starttime.msecsSinceStartOfDay() / 1000;
+    const QDateTime &started = m_callClock.startMoment();
+    QDate startDate = started.date();
+    int startSecond = started.time().msecsSinceStartOfDay() / 1000;
     if (!startDate.isValid()) {
-        // A start the clock's texts do not give (they always do while a call
-        // is timed) is counted back from now by the time shown.
+        // A start the clock does not give (it always does while a call is
+        // timed) is counted back from now by the time shown.
         const QDateTime start = m_services.clock.now().addSecs(-m_callClock.shownElapsedSeconds());
         startDate = start.date();
         startSecond = start.time().msecsSinceStartOfDay() / 1000;
@@ -160,27 +124,36 @@ void CallCoach::clockTextChanged(CallClock::Field field)
 // Once a step at most, from the chosen second before it on, so a tick that
 // comes late still warns. A step inside the min connect time or the least
 // charge, or at a fee too small to add a penny, does not make the charge
-// grow: no tone.
+// grow: no tone. The pricer says where the next unit begins; only units at
+// least as long as the warning are warned of, so short units never make a
+// tone every second (under rules by time, units of a minute or more). The
+// first charge's end is weighed by what the next minute costs, since units
+// of a second rarely add a penny each.
 void CallCoach::beforeStep(qint64 elapsed)
 {
     const int warning = m_choices.secondsBeforeMinute;
-    std::optional<ChargeStep> step;
-    if (rules().timeRules.isEmpty()) {
-        step = nextChargeStep(rules(), elapsed, warning);
-    } else {
-        // Under rules by time only units of a minute or more are warned of:
-        // a tone before every few seconds' unit would never stop.
-        const CallPricer pricer(m_services.tariff, rules());
-        const std::optional<UnitStep> unit = pricer.nextUnitStep(runningCall(elapsed), elapsed);
-        if (unit && unit->length >= kMinuteSeconds)
-            step = ChargeStep { unit->chargedFrom, unit->length };
+    const TariffRules &rules = this->rules();
+    const CallPricer &pricer = this->pricer();
+    std::optional<UnitStep> step = pricer.nextUnitStep(runningCall(elapsed), elapsed);
+    if (!rules.timeRules.isEmpty()) {
+        if (step && step->length < kMinuteSeconds)
+            step.reset();
+    } else if (rules.usesUnits()) {
+        const qint64 firstEnd = qint64(rules.firstSeconds) + 1;
+        if (step && step->chargedFrom == firstEnd && rules.firstSeconds >= warning) {
+            step->length = qMax<qint64>(step->length, kMinuteSeconds);
+        } else {
+            if (step && step->chargedFrom == firstEnd)
+                step = pricer.nextUnitStep(runningCall(firstEnd), firstEnd);
+            if (step && step->length < warning)
+                step.reset();
+        }
     }
-    if (!step || step->at - elapsed > warning || step->at == m_warnedStep)
+    if (!step || step->chargedFrom - elapsed > warning || step->chargedFrom == m_warnedStep)
         return;
-    m_warnedStep = step->at;
-    const CallPricer pricer(m_services.tariff, rules());
-    if (pricer.price(runningCall(step->at - 1 + step->lasting), TableRule::Live)
-        <= pricer.price(runningCall(step->at - 1), TableRule::Live))
+    m_warnedStep = step->chargedFrom;
+    if (pricer.price(runningCall(step->chargedFrom - 1 + step->length), TableRule::Live)
+        <= pricer.price(runningCall(step->chargedFrom - 1), TableRule::Live))
         return;
     // After the tick: loading the sound must not hold up the clock.
     QTimer::singleShot(0, this, [this] {
@@ -204,7 +177,7 @@ void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
         return;
     m_toldChange = change->at;
     const TariffRules &rules = this->rules();
-    const CallPricer pricer(m_services.tariff, rules);
+    const CallPricer &pricer = this->pricer();
     const ChangeCosts costs = costsAroundChange(*change, runningCall(elapsed + ahead), pricer);
     const int unit
         = rules.usesUnits() && rules.timeRules.isEmpty() ? rules.unitSeconds : kMinuteSeconds;
@@ -225,7 +198,7 @@ const std::optional<RateChange> &CallCoach::changeAfter(const QDateTime &now)
     const double costnow = m_callClock.costnow;
     if (minute != m_changeMinute || now.date() != m_changeDay || costnow != m_changeCostnow) {
         m_change = rules().timeRules.isEmpty()
-            ? nextRateChange(m_services.tariff, now, costnow, holidays())
+            ? nextRateChange(m_services.tariff.tariff().table, now, costnow, holidays())
             : nextChangeByTime(now);
         m_changeDay = now.date();
         m_changeMinute = minute;

@@ -21,8 +21,7 @@
 #include "calltime/call_clock.h"
 #include "common/clock.h"
 #include "common/regional.h"
-#include "tariff/tariff_rules.h"
-#include "tariff/tariff_table.h"
+#include "tariff/tariff_source.h"
 
 #include <QObject>
 
@@ -41,13 +40,11 @@ public:
     {
         const Clock &clock;
         const Regional &regional;
-        const TariffTable &tariff; // as the tariff editor holds it now
+        const TariffSource &tariff; // the fees and rules as they are now
         Chime &chime;
         Speaker &speaker;
         std::function<void(const QString &)> showBalloon; // the tray's message balloon
         std::function<bool()> speechOn; // whether the voice speaks alerts
-        // The tariff's rules as they are now; none when null.
-        const TariffRules *rules = nullptr;
     };
 
     CallCoach(Services services, const CallClock &callClock, QObject *parent = nullptr);
@@ -69,8 +66,8 @@ private:
     const std::optional<RateChange> &changeAfter(const QDateTime &now);
     std::optional<RateChange> nextChangeByTime(const QDateTime &now) const;
     qint64 unitInForce() const;
-    // The rules to price by: the default rules (the table's own) when none are set.
-    const TariffRules &rules() const;
+    const TariffRules &rules() const { return m_services.tariff.tariff().rules; }
+    const CallPricer &pricer() const { return m_services.tariff.pricer(); }
     const HolidayCalendar &holidays();
     // The call being timed as it would be at that length.
     CallToPrice runningCall(qint64 seconds) const;

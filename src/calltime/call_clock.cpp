@@ -62,6 +62,7 @@ CallClock::CallClock(Services services, QObject *parent)
     : QObject(parent), m_services(std::move(services))
     , m_journalPath(callJournalPath(m_services.logPath))
     , m_chargesPath(callChargesPath(m_services.logPath))
+    , m_meter({ m_services.probe, m_services.billing, m_services.metered, m_services.dataUsed })
 {
     Timer1.setInterval(m_scanInterval);
     Timer2.setInterval(kTickInterval);
@@ -149,9 +150,9 @@ double CallClock::tableFeeNow() const
     const QDateTime now = m_services.clock.now();
     for (int daysBack = 7; daysBack >= 1; --daysBack) {
         const MomentClock dayEnd(QDateTime(now.date().addDays(-daysBack), QTime(23, 59, 59)));
-        LookUpFee(m_services.tariff, dayEnd, fee);
+        LookUpFee(table(), dayEnd, fee);
     }
-    LookUpFee(m_services.tariff, m_services.clock, fee);
+    LookUpFee(table(), m_services.clock, fee);
     return fee;
 }
 
@@ -319,7 +320,7 @@ void CallClock::cmdStart_Click()
 
 bool CallClock::timeRulesSet() const
 {
-    return m_services.rules && !m_services.rules->timeRules.isEmpty();
+    return !m_services.tariff.tariff().rules.timeRules.isEmpty();
 }
 
 // The fee a minute of the rule by time in force now, the elapsed time into
@@ -328,7 +329,7 @@ double CallClock::feeInForce(double tableFee) const
 {
     if (!timeRulesSet())
         return tableFee;
-    const CallPricer pricer(m_services.tariff, *m_services.rules);
+    const CallPricer &pricer = m_services.tariff.pricer();
     const QDateTime now = m_services.clock.now();
     const std::optional<double> fee = pricer.ruleFeeAt(now.date(),
         now.time().msecsSinceStartOfDay() / 1000, isTiming() ? m_elapsed : 0);
@@ -337,12 +338,12 @@ double CallClock::feeInForce(double tableFee) const
 
 bool CallClock::rulesSet() const
 {
-    return m_services.rules && !m_services.rules->isDefault();
+    return !m_services.tariff.tariff().rules.isDefault();
 }
 
 qint64 CallClock::ruledCharge(qint64 seconds) const
 {
-    const CallPricer pricer(m_services.tariff, *m_services.rules);
+    const CallPricer &pricer = m_services.tariff.pricer();
     const QDateTime now = m_services.clock.now();
     // costnow, the lookup's, knows no holidays; the pricer's fee in force now does.
     const double lastFee = pricer.feeAt(now.date(), now.time().msecsSinceStartOfDay() / 1000);
@@ -455,15 +456,11 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
     sampleBytes();
     const std::optional<qint64> charge = keptCharge(kLongestCallSeconds);
     const std::optional<ByteCount> bytes = keptBytes();
-    // The new call's allowance is what the old one left.
-    if (pricedByData())
-        m_dataUsedBefore = dataUsedAfter(kLongestCallSeconds);
+    // The new call's allowance is what the old one left; its bytes count
+    // from here, on the same link.
+    m_meter.continueAfter(dataSession(kLongestCallSeconds));
     const QDateTime nextStart = now.addSecs(kLongestCallSeconds - elapsed);
     beginCall(nextStart, false);
-    // The new call's bytes count from here, on the same link.
-    m_bytes = {};
-    if (m_lastSample)
-        m_bytes.add(*m_lastSample);
     appendRecord(date, elapsedText(kLongestCallSeconds), start, costnow, charge, bytes);
 }
 
@@ -484,10 +481,10 @@ void CallClock::Timer2_Timer()
     }
     if (timeRulesSet()) {
         // The lookup keeps its own fee, so a rule's never lingers past it.
-        LookUpFee(m_services.tariff, m_services.clock, m_tableFee);
+        LookUpFee(table(), m_services.clock, m_tableFee);
         costnow = feeInForce(m_tableFee);
     } else {
-        LookUpFee(m_services.tariff, m_services.clock, costnow);
+        LookUpFee(table(), m_services.clock, costnow);
     }
     const qint64 charge = chargeOfShownTime();
     if (isTiming()) {
@@ -505,7 +502,7 @@ qint64 CallClock::chargeOfShownTime() const
     if (isTiming() && rulesSet())
         return ruledCharge(m_elapsed);
     return CallCharge(elapsedPart(m_lblDiffTime, 0), elapsedPart(m_lblDiffTime, 1), costnow,
-                      m_services.tariff.minConnectTime());
+                      table().minConnectTime());
 }
 
 void CallClock::showCharge(qint64 charge)

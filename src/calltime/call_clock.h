@@ -17,15 +17,15 @@
 // whole start, and its charge when it ends is kept beside the log, after its
 // record, so the call is never priced again.
 //
-// Every call's bytes are counted from its link's counters, at its start, at
-// each tick and at its end (from the message of its link's going, once its
-// device is gone). A call on a link billed by volume keeps them in
-// the journal and beside the log after its charge, and, with a data tariff,
-// is priced by the data pricer: its running cost and its kept charge are the
-// price of its bytes so far, the allowance used before it in the bill month
-// counted. Its record's fee stays the minute tariff's, as for any call. A
-// call on a link billed by the minute writes nothing of its bytes.
+// Every call's bytes are counted by its bytes meter (call_bytes_meter.h),
+// sampled at its start, at each tick and at its end. A call on a link billed
+// by volume keeps them in the journal and beside the log after its charge,
+// and, with a data tariff, its running cost and its kept charge are the
+// meter's price of its bytes so far. Its record's fee stays the minute
+// tariff's, as for any call. A call on a link billed by the minute writes
+// nothing of its bytes.
 
+#include "calltime/call_bytes_meter.h"
 #include "calltime/inet_conn.h"
 #include "calltime/link_billing.h"
 #include "calltime/link_counters.h"
@@ -34,8 +34,7 @@
 #include "common/prompter.h"
 #include "common/regional.h"
 #include "tariff/data_price.h"
-#include "tariff/tariff_rules.h"
-#include "tariff/tariff_table.h"
+#include "tariff/tariff_source.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -70,10 +69,8 @@ public:
         ConnectionProbe &probe;
         TrayTip &tray;
         Prompter &prompter;
-        const TariffTable &tariff; // as the tariff editor holds it now
+        const TariffSource &tariff; // the fees and rules as they are now
         QString logPath;
-        // The tariff's rules as they are now; none when null.
-        const TariffRules *rules = nullptr;
         // How each link is billed; none: every call by the minute.
         const LinkBilling *billing = nullptr;
         // NetworkManager's word on a link, where it runs.
@@ -129,13 +126,16 @@ public:
     // the running or last call, and its charge in whole pence.
     qint64 shownElapsedSeconds() const { return m_elapsed; }
     qint64 shownChargePence() const { return m_shownCharge; }
+    // When the running or last call began; none before the first.
+    const QDateTime &startMoment() const { return m_startMoment; }
     // A call priced by the data tariff: that tariff, and the allowance its
     // bill month has used with this call's bytes so far, free data left out.
-    const DataTariff *dataTariff() const;
+    const DataTariff *dataTariff() const { return m_meter.dataTariff(); }
     qint64 dataUsedWithThisCall() const;
     // The running or last call's bytes, and whether its link is billed by volume.
-    const ByteCount &callBytes() const { return m_bytes; }
-    bool isByVolume() const { return m_byVolume; }
+    const CallBytesMeter &bytesMeter() const { return m_meter; }
+    const ByteCount &callBytes() const { return m_meter.bytes(); }
+    bool isByVolume() const { return m_meter.isByVolume(); }
 
 public Q_SLOTS:
     void Timer1_Timer();
@@ -161,6 +161,7 @@ private:
     void beginCall(const QDateTime &start, bool journalNow = true);
     // Rules that are set price the running call and have its charge kept.
     bool rulesSet() const;
+    const TariffTable &table() const { return m_services.tariff.tariff().table; }
     bool timeRulesSet() const;
     double tableFeeNow() const;
     double feeInForce(double tableFee) const;
@@ -169,15 +170,13 @@ private:
     qint64 ruledCharge(qint64 seconds) const;
     // The bytes a call's link moved, counted from its start.
     void beginCount();
-    void sampleBytes();
-    bool pricedByData() const { return m_dataPricer.has_value(); }
+    void sampleBytes() { m_meter.sample(); }
+    bool pricedByData() const { return m_meter.prices(); }
     DataSession dataSession(qint64 seconds) const;
-    qint64 dataCharge(qint64 seconds) const;
-    // The allowance used had the call lasted this long.
-    qint64 dataUsedAfter(qint64 seconds) const;
+    qint64 dataCharge(qint64 seconds) const { return m_meter.charge(dataSession(seconds)); }
     // The charge kept for a call of this length, if one is.
     std::optional<qint64> keptCharge(qint64 seconds) const;
-    std::optional<ByteCount> keptBytes() const;
+    std::optional<ByteCount> keptBytes() const { return m_meter.keptBytes(); }
     void showBytes();
     // A record, with a charge the line that keeps it, and with bytes theirs.
     QStringList journalLines(const QString &date, const QString &duration, const QString &start,
@@ -212,14 +211,7 @@ private:
     QString m_label4;
     QString m_lblData;
 
-    // The call's link and its bytes; a new index is the link made anew.
-    std::string m_linkName;
-    int m_linkIndex = 0;
-    std::optional<LinkCounters> m_lastSample;
-    ByteCount m_bytes;
-    bool m_byVolume = false;
-    std::optional<DataPricer> m_dataPricer; // a call billed by volume, with a data tariff
-    qint64 m_dataUsedBefore = 0; // of the allowance, in the bill month before the call
+    CallBytesMeter m_meter;
 
     // The whole start and how far the clock was set back during the call,
     // so an elapsed time never runs backwards or wraps at 24 hours.

@@ -1,114 +1,33 @@
 #include "calltime/call_clock.h"
 
-// A call's bytes: counted from its link's counters while it is timed, and
-// priced by the data tariff where its link is billed by volume.
-
-#include "common/rounding.h"
-#include "tariff/data_tariff_file.h"
+// The clock's side of a call's bytes: the meter counts and prices them, the
+// clock gives it the call's start and length and shows what it counted.
 
 void CallClock::beginCount()
 {
-    m_bytes = {};
-    m_lastSample.reset();
-    m_linkIndex = 0;
-    m_linkName = m_services.probe.callLinkName();
-    m_byVolume = false;
-    m_dataPricer.reset();
-    m_dataUsedBefore = 0;
-    sampleBytes();
-    if (m_services.billing && !m_linkName.empty()) {
-        const QString name = QString::fromStdString(m_linkName);
-        const std::optional<bool> metered
-            = m_services.metered ? m_services.metered->isMetered(name) : std::nullopt;
-        m_byVolume = m_services.billing->billOf(name, metered) == LinkBill::Volume;
-    }
-    if (m_byVolume) {
-        // The data tariff as it is at the call's start, beside the fee file;
-        // without one the call is priced by the minute, its bytes still kept.
-        const DataTariffLoad load = LoadDataTariff(dataTariffPath(m_services.logPath));
-        if (load.tariff) {
-            m_dataPricer.emplace(*load.tariff,
-                m_services.rules ? HolidayCalendar(m_services.rules->holidays) : HolidayCalendar());
-            if (m_services.dataUsed)
-                m_dataUsedBefore
-                    = m_services.dataUsed(*m_dataPricer, m_services.clock.now().date());
-        }
-    }
+    m_meter.begin(m_services.tariff.tariff(), m_services.clock.now().date());
     showBytes();
-}
-
-// The link's counters now. A link gone (or renamed) is looked for again; one
-// made anew under its name, known by a new index, counts from nothing.
-void CallClock::sampleBytes()
-{
-    ConnectionProbe &probe = m_services.probe;
-    std::optional<LinkMessageCounters> sample;
-    if (!m_linkName.empty())
-        sample = probe.linkSample(m_linkName);
-    // A link gone: its last counters came with the message of its going,
-    // if they are past the last sample (older ones are no news).
-    const LinkEvents *events = probe.events();
-    if (!sample && events && m_linkIndex != 0 && m_lastSample) {
-        const std::optional<LinkCounters> last = events->lastCounters(m_linkIndex);
-        if (last && last->received >= m_lastSample->received && last->sent >= m_lastSample->sent)
-            sample = LinkMessageCounters { m_linkIndex, *last };
-    }
-    if (!sample) {
-        const std::string name = probe.callLinkName();
-        if (name.empty() || name == m_linkName)
-            return;
-        m_linkName = name;
-        sample = probe.linkSample(m_linkName);
-        if (!sample)
-            return;
-    }
-    if (m_linkIndex != 0 && sample->index != m_linkIndex)
-        m_bytes.add({});
-    m_linkIndex = sample->index;
-    m_bytes.add(sample->counters);
-    m_lastSample = sample->counters;
 }
 
 DataSession CallClock::dataSession(qint64 seconds) const
 {
-    return { m_startMoment.date(), int(starttime.msecsSinceStartOfDay() / 1000), seconds,
-        qint64(m_bytes.received()), qint64(m_bytes.sent()) };
-}
-
-qint64 CallClock::dataCharge(qint64 seconds) const
-{
-    return roundHalfEven(m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).pence);
-}
-
-const DataTariff *CallClock::dataTariff() const
-{
-    return m_dataPricer ? &m_dataPricer->tariff() : nullptr;
+    return m_meter.session(
+        m_startMoment.date(), int(starttime.msecsSinceStartOfDay() / 1000), seconds);
 }
 
 qint64 CallClock::dataUsedWithThisCall() const
 {
-    return m_dataPricer ? dataUsedAfter(m_elapsed) : 0;
-}
-
-qint64 CallClock::dataUsedAfter(qint64 seconds) const
-{
-    return m_dataUsedBefore
-        + m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).usedBytes();
-}
-
-std::optional<ByteCount> CallClock::keptBytes() const
-{
-    return m_byVolume ? std::optional(m_bytes) : std::nullopt;
+    return pricedByData() ? m_meter.usedAfter(dataSession(m_elapsed)) : 0;
 }
 
 // "12.3 MB", in the data tariff's MB where there is one.
 void CallClock::showBytes()
 {
-    if (!m_byVolume) {
+    if (!isByVolume()) {
         setText(Field::LblData, QString());
         return;
     }
-    const qint64 mb = m_dataPricer ? m_dataPricer->tariff().mbBytes : kDecimalMb;
-    setText(Field::LblData,
-        m_services.regional.volume(qint64(m_bytes.received() + m_bytes.sent()), mb));
+    const DataTariff *data = m_meter.dataTariff();
+    setText(Field::LblData, m_services.regional.volume(
+        qint64(m_meter.bytes().received() + m_meter.bytes().sent()), data ? data->mbBytes : kDecimalMb));
 }

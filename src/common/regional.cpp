@@ -28,6 +28,8 @@ QString Regional::volume(qint64 bytes, qint64 mbBytes) const
     const double mb = double(bytes) / double(qMax<qint64>(1, mbBytes));
     return QCoreApplication::translate("Regional", "%1 MB", "a volume of data: 12.3 MB")
         .arg(m_locale.toString(mb, 'f', 1));
+}
+
 namespace {
 
 // The places past the point that amount needs, least at least, most at most.

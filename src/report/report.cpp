@@ -20,6 +20,7 @@
 #include "tariff/data_tariff_file.h"
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
+#include "tariff/tariff_source.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -278,7 +279,7 @@ QString whyUnreadable(const CommandLine &command, const QString &logPath)
 
 // The bill's month that today lies in, by the alerts' own choices and sums.
 void printBill(const QDir &directory, const LogIndex &log, QDate today, double minConnect,
-    const Regional &regional, QTextStream &out)
+    const DataTariff *data, const Regional &regional, QTextStream &out)
 {
     const AlertChoices choices
         = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
@@ -299,22 +300,18 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
                                        : QCoreApplication::translate("Report", "none"))
         << '\n';
     // The data tariff's own bill month, with the allowance where one is set.
-    const DataTariffLoad data
-        = LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName)));
-    if (data.tariff) {
-        const DataPricer pricer(*data.tariff);
+    if (data) {
+        const DataPricer pricer(*data);
         for (const QString &line : dataMonthLines(dataMonthOfLog(log, pricer, today, regional),
-                                                  data.tariff->mbBytes, regional))
+                                                  data->mbBytes, regional))
             out << line << '\n';
     }
 }
 
 // The MB the data tariff counts in, or a million bytes without one.
-qint64 dataMbBytes(const QDir &directory)
+qint64 dataMbBytes(const Tariff &tariff)
 {
-    const DataTariffLoad data
-        = LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName)));
-    return data.tariff ? data.tariff->mbBytes : kDecimalMb;
+    return tariff.data() ? tariff.data()->mbBytes : kDecimalMb;
 }
 
 // The tariffs of --tariff and --compare, each named by its file's name, or
@@ -462,17 +459,20 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     std::vector<OtherTariff> others;
     if (!readOtherTariffs(command, others, err))
         return kNotShown;
-    TariffTable tariff;
-    LoadFees(tariff, directory.filePath(QString::fromUtf16(kFeeFileName)));
+    // The fees, the rules and the data tariff, read once.
+    TariffSource source({ directory.filePath(QString::fromUtf16(kFeeFileName)),
+        directory.filePath(QString::fromUtf16(kRulesFileName)),
+        directory.filePath(QString::fromUtf16(kDataTariffFileName)) });
+    source.reload();
+    const Tariff &tariff = source.tariff();
     // As in the program: rules that cannot be used leave the fees alone to
     // price the calls, which is worth a word but no failure.
-    const RulesLoad rules = LoadRules(directory.filePath(QString::fromUtf16(kRulesFileName)));
-    if (!rules.ok)
-        err << kProgram << ": " << rules.why << "; calls are priced by the fees alone.\n";
+    if (!tariff.rulesFile.ok)
+        err << kProgram << ": " << tariff.rulesFile.why << "; calls are priced by the fees alone.\n";
     const LogIndex log = LoadIndexedLog(logPath, MissingLog::LeaveAlone);
-    const double minConnect = readNumber(tariff.minConnectTime());
+    const double minConnect = source.pricer().minConnectMinutes();
     if (bill) {
-        printBill(directory, log, today, minConnect, regional, out);
+        printBill(directory, log, today, minConnect, tariff.data(), regional, out);
         out.flush();
         return kShown;
     }
@@ -481,17 +481,15 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
             billsOwnDays ? std::nullopt
                          : std::optional(std::pair(
                              today.addDays(-offsets.last), today.addDays(-offsets.first))),
-            log, tariff, rules.rules,
-            LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName))).tariff,
+            log, tariff.table, tariff.rules, tariff.dataFile.tariff,
             minConnect, regional, out, err);
 
     if (drawing) {
         const AlertChoices choices
             = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
         const bool data = command.parser.isSet(command.data);
-        const std::optional<DataTariff> dataTariff = data
-            ? LoadDataTariff(directory.filePath(QString::fromUtf16(kDataTariffFileName))).tariff
-            : std::nullopt;
+        const std::optional<DataTariff> dataTariff
+            = data ? tariff.dataFile.tariff : std::nullopt;
         const int startDay = dataTariff ? dataTariff->billStartDay : choices.billStartDay;
         const ChartPeriod chartDays = thisBill
             ? *chartPeriod(kThisBillEntry, today, startDay)
@@ -515,7 +513,7 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
 
     Summary summary
         = SummarisePeriod(log, today, offsets.first, offsets.last, minConnect, regional);
-    summary.mbBytes = dataMbBytes(directory);
+    summary.mbBytes = dataMbBytes(tariff);
     if (!summary.ok) {
         err << kProgram << ": " << summary.error << '\n';
         return kNotShown;

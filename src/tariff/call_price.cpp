@@ -239,7 +239,17 @@ double CallPricer::timeChargeByRules(const CallToPrice &call) const
 
 std::optional<UnitStep> CallPricer::nextUnitStep(const CallToPrice &call, qint64 elapsed) const
 {
-    if (m_timeRules.isEmpty() || !call.startDate.isValid())
+    if (m_timeRules.isEmpty()) {
+        // Each minute begun; with units, the first charge and then each unit
+        // charged from the second after the one before ends.
+        if (!m_rules.usesUnits())
+            return UnitStep { (qMax<qint64>(0, elapsed) / 60 + 1) * 60, 60 };
+        const qint64 first = m_rules.firstSeconds;
+        const qint64 unit = m_rules.unitSeconds;
+        const qint64 units = elapsed <= first ? 0 : (elapsed - first - 1) / unit + 1;
+        return UnitStep { first + units * unit + 1, unit };
+    }
+    if (!call.startDate.isValid())
         return std::nullopt;
     // Long enough for a unit of the longest to begin after the elapsed time.
     CallToPrice longer = call;

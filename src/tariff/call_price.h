@@ -86,8 +86,9 @@ public:
     std::optional<double> ruleFeeAt(QDate day, int secondOfDay, qint64 secondsIntoCall) const;
     const TimeRuleBook &timeRules() const { return m_timeRules; }
     const FeeTimeline &timeline() const { return m_timeline; }
-    // The first unit charged after elapsed seconds of the call; none
-    // without rules by time.
+    // The first unit charged after elapsed seconds of the call: each
+    // minute begun, the charge units after the first charge, or under
+    // rules by time the unit of the rule in force (none for a call of no start).
     std::optional<UnitStep> nextUnitStep(const CallToPrice &call, qint64 elapsed) const;
 
 private:

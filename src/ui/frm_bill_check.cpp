@@ -15,11 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-frmBillCheck::frmBillCheck(const TariffTable &table, TariffRules rules, QString logPath,
+frmBillCheck::frmBillCheck(Tariff tariff, QString logPath,
     const Regional &regional, QWidget *parent)
     : QDialog(parent)
-    , m_table(table)
-    , m_rules(std::move(rules))
+    , m_tariff(std::move(tariff))
     , m_logPath(std::move(logPath))
     , m_regional(regional)
 {
@@ -63,7 +62,7 @@ void frmBillCheck::openStatement(const QString &csvPath)
     const auto [first, last] = statementDays(statement);
     const LogIndex log = LoadIndexedLog(m_logPath, MissingLog::LeaveAlone);
     const Summary summary
-        = summaryOfDays(log, first, last, readNumber(m_table.minConnectTime()), m_regional);
+        = summaryOfDays(log, first, last, readNumber(m_tariff.table.minConnectTime()), m_regional);
     if (!summary.ok) {
         txtReport->setPlainText(summary.error);
         return;
@@ -71,7 +70,7 @@ void frmBillCheck::openStatement(const QString &csvPath)
     if (statement.data) {
         // A data bill suggests no rules: it is checked by the data tariff's
         // MB and rounding.
-        const DataTariff data = LoadDataTariff(dataTariffPath(m_logPath)).tariff.value_or(DataTariff{});
+        const DataTariff data = m_tariff.dataFile.tariff.value_or(DataTariff{});
         txtReport->setPlainText(
             dataBillCheckLines(name,
                                checkDataBill(statement, first, last, summary, data.mbBytes,
@@ -80,8 +79,9 @@ void frmBillCheck::openStatement(const QString &csvPath)
                 .join(u'\n'));
         return;
     }
-    const BillCheck check = checkBill(statement, first, last, summary, m_table, m_rules);
-    txtReport->setPlainText(billCheckLines(name, check, m_rules, m_regional).join(u'\n'));
+    const BillCheck check
+        = checkBill(statement, first, last, summary, m_tariff.table, m_tariff.rules);
+    txtReport->setPlainText(billCheckLines(name, check, m_tariff.rules, m_regional).join(u'\n'));
     if (check.suggestion.helps() && check.suggestion.changed.toInt() != 0) {
         m_suggested = check.suggestion;
         cmdApply->setEnabled(true);
@@ -94,14 +94,14 @@ void frmBillCheck::cmdApply_Click()
     accept();
 }
 
-std::optional<RuleSuggestion> checkBill(QWidget *parent, const TariffTable &table,
-    const TariffRules &rules, const QString &logPath, const Regional &regional)
+std::optional<RuleSuggestion> checkBill(QWidget *parent, const Tariff &tariff,
+    const QString &logPath, const Regional &regional)
 {
     const QString csvPath = chooseFileToOpen(parent, frmBillCheck::tr("The operator's bill"),
         frmBillCheck::tr("Itemised bills (*.csv *.txt);;All files (*)"));
     if (csvPath.isEmpty())
         return std::nullopt;
-    frmBillCheck window(table, rules, logPath, regional, parent);
+    frmBillCheck window(tariff, logPath, regional, parent);
     window.openStatement(csvPath);
     window.exec();
     return window.appliedSuggestion();

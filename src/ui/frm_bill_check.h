@@ -2,8 +2,7 @@
 
 #include "common/regional.h"
 #include "statement/rule_suggestion.h"
-#include "tariff/tariff_rules.h"
-#include "tariff/tariff_table.h"
+#include "tariff/tariff_source.h"
 
 #include <QDialog>
 
@@ -22,9 +21,9 @@ class frmBillCheck : public QDialog
 public:
     static constexpr char kCaption[] = QT_TR_NOOP("Check a Bill");
 
-    // rules: those the calls are priced by now, which the suggestion changes.
-    frmBillCheck(const TariffTable &table, TariffRules rules, QString logPath,
-        const Regional &regional, QWidget *parent = nullptr);
+    // tariff: the one the calls are priced by now, whose rules the suggestion changes.
+    frmBillCheck(Tariff tariff, QString logPath, const Regional &regional,
+        QWidget *parent = nullptr);
 
     // Reads the bill and shows its report, or why it cannot be read.
     void openStatement(const QString &csvPath);
@@ -36,8 +35,7 @@ private:
     void buildControls();
     void cmdApply_Click();
 
-    const TariffTable &m_table;
-    TariffRules m_rules;
+    Tariff m_tariff;
     QString m_logPath;
     const Regional &m_regional;
     std::optional<RuleSuggestion> m_suggested;
@@ -50,5 +48,5 @@ private:
 
 // Asks for the bill's CSV, shows its check and returns the suggestion when
 // the user applies it; nothing when the user cancels or closes.
-std::optional<RuleSuggestion> checkBill(QWidget *parent, const TariffTable &table,
-    const TariffRules &rules, const QString &logPath, const Regional &regional);
+std::optional<RuleSuggestion> checkBill(QWidget *parent, const Tariff &tariff,
+    const QString &logPath, const Regional &regional);

@@ -5,7 +5,7 @@
 #include "calllog/call_journal.h"
 #include "calllog/call_log.h"
 #include "calllog/log_index.h"
-#include "common/number_reader.h"
+#include "tariff/data_tariff_file.h"
 #include "tariff/fee_file.h"
 #include "tariff/rules_file.h"
 #include "ui/app_resources.h"
@@ -81,8 +81,9 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     , m_settingsPath(dataPath(m_env.programDir, kSettingsFileName))
     , m_logPath(dataPath(m_env.programDir, kCallLogFileName))
     , m_rulesPath(dataPath(m_env.programDir, kRulesFileName))
-    , m_callClock({ m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_tariff,
-                      m_logPath, &m_rules, &m_linkBilling, &m_metered,
+    , m_source({ m_feePath, m_rulesPath, dataTariffPath(m_logPath) })
+    , m_callClock({ m_env.clock, m_env.regional, m_env.probe, m_tray, m_env.prompter, m_source,
+                      m_logPath, &m_linkBilling, &m_metered,
                       [this](const DataPricer &pricer, QDate today) {
                           return dataMonthOfLog(LoadIndexedLog(m_logPath, MissingLog::LeaveAlone),
                               pricer, today, m_env.regional)
@@ -93,13 +94,13 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                    [this](const QString &text, Urgency urgency) {
                        m_tray.notify(tr(kCaption), text, urgency);
                    },
-                   [this] { return readNumber(m_tariff.minConnectTime()); }, m_logPath,
+                   m_source, m_logPath,
                    dataPath(m_env.programDir, kAlertsFileName) },
           m_callClock)
-    , m_coach({ m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
+    , m_coach({ m_env.clock, m_env.regional, m_source, m_chime, m_speaker,
                   // The coach's news is spoken too, and tells, never warns.
                   [this](const QString &text) { m_tray.notify(tr(kCaption), text, Urgency::Low); },
-                  [this] { return m_alerts.choices().speakEveryMinutes > 0; }, &m_rules },
+                  [this] { return m_alerts.choices().speakEveryMinutes > 0; } },
           m_callClock)
 {
     // Named for the icon's tip here, laid out when first shown (setVisible).
@@ -108,6 +109,7 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
     buildTrayMenu();
 
     connect(&m_callClock, &CallClock::textChanged, this, &frmCallwise::showText);
+    connect(&m_source, &TariffSource::changed, this, &frmCallwise::tariffChanged);
     // Queued: the menu's loop must not run inside the icon's own mouse
     // handler, since e&Xit removes the icon and with it the handler's widget.
     connect(
@@ -229,15 +231,13 @@ void frmCallwise::Form_Load()
     m_linkBilling = billing.billing;
     m_callClock.start();
 
-    // The table the lookup reads lives here, not in the editor, so the
-    // editor's 57 boxes are built when it is first shown: building them
-    // loads the font database, two thirds of the start-up's work. The
-    // editor's own read of the fee file would read the same texts again.
-    LoadFees(m_tariff, m_feePath);
-    // A rules file that cannot be used prices calls by the table alone; the
-    // rules window says why when it opens.
-    m_rulesFile = LoadRules(m_rulesPath);
-    m_rules = m_rulesFile.rules;
+    // Read once here, then again only when a window saves or a file
+    // changes. The editor's 57 boxes are built when it is first shown:
+    // building them loads the font database, two thirds of the start-up's
+    // work.
+    m_source.reload();
+    m_source.watch();
+    tariffChanged();
     m_alerts.load();
     m_coach.setChoices(m_alerts.choices().coach);
 
@@ -266,6 +266,20 @@ void frmCallwise::tellRecovery(const JournalRecovery &recovery)
         m_tray.showNotice(windowTitle(), notice);
     else
         m_env.prompter.showMessage(notice);
+}
+
+// The windows' copies follow the tariff read; the editor's typed table is
+// the tariff already unless a file changed under it.
+void frmCallwise::tariffChanged()
+{
+    const Tariff &tariff = m_source.tariff();
+    m_rules = tariff.rules;
+    m_rulesFile = tariff.rulesFile;
+    if (m_tariff != tariff.table) {
+        m_tariff = tariff.table;
+        if (m_days)
+            m_days->refreshBoxes();
+    }
 }
 
 void frmCallwise::showText(CallClock::Field field)

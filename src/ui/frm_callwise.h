@@ -8,8 +8,7 @@
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
 #include "tariff/rules_file.h"
-#include "tariff/tariff_rules.h"
-#include "tariff/tariff_table.h"
+#include "tariff/tariff_source.h"
 #include "ui/network_manager_metered.h"
 #include "ui/plugin_chime.h"
 #include "ui/tray_icon.h"
@@ -78,6 +77,7 @@ public:
     CallAlerts &alerts() { return m_alerts; }
     CallCoach &coach() { return m_coach; }
     TariffTable &tariff() { return m_tariff; }
+    const TariffSource &tariffSource() const { return m_source; }
     TariffRules &rules() { return m_rules; }
     const QString &rulesProblem() const { return m_rulesFile.why; }
     TrayIcon &trayIcon() { return m_tray; }
@@ -124,6 +124,7 @@ private:
     static void showReading(QLabel *reading, const QString &text);
     void colourLabel6();
     void tellRecovery(const JournalRecovery &recovery);
+    void tariffChanged();
     void Form_QueryUnload();
     void Form_Unload();
     static void showModeless(QWidget *window);
@@ -134,8 +135,10 @@ private:
     QString m_logPath;
     QString m_rulesPath;
     Settings m_settings;
-    TariffTable m_tariff;
-    TariffRules m_rules; // as netrules.ini holds them
+    // The tariff every price is worked from; the windows edit copies of it.
+    TariffSource m_source;
+    TariffTable m_tariff; // the tariff editor's boxes
+    TariffRules m_rules; // as the rules window last saved them
     RulesLoad m_rulesFile; // netrules.ini as read; why it could not be used, if it could not
     TrayIcon m_tray;
     LinkBilling m_linkBilling; // as netlinks.ini holds it

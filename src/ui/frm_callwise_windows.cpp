@@ -32,6 +32,9 @@ void frmCallwise::mnusetfees_Click()
         m_days = new frmDays(m_tariff, m_feePath, m_env.prompter, this);
         connect(m_days, &frmDays::rulesRequested, this, &frmCallwise::showRules);
         connect(m_days, &frmDays::dataTariffRequested, this, &frmCallwise::showDataFees);
+        // Typed fees price the call before OK, as they always have.
+        connect(m_days, &frmDays::tableEdited, this, [this] { m_source.useTable(m_tariff); });
+        connect(m_days, &frmDays::feesSaved, &m_source, &TariffSource::reload);
     }
     m_days->reloadAndShow();
 }
@@ -46,14 +49,14 @@ void frmCallwise::showRules()
     if (!m_rulesWindow) {
         // A window of the editor it is opened from, kept above it.
         m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesFile, m_env.prompter, m_days);
-        connect(m_rulesWindow, &frmRules::rulesSaved, this, [this] { m_rulesFile = {}; });
+        connect(m_rulesWindow, &frmRules::rulesSaved, &m_source, &TariffSource::reload);
         // An import fills the editor's table; OK saves it with the rules.
         m_rulesWindow->setTable(m_tariff, m_feePath);
         if (m_days)
             connect(m_rulesWindow, &frmRules::tableChanged, m_days, &frmDays::refreshBoxes);
         connect(m_rulesWindow, &frmRules::checkBillRequested, this, [this] {
             if (const std::optional<RuleSuggestion> suggested
-                = checkBill(m_rulesWindow, m_tariff, m_rules, m_logPath, m_env.regional))
+                = checkBill(m_rulesWindow, m_source.tariff(), m_logPath, m_env.regional))
                 applySuggestion(*suggested);
         });
     }
@@ -65,8 +68,9 @@ void frmCallwise::showDataFees()
     if (!m_dataFeesWindow) {
         // A new data tariff's bill starts on the alerts' bill day, so that
         // both bill months are the same month.
-        m_dataFeesWindow = new frmDataFees(dataTariffPath(m_logPath),
+        m_dataFeesWindow = new frmDataFees(m_source.tariff().dataFile, dataTariffPath(m_logPath),
                                            m_alerts.choices().billStartDay, m_env.prompter, m_days);
+        connect(m_dataFeesWindow, &frmDataFees::dataTariffSaved, &m_source, &TariffSource::reload);
     }
     showModeless(m_dataFeesWindow);
 }
@@ -93,8 +97,8 @@ void frmCallwise::mnumodem_Click()
 void frmCallwise::cmdCosts_Click()
 {
     if (!m_costs)
-        m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_tariff, m_logPath,
-                               &m_rules, this);
+        m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_source, m_logPath,
+                               this);
     m_costs->showWindow();
 }
 
@@ -102,7 +106,7 @@ void frmCallwise::mnuchart_Click()
 {
     if (!m_chart)
         m_chart = new frmChart(
-            m_env.clock, m_env.regional, m_env.prompter, m_tariff, m_logPath,
+            m_env.clock, m_env.regional, m_env.prompter, m_source, m_logPath,
             [this] {
                 const AlertChoices &choices = m_alerts.choices();
                 return BillTerms{choices.billStartDay, choices.limitPence};

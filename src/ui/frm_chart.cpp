@@ -59,7 +59,7 @@ private:
 };
 
 frmChart::frmChart(const Clock &clock, const Regional &regional, Prompter &prompter,
-                   const TariffTable &tariff, QString logPath,
+                   const TariffSource &tariff, QString logPath,
                    std::function<BillTerms()> billTerms, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , m_clock(clock)
@@ -118,7 +118,7 @@ void frmChart::showWindow()
 {
     if (!m_loaded) {
         m_callLog = LoadIndexedLog(m_logPath);
-        m_dataTariff = LoadDataTariff(dataTariffPath(m_logPath)).tariff;
+        m_dataTariff = m_tariff.tariff().dataFile.tariff;
         const bool data = m_dataTariff || !m_callLog.bytes().isEmpty();
         cboShow->setVisible(data);
         findChild<QLabel *>(QStringLiteral("lblShow"))->setVisible(data);
@@ -193,7 +193,7 @@ void frmChart::redraw()
         return;
     }
     picChart->setChart(spendingChart(m_callLog, today, *period,
-                                     readNumber(m_tariff.minConnectTime()), m_regional,
+                                     m_tariff.pricer().minConnectMinutes(), m_regional,
                                      bill.limitPence, m_other ? &*m_other : nullptr));
 }
 

@@ -7,7 +7,7 @@
 #include "common/prompter.h"
 #include "common/regional.h"
 #include "tariff/other_tariff.h"
-#include "tariff/tariff_table.h"
+#include "tariff/tariff_source.h"
 
 #include <QWidget>
 
@@ -39,7 +39,7 @@ public:
     static constexpr char kCaption[] = QT_TR_NOOP("Spending Chart");
 
     frmChart(const Clock &clock, const Regional &regional, Prompter &prompter,
-             const TariffTable &tariff, QString logPath, std::function<BillTerms()> billTerms,
+             const TariffSource &tariff, QString logPath, std::function<BillTerms()> billTerms,
              QWidget *parent = nullptr);
 
     // Opens the window, reading the log afresh unless it is open already.
@@ -68,7 +68,7 @@ private:
     const Clock &m_clock;
     const Regional &m_regional;
     Prompter &m_prompter;
-    const TariffTable &m_tariff;
+    const TariffSource &m_tariff;
     QString m_logPath;
     std::function<BillTerms()> m_billTerms;
     LogIndex m_callLog{QString()};

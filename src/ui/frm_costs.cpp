@@ -63,14 +63,12 @@ bool printOnDefaultPrinter(const QStringList &lines)
 }
 
 frmCosts::frmCosts(const Clock &clock, const Regional &regional, Prompter &prompter,
-                   const TariffTable &tariff, QString logPath, const TariffRules *rules,
-                   QWidget *parent)
+                   const TariffSource &tariff, QString logPath, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , m_clock(clock)
     , m_regional(regional)
     , m_prompter(prompter)
     , m_tariff(tariff)
-    , m_rules(rules)
     , m_logPath(std::move(logPath))
 {
     setUpFixedWindow(this, "frmCosts", tr(kCaption), kWindowWidth, 5700);
@@ -161,9 +159,9 @@ void frmCosts::Form_Load()
 
     setWindowTitle(tr(kCaption));
     m_callLog = LoadIndexedLog(m_logPath);
-    const DataTariffLoad data = LoadDataTariff(dataTariffPath(m_logPath));
-    m_mbBytes = data.tariff ? data.tariff->mbBytes : kDecimalMb;
-    m_dataPriced = data.tariff.has_value();
+    const DataTariff *data = m_tariff.tariff().data();
+    m_mbBytes = data ? data->mbBytes : kDecimalMb;
+    m_dataPriced = data != nullptr;
     const QString today = userDateText(m_clock.now().date());
     Text2->setText(today);
     Text3->setText(today);
@@ -203,7 +201,7 @@ void frmCosts::lsttimes_Click(int index)
         return;
 
     Summary summary = SummarisePeriod(m_callLog, today, offsets->first, offsets->last,
-                                      readNumber(m_tariff.minConnectTime()), m_regional);
+                                      m_tariff.pricer().minConnectMinutes(), m_regional);
     if (!summary.ok) {
         m_prompter.showMessage(summary.error);
         return;
@@ -215,7 +213,7 @@ void frmCosts::lsttimes_Click(int index)
     showDataTotal(summary.dataCalls == 0
                       ? QString()
                       : totalDataCaption(summary.totalReceived, summary.totalSent, m_mbBytes, m_regional));
-    setWindowTitle(costsCaption(summary.pricedWithoutRules(m_rules && !m_rules->isDefault())));
+    setWindowTitle(costsCaption(summary.pricedWithoutRules(!m_tariff.tariff().rules.isDefault())));
     m_lines->setSummary(std::move(summary));
     fitWidth();
 }

@@ -5,8 +5,7 @@
 #include "common/clock.h"
 #include "common/prompter.h"
 #include "common/regional.h"
-#include "tariff/tariff_rules.h"
-#include "tariff/tariff_table.h"
+#include "tariff/tariff_source.h"
 
 #include <QWidget>
 
@@ -46,8 +45,7 @@ public:
     // stands then, and so are the rules, for whether calls are priced under
     // them (none when null).
     frmCosts(const Clock &clock, const Regional &regional, Prompter &prompter,
-             const TariffTable &tariff, QString logPath, const TariffRules *rules = nullptr,
-             QWidget *parent = nullptr);
+             const TariffSource &tariff, QString logPath, QWidget *parent = nullptr);
 
     // Opens the window, reading the log afresh unless it is open already.
     void showWindow();
@@ -81,8 +79,7 @@ private:
     const Clock &m_clock;
     const Regional &m_regional;
     Prompter &m_prompter;
-    const TariffTable &m_tariff;
-    const TariffRules *m_rules = nullptr;
+    const TariffSource &m_tariff;
     QString m_logPath;
     SummaryPrinter m_printer = printOnDefaultPrinter;
     LogIndex m_callLog{QString()}; // CallLogText as loaded, indexed by day, with its charges

@@ -61,8 +61,8 @@ QString textOf(const QWidget *box)
 
 } // namespace
 
-frmDataFees::frmDataFees(
-    QString dataTariffPath, int billStartDay, Prompter &prompter, QWidget *parent)
+frmDataFees::frmDataFees(const DataTariffLoad &read, QString dataTariffPath, int billStartDay,
+    Prompter &prompter, QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
             | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint)
@@ -73,7 +73,7 @@ frmDataFees::frmDataFees(
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     pressFocusedButtonOnEnter(this);
-    Form_Load(billStartDay);
+    Form_Load(read, billStartDay);
 }
 
 void frmDataFees::buildControls()
@@ -180,9 +180,8 @@ void frmDataFees::buildControls()
     setTabOrder(ok, cancel);
 }
 
-void frmDataFees::Form_Load(int billStartDay)
+void frmDataFees::Form_Load(const DataTariffLoad &load, int billStartDay)
 {
-    const DataTariffLoad load = LoadDataTariff(m_path);
     DataTariff tariff;
     tariff.billStartDay = billStartDay;
     if (load.tariff)

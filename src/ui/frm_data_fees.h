@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/prompter.h"
+#include "tariff/data_tariff_file.h"
 
 #include <QWidget>
 
@@ -24,10 +25,11 @@ class frmDataFees : public QWidget
 public:
     static constexpr int kBoxCount = 7 * 4 * 2 + 6; // the file's lines, in its order
 
+    // read: the file as the program read it, shown; OK saves to the path.
     // billStartDay: the alerts' bill month start day, which a new tariff
     // starts from so that both bill months agree.
-    frmDataFees(
-        QString dataTariffPath, int billStartDay, Prompter &prompter, QWidget *parent = nullptr);
+    frmDataFees(const DataTariffLoad &read, QString dataTariffPath, int billStartDay,
+        Prompter &prompter, QWidget *parent = nullptr);
 
 Q_SIGNALS:
     // The file now holds the tariff in the window, or none.
@@ -41,7 +43,7 @@ private Q_SLOTS:
 
 private:
     void buildControls();
-    void Form_Load(int billStartDay);
+    void Form_Load(const DataTariffLoad &load, int billStartDay);
     void tariffToggled(bool on);
     // The boxes' texts as the file's lines.
     QStringList lines() const;

@@ -183,7 +183,10 @@ QLineEdit *frmDays::addBox(int cell, int maxLength, int left, int top, int width
     box->setMaxLength(maxLength);
     box->setAlignment(Qt::AlignCenter);
     connect(box, &QLineEdit::textChanged, this,
-        [this, cell](const QString &text) { m_table.setCell(cell, text); });
+        [this, cell](const QString &text) {
+            m_table.setCell(cell, text);
+            Q_EMIT tableEdited();
+        });
     m_boxes[cell] = box;
     return box;
 }
@@ -221,6 +224,7 @@ void frmDays::cmdReturn_Click()
     }
     LoadFees(m_table, m_feePath);
     refreshBoxes();
+    Q_EMIT feesSaved();
     hide();
 }
 

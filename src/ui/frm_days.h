@@ -40,6 +40,10 @@ public:
 Q_SIGNALS:
     void rulesRequested();
     void dataTariffRequested();
+    // A box's text changed the table.
+    void tableEdited();
+    // OK wrote the fee file.
+    void feesSaved();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

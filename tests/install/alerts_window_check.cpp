@@ -26,11 +26,11 @@ int main(int argc, char *argv[])
     SystemConnectionProbe probe;
     TrayIcon tray;
     MessageBoxPrompter prompter;
-    const TariffTable tariff;
+    const TariffSource tariff(Tariff {});
     CallClock callClock({ clock, regional, probe, tray, prompter, tariff, log });
     OwnPlugin voice(QStringLiteral("callwise_voice"));
     PluginSpeaker speaker(voice);
-    CallAlerts alerts({ clock, regional, speaker, [](const QString &, Urgency) { }, [] { return 0.0; }, log,
+    CallAlerts alerts({ clock, regional, speaker, [](const QString &, Urgency) { }, tariff, log,
                           dir.filePath(QStringLiteral("alerts.ini")) },
         callClock);
     PluginChime chime;

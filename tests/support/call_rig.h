@@ -48,14 +48,25 @@ struct CallRig
         return dir.exists("netcharges.ini") ? dir.read("netcharges.ini") : "";
     }
     QByteArray bytes() const { return dir.exists("netbytes.ini") ? dir.read("netbytes.ini") : ""; }
+    // The files read anew, then the rig's table and rules priced as they stand.
+    void priceAsSet()
+    {
+        source.reload();
+        Tariff now = source.tariff();
+        now.table = tariff;
+        now.rules = rules;
+        source.use(std::move(now));
+    }
     void scan(bool linkUp)
     {
+        priceAsSet();
         probe.up = linkUp;
         callClock.Timer1_Timer();
     }
     void tickAt(QTime time)
     {
         clock.set(clock.now().date(), time);
+        priceAsSet();
         callClock.Timer2_Timer();
     }
     void startAt(QTime time)
@@ -84,14 +95,15 @@ struct CallRig
     TariffRules rules; // none until a test sets some
     LinkBilling billing; // the defaults
     qint64 dataUsed = 0; // of the allowance, before the call
-    CallClock callClock { { clock, regional, probe, tray, prompter, tariff, logPath(), &rules,
-        &billing, nullptr, [this](const DataPricer &, QDate) { return dataUsed; } } };
+    TariffSource source { { dir.file("netfees.ini"), dir.file("netrules.ini"),
+        dir.file("netdata.ini") } };
+    CallClock callClock { { clock, regional, probe, tray, prompter, source, logPath(), &billing, nullptr, [this](const DataPricer &, QDate) { return dataUsed; } } };
     FakeSpeaker speaker;
     QStringList balloons;
     QList<Urgency> urgencies; // of the alerts' balloons
     CallAlerts alerts { { clock, regional, speaker,
                             [this](const QString &t, Urgency u) { balloons << t; urgencies << u; },
-                            [this] { return tariff.minConnectTime().toDouble(); }, logPath(),
+                            source, logPath(),
                             dir.file("alerts.ini") }, callClock };
 };
 

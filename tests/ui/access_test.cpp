@@ -18,14 +18,14 @@ struct Windows : UiRig
 {
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
     Settings settings;
-    frmCosts costs { clock, regional, prompter, tariff, dir.file("netcosts.ini") };
+    frmCosts costs { clock, regional, prompter, source, dir.file("netcosts.ini") };
     frmDays days { tariff, dir.file("netfees.ini"), prompter };
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, coach, regional, prompter };
-    frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"),
+    frmChart chart { clock, regional, prompter, source, dir.file("netcosts.ini"),
         [] { return BillTerms(); } };
-    frmBillCheck billCheck { tariff, TariffRules(), dir.file("netcosts.ini"), regional };
+    frmBillCheck billCheck { Tariff { tariff, {}, {}, {} }, dir.file("netcosts.ini"), regional };
 };
 
 // The name a screen reader gives a control, with what is wrong with it.

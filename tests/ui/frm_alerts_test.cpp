@@ -11,6 +11,7 @@ protected:
     void open(const QByteArray &choices)
     {
         dir.write("alerts.ini", choices);
+        priceAsSet();
         alerts.load();
         window = new frmAlerts(alerts, coach, regional, prompter);
         window->show();

@@ -19,7 +19,7 @@ TEST_F(UiRigTest, BillCheckShowsTheReportAndApplyGivesTheSuggestedRules)
     dir.write("bill.csv", "Date,Time,Duration,Cost\r\n05/12/2026,09:00:30,125,0.28\r\n"
                           "05/12/2026,10:00:30,126,0.28\r\n05/12/2026,11:01,125,£0.28\r\n");
 
-    frmBillCheck window(tariff, TariffRules(), logPath(), regional);
+    frmBillCheck window(Tariff { tariff, {}, {}, {} }, logPath(), regional);
     auto *report = child<QPlainTextEdit>(&window, "txtReport");
     auto *apply = child<QPushButton>(&window, "cmdApply");
     window.openStatement(dir.file("none.csv"));
@@ -46,7 +46,7 @@ TEST_F(UiRigTest, BillCheckChecksADataBillByVolume)
     appendLines(logPath(), callRecordLines("05:12:2026", "00:02:05", "09:00:00", 0));
     dir.write("netbytes.ini", "05:12:2026  ,  09:00:00  ,  00:02:05  ,  2000000  ,  0#\r\n");
     dir.write("data.csv", "Date,Time,Volume,Cost\r\n05/12/2026,09:00,2.0,0.00\r\n");
-    frmBillCheck window(tariff, TariffRules(), logPath(), regional);
+    frmBillCheck window(Tariff { tariff, {}, {}, {} }, logPath(), regional);
     window.openStatement(dir.file("data.csv"));
     const QString report = child<QPlainTextEdit>(&window, "txtReport")->toPlainText();
     EXPECT_TRUE(report.contains("Sessions billed: 1, logged: 1, on both: 1\n")) << report.toStdString();

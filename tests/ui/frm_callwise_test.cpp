@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 
+#include <QDeadlineTimer>
+
 namespace {
 
 class MainWindowTest : public UiRigTest
@@ -188,6 +190,10 @@ TEST_F(MainWindowTest, TheChartEntryOpensThisBillWithTheLimitAndDateTakesTheType
     // With a data tariff the chart shows data too, over its own bill month.
     dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n15\r\n");
     dir.write("netbytes.ini", "01:12:2026  ,  09:00:00  ,  00:10:00  ,  5000000  ,  0#\r\n");
+    // Read once the program sees the file on disk.
+    QDeadlineTimer deadline(5000);
+    while (!window.tariffSource().tariff().data() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     trigger("mnuchart");
     period->setCurrentText("This bill");
     child<QComboBox>(chart, "cboShow")->setCurrentText("Data");

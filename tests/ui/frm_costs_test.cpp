@@ -78,8 +78,7 @@ protected:
     QString pdfPath = dir.file(QStringLiteral("summary.pdf"));
     int printersAsked = 0;
     OwnPlugin printPlugin { QStringLiteral("callwise_print") };
-    frmCosts window{clock, regional, prompter, tariff,
-                    dir.file(QStringLiteral("netcosts.ini")), &rules};
+    frmCosts window{clock, regional, prompter, source, dir.file(QStringLiteral("netcosts.ini"))};
 };
 
 } // namespace
@@ -96,6 +95,7 @@ TEST_F(CostsWindowTest, OpensWithTodayInTheDateBoxesAndTypingAnEntryRunsNothingC
     EXPECT_EQ(rows(), 0);
 
     tariff.setMinConnectTime(QStringLiteral("9")); // as the tariff holds it now
+    priceAsSet();
     choose(QStringLiteral("1 Day"));
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(list()->model()->index(1, 0).data().toString(),
@@ -159,12 +159,14 @@ TEST_F(CostsWindowTest, KeptChargesAreShownTheCallsWithoutAreCountedAndClearingT
     dir.write(QStringLiteral("netcharges.ini"), "05:12:2026  ,  10:00:00  ,  00:05:01  ,  27#\r\n"
                                                 "05:12:2026  ,  10:01:00  ,  00:05:01  ,  2x#\r\n");
     rules.feePerCallPence = 15;
+    priceAsSet();
     window.close();
     window.showWindow();
     choose(QStringLiteral("1 Day"));
     EXPECT_EQ(text("Label3"), "Total Calls Cost= £0.51");
     EXPECT_EQ(window.windowTitle(), "Internet Phone Costs - 2 calls priced without the rules");
     rules = {};
+    priceAsSet();
     choose(QStringLiteral("1 Day"));
     EXPECT_EQ(window.windowTitle(), "Internet Phone Costs - 1 call priced without the rules");
 

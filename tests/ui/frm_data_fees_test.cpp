@@ -12,7 +12,7 @@ protected:
     // A window as the tariff editor opens it, deleted when closed.
     frmDataFees *open(int billStartDay = 15)
     {
-        window = new frmDataFees(path(), billStartDay, prompter);
+        window = new frmDataFees(LoadDataTariff(path()), path(), billStartDay, prompter);
         window->show();
         return window;
     }

@@ -33,16 +33,16 @@ struct Windows : UiRig
     frmCallwise main { { clock, regional, probe, prompter, dir.path(), autoRun } };
     frmCallwise calling { { clock, regional, probe, prompter, dir.path(), autoRun } };
     Settings settings;
-    frmCosts costs { clock, regional, prompter, tariff, dir.file("netcosts.ini") };
+    frmCosts costs { clock, regional, prompter, source, dir.file("netcosts.ini") };
     frmDays days { tariff, dir.file("netfees.ini"), prompter };
     frmModem modem { settings, main.callClock(), dir.file("settings.ini"), autoRun, prompter };
     frmAbout about;
     frmAlerts alertsWindow { alerts, coach, regional, prompter };
     TariffRules rules;
     frmRules rulesWindow { rules, dir.file("netrules.ini"), RulesLoad(), prompter };
-    frmChart chart { clock, regional, prompter, tariff, dir.file("netcosts.ini"), [] { return BillTerms(); } };
-    frmBillCheck billCheck { tariff, TariffRules(), dir.file("netcosts.ini"), regional };
-    frmDataFees dataFees { dir.file("netdata.ini"), 1, prompter };
+    frmChart chart { clock, regional, prompter, source, dir.file("netcosts.ini"), [] { return BillTerms(); } };
+    frmBillCheck billCheck { Tariff { tariff, {}, {}, {} }, dir.file("netcosts.ini"), regional };
+    frmDataFees dataFees { LoadDataTariff(dir.file("netdata.ini")), dir.file("netdata.ini"), 1, prompter };
 
     QWidget *window(const QString &name)
     {

@@ -62,9 +62,8 @@ struct NoChime final : Chime
 struct UiRig : CallRig
 {
     NoChime chime;
-    CallCoach coach { { clock, regional, tariff, chime, speaker,
-                          [this](const QString &t) { balloons << t; }, [] { return false; },
-                          &rules },
+    CallCoach coach { { clock, regional, source, chime, speaker,
+                          [this](const QString &t) { balloons << t; }, [] { return false; } },
         callClock };
     FileRegistryStore store { dir.file("registry").toStdString(), [](const std::string &) {} };
     AutoRunPlace autoRun { store, prompter, dir.path(), dir.file("callwise"),

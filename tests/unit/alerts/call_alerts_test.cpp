@@ -7,9 +7,14 @@ namespace {
 class CallAlertsTest : public CallRigTest
 {
 protected:
-    CallAlertsTest() { chargeAllWeek("2.00", "0"); }
+    CallAlertsTest() { chargeAllWeek("2.00", "0"); priceAsSet(); }
 
-    void choose(const QByteArray &lines) { dir.write("alerts.ini", lines); alerts.load(); }
+    void choose(const QByteArray &lines)
+    {
+        dir.write("alerts.ini", lines);
+        priceAsSet(); // the tariff is read before the choices, as at start-up
+        alerts.load();
+    }
     void log(QDate day, int minutes, double fee = 1)
     {
         appendLines(logPath(), callRecordLines(logDateText(day),

@@ -43,10 +43,8 @@ protected:
 
     CountingChime chime;
     bool speechOn = true;
-    TariffRules rules; // none unless a test sets them
-    CallCoach coach { { clock, regional, tariff, chime, speaker,
-                          [this](const QString &t) { balloons << t; }, [this] { return speechOn; },
-                          &rules },
+    CallCoach coach { { clock, regional, source, chime, speaker,
+                          [this](const QString &t) { balloons << t; }, [this] { return speechOn; } },
         callClock };
 };
 
@@ -172,6 +170,7 @@ TEST_F(CallCoachTest, UnderRulesByTimeTonesOnlyBeforeUnitsOfAMinuteOrMore)
     for (const auto &row : rows) {
         rules = {};
         rules.timeRules = QStringList { row.rule };
+        priceAsSet();
         EXPECT_EQ(coach.unitsNote().isEmpty(), !row.note) << row.rule;
         chime.at.clear();
         call(239);

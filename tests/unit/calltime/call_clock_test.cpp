@@ -235,6 +235,7 @@ TEST_F(CallClockTest, UnderRulesByTimeTheFeeInForceIsTheRules)
     chargeAllWeek("2", "0");
     rules.timeRules = QStringList { "Sat 21:00-21:59 0.5 a minute",
         "Sat 21:00-21:59 10 per 120 s after 2 min" };
+    priceAsSet();
     clock.set(clock.now().date(), QTime(20, 59, 0));
     EXPECT_EQ(callClock.feeNow(), 2.0);
     startAt(QTime(21, 0, 0));

@@ -187,7 +187,7 @@ TEST_F(LinkEventsTest, ACallLinkUpButNotRunningIsNoCallUntilItRuns)
 // close; none is lost.
 TEST_F(LinkEventsTest, LinkMessagesWaitForAFailedAppendsBox)
 {
-    CallClock failing({clock, regional, system, tray, prompter, tariff, dir.file("gone/x.ini")});
+    CallClock failing({clock, regional, system, tray, prompter, source, dir.file("gone/x.ini")});
     failing.start();
     TunLink ppp("ppp0");
     ppp.setUp(true);
@@ -260,7 +260,7 @@ TEST_F(LinkEventsTest, ACallsLastBytesComeWithItsLinksGoing)
     for (const char *setting : { "all", "default" }) // no IPv6 of the kernel's own on the link
         std::ofstream(std::string("/proc/sys/net/ipv6/conf/") + setting + "/disable_ipv6") << 1;
     CallClock counting(
-        { clock, regional, system, tray, prompter, tariff, logPath(), nullptr, &billing });
+        { clock, regional, system, tray, prompter, source, logPath(), &billing });
     counting.start();
     TunLink wwan("wwan0");
     wwan.setUp(true);

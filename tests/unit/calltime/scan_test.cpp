@@ -19,7 +19,7 @@ TEST_F(CallClockTest, ALinkThatComesAndGoesBetweenScansIsNeverTimed)
 TEST_F(CallClockTest, ScansDuringTheBoxOfAFailedAppendDoNotCloseTheCallAgain)
 {
     // No such directory: the append fails.
-    CallClock failing({clock, regional, probe, tray, prompter, tariff, dir.file("gone/x.ini")});
+    CallClock failing({clock, regional, probe, tray, prompter, source, dir.file("gone/x.ini")});
     probe.up = true;
     failing.Timer1_Timer();
     failing.Timer2_Timer();

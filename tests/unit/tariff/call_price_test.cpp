@@ -169,7 +169,8 @@ TEST(PricedByTime, ADayNoRuleCoversAsWithoutThem)
 }
 
 // The coach's next step: the elapsed second from which the next unit is
-// charged, and its length.
+// charged, and its length; without rules by time each minute begun, or the
+// units after the first charge.
 TEST(PricedByTime, TheNextUnitStep)
 {
     const struct
@@ -183,6 +184,9 @@ TEST(PricedByTime, TheNextUnitStep)
         { byTime({ "Sun 00:00-00:00 9 a minute" }), 0, { 60, 60 } },
         { byTime({ "Sun 00:00-00:00 9 a minute" }), 60, { 120, 60 } },
         { byTime({ "Mon-Sun 00:00-23:59 1 per 30 s" }, "60/1", {}, 9.1), 1, { 61, 30 } },
+        { TariffRules(), 0, { 60, 60 } }, { TariffRules(), 119, { 120, 60 } },
+        { rules(0, "60/1", false), 60, { 61, 1 } }, { rules(0, "60/1", false), 61, { 62, 1 } },
+        { rules(0, "30/30", false), 31, { 61, 30 } },
     };
     for (const auto &c : cases) {
         const CallPricer pricer(week(), c.rules);
