@@ -1,6 +1,6 @@
-#include "ui/single_instance.h"
+#include "desktop/single_instance.h"
 
-#include "ui/quit_signals.h"
+#include "desktop/quit_signals.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "ui/quit_signals.h"
+#include "desktop/quit_signals.h"
 
 #include <QWinEventNotifier>
 
