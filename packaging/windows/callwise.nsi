@@ -4,13 +4,13 @@
 ; /S installs silently; the uninstaller keeps the user's data files (the
 ; call log, the tariff, the settings, in %APPDATA%\Callwise) unless they are
 ; chosen on its page.
-Unicode true
+; A 64-bit installer, as the program is: Wine without its 32-bit half runs it too.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
-!include "x64.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Callwise"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
@@ -63,12 +63,7 @@ LangString DataSectionText ${LANG_GERMAN} "Entfernt sie ebenfalls; ohne Haken bl
 !macroend
 
 Function .onInit
-    SetRegView 64
     !insertmacro MUI_LANGDLL_DISPLAY
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
 FunctionEnd
 
 Section "!$(ProgramSection)" SecProgram
