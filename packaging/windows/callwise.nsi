@@ -29,7 +29,6 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "2026 The Callwise developers"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\callwise.exe"
 !insertmacro MUI_PAGE_LICENSE "${LICENCE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
