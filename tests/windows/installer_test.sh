@@ -146,5 +146,6 @@ e2e_wait 60 e2e_not test -e "$program/callwise.exe" || e2e_fail "the program is 
 e2e_wait 20 e2e_not test -e "$program" || e2e_fail "left: $(ls "$program")"
 [ -e "$menu" ] && e2e_fail "the Start-menu entry stayed"
 win reg query "$uninstall_key" >/dev/null 2>&1 && e2e_fail "the uninstall entry stayed"
-[ -s "$log" ] && [ -s "$charges" ] || e2e_fail "the data files went"
+[ -s "$log" ] || e2e_fail "the call log went"
+[ -s "$charges" ] || e2e_fail "the charges went"
 e2e_log "ok"
