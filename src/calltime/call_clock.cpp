@@ -74,7 +74,7 @@ void CallClock::start()
 {
     m_running = true;
     listen();
-    if (!m_linkNotifier && m_scanInterval > 0)
+    if (polled() && m_scanInterval > 0)
         Timer1.start();
     updateTicking();
 }
@@ -113,7 +113,7 @@ void CallClock::setScanInterval(int milliseconds)
         return;
     }
     Timer1.setInterval(m_scanInterval);
-    if (m_running && !m_linkNotifier && !Timer1.isActive())
+    if (m_running && polled() && !Timer1.isActive())
         Timer1.start();
 }
 
@@ -154,6 +154,11 @@ double CallClock::tableFeeNow() const
     }
     LookUpFee(table(), m_services.clock, fee);
     return fee;
+}
+
+bool CallClock::polled() const
+{
+    return !m_linkNotifier || !LinkEvents::tellAll();
 }
 
 void CallClock::listen()

@@ -149,6 +149,9 @@ Q_SIGNALS:
 
 private:
     void linkSeen(bool up);
+    // Whether the scan asks the probe: unless the system's messages come and
+    // tell every change.
+    bool polled() const;
     void listen();
     void stopListening();
     void linkMessages();

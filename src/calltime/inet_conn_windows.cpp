@@ -1,21 +1,19 @@
 #include "calltime/inet_conn.h"
 
+#include "calltime/windows_links.h"
+
 #include <windows.h>
 
 #include <cstdint>
 
 namespace InetConn {
 
-// The remote access service's link has no counters Callwise reads.
-std::string CallLinkName()
-{
-    return {};
-}
+namespace {
 
 // The remote access service keeps "Remote Connection" nonzero while a
 // dial-up connection is up. Its type is not examined: any four bytes that are
 // not all zero mean connected.
-bool IsConnected()
+bool remoteConnection()
 {
     HKEY key = nullptr;
     if (RegOpenKeyA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\RemoteAccess", &key)
@@ -33,6 +31,30 @@ bool IsConnected()
     }
     RegCloseKey(key);
     return answer;
+}
+
+} // namespace
+
+// The remote access service's own link has no name here; a PPP or mobile
+// broadband interface that is up has its alias, and its counters.
+std::string CallLinkName()
+{
+    for (const WindowsLink &link : windowsLinks()) {
+        if (link.callLinkUp)
+            return link.name;
+    }
+    return {};
+}
+
+bool IsConnected()
+{
+    if (remoteConnection())
+        return true;
+    for (const WindowsLink &link : windowsLinks()) {
+        if (link.callLinkUp)
+            return true;
+    }
+    return false;
 }
 
 } // namespace InetConn

@@ -2,13 +2,17 @@
 
 // The system's own word that a link changed, so a call starts and ends the
 // moment its link does, and nothing wakes between changes. On Linux these are
-// rtnetlink's link messages (as `ip monitor link` reads them); elsewhere, and
-// where the socket cannot be opened, there are none and the probe is polled.
-// Plain C++ over the system's calls, no Qt: the caller waits on the
-// descriptor (a QSocketNotifier) and reads when it is readable.
+// rtnetlink's link messages (as `ip monitor link` reads them); on Windows IP
+// Helper's word that an interface changed (NotifyIpInterfaceChange), which
+// says nothing of the remote access service's registry value, so the probe
+// is polled as well; elsewhere, and where they cannot be had, there are none
+// and the probe is polled. Plain C++ over the system's calls, no Qt: the
+// caller waits on the descriptor (a QSocketNotifier; on Windows a socket the
+// system's word is passed on to) and reads when it is readable.
 
 #include "calltime/link_counters.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -44,7 +48,17 @@ public:
     // that of its going too: a call's last bytes, once its device is gone.
     std::optional<LinkCounters> lastCounters(int index) const;
 
+    // Whether the messages tell every change of the answer, so that the
+    // probe need not be polled while they come.
+    static bool tellAll();
+
 private:
+#ifdef _WIN32
+    // The system's word arrives on a thread of its own, and goes on as a
+    // byte from the socket m_waker to m_fd.
+    std::uintptr_t m_waker = ~std::uintptr_t(0);
+    void *m_notification = nullptr;
+#endif
     void askForLinks();
     void seen(int index, bool running);
     void answered();

@@ -209,3 +209,8 @@ std::optional<LinkCounters> LinkEvents::lastCounters(int index) const
         return std::nullopt;
     return found->second;
 }
+
+bool LinkEvents::tellAll()
+{
+    return true;
+}

@@ -18,3 +18,8 @@ std::optional<LinkCounters> LinkEvents::lastCounters(int) const
 {
     return std::nullopt;
 }
+
+bool LinkEvents::tellAll()
+{
+    return true;
+}

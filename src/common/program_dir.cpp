@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 QString programDirectory()
 {
@@ -19,6 +20,8 @@ QString chooseDataDirectory(const DataPlace &place)
 {
     if (place.programDirWritable)
         return place.programDir;
+    if (!place.appData.isEmpty())
+        return QDir::cleanPath(place.appData + QStringLiteral("/Callwise"));
     // A relative value is to be ignored, as the desktop's own tools do.
     const QString base = QDir::isAbsolutePath(place.xdgDataHome)
         ? place.xdgDataHome
@@ -26,11 +29,41 @@ QString chooseDataDirectory(const DataPlace &place)
     return QDir::cleanPath(base + QStringLiteral("/callwise"));
 }
 
+#ifdef Q_OS_WIN
+namespace {
+
+// Qt reads a folder's read-only attribute, not who may write there: a folder
+// under Program Files reads as writable, yet takes no file from a user
+// without elevation (and under Wine takes any). An installed program's
+// folder is never the data's; elsewhere a file made and removed tells.
+bool mayWriteIn(const QString &dir)
+{
+    for (const char *variable : {"ProgramFiles", "ProgramW6432", "ProgramFiles(x86)"}) {
+        const QString root = QDir::fromNativeSeparators(qEnvironmentVariable(variable));
+        if (!root.isEmpty()
+            && (dir.compare(root, Qt::CaseInsensitive) == 0
+                || dir.startsWith(root + QLatin1Char('/'), Qt::CaseInsensitive)))
+            return false;
+    }
+    QTemporaryFile probe(dir + QStringLiteral("/callwise-XXXXXX.tmp"));
+    return probe.open();
+}
+
+} // namespace
+#endif
+
 DataPlace systemDataPlace()
 {
     const QString dir = programDirectory();
+#ifdef Q_OS_WIN
+    QString appData = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+    if (!QDir::isAbsolutePath(appData))
+        appData = QDir::homePath() + QStringLiteral("/AppData/Roaming");
+    return { dir, mayWriteIn(dir), {}, QDir::homePath(), appData };
+#else
     return { dir, QFileInfo(dir).isWritable(), qEnvironmentVariable("XDG_DATA_HOME"),
         QDir::homePath() };
+#endif
 }
 
 QString dataDirectory()

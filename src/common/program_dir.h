@@ -3,7 +3,8 @@
 // Where Callwise's files are. The data files live beside the executable when
 // the program may write there, so a portable copy keeps them with it; an
 // installed program, whose directory it cannot write, keeps them in
-// $XDG_DATA_HOME/callwise instead. Both programs decide here.
+// $XDG_DATA_HOME/callwise instead (Windows: %APPDATA%\Callwise). Both
+// programs decide here.
 
 #include "common/text_file.h"
 
@@ -25,10 +26,11 @@ struct DataPlace
     bool programDirWritable = false;
     QString xdgDataHome; // the variable as set; empty or relative means unset
     QString home;
+    QString appData {}; // Windows: the user's application data folder, %APPDATA%
 };
 
-// The program directory when writable, else $XDG_DATA_HOME/callwise, else
-// ~/.local/share/callwise.
+// The program directory when writable, else %APPDATA%/Callwise on Windows,
+// else $XDG_DATA_HOME/callwise, else ~/.local/share/callwise.
 QString chooseDataDirectory(const DataPlace &place);
 
 // The running program's place.

@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#ifdef CALLWISE_SVG
 #include <QSvgGenerator>
+#endif
 
 namespace {
 
@@ -43,6 +45,7 @@ QString writeChartFile(const QString &path, const SpendingChart &chart, const Re
         return QCoreApplication::translate("ChartFile", "cannot write %1: %2")
             .arg(path, file.errorString());
     if (isSvg(path)) {
+#ifdef CALLWISE_SVG
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(kChartFileSize);
@@ -50,6 +53,12 @@ QString writeChartFile(const QString &path, const SpendingChart &chart, const Re
         svg.setResolution(kDotsPerInch);
         svg.setTitle(chart.title);
         paintInto(svg, chart, regional);
+#else
+        // Qt's SVG module is not built for every system (Windows).
+        return QCoreApplication::translate(
+            "ChartFile", "cannot write %1: this copy of the program draws only .png pictures")
+            .arg(path);
+#endif
     } else {
         QImage image(kChartFileSize, QImage::Format_RGB32);
         const int dotsPerMetre = qRound(kDotsPerInch / 0.0254);

@@ -5,11 +5,11 @@
 #include "alerts/plugin_speaker.h"
 #include "calltime/call_clock.h"
 #include "common/own_plugin.h"
+#include "desktop/network_manager_metered.h"
 #include "settings/auto_run.h"
 #include "settings/settings_file.h"
 #include "tariff/rules_file.h"
 #include "tariff/tariff_source.h"
-#include "ui/network_manager_metered.h"
 #include "ui/plugin_chime.h"
 #include "ui/tray_icon.h"
 

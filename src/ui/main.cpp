@@ -3,12 +3,12 @@
 #include "common/program_dir.h"
 #include "common/regional.h"
 #include "common/translations.h"
+#include "desktop/quit_signals.h"
+#include "desktop/single_instance.h"
 #include "settings/settings_file.h"
 #include "tariff/fee_file.h"
 #include "ui/frm_callwise.h"
 #include "ui/message_box_prompter.h"
-#include "ui/quit_signals.h"
-#include "ui/single_instance.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "ui/tray_icon.h"
 
-#include "ui/tray_host.h"
+#include "desktop/tray_host.h"
 
 #include <QTimer>
 

@@ -24,6 +24,9 @@ const DataPlaceCase kPlaces[] = {
     { { "/usr/bin", false, "/x/data/", "/home/ann" }, "/x/data/callwise" },
     { { "/usr/bin", false, "", "/home/ann" }, "/home/ann/.local/share/callwise" },
     { { "/usr/bin", false, "data", "/home/ann" }, "/home/ann/.local/share/callwise" },
+    { { "C:/Program Files/Callwise", false, "", "C:/Users/ann", "C:/Users/ann/AppData/Roaming/" },
+        "C:/Users/ann/AppData/Roaming/Callwise" },
+    { { "D:/cw", true, "", "C:/Users/ann", "C:/Users/ann/AppData/Roaming" }, "D:/cw" },
 };
 
 INSTANTIATE_TEST_SUITE_P(Places, DataDirectoryChoice, testing::ValuesIn(kPlaces));

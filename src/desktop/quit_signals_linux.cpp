@@ -1,8 +1,7 @@
-#include "ui/quit_signals.h"
+#include "desktop/quit_signals.h"
 
 #include <QSocketNotifier>
 
-#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -28,8 +27,8 @@ QuitSignals::QuitSignals(QObject *parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, wakeFds) != 0)
         return;
-    m_notifier = new QSocketNotifier(wakeFds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+    auto *notifier = new QSocketNotifier(wakeFds[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         if (::read(wakeFds[1], &byte, 1) != 1)
             return;
@@ -54,14 +53,3 @@ QuitSignals::~QuitSignals()
     // A late wake-up from another start must not end the program on its way out.
     std::signal(SIGUSR1, SIG_IGN);
 }
-
-#else
-
-QuitSignals::QuitSignals(QObject *parent)
-    : QObject(parent)
-{
-}
-
-QuitSignals::~QuitSignals() = default;
-
-#endif

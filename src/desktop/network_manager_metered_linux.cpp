@@ -1,4 +1,4 @@
-#include "ui/network_manager_metered.h"
+#include "desktop/network_manager_metered.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,4 +1,4 @@
-#include "ui/tray_host.h"
+#include "desktop/tray_host.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,4 +1,6 @@
-#include "ui/tray_host.h"
+#include "desktop/tray_host.h"
+
+// Windows shows every tray icon itself, and a notice as the icon's balloon.
 
 bool iconServedOverDBus()
 {
