@@ -1,11 +1,13 @@
 #include "tariff/ruleset_import.h"
 
-#include "common/text_file.h"
 #include "tariff/ruleset_words.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QRegularExpression>
+#include <QTime>
 
 #include <algorithm>
 #include <map>
@@ -66,10 +68,14 @@ Read<Use> readUse(QStringView text, bool zeroSecondsAllowed = false)
     if (const QString *why = std::get_if<QString>(&cost))
         return *why;
     use.cost = std::get<Decimal>(cost);
-    const Read<int> seconds = readUnitSeconds(parts->at(1), zeroSecondsAllowed);
+    // Time at no cost may be written with units of no length: "use (0,0)".
+    const Read<int> seconds
+        = readUnitSeconds(parts->at(1), zeroSecondsAllowed || use.cost.isZero());
     if (const QString *why = std::get_if<QString>(&seconds))
         return *why;
     use.seconds = std::get<int>(seconds);
+    if (use.seconds == 0 && !zeroSecondsAllowed)
+        use.seconds = 1; // free, a second at a time, so a price begins on time
     if (parts->size() == 3) {
         const Read<int> after = readAfterSeconds(parts->at(2));
         if (const QString *why = std::get_if<QString>(&after))
@@ -144,10 +150,7 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
     if (!keys.contains(key))
         return u'"' + key
             + QCoreApplication::translate("RulesetImport", "\" is no setting of a ruleset");
-    if (const auto set = parsed.settings.find(key); set != parsed.settings.end())
-        return QCoreApplication::translate("RulesetImport", "%1 is set already on line %2")
-            .arg(key)
-            .arg(set->second.first.line);
+    // Set twice, the later holds, as it would for anyone reading down the file.
     parsed.settings[key] = { where, value };
     return {};
 }
@@ -263,31 +266,30 @@ std::variant<Costs, RulesetRefusal> readCosts(const Parsed &parsed)
 }
 
 // What the import sets, for the user to see before it is saved.
-QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use &fallback,
+QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use *fallback,
     const std::optional<QString> &minuteFee)
 {
     const RulesetCurrency &currency = tariff.currency;
     const TariffRules &rules = tariff.rules;
-    QStringList summary {
-        QCoreApplication::translate("RulesetImport", "Ruleset: %1").arg(tariff.name),
-        QCoreApplication::translate("RulesetImport",
-            "Prices in hundredths of %1, which stands %2 the amount with %3 digits")
-            .arg(currency.symbol.isEmpty()
-                    ? QCoreApplication::translate("RulesetImport", "the currency")
-                    : currency.symbol,
-                currency.symbolFirst ? QCoreApplication::translate("RulesetImport", "before")
-                                     : QCoreApplication::translate("RulesetImport", "after"))
-            .arg(currency.digits)
-    };
-    summary << (minuteFee
-            ? QCoreApplication::translate("RulesetImport", "Every day from 00:00: %1 a minute")
-                  .arg(*minuteFee)
-            : QCoreApplication::translate("RulesetImport",
-                "Every day: %1 per %2 s, by the first rule by time "
-                "(%3 a minute shown)")
-                  .arg(fallback.cost.hundredths().text())
-                  .arg(fallback.seconds)
-                  .arg(shownFee(fallback)));
+    QStringList summary { QCoreApplication::translate("RulesetImport", "Ruleset: %1")
+            .arg(tariff.name) };
+    if (!currency.symbol.isEmpty())
+        summary << QCoreApplication::translate(
+            "RulesetImport", "Prices in %1, each amount below in hundredths of it")
+                       .arg(currency.symbol);
+    if (!fallback)
+        summary << QCoreApplication::translate(
+            "RulesetImport", "Every day: by the rules by time, which cover every minute");
+    else if (minuteFee)
+        summary << QCoreApplication::translate(
+            "RulesetImport", "Every day from 00:00: %1 a minute")
+                       .arg(*minuteFee);
+    else
+        summary << QCoreApplication::translate("RulesetImport",
+            "Every day: %1 per %2 s, by the first rule by time (%3 a minute shown)")
+                       .arg(fallback->cost.hundredths().text())
+                       .arg(fallback->seconds)
+                       .arg(shownFee(*fallback));
     summary << QCoreApplication::translate(
         "RulesetImport", "Charge units: %1, each at the rate in force when it begins")
                    .arg(unitsText(rules.firstSeconds, rules.unitSeconds));
@@ -309,10 +311,51 @@ QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use
     return summary;
 }
 
+// Where rules by time leave a call's start unpriced: the first weekday and
+// minute none covers on some day, from units that begin with the call (an
+// "after" covers no call's start). Rules by weekday alone repeat every week;
+// 28 years hold every date on every weekday.
+std::optional<std::pair<int, int>> firstUncovered(
+    const QStringList &timeRules, bool byWeekdayAlone)
+{
+    const HolidayCalendar noHolidays;
+    const TimeRuleBook book(timeRules, noHolidays);
+    std::optional<std::pair<int, int>> first;
+    const QDate monday(2000, 1, 3);
+    const QDate end = byWeekdayAlone ? monday.addDays(7) : monday.addYears(28);
+    for (QDate day = monday; day < end; day = day.addDays(1)) {
+        const int weekday = day.dayOfWeek();
+        for (int minute = 0; minute < 24 * 60; minute = book.nextChangeAfter(minute)) {
+            if (first && std::pair(weekday, minute) >= *first)
+                break;
+            if (!book.ruleAt(day, minute, 0)) {
+                first = std::pair(weekday, minute);
+                break;
+            }
+        }
+    }
+    return first;
+}
+
+QString uncoveredText(std::pair<int, int> at)
+{
+    static const char *const weekdays[] = { QT_TRANSLATE_NOOP("RulesetImport", "Monday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Tuesday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Wednesday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Thursday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Friday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Saturday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Sunday") };
+    return QCoreApplication::translate("RulesetImport",
+        "it has no default=(cost, seconds), and no rule prices a call that begins on %1 at %2")
+        .arg(QCoreApplication::translate("RulesetImport", weekdays[at.first - 1]),
+            QTime(at.second / 60, at.second % 60).toString(QStringLiteral("HH:mm")));
+}
+
 // The settings put together: the table, the rules and what they say.
 RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
 {
-    if (!parsed.plainDefault)
+    if (!parsed.plainDefault && parsed.rules.empty())
         return refused({},
             QCoreApplication::translate("RulesetImport",
                 "it has no default=(cost, seconds), the price where no rule applies"));
@@ -347,8 +390,11 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
         return { std::nullopt, *refusal };
     Costs costs = std::get<Costs>(read);
 
-    const Use &fallback = parsed.plainDefault->use;
-    const std::optional<QString> minuteFee = exactMinuteFee(fallback);
+    // Without a default, rules that cover the whole week price every unit;
+    // the first of them gives the table its fee for show and the units.
+    const Use &fallback = parsed.plainDefault ? parsed.plainDefault->use : parsed.rules.front().use;
+    const std::optional<QString> minuteFee
+        = parsed.plainDefault ? exactMinuteFee(fallback) : std::nullopt;
     for (int day = 0; day < TariffTable::kDays; ++day) {
         tariff.table.setBandStart(day, 0, QStringLiteral("00:00"));
         tariff.table.setFee(day, 0, minuteFee.value_or(shownFee(fallback)));
@@ -370,7 +416,7 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
     rules.minimumChargePence = costs.minimum.hundredths().value();
 
     std::vector<DefaultLine> defaults = parsed.laterDefaults;
-    if (!minuteFee)
+    if (!minuteFee && parsed.plainDefault)
         defaults.insert(defaults.begin(), *parsed.plainDefault);
     // The longest wait last, so that each takes over once reached.
     std::stable_sort(
@@ -389,7 +435,16 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
         }
     }
 
-    tariff.summary = summaryOf(tariff, costs, fallback, minuteFee);
+    if (!parsed.plainDefault) {
+        const bool byWeekdayAlone = std::all_of(lines.begin(), lines.end(), [](const OnLine &l) {
+            return std::all_of(l.days.begin(), l.days.end(),
+                [](const RuleDays &d) { return d.kind == RuleDays::Kind::Weekdays; });
+        });
+        if (const std::optional<std::pair<int, int>> gap
+            = firstUncovered(rules.timeRules, byWeekdayAlone))
+            return refused({}, uncoveredText(*gap));
+    }
+    tariff.summary = summaryOf(tariff, costs, parsed.plainDefault ? &fallback : nullptr, minuteFee);
     return { std::move(tariff), {} };
 }
 
@@ -428,8 +483,14 @@ QString RulesetRefusal::message() const
         .arg(text.trimmed(), why);
 }
 
-RulesetImport readRulesetText(const QString &text, const QString &fallbackName)
+RulesetImport readRulesetText(const QByteArray &bytes, const QString &fallbackName)
 {
+    // Written by any editor: UTF-8 (its mark dropped) unless the bytes
+    // cannot be, then Latin-1 as Callwise's own files.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     QStringList lines = text.split(lineEnd);
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -440,8 +501,24 @@ RulesetImport readRulesetText(const QString &text, const QString &fallbackName)
 RulesetImport readRuleset(const QString &path)
 {
     const QFileInfo info(path);
-    const std::optional<QStringList> lines = readLines(path, kMostRulesetLines + 1);
-    if (!lines || info.isDir())
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
         return refused({}, QCoreApplication::translate("RulesetImport", "it cannot be read"));
-    return readRulesetLines(*lines, info.completeBaseName());
+    const QByteArray bytes = file.read(kMostRulesetBytes + 1);
+    if (bytes.size() > kMostRulesetBytes)
+        return refused({}, QCoreApplication::translate("RulesetImport", "a ruleset is not this long"));
+    return readRulesetText(bytes, info.completeBaseName());
+}
+
+QString currencyNote(const RulesetCurrency &currency, const QLocale &user)
+{
+    const QString own = user.currencySymbol(QLocale::CurrencySymbol);
+    const QString written = currency.symbol.trimmed();
+    if (written.isEmpty() || written.compare(own, Qt::CaseInsensitive) == 0
+        || written.compare(user.currencySymbol(QLocale::CurrencyIsoCode), Qt::CaseInsensitive) == 0)
+        return {};
+    return QCoreApplication::translate("RulesetImport",
+        "Amounts will show in your own currency, %1, as the ruleset's figures: "
+        "Callwise converts no currency.")
+        .arg(own);
 }

@@ -121,16 +121,17 @@ Read<QList<RuleDays>> readDayItem(QStringView item)
     return list;
 }
 
-// "h:mm" as a minute of the day; "24:00" only as an end, for the last minute.
+// "h:mm" or "h:m" as a minute of the day; "24:00" is the day's last minute
+// as an end and midnight as a start.
 Read<int> readMinute(QStringView text, bool end)
 {
-    static const QRegularExpression form(QStringLiteral(R"(^(\d{1,2}):(\d{2})$)"));
+    static const QRegularExpression form(QStringLiteral(R"(^(\d{1,2}):(\d{1,2})$)"));
     const QString time = text.trimmed().toString();
     const QRegularExpressionMatch match = form.match(time);
     const int hour = match.capturedView(1).toInt();
     const int minute = match.capturedView(2).toInt();
-    if (match.hasMatch() && end && hour == 24 && minute == 0)
-        return 24 * 60 - 1;
+    if (match.hasMatch() && hour == 24 && minute == 0)
+        return end ? 24 * 60 - 1 : 0;
     if (!match.hasMatch() || hour > 23 || minute > 59)
         return quoted(time)
             + QCoreApplication::translate("RulesetWords", " is no time of day (h:mm)");
@@ -231,8 +232,7 @@ Read<int> readAfterSeconds(QStringView text)
             + QCoreApplication::translate("RulesetWords", " is no whole number of seconds");
     if (seconds.toInt() > kMostAfterSeconds)
         return QCoreApplication::translate(
-            "RulesetWords", "Callwise counts at most a day (86400 s) into a call")
-            .arg(seconds.toString());
+            "RulesetWords", "Callwise counts at most a day (86400 s) into a call");
     return seconds.toInt();
 }
 

@@ -6,6 +6,7 @@
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
+#include <QLocale>
 #include <QWidget>
 
 #include <functional>
@@ -43,8 +44,9 @@ public:
         QWidget *parent = nullptr);
 
     // The weekly table an import fills and OK then saves to the fee file;
-    // without one there is nothing to import into.
-    void setTable(TariffTable &table, QString feeFilePath);
+    // without one there is nothing to import into. The user's regional
+    // settings say whether a ruleset prices in another currency.
+    void setTable(TariffTable &table, QString feeFilePath, QLocale userLocale);
     void setRulesetChooser(RulesetChooser chooser) { m_chooseRuleset = std::move(chooser); }
 
     // Puts these rules in the boxes, to be saved by OK like typed ones.
@@ -91,6 +93,7 @@ private:
     Prompter &m_prompter;
     TariffTable *m_table = nullptr;
     QString m_feePath;
+    QLocale m_userLocale;
     bool m_tableImported = false; // the table holds an import not yet saved
     RulesetChooser m_chooseRuleset;
 

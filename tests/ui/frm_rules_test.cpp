@@ -298,7 +298,7 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
     prompter.answer(ScriptedPrompter::Answer::No);
     import("good.rst");
     ASSERT_EQ(prompter.questions.size(), 1);
-    EXPECT_TRUE(prompter.questions.first().startsWith("Import Example Telecom? It sets:\n"));
+    EXPECT_TRUE(prompter.questions.first().startsWith("Import Example Telecom into the fee table and the rules, to be saved by OK?\n"));
     EXPECT_EQ(monday(), "1.00");
     EXPECT_EQ(shown("txtFeePerCall"), "");
 

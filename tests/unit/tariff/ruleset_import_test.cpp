@@ -10,7 +10,7 @@ namespace {
 
 RulesetImport imported(const char *text)
 {
-    return readRulesetText(QString::fromLatin1(text), QStringLiteral("fallback"));
+    return readRulesetText(QByteArray(text), QStringLiteral("fallback"));
 }
 
 // Each "on" line with an exact default, and the rules by time it becomes.
@@ -35,9 +35,14 @@ TEST(RulesetImport, EachRuleBecomesItsRuleByTime)
         { "on (easter-2..easter+1, easter) between (0:00..0:00) use (0, 60, 45)",
             { "Easter-2,Easter-1,Easter,Easter+1,Easter 00:00-00:00 0.00 per 60 s after 45 s" } },
         { "on () between () use (12, 3600)", { "Mon-Sun 00:00-23:59 1200.00 per 3600 s" } },
+        // Times and dates as people write them; free time.
+        { "on (1/01, 3/05) between (0:0..6:59, 24:00..0:5) use (0,0)",
+            { "01/01,05/03 00:00-06:59 0.00 per 1 s", "01/01,05/03 00:00-00:05 0.00 per 1 s" } },
+        { "on (sun) between (21:00..) use (0.0, 0, 60)",
+            { "Sun 21:00-23:59 0.00 per 1 s after 1 min" } },
     };
     for (const auto &c : cases) {
-        const QString text = QStringLiteral("default=(0.06, 60)\n") + QString::fromLatin1(c.on);
+        const QByteArray text = QByteArray("default=(0.06, 60)\n") + c.on;
         const RulesetImport read = readRulesetText(text);
         ASSERT_TRUE(read.tariff) << c.on << ": " << read.refusal.message().toStdString();
         EXPECT_EQ(read.tariff->rules.timeRules, c.rules) << c.on;
@@ -86,7 +91,7 @@ TEST(RulesetImport, SettingsBecomeTheTableAndTheRules)
             "Mon-Sun 00:00-23:59 2.00 per 60 s after 60 min", "Mon 08:00-17:59 10.00 per 90 s" }));
     EXPECT_EQ(tariff.summary.mid(0, 7),
         QStringList({ "Ruleset: Example Telecom",
-            "Prices in hundredths of EUR, which stands before the amount with 3 digits",
+            "Prices in EUR, each amount below in hundredths of it",
             "Every day from 00:00: 8.33 a minute",
             "Charge units: 72/60, each at the rate in force when it begins",
             "First charge: 10 for the first 72 s", "Fee per call: 1.25", "Minimum charge: 10" }));
@@ -104,6 +109,36 @@ TEST(RulesetImport, SettingsBecomeTheTableAndTheRules)
     EXPECT_FALSE(inexact.tariff->rules.firstChargePence);
 }
 
+// The currency as the file writes it, in UTF-8 or Latin-1, and what the user
+// is told where it is not their own; a setting given twice takes the later.
+TEST(RulesetImport, CurrencyIsReadAsWrittenAndNamedWhereNotTheUsers)
+{
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+    const QString other = "Amounts will show in your own currency, \u00A3, as the ruleset's "
+                          "figures: Callwise converts no currency.";
+    const struct
+    {
+        const char *settings;
+        QString symbol;
+        QString note;
+    } cases[] = {
+        { "currency_symbol=\xC2\xA3", "\u00A3", {} },
+        { "currency_symbol=\xA3", "\u00A3", {} },
+        { "\xEF\xBB\xBF" "currency_symbol= gbp ", "gbp", {} },
+        { "currency_symbol=\xE2\x82\xAC", "\u20AC", other },
+        { "currency_symbol=USD\ncurrency_symbol=EUR", "EUR", other },
+        { "name=x", "", {} },
+    };
+    for (const auto &c : cases) {
+        const RulesetImport read = imported(
+            (QByteArray(c.settings) + "\nname=a\nname=b\ndefault=(1,60)").constData());
+        ASSERT_TRUE(read.tariff) << c.settings;
+        EXPECT_EQ(read.tariff->name, "b");
+        EXPECT_EQ(read.tariff->currency.symbol, c.symbol) << c.settings;
+        EXPECT_EQ(currencyNote(read.tariff->currency, british), c.note) << c.settings;
+    }
+}
+
 // Whatever cannot be kept exactly gives no tariff, and names the line.
 TEST(RulesetImport, RefusalsNameTheLineAndTheReason)
 {
@@ -117,7 +152,16 @@ TEST(RulesetImport, RefusalsNameTheLineAndTheReason)
         { "default=(0.1, 60)\ndefault=(0.2, 60)", 2, "default is set already on line 1" },
         { "default=(0.1,60,60)\ndefault=(0.2,30,60)", 2,
             "a default after 60 s is set already on line 1" },
-        { "name=a\nname=b\ndefault=(1,60)", 2, "name is set already on line 1" },
+        { "on (mon..sun) between (9:00..22:59) use (1, 60)\non (mon..sat) between (23:00..8:59)"
+          " use (1, 60)\non (sun) between (23:00..24:00, 0:0..8:58) use (1, 60)", 0,
+            "it has no default=(cost, seconds), and no rule prices a call that begins on "
+            "Sunday at 08:59" },
+        { "on () between (9:00..8:58) use (1, 60)\non () between (8:59..8:59) use (1, 60, 1)", 0,
+            "it has no default=(cost, seconds), and no rule prices a call that begins on "
+            "Monday at 08:59" },
+        { "on (12/25) between () use (1, 60)\non (monday..sunday) between (..23:58) use (1, 60)", 0,
+            "it has no default=(cost, seconds), and no rule prices a call that begins on "
+            "Monday at 23:59" },
         { "default=(0.1, 60)\non (monday..friday) between (8:00..) use (0.1, 0)", 2,
             "a unit cannot be 0 seconds" },
         { "default=(0.1, 3601)", 1, "a unit cannot be longer than 3600 seconds" },
