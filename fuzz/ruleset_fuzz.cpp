@@ -10,12 +10,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
-    const RulesetImport read = readRulesetText(text, QStringLiteral("fuzz"));
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const RulesetImport read = readRulesetText(bytes, QStringLiteral("fuzz"));
     if (!read.tariff) {
         FUZZ_CHECK(!read.refusal.why.isEmpty());
         FUZZ_CHECK(read.refusal.line >= 0
-            && read.refusal.line <= text.count(u'\n') + text.count(u'\r') + 1);
+            && read.refusal.line <= bytes.count('\n') + bytes.count('\r') + 1);
         FUZZ_CHECK(read.refusal.message().endsWith(read.refusal.why));
         return 0;
     }
