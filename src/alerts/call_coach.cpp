@@ -24,14 +24,27 @@ std::optional<ChargeStep> nextChargeStep(const TariffRules &rules, qint64 elapse
 {
     if (!rules.usesUnits())
         return ChargeStep { (elapsed / 60 + 1) * 60, 60 };
-    const qint64 first = rules.firstSeconds;
-    const qint64 unit = rules.unitSeconds;
-    if (elapsed <= first && first >= warning)
-        return ChargeStep { first + 1, qMax<qint64>(unit, 60) };
-    if (unit < warning)
+    // Milliseconds: units may be fractions of a second. A unit is charged
+    // from the first whole second after it begins.
+    const qint64 first = rules.firstMs;
+    const qint64 unit = rules.unitMs;
+    const qint64 now = elapsed * kMsPerSecond;
+    const auto seconds = [](qint64 ms) { return (ms + kMsPerSecond - 1) / kMsPerSecond; };
+    if (now <= first && first >= warning * kMsPerSecond)
+        return ChargeStep { first / kMsPerSecond + 1, seconds(qMax<qint64>(unit, 60 * kMsPerSecond)) };
+    if (unit < warning * kMsPerSecond)
         return std::nullopt;
-    const qint64 units = elapsed <= first ? 1 : (elapsed - first - 1) / unit + 1;
-    return ChargeStep { first + units * unit + 1, unit };
+    const qint64 units = now <= first ? 1 : qMax<qint64>(1, (now - first + unit - 1) / unit);
+    return ChargeStep { (first + units * unit) / kMsPerSecond + 1, seconds(unit) };
+}
+
+// The unit a fee is told per: the rules' units where they are whole seconds,
+// otherwise the minute.
+int feeUnitSeconds(const TariffRules &rules)
+{
+    if (!rules.usesUnits() || rules.unitMs % kMsPerSecond != 0 || rules.unitMs > 3600 * kMsPerSecond)
+        return kMinuteSeconds;
+    return int(rules.unitMs / kMsPerSecond);
 }
 
 } // namespace
@@ -67,12 +80,12 @@ QString CallCoach::nextChangeText() const
         return nextRateChangeText(nextChangeByTime(now), now.date(), kMinuteSeconds);
     return nextRateChangeText(nextRateChange(m_services.tariff, now, m_callClock.feeNow(),
                                   HolidayCalendar(rules.holidays)),
-        now.date(), rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
+        now.date(), feeUnitSeconds(rules));
 }
 
 QString CallCoach::unitsNote() const
 {
-    if (rules().timeRules.isEmpty() || unitInForce() >= kMinuteSeconds)
+    if (rules().timeRules.isEmpty() || unitInForce() >= kMinuteSeconds * kMsPerSecond)
         return {};
     return QCoreApplication::translate("CallCoach",
         "Units are shorter than a minute: the coach warns only before the rate changes.");
@@ -99,7 +112,7 @@ qint64 CallCoach::unitInForce() const
     }
     const CallPricer pricer(m_services.tariff, rules());
     const std::optional<UnitStep> step = pricer.nextUnitStep(call, elapsed);
-    return step ? step->length : kMinuteSeconds;
+    return step ? step->lengthMs : kMinuteSeconds * kMsPerSecond;
 }
 
 const TariffRules &CallCoach::rules() const
@@ -111,10 +124,10 @@ const TariffRules &CallCoach::rules() const
 // Read again only when the rules' holidays change, not at every minute.
 const HolidayCalendar &CallCoach::holidays()
 {
-    const QStringList &lines = rules().holidays;
-    if (lines != m_holidayLines) {
-        m_holidays = HolidayCalendar(lines);
-        m_holidayLines = lines;
+    const QList<HolidayDay> &days = rules().holidays;
+    if (days != m_holidayDays) {
+        m_holidays = HolidayCalendar(days);
+        m_holidayDays = days;
     }
     return m_holidays;
 }
@@ -171,8 +184,8 @@ void CallCoach::beforeStep(qint64 elapsed)
         // a tone before every few seconds' unit would never stop.
         const CallPricer pricer(m_services.tariff, rules());
         const std::optional<UnitStep> unit = pricer.nextUnitStep(runningCall(elapsed), elapsed);
-        if (unit && unit->length >= kMinuteSeconds)
-            step = ChargeStep { unit->chargedFrom, unit->length };
+        if (unit && unit->lengthMs >= kMinuteSeconds * kMsPerSecond)
+            step = ChargeStep { unit->chargedFrom, (unit->lengthMs + kMsPerSecond - 1) / kMsPerSecond };
     }
     if (!step || step->at - elapsed > warning || step->at == m_warnedStep)
         return;
@@ -205,8 +218,7 @@ void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
     const TariffRules &rules = this->rules();
     const CallPricer pricer(m_services.tariff, rules);
     const ChangeCosts costs = costsAroundChange(*change, runningCall(elapsed + ahead), pricer);
-    const int unit
-        = rules.usesUnits() && rules.timeRules.isEmpty() ? rules.unitSeconds : kMinuteSeconds;
+    const int unit = rules.timeRules.isEmpty() ? feeUnitSeconds(rules) : kMinuteSeconds;
     m_services.showBalloon(rateChangeSentence(*change, costs, m_services.regional, unit));
     if (!m_services.speechOn())
         return;

@@ -68,6 +68,7 @@ private:
     void beforeChange(const QDateTime &now, qint64 elapsed);
     const std::optional<RateChange> &changeAfter(const QDateTime &now);
     std::optional<RateChange> nextChangeByTime(const QDateTime &now) const;
+    // Milliseconds.
     qint64 unitInForce() const;
     // The rules to price by: the default rules (the table's own) when none are set.
     const TariffRules &rules() const;
@@ -87,6 +88,6 @@ private:
     int m_changeMinute = -1;
     double m_changeCostnow = 0.0;
     std::optional<RateChange> m_change;
-    QStringList m_holidayLines; // those m_holidays was read from
+    QList<HolidayDay> m_holidayDays; // those m_holidays was made from
     HolidayCalendar m_holidays;
 };

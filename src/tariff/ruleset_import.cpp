@@ -155,25 +155,30 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
     return {};
 }
 
+ExactNumber exactly(Decimal amount)
+{
+    return ExactNumber::fromText(amount.text()).value_or(ExactNumber());
+}
+
 // The time rule for a unit price over days and minutes, added to the lines;
 // why not when the rules file could not hold it exactly.
 QString addRuleLine(
-    const QList<RuleDays> &days, MinuteRange minutes, const Use &use, QStringList &lines)
+    const QList<RuleDays> &days, MinuteRange minutes, const Use &use, QList<TimeRule> &rules)
 {
     TimeRule rule;
     rule.days = days;
     rule.firstMinute = minutes.first;
     rule.lastMinute = minutes.last;
-    rule.pence = use.cost.hundredths().value();
+    rule.pence = exactly(use.cost.hundredths());
     rule.perMinute = false;
-    rule.unitSeconds = use.seconds;
+    rule.unitMs = qint64(use.seconds) * kMsPerSecond;
     rule.afterSeconds = use.after.value_or(0);
     const QString line = timeRuleText(rule);
     if (readTimeRule(line).rule != rule)
         return QCoreApplication::translate(
             "RulesetImport", "Callwise cannot write this rule exactly (\"%1\")")
             .arg(line);
-    lines << line;
+    rules << rule;
     return {};
 }
 
@@ -292,7 +297,7 @@ QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use
                        .arg(shownFee(*fallback));
     summary << QCoreApplication::translate(
         "RulesetImport", "Charge units: %1, each at the rate in force when it begins")
-                   .arg(unitsText(rules.firstSeconds, rules.unitSeconds));
+                   .arg(unitsText(rules.firstMs, rules.unitMs));
     if (costs.flat)
         summary << QCoreApplication::translate(
             "RulesetImport", "First charge: %1 for the first %2 s")
@@ -306,8 +311,9 @@ QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use
                        .arg(costs.minimum.hundredths().text());
     summary << QCoreApplication::translate("RulesetImport", "Min connect time: 0");
     if (!rules.timeRules.isEmpty())
-        summary << QCoreApplication::translate("RulesetImport", "Rules by time:")
-                << rules.timeRules;
+        summary << QCoreApplication::translate("RulesetImport", "Rules by time:");
+    for (const TimeRule &rule : rules.timeRules)
+        summary << timeRuleText(rule);
     return summary;
 }
 
@@ -403,17 +409,17 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
 
     TariffRules &rules = tariff.rules;
     rules.unitsAtOwnRate = true;
-    rules.firstSeconds = fallback.seconds;
-    rules.unitSeconds = fallback.seconds;
+    rules.firstMs = qint64(fallback.seconds) * kMsPerSecond;
+    rules.unitMs = qint64(fallback.seconds) * kMsPerSecond;
     if (costs.flat && costs.flat->seconds == 0) {
         costs.perCall = costs.perCall.plus(costs.flat->cost);
         costs.flat.reset();
     } else if (costs.flat) {
-        rules.firstSeconds = costs.flat->seconds;
-        rules.firstChargePence = costs.flat->cost.hundredths().value();
+        rules.firstMs = qint64(costs.flat->seconds) * kMsPerSecond;
+        rules.firstChargePence = exactly(costs.flat->cost.hundredths());
     }
-    rules.feePerCallPence = costs.perCall.hundredths().value();
-    rules.minimumChargePence = costs.minimum.hundredths().value();
+    rules.feePerCallPence = exactly(costs.perCall.hundredths());
+    rules.minimumChargePence = exactly(costs.minimum.hundredths());
 
     std::vector<DefaultLine> defaults = parsed.laterDefaults;
     if (!minuteFee && parsed.plainDefault)

@@ -84,9 +84,10 @@ struct Layout
     QRect across(Row row) const { return { kLeft, top(row), kWidth, height(row) - 80 }; }
 };
 
-QString penceText(double pence)
+// Two places, or as many as the amount was written with.
+QString penceText(const ExactNumber &pence)
 {
-    return pence > 0 ? QString::number(pence, 'f', 2) : QString();
+    return pence > 0 ? pence.toText(2) : QString();
 }
 
 // What a holiday line is: kEnglandAndWales in any case counts as that choice.
@@ -198,7 +199,7 @@ void frmRules::buildControls(bool withProblem)
     captioned(UnitsRow, "lblUnits", cboUnits, "cboUnits", tr("Time &charged (first/unit seconds)"));
     cboUnits->addItem(tr(kEveryMinuteBegun), QString());
     for (const ChargeUnits &units : kOfferedUnits) {
-        const QString text = unitsText(units.firstSeconds, units.unitSeconds);
+        const QString text = unitsText(units.firstMs, units.unitMs);
         cboUnits->addItem(text, text);
     }
     txtFirstCharge = new QLineEdit(this);
@@ -273,15 +274,27 @@ void frmRules::buildControls(bool withProblem)
 
 void frmRules::Form_Load()
 {
-    // A file that could not be used shows what it still says, for correcting.
-    showRules(m_file.ok ? m_rules : m_file.readable);
+    if (m_file.ok)
+        return showRules(m_rules);
+    // A file that could not be used shows what it still says, for
+    // correcting, its lines as written.
+    showRules(m_file.readable);
+    txtHolidays->setPlainText(m_file.holidayLines.join(u'\n'));
+    txtTimeRules->setPlainText(m_file.ruleLines.join(u'\n'));
+    holidaysEdited();
 }
 
 void frmRules::showRules(const TariffRules &rules)
 {
     showSettings(rules, ~RuleSettings(RuleSetting::Holidays));
-    txtHolidays->setPlainText(rules.holidays.join(u'\n'));
-    txtTimeRules->setPlainText(rules.timeRules.join(u'\n'));
+    QStringList holidays;
+    for (const HolidayDay &day : rules.holidays)
+        holidays << holidayText(day);
+    QStringList timeRules;
+    for (const TimeRule &rule : rules.timeRules)
+        timeRules << timeRuleText(rule);
+    txtHolidays->setPlainText(holidays.join(u'\n'));
+    txtTimeRules->setPlainText(timeRules.join(u'\n'));
     holidaysEdited();
 }
 
@@ -290,7 +303,7 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
     if (which.testFlag(RuleSetting::FeePerCall))
         txtFeePerCall->setText(penceText(rules.feePerCallPence));
     if (which.testFlag(RuleSetting::Units)) {
-        const QString units = unitsText(rules.firstSeconds, rules.unitSeconds);
+        const QString units = unitsText(rules.firstMs, rules.unitMs);
         // Units an operator set that the list does not offer stay as they are.
         if (cboUnits->findData(units) < 0)
             cboUnits->addItem(units, units);
@@ -298,7 +311,7 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
     }
     if (which.testFlag(RuleSetting::FirstCharge))
         txtFirstCharge->setText(rules.firstChargePence && rules.usesUnits()
-                ? QString::number(*rules.firstChargePence, 'f', 2)
+                ? rules.firstChargePence->toText(2)
                 : QString());
     if (which.testFlag(RuleSetting::MinimumCharge))
         txtMinimumCharge->setText(penceText(rules.minimumChargePence));
@@ -306,7 +319,7 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
         chkOwnRate->setChecked(rules.unitsAtOwnRate);
     if (which.testFlag(RuleSetting::Holidays))
         chkEnglandAndWales->setChecked(
-            std::any_of(rules.holidays.begin(), rules.holidays.end(), isEnglandAndWales));
+            rules.holidays.contains(kEnglandAndWalesDays));
     unitsChosen();
 }
 
@@ -347,18 +360,18 @@ void frmRules::timeRulesEdited()
     showLineProblem(lblTimeRuleProblem, firstBadLine(txtTimeRules, timeRuleProblem));
 }
 
-// Pence as the rules file keeps them, to the hundredth; an empty box is
+// Pence exactly as typed, as the rules file keeps them; an empty box is
 // none. A "p" after the number is what the user would write on paper.
-std::optional<double> frmRules::typedPence(QLineEdit *box, const QString &complaint)
+std::optional<ExactNumber> frmRules::typedPence(QLineEdit *box, const QString &complaint)
 {
     QString text = box->text().trimmed();
     if (text.endsWith(u'p', Qt::CaseInsensitive))
         text.chop(1);
     if (text.trimmed().isEmpty())
-        return 0.0;
-    const LeadingNumber number = readLeadingNumber(text);
-    if (number.whole && number.value >= 0 && number.value <= 1e6)
-        return std::round(number.value * 100) / 100;
+        return ExactNumber();
+    const std::optional<ExactNumber> pence = ExactNumber::fromText(text);
+    if (pence && *pence >= 0 && *pence <= 1000000)
+        return pence;
     m_prompter.showMessage(complaint);
     box->setFocus();
     box->selectAll();
@@ -368,7 +381,7 @@ std::optional<double> frmRules::typedPence(QLineEdit *box, const QString &compla
 std::optional<TariffRules> frmRules::typedRules()
 {
     TariffRules rules;
-    const std::optional<double> perCall = typedPence(txtFeePerCall,
+    const std::optional<ExactNumber> perCall = typedPence(txtFeePerCall,
         tr("Please enter the fee per call in pence, such as 15 or 1.5, or leave it "
            "empty for none."));
     if (!perCall)
@@ -376,8 +389,8 @@ std::optional<TariffRules> frmRules::typedRules()
     rules.feePerCallPence = *perCall;
 
     if (const std::optional<ChargeUnits> units = readUnits(cboUnits->currentData().toString())) {
-        rules.firstSeconds = units->firstSeconds;
-        rules.unitSeconds = units->unitSeconds;
+        rules.firstMs = units->firstMs;
+        rules.unitMs = units->unitMs;
         if (!txtFirstCharge->text().trimmed().isEmpty()) {
             rules.firstChargePence = typedPence(txtFirstCharge,
                 tr("Please enter the first charge in pence, such as 9.1, or leave "
@@ -387,7 +400,7 @@ std::optional<TariffRules> frmRules::typedRules()
         }
     }
 
-    const std::optional<double> minimum = typedPence(txtMinimumCharge,
+    const std::optional<ExactNumber> minimum = typedPence(txtMinimumCharge,
         tr("Please enter the minimum charge per call in pence, such as 20, or leave "
            "it empty for none."));
     if (!minimum)
@@ -400,7 +413,8 @@ std::optional<TariffRules> frmRules::typedRules()
         const QString line = lines[i].trimmed();
         if (line.isEmpty())
             continue;
-        if (!readHoliday(line) || !isLatin1(line)) {
+        const std::optional<HolidayDay> day = readHoliday(line);
+        if (!day || !isLatin1(line)) {
             m_prompter.showMessage(
                 tr("Holiday line %1, \"%2\", is not a day Callwise knows. Please write "
                    "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
@@ -410,7 +424,7 @@ std::optional<TariffRules> frmRules::typedRules()
             txtHolidays->setTextCursor(QTextCursor(txtHolidays->document()->findBlockByNumber(i)));
             return std::nullopt;
         }
-        rules.holidays << line;
+        rules.holidays << *day;
     }
     if (const std::optional<RulesLine> bad = firstBadLine(txtTimeRules, timeRuleProblem)) {
         m_prompter.showMessage(
@@ -419,8 +433,8 @@ std::optional<TariffRules> frmRules::typedRules()
         return std::nullopt;
     }
     for (const QString &line : txtTimeRules->toPlainText().split(u'\n')) {
-        if (!line.trimmed().isEmpty())
-            rules.timeRules << line.trimmed();
+        if (const TimeRuleRead read = readTimeRule(line); read.rule)
+            rules.timeRules << *read.rule;
     }
     if (rulesLines(rules).size() > kMostRulesLines) {
         m_prompter.showMessage(tr("Please list at most %1 holidays and rules by time.")

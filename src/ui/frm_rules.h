@@ -85,7 +85,7 @@ private:
     bool saveRulesAndTable(const TariffRules &rules);
     // The rules as typed, or nothing after saying which box is wrong.
     std::optional<TariffRules> typedRules();
-    std::optional<double> typedPence(QLineEdit *box, const QString &complaint);
+    std::optional<ExactNumber> typedPence(QLineEdit *box, const QString &complaint);
 
     TariffRules &m_rules;
     QString m_rulesPath;

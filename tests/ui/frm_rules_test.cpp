@@ -1,3 +1,4 @@
+#include "support/rule_lines.h"
 #include "ui_rig.h"
 
 #include "tariff/rules_file.h"
@@ -149,8 +150,8 @@ const BadCase kBad[] = {
 TEST_F(RulesWindowTest, BadInputIsNamedAndNothingIsSaved)
 {
     rules.feePerCallPence = 10;
-    rules.firstSeconds = 60;
-    rules.unitSeconds = 1;
+    rules.firstMs = 60000;
+    rules.unitMs = 1000;
     ASSERT_TRUE(SaveRules(path(), rules).ok);
     const QByteArray saved = dir.read("netrules.ini");
     const TariffRules inForce = rules;
@@ -327,7 +328,7 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
     EXPECT_TRUE(dir.read("netfees.ini").startsWith("00:00\r\n5.00\r\n"));
     const RulesLoad saved = LoadRules(path());
     EXPECT_TRUE(saved.ok);
-    EXPECT_EQ(saved.rules.timeRules, QStringList { "Mon-Fri 08:00-17:59 10.00 per 90 s" });
+    EXPECT_EQ(saved.rules.timeRules, timeRulesOf({ "Mon-Fri 08:00-17:59 10.00 per 90 s" }));
     EXPECT_EQ(main.rules(), saved.rules);
     EXPECT_EQ(prompter.messages.size(), 2);
     main.close();
@@ -350,9 +351,9 @@ TEST_F(RulesWindowTest, ASuggestionTakenKeepsWhatItDoesNotChange)
         enter(entry.control, entry.typed);
     RuleSuggestion suggestion;
     suggestion.rules.feePerCallPence = 15;
-    suggestion.rules.firstSeconds = 60;
-    suggestion.rules.unitSeconds = 1;
-    suggestion.rules.holidays = QStringList { "England and Wales" };
+    suggestion.rules.firstMs = 60000;
+    suggestion.rules.unitMs = 1000;
+    suggestion.rules.holidays = holidaysOf({ "England and Wales" });
     suggestion.changed = RuleSetting::FeePerCall | RuleSetting::Units | RuleSetting::Holidays
         | RuleSetting::MinConnect;
     suggestion.minConnectTime = "0";
@@ -367,7 +368,7 @@ TEST_F(RulesWindowTest, ASuggestionTakenKeepsWhatItDoesNotChange)
     TariffRules expected = suggestion.rules;
     expected.minimumChargePence = 20;
     expected.unitsAtOwnRate = true;
-    expected.holidays.prepend("25/12");
+    expected.holidays.prepend(readHoliday(u"25/12").value());
     EXPECT_EQ(main.rules(), expected);
     main.close();
 }
