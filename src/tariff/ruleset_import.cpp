@@ -1,6 +1,7 @@
 #include "tariff/ruleset_import.h"
 
 #include "tariff/ruleset_words.h"
+#include "tariff/time_rules.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,16 +12,23 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
 // A ruleset's price for a unit: cost per seconds, from after seconds on.
 struct Use
 {
-    Decimal cost;
-    int seconds = 0;
+    ExactNumber cost; // in the ruleset's currency
+    qint64 ms = 0;
     std::optional<int> after;
 };
+
+// Pence, as Callwise counts: hundredths of the ruleset's currency.
+ExactNumber pence(const ExactNumber &cost)
+{
+    return cost * ExactNumber(100);
+}
 
 struct Written
 {
@@ -56,7 +64,7 @@ RulesetImport refused(const Written &where, const QString &why)
     return { std::nullopt, { where.line, where.text, why } };
 }
 
-Read<Use> readUse(QStringView text, bool zeroSecondsAllowed = false)
+Read<Use> readUse(QStringView text, Length length = Length::Unit)
 {
     const std::optional<QStringList> parts = readTuple(text);
     if (!parts)
@@ -64,18 +72,21 @@ Read<Use> readUse(QStringView text, bool zeroSecondsAllowed = false)
             + QCoreApplication::translate(
                 "RulesetImport", "\" is not (cost, seconds) or (cost, seconds, after)");
     Use use;
-    const Read<Decimal> cost = readAmount(parts->at(0));
+    const Read<ExactNumber> cost = readAmount(parts->at(0));
     if (const QString *why = std::get_if<QString>(&cost))
         return *why;
-    use.cost = std::get<Decimal>(cost);
-    // Time at no cost may be written with units of no length: "use (0,0)".
-    const Read<int> seconds
-        = readUnitSeconds(parts->at(1), zeroSecondsAllowed || use.cost.isZero());
-    if (const QString *why = std::get_if<QString>(&seconds))
+    use.cost = std::get<ExactNumber>(cost);
+    // Time at no cost may be written with units of no length: "use (0,0)";
+    // a first charge of no length is a fee for each call.
+    const bool first = length == Length::FirstCharge;
+    const Read<qint64> ms = readLengthMs(parts->at(1), length, first || use.cost.isZero());
+    if (const QString *why = std::get_if<QString>(&ms))
         return *why;
-    use.seconds = std::get<int>(seconds);
-    if (use.seconds == 0 && !zeroSecondsAllowed)
-        use.seconds = 1; // free, a second at a time, so a price begins on time
+    use.ms = std::get<qint64>(ms);
+    // Time at no cost is free by the second, as the rules hold it, so that a
+    // price begins where its time does, whatever unit the line gives.
+    if (use.cost.isZero() && !first)
+        use.ms = kMsPerSecond;
     if (parts->size() == 3) {
         const Read<int> after = readAfterSeconds(parts->at(2));
         if (const QString *why = std::get_if<QString>(&after))
@@ -155,23 +166,19 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
     return {};
 }
 
-ExactNumber exactly(Decimal amount)
-{
-    return ExactNumber::fromText(amount.text()).value_or(ExactNumber());
-}
-
-// The time rule for a unit price over days and minutes, added to the lines;
-// why not when the rules file could not hold it exactly.
-QString addRuleLine(
+// The time rule for a unit price over days and minutes, added to the rules;
+// why not in the rare case that its line would not read back as it (a price
+// past the places a rule line writes).
+QString addRule(
     const QList<RuleDays> &days, MinuteRange minutes, const Use &use, QList<TimeRule> &rules)
 {
     TimeRule rule;
     rule.days = days;
     rule.firstMinute = minutes.first;
     rule.lastMinute = minutes.last;
-    rule.pence = exactly(use.cost.hundredths());
+    rule.pence = pence(use.cost);
     rule.perMinute = false;
-    rule.unitMs = qint64(use.seconds) * kMsPerSecond;
+    rule.unitMs = use.ms;
     rule.afterSeconds = use.after.value_or(0);
     const QString line = timeRuleText(rule);
     if (readTimeRule(line).rule != rule)
@@ -182,32 +189,16 @@ QString addRuleLine(
     return {};
 }
 
-// Why pence would not be kept as the rules file keeps them, to the
-// hundredth; nothing when they are.
-QString whyNotKept(Decimal cost, const QString &what)
-{
-    if (cost.hundredths().places <= 2)
-        return {};
-    return QCoreApplication::translate(
-        "RulesetImport", "%1 %2 is finer than the hundredth of a hundredth Callwise keeps")
-        .arg(what, cost.text());
-}
-
 // The default's fee a minute as the fee file writes fees, when it is exact.
 std::optional<QString> exactMinuteFee(const Use &use)
 {
-    const Decimal pence = use.cost.hundredths();
-    qint64 scale = 1;
-    for (int place = 0; place < pence.places; ++place)
-        scale *= 10;
-    const qint64 numerator = pence.units * 6000; // a minute, in hundredths of a penny
-    const qint64 denominator = scale * use.seconds;
-    if (numerator % denominator != 0)
+    const ExactNumber fee = pence(use.cost) * ExactNumber::fraction(60 * kMsPerSecond, use.ms);
+    if (!fee.endsWithin(2))
         return std::nullopt;
-    const QString fee = Decimal { numerator / denominator, 2 }.text();
-    if (fee.size() > TariffTable::kBandCellLimit)
+    const QString text = fee.toText(2, 2);
+    if (text.size() > TariffTable::kBandCellLimit)
         return std::nullopt;
-    return fee;
+    return text;
 }
 
 QString settingValue(const Parsed &parsed, const QString &key)
@@ -219,14 +210,15 @@ QString settingValue(const Parsed &parsed, const QString &key)
 // The default's fee a minute rounded, for show where a rule by time prices.
 QString shownFee(const Use &use)
 {
-    return QString::number(qMin(999.99, use.cost.hundredths().value() * 60 / use.seconds), 'f', 2);
+    const ExactNumber fee = pence(use.cost) * ExactNumber::fraction(60 * kMsPerSecond, use.ms);
+    return QString::number(qMin(999.99, fee.toDouble()), 'f', 2);
 }
 
 // The charges of a call beside its time.
 struct Costs
 {
-    Decimal perCall;
-    Decimal minimum;
+    ExactNumber perCall;
+    ExactNumber minimum;
     std::optional<Use> flat;
 };
 
@@ -241,22 +233,20 @@ std::variant<Costs, RulesetRefusal> readCosts(const Parsed &parsed)
         return RulesetRefusal { at.line, at.text, why };
     };
     Costs costs;
-    for (Decimal *const cost : { &costs.perCall, &costs.minimum }) {
+    for (ExactNumber *const cost : { &costs.perCall, &costs.minimum }) {
         const QString key = cost == &costs.perCall ? QStringLiteral("per_connection")
                                                    : QStringLiteral("minimum_costs");
         const QString value = settingValue(parsed, key);
         if (value.isEmpty())
             continue;
-        const Read<Decimal> amount = readAmount(value);
+        const Read<ExactNumber> amount = readAmount(value);
         if (const QString *why = std::get_if<QString>(&amount))
             return refusal(key, *why);
-        *cost = std::get<Decimal>(amount);
-        if (const QString why = whyNotKept(*cost, key); !why.isEmpty())
-            return refusal(key, why);
+        *cost = std::get<ExactNumber>(amount);
     }
     const QString flatKey = QStringLiteral("flat_init_costs");
     if (const QString value = settingValue(parsed, flatKey); !value.isEmpty()) {
-        const Read<Use> use = readUse(value, true);
+        const Read<Use> use = readUse(value, Length::FirstCharge);
         if (const QString *why = std::get_if<QString>(&use))
             return refusal(flatKey, *why);
         costs.flat = std::get<Use>(use);
@@ -264,8 +254,6 @@ std::variant<Costs, RulesetRefusal> readCosts(const Parsed &parsed)
             return refusal(flatKey,
                 QCoreApplication::translate(
                     "RulesetImport", "a flat first charge has no \"after\""));
-        if (const QString why = whyNotKept(costs.flat->cost, flatKey); !why.isEmpty())
-            return refusal(flatKey, why);
     }
     return costs;
 }
@@ -292,23 +280,21 @@ QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use
     else
         summary << QCoreApplication::translate("RulesetImport",
             "Every day: %1 per %2 s, by the first rule by time (%3 a minute shown)")
-                       .arg(fallback->cost.hundredths().text())
-                       .arg(fallback->seconds)
-                       .arg(shownFee(*fallback));
+                       .arg(pence(fallback->cost).toText(), secondsText(fallback->ms),
+                           shownFee(*fallback));
     summary << QCoreApplication::translate(
         "RulesetImport", "Charge units: %1, each at the rate in force when it begins")
                    .arg(unitsText(rules.firstMs, rules.unitMs));
     if (costs.flat)
         summary << QCoreApplication::translate(
             "RulesetImport", "First charge: %1 for the first %2 s")
-                       .arg(costs.flat->cost.hundredths().text())
-                       .arg(costs.flat->seconds);
+                       .arg(pence(costs.flat->cost).toText(), secondsText(costs.flat->ms));
     if (!costs.perCall.isZero())
         summary << QCoreApplication::translate("RulesetImport", "Fee per call: %1")
-                       .arg(costs.perCall.hundredths().text());
+                       .arg(pence(costs.perCall).toText());
     if (!costs.minimum.isZero())
         summary << QCoreApplication::translate("RulesetImport", "Minimum charge: %1")
-                       .arg(costs.minimum.hundredths().text());
+                       .arg(pence(costs.minimum).toText());
     summary << QCoreApplication::translate("RulesetImport", "Min connect time: 0");
     if (!rules.timeRules.isEmpty())
         summary << QCoreApplication::translate("RulesetImport", "Rules by time:");
@@ -319,18 +305,31 @@ QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use
 
 // Where rules by time leave a call's start unpriced: the first weekday and
 // minute none covers on some day, from units that begin with the call (an
-// "after" covers no call's start). Rules by weekday alone repeat every week;
-// 28 years hold every date on every weekday.
-std::optional<std::pair<int, int>> firstUncovered(
-    const QStringList &timeRules, bool byWeekdayAlone)
+// "after" covers no call's start). 28 years hold every date on every
+// weekday; a day no date or Easter names is priced as any other of its
+// weekday, so only the first of those is looked at.
+std::optional<std::pair<int, int>> firstUncovered(const QList<TimeRule> &timeRules)
 {
+    QList<TimeRule> dated; // the rules' dates and days from Easter, all day
+    for (TimeRule rule : timeRules) {
+        rule.days.removeIf(
+            [](const RuleDays &days) { return days.kind == RuleDays::Kind::Weekdays; });
+        rule.firstMinute = 0;
+        rule.lastMinute = 24 * 60 - 1;
+        rule.afterSeconds = 0;
+        if (!rule.days.isEmpty())
+            dated << rule;
+    }
     const HolidayCalendar noHolidays;
     const TimeRuleBook book(timeRules, noHolidays);
+    const TimeRuleBook datedBook(dated, noHolidays);
     std::optional<std::pair<int, int>> first;
+    bool plainSeen[8] = {};
     const QDate monday(2000, 1, 3);
-    const QDate end = byWeekdayAlone ? monday.addDays(7) : monday.addYears(28);
-    for (QDate day = monday; day < end; day = day.addDays(1)) {
+    for (QDate day = monday; day < monday.addYears(28); day = day.addDays(1)) {
         const int weekday = day.dayOfWeek();
+        if (!datedBook.ruleAt(day, 0, 0) && std::exchange(plainSeen[weekday], true))
+            continue;
         for (int minute = 0; minute < 24 * 60; minute = book.nextChangeAfter(minute)) {
             if (first && std::pair(weekday, minute) >= *first)
                 break;
@@ -409,17 +408,17 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
 
     TariffRules &rules = tariff.rules;
     rules.unitsAtOwnRate = true;
-    rules.firstMs = qint64(fallback.seconds) * kMsPerSecond;
-    rules.unitMs = qint64(fallback.seconds) * kMsPerSecond;
-    if (costs.flat && costs.flat->seconds == 0) {
-        costs.perCall = costs.perCall.plus(costs.flat->cost);
+    rules.firstMs = fallback.ms;
+    rules.unitMs = fallback.ms;
+    if (costs.flat && costs.flat->ms == 0) {
+        costs.perCall += costs.flat->cost;
         costs.flat.reset();
     } else if (costs.flat) {
-        rules.firstMs = qint64(costs.flat->seconds) * kMsPerSecond;
-        rules.firstChargePence = exactly(costs.flat->cost.hundredths());
+        rules.firstMs = costs.flat->ms;
+        rules.firstChargePence = pence(costs.flat->cost);
     }
-    rules.feePerCallPence = exactly(costs.perCall.hundredths());
-    rules.minimumChargePence = exactly(costs.minimum.hundredths());
+    rules.feePerCallPence = pence(costs.perCall);
+    rules.minimumChargePence = pence(costs.minimum);
 
     std::vector<DefaultLine> defaults = parsed.laterDefaults;
     if (!minuteFee && parsed.plainDefault)
@@ -435,19 +434,14 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
     lines.insert(lines.end(), parsed.rules.begin(), parsed.rules.end());
     for (const OnLine &each : lines) {
         for (const MinuteRange &minutes : each.times) {
-            if (const QString why = addRuleLine(each.days, minutes, each.use, rules.timeRules);
+            if (const QString why = addRule(each.days, minutes, each.use, rules.timeRules);
                 !why.isEmpty())
                 return refused(each.where, why);
         }
     }
 
     if (!parsed.plainDefault) {
-        const bool byWeekdayAlone = std::all_of(lines.begin(), lines.end(), [](const OnLine &l) {
-            return std::all_of(l.days.begin(), l.days.end(),
-                [](const RuleDays &d) { return d.kind == RuleDays::Kind::Weekdays; });
-        });
-        if (const std::optional<std::pair<int, int>> gap
-            = firstUncovered(rules.timeRules, byWeekdayAlone))
+        if (const std::optional<std::pair<int, int>> gap = firstUncovered(rules.timeRules))
             return refused({}, uncoveredText(*gap));
     }
     tariff.summary = summaryOf(tariff, costs, parsed.plainDefault ? &fallback : nullptr, minuteFee);

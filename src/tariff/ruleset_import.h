@@ -17,8 +17,10 @@
 //     on () between () use (0.04, 60, 1800)   # units that begin 30 min in
 //
 // Prices are in the ruleset's currency and become hundredths of it, as
-// Callwise counts pence: 0.033 EUR is 3.3. Each unit is priced at its own
-// moment, as the dialer charges a unit when it begins. The lines map so:
+// Callwise counts pence, kept to their last digit: 0.0033333333333 EUR is
+// 0.33333333333. Seconds may have decimals ("158.4"). Each unit is priced at
+// its own moment, as the dialer charges a unit when it begins. The lines
+// map so:
 //   default=(c, s)        the table: every day one band from "00:00" at
 //                         c×100×60/s a minute, which is exact only when that
 //                         fee has two decimals (the fee file's); otherwise
@@ -31,8 +33,8 @@
 //   default=(c, s, a)     a rule by time for the whole week after a seconds;
 //                         such rules come before the "on" lines, the longest
 //                         "after" last, so it wins once reached.
-//   flat_init_costs=(c, s) a first charge of c×100 covering s seconds; with s
-//                         of 0, a fee for each call.
+//   flat_init_costs=(c, s) a first charge of c×100 covering s seconds, up to
+//                         a day; with s of 0, a fee for each call.
 //   no default            the "on" lines alone, when they price a call that
 //                         begins at any minute of any day; the first of them
 //                         gives the table its fee for show and the units.
@@ -52,13 +54,15 @@
 //                         o'clock day), 24:00 the day's last minute as an end
 //                         and midnight as a start, an end before the start
 //                         across midnight, empty for the whole day; several
-//                         ranges give a rule each. use (0, 0) is free time.
+//                         ranges give a rule each. A cost of 0, as in
+//                         use (0, 0), is free time, by the second whatever
+//                         unit is written, so a price begins on time.
 // A setting given twice takes the later, as anyone reading the file would.
 // The file is UTF-8, or Latin-1 where it cannot be.
-// Whatever cannot be kept exactly (a unit of 0 s or past an hour, a price
-// finer than a hundredth of a hundredth where the rules file keeps pence to
-// the hundredth, an unknown word, a second default) refuses the whole
-// ruleset, naming its line and why: nothing is half-imported.
+// Whatever says no price plainly (a priced unit of 0 s or past an hour, an
+// unknown word, a second default, minutes no rule prices where there is no
+// default) refuses the whole ruleset, naming its line and why: nothing is
+// half-imported.
 
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"

@@ -1,26 +1,14 @@
 #include "tariff/ruleset_words.h"
 
-#include "common/number_reader.h"
+#include "tariff/tariff_rules.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
 
-// Four whole digits and eight decimals keep every amount, and the fee a
-// minute made from it, well inside 64 bits.
-constexpr int kMostWholeDigits = 4;
-constexpr int kMostPlaces = 8;
 constexpr int kMostEasterDays = 31;
 constexpr int kMostAfterSeconds = 24 * 3600;
-
-qint64 powerOfTen(int places)
-{
-    qint64 power = 1;
-    while (places-- > 0)
-        power *= 10;
-    return power;
-}
 
 QString quoted(QStringView text)
 {
@@ -140,87 +128,42 @@ Read<int> readMinute(QStringView text, bool end)
 
 } // namespace
 
-Decimal Decimal::hundredths() const
+Read<ExactNumber> readAmount(QStringView text)
 {
-    if (places >= 2)
-        return Decimal { units, places - 2 }.trimmed();
-    return Decimal { units * powerOfTen(2 - places), 0 };
-}
-
-Decimal Decimal::trimmed() const
-{
-    Decimal shorter = *this;
-    while (shorter.places > 0 && shorter.units % 10 == 0) {
-        shorter.units /= 10;
-        --shorter.places;
-    }
-    return shorter;
-}
-
-Decimal Decimal::plus(Decimal other) const
-{
-    const int common = qMax(places, other.places);
-    return Decimal { units * powerOfTen(common - places)
-            + other.units * powerOfTen(common - other.places),
-        common }
-        .trimmed();
-}
-
-QString Decimal::text() const
-{
-    const qint64 scale = powerOfTen(places);
-    QString whole = QString::number(units / scale);
-    if (places == 0)
-        return whole;
-    return whole + u'.' + QString::number(units % scale).rightJustified(places, u'0');
-}
-
-double Decimal::value() const
-{
-    return readNumber(text());
-}
-
-Read<Decimal> readAmount(QStringView text)
-{
-    static const QRegularExpression form(QStringLiteral(R"(^(-?)(\d*)(?:\.(\d*))?$)"));
+    static const QRegularExpression form(QStringLiteral(R"(^-?(\d+\.?\d*|\.\d+)$)"));
     const QString amount = text.trimmed().toString();
-    const QRegularExpressionMatch match = form.match(amount);
-    if (!match.hasMatch() || (match.capturedLength(2) == 0 && match.capturedLength(3) == 0))
+    if (!form.match(amount).hasMatch())
         return quoted(amount) + QCoreApplication::translate("RulesetWords", " is no amount");
-    QString whole = match.captured(2);
-    QString fraction = match.captured(3);
-    while (whole.startsWith(u'0'))
-        whole.remove(0, 1);
-    while (fraction.endsWith(u'0'))
-        fraction.chop(1);
-    if (match.capturedLength(1) > 0
-        && QString(whole + fraction).count(u'0') < whole.size() + fraction.size())
-        return QCoreApplication::translate("RulesetWords", "a price cannot be below 0");
-    if (whole.size() > kMostWholeDigits || fraction.size() > kMostPlaces)
+    const std::optional<ExactNumber> exact = ExactNumber::fromText(amount);
+    if (!exact)
         return quoted(amount)
-            + QCoreApplication::translate("RulesetWords",
-                " is more than Callwise keeps (at most %1 digits before the point "
-                "and %2 after it)")
-                  .arg(kMostWholeDigits)
-                  .arg(kMostPlaces);
-    const Decimal exact { (whole + fraction).toLongLong(), int(fraction.size()) };
-    return exact;
+            + QCoreApplication::translate(
+                "RulesetWords", " has more digits than any price (at most 30)");
+    if (*exact < ExactNumber())
+        return QCoreApplication::translate("RulesetWords", "a price cannot be below 0");
+    return *exact;
 }
 
-Read<int> readUnitSeconds(QStringView text, bool zeroAllowed)
+Read<qint64> readLengthMs(QStringView text, Length length, bool zeroAllowed)
 {
-    const QStringView seconds = text.trimmed();
-    static const QRegularExpression form(QStringLiteral(R"(^\d{1,9}$)"));
-    if (!form.match(seconds).hasMatch())
+    const QString seconds = text.trimmed().toString();
+    static const QRegularExpression form(QStringLiteral(R"(^(\d{1,9}\.?\d*|\.\d+)$)"));
+    const std::optional<ExactNumber> exact
+        = form.match(seconds).hasMatch() ? ExactNumber::fromText(seconds) : std::nullopt;
+    const ExactNumber ms = exact ? *exact * ExactNumber(kMsPerSecond) : ExactNumber();
+    if (!exact || !ms.isWhole())
         return quoted(seconds)
-            + QCoreApplication::translate("RulesetWords", " is no whole number of seconds");
-    const int value = seconds.toInt();
-    if (value == 0 && !zeroAllowed)
+            + QCoreApplication::translate(
+                "RulesetWords", " is no number of seconds (to the thousandth at most)");
+    if (ms.isZero() && !zeroAllowed)
         return QCoreApplication::translate("RulesetWords", "a unit cannot be 0 seconds");
-    if (value > 3600)
+    if (length == Length::Unit && ms > ExactNumber(3600 * kMsPerSecond))
         return QCoreApplication::translate(
             "RulesetWords", "a unit cannot be longer than 3600 seconds");
-    return value;
+    if (ms > ExactNumber(kMostFirstMs))
+        return QCoreApplication::translate(
+            "RulesetWords", "a first charge cannot be longer than a day (86400 seconds)");
+    return ms.roundHalfEven();
 }
 
 Read<int> readAfterSeconds(QStringView text)
