@@ -170,6 +170,7 @@ QString addRuleLine(
     rule.perMinute = false;
     rule.unitMs = qint64(use.seconds) * kMsPerSecond;
     rule.afterSeconds = use.after.value_or(0);
+    rule = rule.normalised();
     const QString line = timeRuleText(rule);
     if (readTimeRule(line).rule != rule)
         return QCoreApplication::translate(

@@ -163,8 +163,6 @@ TEST(RulesetImport, RefusalsNameTheLineAndTheReason)
             "a flat first charge has no \"after\"" },
         { "default=(1,60)\ncurrency_position=middle", 2, "the position is left or right" },
         { "default=(1,60)\ncurrency_digits=two", 2, "the digits are a whole number from 0 to 9" },
-        { "default=(1,60)\non () between () use (0.0000001, 60)", 2,
-            "Callwise cannot write this rule exactly (\"Mon-Sun 00:00-23:59 0.00 per 60 s\")" },
     };
     for (const auto &c : cases) {
         const RulesetImport read = imported(c.ruleset);
