@@ -180,6 +180,7 @@ QString addRule(
     rule.perMinute = false;
     rule.unitMs = use.ms;
     rule.afterSeconds = use.after.value_or(0);
+    rule = rule.normalised();
     const QString line = timeRuleText(rule);
     if (readTimeRule(line).rule != rule)
         return QCoreApplication::translate(

@@ -81,9 +81,8 @@ QString holidayText(const HolidayDay &day)
     case HolidayDay::Kind::FromEaster:
         if (day.easterOffset == 0)
             return QStringLiteral("Easter");
-        return QStringLiteral("Easter%1%2")
-            .arg(day.easterOffset < 0 ? u'-' : u'+')
-            .arg(std::abs(day.easterOffset));
+        return QStringLiteral("Easter") + (day.easterOffset < 0 ? u'-' : u'+')
+            + QString::number(std::abs(day.easterOffset));
     case HolidayDay::Kind::EveryYear:
         return day.date.toString(u"dd/MM");
     case HolidayDay::Kind::Once:

@@ -35,6 +35,17 @@ struct TimeRule
     int afterSeconds = 0; // units that begin this far into the call or later
 
     bool isFree() const { return pence.isZero(); }
+    // The rule as its line reads back: time at no cost, however written, in
+    // units of a second.
+    TimeRule normalised() const
+    {
+        TimeRule rule = *this;
+        if (isFree()) {
+            rule.perMinute = false;
+            rule.unitMs = 1000;
+        }
+        return rule;
+    }
     // What one unit costs, in pence.
     ExactNumber unitPence() const;
     // Pence a minute.

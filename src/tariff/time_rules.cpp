@@ -317,11 +317,7 @@ TimeRuleRead readTimeRule(QStringView line)
         return refusedRule(
             QCoreApplication::translate("TimeRules", "a unit cannot be over 3600 seconds"));
     rule.unitMs = *unitMs;
-    if (rule.isFree()) {
-        // Time at no cost, however written, in units of a second.
-        rule.perMinute = false;
-        rule.unitMs = kMsPerSecond;
-    }
+    rule = rule.normalised();
     if (after.hasMatch()) {
         const QStringView unit = after.capturedView(2);
         if (!isMinutes(unit) && !isSeconds(unit))
