@@ -458,8 +458,8 @@ RulesetImport readRulesetLines(const QStringList &lines, const QString &fallback
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Written where { int(i) + 1, lines[i] };
         QString line = lines[i];
-        // A file saved as UTF-8 by an editor may begin with its mark, read
-        // here as three Latin-1 characters.
+        // UTF-8's mark before bytes that are not UTF-8 reads as three
+        // Latin-1 characters.
         if (i == 0 && line.startsWith(QStringView(u"\u00EF\u00BB\u00BF")))
             line.remove(0, 3);
         if (const qsizetype hash = line.indexOf(u'#'); hash >= 0)
