@@ -31,7 +31,7 @@ CallPricer::CallPricer(const TariffTable &table, const TariffRules &rules)
     , m_minConnectText(table.minConnectTime())
     , m_minConnect(readNumber(m_minConnectText))
     , m_holidays(rules.holidays)
-    , m_timeline(table, m_holidays)
+    , m_timeline(table, m_holidays, !rules.isDefault())
     , m_timeRules(rules.timeRules, m_holidays)
 {
     for (const TimeRule &rule : m_timeRules.rules())

@@ -82,23 +82,25 @@ int firstMinuteAfter(const QString &start)
     return low;
 }
 
-DayBands weekdayBands(const TariffTable &table, int weekday)
+DayBands weekdayBands(const TariffTable &table, int weekday, bool exactFees)
 {
     DayBands bands;
     for (int band = 0; band < TariffTable::kBands; ++band) {
         const TariffBand cells = table.band(weekday - 1, band);
         bands.from[size_t(band)] = firstMinuteAfter(cells.bandStart);
         bands.fee[size_t(band)] = readNumber(cells.fee);
-        bands.exactFee[size_t(band)] = exactFee(cells.fee);
+        if (exactFees)
+            bands.exactFee[size_t(band)] = exactFee(cells.fee);
     }
     return bands;
 }
 
-FeeTimeline::FeeTimeline(const TariffTable &table, const HolidayCalendar &holidays)
+FeeTimeline::FeeTimeline(
+    const TariffTable &table, const HolidayCalendar &holidays, bool exactFees)
     : m_holidays(&holidays)
 {
     for (int weekday = 1; weekday <= 7; ++weekday)
-        m_weekdays[size_t(weekday) - 1] = weekdayBands(table, weekday);
+        m_weekdays[size_t(weekday) - 1] = weekdayBands(table, weekday, exactFees);
 }
 
 double FeeTimeline::feeAtEndOf(QDate day) const

@@ -42,13 +42,14 @@ ExactNumber exactFee(const QString &cell);
 // The first minute whose "hh:mm" is greater, as text, than a band's start.
 int firstMinuteAfter(const QString &start);
 
-// The bands of a day of the week, Qt's 1 (Monday) to 7.
-DayBands weekdayBands(const TariffTable &table, int weekday);
+// The bands of a day of the week, Qt's 1 (Monday) to 7; their exact fees
+// only when asked for, as only rules sum them.
+DayBands weekdayBands(const TariffTable &table, int weekday, bool exactFees = false);
 
 class FeeTimeline
 {
 public:
-    FeeTimeline(const TariffTable &table, const HolidayCalendar &holidays);
+    FeeTimeline(const TariffTable &table, const HolidayCalendar &holidays, bool exactFees = false);
 
     // An invalid day (dayOfWeek() 0) reads as a Monday rather than past the array.
     const DayBands &bandsOf(QDate day) const

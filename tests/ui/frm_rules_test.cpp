@@ -81,13 +81,13 @@ const FieldCase kFields[] = {
     { { { "txtHolidays", "Easter+1\n", "Easter+1\nEngland and Wales" },
           { "chkEnglandAndWales", "1", "1" } },
         "\r\n\r\n\r\n\r\n0\r\nEaster+1\r\nEngland and Wales\r\n" },
-    // the forms the window offers as examples
+    // the forms the window offers as examples, each kept as its canonical line
     { { { "txtTimeRules",
-            " Mon-Fri 08:00-17:59 4.20 a minute\n\nSat-Sun 00:00-23:59 10 per 90 s after 60 min",
-            "Mon-Fri 08:00-17:59 4.20 a minute\nSat-Sun 00:00-23:59 10 per 90 s after 60 min" },
+            " Mon-Fri 08:00-17:59 4.20 a minute\n\nSat-Sun 00:00-23:59 after 60 min 10 per 90 s",
+            "Mon-Fri 08:00-17:59 4.20 a minute\nSat-Sun 00:00-23:59 10.00 per 90 s after 60 min" },
           { "txtHolidays", "25/12", "25/12" } },
         "\r\n\r\n\r\n\r\n0\r\n25/12\r\nMon-Fri 08:00-17:59 4.20 a minute\r\nSat-Sun "
-        "00:00-23:59 10 per 90 s after 60 min\r\n" },
+        "00:00-23:59 10.00 per 90 s after 60 min\r\n" },
 };
 
 TEST_F(RulesWindowTest, EachFieldGoesToTheFileIntoForceAndBack)
@@ -252,7 +252,7 @@ TEST_F(RulesWindowTest, ADamagedFileOpensWithWhatReadsAndOkWritesOnlyTheWindow)
     clickOk();
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(dir.read("netrules.ini"),
-        "15.00\r\n30/30\r\n\r\n\r\n1\r\n25/12\r\nMon 08:00-17:59 1 a minute\r\n");
+        "15.00\r\n30/30\r\n\r\n\r\n1\r\n25/12\r\nMon 08:00-17:59 1.00 a minute\r\n");
     EXPECT_EQ(main.rules(), LoadRules(path()).rules);
     EXPECT_TRUE(main.rulesProblem().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
