@@ -31,8 +31,8 @@ QByteArray billOf(const QString &log, int lines)
         = loggedCalls(summaryOfDays(LogIndex(log), first, kToday, 3, british()));
     TariffRules operators;
     operators.feePerCallPence = 15;
-    operators.firstSeconds = 60;
-    operators.unitSeconds = 1;
+    operators.firstMs = 60000;
+    operators.unitMs = 1000;
     const CallPricer pricer(typicalTariff(), operators);
     QByteArray csv = "Call date,Start time,Number,Duration (secs),Cost (£)\r\n";
     for (size_t i = 0; i < calls.size() && csv.count('\n') <= lines; i += 4) {

@@ -21,12 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         = QString::fromLatin1(reinterpret_cast<const char *>(data + 4), qsizetype(size - 4));
 
     TariffRules rules;
-    rules.holidays = { QStringLiteral("25/12"), QStringLiteral("Easter+1") };
+    rules.holidays = { *readHoliday(u"25/12"), *readHoliday(u"Easter+1") };
     if (data[0] & 1) {
-        rules.firstSeconds = 1 + data[3] % 90;
-        rules.unitSeconds = 1 + data[2] % 60;
+        // Units to the tenth of a second; a first charge of up to 15 hours.
+        rules.firstMs = data[0] & 4 ? 54000000 : 100 * (1 + data[3] % 900);
+        rules.unitMs = 100 * (1 + data[2] % 600);
         if (data[0] & 2)
-            rules.firstChargePence = data[1] / 10.0;
+            rules.firstChargePence = ExactNumber::fraction(data[1], 10);
     }
     for (const QString &line : text.split(u'\n')) {
         const TimeRuleRead read = readTimeRule(line);
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const TimeRuleRead again = readTimeRule(written);
         FUZZ_CHECK(again.rule == read.rule);
         FUZZ_CHECK(timeRuleText(*again.rule) == written);
-        rules.timeRules << line;
+        rules.timeRules << *read.rule;
     }
     if (rules.timeRules.isEmpty())
         return 0;
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(!std::isnan(pence) && pence >= 0);
     const std::optional<UnitStep> step
         = pricer.nextUnitStep({ day, startSecond, seconds, 1.0 }, seconds);
-    FUZZ_CHECK(step && step->chargedFrom > seconds && step->length > 0);
+    FUZZ_CHECK(step && step->chargedFrom > seconds && step->lengthMs > 0);
     const double fee = pricer.feeAt(day, startSecond, seconds);
     FUZZ_CHECK(!std::isnan(fee) && fee >= 0);
     return 0;

@@ -5,6 +5,19 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+namespace {
+
+// The unit a fee is told per: the rules' units where they are whole seconds,
+// otherwise the minute.
+int feeUnitSeconds(const TariffRules &rules)
+{
+    if (!rules.usesUnits() || rules.unitMs % kMsPerSecond != 0 || rules.unitMs > 3600 * kMsPerSecond)
+        return kMinuteSeconds;
+    return int(rules.unitMs / kMsPerSecond);
+}
+
+} // namespace
+
 CallCoach::CallCoach(Services services, const CallClock &callClock, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
@@ -37,12 +50,12 @@ QString CallCoach::nextChangeText() const
             nextChangeByTime(now), now.date(), m_services.regional, kMinuteSeconds);
     return nextRateChangeText(nextRateChange(m_services.tariff.tariff().table, now, m_callClock.feeNow(),
                                   HolidayCalendar(rules.holidays)),
-        now.date(), m_services.regional, rules.usesUnits() ? rules.unitSeconds : kMinuteSeconds);
+        now.date(), m_services.regional, feeUnitSeconds(rules));
 }
 
 QString CallCoach::unitsNote() const
 {
-    if (rules().timeRules.isEmpty() || unitInForce() >= kMinuteSeconds)
+    if (rules().timeRules.isEmpty() || unitInForce() >= kMinuteSeconds * kMsPerSecond)
         return {};
     return QCoreApplication::translate("CallCoach",
         "Units are shorter than a minute: the coach warns only before the rate changes.");
@@ -69,16 +82,16 @@ qint64 CallCoach::unitInForce() const
     }
     const CallPricer &pricer = this->pricer();
     const std::optional<UnitStep> step = pricer.nextUnitStep(call, elapsed);
-    return step ? step->length : kMinuteSeconds;
+    return step ? step->lengthMs : kMinuteSeconds * kMsPerSecond;
 }
 
 // Read again only when the rules' holidays change, not at every minute.
 const HolidayCalendar &CallCoach::holidays()
 {
-    const QStringList &lines = rules().holidays;
-    if (lines != m_holidayLines) {
-        m_holidays = HolidayCalendar(lines);
-        m_holidayLines = lines;
+    const QList<HolidayDay> &days = rules().holidays;
+    if (days != m_holidayDays) {
+        m_holidays = HolidayCalendar(days);
+        m_holidayDays = days;
     }
     return m_holidays;
 }
@@ -135,24 +148,26 @@ void CallCoach::beforeStep(qint64 elapsed)
     const TariffRules &rules = this->rules();
     const CallPricer &pricer = this->pricer();
     std::optional<UnitStep> step = pricer.nextUnitStep(runningCall(elapsed), elapsed);
+    const qint64 warningMs = qint64(warning) * kMsPerSecond;
     if (!rules.timeRules.isEmpty()) {
-        if (step && step->length < kMinuteSeconds)
+        if (step && step->lengthMs < kMinuteSeconds * kMsPerSecond)
             step.reset();
     } else if (rules.usesUnits()) {
-        const qint64 firstEnd = qint64(rules.firstSeconds) + 1;
-        if (step && step->chargedFrom == firstEnd && rules.firstSeconds >= warning) {
-            step->length = qMax<qint64>(step->length, kMinuteSeconds);
+        const qint64 firstEnd = rules.firstMs / kMsPerSecond + 1;
+        if (step && step->chargedFrom == firstEnd && rules.firstMs >= warningMs) {
+            step->lengthMs = qMax<qint64>(step->lengthMs, kMinuteSeconds * kMsPerSecond);
         } else {
             if (step && step->chargedFrom == firstEnd)
                 step = pricer.nextUnitStep(runningCall(firstEnd), firstEnd);
-            if (step && step->length < warning)
+            if (step && step->lengthMs < warningMs)
                 step.reset();
         }
     }
     if (!step || step->chargedFrom - elapsed > warning || step->chargedFrom == m_warnedStep)
         return;
     m_warnedStep = step->chargedFrom;
-    if (pricer.price(runningCall(step->chargedFrom - 1 + step->length), TableRule::Live)
+    const qint64 lasting = (step->lengthMs + kMsPerSecond - 1) / kMsPerSecond;
+    if (pricer.price(runningCall(step->chargedFrom - 1 + lasting), TableRule::Live)
         <= pricer.price(runningCall(step->chargedFrom - 1), TableRule::Live))
         return;
     // After the tick: loading the sound must not hold up the clock.
@@ -179,8 +194,7 @@ void CallCoach::beforeChange(const QDateTime &now, qint64 elapsed)
     const TariffRules &rules = this->rules();
     const CallPricer &pricer = this->pricer();
     const ChangeCosts costs = costsAroundChange(*change, runningCall(elapsed + ahead), pricer);
-    const int unit
-        = rules.usesUnits() && rules.timeRules.isEmpty() ? rules.unitSeconds : kMinuteSeconds;
+    const int unit = rules.timeRules.isEmpty() ? feeUnitSeconds(rules) : kMinuteSeconds;
     m_services.showBalloon(rateChangeSentence(*change, costs, m_services.regional, unit));
     if (!m_services.speechOn())
         return;

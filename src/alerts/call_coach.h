@@ -65,6 +65,7 @@ private:
     void beforeChange(const QDateTime &now, qint64 elapsed);
     const std::optional<RateChange> &changeAfter(const QDateTime &now);
     std::optional<RateChange> nextChangeByTime(const QDateTime &now) const;
+    // Milliseconds.
     qint64 unitInForce() const;
     const TariffRules &rules() const { return m_services.tariff.tariff().rules; }
     const CallPricer &pricer() const { return m_services.tariff.pricer(); }
@@ -84,6 +85,6 @@ private:
     int m_changeMinute = -1;
     double m_changeCostnow = 0.0;
     std::optional<RateChange> m_change;
-    QStringList m_holidayLines; // those m_holidays was read from
+    QList<HolidayDay> m_holidayDays; // those m_holidays was made from
     HolidayCalendar m_holidays;
 };

@@ -47,7 +47,7 @@ int placesOf(double amount, int least, int most)
 QString Regional::pence(double pence, int leastPlaces) const
 {
     if (m_locale.currencySymbol(QLocale::CurrencyIsoCode) == QLatin1String("GBP"))
-        return m_locale.toString(pence, 'f', placesOf(pence, leastPlaces, 4)) + u'p';
+        return m_locale.toString(pence, 'f', placesOf(pence, leastPlaces, 8)) + u'p';
     const double amount = pence / 100.0;
-    return m_locale.toCurrencyString(amount, m_locale.currencySymbol(), placesOf(amount, 2, 6));
+    return m_locale.toCurrencyString(amount, m_locale.currencySymbol(), placesOf(amount, 2, 10));
 }

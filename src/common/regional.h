@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/exact_number.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -22,8 +24,13 @@ public:
     // A fee or a small sum told to the fraction of a penny, in sentences:
     // in pence where the currency is the pound ("4.20p", "15p"), else the
     // currency form with the places it needs ("0,042 EUR"). Pence are told
-    // with the places they need, leastPlaces at least and four at most.
+    // with the places they need, leastPlaces at least and eight at most, so an
+    // operator's minimum of 4.256p shows as written.
     QString pence(double pence, int leastPlaces = 0) const;
+    QString pence(const ExactNumber &pence, int leastPlaces = 0) const
+    {
+        return this->pence(pence.toDouble(), leastPlaces);
+    }
 
     const QLocale &locale() const { return m_locale; }
 

@@ -128,16 +128,16 @@ public:
         const std::vector<qint64> prices = consider(rules, table);
         if (const qint64 more = medianShortfall(prices); more != 0) {
             TariffRules withFee = rules;
-            withFee.feePerCallPence = qMax(0.0, rules.feePerCallPence + double(more));
+            withFee.feePerCallPence = std::max(ExactNumber(0), rules.feePerCallPence + more);
             if (withFee != rules)
                 consider(withFee, table);
         }
         if (rules.usesUnits()) {
             TariffRules noFirst = rules;
-            noFirst.firstChargePence = 0.0;
+            noFirst.firstChargePence = ExactNumber(0);
             const qint64 first = medianShortfall(this->prices(noFirst, table));
             TariffRules flat = rules;
-            flat.firstChargePence = double(first);
+            flat.firstChargePence = ExactNumber(first);
             if (first > 0 && flat != rules)
                 consider(flat, table);
         }
@@ -179,7 +179,7 @@ RuleSettings changedSettings(const TariffRules &rules, const TariffRules &curren
     RuleSettings changed;
     changed.setFlag(RuleSetting::FeePerCall, rules.feePerCallPence != current.feePerCallPence);
     changed.setFlag(RuleSetting::Units,
-        rules.firstSeconds != current.firstSeconds || rules.unitSeconds != current.unitSeconds);
+        rules.firstMs != current.firstMs || rules.unitMs != current.unitMs);
     changed.setFlag(RuleSetting::FirstCharge, rules.firstChargePence != current.firstChargePence);
     changed.setFlag(
         RuleSetting::MinimumCharge, rules.minimumChargePence != current.minimumChargePence);
@@ -224,16 +224,16 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
     // The charges set per call from the rules in force and from none; the
     // rules by time and the holidays in force stay as they are.
     TariffRules noCharges = current;
-    noCharges.feePerCallPence = 0.0;
+    noCharges.feePerCallPence = 0;
     noCharges.firstChargePence.reset();
-    noCharges.minimumChargePence = 0.0;
+    noCharges.minimumChargePence = 0;
     std::vector<TariffRules> starts { current };
     addOnce(starts, noCharges);
     // Each of them cleared alone, everything else as it is.
     std::vector<TariffRules> cleared;
-    for (const auto clear : { +[](TariffRules &rules) { rules.feePerCallPence = 0.0; },
+    for (const auto clear : { +[](TariffRules &rules) { rules.feePerCallPence = 0; },
              +[](TariffRules &rules) { rules.firstChargePence.reset(); },
-             +[](TariffRules &rules) { rules.minimumChargePence = 0.0; } }) {
+             +[](TariffRules &rules) { rules.minimumChargePence = 0; } }) {
         TariffRules rules = current;
         clear(rules);
         if (rules != current && std::find(starts.begin(), starts.end(), rules) == starts.end())
@@ -241,29 +241,27 @@ RuleSuggestion suggestRules(const std::vector<BilledCall> &billed,
     }
 
     // How time is charged: as now, every minute begun, each offered unit.
-    std::vector<ChargeUnits> units { { current.firstSeconds, current.unitSeconds } };
+    std::vector<ChargeUnits> units { { current.firstMs, current.unitMs } };
     if (current.usesUnits())
         units.push_back({ 0, 0 });
     for (const ChargeUnits &offered : kOfferedUnits) {
-        if (offered.firstSeconds != current.firstSeconds
-            || offered.unitSeconds != current.unitSeconds)
+        if (offered.firstMs != current.firstMs || offered.unitMs != current.unitMs)
             units.push_back(offered);
     }
     // The holidays only where a call falls on one.
-    std::vector<QStringList> holidays { current.holidays };
-    const QString englandAndWales = QString::fromUtf16(kEnglandAndWales);
-    if (!current.holidays.contains(englandAndWales)
-        && trial.anyOn(HolidayCalendar(QStringList { englandAndWales })))
-        holidays.push_back(current.holidays + QStringList { englandAndWales });
+    std::vector<QList<HolidayDay>> holidays { current.holidays };
+    if (!current.holidays.contains(kEnglandAndWalesDays)
+        && trial.anyOn(HolidayCalendar({ kEnglandAndWalesDays })))
+        holidays.push_back(current.holidays + QList<HolidayDay> { kEnglandAndWalesDays });
 
     for (const TariffTable *tariff : tables) {
         for (const TariffRules &start : starts) {
-            for (const QStringList &days : holidays) {
+            for (const QList<HolidayDay> &days : holidays) {
                 for (const bool ownRate : { current.unitsAtOwnRate, !current.unitsAtOwnRate }) {
                     for (const ChargeUnits &unit : units) {
                         TariffRules rules = start;
-                        rules.firstSeconds = unit.firstSeconds;
-                        rules.unitSeconds = unit.unitSeconds;
+                        rules.firstMs = unit.firstMs;
+                        rules.unitMs = unit.unitMs;
                         if (!rules.usesUnits())
                             rules.firstChargePence.reset();
                         rules.unitsAtOwnRate = ownRate;
@@ -320,9 +318,9 @@ QString suggestionText(
         parts << (rules.feePerCallPence > 0 ? RuleSuggestion::tr("a fee per call of %1")
                                                   .arg(regional.pence(rules.feePerCallPence))
                                             : RuleSuggestion::tr("no fee per call"));
-    if (rules.firstSeconds != current.firstSeconds || rules.unitSeconds != current.unitSeconds)
+    if (rules.firstMs != current.firstMs || rules.unitMs != current.unitMs)
         parts << (rules.usesUnits() ? RuleSuggestion::tr("%1 units")
-                                          .arg(unitsText(rules.firstSeconds, rules.unitSeconds))
+                                          .arg(unitsText(rules.firstMs, rules.unitMs))
                                     : RuleSuggestion::tr("every minute begun charged whole"));
     // Without units there is no first charge to name.
     if (rules.firstChargePence != current.firstChargePence && rules.usesUnits())

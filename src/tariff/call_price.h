@@ -13,6 +13,8 @@
 // and the least charge apply, and the sum is rounded to the penny once.
 // With rules by time every unit is priced at its own start: by the rule in
 // force then, or where none is, by the table and the rules' charge units.
+// With rules every figure is summed exactly, the prices as written and the
+// table's fees as their cells write them, and only the sum is rounded.
 
 #include "tariff/fee_timeline.h"
 #include "tariff/tariff_rules.h"
@@ -22,6 +24,7 @@
 #include <QDate>
 
 #include <optional>
+#include <vector>
 
 struct CallToPrice
 {
@@ -60,7 +63,7 @@ double priceRecordedCall(const RecordedDuration &duration, double fee, double mi
 struct UnitStep
 {
     qint64 chargedFrom = 0;
-    qint64 length = 0;
+    qint64 lengthMs = 0;
 
     bool operator==(const UnitStep &) const = default;
 };
@@ -69,7 +72,9 @@ class CallPricer
 {
 public:
     CallPricer(const TariffTable &table, const TariffRules &rules);
-    Q_DISABLE_COPY_MOVE(CallPricer) // the fee timeline holds on to the holidays
+    // The timeline and the rules by time point at the pricer's own holidays.
+    CallPricer(const CallPricer &other);
+    CallPricer &operator=(const CallPricer &other);
 
     const TariffRules &rules() const { return m_rules; }
     double minConnectMinutes() const { return m_minConnect; }
@@ -95,11 +100,13 @@ private:
     struct UnitRun;
     template <typename Visit>
     void walkUnits(const CallToPrice &call, Visit &&visit) const;
-    double timeCharge(const CallToPrice &call) const;
-    double timeChargeByRules(const CallToPrice &call) const;
+    ExactNumber timeCharge(const CallToPrice &call) const;
+    ExactNumber timeChargeByRules(const CallToPrice &call) const;
     qint64 leastSeconds() const;
-    double sumOfUnits(const CallToPrice &call, qint64 firstStart, qint64 unitLength,
+    ExactNumber sumOfUnits(const CallToPrice &call, qint64 firstStartMs, qint64 unitMs,
         qint64 count) const;
+    const ExactNumber &lastFee(const CallToPrice &call) const;
+    void rebind();
 
     TariffRules m_rules;
     QString m_minConnectText;
@@ -107,6 +114,10 @@ private:
     HolidayCalendar m_holidays;
     FeeTimeline m_timeline;
     TimeRuleBook m_timeRules;
+    std::vector<ExactNumber> m_unitPence; // of each rule by time, in the book's order
+    // The last fee of the call priced last, read exactly once for its calls.
+    mutable double m_lastFee = 0.0;
+    mutable ExactNumber m_exactLastFee;
 };
 
 double priceCall(const CallToPrice &call, const TariffTable &table, const TariffRules &rules,

@@ -8,6 +8,7 @@
 // rate, walk the day in the stretches between the minutes at which a band
 // begins to apply, rather than minute by minute.
 
+#include "common/exact_number.h"
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
@@ -23,31 +24,41 @@ struct DayBands
 {
     std::array<int, TariffTable::kBands> from {};
     std::array<double, TariffTable::kBands> fee {};
+    // The same fees exactly as their cells write them, for rules that sum units.
+    std::array<ExactNumber, TariffTable::kBands> exactFee {};
 
     // The fee the lookup leaves at a minute of the day, given the fee before.
     double feeAt(int minute, double before) const;
+    ExactNumber exactFeeAt(int minute, const ExactNumber &before) const;
     // The first minute after this one at which another band begins to apply;
     // kMinutesPerDay when none does today.
     int nextChangeAfter(int minute) const;
 };
 
+// A fee cell's number exactly as written; the nearest decimal to what the
+// number reader makes of a text it reads some other way.
+ExactNumber exactFee(const QString &cell);
+
 // The first minute whose "hh:mm" is greater, as text, than a band's start.
 int firstMinuteAfter(const QString &start);
 
-// The bands of a day of the week, Qt's 1 (Monday) to 7.
-DayBands weekdayBands(const TariffTable &table, int weekday);
+// The bands of a day of the week, Qt's 1 (Monday) to 7; their exact fees
+// only when asked for, as only rules sum them.
+DayBands weekdayBands(const TariffTable &table, int weekday, bool exactFees = false);
 
 class FeeTimeline
 {
 public:
-    FeeTimeline(const TariffTable &table, const HolidayCalendar &holidays);
+    FeeTimeline(const TariffTable &table, const HolidayCalendar &holidays, bool exactFees = false);
 
     // An invalid day (dayOfWeek() 0) reads as a Monday rather than past the array.
     const DayBands &bandsOf(QDate day) const
     {
         return m_weekdays[size_t(qBound(1, pricedWeekday(day), 7)) - 1];
     }
-    int pricedWeekday(QDate day) const { return m_holidays.pricedWeekday(day); }
+    int pricedWeekday(QDate day) const { return m_holidays->pricedWeekday(day); }
+    // A copy of a pricer points its timeline at the copy's own holidays.
+    void rebind(const HolidayCalendar &holidays) { m_holidays = &holidays; }
 
     // The fee in force at a minute of a day (0 when no band has applied in
     // the week before it).
@@ -55,8 +66,9 @@ public:
     // The fee in force when the day ends, which holds into the next day's
     // first minutes until a band of that day applies.
     double feeAtEndOf(QDate day) const;
+    ExactNumber exactFeeAtEndOf(QDate day) const;
 
 private:
     std::array<DayBands, 7> m_weekdays;
-    const HolidayCalendar &m_holidays;
+    const HolidayCalendar *m_holidays;
 };

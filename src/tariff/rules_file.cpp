@@ -1,6 +1,5 @@
 #include "tariff/rules_file.h"
 
-#include "common/number_reader.h"
 #include "tariff/time_rules.h"
 
 #include <QCoreApplication>
@@ -8,29 +7,28 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <cmath>
 
 namespace {
 
 constexpr int kSettingLines = 5;
 
-QString penceText(double pence)
+// Two places, or as many as the amount was written with.
+QString penceText(const ExactNumber &pence)
 {
-    return pence > 0 ? QString::number(pence, 'f', 2) : QString();
+    return pence > 0 ? pence.toText(2) : QString();
 }
 
 // Pence on a line: empty is none (0); anything but a number of pence
-// from 0 up is damage. Kept to the hundredth, as the file is written, so
-// rules read from a file hand-written with more places save as they were
-// read and are priced the same after the save.
-std::optional<double> penceLine(const QString &line)
+// from 0 up is damage. Kept exactly as written: an operator's 0.04256 is
+// charged as 0.04256.
+std::optional<ExactNumber> penceLine(const QString &line)
 {
     if (line.trimmed().isEmpty())
-        return 0.0;
-    const LeadingNumber number = readLeadingNumber(line);
-    if (!number.whole || !(number.value >= 0) || number.value > 1e6)
+        return ExactNumber();
+    const std::optional<ExactNumber> pence = ExactNumber::fromText(line);
+    if (!pence || *pence < 0 || *pence > 1000000)
         return std::nullopt;
-    return std::round(number.value * 100) / 100;
+    return pence;
 }
 
 constexpr char kNoPence[] = QT_TRANSLATE_NOOP("RulesFile", "not an amount of pence");
@@ -39,7 +37,8 @@ constexpr int kNamedLines = 3;
 
 QString unitsProblem(const QString &line)
 {
-    static const QRegularExpression zeroUnit(QStringLiteral(R"(^\s*\d+\s*/\s*0+\s*$)"));
+    static const QRegularExpression zeroUnit(
+        QStringLiteral(R"(^\s*\d+(?:\.\d*)?\s*/\s*0*(?:\.0*)?\s*$)"));
     return zeroUnit.match(line).hasMatch()
         ? QCoreApplication::translate("RulesFile", "a unit cannot be 0 seconds")
         : QCoreApplication::translate("RulesFile", "not charge units such as 60/1");
@@ -53,20 +52,20 @@ void readSettings(const QStringList &lines, RulesLoad &load)
     auto refuse = [&](int index, const QString &why) {
         load.badLines << RulesLine { index + 1, lines[index], why };
     };
-    if (const std::optional<double> perCall = penceLine(lines[0]))
+    if (const std::optional<ExactNumber> perCall = penceLine(lines[0]))
         rules.feePerCallPence = *perCall;
     else
         refuse(0, QCoreApplication::translate("RulesFile", kNoPence));
     if (!lines[1].trimmed().isEmpty()) {
         if (const std::optional<ChargeUnits> units = readUnits(lines[1])) {
-            rules.firstSeconds = units->firstSeconds;
-            rules.unitSeconds = units->unitSeconds;
+            rules.firstMs = units->firstMs;
+            rules.unitMs = units->unitMs;
         } else {
             refuse(1, unitsProblem(lines[1]));
         }
     }
     if (!lines[2].trimmed().isEmpty()) {
-        const std::optional<double> first = penceLine(lines[2]);
+        const std::optional<ExactNumber> first = penceLine(lines[2]);
         if (!first)
             refuse(2, QCoreApplication::translate("RulesFile", kNoPence));
         // A flat first charge belongs to units; every minute begun has none.
@@ -77,7 +76,7 @@ void readSettings(const QStringList &lines, RulesLoad &load)
         else
             rules.firstChargePence = *first;
     }
-    if (const std::optional<double> minimum = penceLine(lines[3]))
+    if (const std::optional<ExactNumber> minimum = penceLine(lines[3]))
         rules.minimumChargePence = *minimum;
     else
         refuse(3, QCoreApplication::translate("RulesFile", kNoPence));
@@ -111,12 +110,13 @@ RulesLoad LoadRules(const QString &rulesPath)
         return { {}, false,
             QCoreApplication::translate("RulesFile", "%1 cannot be read: %2")
                 .arg(rulesPath, file.errorString()),
-            {}, {} };
+            {}, {}, {}, {} };
     file.close();
     const std::optional<QStringList> read = readLines(rulesPath, kMostRulesLines + 1);
     if (!read)
         return { {}, false,
-            QCoreApplication::translate("RulesFile", "%1 cannot be read").arg(rulesPath), {}, {} };
+            QCoreApplication::translate("RulesFile", "%1 cannot be read").arg(rulesPath), {}, {},
+            {}, {} };
     QStringList lines = *read;
     if (lines.isEmpty())
         return {};
@@ -133,20 +133,22 @@ RulesLoad LoadRules(const QString &rulesPath)
         const QString line = lines[i].trimmed();
         if (line.isEmpty())
             continue;
-        if (readHoliday(line)) {
-            load.readable.holidays << line;
+        if (const std::optional<HolidayDay> day = readHoliday(line)) {
+            load.readable.holidays << *day;
+            load.holidayLines << line;
         } else if (const TimeRuleRead rule = readTimeRule(line); rule.rule) {
-            load.readable.timeRules << line;
+            load.readable.timeRules << *rule.rule;
+            load.ruleLines << line;
             afterARule = true;
         } else if (afterARule || meantAsRule(line)) {
             // Kept in its list as written, for the window's check to name.
             load.badLines << RulesLine { int(i) + 1, lines[i], rule.why };
-            load.readable.timeRules << line;
+            load.ruleLines << line;
             afterARule = true;
         } else {
             load.badLines << RulesLine { int(i) + 1, lines[i],
                 QCoreApplication::translate("RulesFile", kNoHoliday) };
-            load.readable.holidays << line;
+            load.holidayLines << line;
         }
     }
     if (tooLong)
@@ -171,12 +173,15 @@ RulesLoad LoadRules(const QString &rulesPath)
 QStringList rulesLines(const TariffRules &rules)
 {
     QStringList lines { penceText(rules.feePerCallPence),
-        unitsText(rules.firstSeconds, rules.unitSeconds),
-        rules.firstChargePence && rules.usesUnits()
-            ? QString::number(*rules.firstChargePence, 'f', 2)
-            : QString(),
-        penceText(rules.minimumChargePence), rules.unitsAtOwnRate ? QStringLiteral("1") : QStringLiteral("0") };
-    lines << rules.holidays << rules.timeRules;
+        unitsText(rules.firstMs, rules.unitMs),
+        rules.firstChargePence && rules.usesUnits() ? rules.firstChargePence->toText(2)
+                                                    : QString(),
+        penceText(rules.minimumChargePence),
+        rules.unitsAtOwnRate ? QStringLiteral("1") : QStringLiteral("0") };
+    for (const HolidayDay &day : rules.holidays)
+        lines << holidayText(day);
+    for (const TimeRule &rule : rules.timeRules)
+        lines << timeRuleText(rule);
     return lines;
 }
 

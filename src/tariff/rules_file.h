@@ -2,8 +2,8 @@
 
 // The tariff rules live in a file of their own beside the fee file, so the
 // fee file keeps its 57 lines. Latin-1 with CR LF, one setting a line:
-//     1  fee per call, pence ("15.00"), empty for none
-//     2  charge units "60/1", empty for every minute begun
+//     1  fee per call, pence ("15.00", "9.258"), empty for none
+//     2  charge units "60/1" or "158.4/158.4", empty for every minute begun
 //     3  first charge, pence, empty for the units' share of the fee
 //     4  minimum charge per call, pence, empty for none
 //     5  "1" each unit at the fee in force when it begins, "0" the call's last fee
@@ -44,6 +44,8 @@ struct RulesLoad
     // left at its default), and the holiday lines and rules by time as
     // written, those that do not read among them.
     TariffRules readable;
+    QStringList holidayLines;
+    QStringList ruleLines;
     QList<RulesLine> badLines;
 };
 

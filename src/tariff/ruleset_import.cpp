@@ -3,23 +3,34 @@
 #include "common/text_file.h"
 #include "tariff/rule_words.h"
 #include "tariff/ruleset_words.h"
+#include "tariff/time_rules.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QRegularExpression>
+#include <QTime>
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
 // A ruleset's price for a unit: cost per seconds, from after seconds on.
 struct Use
 {
-    Decimal cost;
-    int seconds = 0;
+    ExactNumber cost; // in the ruleset's currency
+    qint64 ms = 0;
     std::optional<int> after;
 };
+
+// Pence, as Callwise counts: hundredths of the ruleset's currency.
+ExactNumber pence(const ExactNumber &cost)
+{
+    return cost * ExactNumber(100);
+}
 
 struct Written
 {
@@ -55,7 +66,7 @@ RulesetImport refused(const Written &where, const QString &why)
     return { std::nullopt, { where.line, where.text, why } };
 }
 
-Read<Use> readUse(QStringView text, bool zeroSecondsAllowed = false)
+Read<Use> readUse(QStringView text, Length length = Length::Unit)
 {
     const std::optional<QStringList> parts = readTuple(text);
     if (!parts)
@@ -63,14 +74,21 @@ Read<Use> readUse(QStringView text, bool zeroSecondsAllowed = false)
             "RulesetImport", "\"%1\" is not (cost, seconds) or (cost, seconds, after)")
             .arg(text.trimmed());
     Use use;
-    const Read<Decimal> cost = readAmount(parts->at(0));
+    const Read<ExactNumber> cost = readAmount(parts->at(0));
     if (const QString *why = std::get_if<QString>(&cost))
         return *why;
-    use.cost = std::get<Decimal>(cost);
-    const Read<int> seconds = readUnitSeconds(parts->at(1), zeroSecondsAllowed);
-    if (const QString *why = std::get_if<QString>(&seconds))
+    use.cost = std::get<ExactNumber>(cost);
+    // Time at no cost may be written with units of no length: "use (0,0)";
+    // a first charge of no length is a fee for each call.
+    const bool first = length == Length::FirstCharge;
+    const Read<qint64> ms = readLengthMs(parts->at(1), length, first || use.cost.isZero());
+    if (const QString *why = std::get_if<QString>(&ms))
         return *why;
-    use.seconds = std::get<int>(seconds);
+    use.ms = std::get<qint64>(ms);
+    // Time at no cost is free by the second, as the rules hold it, so that a
+    // price begins where its time does, whatever unit the line gives.
+    if (use.cost.isZero() && !first)
+        use.ms = kMsPerSecond;
     if (parts->size() == 3) {
         const Read<int> after = readAfterSeconds(parts->at(2));
         if (const QString *why = std::get_if<QString>(&after))
@@ -145,62 +163,45 @@ QString readLine(const Written &where, QString line, Parsed &parsed)
     if (!keys.contains(key))
         return QCoreApplication::translate("RulesetImport", "\"%1\" is no setting of a ruleset")
             .arg(key);
-    if (const auto set = parsed.settings.find(key); set != parsed.settings.end())
-        return QCoreApplication::translate("RulesetImport", "%1 is set already on line %2")
-            .arg(key)
-            .arg(set->second.first.line);
+    // Set twice, the later holds, as it would for anyone reading down the file.
     parsed.settings[key] = { where, value };
     return {};
 }
 
-// The time rule for a unit price over days and minutes, added to the lines;
-// why not when the rules file could not hold it exactly.
-QString addRuleLine(
-    const QList<RuleDays> &days, MinuteRange minutes, const Use &use, QStringList &lines)
+// The time rule for a unit price over days and minutes, added to the rules;
+// why not in the rare case that its line would not read back as it (a price
+// past the places a rule line writes).
+QString addRule(
+    const QList<RuleDays> &days, MinuteRange minutes, const Use &use, QList<TimeRule> &rules)
 {
     TimeRule rule;
     rule.days = days;
     rule.firstMinute = minutes.first;
     rule.lastMinute = minutes.last;
-    rule.pence = use.cost.hundredths().value();
+    rule.pence = pence(use.cost);
     rule.perMinute = false;
-    rule.unitSeconds = use.seconds;
+    rule.unitMs = use.ms;
     rule.afterSeconds = use.after.value_or(0);
+    rule = rule.normalised();
     const QString line = timeRuleText(rule);
     if (readTimeRule(line).rule != rule)
         return QCoreApplication::translate(
             "RulesetImport", "Callwise cannot write this rule exactly (\"%1\")")
             .arg(line);
-    lines << line;
+    rules << rule;
     return {};
-}
-
-// Why pence would not be kept as the rules file keeps them, to the
-// hundredth; nothing when they are.
-QString whyNotKept(Decimal cost, const QString &what)
-{
-    if (cost.hundredths().places <= 2)
-        return {};
-    return QCoreApplication::translate(
-        "RulesetImport", "%1 %2 is finer than the hundredth of a hundredth Callwise keeps")
-        .arg(what, cost.text());
 }
 
 // The default's fee a minute as the fee file writes fees, when it is exact.
 std::optional<QString> exactMinuteFee(const Use &use)
 {
-    const Decimal pence = use.cost.hundredths();
-    qint64 scale = 1;
-    for (int place = 0; place < pence.places; ++place)
-        scale *= 10;
-    const qint64 numerator = pence.units * 6000; // a minute, in hundredths of a penny
-    const qint64 denominator = scale * use.seconds;
-    if (numerator % denominator != 0)
+    const ExactNumber fee = pence(use.cost) * ExactNumber::fraction(60 * kMsPerSecond, use.ms);
+    if (!fee.endsWithin(2))
         return std::nullopt;
-    const QString fee = Decimal { numerator / denominator, 2 }.text();
-    if (fee.size() > TariffTable::kBandCellLimit)
+    const QString text = fee.toText(2, 2);
+    if (text.size() > TariffTable::kBandCellLimit)
         return std::nullopt;
-    return fee;
+    return text;
 }
 
 QString settingValue(const Parsed &parsed, const QString &key)
@@ -212,14 +213,15 @@ QString settingValue(const Parsed &parsed, const QString &key)
 // The default's fee a minute rounded, for show where a rule by time prices.
 QString shownFee(const Use &use)
 {
-    return QString::number(qMin(999.99, use.cost.hundredths().value() * 60 / use.seconds), 'f', 2);
+    const ExactNumber fee = pence(use.cost) * ExactNumber::fraction(60 * kMsPerSecond, use.ms);
+    return QString::number(qMin(999.99, fee.toDouble()), 'f', 2);
 }
 
 // The charges of a call beside its time.
 struct Costs
 {
-    Decimal perCall;
-    Decimal minimum;
+    ExactNumber perCall;
+    ExactNumber minimum;
     std::optional<Use> flat;
 };
 
@@ -234,22 +236,20 @@ std::variant<Costs, RulesetRefusal> readCosts(const Parsed &parsed)
         return RulesetRefusal { at.line, at.text, why };
     };
     Costs costs;
-    for (Decimal *const cost : { &costs.perCall, &costs.minimum }) {
+    for (ExactNumber *const cost : { &costs.perCall, &costs.minimum }) {
         const QString key = cost == &costs.perCall ? QStringLiteral("per_connection")
                                                    : QStringLiteral("minimum_costs");
         const QString value = settingValue(parsed, key);
         if (value.isEmpty())
             continue;
-        const Read<Decimal> amount = readAmount(value);
+        const Read<ExactNumber> amount = readAmount(value);
         if (const QString *why = std::get_if<QString>(&amount))
             return refusal(key, *why);
-        *cost = std::get<Decimal>(amount);
-        if (const QString why = whyNotKept(*cost, key); !why.isEmpty())
-            return refusal(key, why);
+        *cost = std::get<ExactNumber>(amount);
     }
     const QString flatKey = QStringLiteral("flat_init_costs");
     if (const QString value = settingValue(parsed, flatKey); !value.isEmpty()) {
-        const Read<Use> use = readUse(value, true);
+        const Read<Use> use = readUse(value, Length::FirstCharge);
         if (const QString *why = std::get_if<QString>(&use))
             return refusal(flatKey, *why);
         costs.flat = std::get<Use>(use);
@@ -257,67 +257,116 @@ std::variant<Costs, RulesetRefusal> readCosts(const Parsed &parsed)
             return refusal(flatKey,
                 QCoreApplication::translate(
                     "RulesetImport", "a flat first charge has no \"after\""));
-        if (const QString why = whyNotKept(costs.flat->cost, flatKey); !why.isEmpty())
-            return refusal(flatKey, why);
     }
     return costs;
 }
 
 // What the import sets, for the user to see before it is saved.
-QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use &fallback,
+QStringList summaryOf(const RulesetTariff &tariff, const Costs &costs, const Use *fallback,
     const std::optional<QString> &minuteFee)
 {
     const RulesetCurrency &currency = tariff.currency;
     const TariffRules &rules = tariff.rules;
-    QStringList summary {
-        QCoreApplication::translate("RulesetImport", "Ruleset: %1").arg(tariff.name),
-        QCoreApplication::translate("RulesetImport",
-            "Prices in hundredths of %1, which stands %2 the amount with %3 digits")
-            .arg(currency.symbol.isEmpty()
-                    ? QCoreApplication::translate("RulesetImport", "the currency")
-                    : currency.symbol,
-                currency.symbolFirst ? QCoreApplication::translate("RulesetImport", "before")
-                                     : QCoreApplication::translate("RulesetImport", "after"))
-            .arg(currency.digits)
-    };
-    summary << (minuteFee
-            ? QCoreApplication::translate("RulesetImport", "Every day from 00:00: %1 a minute")
-                  .arg(*minuteFee)
-            : QCoreApplication::translate("RulesetImport",
-                "Every day: %1 per %2 s, by the first rule by time "
-                "(%3 a minute shown)")
-                  .arg(fallback.cost.hundredths().text())
-                  .arg(fallback.seconds)
-                  .arg(shownFee(fallback)));
+    QStringList summary { QCoreApplication::translate("RulesetImport", "Ruleset: %1")
+            .arg(tariff.name) };
+    if (!currency.symbol.isEmpty())
+        summary << QCoreApplication::translate(
+            "RulesetImport", "Prices in %1, each amount below in hundredths of it")
+                       .arg(currency.symbol);
+    if (!fallback)
+        summary << QCoreApplication::translate(
+            "RulesetImport", "Every day: by the rules by time, which cover every minute");
+    else if (minuteFee)
+        summary << QCoreApplication::translate(
+            "RulesetImport", "Every day from 00:00: %1 a minute")
+                       .arg(*minuteFee);
+    else
+        summary << QCoreApplication::translate("RulesetImport",
+            "Every day: %1 per %2 s, by the first rule by time (%3 a minute shown)")
+                       .arg(pence(fallback->cost).toText(), secondsText(fallback->ms),
+                           shownFee(*fallback));
     summary << QCoreApplication::translate(
         "RulesetImport", "Charge units: %1, each at the rate in force when it begins")
-                   .arg(unitsText(rules.firstSeconds, rules.unitSeconds));
+                   .arg(unitsText(rules.firstMs, rules.unitMs));
     if (costs.flat)
         summary << QCoreApplication::translate(
             "RulesetImport", "First charge: %1 for the first %2 s")
-                       .arg(costs.flat->cost.hundredths().text())
-                       .arg(costs.flat->seconds);
+                       .arg(pence(costs.flat->cost).toText(), secondsText(costs.flat->ms));
     if (!costs.perCall.isZero())
         summary << QCoreApplication::translate("RulesetImport", "Fee per call: %1")
-                       .arg(costs.perCall.hundredths().text());
+                       .arg(pence(costs.perCall).toText());
     if (!costs.minimum.isZero())
         summary << QCoreApplication::translate("RulesetImport", "Minimum charge: %1")
-                       .arg(costs.minimum.hundredths().text());
+                       .arg(pence(costs.minimum).toText());
     summary << QCoreApplication::translate("RulesetImport", "Min connect time: 0");
     if (!rules.timeRules.isEmpty()) {
         summary << QCoreApplication::translate("RulesetImport", "Rules by time:");
         // In the user's words, as the rules window will show them.
         const RuleWords words = RuleWords::translated();
-        for (const QString &line : rules.timeRules)
-            summary << localRuleLine(line, words);
+        for (const TimeRule &rule : rules.timeRules)
+            summary << localRuleLine(timeRuleText(rule), words);
     }
     return summary;
+}
+
+// Where rules by time leave a call's start unpriced: the first weekday and
+// minute none covers on some day, from units that begin with the call (an
+// "after" covers no call's start). 28 years hold every date on every
+// weekday; a day no date or Easter names is priced as any other of its
+// weekday, so only the first of those is looked at.
+std::optional<std::pair<int, int>> firstUncovered(const QList<TimeRule> &timeRules)
+{
+    QList<TimeRule> dated; // the rules' dates and days from Easter, all day
+    for (TimeRule rule : timeRules) {
+        rule.days.removeIf(
+            [](const RuleDays &days) { return days.kind == RuleDays::Kind::Weekdays; });
+        rule.firstMinute = 0;
+        rule.lastMinute = 24 * 60 - 1;
+        rule.afterSeconds = 0;
+        if (!rule.days.isEmpty())
+            dated << rule;
+    }
+    const HolidayCalendar noHolidays;
+    const TimeRuleBook book(timeRules, noHolidays);
+    const TimeRuleBook datedBook(dated, noHolidays);
+    std::optional<std::pair<int, int>> first;
+    bool plainSeen[8] = {};
+    const QDate monday(2000, 1, 3);
+    for (QDate day = monday; day < monday.addYears(28); day = day.addDays(1)) {
+        const int weekday = day.dayOfWeek();
+        if (!datedBook.ruleAt(day, 0, 0) && std::exchange(plainSeen[weekday], true))
+            continue;
+        for (int minute = 0; minute < 24 * 60; minute = book.nextChangeAfter(minute)) {
+            if (first && std::pair(weekday, minute) >= *first)
+                break;
+            if (!book.ruleAt(day, minute, 0)) {
+                first = std::pair(weekday, minute);
+                break;
+            }
+        }
+    }
+    return first;
+}
+
+QString uncoveredText(std::pair<int, int> at)
+{
+    static const char *const weekdays[] = { QT_TRANSLATE_NOOP("RulesetImport", "Monday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Tuesday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Wednesday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Thursday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Friday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Saturday"),
+        QT_TRANSLATE_NOOP("RulesetImport", "Sunday") };
+    return QCoreApplication::translate("RulesetImport",
+        "it has no default=(cost, seconds), and no rule prices a call that begins on %1 at %2")
+        .arg(QCoreApplication::translate("RulesetImport", weekdays[at.first - 1]),
+            QTime(at.second / 60, at.second % 60).toString(QStringLiteral("HH:mm")));
 }
 
 // The settings put together: the table, the rules and what they say.
 RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
 {
-    if (!parsed.plainDefault)
+    if (!parsed.plainDefault && parsed.rules.empty())
         return refused({},
             QCoreApplication::translate("RulesetImport",
                 "it has no default=(cost, seconds), the price where no rule applies"));
@@ -352,8 +401,11 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
         return { std::nullopt, *refusal };
     Costs costs = std::get<Costs>(read);
 
-    const Use &fallback = parsed.plainDefault->use;
-    const std::optional<QString> minuteFee = exactMinuteFee(fallback);
+    // Without a default, rules that cover the whole week price every unit;
+    // the first of them gives the table its fee for show and the units.
+    const Use &fallback = parsed.plainDefault ? parsed.plainDefault->use : parsed.rules.front().use;
+    const std::optional<QString> minuteFee
+        = parsed.plainDefault ? exactMinuteFee(fallback) : std::nullopt;
     for (int day = 0; day < TariffTable::kDays; ++day) {
         tariff.table.setBandStart(day, 0, QStringLiteral("00:00"));
         tariff.table.setFee(day, 0, minuteFee.value_or(shownFee(fallback)));
@@ -362,20 +414,20 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
 
     TariffRules &rules = tariff.rules;
     rules.unitsAtOwnRate = true;
-    rules.firstSeconds = fallback.seconds;
-    rules.unitSeconds = fallback.seconds;
-    if (costs.flat && costs.flat->seconds == 0) {
-        costs.perCall = costs.perCall.plus(costs.flat->cost);
+    rules.firstMs = fallback.ms;
+    rules.unitMs = fallback.ms;
+    if (costs.flat && costs.flat->ms == 0) {
+        costs.perCall += costs.flat->cost;
         costs.flat.reset();
     } else if (costs.flat) {
-        rules.firstSeconds = costs.flat->seconds;
-        rules.firstChargePence = costs.flat->cost.hundredths().value();
+        rules.firstMs = costs.flat->ms;
+        rules.firstChargePence = pence(costs.flat->cost);
     }
-    rules.feePerCallPence = costs.perCall.hundredths().value();
-    rules.minimumChargePence = costs.minimum.hundredths().value();
+    rules.feePerCallPence = pence(costs.perCall);
+    rules.minimumChargePence = pence(costs.minimum);
 
     std::vector<DefaultLine> defaults = parsed.laterDefaults;
-    if (!minuteFee)
+    if (!minuteFee && parsed.plainDefault)
         defaults.insert(defaults.begin(), *parsed.plainDefault);
     // The longest wait last, so that each takes over once reached.
     std::stable_sort(
@@ -388,13 +440,17 @@ RulesetImport assemble(const Parsed &parsed, const QString &fallbackName)
     lines.insert(lines.end(), parsed.rules.begin(), parsed.rules.end());
     for (const OnLine &each : lines) {
         for (const MinuteRange &minutes : each.times) {
-            if (const QString why = addRuleLine(each.days, minutes, each.use, rules.timeRules);
+            if (const QString why = addRule(each.days, minutes, each.use, rules.timeRules);
                 !why.isEmpty())
                 return refused(each.where, why);
         }
     }
 
-    tariff.summary = summaryOf(tariff, costs, fallback, minuteFee);
+    if (!parsed.plainDefault) {
+        if (const std::optional<std::pair<int, int>> gap = firstUncovered(rules.timeRules))
+            return refused({}, uncoveredText(*gap));
+    }
+    tariff.summary = summaryOf(tariff, costs, parsed.plainDefault ? &fallback : nullptr, minuteFee);
     return { std::move(tariff), {} };
 }
 
@@ -407,8 +463,8 @@ RulesetImport readRulesetLines(const QStringList &lines, const QString &fallback
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Written where { int(i) + 1, lines[i] };
         QString line = lines[i];
-        // A file saved as UTF-8 by an editor may begin with its mark, read
-        // here as three Latin-1 characters.
+        // UTF-8's mark before bytes that are not UTF-8 reads as three
+        // Latin-1 characters.
         if (i == 0 && line.startsWith(QStringView(u"\u00EF\u00BB\u00BF")))
             line.remove(0, 3);
         if (const qsizetype hash = line.indexOf(u'#'); hash >= 0)
@@ -433,8 +489,14 @@ QString RulesetRefusal::message() const
         .arg(text.trimmed(), why);
 }
 
-RulesetImport readRulesetText(const QString &text, const QString &fallbackName)
+RulesetImport readRulesetText(const QByteArray &bytes, const QString &fallbackName)
 {
+    // Written by any editor: UTF-8 (its mark dropped) unless the bytes
+    // cannot be, then Latin-1 as Callwise's own files.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     QStringList lines = text.split(lineEnd);
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -445,8 +507,24 @@ RulesetImport readRulesetText(const QString &text, const QString &fallbackName)
 RulesetImport readRuleset(const QString &path)
 {
     const QFileInfo info(path);
-    const std::optional<QStringList> lines = readLines(path, kMostRulesetLines + 1);
-    if (!lines || info.isDir())
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
         return refused({}, QCoreApplication::translate("RulesetImport", "it cannot be read"));
-    return readRulesetLines(*lines, info.completeBaseName());
+    const QByteArray bytes = file.read(kMostRulesetBytes + 1);
+    if (bytes.size() > kMostRulesetBytes)
+        return refused({}, QCoreApplication::translate("RulesetImport", "a ruleset is not this long"));
+    return readRulesetText(bytes, info.completeBaseName());
+}
+
+QString currencyNote(const RulesetCurrency &currency, const QLocale &user)
+{
+    const QString own = user.currencySymbol(QLocale::CurrencySymbol);
+    const QString written = currency.symbol.trimmed();
+    if (written.isEmpty() || written.compare(own, Qt::CaseInsensitive) == 0
+        || written.compare(user.currencySymbol(QLocale::CurrencyIsoCode), Qt::CaseInsensitive) == 0)
+        return {};
+    return QCoreApplication::translate("RulesetImport",
+        "Amounts will show in your own currency, %1, as the ruleset's figures: "
+        "Callwise converts no currency.")
+        .arg(own);
 }

@@ -1,26 +1,14 @@
 #include "tariff/ruleset_words.h"
 
-#include "common/number_reader.h"
+#include "tariff/tariff_rules.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
 
-// Four whole digits and eight decimals keep every amount, and the fee a
-// minute made from it, well inside 64 bits.
-constexpr int kMostWholeDigits = 4;
-constexpr int kMostPlaces = 8;
 constexpr int kMostEasterDays = 31;
 constexpr int kMostAfterSeconds = 24 * 3600;
-
-qint64 powerOfTen(int places)
-{
-    qint64 power = 1;
-    while (places-- > 0)
-        power *= 10;
-    return power;
-}
 
 QString quoted(QStringView text)
 {
@@ -122,16 +110,17 @@ Read<QList<RuleDays>> readDayItem(QStringView item)
     return list;
 }
 
-// "h:mm" as a minute of the day; "24:00" only as an end, for the last minute.
+// "h:mm" or "h:m" as a minute of the day; "24:00" is the day's last minute
+// as an end and midnight as a start.
 Read<int> readMinute(QStringView text, bool end)
 {
-    static const QRegularExpression form(QStringLiteral(R"(^(\d{1,2}):(\d{2})$)"));
+    static const QRegularExpression form(QStringLiteral(R"(^(\d{1,2}):(\d{1,2})$)"));
     const QString time = text.trimmed().toString();
     const QRegularExpressionMatch match = form.match(time);
     const int hour = match.capturedView(1).toInt();
     const int minute = match.capturedView(2).toInt();
-    if (match.hasMatch() && end && hour == 24 && minute == 0)
-        return 24 * 60 - 1;
+    if (match.hasMatch() && hour == 24 && minute == 0)
+        return end ? 24 * 60 - 1 : 0;
     if (!match.hasMatch() || hour > 23 || minute > 59)
         return QCoreApplication::translate("RulesetWords", "%1 is no time of day (h:mm)")
             .arg(quoted(time));
@@ -140,87 +129,42 @@ Read<int> readMinute(QStringView text, bool end)
 
 } // namespace
 
-Decimal Decimal::hundredths() const
+Read<ExactNumber> readAmount(QStringView text)
 {
-    if (places >= 2)
-        return Decimal { units, places - 2 }.trimmed();
-    return Decimal { units * powerOfTen(2 - places), 0 };
-}
-
-Decimal Decimal::trimmed() const
-{
-    Decimal shorter = *this;
-    while (shorter.places > 0 && shorter.units % 10 == 0) {
-        shorter.units /= 10;
-        --shorter.places;
-    }
-    return shorter;
-}
-
-Decimal Decimal::plus(Decimal other) const
-{
-    const int common = qMax(places, other.places);
-    return Decimal { units * powerOfTen(common - places)
-            + other.units * powerOfTen(common - other.places),
-        common }
-        .trimmed();
-}
-
-QString Decimal::text() const
-{
-    const qint64 scale = powerOfTen(places);
-    QString whole = QString::number(units / scale);
-    if (places == 0)
-        return whole;
-    return whole + u'.' + QString::number(units % scale).rightJustified(places, u'0');
-}
-
-double Decimal::value() const
-{
-    return readNumber(text());
-}
-
-Read<Decimal> readAmount(QStringView text)
-{
-    static const QRegularExpression form(QStringLiteral(R"(^(-?)(\d*)(?:\.(\d*))?$)"));
+    static const QRegularExpression form(QStringLiteral(R"(^-?(\d+\.?\d*|\.\d+)$)"));
     const QString amount = text.trimmed().toString();
-    const QRegularExpressionMatch match = form.match(amount);
-    if (!match.hasMatch() || (match.capturedLength(2) == 0 && match.capturedLength(3) == 0))
+    if (!form.match(amount).hasMatch())
         return QCoreApplication::translate("RulesetWords", "%1 is no amount").arg(quoted(amount));
-    QString whole = match.captured(2);
-    QString fraction = match.captured(3);
-    while (whole.startsWith(u'0'))
-        whole.remove(0, 1);
-    while (fraction.endsWith(u'0'))
-        fraction.chop(1);
-    if (match.capturedLength(1) > 0
-        && QString(whole + fraction).count(u'0') < whole.size() + fraction.size())
+    const std::optional<ExactNumber> exact = ExactNumber::fromText(amount);
+    if (!exact)
+        return QCoreApplication::translate(
+            "RulesetWords", "%1 has more digits than any price (at most 30)")
+            .arg(quoted(amount));
+    if (*exact < ExactNumber())
         return QCoreApplication::translate("RulesetWords", "a price cannot be below 0");
-    if (whole.size() > kMostWholeDigits || fraction.size() > kMostPlaces)
-        return QCoreApplication::translate("RulesetWords",
-            "%1 is more than Callwise keeps (at most %2 digits before the point "
-            "and %3 after it)")
-            .arg(quoted(amount))
-            .arg(kMostWholeDigits)
-            .arg(kMostPlaces);
-    const Decimal exact { (whole + fraction).toLongLong(), int(fraction.size()) };
-    return exact;
+    return *exact;
 }
 
-Read<int> readUnitSeconds(QStringView text, bool zeroAllowed)
+Read<qint64> readLengthMs(QStringView text, Length length, bool zeroAllowed)
 {
-    const QStringView seconds = text.trimmed();
-    static const QRegularExpression form(QStringLiteral(R"(^\d{1,9}$)"));
-    if (!form.match(seconds).hasMatch())
-        return QCoreApplication::translate("RulesetWords", "%1 is no whole number of seconds")
+    const QString seconds = text.trimmed().toString();
+    static const QRegularExpression form(QStringLiteral(R"(^(\d{1,9}\.?\d*|\.\d+)$)"));
+    const std::optional<ExactNumber> exact
+        = form.match(seconds).hasMatch() ? ExactNumber::fromText(seconds) : std::nullopt;
+    const ExactNumber ms = exact ? *exact * ExactNumber(kMsPerSecond) : ExactNumber();
+    if (!exact || !ms.isWhole())
+        return QCoreApplication::translate(
+            "RulesetWords", "%1 is no number of seconds (to the thousandth at most)")
             .arg(quoted(seconds));
-    const int value = seconds.toInt();
-    if (value == 0 && !zeroAllowed)
+    if (ms.isZero() && !zeroAllowed)
         return QCoreApplication::translate("RulesetWords", "a unit cannot be 0 seconds");
-    if (value > 3600)
+    if (length == Length::Unit && ms > ExactNumber(3600 * kMsPerSecond))
         return QCoreApplication::translate(
             "RulesetWords", "a unit cannot be longer than 3600 seconds");
-    return value;
+    if (ms > ExactNumber(kMostFirstMs))
+        return QCoreApplication::translate(
+            "RulesetWords", "a first charge cannot be longer than a day (86400 seconds)");
+    return ms.roundHalfEven();
 }
 
 Read<int> readAfterSeconds(QStringView text)

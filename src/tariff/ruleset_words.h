@@ -4,7 +4,8 @@
 // days and times, each read exactly or refused with the reason in words
 // that follow the line's quotation.
 
-#include "tariff/time_rules.h"
+#include "common/exact_number.h"
+#include "tariff/time_rule.h"
 
 #include <QString>
 #include <QStringView>
@@ -12,32 +13,18 @@
 #include <optional>
 #include <variant>
 
-// An amount as written, units / 10^places, kept exactly so that the
-// hundredths it becomes are the number the text says.
-struct Decimal
-{
-    qint64 units = 0;
-    int places = 0;
-
-    // Hundredths of it: 0.0833 gives 8.33.
-    Decimal hundredths() const;
-    // With no trailing zero after the point: 8.30 gives 8.3.
-    Decimal trimmed() const;
-    Decimal plus(Decimal other) const;
-    // "8.33", "0", "12.5"
-    QString text() const;
-    // Read through the one number reader.
-    double value() const;
-    bool isZero() const { return units == 0; }
-};
-
 // Each a value or why the text is none.
 template <typename T> using Read = std::variant<T, QString>;
 
-// A price: digits with an optional point, never below 0.
-Read<Decimal> readAmount(QStringView text);
-// Whole seconds, a unit from 1 to 3600 (or from 0 when zeroAllowed).
-Read<int> readUnitSeconds(QStringView text, bool zeroAllowed = false);
+// A price kept as written, to its last digit: digits with an optional
+// point, never below 0.
+Read<ExactNumber> readAmount(QStringView text);
+// What a length of time in a ruleset is: a charge unit, at most an hour,
+// or a flat first charge, at most a day.
+enum class Length { Unit, FirstCharge };
+// Seconds to the thousandth ("158.4"), in milliseconds; above 0 unless
+// zeroAllowed.
+Read<qint64> readLengthMs(QStringView text, Length length, bool zeroAllowed);
 // Whole seconds into a call.
 Read<int> readAfterSeconds(QStringView text);
 // The days inside "on (...)"; empty is every day.

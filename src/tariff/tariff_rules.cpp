@@ -3,30 +3,49 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstdlib>
 
 bool TariffRules::isDefault() const
 {
     return *this == TariffRules();
 }
 
-QString unitsText(int firstSeconds, int unitSeconds)
+QString secondsText(qint64 ms)
 {
-    if (unitSeconds <= 0)
+    return ExactNumber::fraction(ms, kMsPerSecond).toText();
+}
+
+QString unitsText(qint64 firstMs, qint64 unitMs)
+{
+    if (unitMs <= 0)
         return {};
-    return QStringLiteral("%1/%2").arg(firstSeconds).arg(unitSeconds);
+    return secondsText(firstMs) + u'/' + secondsText(unitMs);
+}
+
+// Seconds to the thousandth, as milliseconds; nothing for 0 or more than a day.
+static std::optional<qint64> unitMsOf(QStringView text)
+{
+    const std::optional<ExactNumber> seconds = ExactNumber::fromText(text);
+    if (!seconds)
+        return std::nullopt;
+    const ExactNumber ms = *seconds * kMsPerSecond;
+    if (!ms.isWhole() || ms <= 0 || ms > kMostFirstMs)
+        return std::nullopt;
+    return ms.roundHalfEven();
 }
 
 std::optional<ChargeUnits> readUnits(QStringView text)
 {
-    static const QRegularExpression form(QStringLiteral(R"(^\s*(\d{1,4})\s*/\s*(\d{1,4})\s*$)"));
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*(\d{1,5}(?:\.\d{1,3})?)\s*/\s*(\d{1,5}(?:\.\d{1,3})?)\s*$)"));
     const QRegularExpressionMatch match = form.match(text.toString());
     if (!match.hasMatch())
         return std::nullopt;
-    const int first = match.capturedView(1).toInt();
-    const int unit = match.capturedView(2).toInt();
-    if (first < 1 || first > 3600 || unit < 1 || unit > 3600)
+    const std::optional<qint64> first = unitMsOf(match.capturedView(1));
+    const std::optional<qint64> unit = unitMsOf(match.capturedView(2));
+    if (!first || !unit)
         return std::nullopt;
-    return ChargeUnits { first, unit };
+    return ChargeUnits { *first, *unit };
 }
 
 std::optional<HolidayDay> readHoliday(QStringView text)
@@ -52,6 +71,24 @@ std::optional<HolidayDay> readHoliday(QStringView text)
     if (!day.isValid())
         return std::nullopt;
     return HolidayDay { once ? HolidayDay::Kind::Once : HolidayDay::Kind::EveryYear, day, 0 };
+}
+
+QString holidayText(const HolidayDay &day)
+{
+    switch (day.kind) {
+    case HolidayDay::Kind::EnglandAndWales:
+        return QString::fromUtf16(kEnglandAndWales);
+    case HolidayDay::Kind::FromEaster:
+        if (day.easterOffset == 0)
+            return QStringLiteral("Easter");
+        return QStringLiteral("Easter") + (day.easterOffset < 0 ? u'-' : u'+')
+            + QString::number(std::abs(day.easterOffset));
+    case HolidayDay::Kind::EveryYear:
+        return day.date.toString(u"dd/MM");
+    case HolidayDay::Kind::Once:
+        return day.date.toString(u"dd/MM/yyyy");
+    }
+    return {};
 }
 
 QDate easterSunday(int year)
@@ -113,13 +150,9 @@ QList<QDate> englandAndWalesHolidays(int year)
     return days;
 }
 
-HolidayCalendar::HolidayCalendar(const QStringList &lines)
-{
-    for (const QString &line : lines) {
-        if (const std::optional<HolidayDay> day = readHoliday(line))
-            m_days.push_back(*day);
-    }
-}
+HolidayCalendar::HolidayCalendar(const QList<HolidayDay> &days)
+    : m_days(days)
+{ }
 
 bool HolidayCalendar::isHoliday(QDate day) const
 {

@@ -6,40 +6,56 @@
 // and days priced with Sunday's bands. A default TariffRules sets none of
 // them, and every price is then the weekly table's alone.
 
+#include "common/exact_number.h"
+#include "tariff/time_rule.h"
+
 #include <QDate>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 #include <vector>
 
+// A holiday line as the rules hold it.
+struct HolidayDay
+{
+    enum class Kind { EveryYear, Once, FromEaster, EnglandAndWales };
+    Kind kind = Kind::EveryYear;
+    QDate date; // EveryYear: its day and month (year 2000, a leap year); Once: the day
+    int easterOffset = 0;
+
+    bool operator==(const HolidayDay &) const = default;
+};
+
+inline constexpr qint64 kMsPerSecond = 1000;
+
 struct TariffRules
 {
-    // Pence added once to each call.
-    double feePerCallPence = 0.0;
-    // Time charged: with unitSeconds 0 every minute begun is charged whole;
-    // otherwise a first charge covers firstSeconds, then each unit of
-    // unitSeconds begun is charged unitSeconds/60 of the minute's fee, as
-    // operators write "60/1" or "30/30".
-    int firstSeconds = 0;
-    int unitSeconds = 0;
-    // The first charge in pence whatever the fee, instead of firstSeconds/60
-    // of it; only with units.
-    std::optional<double> firstChargePence;
+    // Pence added once to each call, as written.
+    ExactNumber feePerCallPence;
+    // Time charged: with unitMs 0 every minute begun is charged whole;
+    // otherwise a first charge covers firstMs, then each unit of unitMs
+    // begun is charged its share of the minute's fee, as operators write
+    // "60/1", "30/30" or "158.4/158.4". Milliseconds.
+    qint64 firstMs = 0;
+    qint64 unitMs = 0;
+    // The first charge in pence whatever the fee, instead of the first
+    // units' share of it; only with units.
+    std::optional<ExactNumber> firstChargePence;
     // The least a call costs, pence, the fee per call included.
-    double minimumChargePence = 0.0;
+    ExactNumber minimumChargePence;
     // Each unit (each minute begun, without units) at the fee in force when
     // it begins; otherwise the whole call at the fee in force at its end.
     bool unitsAtOwnRate = false;
     // Days priced with Sunday's bands: "25/12" every year, "27/12/2027"
-    // once, "Easter-2" counted from Easter Sunday, or kEnglandAndWales for
-    // that country's bank holidays.
-    QStringList holidays;
-    // Rules by time, one a line as the rules file holds them, in the order
-    // written: the last that matches a unit's start prices it (time_rules.h).
-    QStringList timeRules;
+    // once, "Easter-2" counted from Easter Sunday, or England and Wales's
+    // bank holidays.
+    QList<HolidayDay> holidays;
+    // Rules by time in the order written: the last that matches a unit's
+    // start prices it (time_rules.h).
+    QList<TimeRule> timeRules;
 
-    bool usesUnits() const { return unitSeconds > 0; }
+    bool usesUnits() const { return unitMs > 0; }
     // Nothing set: prices are the weekly table's alone.
     bool isDefault() const;
 
@@ -47,31 +63,32 @@ struct TariffRules
 };
 
 inline constexpr char16_t kEnglandAndWales[] = u"England and Wales";
+inline constexpr HolidayDay kEnglandAndWalesDays { HolidayDay::Kind::EnglandAndWales, {}, 0 };
 
-// The charge units operators offer, as "first/unit" seconds.
+// The charge units operators offer, as "first/unit" seconds; milliseconds.
 struct ChargeUnits
 {
-    int firstSeconds = 0;
-    int unitSeconds = 0;
+    qint64 firstMs = 0;
+    qint64 unitMs = 0;
 };
-inline constexpr ChargeUnits kOfferedUnits[] = { { 60, 1 }, { 30, 30 }, { 1, 1 }, { 60, 60 },
-    { 30, 1 } };
+inline constexpr ChargeUnits kOfferedUnits[] = { { 60000, 1000 }, { 30000, 30000 },
+    { 1000, 1000 }, { 60000, 60000 }, { 30000, 1000 } };
+// The longest first charge: a flat charge may cover hours.
+inline constexpr qint64 kMostFirstMs = 24 * 3600 * kMsPerSecond;
 
-// "60/1"; empty for every minute begun.
-QString unitsText(int firstSeconds, int unitSeconds);
-// "60/1" and "60 / 1"; nothing for any other text. Each part 1 to 3600.
+// Milliseconds as seconds are written: "12", "158.4".
+QString secondsText(qint64 ms);
+// "60/1", "158.4/158.4"; empty for every minute begun.
+QString unitsText(qint64 firstMs, qint64 unitMs);
+// "60/1", "60 / 1", "12/12", "158.4/158.4"; nothing for any other text.
+// Each part above 0, to the thousandth of a second, and at most a day.
 std::optional<ChargeUnits> readUnits(QStringView text);
 
-// A holiday line as the rules hold it. Nothing when it is none of the forms
-// above (or a date that is no day of the calendar).
-struct HolidayDay
-{
-    enum class Kind { EveryYear, Once, FromEaster, EnglandAndWales };
-    Kind kind = Kind::EveryYear;
-    QDate date; // EveryYear: its day and month (year 2000, a leap year); Once: the day
-    int easterOffset = 0;
-};
+// Nothing when the text is none of the holiday forms above (or a date that
+// is no day of the calendar).
 std::optional<HolidayDay> readHoliday(QStringView text);
+// The line for a holiday; read back, it gives the same day.
+QString holidayText(const HolidayDay &day);
 
 // Easter Sunday of a Gregorian year.
 QDate easterSunday(int year);
@@ -89,7 +106,7 @@ class HolidayCalendar
 {
 public:
     HolidayCalendar() = default;
-    explicit HolidayCalendar(const QStringList &lines);
+    explicit HolidayCalendar(const QList<HolidayDay> &days);
 
     bool isEmpty() const { return m_days.empty(); }
     bool isHoliday(QDate day) const;
@@ -98,7 +115,7 @@ public:
     int pricedWeekday(QDate day) const { return isHoliday(day) ? 7 : day.dayOfWeek(); }
 
 private:
-    std::vector<HolidayDay> m_days;
+    QList<HolidayDay> m_days;
     // England and Wales's days are worked out once per year asked for.
     mutable int m_cachedYear = 0;
     mutable QList<QDate> m_cachedDays;

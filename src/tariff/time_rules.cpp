@@ -1,19 +1,18 @@
 #include "tariff/time_rules.h"
 
-#include "common/number_reader.h"
 #include "tariff/fee_timeline.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
 
 constexpr int kMostUnitSeconds = 3600;
-constexpr double kMostPence = 1e6;
+constexpr qint64 kMostPence = 1000000;
 constexpr int kMostAfterSeconds = 24 * 3600;
 
 const QString kWeekdayNames[]
@@ -153,13 +152,10 @@ QString minuteText(int minute)
     return twoDigits(minute / 60) + u':' + twoDigits(minute % 60);
 }
 
-// Two places, or up to four where the price needs them.
-QString priceText(double pence)
+// Two places, or as many as the price was written with.
+QString priceText(const ExactNumber &pence)
 {
-    QString text = QString::number(pence, 'f', 4);
-    while (text.endsWith(u'0') && text.indexOf(u'.') < text.size() - 3)
-        text.chop(1);
-    return text;
+    return pence.toText(2);
 }
 
 // "8:00" as a minute of the day, or why it is none.
@@ -179,10 +175,32 @@ bool isSeconds(QStringView word)
         || word == u"seconds";
 }
 
-// Digits as a count, far past any limit rather than wrapped when there are many.
-qint64 countOf(QStringView digits)
+bool isMinutes(QStringView word)
 {
-    return digits.size() > 9 ? std::numeric_limits<int>::max() : digits.toLongLong();
+    return word == u"min" || word == u"mins" || word == u"minute" || word == u"minutes";
+}
+
+// A unit's length as written, "90", "158.4" (seconds) or "1.5" (minutes), in
+// milliseconds; nothing for a length finer than a millisecond.
+std::optional<qint64> lengthMs(QStringView number, bool minutes)
+{
+    const std::optional<ExactNumber> read = ExactNumber::fromText(number);
+    if (!read)
+        return qint64(kMostUnitSeconds + 1) * kMsPerSecond; // far past the limit
+    const ExactNumber ms = *read * (minutes ? 60 * kMsPerSecond : kMsPerSecond);
+    if (!ms.isWhole())
+        return std::nullopt;
+    return qMin<qint64>(ms.roundHalfEven(), qint64(kMostUnitSeconds + 1) * kMsPerSecond);
+}
+
+// A clause of the line, taken out of it where it stands.
+QRegularExpressionMatch takeClause(QString &rest, const QRegularExpression &clause)
+{
+    QRegularExpressionMatch match = clause.match(rest);
+    if (match.hasMatch())
+        rest = (rest.left(match.capturedStart(0)) + u' ' + rest.mid(match.capturedEnd(0)))
+                   .simplified();
+    return match;
 }
 
 TimeRuleRead refusedRule(const QString &why)
@@ -190,26 +208,16 @@ TimeRuleRead refusedRule(const QString &why)
     return { std::nullopt, why };
 }
 
-// A price's clauses as people write them: "after 90 min" before "in 12 s
-// units" as well as after.
-QString unitsBeforeAfter(const QString &price)
-{
-    static const QRegularExpression afterThenUnits(
-        QStringLiteral(R"(^(.*)( after [\d.]+ ?[a-z]+)( in [\d.]+ ?[a-z]* units?)$)"));
-    const QRegularExpressionMatch match = afterThenUnits.match(price);
-    return match.hasMatch() ? match.captured(1) + match.captured(3) + match.captured(2) : price;
-}
-
 } // namespace
 
-double TimeRule::unitPence() const
+ExactNumber TimeRule::unitPence() const
 {
-    return perMinute ? pence * unitSeconds / 60.0 : pence;
+    return perMinute ? pence * ExactNumber::fraction(unitMs, 60 * kMsPerSecond) : pence;
 }
 
-double TimeRule::minuteFee() const
+ExactNumber TimeRule::minutePence() const
 {
-    return perMinute ? pence : pence * 60.0 / unitSeconds;
+    return perMinute ? pence : pence * ExactNumber::fraction(60 * kMsPerSecond, unitMs);
 }
 
 TimeRuleRead readTimeRule(QStringView line)
@@ -243,70 +251,85 @@ TimeRuleRead readTimeRule(QStringView line)
         (part == 1 ? rule.firstMinute : rule.lastMinute) = *minute;
     }
 
-    const QString rest = unitsBeforeAfter(text.mid(timeMatch.capturedEnd(0)).toLower());
+    QString rest = text.mid(timeMatch.capturedEnd(0)).toLower();
     if (rest.isEmpty())
         return refusedRule(QCoreApplication::translate("TimeRules", "no price is given"));
+    const QString written = rest;
+    // "after 90 min" and "in 12 s units" may stand before or after the price.
+    static const QRegularExpression afterClause(
+        QStringLiteral(R"((?:^|\s)after (\d+) ?([a-z]+)(?=\s|$))"));
+    static const QRegularExpression unitsClause(
+        QStringLiteral(R"((?:^|\s)in (\d+(?:\.\d*)?|\.\d+) ?([a-z]*) units?(?=\s|$))"));
+    const QRegularExpressionMatch after = takeClause(rest, afterClause);
+    const QRegularExpressionMatch units = takeClause(rest, unitsClause);
     static const QRegularExpression price(QStringLiteral(
-        R"(^(\d+(?:\.\d*)?|\.\d+) ?p?(?: ?(?:(?:a|per|/) ?(min|mins|minute)(?: in (\d+) ?([a-z]*) units?)?|(?:a|per|/) ?(\d+) ?([a-z]*)))?(?: after (\d+) ?([a-z]+))?$)"));
+        R"(^(?:(free)|(\d+(?:\.\d*)?|\.\d+) ?p?(?: ?(?:a|per|/) ?(?:(min|mins|minute)|(\d+(?:\.\d*)?|\.\d+) ?([a-z]*)))?)$)"));
     const QRegularExpressionMatch match = price.match(rest);
-    if (!match.hasMatch()) {
-        if (rest.front() == u'-')
+    const bool free = match.hasCaptured(1);
+    if (!match.hasMatch() || (units.hasMatch() && !match.hasCaptured(3))) {
+        if (rest.startsWith(u'-'))
             return refusedRule(
                 QCoreApplication::translate("TimeRules", "a price cannot be below 0"));
-        if (!rest.front().isDigit() && rest.front() != u'.')
+        if (rest.isEmpty() || (!rest.front().isDigit() && rest.front() != u'.'))
             return refusedRule(QCoreApplication::translate("TimeRules", "no price is given"));
         return refusedRule(QCoreApplication::translate("TimeRules",
             "%1 is not a price such as \"4.20 a minute\" or "
             "\"10 per 90 s\"")
-                               .arg(rest));
+                               .arg(written));
     }
-    rule.pence = std::round(readNumber(match.capturedView(1)) * 1e4) / 1e4;
-    if (rule.pence > kMostPence)
-        return refusedRule(
-            QCoreApplication::translate("TimeRules", "a price cannot be over 1000000 pence"));
-    if (match.hasCaptured(2)) {
+    if (!free) {
+        const std::optional<ExactNumber> pence = ExactNumber::fromText(match.capturedView(2));
+        if (!pence || *pence > kMostPence)
+            return refusedRule(
+                QCoreApplication::translate("TimeRules", "a price cannot be over 1000000 pence"));
+        rule.pence = *pence;
+    }
+    std::optional<qint64> unitMs;
+    if (free) {
+        unitMs = kMsPerSecond;
+    } else if (match.hasCaptured(3)) {
         rule.perMinute = true;
-        rule.unitSeconds = 60;
-        if (match.hasCaptured(3)) {
-            if (!isSeconds(match.capturedView(4)))
+        unitMs = 60 * kMsPerSecond;
+        if (units.hasMatch()) {
+            if (!isSeconds(units.capturedView(2)))
                 return refusedRule(
                     QCoreApplication::translate("TimeRules", "units are counted in seconds"));
-            rule.unitSeconds
-                = int(qMin<qint64>(countOf(match.capturedView(3)), kMostUnitSeconds + 1));
+            unitMs = lengthMs(units.capturedView(1), false);
         }
-    } else if (match.hasCaptured(5)) {
+    } else if (match.hasCaptured(4)) {
         rule.perMinute = false;
-        const QStringView unit = match.capturedView(6);
-        const bool minutes
-            = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
-        if (!minutes && !isSeconds(unit))
+        const QStringView unit = match.capturedView(5);
+        if (!isMinutes(unit) && !isSeconds(unit))
             return refusedRule(
                 QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
-        rule.unitSeconds = int(qMin<qint64>(countOf(match.capturedView(5)), kMostUnitSeconds + 1))
-            * (minutes ? 60 : 1);
+        unitMs = lengthMs(match.capturedView(4), isMinutes(unit));
     } else {
         return refusedRule(QCoreApplication::translate("TimeRules",
             "the price says neither \"a minute\" nor \"per\" a "
             "unit"));
     }
-    if (rule.unitSeconds < 1)
+    if (!unitMs)
+        return refusedRule(QCoreApplication::translate(
+            "TimeRules", "a unit is counted to the thousandth of a second at most"));
+    if (*unitMs < 1)
         return refusedRule(QCoreApplication::translate("TimeRules", "a unit cannot be 0 seconds"));
-    if (rule.unitSeconds > kMostUnitSeconds)
+    if (*unitMs > kMostUnitSeconds * kMsPerSecond)
         return refusedRule(
             QCoreApplication::translate("TimeRules", "a unit cannot be over 3600 seconds"));
-    if (match.hasCaptured(7)) {
-        const QStringView unit = match.capturedView(8);
-        const bool minutes
-            = unit == u"min" || unit == u"mins" || unit == u"minute" || unit == u"minutes";
-        if (!minutes && !isSeconds(unit))
+    rule.unitMs = *unitMs;
+    rule = rule.normalised();
+    if (after.hasMatch()) {
+        const QStringView unit = after.capturedView(2);
+        if (!isMinutes(unit) && !isSeconds(unit))
             return refusedRule(
                 QCoreApplication::translate("TimeRules", "%1 is not seconds or minutes").arg(unit));
-        const qint64 after = qMin<qint64>(countOf(match.capturedView(7)), kMostAfterSeconds + 1)
-            * (minutes ? 60 : 1);
-        if (after > kMostAfterSeconds)
+        const QStringView digits = after.capturedView(1);
+        const qint64 count = digits.size() > 9 ? kMostAfterSeconds + 1 : digits.toLongLong();
+        const qint64 seconds = qMin<qint64>(count, kMostAfterSeconds + 1) * (isMinutes(unit) ? 60 : 1);
+        if (seconds > kMostAfterSeconds)
             return refusedRule(QCoreApplication::translate(
                 "TimeRules", "a rule cannot begin over 24 hours into a call"));
-        rule.afterSeconds = int(after);
+        rule.afterSeconds = int(seconds);
     }
     return { rule, {} };
 }
@@ -317,13 +340,16 @@ QString timeRuleText(const TimeRule &rule)
     for (const RuleDays &item : rule.days)
         days << daysText(item);
     QString text = days.join(u',') + u' ' + minuteText(rule.firstMinute) + u'-'
-        + minuteText(rule.lastMinute) + u' ' + priceText(rule.pence);
-    if (!rule.perMinute)
-        text += QStringLiteral(" per %1 s").arg(rule.unitSeconds);
-    else if (rule.unitSeconds == 60)
-        text += QStringLiteral(" a minute");
+        + minuteText(rule.lastMinute) + u' ';
+    if (rule.isFree())
+        text += QStringLiteral("free");
+    else if (!rule.perMinute)
+        text += priceText(rule.pence) + QStringLiteral(" per %1 s").arg(secondsText(rule.unitMs));
+    else if (rule.unitMs == 60 * kMsPerSecond)
+        text += priceText(rule.pence) + QStringLiteral(" a minute");
     else
-        text += QStringLiteral(" a minute in %1 s units").arg(rule.unitSeconds);
+        text += priceText(rule.pence)
+            + QStringLiteral(" a minute in %1 s units").arg(secondsText(rule.unitMs));
     if (rule.afterSeconds > 0 && rule.afterSeconds % 60 == 0)
         text += QStringLiteral(" after %1 min").arg(rule.afterSeconds / 60);
     else if (rule.afterSeconds > 0)
@@ -346,13 +372,10 @@ int dayOfYear(QDate day)
 
 } // namespace
 
-TimeRuleBook::TimeRuleBook(const QStringList &lines, const HolidayCalendar &holidays)
-    : m_holidays(&holidays)
+TimeRuleBook::TimeRuleBook(const QList<TimeRule> &rules, const HolidayCalendar &holidays)
+    : m_rules(rules.begin(), rules.end())
+    , m_holidays(&holidays)
 {
-    for (const QString &line : lines) {
-        if (const TimeRuleRead read = readTimeRule(line); read.rule)
-            m_rules.push_back(*read.rule);
-    }
     for (const TimeRule &rule : m_rules) {
         m_changeMinutes.push_back(rule.firstMinute);
         m_changeMinutes.push_back(rule.lastMinute + 1);

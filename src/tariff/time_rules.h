@@ -20,10 +20,13 @@
 // start ("21:00-05:00") covers both ends of each day listed. Prices are in
 // pence (hundredths of the currency): "4.20 a minute" is a unit of 60 s,
 // "4.20 a minute in 12 s units" a unit of 12 s at a fifth of that, "10 per
-// 90 s" a unit of 90 s at 10. "after 60 min" or "after 30 s": only the units
-// that begin that long into the call or later.
+// 90 s" a unit of 90 s at 10, "10 per 158.4 s", "0.33333333333 per 1 s"
+// (kept as written, to the last digit), "free" for time at no cost. "after
+// 60 min" or "after 30 s": only the units that begin that long into the call
+// or later. The clauses after the times may come in any order.
 
 #include "tariff/tariff_rules.h"
+#include "tariff/time_rule.h"
 
 #include <QDate>
 #include <QList>
@@ -32,38 +35,6 @@
 
 #include <optional>
 #include <vector>
-
-// One item of a rule's days.
-struct RuleDays
-{
-    enum class Kind { Weekdays, EveryYear, Once, FromEaster, DateRange, Holidays };
-    Kind kind = Kind::Weekdays;
-    int firstWeekday = 1; // Weekdays: Qt's 1 (Monday) to 7; past lastWeekday wraps round the week
-    int lastWeekday = 7;
-    QDate first; // EveryYear, DateRange: day and month, in the year 2000; Once: the day
-    QDate last; // DateRange: day and month in 2000; before first: across the new year
-    int easterOffset = 0; // FromEaster: days from Easter Sunday
-
-    bool operator==(const RuleDays &) const = default;
-};
-
-struct TimeRule
-{
-    QList<RuleDays> days;
-    int firstMinute = 0; // of the day, included
-    int lastMinute = 24 * 60 - 1; // included; before firstMinute: across midnight
-    double pence = 0.0; // a minute when perMinute, otherwise a unit
-    bool perMinute = true;
-    int unitSeconds = 60; // 1 to 3600
-    int afterSeconds = 0; // units that begin this far into the call or later
-
-    // What one unit costs, in pence.
-    double unitPence() const;
-    // Pence a minute, as the fee in force is shown and logged.
-    double minuteFee() const;
-
-    bool operator==(const TimeRule &) const = default;
-};
 
 // A line read as a rule, or why it is none, in words for the user that
 // follow a line's quotation: "a unit cannot be 0 seconds", "25:00 is not a
@@ -80,16 +51,16 @@ TimeRuleRead readTimeRule(QStringView line);
 QString timeRuleText(const TimeRule &rule);
 
 // The rules of a tariff, asked for the rule in force at each unit a call
-// begins. Lines that are no rule count for nothing: the rules file and the
-// window refuse them on the way in. The holidays are held by reference: the
-// calendar must outlive the book.
+// begins. The holidays are held by reference: the calendar must outlive the
+// book (rebind() points a copy at its own).
 class TimeRuleBook
 {
 public:
     TimeRuleBook() = default;
-    TimeRuleBook(const QStringList &lines, const HolidayCalendar &holidays);
+    TimeRuleBook(const QList<TimeRule> &rules, const HolidayCalendar &holidays);
 
     bool isEmpty() const { return m_rules.empty(); }
+    void rebind(const HolidayCalendar &holidays) { m_holidays = &holidays; }
     const std::vector<TimeRule> &rules() const { return m_rules; }
 
     // The rule in force for a unit that begins at a minute of a day,

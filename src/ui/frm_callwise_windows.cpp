@@ -51,7 +51,7 @@ void frmCallwise::showRules()
         m_rulesWindow = new frmRules(m_rules, m_rulesPath, m_rulesFile, m_env.prompter, m_days);
         connect(m_rulesWindow, &frmRules::rulesSaved, &m_source, &TariffSource::reload);
         // An import fills the editor's table; OK saves it with the rules.
-        m_rulesWindow->setTable(m_tariff, m_feePath);
+        m_rulesWindow->setTable(m_tariff, m_feePath, m_env.regional.locale());
         if (m_days)
             connect(m_rulesWindow, &frmRules::tableChanged, m_days, &frmDays::refreshBoxes);
         connect(m_rulesWindow, &frmRules::checkBillRequested, this, [this] {

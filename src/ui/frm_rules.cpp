@@ -52,12 +52,11 @@ QLabel *problemLabel(QWidget *parent, const char *name, int lines)
     return label;
 }
 
-// Pence with the decimal separator of the rules' words, "6,67" in French.
-QString penceText(double pence)
+// Pence with the decimal separator of the rules' words, "6,67" in French:
+// two places, or as many as the amount was written with.
+QString penceText(const ExactNumber &pence)
 {
-    return pence > 0
-        ? QString::number(pence, 'f', 2).replace(u'.', RuleWords::translated().decimal)
-        : QString();
+    return pence > 0 ? pence.toText(2).replace(u'.', RuleWords::translated().decimal) : QString();
 }
 
 // What a holiday line is: kEnglandAndWales in any case counts as that choice.
@@ -189,7 +188,7 @@ void frmRules::buildControls(bool withProblem)
     captioned("lblUnits", cboUnits, "cboUnits", tr("Time &charged (first/unit seconds)"));
     cboUnits->addItem(tr(kEveryMinuteBegun));
     for (const ChargeUnits &units : kOfferedUnits)
-        cboUnits->addItem(unitsText(units.firstSeconds, units.unitSeconds));
+        cboUnits->addItem(unitsText(units.firstMs, units.unitMs));
     lblUnitsProblem = problemLabel(this, "lblUnitsProblem", 1);
     settings->addWidget(lblUnitsProblem, settings->rowCount(), 0, 1, 3);
     txtFirstCharge = new QLineEdit(this);
@@ -282,8 +281,14 @@ void frmRules::setFirstSize()
 
 void frmRules::Form_Load()
 {
-    // A file that could not be used shows what it still says, for correcting.
-    showRules(m_file.ok ? m_rules : m_file.readable);
+    if (m_file.ok)
+        return showRules(m_rules);
+    // A file that could not be used shows what it still says, for
+    // correcting, its lines as written.
+    showRules(m_file.readable);
+    txtHolidays->setPlainText(m_file.holidayLines.join(u'\n'));
+    txtTimeRules->setPlainText(m_file.ruleLines.join(u'\n'));
+    holidaysEdited();
 }
 
 void frmRules::showRules(const TariffRules &rules)
@@ -292,10 +297,10 @@ void frmRules::showRules(const TariffRules &rules)
     // The file's English lines in the user's words.
     const RuleWords words = RuleWords::translated();
     QStringList holidays, timeRules;
-    for (const QString &line : rules.holidays)
-        holidays << localHolidayLine(line, words);
-    for (const QString &line : rules.timeRules)
-        timeRules << localRuleLine(line, words);
+    for (const HolidayDay &day : rules.holidays)
+        holidays << localHolidayLine(holidayText(day), words);
+    for (const TimeRule &rule : rules.timeRules)
+        timeRules << localRuleLine(timeRuleText(rule), words);
     txtHolidays->setPlainText(holidays.join(u'\n'));
     txtTimeRules->setPlainText(timeRules.join(u'\n'));
     holidaysEdited();
@@ -306,13 +311,12 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
     if (which.testFlag(RuleSetting::FeePerCall))
         txtFeePerCall->setText(penceText(rules.feePerCallPence));
     if (which.testFlag(RuleSetting::Units)) {
-        const QString units = unitsText(rules.firstSeconds, rules.unitSeconds);
+        const QString units = unitsText(rules.firstMs, rules.unitMs);
         cboUnits->setCurrentText(units.isEmpty() ? tr(kEveryMinuteBegun) : units);
     }
     if (which.testFlag(RuleSetting::FirstCharge))
         txtFirstCharge->setText(rules.firstChargePence && rules.usesUnits()
-                ? QString::number(*rules.firstChargePence, 'f', 2)
-                      .replace(u'.', RuleWords::translated().decimal)
+                ? rules.firstChargePence->toText(2).replace(u'.', RuleWords::translated().decimal)
                 : QString());
     if (which.testFlag(RuleSetting::MinimumCharge))
         txtMinimumCharge->setText(penceText(rules.minimumChargePence));
@@ -320,7 +324,7 @@ void frmRules::showSettings(const TariffRules &rules, RuleSettings which)
         chkOwnRate->setChecked(rules.unitsAtOwnRate);
     if (which.testFlag(RuleSetting::Holidays))
         chkEnglandAndWales->setChecked(
-            std::any_of(rules.holidays.begin(), rules.holidays.end(), isEnglandAndWales));
+            rules.holidays.contains(kEnglandAndWalesDays));
     unitsEdited();
 }
 
@@ -377,9 +381,9 @@ void frmRules::timeRulesEdited()
     showLineProblem(lblTimeRuleProblem, firstBadLine(txtTimeRules, timeRuleProblem));
 }
 
-// Pence as the rules file keeps them, to the hundredth; an empty box is
+// Pence exactly as typed, as the rules file keeps them; an empty box is
 // none. A "p" after the number is what the user would write on paper.
-std::optional<double> frmRules::typedPence(QLineEdit *box, const QString &complaint)
+std::optional<ExactNumber> frmRules::typedPence(QLineEdit *box, const QString &complaint)
 {
     QString text = box->text().trimmed();
     if (text.endsWith(u'p', Qt::CaseInsensitive))
@@ -387,10 +391,10 @@ std::optional<double> frmRules::typedPence(QLineEdit *box, const QString &compla
     // "1,5" as the user's language writes it, or "1.5".
     text.replace(RuleWords::translated().decimal, u'.');
     if (text.trimmed().isEmpty())
-        return 0.0;
-    const LeadingNumber number = readLeadingNumber(text);
-    if (number.whole && number.value >= 0 && number.value <= 1e6)
-        return std::round(number.value * 100) / 100;
+        return ExactNumber();
+    const std::optional<ExactNumber> pence = ExactNumber::fromText(text);
+    if (pence && *pence >= 0 && *pence <= 1000000)
+        return pence;
     m_prompter.showMessage(complaint);
     box->setFocus();
     box->selectAll();
@@ -400,7 +404,7 @@ std::optional<double> frmRules::typedPence(QLineEdit *box, const QString &compla
 std::optional<TariffRules> frmRules::typedRules()
 {
     TariffRules rules;
-    const std::optional<double> perCall = typedPence(txtFeePerCall,
+    const std::optional<ExactNumber> perCall = typedPence(txtFeePerCall,
         tr("Please enter the fee per call in pence, such as 15 or 1.5, or leave it "
            "empty for none."));
     if (!perCall)
@@ -416,8 +420,8 @@ std::optional<TariffRules> frmRules::typedRules()
         return std::nullopt;
     }
     if (const std::optional<ChargeUnits> units = typed->units) {
-        rules.firstSeconds = units->firstSeconds;
-        rules.unitSeconds = units->unitSeconds;
+        rules.firstMs = units->firstMs;
+        rules.unitMs = units->unitMs;
         if (!txtFirstCharge->text().trimmed().isEmpty()) {
             rules.firstChargePence = typedPence(txtFirstCharge,
                 tr("Please enter the first charge in pence, such as 9.1, or leave "
@@ -427,7 +431,7 @@ std::optional<TariffRules> frmRules::typedRules()
         }
     }
 
-    const std::optional<double> minimum = typedPence(txtMinimumCharge,
+    const std::optional<ExactNumber> minimum = typedPence(txtMinimumCharge,
         tr("Please enter the minimum charge per call in pence, such as 20, or leave "
            "it empty for none."));
     if (!minimum)
@@ -442,7 +446,8 @@ std::optional<TariffRules> frmRules::typedRules()
         const QString line = lines[i].trimmed();
         if (line.isEmpty())
             continue;
-        if (!holidayProblem(line).isEmpty() || !isLatin1(line)) {
+        const std::optional<HolidayDay> day = readHoliday(englishHolidayLine(line, words));
+        if (!day || !isLatin1(line)) {
             m_prompter.showMessage(
                 tr("Holiday line %1, \"%2\", is not a day Callwise knows. Please write "
                    "each as 25/12, 27/12/2027, Easter-2 or Easter+1.")
@@ -452,7 +457,7 @@ std::optional<TariffRules> frmRules::typedRules()
             txtHolidays->setTextCursor(QTextCursor(txtHolidays->document()->findBlockByNumber(i)));
             return std::nullopt;
         }
-        rules.holidays << englishHolidayLine(line, words);
+        rules.holidays << *day;
     }
     if (const std::optional<RulesLine> bad = firstBadLine(txtTimeRules, timeRuleProblem)) {
         m_prompter.showMessage(
@@ -461,8 +466,8 @@ std::optional<TariffRules> frmRules::typedRules()
         return std::nullopt;
     }
     for (const QString &line : txtTimeRules->toPlainText().split(u'\n')) {
-        if (!line.trimmed().isEmpty())
-            rules.timeRules << englishRuleLine(line.trimmed(), words);
+        if (const TimeRuleRead read = readTimeRule(englishRuleLine(line.trimmed(), words)); read.rule)
+            rules.timeRules << *read.rule;
     }
     if (rulesLines(rules).size() > kMostRulesLines) {
         m_prompter.showMessage(tr("Please list at most %1 holidays and rules by time.")

@@ -6,6 +6,7 @@
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
+#include <QLocale>
 #include <QWidget>
 
 #include <functional>
@@ -44,8 +45,9 @@ public:
         QWidget *parent = nullptr);
 
     // The weekly table an import fills and OK then saves to the fee file;
-    // without one there is nothing to import into.
-    void setTable(TariffTable &table, QString feeFilePath);
+    // without one there is nothing to import into. The user's regional
+    // settings say whether a ruleset prices in another currency.
+    void setTable(TariffTable &table, QString feeFilePath, QLocale userLocale);
     void setRulesetChooser(RulesetChooser chooser) { m_chooseRuleset = std::move(chooser); }
 
     // Puts these rules in the boxes, to be saved by OK like typed ones.
@@ -102,7 +104,7 @@ private:
     void dropSuggestedMinConnect();
     // The rules as typed, or nothing after saying which box is wrong.
     std::optional<TariffRules> typedRules();
-    std::optional<double> typedPence(QLineEdit *box, const QString &complaint);
+    std::optional<ExactNumber> typedPence(QLineEdit *box, const QString &complaint);
 
     TariffRules &m_rules;
     QString m_rulesPath;
@@ -110,6 +112,7 @@ private:
     Prompter &m_prompter;
     TariffTable *m_table = nullptr;
     QString m_feePath;
+    QLocale m_userLocale;
     bool m_tableImported = false; // the table holds an import not yet saved
     // A suggested min connect time put into the table and not yet saved,
     // with what the table held before it.

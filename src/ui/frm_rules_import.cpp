@@ -15,10 +15,11 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-void frmRules::setTable(TariffTable &table, QString feeFilePath)
+void frmRules::setTable(TariffTable &table, QString feeFilePath, QLocale userLocale)
 {
     m_table = &table;
     m_feePath = std::move(feeFilePath);
+    m_userLocale = std::move(userLocale);
     cmdImport->setEnabled(true);
 }
 
@@ -35,8 +36,11 @@ void frmRules::cmdImport_Click()
             tr("%1: %2").arg(QFileInfo(path).fileName(), read.refusal.message()));
         return;
     }
-    if (!m_prompter.confirm(
-            tr("Import %1? It sets:\n%2").arg(read.tariff->name, read.tariff->summary.join(u'\n'))))
+    QStringList summary = read.tariff->summary;
+    if (const QString note = currencyNote(read.tariff->currency, m_userLocale); !note.isEmpty())
+        summary << note;
+    if (!m_prompter.confirm(tr("Import %1 into the fee table and the rules, to be saved by OK?\n%2")
+                                .arg(read.tariff->name, summary.join(u'\n'))))
         return;
     // Into the boxes of both windows, as if typed: nothing is saved before OK.
     *m_table = read.tariff->table;

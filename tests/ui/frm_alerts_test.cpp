@@ -1,3 +1,4 @@
+#include "support/rule_lines.h"
 #include "ui_rig.h"
 
 #include "calllog/call_log.h"
@@ -22,7 +23,7 @@ protected:
 
 TEST_F(AlertsWindowTest, SaysWhenUnitsByTimeAreTooShortForTheTone)
 {
-    rules.timeRules = QStringList { "Sat 00:00-23:59 4.20 a minute in 12 s units" };
+    rules.timeRules = timeRulesOf({ "Sat 00:00-23:59 4.20 a minute in 12 s units" });
     open("");
     EXPECT_EQ(control<QLabel>("lblUnitsNote")->text(),
         "Units are shorter than a minute: the coach warns only before the rate changes.");

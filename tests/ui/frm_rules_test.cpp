@@ -1,3 +1,4 @@
+#include "support/rule_lines.h"
 #include "ui_rig.h"
 
 #include "tariff/fee_file.h"
@@ -84,13 +85,13 @@ const FieldCase kFields[] = {
     { { { "txtHolidays", "Easter+1\n", "Easter+1\nEngland and Wales" },
           { "chkEnglandAndWales", "1", "1" } },
         "\r\n\r\n\r\n\r\n0\r\nEaster+1\r\nEngland and Wales\r\n" },
-    // the forms the window offers as examples
+    // the forms the window offers as examples, each kept as its canonical line
     { { { "txtTimeRules",
-            " Mon-Fri 08:00-17:59 4.20 a minute\n\nSat-Sun 00:00-23:59 10 per 90 s after 60 min",
-            "Mon-Fri 08:00-17:59 4.20 a minute\nSat-Sun 00:00-23:59 10 per 90 s after 60 min" },
+            " Mon-Fri 08:00-17:59 4.20 a minute\n\nSat-Sun 00:00-23:59 after 60 min 10 per 90 s",
+            "Mon-Fri 08:00-17:59 4.20 a minute\nSat-Sun 00:00-23:59 10.00 per 90 s after 60 min" },
           { "txtHolidays", "25/12", "25/12" } },
         "\r\n\r\n\r\n\r\n0\r\n25/12\r\nMon-Fri 08:00-17:59 4.20 a minute\r\nSat-Sun "
-        "00:00-23:59 10 per 90 s after 60 min\r\n" },
+        "00:00-23:59 10.00 per 90 s after 60 min\r\n" },
 };
 
 TEST_F(RulesWindowTest, EachFieldGoesToTheFileIntoForceAndBack)
@@ -155,8 +156,8 @@ const BadCase kBad[] = {
 TEST_F(RulesWindowTest, BadInputIsNamedAndNothingIsSaved)
 {
     rules.feePerCallPence = 10;
-    rules.firstSeconds = 60;
-    rules.unitSeconds = 1;
+    rules.firstMs = 60000;
+    rules.unitMs = 1000;
     ASSERT_TRUE(SaveRules(path(), rules).ok);
     const QByteArray saved = dir.read("netrules.ini");
     const TariffRules inForce = rules;
@@ -334,7 +335,7 @@ TEST_F(RulesWindowTest, ADamagedFileOpensWithWhatReadsAndOkWritesOnlyTheWindow)
     clickOk();
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(dir.read("netrules.ini"),
-        "15.00\r\n30/30\r\n\r\n\r\n1\r\n25/12\r\nMon 08:00-17:59 1 a minute\r\n");
+        "15.00\r\n30/30\r\n\r\n\r\n1\r\n25/12\r\nMon 08:00-17:59 1.00 a minute\r\n");
     EXPECT_EQ(main.rules(), LoadRules(path()).rules);
     EXPECT_TRUE(main.rulesProblem().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -381,7 +382,7 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
     prompter.answer(ScriptedPrompter::Answer::No);
     import("good.rst");
     ASSERT_EQ(prompter.questions.size(), 1);
-    EXPECT_TRUE(prompter.questions.first().startsWith("Import Example Telecom? It sets:\n"));
+    EXPECT_TRUE(prompter.questions.first().startsWith("Import Example Telecom into the fee table and the rules, to be saved by OK?\n"));
     EXPECT_EQ(monday(), "1.00");
     EXPECT_EQ(shown("txtFeePerCall"), "");
 
@@ -410,7 +411,7 @@ TEST_F(RulesWindowTest, ImportFillsBothWindowsForOkToSaveBoth)
     EXPECT_TRUE(dir.read("netfees.ini").startsWith("00:00\r\n5.00\r\n"));
     const RulesLoad saved = LoadRules(path());
     EXPECT_TRUE(saved.ok);
-    EXPECT_EQ(saved.rules.timeRules, QStringList { "Mon-Fri 08:00-17:59 10.00 per 90 s" });
+    EXPECT_EQ(saved.rules.timeRules, timeRulesOf({ "Mon-Fri 08:00-17:59 10.00 per 90 s" }));
     EXPECT_EQ(main.rules(), saved.rules);
     EXPECT_EQ(prompter.messages.size(), 2);
     main.close();
@@ -450,9 +451,9 @@ TEST_F(RulesWindowTest, ASuggestionTakenKeepsWhatItDoesNotChange)
         enter(entry.control, entry.typed);
     RuleSuggestion suggestion;
     suggestion.rules.feePerCallPence = 15;
-    suggestion.rules.firstSeconds = 60;
-    suggestion.rules.unitSeconds = 1;
-    suggestion.rules.holidays = QStringList { "England and Wales" };
+    suggestion.rules.firstMs = 60000;
+    suggestion.rules.unitMs = 1000;
+    suggestion.rules.holidays = holidaysOf({ "England and Wales" });
     suggestion.changed = RuleSetting::FeePerCall | RuleSetting::Units | RuleSetting::Holidays
         | RuleSetting::MinConnect;
     suggestion.minConnectTime = "0";
@@ -467,7 +468,7 @@ TEST_F(RulesWindowTest, ASuggestionTakenKeepsWhatItDoesNotChange)
     TariffRules expected = suggestion.rules;
     expected.minimumChargePence = 20;
     expected.unitsAtOwnRate = true;
-    expected.holidays.prepend("25/12");
+    expected.holidays.prepend(readHoliday(u"25/12").value());
     EXPECT_EQ(main.rules(), expected);
     TariffTable saved;
     LoadFees(saved, dir.file("netfees.ini"));

@@ -1,3 +1,4 @@
+#include "tariff/time_rules.h"
 #include "alerts/call_coach.h"
 #include "support/call_rig.h"
 
@@ -36,8 +37,8 @@ protected:
         rules = {};
         rules.feePerCallPence = 10;
         if (const std::optional<ChargeUnits> read = readUnits(QString::fromLatin1(units))) {
-            rules.firstSeconds = read->firstSeconds;
-            rules.unitSeconds = read->unitSeconds;
+            rules.firstMs = read->firstMs;
+            rules.unitMs = read->unitMs;
         }
     }
 
@@ -143,7 +144,7 @@ TEST_F(CallCoachTest, WithRulesSoundsBeforeEachStepOfTheChargeLongEnoughToWarnOf
     chargeAllWeek("2.00", "0");
     for (const StepTones &row : kStepTones) {
         setRules(row.units);
-        rules.minimumChargePence = row.minimumCharge;
+        rules.minimumChargePence = ExactNumber::fromDouble(row.minimumCharge);
         coach.setChoices({ row.secondsBefore, 0 });
         chime.at.clear();
         call(239);
@@ -169,7 +170,7 @@ TEST_F(CallCoachTest, UnderRulesByTimeTonesOnlyBeforeUnitsOfAMinuteOrMore)
     };
     for (const auto &row : rows) {
         rules = {};
-        rules.timeRules = QStringList { row.rule };
+        rules.timeRules = { readTimeRule(QString::fromLatin1(row.rule)).rule.value() };
         priceAsSet();
         EXPECT_EQ(coach.unitsNote().isEmpty(), !row.note) << row.rule;
         chime.at.clear();
@@ -202,7 +203,7 @@ TEST_F(CallCoachTest, UnderRulesByTimeTellsWhereTheRulesFeeChanges)
     };
     for (const auto &row : rows) {
         rules = {};
-        rules.timeRules = QStringList { row.rule };
+        rules.timeRules = { readTimeRule(QString::fromLatin1(row.rule)).rule.value() };
         balloons.clear();
         startAt(QTime(17, 58, 0));
         tickAt(QTime(17, 58, 30));
@@ -259,7 +260,7 @@ TEST_F(CallCoachTest, WithRulesTellsTheChangeByTheRulesFeePerUnitAndHolidays)
         setRules(row.units);
         rules.unitsAtOwnRate = row.ownRate;
         if (*row.holiday)
-            rules.holidays = QStringList { row.holiday };
+            rules.holidays = { readHoliday(QString::fromLatin1(row.holiday)).value() };
         balloons.clear();
         startAt(QTime(17, 58, 0));
         tickAt(QTime(17, 58, 30));

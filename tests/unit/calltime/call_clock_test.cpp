@@ -1,3 +1,4 @@
+#include "support/rule_lines.h"
 #include "support/call_rig.h"
 
 using Field = CallClock::Field;
@@ -233,8 +234,8 @@ TEST_F(CallClockTest, StoppingWhileTimingDropsOrLogsTheCall)
 TEST_F(CallClockTest, UnderRulesByTimeTheFeeInForceIsTheRules)
 {
     chargeAllWeek("2", "0");
-    rules.timeRules = QStringList { "Sat 21:00-21:59 0.5 a minute",
-        "Sat 21:00-21:59 10 per 120 s after 2 min" };
+    rules.timeRules = timeRulesOf({ "Sat 21:00-21:59 0.5 a minute",
+        "Sat 21:00-21:59 10 per 120 s after 2 min" });
     priceAsSet();
     clock.set(clock.now().date(), QTime(20, 59, 0));
     EXPECT_EQ(callClock.feeNow(), 2.0);

@@ -119,12 +119,13 @@ TariffRules hidden(double perCall, int first, int unit, bool ownRate = false,
     std::optional<double> firstCharge = {}, double minimum = 0)
 {
     TariffRules rules;
-    rules.feePerCallPence = perCall;
-    rules.firstSeconds = first;
-    rules.unitSeconds = unit;
+    rules.feePerCallPence = ExactNumber::fromDouble(perCall);
+    rules.firstMs = first * 1000;
+    rules.unitMs = unit * 1000;
     rules.unitsAtOwnRate = ownRate;
-    rules.firstChargePence = firstCharge;
-    rules.minimumChargePence = minimum;
+    if (firstCharge)
+        rules.firstChargePence = ExactNumber::fromDouble(*firstCharge);
+    rules.minimumChargePence = ExactNumber::fromDouble(minimum);
     return rules;
 }
 

@@ -25,28 +25,32 @@ TariffTable week(const char *minConnect = "0")
     return table;
 }
 
-TariffRules rules(double perCall, const char *units, bool ownRate, QStringList holidays = {},
+// Amounts as written: a double literal of up to 15 digits reads back as its decimal.
+TariffRules rules(double perCall, const char *units, bool ownRate, const QStringList &holidays = {},
     std::optional<double> first = std::nullopt, double minimum = 0.0)
 {
     TariffRules r;
-    r.feePerCallPence = perCall;
+    r.feePerCallPence = ExactNumber::fromDouble(perCall);
     if (const auto u = readUnits(QString::fromLatin1(units))) {
-        r.firstSeconds = u->firstSeconds;
-        r.unitSeconds = u->unitSeconds;
+        r.firstMs = u->firstMs;
+        r.unitMs = u->unitMs;
     }
-    r.firstChargePence = first;
-    r.minimumChargePence = minimum;
+    if (first)
+        r.firstChargePence = ExactNumber::fromDouble(*first);
+    r.minimumChargePence = ExactNumber::fromDouble(minimum);
     r.unitsAtOwnRate = ownRate;
-    r.holidays = std::move(holidays);
+    for (const QString &line : holidays)
+        r.holidays << readHoliday(line).value();
     return r;
 }
 
 // Rules by time over the table and, where given, its charge units.
-TariffRules byTime(QStringList lines, const char *units = "", QStringList holidays = {},
-    std::optional<double> first = std::nullopt)
+TariffRules byTime(const QStringList &lines, const char *units = "", const QStringList &holidays = {},
+    std::optional<double> first = std::nullopt, double minimum = 0.0)
 {
-    TariffRules r = rules(0, units, false, std::move(holidays), first);
-    r.timeRules = std::move(lines);
+    TariffRules r = rules(0, units, false, holidays, first, minimum);
+    for (const QString &line : lines)
+        r.timeRules << readTimeRule(line).rule.value();
     return r;
 }
 
@@ -126,6 +130,36 @@ INSTANTIATE_TEST_SUITE_P(ByTime, PricedAsBilled, testing::Values(
     Bill { "min connect in 20 s units", "07/12/2026 10:00:00", 10, 0, byTime({ "Mon-Sun 00:00-23:59 1 per 20 s" }), 9, "3" },
     Bill { "the table's 30/30 up to a rule", "07/12/2026 17:59:00", 125, 0, byTime({ "Mon 18:00-23:59 0.5 per 60 s" }, "30/30"), 5 },
     Bill { "a day no rule covers", "07/12/2026 07:00:00", 7200, 0, byTime({ "Sun 00:00-00:00 9 a minute" }, "1/1"), 309 }));
+// Operators' prices to the last digit and units in fractions of a second,
+// summed exactly and rounded once.
+INSTANTIATE_TEST_SUITE_P(Exact, PricedAsBilled, testing::Values(
+    // 3600 units of 1 s × 0.33333333333 = 1199.999999988, rounded once: 1200.
+    Bill { "a price per second for an hour", "07/12/2026 10:00:00", 3600, 0, byTime({ "Mon-Sun 00:00-23:59 0.33333333333 per 1 s" }), 1200 },
+    // Units begin at 0, 158.4 and 316.8 s, all before 400 s: 3 × 10 = 30.
+    Bill { "158.4 s units by time", "07/12/2026 10:00:00", 400, 0, byTime({ "Mon-Sun 00:00-23:59 10 per 158.4 s" }), 30 },
+    // The third unit would begin at 316.8 s, after the call's 316: 2 × 10 = 20.
+    Bill { "158.4 s units, the last not begun", "07/12/2026 10:00:00", 316, 0, byTime({ "Mon-Sun 00:00-23:59 10 per 158.4 s" }), 20 },
+    // 158.4/158.4 at 4.20 a minute: a unit is 4.2 × 158.4 / 60 = 11.088;
+    // 1 + ⌈(400 − 158.4) / 158.4⌉ = 3 units = 33.264, rounded once: 33.
+    Bill { "158.4/158.4 charge units", "07/12/2026 10:00:00", 400, 4.2, rules(0, "158.4/158.4", false), 33 },
+    // 11:30:30 to 14:30:30 at 1 a minute, 12:00-13:59 free: 30 minutes
+    // begun up to 12:00:30, free until 14:00:00, then 31 minutes begun
+    // before 14:30:30 = 61.
+    Bill { "free hours inside a call", "07/12/2026 11:30:30", 10800, 0, byTime({ "Mon-Sun 00:00-23:59 1 a minute", "Mon-Sun 12:00-13:59 free" }), 61 },
+    // 500 for the first 54000 s, then ⌈120 / 60⌉ = 2 units at 4.2 = 508.4: 508.
+    Bill { "a flat first charge of 15 hours", "07/12/2026 10:00:00", 54120, 4.2, rules(0, "54000/60", false, {}, 500), 508 },
+    // All 14 hours inside the flat first charge: 500.
+    Bill { "a call inside the 15 hours", "07/12/2026 10:00:00", 50400, 4.2, rules(0, "54000/60", false, {}, 500), 500 },
+    // 10 s at 0.3 a minute in 1 s units = 0.05, below the minimum 4.256: 4.
+    Bill { "a minimum of 4.256p", "07/12/2026 10:00:00", 10, 0.3, rules(0, "1/1", false, {}, std::nullopt, 4.256), 4 },
+    // From 17:50, 600 s × 0.07000000001 = 42.000000006, then 600 s ×
+    // 0.01666666667 = 10.000000002; 52.000000008: 52.
+    Bill { "prices of eleven places by time", "07/12/2026 17:50:00", 1200, 0, byTime({ "Mon-Sun 08:00-17:59 0.07000000001 per 1 s", "Mon-Sun 18:00-07:59 0.01666666667 per 1 s" }), 52 },
+    // 25 × 0.1 = 2.5 exactly, half to even: 2 (a double sum makes 2.5000000000000004, 3).
+    Bill { "an exact half rounds to even", "07/12/2026 10:00:00", 25, 0, byTime({ "Mon-Sun 00:00-23:59 0.1 per 1 s" }), 2 },
+    // 90 minutes at 1, then from 90 min 10 units of 1 s at 6 a minute = 1: 91.
+    Bill { "clauses in any order", "07/12/2026 10:00:00", 5410, 0, byTime({ "Mon-Sun 00:00-23:59 1 a minute", "Mon-Sun 00:00-23:59 6 a minute after 90 min in 1 s units" }), 91 }));
+
 // The last: the first 30 s from 23:59:30 at Thursday's 1.00 = 0.5; 65
 // one-second units on Christmas Day, 60 in its first minute still at 1.00
 // and 5 from 00:01 at Sunday's 0.50 = 1.0417; with 15p, 16.54, above 10.
@@ -179,14 +213,18 @@ TEST(PricedByTime, TheNextUnitStep)
         qint64 elapsed;
         UnitStep step;
     } cases[] = {
-        { byTime(kUnitsByBand), 0, { 1, 12 } }, { byTime(kUnitsByBand), 12, { 13, 12 } },
-        { byTime(kUnitsByBand), 13, { 25, 12 } }, { byTime(kUnitsByBand), 25, { 37, 10 } },
-        { byTime({ "Sun 00:00-00:00 9 a minute" }), 0, { 60, 60 } },
-        { byTime({ "Sun 00:00-00:00 9 a minute" }), 60, { 120, 60 } },
-        { byTime({ "Mon-Sun 00:00-23:59 1 per 30 s" }, "60/1", {}, 9.1), 1, { 61, 30 } },
-        { TariffRules(), 0, { 60, 60 } }, { TariffRules(), 119, { 120, 60 } },
-        { rules(0, "60/1", false), 60, { 61, 1 } }, { rules(0, "60/1", false), 61, { 62, 1 } },
-        { rules(0, "30/30", false), 31, { 61, 30 } },
+        { byTime(kUnitsByBand), 0, { 1, 12000 } }, { byTime(kUnitsByBand), 12, { 13, 12000 } },
+        { byTime(kUnitsByBand), 13, { 25, 12000 } }, { byTime(kUnitsByBand), 25, { 37, 10000 } },
+        { byTime({ "Sun 00:00-00:00 9 a minute" }), 0, { 60, 60000 } },
+        { byTime({ "Sun 00:00-00:00 9 a minute" }), 60, { 120, 60000 } },
+        { byTime({ "Mon-Sun 00:00-23:59 1 per 30 s" }, "60/1", {}, 9.1), 1, { 61, 30000 } },
+        // 158.4 s units from 17:59:30: the second begins at 158.4 s, charged from 159.
+        { byTime({ "Mon-Sun 00:00-23:59 10 per 158.4 s" }), 1, { 159, 158400 } },
+        // A flat first charge of 15 hours: the first unit after it at 54000 s.
+        { byTime({ "Mon-Sun 00:00-23:59 1 per 60 s" }, "54000/60", {}, 500), 10, { 54001, 60000 } },
+        { TariffRules(), 0, { 60, 60000 } }, { TariffRules(), 119, { 120, 60000 } },
+        { rules(0, "60/1", false), 60, { 61, 1000 } }, { rules(0, "60/1", false), 61, { 62, 1000 } },
+        { rules(0, "30/30", false), 31, { 61, 30000 } },
     };
     for (const auto &c : cases) {
         const CallPricer pricer(week(), c.rules);

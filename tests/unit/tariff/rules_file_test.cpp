@@ -1,5 +1,6 @@
 #include "support/temp_program_dir.h"
 #include "tariff/rules_file.h"
+#include "tariff/time_rules.h"
 
 #include <QFile>
 
@@ -16,15 +17,16 @@ TEST(RulesFile, EveryRuleReadsBackAsWritten)
 
     TariffRules rules;
     rules.feePerCallPence = 15;
-    rules.firstSeconds = 60;
-    rules.unitSeconds = 1;
-    rules.firstChargePence = 9.1;
+    rules.firstMs = 60000;
+    rules.unitMs = 1000;
+    rules.firstChargePence = ExactNumber::fraction(91, 10);
     rules.minimumChargePence = 20;
     rules.unitsAtOwnRate = true;
-    rules.holidays = QStringList { QStringLiteral("25/12"), QStringLiteral("Easter-2"),
-        QStringLiteral("27/12/2027"), QStringLiteral("England and Wales") };
-    rules.timeRules = QStringList { QStringLiteral("Mon-Fri 08:00-17:59 4.20 a minute"),
-        QStringLiteral("Holidays 00:00-23:59 10.00 per 90 s after 60 min") };
+    for (const char *line : { "25/12", "Easter-2", "27/12/2027", "England and Wales" })
+        rules.holidays << readHoliday(QString::fromLatin1(line)).value();
+    for (const char *line : { "Mon-Fri 08:00-17:59 4.20 a minute",
+             "Holidays 00:00-23:59 10.00 per 90 s after 60 min" })
+        rules.timeRules << readTimeRule(QString::fromLatin1(line)).rule.value();
     ASSERT_TRUE(SaveRules(path, rules).ok);
     EXPECT_EQ(dir.read(QStringLiteral("netrules.ini")),
         "15.00\r\n60/1\r\n9.10\r\n20.00\r\n1\r\n25/12\r\nEaster-2\r\n27/12/2027\r\n"
@@ -34,11 +36,23 @@ TEST(RulesFile, EveryRuleReadsBackAsWritten)
     EXPECT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.rules, rules);
 
-    // Pence are kept to the hundredth the file is written with, so what a
-    // hand-written file holds is priced the same before and after a save.
-    dir.write(QStringLiteral("netrules.ini"), "1.234\r\n\r\n\r\n0.004\r\n");
-    EXPECT_EQ(LoadRules(path).rules.feePerCallPence, 1.23);
-    EXPECT_EQ(LoadRules(path).rules.minimumChargePence, 0);
+    // An operator's amounts and units are kept to the last digit, short
+    // numbers in the file's usual form: a flat first charge of 15 hours,
+    // units of 158.4 s, free time and a price per second of 13 places.
+    const QByteArray exact = "9.258\r\n54000/158.4\r\n500.00\r\n4.256\r\n1\r\n"
+                             "Sat-Sun 00:00-23:59 free\r\n"
+                             "Mon-Fri 00:00-23:59 0.0033333333333 per 1 s after 90 min\r\n";
+    dir.write(QStringLiteral("netrules.ini"), exact);
+    const RulesLoad operators = LoadRules(path);
+    ASSERT_TRUE(operators.ok) << operators.why.toStdString();
+    EXPECT_EQ(operators.rules.feePerCallPence, ExactNumber::fraction(9258, 1000));
+    EXPECT_EQ(operators.rules.firstMs, 54000000);
+    EXPECT_EQ(operators.rules.unitMs, 158400);
+    EXPECT_EQ(operators.rules.minimumChargePence, ExactNumber::fraction(4256, 1000));
+    EXPECT_EQ(operators.rules.timeRules.at(1).pence,
+        ExactNumber::fraction(33333333333, 10000000000000));
+    ASSERT_TRUE(SaveRules(path, operators.rules).ok);
+    EXPECT_EQ(dir.read(QStringLiteral("netrules.ini")), exact);
 
     // Default rules leave no file behind.
     ASSERT_TRUE(SaveRules(path, TariffRules()).ok);
@@ -85,7 +99,9 @@ TEST(RulesFile, DamageGivesNoRulesNamesTheLinesAndKeepsTheRest)
         EXPECT_FALSE(loaded.ok);
         EXPECT_TRUE(loaded.rules.isDefault());
         EXPECT_EQ(loaded.why.toStdString(), std::string("netrules.ini: ") + c.why);
-        EXPECT_EQ(rulesLines(loaded.readable).join(u'|').toStdString(), c.readable);
+        const QStringList lines = rulesLines(loaded.readable).mid(0, 5) + loaded.holidayLines
+            + loaded.ruleLines;
+        EXPECT_EQ(lines.join(u'|').toStdString(), c.readable);
     }
     // A file the system will not read says the system's reason.
     QDir(dir.path()).mkdir(QStringLiteral("netrules.ini-dir"));

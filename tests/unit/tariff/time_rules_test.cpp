@@ -13,7 +13,7 @@ TEST(TimeRuleReader, ReadsTolerantlyAndWritesTheCanonicalLine)
         const char *typed;
         const char *written;
         double unitPence;
-        int unitSeconds;
+        double unitSeconds;
     } cases[] = {
         { "Mon-Fri 08:00-17:59 4.20 a minute in 12 s units",
             "Mon-Fri 08:00-17:59 4.20 a minute in 12 s units", 0.84, 12 },
@@ -27,10 +27,24 @@ TEST(TimeRuleReader, ReadsTolerantlyAndWritesTheCanonicalLine)
             "Mon-Fri 08:00-17:59 4.20 a minute in 12 s units after 90 min", 0.84, 12 },
         { "Fri-Mon,25/12,1/1/2027,Easter-2,easter+1,EASTER 00:00-23:59 0.12346p per 2 min after 90 "
           "secs",
-            "Fri-Mon,25/12,01/01/2027,Easter-2,Easter+1,Easter 00:00-23:59 0.1235 per 120 s after "
+            "Fri-Mon,25/12,01/01/2027,Easter-2,Easter+1,Easter 00:00-23:59 0.12346 per 120 s after "
             "90 s",
-            0.1235, 120 },
-        { "Sun 00:00-00:00 0 a minute", "Sun 00:00-00:00 0.00 a minute", 0, 60 },
+            0.12346, 120 },
+        { "Sun 00:00-00:00 0 a minute", "Sun 00:00-00:00 free", 0, 1 },
+        { "Sat-Sun 00:00-23:59 FREE after 30 min", "Sat-Sun 00:00-23:59 free after 30 min", 0, 1 },
+        // the clauses in any order
+        { "Mon-Fri 08:00-17:59 4.20 a minute after 90 min in 12 s units",
+            "Mon-Fri 08:00-17:59 4.20 a minute in 12 s units after 90 min", 0.84, 12 },
+        { "Mon-Fri 08:00-17:59 after 90 min 4.20 a minute",
+            "Mon-Fri 08:00-17:59 4.20 a minute after 90 min", 4.2, 60 },
+        // prices to the last digit written, units in fractions of a second
+        { "Mon-Sun 00:00-23:59 0.33333333333 per 1 s", "Mon-Sun 00:00-23:59 0.33333333333 per 1 s",
+            0.33333333333, 1 },
+        { "Mon-Sun 00:00-23:59 10 per 158.4 s", "Mon-Sun 00:00-23:59 10.00 per 158.4 s", 10,
+            158.4 },
+        { "Mon 00:00-23:59 0.123456789012345 a minute in 12.5 s units",
+            "Mon 00:00-23:59 0.123456789012345 a minute in 12.5 s units",
+            0.123456789012345 * 12.5 / 60, 12.5 },
         { "24/12-02/01 18:00-07:59 1000000 per 3600 sec",
             "24/12-02/01 18:00-07:59 1000000.00 per 3600 s", 1e6, 3600 },
     };
@@ -39,8 +53,8 @@ TEST(TimeRuleReader, ReadsTolerantlyAndWritesTheCanonicalLine)
         ASSERT_TRUE(read.rule) << c.typed << ": " << read.why.toStdString();
         EXPECT_TRUE(read.why.isEmpty());
         EXPECT_EQ(timeRuleText(*read.rule), QString::fromLatin1(c.written)) << c.typed;
-        EXPECT_DOUBLE_EQ(read.rule->unitPence(), c.unitPence) << c.typed;
-        EXPECT_EQ(read.rule->unitSeconds, c.unitSeconds) << c.typed;
+        EXPECT_DOUBLE_EQ(read.rule->unitPence().toDouble(), c.unitPence) << c.typed;
+        EXPECT_EQ(double(read.rule->unitMs) / 1000, c.unitSeconds) << c.typed;
         EXPECT_EQ(readTimeRule(timeRuleText(*read.rule)).rule, read.rule) << c.typed;
     }
 }
@@ -74,6 +88,10 @@ TEST(TimeRuleReader, RefusesWithAReason)
         { "Mon 08:00-17:59 4.20 per 3601 s", "a unit cannot be over 3600 seconds" },
         { "Mon 08:00-17:59 4.20 per 99999999999999 s", "a unit cannot be over 3600 seconds" },
         { "Mon 08:00-17:59 4.20 per 9 hours", "hours is not seconds or minutes" },
+        { "Mon 08:00-17:59 4.20 per 0.0001 s",
+            "a unit is counted to the thousandth of a second at most" },
+        { "Mon 08:00-17:59 10 per 90 s in 12 s units",
+            "10 per 90 s in 12 s units is not a price such as \"4.20 a minute\" or \"10 per 90 s\"" },
         { "Mon 08:00-17:59 4.20 a minute after 1441 min",
             "a rule cannot begin over 24 hours into a call" },
     };
@@ -88,15 +106,13 @@ TEST(TimeRuleReader, RefusesWithAReason)
 // "after", the holidays, a season across the new year and Easter.
 TEST(TimeRuleBook, FindsTheLastMatchingRule)
 {
-    const HolidayCalendar holidays(QStringList { QStringLiteral("26/12") });
-    const TimeRuleBook book(
-        QStringList { QStringLiteral("Mon-Fri 08:00-17:59 1 a minute"),
-            QStringLiteral("Fri-Mon 21:00-05:00 2 a minute"),
-            QStringLiteral("Mon-Fri 08:00-17:59 3 a minute after 60 min"),
-            QStringLiteral("Holidays,Easter-2 00:00-23:59 4 a minute"),
-            QStringLiteral("24/12-02/01 12:00-12:59 5 a minute"), QStringLiteral("not a rule") },
-        holidays);
-    ASSERT_EQ(book.rules().size(), 5u);
+    const HolidayCalendar holidays({ readHoliday(u"26/12").value() });
+    QList<TimeRule> rules;
+    for (const char *line : { "Mon-Fri 08:00-17:59 1 a minute", "Fri-Mon 21:00-05:00 2 a minute",
+             "Mon-Fri 08:00-17:59 3 a minute after 60 min",
+             "Holidays,Easter-2 00:00-23:59 4 a minute", "24/12-02/01 12:00-12:59 5 a minute" })
+        rules << readTimeRule(QString::fromLatin1(line)).rule.value();
+    const TimeRuleBook book(rules, holidays);
     const struct
     {
         QDate day;
