@@ -46,7 +46,7 @@ void askTick(const CallPricer &pricer, qint64 elapsed)
         CallToPrice before = call;
         before.seconds = step->chargedFrom - 1;
         CallToPrice after = before;
-        after.seconds += step->length;
+        after.seconds += (step->lengthMs + 999) / 1000;
         benchmark::DoNotOptimize(pricer.price(after, TableRule::Live) > pricer.price(before, TableRule::Live));
     }
 }

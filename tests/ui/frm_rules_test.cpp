@@ -202,8 +202,8 @@ TEST_F(RulesWindowTest, TypedUnitsAreTheRulesFilesUnits)
         EXPECT_EQ(prompter.messages.size(), units ? 0 : 1);
         if (units) {
             EXPECT_EQ(LoadRules(path()).rules, rules);
-            EXPECT_EQ(unitsText(rules.firstSeconds, rules.unitSeconds),
-                unitsText(units->firstSeconds, units->unitSeconds));
+            EXPECT_EQ(unitsText(rules.firstMs, rules.unitMs),
+                unitsText(units->firstMs, units->unitMs));
         } else {
             EXPECT_FALSE(dir.exists("netrules.ini"));
             window->close();
@@ -273,7 +273,7 @@ TEST_F(RulesWindowTest, EscapeCancelsEnterSavesAFailedSaveSaysWhyAndTheBillCheck
         press(typeIn(), Qt::Key_Return);
         EXPECT_FALSE(isOpen());
         EXPECT_EQ(rules.feePerCallPence, 15);
-        EXPECT_EQ(unitsText(rules.firstSeconds, rules.unitSeconds), "12/12");
+        EXPECT_EQ(unitsText(rules.firstMs, rules.unitMs), "12/12");
     }
 
     // A directory in the file's place cannot be replaced by a file.

@@ -21,7 +21,7 @@ struct SourceRig
     TariffSource source { files() };
 };
 
-TariffRules feePerCall(double pence)
+TariffRules feePerCall(int pence)
 {
     TariffRules rules;
     rules.feePerCallPence = pence;
