@@ -275,11 +275,20 @@ void frmCallwise::tariffChanged()
     const Tariff &tariff = m_source.tariff();
     m_rules = tariff.rules;
     m_rulesFile = tariff.rulesFile;
-    if (m_tariff != tariff.table) {
-        m_tariff = tariff.table;
-        if (m_days)
-            m_days->refreshBoxes();
+    if (m_tariff == tariff.table)
+        return;
+    if (m_days && m_days->isVisible()) {
+        // An open editor's typing stays for its own OK, and prices the
+        // running call as it did before; a minimum connect time the rules
+        // window saved joins it.
+        m_tariff.setMinConnectTime(tariff.table.minConnectTime());
+        m_days->refreshBoxes();
+        m_source.useTable(m_tariff);
+        return;
     }
+    m_tariff = tariff.table;
+    if (m_days)
+        m_days->refreshBoxes();
 }
 
 void frmCallwise::showText(CallClock::Field field)
