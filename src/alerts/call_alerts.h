@@ -47,6 +47,9 @@ public:
         std::function<double()> minConnect; // the tariff's minimum, minutes, as it is now
         QString logPath;
         QString choicesPath;
+        // The tariff's rules, whose holidays price data as the running call's
+        // pricer does; none when null.
+        const TariffRules *rules = nullptr;
     };
 
     CallAlerts(Services services, const CallClock &callClock, QObject *parent = nullptr);
@@ -66,7 +69,9 @@ public:
 
     // The bill's month today lies in.
     BillMonth billMonth() const;
-    // Pence spent this bill's month so far, the running call included.
+    // The data bundle's monthly fee, part of every bill's month.
+    MonthlyFee monthlyFee() const;
+    // Pence spent this bill's month so far, the running call and the fee included.
     qint64 monthSpending();
     // What the whole bill's month is expected to cost, the running call
     // included; nothing while the log holds less than a week.
@@ -74,13 +79,22 @@ public:
 
     // The data tariff beside the log, or none (nor one that cannot be read).
     std::optional<DataTariff> dataTariff() const;
-    // The bill month's data by the data tariff; none without one.
+    // The bill month's data by the data tariff, the call in progress
+    // included; none without one. The log's part is read once a day and
+    // again after each call, so a tick asks only for the running call's.
     std::optional<DataMonth> dataMonth() const;
     // The window's level for the data warning, before its OK applies the
     // rest: a level the month has not reached arms its warning again.
     void setDataWarnPercent(int percent);
 
     bool speechAvailable() { return m_services.speaker.isAvailable(); }
+
+Q_SIGNALS:
+    // The month's figures have moved: a tick of the call in progress, or a
+    // call logged.
+    void figuresChanged();
+
+public:
 
     // The sentence of the window's "Test".
     QString sampleSentence() const;
@@ -97,6 +111,8 @@ private:
     void warn(const QString &sentence, qint64 pence, Urgency urgency);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);
+    // The log's data and the data tariff, read again when stale.
+    void readLoggedData() const;
     // The sums read from the log are read again when next asked for.
     void forgetSums();
     void speakLater(const QString &sentence);
@@ -112,4 +128,8 @@ private:
     // and the warning after it read the log for it once.
     QDate m_forecastDay;
     std::optional<Forecast> m_forecast;
+    // The data tariff and the log's data days, as read that day.
+    mutable QDate m_dataDay;
+    mutable std::optional<DataPricer> m_dataPricer;
+    mutable DataDays m_dataDays;
 };

@@ -75,6 +75,10 @@ struct Summary
     qint64 totalSent = 0;
     qint64 mbBytes = 1000000; // the MB the lines show volumes in
     std::vector<CallBytes> callBytes; // of the calls with bytes, in their order
+    // The few calls with bytes that crossed a bill month's start, by their
+    // place in callBytes, in order.
+    std::vector<std::pair<qint32, SessionSplit>> splits;
+    std::optional<SessionSplit> splitOf(const SummaryCall &call) const;
 
     const CallBytes &bytesOf(const SummaryCall &call) const
     {

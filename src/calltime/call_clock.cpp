@@ -353,14 +353,14 @@ qint64 CallClock::ruledCharge(qint64 seconds) const
 
 QStringList CallClock::journalLines(const QString &date, const QString &duration,
     const QString &start, double fee, std::optional<qint64> charge,
-    std::optional<ByteCount> bytes) const
+    std::optional<KeptBytes> bytes) const
 {
     QStringList lines = callRecordLines(date, duration, start, fee);
     if (charge)
         lines << callChargeLine(date, start, duration, *charge);
     if (bytes)
         lines << callBytesLine(
-            date, start, duration, qint64(bytes->received()), qint64(bytes->sent()));
+            date, start, duration, bytes->bytes.received, bytes->bytes.sent, bytes->split);
     return lines;
 }
 
@@ -385,6 +385,8 @@ void CallClock::beginCall(const QDateTime &start, bool journalNow)
     m_elapsed = 0;
     m_elapsedShown = false;
     m_journalAt = -1;
+    m_billSplit.reset();
+    m_lastTick.reset();
     if (journalNow)
         keepJournal();
 }
@@ -395,7 +397,7 @@ void CallClock::beginCall(const QDateTime &start, bool journalNow)
 // already or completes; and a failed append leaves it for the next start to
 // log. The record goes first: a charge is never kept for a call not logged.
 bool CallClock::appendRecord(const QString &date, const QString &duration, const QString &start,
-    double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes, bool tellUser)
+    double fee, std::optional<qint64> charge, std::optional<KeptBytes> bytes, bool tellUser)
 {
     const QStringList journal = journalLines(date, duration, start, fee, charge, bytes);
     const QStringList record = journal.mid(0, 4);
@@ -421,8 +423,10 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
     m_closingCall = false;
     if (m_linkNotifier)
         m_linkNotifier->setEnabled(true);
-    if (logged)
+    if (logged) {
         removeCallJournal(m_journalPath);
+        Q_EMIT callLogged();
+    }
     return logged;
 }
 
@@ -454,7 +458,7 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
     const QString start = m_lblStart;
     sampleBytes();
     const std::optional<qint64> charge = keptCharge(kLongestCallSeconds);
-    const std::optional<ByteCount> bytes = keptBytes();
+    const std::optional<KeptBytes> bytes = keptBytes();
     // The new call's allowance is what the old one left.
     if (pricedByData())
         m_dataUsedBefore = dataUsedAfter(kLongestCallSeconds);
@@ -481,6 +485,7 @@ void CallClock::Timer2_Timer()
         sampleBytes();
         showBytes(); // before the time, which puts both in the tray's tip
         SetTime();
+        noteBillSplit();
     }
     if (timeRulesSet()) {
         // The lookup keeps its own fee, so a rule's never lingers past it.

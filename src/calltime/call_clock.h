@@ -26,6 +26,7 @@
 // counted. Its record's fee stays the minute tariff's, as for any call. A
 // call on a link billed by the minute writes nothing of its bytes.
 
+#include "calllog/call_bytes.h"
 #include "calltime/inet_conn.h"
 #include "calltime/link_billing.h"
 #include "calltime/link_counters.h"
@@ -44,6 +45,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 class QSocketNotifier;
 
 inline constexpr char16_t kConnectedText[] = u"Connected";
@@ -135,6 +137,8 @@ public:
     qint64 dataUsedWithThisCall() const;
     // The running or last call's bytes, and whether its link is billed by volume.
     const ByteCount &callBytes() const { return m_bytes; }
+    // Its bytes so far as the data pricer's sessions, as its side record will hold them.
+    std::vector<DataSession> dataSessions() const;
     bool isByVolume() const { return m_byVolume; }
 
 public Q_SLOTS:
@@ -146,6 +150,8 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void textChanged(CallClock::Field field);
+    // A call's record (and its side records) went to the log.
+    void callLogged();
 
 private:
     void linkSeen(bool up);
@@ -173,17 +179,29 @@ private:
     bool pricedByData() const { return m_dataPricer.has_value(); }
     DataSession dataSession(qint64 seconds) const;
     qint64 dataCharge(qint64 seconds) const;
-    // The allowance used had the call lasted this long.
+    // The allowance used had the call lasted this long, in the bill month
+    // its last bytes fall in.
     qint64 dataUsedAfter(qint64 seconds) const;
+    // A call priced by data that runs into a new bill month: the seconds
+    // into it that month begins, or 0 for none; its bytes by then are taken
+    // at the tick nearest that moment.
+    qint64 billStartSecond() const;
+    void noteBillSplit();
     // The charge kept for a call of this length, if one is.
     std::optional<qint64> keptCharge(qint64 seconds) const;
-    std::optional<ByteCount> keptBytes() const;
+    // A call's bytes as its side record keeps them.
+    struct KeptBytes
+    {
+        CallBytes bytes;
+        std::optional<SessionSplit> split;
+    };
+    std::optional<KeptBytes> keptBytes() const;
     void showBytes();
     // A record, with a charge the line that keeps it, and with bytes theirs.
     QStringList journalLines(const QString &date, const QString &duration, const QString &start,
-        double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes) const;
+        double fee, std::optional<qint64> charge, std::optional<KeptBytes> bytes) const;
     bool appendRecord(const QString &date, const QString &duration, const QString &start,
-        double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes,
+        double fee, std::optional<qint64> charge, std::optional<KeptBytes> bytes,
         bool tellUser = true);
     void keepJournal();
     void splitLongCall(const QDateTime &now, qint64 elapsed);
@@ -220,6 +238,8 @@ private:
     bool m_byVolume = false;
     std::optional<DataPricer> m_dataPricer; // a call billed by volume, with a data tariff
     qint64 m_dataUsedBefore = 0; // of the allowance, in the bill month before the call
+    std::optional<SessionSplit> m_billSplit; // the bytes at a new bill month's start
+    std::optional<SessionSplit> m_lastTick; // the elapsed time and bytes of the last tick
 
     // The whole start and how far the clock was set back during the call,
     // so an elapsed time never runs backwards or wraps at 24 hours.

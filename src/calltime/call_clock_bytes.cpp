@@ -29,8 +29,7 @@ void CallClock::beginCount()
         // without one the call is priced by the minute, its bytes still kept.
         const DataTariffLoad load = LoadDataTariff(dataTariffPath(m_services.logPath));
         if (load.tariff) {
-            m_dataPricer.emplace(*load.tariff,
-                m_services.rules ? HolidayCalendar(m_services.rules->holidays) : HolidayCalendar());
+            m_dataPricer.emplace(dataPricerOf(*load.tariff, m_services.rules));
             if (m_services.dataUsed)
                 m_dataUsedBefore
                     = m_services.dataUsed(*m_dataPricer, m_services.clock.now().date());
@@ -77,9 +76,20 @@ DataSession CallClock::dataSession(qint64 seconds) const
         qint64(m_bytes.received()), qint64(m_bytes.sent()) };
 }
 
+std::vector<DataSession> CallClock::dataSessions() const
+{
+    return splitSession(dataSession(m_elapsed), m_billSplit);
+}
+
+// Each side of a new bill month's start is priced in its own month: the
+// part after it against a new allowance.
 qint64 CallClock::dataCharge(qint64 seconds) const
 {
-    return roundHalfEven(m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).pence);
+    const std::vector<DataSession> parts = splitSession(dataSession(seconds), m_billSplit);
+    double pence = m_dataPricer->price(parts.front(), m_dataUsedBefore).pence;
+    if (parts.size() > 1)
+        pence += m_dataPricer->price(parts.back(), 0).pence;
+    return roundHalfEven(pence);
 }
 
 const DataTariff *CallClock::dataTariff() const
@@ -94,13 +104,43 @@ qint64 CallClock::dataUsedWithThisCall() const
 
 qint64 CallClock::dataUsedAfter(qint64 seconds) const
 {
-    return m_dataUsedBefore
-        + m_dataPricer->price(dataSession(seconds), m_dataUsedBefore).usedBytes();
+    const std::vector<DataSession> parts = splitSession(dataSession(seconds), m_billSplit);
+    if (parts.size() > 1)
+        return m_dataPricer->price(parts.back(), 0).usedBytes();
+    return m_dataUsedBefore + m_dataPricer->price(parts.front(), m_dataUsedBefore).usedBytes();
 }
 
-std::optional<ByteCount> CallClock::keptBytes() const
+qint64 CallClock::billStartSecond() const
 {
-    return m_byVolume ? std::optional(m_bytes) : std::nullopt;
+    if (!m_dataPricer || !m_startMoment.isValid())
+        return 0;
+    const QDate started = m_startMoment.date();
+    QDate next(started.year(), started.month(), m_dataPricer->tariff().billStartDay);
+    if (next <= started)
+        next = next.addMonths(1);
+    return qMax<qint64>(0, m_startMoment.secsTo(QDateTime(next, QTime(0, 0))));
+}
+
+// The clock reads the counters every tick, so the bytes at the month's start
+// are those of the tick nearest it, the one before or the first after. Kept
+// in the journal and the side record, a restart splits the call the same way.
+void CallClock::noteBillSplit()
+{
+    const qint64 boundary = billStartSecond();
+    if (boundary > 0 && !m_billSplit && m_elapsed >= boundary) {
+        const bool before = m_lastTick && boundary - m_lastTick->second < m_elapsed - boundary;
+        m_billSplit = before ? *m_lastTick
+                             : SessionSplit { 0, qint64(m_bytes.received()), qint64(m_bytes.sent()) };
+        m_billSplit->second = boundary;
+    }
+    m_lastTick = SessionSplit { m_elapsed, qint64(m_bytes.received()), qint64(m_bytes.sent()) };
+}
+
+std::optional<CallClock::KeptBytes> CallClock::keptBytes() const
+{
+    if (!m_byVolume)
+        return std::nullopt;
+    return KeptBytes { { qint64(m_bytes.received()), qint64(m_bytes.sent()) }, m_billSplit };
 }
 
 // "12.3 MB", in the data tariff's MB where there is one.
