@@ -85,7 +85,7 @@ frmCallwise::frmCallwise(Environment environment, QWidget *parent)
                        m_tray.notify(tr(kCaption), text, urgency);
                    },
                    [this] { return readNumber(m_tariff.minConnectTime()); }, m_logPath,
-                   dataPath(m_env.programDir, kAlertsFileName) },
+                   dataPath(m_env.programDir, kAlertsFileName), &m_rules },
           m_callClock)
     , m_coach({ m_env.clock, m_env.regional, m_tariff, m_chime, m_speaker,
                   // The coach's news is spoken too, and tells, never warns.

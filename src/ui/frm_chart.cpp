@@ -60,7 +60,8 @@ private:
 
 frmChart::frmChart(const Clock &clock, const Regional &regional, Prompter &prompter,
                    const TariffTable &tariff, QString logPath,
-                   std::function<BillTerms()> billTerms, QWidget *parent)
+                   std::function<BillTerms()> billTerms, const TariffRules *rules,
+                   QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
     , m_clock(clock)
     , m_regional(regional)
@@ -68,6 +69,7 @@ frmChart::frmChart(const Clock &clock, const Regional &regional, Prompter &promp
     , m_tariff(tariff)
     , m_logPath(std::move(logPath))
     , m_billTerms(std::move(billTerms))
+    , m_rules(rules)
 {
     setUpFixedWindow(this, "frmChart", tr(kCaption), 7200, 5160);
     buildControls();
@@ -189,12 +191,13 @@ void frmChart::redraw()
     if (!period)
         return;
     if (data) {
-        picChart->setChart(dataChart(m_callLog, today, *period, m_dataTariff, m_regional));
+        picChart->setChart(
+            dataChart(m_callLog, today, *period, m_dataTariff, m_regional, m_rules));
         return;
     }
     picChart->setChart(spendingChart(m_callLog, today, *period,
                                      readNumber(m_tariff.minConnectTime()), m_regional,
-                                     bill.limitPence, m_other ? &*m_other : nullptr));
+                                     bill.limitPence, m_other ? &*m_other : nullptr, bill.fee));
 }
 
 void frmChart::cmdCompare_Click()

@@ -25,6 +25,7 @@ struct BillTerms
 {
     int startDay = kFirstBillDay;
     std::optional<qint64> limitPence;
+    MonthlyFee fee; // the data bundle's
 };
 
 // The spending chart window: the cost of each day's calls over a chosen
@@ -40,7 +41,7 @@ public:
 
     frmChart(const Clock &clock, const Regional &regional, Prompter &prompter,
              const TariffTable &tariff, QString logPath, std::function<BillTerms()> billTerms,
-             QWidget *parent = nullptr);
+             const TariffRules *rules = nullptr, QWidget *parent = nullptr);
 
     // Opens the window, reading the log afresh unless it is open already.
     void showWindow();
@@ -71,6 +72,7 @@ private:
     const TariffTable &m_tariff;
     QString m_logPath;
     std::function<BillTerms()> m_billTerms;
+    const TariffRules *m_rules = nullptr; // whose holidays price data
     LogIndex m_callLog{QString()};
     bool m_loaded = false;
     std::optional<OtherTariff> m_other;
