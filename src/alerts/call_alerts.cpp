@@ -27,6 +27,9 @@ void CallAlerts::load()
 {
     m_choices = LoadAlertChoices(m_services.choicesPath);
     forgetSums();
+    // A month may be past the limit with no call timed: by the data
+    // bundle's fee falling due, or by calls logged before a restart.
+    QTimer::singleShot(0, this, &CallAlerts::checkSpending);
     QTimer::singleShot(0, this, &CallAlerts::checkForecast);
     QTimer::singleShot(0, this, &CallAlerts::checkData);
 }

@@ -6,7 +6,8 @@
 // over the bill's month, from the day the user's bill starts: when it (the
 // logged calls of the month so far, summed by the costs window's own summary,
 // plus the call being timed) first passes the limit, a balloon says so, and
-// the voice too when speech is on. Before it gets there, the month's forecast
+// the voice too when speech is on (weighed at start-up too, as the
+// data bundle's fee alone may pass it). Before it gets there, the month's forecast
 // is weighed against the limit when a call ends and at start-up (not at every
 // tick: it reads the whole log), and the first time in a month that it
 // passes, the balloon and the voice say that too. Speech is handed on after

@@ -146,7 +146,7 @@ TEST_F(CallAlertsTest, WeighsTheForecastAgainstTheLimitAtStartUp)
         {"0\r\n200\r\n\r\n15\r\n15:11:2026\r\n", nullptr}, // given this month
         {"0\r\n200\r\n\r\n15\r\n15:10:2026\r\n", "will cost £2.30, past your limit of £2.00."},
         {"0\r\n230\r\n\r\n15\r\n\r\n", nullptr},
-        {"0\r\n130\r\n\r\n15\r\n\r\n", nullptr}, // spent past it: that warning's place
+        {"0\r\n130\r\n\r\n15\r\n\r\n", "This month's calls have cost £1.40, past your limit of £1.30."},
         {"0\r\n\r\n\r\n15\r\n\r\n", nullptr},
         {"0\r\n200\r\n\r\n", "will cost £3.00, past your limit of £2.00."},
     };
@@ -158,7 +158,9 @@ TEST_F(CallAlertsTest, WeighsTheForecastAgainstTheLimitAtStartUp)
         EXPECT_EQ(balloons.join('|').remove("At this pace this month's calls "),
             c.balloon ? c.balloon : "") << c.choices;
         if (c.balloon) {
-            EXPECT_EQ(urgencies.last(), Urgency::Normal) << "a forecast warns, not yet critical";
+            // A forecast warns, not yet critical; spending past the limit (its warning's place) is.
+            EXPECT_EQ(urgencies.last(), balloons.last().startsWith("At this pace")
+                    ? Urgency::Normal : Urgency::Critical);
         }
     }
 }
