@@ -109,7 +109,7 @@ TEST_F(AlertsWindowTest, ShowsTheDataMonthAndItsWarningWithAnAllowance)
     scan(true);
     const struct
     {
-        qint64 received;
+        std::uint64_t received;
         const char *used, *left, *runsOut;
     } ticks[] = {
         { 45000000, "Data used since 1 Dec: 90.0 MB", "Data left: 10.0 MB of 100.0 MB",
