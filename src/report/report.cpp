@@ -147,10 +147,11 @@ struct CommandLine
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption bill { QStringLiteral("bill"),
         QCoreApplication::translate("Report",
-            "Print the bill's month: its days, what it has cost so far, its forecast "
-            "and the spending limit, as the alerts window shows them; with a data "
-            "tariff (netdata.ini), the data used in its bill's month and, with an "
-            "allowance, what is left, the daily budget and the day it runs out.") };
+            "Print the bill's month: its days, what it has cost so far (the data "
+            "bundle's monthly fee with it), its forecast and the spending limit, as the "
+            "alerts window shows them, the call being timed included; then the data "
+            "used on links billed by volume and, with a data tariff (netdata.ini) that "
+            "has an allowance, what is left, the daily budget and the day it runs out.") };
     QCommandLineOption tariff { QStringLiteral("tariff"),
         QCoreApplication::translate("Report",
             "Price the period's calls again by the fee file FILE (a copy of "
