@@ -130,7 +130,7 @@ protected:
     qsizetype records() const { return log().count('#'); }
 
     SystemConnectionProbe system;
-    CallClock linkClock { { clock, regional, system, tray, prompter, tariff, logPath() } };
+    CallClock linkClock { { clock, regional, system, tray, prompter, source, logPath() } };
     int m_home = -1;
 };
 
