@@ -211,6 +211,7 @@ TEST_F(CostsWindowTest, DataCallsShowTheirVolumeAndTheDataTotal)
     // Priced by a data tariff, the volume stands where the price a minute
     // stood; the window widens to its lines rather than scroll sideways.
     dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n");
+    priceAsSet();
     window.close();
     window.showWindow();
     choose(QStringLiteral("1 Day"));

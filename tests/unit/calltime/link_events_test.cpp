@@ -99,6 +99,7 @@ protected:
         if (m_home < 0 || ::unshare(CLONE_NEWNET) != 0)
             GTEST_SKIP() << "cannot make a network namespace: " << std::strerror(errno);
         chargeAllWeek("2", "0");
+        priceAsSet();
     }
     void TearDown() override
     {
