@@ -52,7 +52,7 @@ struct Rig
     {
         return std::make_unique<frmChart>(
             clock, regional, prompter, tariff, dir.file(QStringLiteral("netcosts.ini")), [] {
-                return BillTerms { 1, 5000 };
+                return BillTerms { 1, 5000, {} };
             });
     }
 

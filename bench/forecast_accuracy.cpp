@@ -62,7 +62,7 @@ int main(int argc, char **argv)
                 for (size_t k = 0; k < std::size(kDays); ++k) {
                     const QDate today = bill.first.addDays(kDays[k] - 1);
                     const std::optional<Forecast> forecast
-                        = forecastBill(log, today, bill, minConnect, regional);
+                        = forecastBill(log, today, bill, minConnect, regional, {});
                     if (!forecast)
                         continue;
                     const double days = double(bill.first.daysTo(bill.last) + 1);

@@ -4,8 +4,8 @@
 #include "alerts/spoken_words.h"
 #include "calllog/call_log.h"
 #include "calllog/summary_text.h"
+#include "common/rounding.h"
 #include "tariff/data_tariff_file.h"
-
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -16,12 +16,24 @@ CallAlerts::CallAlerts(Services services, const CallClock &callClock, QObject *p
     , m_callClock(callClock)
 {
     connect(&callClock, &CallClock::textChanged, this, &CallAlerts::clockTextChanged);
+    connect(&callClock, &CallClock::callLogged, this, [this] {
+        forgetSums();
+        Q_EMIT figuresChanged();
+    });
+    // A tariff saved or changed on disk prices the month's figures anew.
+    connect(&m_services.tariff, &TariffSource::changed, this, [this] {
+        forgetSums();
+        Q_EMIT figuresChanged();
+    });
 }
 
 void CallAlerts::load()
 {
     m_choices = LoadAlertChoices(m_services.choicesPath);
     forgetSums();
+    // A month may be past the limit with no call timed: by the data
+    // bundle's fee falling due, or by calls logged before a restart.
+    QTimer::singleShot(0, this, &CallAlerts::checkSpending);
     QTimer::singleShot(0, this, &CallAlerts::checkForecast);
     QTimer::singleShot(0, this, &CallAlerts::checkData);
 }
@@ -49,10 +61,14 @@ void CallAlerts::clockTextChanged(CallClock::Field field)
     case CallClock::Field::Label5:
         if (m_callClock.isTiming() && m_choices.limitPence)
             checkSpending();
+        if (m_callClock.isTiming())
+            Q_EMIT figuresChanged();
         break;
     case CallClock::Field::LblData:
-        if (m_callClock.isTiming())
+        if (m_callClock.isTiming()) {
             checkRunningData();
+            Q_EMIT figuresChanged();
+        }
         break;
     default:
         break;
@@ -90,18 +106,24 @@ qint64 CallAlerts::runningPence() const
 
 void CallAlerts::loadLoggedTotal(QDate today)
 {
-    const Summary summary
+    const BillSpent spent
         = billSoFar(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone), today,
             billMonthOf(today, m_choices.billStartDay), m_services.tariff.pricer().minConnectMinutes(),
-            m_services.regional);
-    // A log the summary cannot read adds nothing; the costs window says why.
-    m_loggedPence = summary.ok ? summary.totalPence : 0;
+            m_services.regional, monthlyFee());
+    // A log the summary cannot read adds no calls; the costs window says why.
+    m_loggedPence = spent.calls.ok ? spent.pence() : spent.feePence;
     m_loggedDay = today;
 }
 
 BillMonth CallAlerts::billMonth() const
 {
     return billMonthOf(m_services.clock.now().date(), m_choices.billStartDay);
+}
+
+MonthlyFee CallAlerts::monthlyFee() const
+{
+    readLoggedData();
+    return m_dataPricer ? bundleFeeOf(m_dataPricer->tariff()) : MonthlyFee {};
 }
 
 qint64 CallAlerts::monthSpending()
@@ -118,7 +140,7 @@ std::optional<qint64> CallAlerts::expectedSpending()
     if (m_forecastDay != today) {
         m_forecast = forecastBill(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
             today, billMonthOf(today, m_choices.billStartDay), m_services.tariff.pricer().minConnectMinutes(),
-            m_services.regional);
+            m_services.regional, monthlyFee());
         m_forecastDay = today;
     }
     if (!m_forecast)
@@ -130,6 +152,7 @@ void CallAlerts::forgetSums()
 {
     m_loggedDay = {};
     m_forecastDay = {};
+    m_dataDay = {};
 }
 
 void CallAlerts::checkSpending()
@@ -196,6 +219,22 @@ FileResult CallAlerts::apply(
     return saved;
 }
 
+void CallAlerts::readLoggedData() const
+{
+    const QDate today = m_services.clock.now().date();
+    if (m_dataDay == today)
+        return;
+    m_dataDay = today;
+    m_dataPricer.reset();
+    m_dataDays = {};
+    const Tariff &tariff = m_services.tariff.tariff();
+    if (!tariff.data())
+        return;
+    m_dataPricer.emplace(dataPricerOf(*tariff.data(), &tariff.rules));
+    m_dataDays = dataDaysOfLog(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
+        *m_dataPricer, today, m_services.regional);
+}
+
 std::optional<DataTariff> CallAlerts::dataTariff() const
 {
     return m_services.tariff.tariff().dataFile.tariff;
@@ -203,11 +242,14 @@ std::optional<DataTariff> CallAlerts::dataTariff() const
 
 std::optional<DataMonth> CallAlerts::dataMonth() const
 {
-    const std::optional<DataTariff> tariff = dataTariff();
-    if (!tariff)
+    readLoggedData();
+    if (!m_dataPricer)
         return std::nullopt;
-    return dataMonthOfLog(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
-                          DataPricer(*tariff), m_services.clock.now().date(), m_services.regional);
+    // A call on a link billed by volume counts while it runs; one billed by
+    // the minute keeps no bytes.
+    const bool running = m_callClock.isTiming() && m_callClock.isByVolume();
+    return dataMonthOf(m_dataDays, *m_dataPricer, m_services.clock.now().date(),
+        running ? m_callClock.dataSessions() : std::vector<DataSession>());
 }
 
 void CallAlerts::setDataWarnPercent(int percent)
@@ -223,13 +265,10 @@ void CallAlerts::setDataWarnPercent(int percent)
 
 void CallAlerts::checkData()
 {
-    const std::optional<DataTariff> tariff = dataTariff();
-    if (!tariff || !tariff->hasAllowance())
+    const std::optional<DataMonth> month = dataMonth();
+    if (!month || month->allowanceBytes <= 0)
         return;
-    const DataMonth month
-        = dataMonthOfLog(LoadIndexedLog(m_services.logPath, MissingLog::LeaveAlone),
-                         DataPricer(*tariff), m_services.clock.now().date(), m_services.regional);
-    warnOfData(month.usedBytes, *tariff, month.bill.first);
+    warnOfData(month->usedBytes, m_dataPricer->tariff(), month->bill.first);
 }
 
 // A call on a link billed by the MB may pass the level or the allowance
@@ -239,8 +278,9 @@ void CallAlerts::checkRunningData()
     const DataTariff *tariff = m_callClock.dataTariff();
     if (!tariff || !tariff->hasAllowance())
         return;
-    // The call counts in the bill month it began in, as its record will.
-    const QDate started = m_callClock.startMoment().date();
+    // The call's last bytes count in the bill month they fell in, as its
+    // record will count them: the month it began in, or one begun since.
+    const QDate started = m_callClock.dataSessions().back().startDate;
     if (!started.isValid())
         return;
     warnOfData(m_callClock.dataUsedWithThisCall(), *tariff,
@@ -262,11 +302,15 @@ void CallAlerts::warnOfData(qint64 usedBytes, const DataTariff &tariff, QDate bi
         m_choices.dataAllowanceWarnedMonth = billFirst;
     QTimer::singleShot(0, this, [this] { SaveAlertChoices(m_services.choicesPath, m_choices); });
     const QString allowance = m_services.regional.volume(allowanceBytes, tariff.mbBytes);
+    // The share used, to the nearest whole percent as the MB beside it are
+    // rounded, but never 100 before the allowance is reached.
+    const qint64 rounded = roundHalfEven(double(usedBytes) * 100.0 / double(allowanceBytes));
+    const qint64 share = usedBytes < allowanceBytes ? qMin<qint64>(rounded, 99) : rounded;
     const QString sentence = due.allowance
         ? tr("This month's data has reached your allowance of %1.").arg(allowance)
         : tr("This month's data has used %1 of your allowance of %2, %3 % of it.")
               .arg(m_services.regional.volume(usedBytes, tariff.mbBytes), allowance)
-              .arg(m_choices.dataWarnPercent);
+              .arg(share);
     m_services.showBalloon(sentence, due.allowance ? Urgency::Critical : Urgency::Normal);
     if (m_choices.speakEveryMinutes > 0)
         speakLater(sentence);

@@ -6,7 +6,8 @@
 // over the bill's month, from the day the user's bill starts: when it (the
 // logged calls of the month so far, summed by the costs window's own summary,
 // plus the call being timed) first passes the limit, a balloon says so, and
-// the voice too when speech is on. Before it gets there, the month's forecast
+// the voice too when speech is on (weighed at start-up too, as the
+// data bundle's fee alone may pass it). Before it gets there, the month's forecast
 // is weighed against the limit when a call ends and at start-up (not at every
 // tick: it reads the whole log), and the first time in a month that it
 // passes, the balloon and the voice say that too. Speech is handed on after
@@ -44,7 +45,8 @@ public:
         // The tray's message balloon: a spending limit passed is critical,
         // a forecast past it normal.
         std::function<void(const QString &, Urgency)> showBalloon;
-        // The tariff in force: its min connect time and its data tariff.
+        // The tariff in force: its min connect time, its data tariff and the
+        // rules' holidays, which price data as the running call's pricer does.
         const TariffSource &tariff;
         QString logPath;
         QString choicesPath;
@@ -67,21 +69,32 @@ public:
 
     // The bill's month today lies in.
     BillMonth billMonth() const;
-    // Pence spent this bill's month so far, the running call included.
+    // The data bundle's monthly fee, part of every bill's month.
+    MonthlyFee monthlyFee() const;
+    // Pence spent this bill's month so far, the running call and the fee included.
     qint64 monthSpending();
     // What the whole bill's month is expected to cost, the running call
     // included; nothing while the log holds less than a week.
     std::optional<qint64> expectedSpending();
 
-    // The data tariff beside the log, or none (nor one that cannot be read).
+    // The data tariff in force, or none (nor one that cannot be read).
     std::optional<DataTariff> dataTariff() const;
-    // The bill month's data by the data tariff; none without one.
+    // The bill month's data by the data tariff, the call in progress
+    // included; none without one. The log's part is read once a day and
+    // again after each call, so a tick asks only for the running call's.
     std::optional<DataMonth> dataMonth() const;
     // The window's level for the data warning, before its OK applies the
     // rest: a level the month has not reached arms its warning again.
     void setDataWarnPercent(int percent);
 
     bool speechAvailable() { return m_services.speaker.isAvailable(); }
+
+Q_SIGNALS:
+    // The month's figures have moved: a tick of the call in progress, or a
+    // call logged.
+    void figuresChanged();
+
+public:
 
     // The sentence of the window's "Test".
     QString sampleSentence() const;
@@ -98,6 +111,8 @@ private:
     void warn(const QString &sentence, qint64 pence, Urgency urgency);
     qint64 runningPence() const;
     void loadLoggedTotal(QDate today);
+    // The log's data and the pricer of the tariff in force, read again when stale.
+    void readLoggedData() const;
     // The sums read from the log are read again when next asked for.
     void forgetSums();
     void speakLater(const QString &sentence);
@@ -113,4 +128,8 @@ private:
     // and the warning after it read the log for it once.
     QDate m_forecastDay;
     std::optional<Forecast> m_forecast;
+    // The data tariff and the log's data days, as read that day.
+    mutable QDate m_dataDay;
+    mutable std::optional<DataPricer> m_dataPricer;
+    mutable DataDays m_dataDays;
 };

@@ -6,24 +6,41 @@
 #include <algorithm>
 #include <map>
 
+DataDays dataDaysOf(const std::vector<DataSession> &sessions, const DataPricer &pricer, QDate today)
+{
+    const BillMonth bill = billMonthOf(today, pricer.tariff().billStartDay);
+    const QDate from = std::min(bill.first, today.addDays(-kForecastWeeks * 7));
+    DataDays days;
+    for (const DataSession &session : sessions) {
+        if (!session.startDate.isValid() || session.startDate < from || session.startDate > today)
+            continue;
+        days.usedOn[session.startDate] += pricer.price(session, 0).usedBytes();
+        if (!days.oldest.isValid() || session.startDate < days.oldest)
+            days.oldest = session.startDate;
+    }
+    return days;
+}
+
 DataMonth dataMonthOf(
     const std::vector<DataSession> &sessions, const DataPricer &pricer, QDate today)
+{
+    return dataMonthOf(dataDaysOf(sessions, pricer, today), pricer, today);
+}
+
+DataMonth dataMonthOf(DataDays days, const DataPricer &pricer, QDate today,
+    const std::vector<DataSession> &running)
 {
     const DataTariff &tariff = pricer.tariff();
     DataMonth month;
     month.bill = billMonthOf(today, tariff.billStartDay);
-    const QDate from = std::min(month.bill.first, today.addDays(-kForecastWeeks * 7));
-
-    // The bytes each day used, by the one pricer.
-    std::map<QDate, qint64> usedOn;
-    QDate oldest;
-    for (const DataSession &session : sessions) {
-        if (!session.startDate.isValid() || session.startDate < from || session.startDate > today)
-            continue;
-        usedOn[session.startDate] += pricer.price(session, 0).usedBytes();
-        if (!oldest.isValid() || session.startDate < oldest)
-            oldest = session.startDate;
+    // The running call on the days it ran, as its record will count; the
+    // pace looks at the days before today only, so it takes nothing from it.
+    for (const DataSession &session : running) {
+        if (session.startDate.isValid() && session.startDate <= today)
+            days.usedOn[session.startDate] += pricer.price(session, 0).usedBytes();
     }
+    const std::map<QDate, qint64> &usedOn = days.usedOn;
+    const QDate oldest = days.oldest;
     std::optional<QDate> usedUp;
     for (auto day = usedOn.lower_bound(month.bill.first); day != usedOn.end(); ++day) {
         month.usedBytes += day->second;
@@ -39,6 +56,7 @@ DataMonth dataMonthOf(
     month.dailyBudgetBytes = double(month.leftBytes) / std::max(1, month.daysLeft);
     if (usedUp) {
         month.runsOut = usedUp;
+        month.usedUp = true;
         return month;
     }
     // As the bill forecast: a week of calls at least, so every weekday is seen.

@@ -12,6 +12,7 @@
 
 #include <QDate>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -29,10 +30,27 @@ struct DataMonth
     // which the weekday pace uses what is left. None when it lasts the
     // month, or with fewer than a week's calls before today to pace by.
     std::optional<QDate> runsOut;
+    bool usedUp = false; // runsOut is a day gone by (or today), not a forecast
+};
+
+// The bytes each day's logged calls used, free data left out, over the bill
+// month and the eight weeks before today, and the oldest day with a call:
+// what the month's figures need of the log, kept while a call runs.
+struct DataDays
+{
+    std::map<QDate, qint64> usedOn;
+    QDate oldest;
 };
 
 // From the calls' sessions, in any order, each on the day it began; those
 // outside the bill month and the eight weeks before today count for nothing.
+DataDays dataDaysOf(const std::vector<DataSession> &sessions, const DataPricer &pricer, QDate today);
+
+// The month from the logged days and the call in progress, whose sessions
+// (one, or two across the bill's start) count as though logged.
+DataMonth dataMonthOf(DataDays days, const DataPricer &pricer, QDate today,
+    const std::vector<DataSession> &running = {});
+
 DataMonth dataMonthOf(
     const std::vector<DataSession> &sessions, const DataPricer &pricer, QDate today);
 

@@ -16,8 +16,12 @@ std::vector<DataSession> dataSessionsOf(const Summary &summary)
         if (!call.hasBytes())
             continue;
         const QTime start = QTime::fromString(call.starttime().toString(), u"hh:mm:ss");
-        sessions.push_back({ call.day, start.isValid() ? start.msecsSinceStartOfDay() / 1000 : 0,
-            call.lengthSeconds, summary.bytesOf(call).received, summary.bytesOf(call).sent });
+        const CallBytes &bytes = summary.bytesOf(call);
+        for (const DataSession &part : splitSession(
+                 { call.day, start.isValid() ? start.msecsSinceStartOfDay() / 1000 : 0,
+                     call.lengthSeconds, bytes.received, bytes.sent },
+                 summary.splitOf(call)))
+            sessions.push_back(part);
     }
     return sessions;
 }
@@ -25,11 +29,17 @@ std::vector<DataSession> dataSessionsOf(const Summary &summary)
 DataMonth dataMonthOfLog(
     const LogIndex &log, const DataPricer &pricer, QDate today, const Regional &regional)
 {
+    return dataMonthOf(dataDaysOfLog(log, pricer, today, regional), pricer, today);
+}
+
+DataDays dataDaysOfLog(
+    const LogIndex &log, const DataPricer &pricer, QDate today, const Regional &regional)
+{
     const BillMonth bill = billMonthOf(today, pricer.tariff().billStartDay);
     const qint64 back = std::max<qint64>(bill.first.daysTo(today), kForecastWeeks * 7);
     // The bytes alone are wanted: no minimum connect time prices anything here.
     const Summary summary = SummarisePeriod(log, today, 0, back, 0.0, regional);
-    return dataMonthOf(
+    return dataDaysOf(
         summary.ok ? dataSessionsOf(summary) : std::vector<DataSession>(), pricer, today);
 }
 
@@ -48,9 +58,11 @@ QStringList dataMonthLines(const DataMonth &month, qint64 mbBytes, const Regiona
           << QCoreApplication::translate("DataMonth", "Daily budget: %1 a day, %2 days left")
                  .arg(regional.volume(qint64(month.dailyBudgetBytes), mbBytes))
                  .arg(month.daysLeft)
-          << (month.runsOut ? QCoreApplication::translate("DataMonth", "Runs out: %1")
+          << (month.usedUp    ? QCoreApplication::translate("DataMonth", "Used up on %1")
                                   .arg(day(*month.runsOut))
-                            : QCoreApplication::translate("DataMonth", "Runs out: not by %1")
+                 : month.runsOut ? QCoreApplication::translate("DataMonth", "Runs out: %1")
+                                  .arg(day(*month.runsOut))
+                                 : QCoreApplication::translate("DataMonth", "Runs out: not by %1")
                                   .arg(day(month.bill.last)));
     return lines;
 }

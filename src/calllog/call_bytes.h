@@ -7,14 +7,21 @@
 //     start date "dd:mm:yyyy"  ,  start time  ,  duration  ,  received  ,  sent#
 // for example "07:12:2026  ,  10:00:00  ,  00:02:05  ,  1048576  ,  20480#".
 // Only totals are kept: the data pricer spreads them over the call's
-// seconds. A call billed by the minute has no line here, and without such
+// seconds. A call that crossed the start of a data bill month has three
+// more values before its "#": the seconds into it the month began and the
+// bytes received and sent by then, so its bytes fall on each side as they
+// did while it ran, whoever reads the line, however often. A call billed by the minute has no line here, and without such
 // calls there is no file.
 
 #include "calllog/side_record.h"
 #include "common/text_file.h"
+#include "tariff/data_price.h"
 
 #include <QByteArrayView>
 #include <QString>
+
+#include <optional>
+#include <unordered_map>
 
 inline constexpr char16_t kCallBytesFileName[] = u"netbytes.ini";
 
@@ -22,7 +29,7 @@ inline constexpr char16_t kCallBytesFileName[] = u"netbytes.ini";
 QString callBytesPath(const QString &logPath);
 
 QString callBytesLine(const QString &startdate, const QString &starttime, const QString &duration,
-    qint64 received, qint64 sent);
+    qint64 received, qint64 sent, const std::optional<SessionSplit> &split = std::nullopt);
 
 // Appends one line in one synced write, as the log's records are appended.
 FileResult appendCallBytes(const QString &bytesPath, const QString &line);
@@ -41,7 +48,12 @@ class BytesIndex
 public:
     using Key = SideRecordKey;
     using Kept = SideRecordIndex<CallBytes>::Kept;
-    using Found = SideRecordIndex<CallBytes>::Found;
+    struct Found
+    {
+        Kept kept = Kept::None;
+        CallBytes value {};
+        std::optional<SessionSplit> split; // a call across a bill month's start
+    };
 
     BytesIndex() = default;
     explicit BytesIndex(QByteArrayView bytes);
@@ -57,6 +69,9 @@ public:
     }
 
 private:
+    // Few calls cross a bill month's start, so their splits are held apart
+    // by their lines' places, and the year's bytes stay as narrow as before.
+    std::unordered_map<quint32, SessionSplit> m_splits;
     SideRecordIndex<CallBytes> m_bytes;
 };
 

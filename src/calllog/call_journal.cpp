@@ -14,7 +14,7 @@
 
 namespace {
 
-// A record is 55 bytes, its charge about 45, its bytes about 80.
+// A record is 55 bytes, its charge about 45, its bytes about 80 (140 split).
 constexpr qint64 kLongestJournal = 512;
 constexpr qsizetype kRecordLines = 4;
 
@@ -40,7 +40,7 @@ std::optional<Journal> readJournal(const QString &journalPath)
         QStringLiteral(R"(^(\d\d:\d\d:\d{4})  ,  \r\n(\d\d:\d\d:\d\d)  ,  \r\n)"
                        R"(\d\d:[0-5]\d:[0-5]\d  ,  \r\n-?\d{2,}\.\d\d#\r\n)"
                        R"((?:([^\r\n,]*(?:  ,  [^\r\n,]*){2}  ,  -?\d{1,15}#)\r\n)?)"
-                       R"((?:([^\r\n,]*(?:  ,  [^\r\n,]*){2}  ,  \d{1,15}  ,  \d{1,15}#)\r\n)?)"
+                       R"((?:([^\r\n,]*(?:  ,  [^\r\n,]*){2}(?:  ,  \d{1,15}){2}(?:(?:  ,  \d{1,15}){3})?#)\r\n)?)"
                        R"(\z)"));
     const QRegularExpressionMatch match = shape.match(text);
     if (!match.hasMatch() || !QDate::fromString(match.captured(1), u"dd:MM:yyyy").isValid()
@@ -134,6 +134,31 @@ JournalRecovery recoverCallJournal(const QString &logPath)
     return { alreadyLogged ? JournalRecovery::Outcome::AlreadyLogged
                            : JournalRecovery::Outcome::Appended,
              duration, {} };
+}
+
+LogIndex LoadIndexedLogWithJournal(const QString &logPath)
+{
+    QString text = LoadCallLog(logPath, MissingLog::LeaveAlone);
+    const auto fileBytes = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QByteArray charges = fileBytes(callChargesPath(logPath));
+    QByteArray bytes = fileBytes(callBytesPath(logPath));
+    const std::optional<Journal> journal = readJournal(callJournalPath(logPath));
+    if (journal && !lastRecord(text).startsWith(journal->record.at(0) + journal->record.at(1))) {
+        text += journal->record.join(QString()); // as the log's lines are read, joined
+        // A side record's last line may lack its line end; the journal's line starts a new one.
+        for (auto [kept, line] : { std::pair(&charges, &journal->charge),
+                 std::pair(&bytes, &journal->bytes) }) {
+            if (line->isEmpty())
+                continue;
+            if (!kept->isEmpty() && !kept->endsWith('\n'))
+                *kept += "\r\n";
+            *kept += line->toLatin1() + "\r\n";
+        }
+    }
+    return LogIndex(text, ChargeIndex(charges), BytesIndex(bytes));
 }
 
 QString recoveryNotice(const JournalRecovery &recovery)

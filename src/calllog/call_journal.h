@@ -10,6 +10,7 @@
 // the next start appends what is missing of it, in the same order, so no
 // paid call goes unlogged. Journals of four or five lines read as before.
 
+#include "calllog/log_index.h"
 #include "common/text_file.h"
 
 #include <QString>
@@ -45,6 +46,12 @@ struct JournalRecovery
 // At start-up: a journal left behind is appended to the log once, its
 // charge to the charges once, its bytes to the bytes once, and removed.
 JournalRecovery recoverCallJournal(const QString &logPath);
+
+// The log, its charges and its bytes with the call of a journal left beside
+// it counted as though logged, as the next start will log it: the figures
+// of the bill's month while the program times a call, or after it stopped.
+// A journal whose call the log ends with already adds nothing.
+LogIndex LoadIndexedLogWithJournal(const QString &logPath);
 
 // The one line that tells the user what the recovery did; empty when there
 // is nothing to tell. A failed append has its own "File Save ERROR".

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -129,6 +130,8 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         if (moved.kept == BytesIndex::Kept::Values) {
             summary.calls.back().bytesAt = qint32(summary.callBytes.size());
             summary.callBytes.push_back(moved.value);
+            if (moved.split)
+                summary.splits.emplace_back(summary.calls.back().bytesAt, *moved.split);
             ++summary.dataCalls;
             summary.totalReceived += moved.value.received;
             summary.totalSent += moved.value.sent;
@@ -143,6 +146,17 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
 }
 
 } // namespace
+
+std::optional<SessionSplit> Summary::splitOf(const SummaryCall &call) const
+{
+    const auto at = std::lower_bound(splits.begin(), splits.end(), call.bytesAt,
+        [](const std::pair<qint32, SessionSplit> &split, qint32 bytesAt) {
+            return split.first < bytesAt;
+        });
+    if (!call.hasBytes() || at == splits.end() || at->first != call.bytesAt)
+        return std::nullopt;
+    return at->second;
+}
 
 double SummaryCall::fee() const
 {

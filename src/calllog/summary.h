@@ -80,6 +80,10 @@ struct Summary
     bool dataPriced = false;
     Regional regional = Regional(); // the volumes' and costs' form
     std::vector<CallBytes> callBytes; // of the calls with bytes, in their order
+    // The few calls with bytes that crossed a bill month's start, by their
+    // place in callBytes, in order.
+    std::vector<std::pair<qint32, SessionSplit>> splits;
+    std::optional<SessionSplit> splitOf(const SummaryCall &call) const;
 
     const CallBytes &bytesOf(const SummaryCall &call) const
     {

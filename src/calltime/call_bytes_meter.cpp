@@ -15,6 +15,8 @@ void CallBytesMeter::begin(const Tariff &tariff, QDate today)
     m_byVolume = false;
     m_pricer.reset();
     m_usedBefore = 0;
+    m_billSplit.reset();
+    m_lastTick.reset();
     sample();
     if (m_services.billing && !m_linkName.empty()) {
         const QString name = QString::fromStdString(m_linkName);
@@ -25,7 +27,7 @@ void CallBytesMeter::begin(const Tariff &tariff, QDate today)
     // Without a data tariff a call on a link billed by volume is priced by
     // the minute, its bytes still kept.
     if (const DataTariff *data = tariff.pricesCall(m_byVolume)) {
-        m_pricer.emplace(*data, HolidayCalendar(tariff.rules.holidays));
+        m_pricer.emplace(dataPricerOf(*data, &tariff.rules));
         if (m_services.dataUsed)
             m_usedBefore = m_services.dataUsed(*m_pricer, today);
     }
@@ -63,6 +65,32 @@ void CallBytesMeter::sample()
     m_lastSample = sample->counters;
 }
 
+qint64 CallBytesMeter::billStartSecond(const QDateTime &start) const
+{
+    if (!m_pricer || !start.isValid())
+        return 0;
+    const QDate started = start.date();
+    QDate next(started.year(), started.month(), m_pricer->tariff().billStartDay);
+    if (next <= started)
+        next = next.addMonths(1);
+    return qMax<qint64>(0, start.secsTo(QDateTime(next, QTime(0, 0))));
+}
+
+// The clock reads the counters every tick, so the bytes at the month's start
+// are those of the tick nearest it, the one before or the first after. Kept
+// in the journal and the side record, a restart splits the call the same way.
+void CallBytesMeter::tick(const QDateTime &start, qint64 elapsed)
+{
+    const SessionSplit now { elapsed, qint64(m_bytes.received()), qint64(m_bytes.sent()) };
+    const qint64 boundary = billStartSecond(start);
+    if (boundary > 0 && !m_billSplit && elapsed >= boundary) {
+        const bool before = m_lastTick && boundary - m_lastTick->second < elapsed - boundary;
+        m_billSplit = before ? *m_lastTick : now;
+        m_billSplit->second = boundary;
+    }
+    m_lastTick = now;
+}
+
 void CallBytesMeter::continueAfter(const DataSession &oldCall)
 {
     if (m_pricer)
@@ -70,11 +98,15 @@ void CallBytesMeter::continueAfter(const DataSession &oldCall)
     m_bytes = {};
     if (m_lastSample)
         m_bytes.add(*m_lastSample);
+    m_billSplit.reset();
+    m_lastTick.reset();
 }
 
-std::optional<ByteCount> CallBytesMeter::keptBytes() const
+std::optional<CallBytesMeter::KeptBytes> CallBytesMeter::keptBytes() const
 {
-    return m_byVolume ? std::optional(m_bytes) : std::nullopt;
+    if (!m_byVolume)
+        return std::nullopt;
+    return KeptBytes { { qint64(m_bytes.received()), qint64(m_bytes.sent()) }, m_billSplit };
 }
 
 DataSession CallBytesMeter::session(QDate startDate, int startSecond, qint64 seconds) const
@@ -82,12 +114,25 @@ DataSession CallBytesMeter::session(QDate startDate, int startSecond, qint64 sec
     return { startDate, startSecond, seconds, qint64(m_bytes.received()), qint64(m_bytes.sent()) };
 }
 
+std::vector<DataSession> CallBytesMeter::sessions(const DataSession &session) const
+{
+    return splitSession(session, m_billSplit);
+}
+
+// The part after a new bill month's start is priced against a new allowance.
 qint64 CallBytesMeter::charge(const DataSession &session) const
 {
-    return roundHalfEven(m_pricer->price(session, m_usedBefore).pence);
+    const std::vector<DataSession> parts = sessions(session);
+    double pence = m_pricer->price(parts.front(), m_usedBefore).pence;
+    if (parts.size() > 1)
+        pence += m_pricer->price(parts.back(), 0).pence;
+    return roundHalfEven(pence);
 }
 
 qint64 CallBytesMeter::usedAfter(const DataSession &session) const
 {
-    return m_usedBefore + m_pricer->price(session, m_usedBefore).usedBytes();
+    const std::vector<DataSession> parts = sessions(session);
+    if (parts.size() > 1)
+        return m_pricer->price(parts.back(), 0).usedBytes();
+    return m_usedBefore + m_pricer->price(parts.front(), m_usedBefore).usedBytes();
 }

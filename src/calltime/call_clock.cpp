@@ -359,14 +359,14 @@ qint64 CallClock::ruledCharge(qint64 seconds) const
 
 QStringList CallClock::journalLines(const QString &date, const QString &duration,
     const QString &start, double fee, std::optional<qint64> charge,
-    std::optional<ByteCount> bytes) const
+    std::optional<KeptBytes> bytes) const
 {
     QStringList lines = callRecordLines(date, duration, start, fee);
     if (charge)
         lines << callChargeLine(date, start, duration, *charge);
     if (bytes)
         lines << callBytesLine(
-            date, start, duration, qint64(bytes->received()), qint64(bytes->sent()));
+            date, start, duration, bytes->bytes.received, bytes->bytes.sent, bytes->split);
     return lines;
 }
 
@@ -401,7 +401,7 @@ void CallClock::beginCall(const QDateTime &start, bool journalNow)
 // already or completes; and a failed append leaves it for the next start to
 // log. The record goes first: a charge is never kept for a call not logged.
 bool CallClock::appendRecord(const QString &date, const QString &duration, const QString &start,
-    double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes, bool tellUser)
+    double fee, std::optional<qint64> charge, std::optional<KeptBytes> bytes, bool tellUser)
 {
     const QStringList journal = journalLines(date, duration, start, fee, charge, bytes);
     const QStringList record = journal.mid(0, 4);
@@ -427,8 +427,10 @@ bool CallClock::appendRecord(const QString &date, const QString &duration, const
     m_closingCall = false;
     if (m_linkNotifier)
         m_linkNotifier->setEnabled(true);
-    if (logged)
+    if (logged) {
         removeCallJournal(m_journalPath);
+        Q_EMIT callLogged();
+    }
     return logged;
 }
 
@@ -460,7 +462,7 @@ void CallClock::splitLongCall(const QDateTime &now, qint64 elapsed)
     const QString start = m_lblStart;
     sampleBytes();
     const std::optional<qint64> charge = keptCharge(kLongestCallSeconds);
-    const std::optional<ByteCount> bytes = keptBytes();
+    const std::optional<KeptBytes> bytes = keptBytes();
     // The new call's allowance is what the old one left; its bytes count
     // from here, on the same link.
     m_meter.continueAfter(dataSession(kLongestCallSeconds));
@@ -483,6 +485,7 @@ void CallClock::Timer2_Timer()
         sampleBytes();
         showBytes(); // before the time, which puts both in the tray's tip
         SetTime();
+        m_meter.tick(m_startMoment, m_elapsed);
     }
     if (timeRulesSet()) {
         // The lookup keeps its own fee, so a rule's never lingers past it.

@@ -43,6 +43,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 class QSocketNotifier;
 
 inline constexpr char16_t kConnectedText[] = u"Connected";
@@ -135,6 +136,8 @@ public:
     // The running or last call's bytes, and whether its link is billed by volume.
     const CallBytesMeter &bytesMeter() const { return m_meter; }
     const ByteCount &callBytes() const { return m_meter.bytes(); }
+    // Its bytes so far as the data pricer's sessions, as its side record will hold them.
+    std::vector<DataSession> dataSessions() const { return m_meter.sessions(dataSession(m_elapsed)); }
     bool isByVolume() const { return m_meter.isByVolume(); }
 
 public Q_SLOTS:
@@ -146,6 +149,8 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void textChanged(CallClock::Field field);
+    // A call's record (and its side records) went to the log.
+    void callLogged();
 
 private:
     void linkSeen(bool up);
@@ -179,13 +184,14 @@ private:
     qint64 dataCharge(qint64 seconds) const { return m_meter.charge(dataSession(seconds)); }
     // The charge kept for a call of this length, if one is.
     std::optional<qint64> keptCharge(qint64 seconds) const;
-    std::optional<ByteCount> keptBytes() const { return m_meter.keptBytes(); }
+    using KeptBytes = CallBytesMeter::KeptBytes;
+    std::optional<KeptBytes> keptBytes() const { return m_meter.keptBytes(); }
     void showBytes();
     // A record, with a charge the line that keeps it, and with bytes theirs.
     QStringList journalLines(const QString &date, const QString &duration, const QString &start,
-        double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes) const;
+        double fee, std::optional<qint64> charge, std::optional<KeptBytes> bytes) const;
     bool appendRecord(const QString &date, const QString &duration, const QString &start,
-        double fee, std::optional<qint64> charge, std::optional<ByteCount> bytes,
+        double fee, std::optional<qint64> charge, std::optional<KeptBytes> bytes,
         bool tellUser = true);
     void keepJournal();
     void splitLongCall(const QDateTime &now, qint64 elapsed);

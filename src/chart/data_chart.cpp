@@ -11,7 +11,7 @@
 #include <cmath>
 
 SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &period,
-    const std::optional<DataTariff> &tariff, const Regional &regional)
+    const std::optional<DataTariff> &tariff, const Regional &regional, const TariffRules *rules)
 {
     SpendingChart chart;
     chart.data = true;
@@ -30,7 +30,7 @@ SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &per
     // The bytes of each bar's calls, counted in whole hundredths of a MB.
     std::vector<qint64> bytes(chart.bars.size());
     const std::optional<DataPricer> pricer
-        = tariff ? std::optional<DataPricer>(std::in_place, *tariff) : std::nullopt;
+        = tariff ? std::optional(dataPricerOf(*tariff, rules)) : std::nullopt;
     for (const DataSession &session : dataSessionsOf(summary)) {
         const qint64 used
             = pricer ? pricer->price(session, 0).usedBytes() : session.received + session.sent;

@@ -137,7 +137,8 @@ std::vector<ChartBar> chartBars(QDate today, const ChartPeriod &period, const Re
 
 SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod &period,
                             double minConnect, const Regional &regional,
-                            std::optional<qint64> limitPence, const OtherTariff *other)
+                            std::optional<qint64> limitPence, const OtherTariff *other,
+                            const MonthlyFee &fee)
 {
     SpendingChart chart;
     chart.bill = period.bill;
@@ -168,7 +169,13 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
 
     std::optional<Forecast> forecast;
     if (period.bill) {
-        forecast = forecastBill(log, today, {period.first, period.last}, minConnect, regional);
+        const BillMonth bill { period.first, period.last };
+        // The fee as the bill's month so far counts it: spent once due.
+        if (const qint64 charged = fee.chargedBy(bill, today)) {
+            barOf(*fee.dayIn(bill)).pence += charged;
+            chart.totalPence += charged;
+        }
+        forecast = forecastBill(log, today, bill, minConnect, regional, fee);
         if (forecast) {
             for (const ExpectedDay &day : forecast->days)
                 barOf(day.day).expectedPence += day.pence;
@@ -184,7 +191,7 @@ SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod 
         bar.otherRunningPence = double(otherRunning);
         anyExpected = anyExpected || bar.expectedPence > 0.0;
     }
-    if (summary.calls.empty() && !anyExpected)
+    if (summary.calls.empty() && !anyExpected && chart.totalPence == 0)
         chart.message = noCallsText();
     chart.title = chartTitle(chart, period, forecast, regional);
     return chart;

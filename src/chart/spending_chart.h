@@ -10,6 +10,7 @@
 // The data view draws the MB the calls on links billed by volume used each
 // day instead, with the allowance's pace over the bill's month.
 
+#include "alerts/bill_month.h"
 #include "calllog/log_index.h"
 #include "calllog/period.h"
 #include "common/regional.h"
@@ -56,7 +57,7 @@ struct ChartBar
     QDate last; // the same day, or the last of the week's (month's, year's) days in the period
     QString label; // in the regional form: the first day's day and month (and year
                    // over a year), the month and year, or the year
-    qint64 pence = 0; // what its calls add to the summary's total
+    qint64 pence = 0; // what its calls (and a fee due) add to the summary's total
     double expectedPence = 0.0; // the forecast's, on the bill's days after today
     double runningPence = 0.0; // spent from the period's start to its end, then expected
     bool today = false;
@@ -86,17 +87,21 @@ struct SpendingChart
 // The bars of a period, empty: a day's, week's, month's or year's each.
 std::vector<ChartBar> chartBars(QDate today, const ChartPeriod &period, const Regional &regional);
 
-// minConnect is in minutes; limitPence counts only for the bill's month.
+// minConnect is in minutes; limitPence and the data bundle's fee count only
+// for the bill's month, the fee on its day as spent or expected.
 SpendingChart spendingChart(const LogIndex &log, QDate today, const ChartPeriod &period,
                             double minConnect, const Regional &regional,
-                            std::optional<qint64> limitPence, const OtherTariff *other = nullptr);
+                            std::optional<qint64> limitPence, const OtherTariff *other = nullptr,
+                            const MonthlyFee &fee = {});
 
 // The data each bar's calls used, as the data tariff counts it (free data
 // left out); without one every byte. With an allowance the bill's month has
 // its running total and the allowance's pace. period: "This bill" is the
-// data tariff's bill month.
+// data tariff's bill month. The rules' holidays (none when null) price data
+// as they do everywhere.
 SpendingChart dataChart(const LogIndex &log, QDate today, const ChartPeriod &period,
-                        const std::optional<DataTariff> &tariff, const Regional &regional);
+                        const std::optional<DataTariff> &tariff, const Regional &regional,
+                        const TariffRules *rules = nullptr);
 
 // A value of the data view's axis and title, hundredths of a MB, as every
 // volume is shown: "12.5 MB".

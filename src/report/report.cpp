@@ -5,6 +5,7 @@
 #include "alerts/bill_text.h"
 #include "alerts/data_month_log.h"
 #include "alerts/forecast.h"
+#include "calllog/call_journal.h"
 #include "calllog/call_log.h"
 #include "calllog/period.h"
 #include "calllog/repricing.h"
@@ -147,10 +148,11 @@ struct CommandLine
         QStringLiteral("DD/MM/YYYY") };
     QCommandLineOption bill { QStringLiteral("bill"),
         QCoreApplication::translate("Report",
-            "Print the bill's month: its days, what it has cost so far, its forecast "
-            "and the spending limit, as the alerts window shows them; with a data "
-            "tariff (netdata.ini), the data used in its bill's month and, with an "
-            "allowance, what is left, the daily budget and the day it runs out.") };
+            "Print the bill's month: its days, what it has cost so far (the data "
+            "bundle's monthly fee with it), its forecast and the spending limit, as the "
+            "alerts window shows them, the call being timed included; then the data "
+            "used on links billed by volume and, with a data tariff (netdata.ini) that "
+            "has an allowance, what is left, the daily budget and the day it runs out.") };
     QCommandLineOption tariff { QStringLiteral("tariff"),
         QCoreApplication::translate("Report",
             "Price the period's calls again by the fee file FILE (a copy of "
@@ -277,17 +279,23 @@ QString whyUnreadable(const CommandLine &command, const QString &logPath)
     return QString();
 }
 
-// The bill's month that today lies in, by the alerts' own choices and sums.
+// The bill's month that today lies in, by the alerts' own choices and sums,
+// the data bundle's fee in its money. Its data is the data tariff's bill
+// month; without a tariff, every byte the calls on links billed by volume
+// moved in the alerts' bill month.
 void printBill(const QDir &directory, const LogIndex &log, QDate today, double minConnect,
-    const DataTariff *data, const Regional &regional, QTextStream &out)
+    const Tariff &held, const Regional &regional, QTextStream &out)
 {
     const AlertChoices choices
         = LoadAlertChoices(directory.filePath(QString::fromUtf16(kAlertsFileName)));
     const BillMonth bill = billMonthOf(today, choices.billStartDay);
-    const std::optional<Forecast> forecast = forecastBill(log, today, bill, minConnect, regional);
+    const std::optional<DataTariff> &dataTariff = held.dataFile.tariff;
+    const MonthlyFee fee = bundleFeeOf(dataTariff);
+    const std::optional<Forecast> forecast
+        = forecastBill(log, today, bill, minConnect, regional, fee);
     // The forecast has summed the month so far already; without one, sum it here.
     const qint64 spent = forecast ? forecast->spentPence
-                                  : billSoFar(log, today, bill, minConnect, regional).totalPence;
+                                  : billSoFar(log, today, bill, minConnect, regional, fee).pence();
     out << QCoreApplication::translate("Report", "Bill's month: %1 to %2")
                .arg(userDateText(bill.first), userDateText(bill.last))
         << '\n'
@@ -299,13 +307,15 @@ void printBill(const QDir &directory, const LogIndex &log, QDate today, double m
                .arg(choices.limitPence ? regional.currency(double(*choices.limitPence))
                                        : QCoreApplication::translate("Report", "none"))
         << '\n';
-    // The data tariff's own bill month, with the allowance where one is set.
-    if (data) {
-        const DataPricer pricer(*data);
-        for (const QString &line : dataMonthLines(dataMonthOfLog(log, pricer, today, regional),
-                                                  data->mbBytes, regional))
-            out << line << '\n';
-    }
+    if (!dataTariff && log.bytes().isEmpty())
+        return;
+    DataTariff counting;
+    counting.billStartDay = choices.billStartDay;
+    const DataTariff &tariff = dataTariff ? *dataTariff : counting;
+    for (const QString &line : dataMonthLines(
+             dataMonthOfLog(log, dataPricerOf(tariff, &held.rules), today, regional), tariff.mbBytes,
+             regional))
+        out << line << '\n';
 }
 
 // The MB the data tariff counts in, or a million bytes without one.
@@ -469,13 +479,15 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
     // price the calls, which is worth a word but no failure.
     if (!tariff.rulesFile.ok)
         err << kProgram << ": " << tariff.rulesFile.why << "; calls are priced by the fees alone.\n";
-    const LogIndex log = LoadIndexedLog(logPath, MissingLog::LeaveAlone);
     const double minConnect = source.pricer().minConnectMinutes();
     if (bill) {
-        printBill(directory, log, today, minConnect, tariff.data(), regional, out);
+        // The call being timed, or left by a program stopped, counts as it will be logged.
+        printBill(directory, LoadIndexedLogWithJournal(logPath), today, minConnect, tariff,
+            regional, out);
         out.flush();
         return kShown;
     }
+    const LogIndex log = LoadIndexedLog(logPath, MissingLog::LeaveAlone);
     if (checking)
         return printBillCheck(command.parser.value(command.statement),
             billsOwnDays ? std::nullopt
@@ -495,9 +507,10 @@ int runReport(const QStringList &arguments, const QString &defaultDirectory, con
             ? *chartPeriod(kThisBillEntry, today, startDay)
             : *chartPeriod(kDateEntry, today, startDay, offsets);
         const SpendingChart chart = data
-            ? dataChart(log, today, chartDays, dataTariff, regional)
+            ? dataChart(log, today, chartDays, dataTariff, regional, &tariff.rules)
             : spendingChart(log, today, chartDays, minConnect, regional, choices.limitPence,
-                  others.empty() ? nullptr : &others.front());
+                  others.empty() ? nullptr : &others.front(),
+                  bundleFeeOf(tariff.dataFile.tariff));
         // A period without calls, or without data, is drawn as such.
         const bool drawable = chart.message.isEmpty() || chart.message == noCallsText()
             || (data && chart.bars.size() > 0);

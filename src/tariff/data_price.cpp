@@ -128,6 +128,25 @@ DataPrice DataPricer::price(const DataSession &session, qint64 allowanceUsed) co
     return result;
 }
 
+std::vector<DataSession> splitSession(
+    const DataSession &whole, const std::optional<SessionSplit> &split)
+{
+    if (!split || split->second <= 0 || split->second >= whole.seconds)
+        return { whole };
+    const qint64 moment = qint64(whole.startSecond) + split->second;
+    const DataSession before { whole.startDate, whole.startSecond, split->second,
+        qMin(split->received, whole.received), qMin(split->sent, whole.sent) };
+    return { before,
+        { whole.startDate.addDays(moment / kSecondsPerDay), int(moment % kSecondsPerDay),
+            whole.seconds - split->second, whole.received - before.received,
+            whole.sent - before.sent } };
+}
+
+DataPricer dataPricerOf(const DataTariff &tariff, const TariffRules *rules)
+{
+    return DataPricer(tariff, rules ? HolidayCalendar(rules->holidays) : HolidayCalendar());
+}
+
 DataPrice priceDataSession(
     const DataSession &session, const DataTariff &tariff, qint64 allowanceUsed)
 {

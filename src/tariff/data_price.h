@@ -27,6 +27,9 @@
 
 #include <QDate>
 
+#include <optional>
+#include <vector>
+
 struct DataSession
 {
     QDate startDate;
@@ -35,6 +38,23 @@ struct DataSession
     qint64 received = 0; // bytes
     qint64 sent = 0;
 };
+
+// A session that crossed the start of a bill month: its bytes up to that
+// moment, `second` seconds into it, as the link's counters gave them at the
+// tick nearest it.
+struct SessionSplit
+{
+    qint64 second = 0;
+    qint64 received = 0;
+    qint64 sent = 0;
+
+    bool operator==(const SessionSplit &) const = default;
+};
+
+// The session as it falls on each side of a split: the part before it, then
+// the part after, starting at the split's moment; the whole without one.
+std::vector<DataSession> splitSession(
+    const DataSession &whole, const std::optional<SessionSplit> &split);
 
 struct DataPrice
 {
@@ -74,6 +94,11 @@ private:
     // the band's number where that holds its fee, so a band priced 0 applies.
     std::array<DayBands, DataTariff::kDays> m_weekdays;
 };
+
+// The pricer every data figure takes, the running call's, the alerts' and
+// callwise-report's alike: the rules' holidays (none when null) take
+// Sunday's bands, as they do for the minutes.
+DataPricer dataPricerOf(const DataTariff &tariff, const TariffRules *rules);
 
 DataPrice priceDataSession(
     const DataSession &session, const DataTariff &tariff, qint64 allowanceUsed);

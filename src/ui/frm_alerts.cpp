@@ -86,16 +86,16 @@ frmAlerts::frmAlerts(CallAlerts &alerts, CallCoach &coach, const Regional &regio
     , m_regional(regional)
     , m_prompter(prompter)
 {
-    m_dataMonth = m_alerts.dataMonth();
-    if (m_dataMonth && m_dataMonth->allowanceBytes <= 0)
-        m_dataMonth.reset(); // no allowance: nothing to warn of or budget
-    m_dataRows = m_dataMonth ? kDataRows : 0;
+    // Without an allowance there is nothing to warn of or budget.
+    const std::optional<DataMonth> month = m_alerts.dataMonth();
+    m_dataRows = month && month->allowanceBytes > 0 ? kDataRows : 0;
     setUpFixedWindow(this, "frmAlerts", tr(kCaption), kLeft + kWidth + kLeft,
         buttonsTop(m_dataRows) + 375 + 165);
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     pressFocusedButtonOnEnter(this);
     Form_Load();
+    connect(&m_alerts, &CallAlerts::figuresChanged, this, &frmAlerts::showFigures);
 }
 
 void frmAlerts::buildControls()
@@ -148,7 +148,7 @@ void frmAlerts::buildControls()
     lblSpending = addControl<QLabel>(this, "lblSpending", QString(), textPlace(SpendingRow));
     lblForecast = addControl<QLabel>(this, "lblForecast", QString(), textPlace(ForecastRow));
 
-    if (m_dataMonth) {
+    if (m_dataRows > 0) {
         const QString dataCaption = tr("Warn me when the data allowance is");
         auto *lblDataWarn = addControl<QLabel>(this, "lblDataWarn", dataCaption,
             textPlace(ForecastRow + 1, kBoxLeft - kLeft));
@@ -157,10 +157,10 @@ void frmAlerts::buildControls()
         cboDataWarn->setAccessibleName(dataCaption);
         for (int percent : kDataWarnPercents)
             cboDataWarn->addItem(tr("%1 % used").arg(percent), percent);
+        const char *names[] = { "lblDataUsed", "lblDataLeft", "lblDataBudget", "lblDataRunsOut" };
         for (int line = 0; line < kDataRows - 1; ++line)
-            m_dataLines << addControl<QLabel>(this, nullptr, QString(),
+            m_dataLines << addControl<QLabel>(this, names[line], QString(),
                 textPlace(ForecastRow + 2 + line));
-        m_dataLines[0]->setObjectName(QStringLiteral("lblDataUsed"));
     }
     const int top = buttonsTop(m_dataRows);
     cmdTest = addControl<QPushButton>(this, "cmdTest", tr("Test"), { kLeft, top, 1215, 375 });
@@ -195,22 +195,29 @@ void frmAlerts::Form_Load()
         qMax(0, cboRateWarning->findData(choices.coach.minutesBeforeChange)));
     lblNextChange->setText(m_coach.nextChangeText());
     lblUnitsNote->setText(m_coach.unitsNote());
-    const BillMonth bill = m_alerts.billMonth();
-    lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
-    lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));
-    if (m_dataMonth) {
+    if (cboDataWarn)
         cboDataWarn->setCurrentIndex(qMax(0, cboDataWarn->findData(choices.dataWarnPercent)));
-        const std::optional<DataTariff> tariff = m_alerts.dataTariff();
-        const QStringList lines = dataMonthLines(
-            *m_dataMonth, tariff ? tariff->mbBytes : kDecimalMb, m_regional);
-        for (qsizetype line = 0; line < m_dataLines.size(); ++line)
-            m_dataLines[line]->setText(lines.value(line));
-    }
+    showFigures();
 
     const bool speech = m_alerts.speechAvailable();
     lblNoEngine->setVisible(!speech);
     cboSpeakEvery->setEnabled(speech);
     cmdTest->setEnabled(speech);
+}
+
+void frmAlerts::showFigures()
+{
+    const BillMonth bill = m_alerts.billMonth();
+    lblSpending->setText(billSpentText(bill, m_alerts.monthSpending(), m_regional));
+    lblForecast->setText(billForecastText(bill, m_alerts.expectedSpending(), m_regional));
+    const std::optional<DataMonth> month = m_dataLines.isEmpty() ? std::nullopt
+                                                                 : m_alerts.dataMonth();
+    if (!month)
+        return;
+    const QStringList lines
+        = dataMonthLines(*month, m_alerts.dataTariff().value_or(DataTariff {}).mbBytes, m_regional);
+    for (qsizetype line = 0; line < m_dataLines.size(); ++line)
+        m_dataLines[line]->setText(lines.value(line));
 }
 
 void frmAlerts::cmdTest_Click()

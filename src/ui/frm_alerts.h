@@ -16,7 +16,8 @@ class QPushButton;
 // the bill's month starts, with that month's spending so far and its
 // forecast; with a data tariff that has an allowance, the level of the data
 // warning and the bill month's data used, left, the daily budget and the
-// day it runs out. "OK" applies and saves, and so does Escape, which clicks it; the
+// day it runs out. The figures follow the call in progress and the log as
+// long as the window is open. "OK" applies and saves, and so does Escape, which clicks it; the
 // close box drops the changes. Built afresh at each opening, from the choices
 // in force.
 class frmAlerts : public QWidget
@@ -40,6 +41,8 @@ private Q_SLOTS:
 private:
     void buildControls();
     void Form_Load();
+    // The bill month's money and data as they stand now.
+    void showFigures();
 
     CallAlerts &m_alerts;
     CallCoach &m_coach;
@@ -56,8 +59,7 @@ private:
     QComboBox *cboBillDay = nullptr;
     QLabel *lblSpending = nullptr;
     QLabel *lblForecast = nullptr;
-    std::optional<DataMonth> m_dataMonth; // read as the window opens
-    int m_dataRows = 0; // the rows the data takes, none without it
+    int m_dataRows = 0; // the rows the data takes, none without an allowance as the window opens
     QComboBox *cboDataWarn = nullptr;
     QList<QLabel *> m_dataLines;
     QPushButton *cmdTest = nullptr;

@@ -96,9 +96,12 @@ void frmCallwise::mnumodem_Click()
 
 void frmCallwise::cmdCosts_Click()
 {
-    if (!m_costs)
+    if (!m_costs) {
         m_costs = new frmCosts(m_env.clock, m_env.regional, m_env.prompter, m_source, m_logPath,
                                this);
+        // An open window lists a call that ends while it is open.
+        connect(&m_callClock, &CallClock::callLogged, m_costs, &frmCosts::logChanged);
+    }
     m_costs->showWindow();
 }
 
@@ -109,7 +112,7 @@ void frmCallwise::mnuchart_Click()
             m_env.clock, m_env.regional, m_env.prompter, m_source, m_logPath,
             [this] {
                 const AlertChoices &choices = m_alerts.choices();
-                return BillTerms{choices.billStartDay, choices.limitPence};
+                return BillTerms{choices.billStartDay, choices.limitPence, m_alerts.monthlyFee()};
             }, this);
     m_chart->showWindow();
 }

@@ -189,12 +189,13 @@ void frmChart::redraw()
     if (!period)
         return;
     if (data) {
-        picChart->setChart(dataChart(m_callLog, today, *period, m_dataTariff, m_regional));
+        picChart->setChart(
+            dataChart(m_callLog, today, *period, m_dataTariff, m_regional, &m_tariff.tariff().rules));
         return;
     }
     picChart->setChart(spendingChart(m_callLog, today, *period,
                                      m_tariff.pricer().minConnectMinutes(), m_regional,
-                                     bill.limitPence, m_other ? &*m_other : nullptr));
+                                     bill.limitPence, m_other ? &*m_other : nullptr, bill.fee));
 }
 
 void frmChart::cmdCompare_Click()

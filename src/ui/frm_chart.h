@@ -25,6 +25,7 @@ struct BillTerms
 {
     int startDay = kFirstBillDay;
     std::optional<qint64> limitPence;
+    MonthlyFee fee; // the data bundle's
 };
 
 // The spending chart window: the cost of each day's calls over a chosen

@@ -191,19 +191,39 @@ std::optional<PeriodOffsets> frmCosts::typedRange(QDate today)
 
 void frmCosts::lsttimes_Click(int index)
 {
-    m_lines->clear();
+    showPeriod(index, true);
+}
+
+void frmCosts::logChanged()
+{
+    if (!m_loaded)
+        return;
+    m_callLog = LoadIndexedLog(m_logPath);
+    if (lsttimes->currentIndex() >= 0)
+        showPeriod(lsttimes->currentIndex(), false);
+}
+
+void frmCosts::showPeriod(int index, bool tell)
+{
     const QString entry = lsttimes->itemData(index).toString();
     const QDate today = m_clock.now().date();
     std::optional<PeriodOffsets> offsets = periodOffsets(entry);
-    if (!offsets && entry == QStringView(kDateEntry))
-        offsets = typedRange(today);
+    if (!offsets && entry == QStringView(kDateEntry)) {
+        QString why;
+        offsets = tell ? typedRange(today)
+                       : typedRangeOffsets(Text2->text(), Text3->text(), today, why);
+    }
+    if (tell)
+        m_lines->clear();
     if (!offsets)
         return;
 
     Summary summary = SummarisePeriod(m_callLog, today, offsets->first, offsets->last,
                                       m_tariff.pricer().minConnectMinutes(), m_regional);
     if (!summary.ok) {
-        m_prompter.showMessage(summary.error);
+        m_lines->clear();
+        if (tell)
+            m_prompter.showMessage(summary.error);
         return;
     }
     Label4->setText(totalTimeCaption(summary.totalSeconds));

@@ -31,7 +31,7 @@ class QListView;
 class SummaryListModel;
 
 // The costs window: the calls of a chosen period as read from the call log
-// when the window opened, their total time and cost, printing that summary
+// when the window opened or a call was last logged, their total time and cost, printing that summary
 // and emptying the log. Its caption says how many calls of the period were
 // priced without the rules they ended under.
 class frmCosts : public QWidget
@@ -50,6 +50,10 @@ public:
     // Opens the window, reading the log afresh unless it is open already.
     void showWindow();
 
+    // A call has gone to the log: an open window reads it again and shows
+    // the period chosen anew.
+    void logChanged();
+
     // Tests print into a file.
     void setPrinter(SummaryPrinter printer) { m_printer = std::move(printer); }
 
@@ -64,6 +68,9 @@ private Q_SLOTS:
 
 private:
     void buildControls();
+    // The period of the list's entry; told: a date range that does not read
+    // is told of, else the list is left as it is.
+    void showPeriod(int index, bool tell);
     void Form_Load();
     void PrintSummary();
     // The data total under the list, or none and the list at its full height.

@@ -4,6 +4,10 @@
 a11y_walk.py --heard NAME SECONDS: waits for the program to announce a
 control's new name, and exits 1 if it does not within the time.
 
+a11y_walk.py --texts WINDOW_TITLE_REGEX: prints the name of every label
+shown in the program's window whose title matches, one a line, as a screen
+reader reads them.
+
 a11y_walk.py WINDOW_TITLE_REGEX...: walks the tree of each of the program's
 windows whose title matches, prints every control with its role and name,
 and exits 1 if a control is unnamed or bears an object's name ("Text1(0)",
@@ -82,9 +86,38 @@ def heard(name, seconds):
     return 0 if said else 1
 
 
+def texts(node, out):
+    try:
+        if not node.getState().contains(pyatspi.STATE_VISIBLE):
+            return
+        if node.getRoleName() == "label" and node.name:
+            out.append(node.name)
+    except Exception:  # gone while walked
+        return
+    for child in node:
+        if child is not None:
+            texts(child, out)
+
+
+def window_texts(title):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is None or (app.name or "").lower() != "callwise":
+            continue
+        for window in app:
+            if window is not None and re.fullmatch(title, window.name or ""):
+                out = []
+                texts(window, out)
+                print("\n".join(out))
+                return 0
+    return 1
+
+
 def main():
     if sys.argv[1:2] == ["--heard"]:
         return heard(sys.argv[2], int(sys.argv[3]))
+    if sys.argv[1:2] == ["--texts"]:
+        return window_texts(sys.argv[2])
     wanted = [re.compile(p) for p in sys.argv[1:]]
     expected = os.environ.get("CALLWISE_A11Y_EXPECTED_FAIL", "")
     desktop = pyatspi.Registry.getDesktop(0)

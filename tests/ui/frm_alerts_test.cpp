@@ -104,6 +104,31 @@ TEST_F(AlertsWindowTest, ShowsTheDataMonthAndItsWarningWithAnAllowance)
     EXPECT_EQ(control<QComboBox>("cboDataWarn")->currentText(), "80 % used");
     EXPECT_EQ(control<QLabel>("lblDataUsed")->text(), "Data used since 1 Dec: 40.0 MB");
     EXPECT_EQ(control<QLabel>("lblDataWarn")->buddy(), control<QComboBox>("cboDataWarn"));
+
+    // A call on a mobile link counts while it runs, and the open window follows it.
+    probe.linkName = "wwan0";
+    probe.sample = LinkMessageCounters { 3, { 0, 0 } };
+    scan(true);
+    const struct
+    {
+        std::uint64_t received;
+        const char *used, *left, *runsOut;
+    } ticks[] = {
+        { 45000000, "Data used since 1 Dec: 90.0 MB", "Data left: 10.0 MB of 100.0 MB",
+            "Runs out: not by 31 Dec" },
+        { 70000000, "Data used since 1 Dec: 115.0 MB", "Data left: 0.0 MB of 100.0 MB",
+            "Used up on 5 Dec" },
+    };
+    for (const auto &t : ticks) {
+        probe.sample = LinkMessageCounters { 3, { t.received, 5000000 } };
+        clock.advance(1);
+        callClock.Timer2_Timer();
+        EXPECT_EQ(control<QLabel>("lblDataUsed")->text(), t.used);
+        EXPECT_EQ(control<QLabel>("lblDataLeft")->text(), t.left);
+        EXPECT_EQ(control<QLabel>("lblDataRunsOut")->text(), t.runsOut);
+    }
+    scan(false); // logged, so the log now says the same
+    EXPECT_EQ(control<QLabel>("lblDataUsed")->text(), "Data used since 1 Dec: 115.0 MB");
     control<QComboBox>("cboDataWarn")->setCurrentText("90 % used");
     control<QPushButton>("cmdOK")->click();
     EXPECT_EQ(dir.read("alerts.ini"), "0\r\n\r\n\r\n1\r\n\r\n0\r\n0\r\n90\r\n\r\n\r\n");

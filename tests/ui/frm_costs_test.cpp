@@ -102,6 +102,13 @@ TEST_F(CostsWindowTest, OpensWithTodayInTheDateBoxesAndTypingAnEntryRunsNothingC
               "05:12:2026  ,  10:01:00  ,  00:05:01  ,  02.00  =  £0.18");
     EXPECT_EQ(text("Label4"), "Total Time = 00: 10: 2");
     EXPECT_EQ(text("Label3"), "Total Calls Cost= £0.36");
+
+    // A call that ends while the window is open is listed in the period shown.
+    QObject::connect(&callClock, &CallClock::callLogged, &window, &frmCosts::logChanged);
+    startAt(QTime(11, 0));
+    tickAt(QTime(11, 0, 30));
+    scan(false);
+    EXPECT_EQ(rows(), 3);
 }
 
 TEST_F(CostsWindowTest, ADateBoxWithoutADateGivesAMessageNamingItAndNoSummary)
@@ -204,7 +211,7 @@ TEST_F(CostsWindowTest, DataCallsShowTheirVolumeAndTheDataTotal)
     // Priced by a data tariff, the volume stands where the price a minute
     // stood; the window widens to its lines rather than scroll sideways.
     dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n");
-    source.reload();
+    priceAsSet();
     window.close();
     window.showWindow();
     choose(QStringLiteral("1 Day"));

@@ -87,23 +87,56 @@ TEST_F(CallAlertsTest, WarnsOnceAMonthWhenTheLoggedAndRunningCostPassTheLimit)
     EXPECT_EQ(balloons.value(1), "This month's calls have cost £1.02, past your limit of £1.00.");
 }
 
-TEST_F(CallAlertsTest, CountsTheSpendingFromTheBillsStartDay)
+// The bill's month counts from its start day, and the data bundle's fee
+// (netdata.ini's line 58, from its line 59's day) once in it from its day.
+TEST_F(CallAlertsTest, CountsTheSpendingAndTheBundleFeeFromTheBillsStartDay)
 {
-    const struct { int startDay; QDate today; qint64 pence; } cases[] = {
-        {1, {2026, 12, 5}, 16 + 32}, {15, {2026, 12, 5}, 4 + 8 + 16 + 32},
-        {28, {2026, 12, 5}, 8 + 16 + 32}, {2, {2026, 12, 1}, 2 + 4 + 8 + 16},
-        {15, {2026, 11, 14}, 1 + 2}, {15, {2026, 12, 15}, 0},
+    const auto bundle = [](const char *fee, int day) {
+        return QByteArray("\r\n").repeated(56) + "1\r\n" + fee + "\r\n"
+            + QByteArray::number(day) + "\r\n10.00\r\n";
+    };
+    const struct
+    {
+        int startDay;
+        QDate today;
+        QByteArray data; // netdata.ini
+        std::optional<qint64> limit;
+        qint64 pence;
+        bool warned;
+    } cases[] = {
+        {1, {2026, 12, 5}, {}, {}, 16 + 32, false}, {15, {2026, 12, 5}, {}, {}, 4 + 8 + 16 + 32, false},
+        {28, {2026, 12, 5}, {}, {}, 8 + 16 + 32, false}, {2, {2026, 12, 1}, {}, {}, 2 + 4 + 8 + 16, false},
+        {15, {2026, 11, 14}, {}, {}, 1 + 2, false}, {15, {2026, 12, 15}, {}, {}, 0, false},
+        {15, {2026, 12, 15}, bundle("1000", 15), {}, 1000, false}, // the fee alone
+        {1, {2026, 12, 5}, bundle("999.5", 1), {}, 16 + 32 + 1000, false},
+        {1, {2026, 12, 5}, bundle("1000", 6), {}, 16 + 32, false}, // due tomorrow
+        {15, {2026, 12, 5}, bundle("1000", 1), {}, 4 + 8 + 16 + 32 + 1000, false},
+        // A call priced by its data, 45p beyond the allowance, and the fee.
+        {15, {2026, 12, 16}, bundle("1000", 15), {}, 45 + 1000, false},
+        {15, {2026, 12, 16}, {}, 1000, 45, false},
+        {15, {2026, 12, 16}, bundle("1000", 15), 1000, 45 + 1000, true}, // past by the fee
     };
     for (const auto &[day, pence] : {std::pair(QDate(2026, 11, 1), 1), {{2026, 11, 14}, 2},
              {{2026, 11, 15}, 4}, {{2026, 11, 30}, 8}, {{2026, 12, 1}, 16}, {{2026, 12, 5}, 32}})
         log(day, pence);
+    log({2026, 12, 16}, 1);
+    dir.write("netcharges.ini", "16:12:2026  ,  09:00:00  ,  00:01:00  ,  45#\r\n");
     for (const auto &c : cases) {
         clock.set(c.today, QTime(10, 0));
-        alerts.apply(0, std::nullopt, c.startDay, {});
+        if (c.data.isEmpty())
+            QFile::remove(dir.file("netdata.ini"));
+        else
+            dir.write("netdata.ini", c.data);
+        priceAsSet();
+        balloons.clear();
+        alerts.apply(0, c.limit, c.startDay, {});
         EXPECT_EQ(alerts.monthSpending(), c.pence) << c.startDay << ' ' << c.today.day();
+        EXPECT_EQ(!balloons.isEmpty(), c.warned) << c.today.day() << ' ' << balloons.join('|').toStdString();
     }
+    QFile::remove(dir.file("netdata.ini"));
     // A call counts in the bill's month it began in, as its record will.
     clock.set(QDate(2026, 12, 14), QTime(23, 55));
+    alerts.apply(0, std::nullopt, 15, {});
     scan(true); talk(4); // 10p
     EXPECT_EQ(alerts.monthSpending(), 4 + 8 + 16 + 32 + 10);
     talk(2);
@@ -119,7 +152,7 @@ TEST_F(CallAlertsTest, WeighsTheForecastAgainstTheLimitAtStartUp)
         {"0\r\n200\r\n\r\n15\r\n15:11:2026\r\n", nullptr}, // given this month
         {"0\r\n200\r\n\r\n15\r\n15:10:2026\r\n", "will cost £2.30, past your limit of £2.00."},
         {"0\r\n230\r\n\r\n15\r\n\r\n", nullptr},
-        {"0\r\n130\r\n\r\n15\r\n\r\n", nullptr}, // spent past it: that warning's place
+        {"0\r\n130\r\n\r\n15\r\n\r\n", "This month's calls have cost £1.40, past your limit of £1.30."},
         {"0\r\n\r\n\r\n15\r\n\r\n", nullptr},
         {"0\r\n200\r\n\r\n", "will cost £3.00, past your limit of £2.00."},
     };
@@ -131,7 +164,9 @@ TEST_F(CallAlertsTest, WeighsTheForecastAgainstTheLimitAtStartUp)
         EXPECT_EQ(balloons.join('|').remove("At this pace this month's calls "),
             c.balloon ? c.balloon : "") << c.choices;
         if (c.balloon) {
-            EXPECT_EQ(urgencies.last(), Urgency::Normal) << "a forecast warns, not yet critical";
+            // A forecast warns, not yet critical; spending past the limit (its warning's place) is.
+            EXPECT_EQ(urgencies.last(), balloons.last().startsWith("At this pace")
+                    ? Urgency::Normal : Urgency::Critical);
         }
     }
 }
@@ -165,7 +200,7 @@ TEST_F(CallAlertsTest, WarnsOfTheForecastOnceABillsMonthWhenACallEndsAndAgainWhe
 // allowance's, each once a bill month, kept after alerts.ini's own lines.
 TEST_F(CallAlertsTest, WarnsOfTheDataAtTheLevelAndAtTheAllowanceOnceABillMonth)
 {
-    const QString level = "This month's data has used 85.0 MB of your allowance of 100.0 MB, 80 % of it.";
+    const QString level = "This month's data has used 85.0 MB of your allowance of 100.0 MB, 85 % of it.";
     const QString reached = "This month's data has reached your allowance of 100.0 MB.";
     const struct
     {
@@ -219,7 +254,7 @@ TEST_F(CallAlertsTest, WarnsOfTheDataDuringTheCallThatPassesTheLevel)
     probe.sample = LinkMessageCounters { 3, { 10000000, 5000000 } };
     talk(1);
     EXPECT_EQ(balloons, QStringList { "This month's data has used 85.0 MB of your allowance of "
-                                      "100.0 MB, 80 % of it." });
+                                      "100.0 MB, 85 % of it." });
     EXPECT_EQ(urgencies, QList { Urgency::Normal });
     talk(1);
     scan(false);

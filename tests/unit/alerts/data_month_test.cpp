@@ -84,6 +84,42 @@ TEST(DataMonth, UsedLeftBudgetAndRunOutAsWorkedByHand)
         EXPECT_EQ(month.daysLeft, m.daysLeft) << m.what;
         EXPECT_DOUBLE_EQ(month.dailyBudgetBytes, double(m.leftMb * MB) / m.daysLeft) << m.what;
         EXPECT_EQ(month.runsOut, m.runsOut) << m.what;
+        EXPECT_EQ(month.usedUp, m.tariff.hasAllowance() && m.leftMb == 0) << m.what;
+    }
+}
+
+// The call in progress counts as though logged; one that crossed the bill's
+// start on the 1st falls on each side by the bytes kept at it: 0.9 MB of its
+// 2 MB in the old month, the rest in the new.
+TEST(DataMonth, TheCallInProgressCountsAndASplitCallFallsOnEachSide)
+{
+    DataTariff every; // no bands: every byte counts
+    every.allowanceMb = 100;
+    const DataSession whole { { 2026, 12, 31 }, 86395, 8, 2 * MB, 0 };
+    const std::vector<DataSession> parts = splitSession(whole, SessionSplit { 5, 900000, 0 });
+    ASSERT_EQ(parts.size(), 2u);
+    EXPECT_EQ(parts[1].startDate, QDate(2027, 1, 1));
+    EXPECT_EQ(std::tuple(parts[1].startSecond, parts[1].seconds, parts[1].received),
+        std::tuple(0, qint64(3), qint64(1100000)));
+    EXPECT_EQ(splitSession(whole, std::nullopt).size(), 1u);
+    const struct
+    {
+        QDate today;
+        std::vector<DataSession> logged, running;
+        qint64 usedBytes;
+    } cases[] = {
+        { kToday, fivePerDay(), { at(kToday, 20) }, 60 * MB },
+        { kToday, fivePerDay(), {}, 40 * MB },
+        { { 2026, 12, 31 }, {}, { parts[0] }, 900000 },
+        { { 2027, 1, 1 }, parts, {}, 1100000 },
+        { { 2027, 1, 1 }, {}, parts, 1100000 },
+    };
+    const DataPricer pricer(every);
+    for (const auto &c : cases) {
+        EXPECT_EQ(dataMonthOf(dataDaysOf(c.logged, pricer, c.today), pricer, c.today, c.running)
+                      .usedBytes,
+            c.usedBytes)
+            << c.today.toString().toStdString();
     }
 }
 

@@ -29,6 +29,7 @@ class ForecastTest : public ::testing::Test
 protected:
     const QDate today{2026, 12, 9}; // a Wednesday
     QString log;
+    MonthlyFee fee;
 
     // A call of whole minutes at 1p a minute, so it costs its minutes.
     void callOn(QDate day, int minutes)
@@ -38,7 +39,7 @@ protected:
     }
     auto forecast(int startDay)
     {
-        return forecastBill(LogIndex(log), today, billMonthOf(today, startDay), 0, kBritish);
+        return forecastBill(LogIndex(log), today, billMonthOf(today, startDay), 0, kBritish, fee);
     }
 };
 
@@ -63,6 +64,16 @@ TEST_F(ForecastTest, AWeekOfLogThenSpentSinceTheBillsFirstDayPlusEachWeekdaysEig
     EXPECT_DOUBLE_EQ(f->days[1].pence, 0); // Fridays
     EXPECT_DOUBLE_EQ(f->restPence, 4 * 4.5 + 4 * 5 + 4 * 10.0 / 8);
     EXPECT_EQ(f->expectedPence(7), 13 + 7 + 43);
+
+    // The bundle's fee on its own day: spent once due, else expected on it.
+    for (const auto &[startDay, spent, rest] : {std::tuple(7, 13 + 500, 0), {9, 13 + 500, 0},
+             {10, 13, 500}, {6, 13, 500}}) {
+        fee = { 500, startDay };
+        const auto withFee = forecast(7);
+        ASSERT_TRUE(withFee);
+        EXPECT_EQ(withFee->spentPence, spent) << startDay;
+        EXPECT_DOUBLE_EQ(withFee->restPence, f->restPence + rest) << startDay;
+    }
 }
 
 } // namespace

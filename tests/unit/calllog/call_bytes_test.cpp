@@ -18,13 +18,20 @@ TEST(CallBytes, FindsTheBytesOfTheCallByItsStartAndLength)
     EXPECT_EQ(callBytesPath("/some/dir/netcosts.ini"), "/some/dir/netbytes.ini");
     const QByteArray written = line.toLatin1();
     const QByteArray other = "07:12:2026  ,  09:00:00  ,  00:02:05  ,  1  ,  2#\r\n";
+    // Across a bill month's start 60 s in, by which 1000 and 20 bytes had moved.
+    const QByteArray split = callBytesLine("07:12:2026", "10:00:00", "00:02:05", 1048576, 20480,
+        SessionSplit { 60, 1000, 20 }).toLatin1();
+    EXPECT_EQ(split, "07:12:2026  ,  10:00:00  ,  00:02:05  ,  1048576  ,  20480  ,  60  ,  1000  ,  20#");
     const struct
     {
         const char *what;
         QByteArray file;
         Kept kept;
         qint64 received = 0, sent = 0;
+        std::optional<SessionSplit> split = {};
     } cases[] = {
+        { "split", other + split + "\r\n", Kept::Values, 1048576, 20480, SessionSplit { 60, 1000, 20 } },
+        { "split short", QByteArray(split).replace("  ,  20#", "#"), Kept::Damaged },
         { "as written", other + written + "\r\n", Kept::Values, 1048576, 20480 },
         { "last line without its end", other + written, Kept::Values, 1048576, 20480 },
         { "another call only", other, Kept::None },
@@ -41,6 +48,7 @@ TEST(CallBytes, FindsTheBytesOfTheCallByItsStartAndLength)
         EXPECT_EQ(found.kept, c.kept) << c.what;
         EXPECT_EQ(found.value.received, c.received) << c.what;
         EXPECT_EQ(found.value.sent, c.sent) << c.what;
+        EXPECT_EQ(found.split, c.split) << c.what;
     }
 }
 

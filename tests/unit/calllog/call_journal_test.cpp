@@ -106,12 +106,14 @@ TEST_F(JournalRecoveryTest, BytesInTheJournalAreKeptOnceAfterTheRecordAndTheChar
     const QByteArray charge = "05:12:2026  ,  21:14:03  ,  00:14:05  ,  36#\r\n";
     const QByteArray bytes = "05:12:2026  ,  21:14:03  ,  00:14:05  ,  5000  ,  700#\r\n";
     const QByteArray older = "05:12:2026  ,  09:00:00  ,  00:01:00  ,  10  ,  20#\r\n";
+    const QByteArray split = "05:12:2026  ,  21:14:03  ,  00:14:05  ,  5000  ,  700  ,  60  ,  40  ,  7#\r\n";
     const struct {
         const char *what;
         QByteArray log, charges, bytes, journal;
         QByteArray chargesAfter, bytesAfter;
     } cases[] = {
         {"bytes alone", kOlder, "", older, kRecord + bytes, "", older + bytes},
+        {"split across a bill month's start", kOlder, "", "", kRecord + split, "", split},
         {"with a charge", kOlder, "", "", kRecord + charge + bytes, charge, bytes},
         {"stopped before the bytes", kOlder + kRecord, charge, older, kRecord + charge + bytes,
          charge, older + bytes},

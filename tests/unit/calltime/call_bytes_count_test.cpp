@@ -1,5 +1,7 @@
 #include "support/call_rig.h"
 
+#include "alerts/data_month_log.h"
+#include "calllog/call_journal.h"
 #include "tariff/data_tariff_file.h"
 
 using Field = CallClock::Field;
@@ -75,6 +77,42 @@ TEST(CallBytesCount, AVolumeLinksBytesAreCountedKeptAndPricedAndAMinuteLinksAreN
             c.bytesKept ? "05:12:2026  ,  10:00:00  ,  00:00:20  ,  3499000  ,  500000#\r\n" : "");
         EXPECT_EQ(rig.journal(), "");
     }
+}
+
+// A call from 23:59:55 on 31 December runs into the data bill month that
+// starts on the 1st. The tick at 23:59:58 is nearer the month's start, 5 s
+// in, than the one at 00:00:03, so its 0.9 MB are the old month's and the
+// rest the new one's, against a new allowance: 0.4 MB beyond the old one's
+// half MB left is 4p, 0.1 MB beyond the new one 1p. The journal keeps the
+// split, and a restart after a crash keeps it as the call's end would.
+TEST(CallBytesCount, ACallAcrossTheBillsStartFallsOnEachSideByTheTickNearestIt)
+{
+    CallRig rig;
+    rig.chargeAllWeek("1", "0");
+    saveDataTariff(rig.dir.file("netdata.ini"));
+    rig.dataUsed = 500000;
+    rig.probe.linkName = "wwan0";
+    rig.probe.sample = LinkMessageCounters { 3, { 0, 0 } };
+    rig.clock.set(QDate(2026, 12, 31), QTime(23, 59, 55));
+    rig.scan(true);
+    rig.probe.sample = LinkMessageCounters { 3, { 900000, 0 } };
+    rig.tickAt(QTime(23, 59, 58));
+    rig.probe.sample = LinkMessageCounters { 3, { 2000000, 0 } };
+    rig.clock.set(QDate(2027, 1, 1), QTime(0, 0, 3));
+    rig.callClock.Timer2_Timer();
+    EXPECT_EQ(rig.shown(Field::Label5), "£0.05");
+    rig.tickAt(QTime(0, 0, 10)); // 15 s: the journal is rewritten
+    const QByteArray bytes
+        = "31:12:2026  ,  23:59:55  ,  00:00:15  ,  2000000  ,  0  ,  5  ,  900000  ,  0#\r\n";
+    EXPECT_TRUE(rig.journal().endsWith("31:12:2026  ,  23:59:55  ,  00:00:15  ,  5#\r\n" + bytes))
+        << rig.journal().toStdString();
+    EXPECT_EQ(recoverCallJournal(rig.logPath()).outcome, JournalRecovery::Outcome::Appended);
+    EXPECT_EQ(rig.bytes(), bytes);
+    const DataTariff tariff = *LoadDataTariff(rig.dir.file("netdata.ini")).tariff;
+    for (const auto &[day, used] : { std::pair(QDate(2026, 12, 31), 900000), { { 2027, 1, 1 }, 1100000 } })
+        EXPECT_EQ(dataMonthOfLog(LoadIndexedLog(rig.logPath()), DataPricer(tariff), day, rig.regional)
+                      .usedBytes,
+            used);
 }
 
 } // namespace

@@ -89,7 +89,7 @@ TEST(SpendingChart, ThisBillHasTheForecastsDaysTheRunningTotalAndTheLimit)
     ASSERT_TRUE(period && period->bill);
     const SpendingChart chart = spendingChart(log, today, *period, 0, kBritish, 3100);
     const std::optional<Forecast> forecast =
-        forecastBill(log, today, {period->first, period->last}, 0, kBritish);
+        forecastBill(log, today, {period->first, period->last}, 0, kBritish, {});
     ASSERT_TRUE(forecast);
     ASSERT_EQ(chart.bars.size(), 31u);
     EXPECT_TRUE(chart.bars[2].today);
@@ -103,6 +103,14 @@ TEST(SpendingChart, ThisBillHasTheForecastsDaysTheRunningTotalAndTheLimit)
     EXPECT_EQ(chart.limitPence, 3100);
     EXPECT_TRUE(chart.title.startsWith("Bill 07/12/2026 to 06/01/2027   Spent £0.06   Expected £")) << chart.title.toStdString();
     EXPECT_TRUE(chart.title.endsWith("   Limit £31.00"));
+
+    // The data bundle's £3 on the bill's first day is spent, on the 10th expected.
+    const SpendingChart spentFee = spendingChart(log, today, *period, 0, kBritish, 3100, nullptr, {300, 7});
+    EXPECT_EQ(spentFee.bars[0].pence, chart.bars[0].pence + 300);
+    EXPECT_TRUE(spentFee.title.contains("Spent £3.06   Expected £")) << spentFee.title.toStdString();
+    const SpendingChart dueFee = spendingChart(log, today, *period, 0, kBritish, 3100, nullptr, {300, 10});
+    EXPECT_EQ(dueFee.totalPence, chart.totalPence);
+    EXPECT_DOUBLE_EQ(dueFee.bars[3].expectedPence, chart.bars[3].expectedPence + 300);
 }
 
 TEST(SpendingChart, APeriodWithoutCallsSaysSo)

@@ -199,12 +199,23 @@ TEST_F(ReportTest, DataCallsShowTheirBytesAndTheBillTheAllowance)
     EXPECT_EQ(out, "date,start_time,duration,fee_pence_per_minute,cost_pence,bytes_received,"
                    "bytes_sent\r\n2026-12-06,08:00:00,00:00:30,1.50,4.50,,\r\n"
                    "2026-12-05,21:14:03,00:05:01,2.00,12.00,12000000,345678\r\n");
-    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n\r\n1\r\n\r\n1000000\r\n1\r\n");
+    // Without a data tariff every byte, in the alerts' bill month.
     ASSERT_EQ(run({"--bill"}), 0) << err.toStdString();
-    EXPECT_TRUE(out.endsWith("Limit: none\nData used since 1 Dec: 12.3 MB\nData left: 87.7 MB of "
-                             "100.0 MB\nDaily budget: 3.4 MB a day, 26 days left\n"
+    EXPECT_TRUE(out.endsWith("Since 1 Dec: £0.16\nNo forecast yet: the log holds less than a week "
+                             "of calls.\nLimit: none\nData used since 1 Dec: 12.3 MB\n"))
+        << out.toStdString();
+    // The bundle's £5 a month from the 1st, and the call in the journal: 6p (its 3 minutes
+    // at least) and 5 MB.
+    dir.write("netdata.ini", QByteArray("\r\n").repeated(56) + "100\r\n500\r\n1\r\n\r\n1000000\r\n1\r\n");
+    dir.write("callnow.ini", "06:12:2026  ,  \r\n10:00:00  ,  \r\n00:01:00  ,  \r\n02.00#\r\n"
+                             "06:12:2026  ,  10:00:00  ,  00:01:00  ,  5000000  ,  0#\r\n");
+    ASSERT_EQ(run({"--bill"}), 0) << err.toStdString();
+    EXPECT_TRUE(out.endsWith("Since 1 Dec: £5.22\nNo forecast yet: the log holds less than a week "
+                             "of calls.\nLimit: none\nData used since 1 Dec: 17.3 MB\nData left: "
+                             "82.7 MB of 100.0 MB\nDaily budget: 3.2 MB a day, 26 days left\n"
                              "Runs out: not by 31 Dec\n"))
         << out.toStdString();
+    QFile::remove(dir.file("callnow.ini"));
     ASSERT_EQ(run({"--chart", dir.file("data.svg"), "--data", "This bill"}), 0) << err.toStdString();
     EXPECT_TRUE(dir.read("data.svg").contains("Used 12.3 MB   Allowance 100.0 MB</title>"));
     // A data bill: the session on both within the tolerance, one billed only.
