@@ -1586,7 +1586,7 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
     </message>
     <message>
         <source>Times every call of your dial-up line, prices it live from your weekly tariff, logs it, and totals the calls of any period.</source>
-        <translation>Misst jeden Anruf Ihrer Einwahlverbindung, berechnet seinen Preis live nach Ihrem Wochentarif, protokolliert ihn und summiert die Anrufe jedes Zeitraums.</translation>
+        <translation>Misst jeden Anruf Ihrer Einwahlleitung, berechnet ihn live nach Ihrem Wochentarif, protokolliert ihn und summiert jeden Zeitraum.</translation>
     </message>
     <message>
         <source>Maintainers: the Callwise team
@@ -1979,7 +1979,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>&amp;Bill starts on day (1 to 28)</source>
-        <translation>&amp;Rechnung beginnt am Tag (1 bis 28)</translation>
+        <translation>&amp;Rechnungsbeginn (1. bis 28.)</translation>
     </message>
     <message>
         <source>B&amp;eyond the allowance (p a MB)</source>
