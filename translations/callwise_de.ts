@@ -149,10 +149,6 @@
         <source> Data=%1</source>
         <translation> Daten=%1</translation>
     </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
 </context>
 <context>
     <name>CallCoach</name>
@@ -204,6 +200,10 @@
     <message>
         <source>cannot write %1: the picture could not be encoded</source>
         <translation>%1 kann nicht geschrieben werden: Das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: this copy of the program draws only .png pictures</source>
+        <translation>%1 kann nicht geschrieben werden: Diese Ausgabe des Programms zeichnet nur .png-Bilder</translation>
     </message>
 </context>
 <context>
@@ -335,6 +335,65 @@
     <message>
         <source>%1, line %2: not &quot;pattern , minute&quot; or &quot;pattern , volume&quot;</source>
         <translation>%1, Zeile %2: weder „Muster , minute“ noch „Muster , volume“</translation>
+    </message>
+</context>
+<context>
+    <name>LinkBillingBox</name>
+    <message>
+        <source>Link name or pattern</source>
+        <translation>Name oder Muster der Verbindung</translation>
+    </message>
+    <message>
+        <source>by volume</source>
+        <translation>nach Volumen</translation>
+    </message>
+    <message>
+        <source>by the minute</source>
+        <translation>nach Minuten</translation>
+    </message>
+    <message>
+        <source>Billed</source>
+        <translation>Abrechnung</translation>
+    </message>
+    <message>
+        <source>How &amp;links are billed:</source>
+        <translation>Abrechnung der &amp;Verbindungen:</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>How links are billed</source>
+        <translation>Abrechnung der Verbindungen</translation>
+    </message>
+    <message>
+        <source>Link names or patterns such as wwan*, in order: the first that matches a link decides, and a link none matches is billed by the minute.</source>
+        <translation>Namen oder Muster der Verbindungen wie wwan*, der Reihe nach: Das erste, das auf eine Verbindung passt, entscheidet, und eine Verbindung, auf die keines passt, wird nach Minuten abgerechnet.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>%1. The links are billed as Callwise bills them by default until the file is put right by hand.</source>
+        <translation>%1. Die Verbindungen werden so abgerechnet, wie Callwise sie standardmäßig abrechnet, bis die Datei von Hand berichtigt ist.</translation>
     </message>
 </context>
 <context>
@@ -555,6 +614,14 @@
     <message>
         <source>Next rate change: tomorrow %1, %2 %3</source>
         <translation>Nächster Tarifwechsel: morgen %1, %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Regional</name>
+    <message>
+        <source>%1 MB</source>
+        <comment>a volume of data: 12.3 MB</comment>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -969,16 +1036,8 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
         <translation>ein default nach %1 s ist bereits in Zeile %2 gesetzt</translation>
     </message>
     <message>
-        <source>%1 is set already on line %2</source>
-        <translation>%1 ist bereits in Zeile %2 gesetzt</translation>
-    </message>
-    <message>
         <source>Callwise cannot write this rule exactly (&quot;%1&quot;)</source>
         <translation>Callwise kann diese Regel nicht genau schreiben („%1“)</translation>
-    </message>
-    <message>
-        <source>%1 %2 is finer than the hundredth of a hundredth Callwise keeps</source>
-        <translation>%1 %2 ist feiner als das Hundertstel eines Hundertstels, das Callwise speichert</translation>
     </message>
     <message>
         <source>a flat first charge has no &quot;after&quot;</source>
@@ -987,22 +1046,6 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
     <message>
         <source>Ruleset: %1</source>
         <translation>Regelsatz: %1</translation>
-    </message>
-    <message>
-        <source>Prices in hundredths of %1, which stands %2 the amount with %3 digits</source>
-        <translation>Preise in Hundertsteln von %1, das %2 dem Betrag mit %3 Nachkommastellen steht</translation>
-    </message>
-    <message>
-        <source>the currency</source>
-        <translation>der Währung</translation>
-    </message>
-    <message>
-        <source>before</source>
-        <translation>vor</translation>
-    </message>
-    <message>
-        <source>after</source>
-        <translation>nach</translation>
     </message>
     <message>
         <source>Every day from 00:00: %1 a minute</source>
@@ -1068,6 +1111,50 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
         <source>&quot;%1&quot; is no setting of a ruleset</source>
         <translation>„%1“ ist keine Einstellung eines Regelsatzes</translation>
     </message>
+    <message>
+        <source>Prices in %1, each amount below in hundredths of it</source>
+        <translation>Preise in %1, jeder Betrag unten in Hundertsteln davon</translation>
+    </message>
+    <message>
+        <source>Every day: by the rules by time, which cover every minute</source>
+        <translation>Jeden Tag: nach den Regeln nach Uhrzeit, die jede Minute abdecken</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>it has no default=(cost, seconds), and no rule prices a call that begins on %1 at %2</source>
+        <translation>er hat kein default=(Kosten, Sekunden), und keine Regel berechnet einen Anruf, der an einem %1 um %2 beginnt</translation>
+    </message>
+    <message>
+        <source>Amounts will show in your own currency, %1, as the ruleset&apos;s figures: Callwise converts no currency.</source>
+        <translation>Beträge erscheinen in Ihrer eigenen Währung, %1, mit den Zahlen des Regelsatzes: Callwise rechnet keine Währung um.</translation>
+    </message>
 </context>
 <context>
     <name>RulesetWords</name>
@@ -1108,10 +1195,6 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
         <translation>%1 ist kein Betrag</translation>
     </message>
     <message>
-        <source>%1 is more than Callwise keeps (at most %2 digits before the point and %3 after it)</source>
-        <translation>%1 ist mehr, als Callwise speichert (höchstens %2 Stellen vor dem Komma und %3 danach)</translation>
-    </message>
-    <message>
         <source>%1 is no whole number of seconds</source>
         <translation>%1 ist keine ganze Zahl von Sekunden</translation>
     </message>
@@ -1122,6 +1205,18 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
     <message>
         <source>%1 is no range of times (h:mm..h:mm)</source>
         <translation>%1 ist keine Zeitspanne (h:mm..h:mm)</translation>
+    </message>
+    <message>
+        <source>%1 has more digits than any price (at most 30)</source>
+        <translation>%1 hat mehr Stellen, als ein Preis haben kann (höchstens 30)</translation>
+    </message>
+    <message>
+        <source>%1 is no number of seconds (to the thousandth at most)</source>
+        <translation>%1 ist keine Anzahl Sekunden (höchstens auf das Tausendstel genau)</translation>
+    </message>
+    <message>
+        <source>a first charge cannot be longer than a day (86400 seconds)</source>
+        <translation>ein erster Betrag kann nicht länger als einen Tag gelten (86400 Sekunden)</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1460,11 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
         <source>Callwise Call Costs Summary</source>
         <translation>Callwise - Übersicht der Anrufkosten</translation>
     </message>
+    <message>
+        <source>%1 by volume</source>
+        <comment>in a data call&apos;s line, where other calls show their price a minute</comment>
+        <translation>%1 nach Volumen</translation>
+    </message>
 </context>
 <context>
     <name>TariffComparison</name>
@@ -1469,6 +1569,10 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
         <source>a rule cannot begin over 24 hours into a call</source>
         <translation>eine Regel kann nicht später als 24 Stunden nach Beginn eines Anrufs einsetzen</translation>
     </message>
+    <message>
+        <source>a unit is counted to the thousandth of a second at most</source>
+        <translation>eine Einheit wird höchstens auf die Tausendstelsekunde genau gezählt</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1482,7 +1586,7 @@ Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat
     </message>
     <message>
         <source>Times every call of your dial-up line, prices it live from your weekly tariff, logs it, and totals the calls of any period.</source>
-        <translation>Misst jeden Anruf Ihrer Einwahlverbindung, berechnet seinen Preis live nach Ihrem Wochentarif, protokolliert ihn und summiert die Anrufe jedes Zeitraums.</translation>
+        <translation>Misst jeden Anruf Ihrer Einwahlleitung, berechnet ihn live nach Ihrem Wochentarif, protokolliert ihn und summiert jeden Zeitraum.</translation>
     </message>
     <message>
         <source>Maintainers: the Callwise team
@@ -1875,7 +1979,7 @@ callwise-maintainers@lists.example.org</translation>
     </message>
     <message>
         <source>&amp;Bill starts on day (1 to 28)</source>
-        <translation>&amp;Rechnung beginnt am Tag (1 bis 28)</translation>
+        <translation>&amp;Rechnungsbeginn (1. bis 28.)</translation>
     </message>
     <message>
         <source>B&amp;eyond the allowance (p a MB)</source>
@@ -1996,6 +2100,10 @@ callwise-maintainers@lists.example.org</translation>
         <source>Days and Fees</source>
         <translation>Tage und Gebühren</translation>
     </message>
+    <message>
+        <source>Save your changes to the fees and the min connect time?</source>
+        <translation>Ihre Änderungen an den Gebühren und der Mindestverbindungsdauer speichern?</translation>
+    </message>
 </context>
 <context>
     <name>frmModem</name>
@@ -2028,28 +2136,20 @@ callwise-maintainers@lists.example.org</translation>
         <translation>Startbild anzeigen</translation>
     </message>
     <message>
-        <source>Links billed by &amp;volume:</source>
-        <translation>Nach &amp;Volumen:</translation>
-    </message>
-    <message>
-        <source>Link names or patterns such as wwan*, separated by spaces; other links are billed by the minute</source>
-        <translation>Namen oder Muster der Verbindungen wie wwan*, durch Leerzeichen getrennt; andere Verbindungen werden nach Minuten abgerechnet</translation>
-    </message>
-    <message>
-        <source>Links billed by volume</source>
-        <translation>Nach Volumen abgerechnete Verbindungen</translation>
-    </message>
-    <message>
-        <source>The links billed by volume could not be saved to %1: %2</source>
-        <translation>Die nach Volumen abgerechneten Verbindungen konnten nicht in %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
         <source>The settings could not be saved to %1: %2</source>
         <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Settings.</source>
         <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 has been changed since the settings window opened. Replace it with the links shown in the window?</source>
+        <translation>%1 wurde geändert, seit das Einstellungsfenster geöffnet wurde. Durch die im Fenster gezeigten Verbindungen ersetzen?</translation>
+    </message>
+    <message>
+        <source>How the links are billed could not be saved to %1: %2</source>
+        <translation>Die Abrechnung der Verbindungen konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2171,12 +2271,6 @@ callwise-maintainers@lists.example.org</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Import %1? It sets:
-%2</source>
-        <translation>%1 importieren? Er setzt:
-%2</translation>
-    </message>
-    <message>
         <source>%1
 
 The %2 could not be saved to %3: %4</source>
@@ -2191,6 +2285,20 @@ Die %2 konnten nicht in %3 gespeichert werden: %4</translation>
     <message>
         <source>rules</source>
         <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not charge units such as 60/1 or 12/12.</source>
+        <translation>„%1“ sind keine Takteinheiten wie 60/1 oder 12/12.</translation>
+    </message>
+    <message>
+        <source>Please enter the time charged as first/unit seconds, such as 60/1 or 12/12, or choose every minute begun.</source>
+        <translation>Bitte geben Sie die berechnete Zeit als Sekunden erste/Einheit ein, etwa 60/1 oder 12/12, oder wählen Sie jede begonnene Minute.</translation>
+    </message>
+    <message>
+        <source>Import %1 into the fee table and the rules, to be saved by OK?
+%2</source>
+        <translation>%1 in die Gebührentabelle und die Regeln importieren, zu speichern mit OK?
+%2</translation>
     </message>
 </context>
 </TS>

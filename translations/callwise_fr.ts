@@ -146,10 +146,6 @@
         <translation>Callwise Durée=%1 Coût=%2</translation>
     </message>
     <message>
-        <source>%1 MB</source>
-        <translation>%1 Mo</translation>
-    </message>
-    <message>
         <source> Data=%1</source>
         <translation> Données=%1</translation>
     </message>
@@ -204,6 +200,10 @@
     <message>
         <source>cannot write %1: the picture could not be encoded</source>
         <translation>impossible d&apos;écrire %1 : l&apos;image n&apos;a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>cannot write %1: this copy of the program draws only .png pictures</source>
+        <translation>impossible d&apos;écrire %1 : cette version du programme ne dessine que des images .png</translation>
     </message>
 </context>
 <context>
@@ -335,6 +335,65 @@
     <message>
         <source>%1, line %2: not &quot;pattern , minute&quot; or &quot;pattern , volume&quot;</source>
         <translation>%1, ligne %2 : ni « pattern , minute » ni « pattern , volume »</translation>
+    </message>
+</context>
+<context>
+    <name>LinkBillingBox</name>
+    <message>
+        <source>Link name or pattern</source>
+        <translation>Nom ou motif de liaison</translation>
+    </message>
+    <message>
+        <source>by volume</source>
+        <translation>au volume</translation>
+    </message>
+    <message>
+        <source>by the minute</source>
+        <translation>à la minute</translation>
+    </message>
+    <message>
+        <source>Billed</source>
+        <translation>Facturation</translation>
+    </message>
+    <message>
+        <source>How &amp;links are billed:</source>
+        <translation>Facturation des &amp;liaisons :</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Liaison</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>How links are billed</source>
+        <translation>Facturation des liaisons</translation>
+    </message>
+    <message>
+        <source>Link names or patterns such as wwan*, in order: the first that matches a link decides, and a link none matches is billed by the minute.</source>
+        <translation>Noms ou motifs de liaisons comme wwan*, dans l&apos;ordre : le premier qui correspond à une liaison décide, et une liaison à laquelle aucun ne correspond est facturée à la minute.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>%1. The links are billed as Callwise bills them by default until the file is put right by hand.</source>
+        <translation>%1. Les liaisons sont facturées comme Callwise les facture par défaut jusqu&apos;à ce que le fichier soit corrigé à la main.</translation>
     </message>
 </context>
 <context>
@@ -555,6 +614,14 @@
             <numerusform>par tranche de %n seconde</numerusform>
             <numerusform>par tranche de %n secondes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Regional</name>
+    <message>
+        <source>%1 MB</source>
+        <comment>a volume of data: 12.3 MB</comment>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 <context>
@@ -969,16 +1036,8 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <translation>un default après %1 s est déjà réglé à la ligne %2</translation>
     </message>
     <message>
-        <source>%1 is set already on line %2</source>
-        <translation>%1 est déjà réglé à la ligne %2</translation>
-    </message>
-    <message>
         <source>Callwise cannot write this rule exactly (&quot;%1&quot;)</source>
         <translation>Callwise ne peut pas écrire cette règle exactement (« %1 »)</translation>
-    </message>
-    <message>
-        <source>%1 %2 is finer than the hundredth of a hundredth Callwise keeps</source>
-        <translation>%1 %2 est plus fin que le centième de centième que garde Callwise</translation>
     </message>
     <message>
         <source>a flat first charge has no &quot;after&quot;</source>
@@ -987,22 +1046,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     <message>
         <source>Ruleset: %1</source>
         <translation>Jeu de règles : %1</translation>
-    </message>
-    <message>
-        <source>Prices in hundredths of %1, which stands %2 the amount with %3 digits</source>
-        <translation>Prix en centièmes de %1, placé %2 le montant avec %3 décimales</translation>
-    </message>
-    <message>
-        <source>the currency</source>
-        <translation>la devise</translation>
-    </message>
-    <message>
-        <source>before</source>
-        <translation>avant</translation>
-    </message>
-    <message>
-        <source>after</source>
-        <translation>après</translation>
     </message>
     <message>
         <source>Every day from 00:00: %1 a minute</source>
@@ -1068,6 +1111,50 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <source>&quot;%1&quot; is no setting of a ruleset</source>
         <translation>« %1 » n&apos;est pas un réglage d&apos;un jeu de règles</translation>
     </message>
+    <message>
+        <source>Prices in %1, each amount below in hundredths of it</source>
+        <translation>Prix en %1, chaque montant ci-dessous en centièmes de cette unité</translation>
+    </message>
+    <message>
+        <source>Every day: by the rules by time, which cover every minute</source>
+        <translation>Tous les jours : selon les règles horaires, qui couvrent chaque minute</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>it has no default=(cost, seconds), and no rule prices a call that begins on %1 at %2</source>
+        <translation>il n&apos;a pas de default=(coût, secondes), et aucune règle ne tarifie un appel qui commence un %1 à %2</translation>
+    </message>
+    <message>
+        <source>Amounts will show in your own currency, %1, as the ruleset&apos;s figures: Callwise converts no currency.</source>
+        <translation>Les montants s&apos;afficheront dans votre propre devise, %1, avec les chiffres du jeu de règles : Callwise ne convertit aucune devise.</translation>
+    </message>
 </context>
 <context>
     <name>RulesetWords</name>
@@ -1108,10 +1195,6 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <translation>%1 n&apos;est pas un montant</translation>
     </message>
     <message>
-        <source>%1 is more than Callwise keeps (at most %2 digits before the point and %3 after it)</source>
-        <translation>%1 dépasse ce que garde Callwise (au plus %2 chiffres avant la virgule et %3 après)</translation>
-    </message>
-    <message>
         <source>%1 is no whole number of seconds</source>
         <translation>%1 n&apos;est pas un nombre entier de secondes</translation>
     </message>
@@ -1122,6 +1205,18 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     <message>
         <source>%1 is no range of times (h:mm..h:mm)</source>
         <translation>%1 n&apos;est pas une plage horaire (h:mm..h:mm)</translation>
+    </message>
+    <message>
+        <source>%1 has more digits than any price (at most 30)</source>
+        <translation>%1 a plus de chiffres qu&apos;un prix ne peut en avoir (30 au plus)</translation>
+    </message>
+    <message>
+        <source>%1 is no number of seconds (to the thousandth at most)</source>
+        <translation>%1 n&apos;est pas un nombre de secondes (au millième au plus)</translation>
+    </message>
+    <message>
+        <source>a first charge cannot be longer than a day (86400 seconds)</source>
+        <translation>un premier montant ne peut pas durer plus d&apos;un jour (86400 secondes)</translation>
     </message>
 </context>
 <context>
@@ -1365,6 +1460,11 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
         <source>Total Data = %1 (%2 received, %3 sent)</source>
         <translation>Total données = %1 (%2 reçus, %3 envoyés)</translation>
     </message>
+    <message>
+        <source>%1 by volume</source>
+        <comment>in a data call&apos;s line, where other calls show their price a minute</comment>
+        <translation>%1 au volume</translation>
+    </message>
 </context>
 <context>
     <name>TariffComparison</name>
@@ -1468,6 +1568,10 @@ Affiche les appels et les coûts d&apos;une période d&apos;après le journal de
     <message>
         <source>a rule cannot begin over 24 hours into a call</source>
         <translation>une règle ne peut pas commencer plus de 24 heures après le début d&apos;un appel</translation>
+    </message>
+    <message>
+        <source>a unit is counted to the thousandth of a second at most</source>
+        <translation>une unité se compte au millième de seconde au plus</translation>
     </message>
 </context>
 <context>
@@ -1996,6 +2100,10 @@ callwise-maintainers@lists.example.org</translation>
         <source>&amp;Data...</source>
         <translation>&amp;Données</translation>
     </message>
+    <message>
+        <source>Save your changes to the fees and the min connect time?</source>
+        <translation>Enregistrer vos modifications des tarifs et de la durée minimale de connexion ?</translation>
+    </message>
 </context>
 <context>
     <name>frmModem</name>
@@ -2036,20 +2144,12 @@ callwise-maintainers@lists.example.org</translation>
         <translation>Paramètres</translation>
     </message>
     <message>
-        <source>Links billed by &amp;volume:</source>
-        <translation>Liaisons au &amp;volume :</translation>
+        <source>%1 has been changed since the settings window opened. Replace it with the links shown in the window?</source>
+        <translation>%1 a été modifié depuis l&apos;ouverture de la fenêtre des paramètres. Le remplacer par les liaisons affichées dans la fenêtre ?</translation>
     </message>
     <message>
-        <source>Link names or patterns such as wwan*, separated by spaces; other links are billed by the minute</source>
-        <translation>Noms ou motifs de liaisons comme wwan*, séparés par des espaces ; les autres liaisons sont facturées à la minute</translation>
-    </message>
-    <message>
-        <source>Links billed by volume</source>
-        <translation>Liaisons facturées au volume</translation>
-    </message>
-    <message>
-        <source>The links billed by volume could not be saved to %1: %2</source>
-        <translation>Les liaisons facturées au volume n&apos;ont pas pu être enregistrées dans %1 : %2</translation>
+        <source>How the links are billed could not be saved to %1: %2</source>
+        <translation>La facturation des liaisons n&apos;a pas pu être enregistrée dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2143,12 +2243,6 @@ callwise-maintainers@lists.example.org</translation>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Import %1? It sets:
-%2</source>
-        <translation>Importer %1 ? Il règle :
-%2</translation>
-    </message>
-    <message>
         <source>%1
 
 The %2 could not be saved to %3: %4</source>
@@ -2191,6 +2285,20 @@ Les %2 n&apos;ont pas pu être enregistrés dans %3 : %4</translation>
     <message>
         <source>The bank holidays of &amp;England and Wales</source>
         <translation>Les jours fériés d&apos;&amp;Angleterre et du pays de Galles</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not charge units such as 60/1 or 12/12.</source>
+        <translation>« %1 » n&apos;est pas des unités de taxation comme 60/1 ou 12/12.</translation>
+    </message>
+    <message>
+        <source>Please enter the time charged as first/unit seconds, such as 60/1 or 12/12, or choose every minute begun.</source>
+        <translation>Veuillez saisir la durée facturée en secondes première/unité, comme 60/1 ou 12/12, ou choisir par minute entamée.</translation>
+    </message>
+    <message>
+        <source>Import %1 into the fee table and the rules, to be saved by OK?
+%2</source>
+        <translation>Importer %1 dans la table des tarifs et les règles, à enregistrer par OK ?
+%2</translation>
     </message>
 </context>
 </TS>

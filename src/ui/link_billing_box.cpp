@@ -39,7 +39,9 @@ public:
 
 QString billText(int bill)
 {
-    return bill == 1 ? LinkBillingBox::tr("by volume") : LinkBillingBox::tr("by the minute");
+    if (bill == 1)
+        return LinkBillingBox::tr("by volume");
+    return LinkBillingBox::tr("by the minute");
 }
 
 // How a link is billed is picked from a list while the cell is edited; the
