@@ -278,6 +278,10 @@
         <source>Runs out: not by %1</source>
         <translation>Aufgebraucht: nicht vor dem %1</translation>
     </message>
+    <message>
+        <source>Used up on %1</source>
+        <translation>Aufgebraucht am %1</translation>
+    </message>
 </context>
 <context>
     <name>DataTariffFile</name>
@@ -659,10 +663,6 @@
         <translation>Der letzte Tag des Zeitraums, mit --from.</translation>
     </message>
     <message>
-        <source>Print the bill&apos;s month: its days, what it has cost so far, its forecast and the spending limit, as the alerts window shows them; with a data tariff (netdata.ini), the data used in its bill&apos;s month and, with an allowance, what is left, the daily budget and the day it runs out.</source>
-        <translation>Den Monat der Rechnung ausgeben: seine Tage, was er bisher gekostet hat, seine Prognose und das Ausgabenlimit, wie das Fenster der Warnungen sie zeigt; mit einem Datentarif (netdata.ini) die in seinem Rechnungsmonat verbrauchten Daten und, mit Inklusivvolumen, was übrig ist, das Tagesbudget und den Tag, an dem es aufgebraucht ist.</translation>
-    </message>
-    <message>
         <source>Price the period&apos;s calls again by the fee file FILE (a copy of netfees.ini), or by the ruleset FILE.rst (kppp&apos;s accounting rules), and print both totals and the difference; with --csv both prices of each call, with --chart both running totals.</source>
         <translation>Die Anrufe des Zeitraums erneut nach der Gebührendatei FILE (einer Kopie von netfees.ini) oder nach dem Regelsatz FILE.rst (den Abrechnungsregeln von kppp) berechnen und beide Summen und die Differenz ausgeben; mit --csv beide Preise jedes Anrufs, mit --chart beide laufenden Summen.</translation>
     </message>
@@ -787,6 +787,10 @@
 Prints the calls and costs of a period from the call log, the bill&apos;s month with its forecast, what the period&apos;s calls would have cost by other tariffs, or an operator&apos;s bill checked against the log. --from and --to may stand for PERIOD wherever it is asked for.</source>
         <translation>Aufruf: %1
 Gibt die Anrufe und Kosten eines Zeitraums aus dem Anrufprotokoll aus, den Monat der Rechnung mit seiner Prognose, was die Anrufe des Zeitraums mit anderen Tarifen gekostet hätten, oder die Rechnung eines Anbieters im Vergleich mit dem Protokoll. --from und --to können überall für PERIOD stehen, wo es verlangt wird.</translation>
+    </message>
+    <message>
+        <source>Print the bill&apos;s month: its days, what it has cost so far (the data bundle&apos;s monthly fee with it), its forecast and the spending limit, as the alerts window shows them, the call being timed included; then the data used on links billed by volume and, with a data tariff (netdata.ini) that has an allowance, what is left, the daily budget and the day it runs out.</source>
+        <translation>Gibt den Rechnungsmonat aus: seine Tage, was er bisher gekostet hat (mit der Monatsgebühr des Datenpakets), seine Prognose und das Ausgabenlimit, wie das Fenster der Warnungen sie zeigt, den laufenden Anruf eingeschlossen; dann die auf nach Volumen abgerechneten Verbindungen genutzten Daten und, mit einem Datentarif (netdata.ini) mit Inklusivvolumen, was übrig ist, das Tagesbudget und den Tag, an dem es aufgebraucht ist.</translation>
     </message>
 </context>
 <context>

@@ -278,6 +278,10 @@
         <source>Runs out: not by %1</source>
         <translation>Épuisé : pas avant le %1</translation>
     </message>
+    <message>
+        <source>Used up on %1</source>
+        <translation>Épuisé le %1</translation>
+    </message>
 </context>
 <context>
     <name>DataTariffFile</name>
@@ -771,10 +775,6 @@
         <translation>Avec --chart, dessiner les données utilisées par les appels de chaque jour, en Mo, au lieu de leur coût ; pour « This bill », le mois de facture du tarif des données avec le rythme de son forfait.</translation>
     </message>
     <message>
-        <source>Print the bill&apos;s month: its days, what it has cost so far, its forecast and the spending limit, as the alerts window shows them; with a data tariff (netdata.ini), the data used in its bill&apos;s month and, with an allowance, what is left, the daily budget and the day it runs out.</source>
-        <translation>Afficher le mois de la facture : ses jours, ce qu&apos;il a coûté jusqu&apos;ici, sa prévision et la limite de dépenses, comme les montre la fenêtre des alertes ; avec un tarif des données (netdata.ini), les données utilisées dans son mois de facture et, avec un forfait, ce qui reste, le budget quotidien et le jour où il sera épuisé.</translation>
-    </message>
-    <message>
         <source>Check the operator&apos;s itemised bill, exported as CSV, against the log: the calls on one and not the other, those priced differently, both totals, and the tariff rules that would price the calls as billed. Without a period, the days of the bill&apos;s calls. A data bill (date, time, a volume in KB or MB, cost) is checked against the calls whose bytes are kept, matched by start and volume.</source>
         <translation>Vérifier la facture détaillée de l&apos;opérateur, exportée en CSV, par rapport au journal : les appels présents sur l&apos;une et pas sur l&apos;autre, ceux tarifés autrement, les deux totaux, et les règles tarifaires qui tarifieraient les appels comme facturés. Sans période, les jours des appels de la facture. Une facture de données (date, heure, un volume en Ko ou Mo, coût) est vérifiée par rapport aux appels dont les octets sont gardés, rapprochés par début et volume.</translation>
     </message>
@@ -787,6 +787,10 @@
 Prints the calls and costs of a period from the call log, the bill&apos;s month with its forecast, what the period&apos;s calls would have cost by other tariffs, or an operator&apos;s bill checked against the log. --from and --to may stand for PERIOD wherever it is asked for.</source>
         <translation>Utilisation : %1
 Affiche les appels et les coûts d&apos;une période d&apos;après le journal des appels, le mois de la facture avec sa prévision, ce que les appels de la période auraient coûté avec d&apos;autres tarifs, ou la facture d&apos;un opérateur comparée au journal. --from et --to peuvent remplacer PERIOD partout où elle est demandée.</translation>
+    </message>
+    <message>
+        <source>Print the bill&apos;s month: its days, what it has cost so far (the data bundle&apos;s monthly fee with it), its forecast and the spending limit, as the alerts window shows them, the call being timed included; then the data used on links billed by volume and, with a data tariff (netdata.ini) that has an allowance, what is left, the daily budget and the day it runs out.</source>
+        <translation>Affiche le mois de la facture : ses jours, ce qu&apos;il a coûté jusqu&apos;ici (avec l&apos;abonnement mensuel du forfait de données), sa prévision et la limite de dépenses, comme la fenêtre des alertes les montre, appel en cours compris ; puis les données utilisées sur les liaisons facturées au volume et, avec un tarif de données (netdata.ini) qui a un forfait, ce qui reste, le budget par jour et le jour où il sera épuisé.</translation>
     </message>
 </context>
 <context>
