@@ -11,7 +11,7 @@ namespace {
 using Wide = ExactWide;
 __extension__ typedef unsigned __int128 UnsignedWide;
 
-constexpr int kMostDigits = 30;
+constexpr int kMostDigits = ExactNumber::kMostPlaces;
 
 Wide powerOfTen(int exponent)
 {

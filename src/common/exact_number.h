@@ -21,6 +21,9 @@ __extension__ typedef __int128 ExactWide;
 class ExactNumber
 {
 public:
+    // The most digits a number may be written with, and so its most places.
+    static constexpr int kMostPlaces = 30;
+
     constexpr ExactNumber() = default;
     // A whole number, as pence are often written.
     template <std::integral Whole>
@@ -63,8 +66,9 @@ public:
 
     // The decimal, with at least minPlaces places and as many more as it
     // needs ("4.20", "0.33333333333"); one that never ends is cut, rounded,
-    // at maxPlaces.
-    QString toText(int minPlaces = 0, int maxPlaces = 18) const;
+    // at maxPlaces. By default as many places as fromText reads, so that
+    // any number read is written back exactly.
+    QString toText(int minPlaces = 0, int maxPlaces = kMostPlaces) const;
     // Whether the decimal ends within maxPlaces places.
     bool endsWithin(int maxPlaces) const;
 

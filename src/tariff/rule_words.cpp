@@ -24,8 +24,6 @@ constexpr const char *kWeekdays[] = {
     QT_TRANSLATE_NOOP("RuleWords", "Sat"),
     QT_TRANSLATE_NOOP("RuleWords", "Sun"),
 };
-const char16_t *const kFullWeekdays[]
-    = { u"monday", u"tuesday", u"wednesday", u"thursday", u"friday", u"saturday", u"sunday" };
 //: Easter Sunday in holiday lines and rules by time, as in "Easter-2"; one word
 constexpr const char *kEaster = QT_TRANSLATE_NOOP("RuleWords", "Easter");
 //: The holiday lines' days in rules by time, as in "Sat-Sun,Holidays"; one word
