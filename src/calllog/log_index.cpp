@@ -168,9 +168,14 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
             // taken at once, and the scan goes on after its "#".
             const qsizetype hash = waiting.empty() ? wellFormedRecordEnd(text, size, key) : -1;
             if (hash >= 0) {
+                // The shape holds both times as "hh:mm:ss".
+                const quint64 times = KeyPlace::kTimesRead
+                    | quint64(SideRecord::timeNumber(text + key + kStartTimeInShape))
+                        << SideRecord::kTimeBits
+                    | quint64(SideRecord::timeNumber(text + key + kDurationInShape));
                 keep(day,
                     KeyPlace { narrowPlace(key), narrowPlace(key + kFirstCommaInShape),
-                        narrowPlace(key + kSecondCommaInShape), narrowPlace(hash) });
+                        narrowPlace(key + kSecondCommaInShape), narrowPlace(hash), times });
                 i = hash;
             } else {
                 waiting.push_back({ day, KeyPlace { .key = narrowPlace(key) } });

@@ -34,6 +34,7 @@ TEST(CallBytes, FindsTheBytesOfTheCallByItsStartAndLength)
         { "split short", QByteArray(split).replace("  ,  20#", "#"), Kept::Damaged },
         { "as written", other + written + "\r\n", Kept::Values, 1048576, 20480 },
         { "last line without its end", other + written, Kept::Values, 1048576, 20480 },
+        { "nine and eight digits", QByteArray(written).replace("1048576  ,  20480", "104857600  ,  20480000"), Kept::Values, 104857600, 20480000 },
         { "another call only", other, Kept::None },
         { "cut short", other + written.left(written.size() - 3), Kept::Damaged },
         { "one number", QByteArray(written).replace("  ,  20480", ""), Kept::Damaged },

@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Files, ChargeLookup, testing::Values(
     Lookup { "not pence", QByteArray(kLine).replace("28#", "2.8#"), Kept::Damaged },
     Lookup { "text after", kLine + "x\r\n" + kOther, Kept::Damaged },
     Lookup { "too many digits", QByteArray(kLine).replace("28#", "1234567890123456#"), Kept::Damaged },
+    Lookup { "the most digits", QByteArray(kLine).replace("28#", "-123456789012345#"), Kept::Charge, -123456789012345 },
+    Lookup { "eight digits at the end", kOther + QByteArray(kLine).replace("28#", "12345678#"), Kept::Charge, 12345678 },
     Lookup { "readable wins over damaged", kLine.left(43) + "\r\n" + kLine + "\r\n", Kept::Charge, 28 },
     Lookup { "the first of two", kLine + "\r\n" + QByteArray(kLine).replace("28#", "30#"), Kept::Charge, 28 },
     Lookup { "key unreadable", QByteArray(kLine).replace("10:00:00", "10:00:0x"), Kept::None },
