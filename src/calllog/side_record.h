@@ -258,7 +258,11 @@ SideRecordIndex<Value>::SideRecordIndex(QByteArrayView bytes, ReadValues readVal
         Value value {};
         if (readable) {
             readable = readValues(p, end, value);
-            if (readable) {
+            // CR LF as the program writes it, tested so that the next line
+            // is read on before this one's end is sure.
+            if (readable && end - p >= 2 && p[0] == '\r' && p[1] == '\n') {
+                p += 2;
+            } else if (readable) {
                 const char *lineEnd = p;
                 if (p < end && *p == '\r')
                     ++p;
