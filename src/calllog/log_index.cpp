@@ -135,6 +135,16 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
         }
         lastPlaces->push_back(place);
     };
+    // A record of the shape the program writes, whose "#" is at hash.
+    const auto keepWhole = [&](quint32 day, qsizetype key, qsizetype hash) {
+        // The shape holds both times as "hh:mm:ss".
+        const quint64 times = KeyPlace::kTimesRead
+            | quint64(SideRecord::timeNumber(text + key + kStartTimeInShape)) << SideRecord::kTimeBits
+            | quint64(SideRecord::timeNumber(text + key + kDurationInShape));
+        keep(day,
+            KeyPlace { narrowPlace(key), narrowPlace(key + kFirstCommaInShape),
+                narrowPlace(key + kSecondCommaInShape), narrowPlace(hash), times });
+    };
     const auto closeUpTo = [&](qsizetype hash) {
         for (Open &open : waiting) {
             open.place.hash = narrowPlace(hash);
@@ -166,14 +176,24 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
                 continue;
             // Nearly every record is whole and follows a whole one: it is
             // taken at once, and the scan goes on after its "#".
-            const qsizetype hash = waiting.empty() ? wellFormedRecordEnd(text, size, key) : -1;
-            if (hash >= 0) {
-                keep(day,
-                    KeyPlace { narrowPlace(key), narrowPlace(key + kFirstCommaInShape),
-                        narrowPlace(key + kSecondCommaInShape), narrowPlace(hash) });
-                i = hash;
-            } else {
+            qsizetype hash = waiting.empty() ? wellFormedRecordEnd(text, size, key) : -1;
+            if (hash < 0) {
                 waiting.push_back({ day, KeyPlace { .key = narrowPlace(key) } });
+                continue;
+            }
+            quint32 wholeDay = day;
+            qsizetype whole = key;
+            for (;;) {
+                keepWhole(wholeDay, whole, hash);
+                i = hash;
+                // A whole record right after the "#" has its key where the
+                // scan would find it next: it is taken without the search.
+                whole = hash + 1;
+                readAhead(text + whole, text + size, kReadAhead);
+                readAhead(text + whole, text + size, kReadAhead + 32);
+                hash = wellFormedRecordEnd(text, size, whole);
+                if (hash < 0 || (wholeDay = keyAt(text, whole)) == 0)
+                    break;
             }
         }
     }

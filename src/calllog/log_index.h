@@ -29,6 +29,13 @@ public:
         quint32 firstComma = kNone;
         quint32 secondComma = kNone;
         quint32 hash = kNone;
+        // A record of the shape the program writes has its start time and
+        // duration read while its text is at hand, as a side record's key
+        // holds them, with kTimesRead; 0 for any other, whose fields the
+        // summary reads from the text.
+        quint64 times = 0;
+        static constexpr quint64 kTimesRead = quint64(1) << SideRecord::kDayShift;
+        static constexpr quint64 kLength = (quint64(1) << SideRecord::kTimeBits) - 1;
     };
 
     explicit LogIndex(const QString &logText, ChargeIndex charges = {}, BytesIndex bytes = {});

@@ -20,6 +20,8 @@ inline constexpr char kRecordShape[] = "00:00:0000  ,  00:00:00  ,  00:00:00  , 
 inline constexpr qsizetype kRecordShapeLength = sizeof(kRecordShape) - 1;
 inline constexpr qsizetype kFirstCommaInShape = 12;
 inline constexpr qsizetype kSecondCommaInShape = 25;
+inline constexpr qsizetype kStartTimeInShape = 15;
+inline constexpr qsizetype kDurationInShape = 28;
 
 template <typename Char> struct RecordShapeTables
 {

@@ -104,10 +104,20 @@ bool summariseDay(const LogIndex &log, QDate day, double minConnect, CostTexts &
         if (!fields)
             return false;
 
-        const RecordedDuration duration = readRecordedDuration(fields->duration.in(record));
-        const ChargeIndex::Key key = dayKey == 0
-            ? 0
-            : ChargeIndex::keyOf(dayKey, fields->starttime.in(record), fields->duration.in(record));
+        // The index read the times of a record of the program's shape, so
+        // most calls need not touch their text again.
+        RecordedDuration duration;
+        ChargeIndex::Key key = 0;
+        if (place.times != 0) {
+            const auto length = qint64(place.times & LogIndex::KeyPlace::kLength);
+            duration = { length / 10000, length / 100 % 100, length % 100 };
+            key = dayKey == 0 ? 0 : dayKey | (place.times & ~LogIndex::KeyPlace::kTimesRead);
+        } else {
+            duration = readRecordedDuration(fields->duration.in(record));
+            key = dayKey == 0 ? 0
+                              : ChargeIndex::keyOf(dayKey, fields->starttime.in(record),
+                                    fields->duration.in(record));
+        }
         const ChargeIndex::Found kept =
             key == 0 || charges.isEmpty() ? ChargeIndex::Found{} : charges.find(key, chargeHint);
         const BytesIndex::Found moved =
