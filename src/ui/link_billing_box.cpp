@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QStandardItemModel>
+#include <QTableView>
 
 #include <algorithm>
 
@@ -81,8 +82,12 @@ LinkBillingBox::LinkBillingBox(QWidget *parent)
     placeInTwips(this, kPlace.x(), kPlace.y(), kPlace.width(), kPlace.height());
     lblLinks = addControl<QLabel>(this, "lblLinks", tr("How &links are billed:"),
         { 60, 120, 3720, 252 });
-    tblLinks = placeControl(new QTableWidget(0, 2, this), "tblLinks", { 60, 420, 2400, 2640 });
-    tblLinks->setHorizontalHeaderLabels({ tr("Link"), tr("Billed") });
+    // A view on a model of its own: the lean Qt of the Windows build has no
+    // QTableWidget.
+    tblLinks = placeControl(new QTableView(this), "tblLinks", { 60, 420, 2400, 2640 });
+    m_links = new QStandardItemModel(0, 2, tblLinks);
+    m_links->setHorizontalHeaderLabels({ tr("Link"), tr("Billed") });
+    tblLinks->setModel(m_links);
     // No row numbers, and so no corner button to select all rows with.
     tblLinks->verticalHeader()->hide();
     if (auto *corner = tblLinks->findChild<QAbstractButton *>())
@@ -163,9 +168,9 @@ std::optional<std::vector<LinkPattern>> LinkBillingBox::patterns() const
 std::vector<LinkPattern> LinkBillingBox::rows() const
 {
     std::vector<LinkPattern> rows;
-    for (int row = 0; row < tblLinks->rowCount(); ++row) {
-        const QTableWidgetItem *item = tblLinks->item(row, kPatternColumn);
-        const QTableWidgetItem *bill = tblLinks->item(row, kBillColumn);
+    for (int row = 0; row < m_links->rowCount(); ++row) {
+        const QStandardItem *item = m_links->item(row, kPatternColumn);
+        const QStandardItem *bill = m_links->item(row, kBillColumn);
         rows.push_back({ item ? item->text().trimmed() : QString(),
             bill && bill->data(Qt::UserRole).toInt() == 1 ? LinkBill::Volume : LinkBill::Minute });
     }
@@ -174,16 +179,17 @@ std::vector<LinkPattern> LinkBillingBox::rows() const
 
 void LinkBillingBox::showRows(const std::vector<LinkPattern> &rows, int current)
 {
-    tblLinks->setRowCount(int(rows.size()));
+    m_links->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
-        tblLinks->setItem(row, kPatternColumn, new QTableWidgetItem(rows[size_t(row)].pattern));
+        m_links->setItem(row, kPatternColumn, new QStandardItem(rows[size_t(row)].pattern));
         const int bill = rows[size_t(row)].bill == LinkBill::Volume ? 1 : 0;
-        auto *item = new QTableWidgetItem(billText(bill));
-        item->setData(Qt::UserRole, bill);
-        tblLinks->setItem(row, kBillColumn, item);
+        auto *item = new QStandardItem(billText(bill));
+        item->setData(bill, Qt::UserRole);
+        m_links->setItem(row, kBillColumn, item);
     }
     if (!rows.empty())
-        tblLinks->setCurrentCell(std::clamp(current, 0, int(rows.size()) - 1), kPatternColumn);
+        tblLinks->setCurrentIndex(
+            m_links->index(std::clamp(current, 0, int(rows.size()) - 1), kPatternColumn));
 }
 
 void LinkBillingBox::addLink()
@@ -191,13 +197,13 @@ void LinkBillingBox::addLink()
     std::vector<LinkPattern> shown = rows();
     shown.push_back({ QString(), LinkBill::Volume });
     showRows(shown, int(shown.size()) - 1);
-    tblLinks->editItem(tblLinks->item(int(shown.size()) - 1, kPatternColumn));
+    tblLinks->edit(m_links->index(int(shown.size()) - 1, kPatternColumn));
 }
 
 void LinkBillingBox::removeLink()
 {
     std::vector<LinkPattern> shown = rows();
-    const int current = tblLinks->currentRow();
+    const int current = tblLinks->currentIndex().row();
     if (current < 0 || current >= int(shown.size()))
         return;
     shown.erase(shown.begin() + current);
@@ -207,7 +213,7 @@ void LinkBillingBox::removeLink()
 void LinkBillingBox::moveLink(int by)
 {
     std::vector<LinkPattern> shown = rows();
-    const int current = tblLinks->currentRow();
+    const int current = tblLinks->currentIndex().row();
     const int to = current + by;
     if (current < 0 || to < 0 || to >= int(shown.size()))
         return;

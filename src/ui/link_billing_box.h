@@ -10,7 +10,8 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QStandardItemModel;
+class QTableView;
 
 // The settings window's view of netlinks.ini: every line as a row, the link
 // pattern and how it is billed, in the file's order (the first match
@@ -46,7 +47,8 @@ private:
 
     bool m_readWhole = true;
     QLabel *lblLinks = nullptr;
-    QTableWidget *tblLinks = nullptr;
+    QTableView *tblLinks = nullptr;
+    QStandardItemModel *m_links = nullptr;
     QLabel *lblLinksProblem = nullptr;
     QPushButton *cmdAddLink = nullptr;
     QPushButton *cmdRemoveLink = nullptr;

@@ -4,7 +4,7 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <functional>
 
@@ -90,13 +90,15 @@ public:
         open(5000);
         window->setLinkBilling(&billing, path);
     }
-    QTableWidget *table() { return control<QTableWidget>("tblLinks"); }
+    QTableView *table() { return control<QTableView>("tblLinks"); }
+    QModelIndex cell(int row, int column) { return table()->model()->index(row, column); }
+    void pick(int row, int column) { table()->setCurrentIndex(cell(row, column)); }
     // "pattern bill|...", as the window lists them.
     QString shown()
     {
         QStringList rows;
-        for (int row = 0; row < table()->rowCount(); ++row)
-            rows << table()->item(row, 0)->text() + u' ' + table()->item(row, 1)->text();
+        for (int row = 0; row < table()->model()->rowCount(); ++row)
+            rows << cell(row, 0).data().toString() + u' ' + cell(row, 1).data().toString();
         return rows.join(u'|');
     }
 
@@ -120,25 +122,25 @@ TEST_F(LinksWindowTest, EveryLineIsShownEditedAndSavedInOrder)
         { "none", noEdit, kHandMade },
         { "down, remove the first, add one billed by the minute",
             [](LinksWindowTest &t) {
-                t.table()->setCurrentCell(1, 0);
+                t.pick(1, 0);
                 t.control<QPushButton>("cmdLinkDown")->click();
-                t.table()->setCurrentCell(0, 0);
+                t.pick(0, 0);
                 t.control<QPushButton>("cmdRemoveLink")->click();
                 // Added, its pattern is typed at once, then its billing picked.
                 t.control<QPushButton>("cmdAddLink")->click();
                 type(t.table()->findChild<QLineEdit *>(), "ppp9");
-                t.table()->setCurrentCell(3, 1); // moving on commits what was typed
-                t.table()->editItem(t.table()->item(3, 1));
+                t.pick(3, 1); // moving on commits what was typed
+                t.table()->edit(t.cell(3, 1));
                 t.table()->findChild<QComboBox *>()->setCurrentIndex(0);
-                t.table()->setCurrentCell(0, 0);
+                t.pick(0, 0);
                 t.control<QPushButton>("cmdAddLink")->click(); // left empty: not written
             },
             "wwan*  ,  volume\r\nwwan1  ,  minute\r\nusb?  ,  volume\r\nppp9  ,  minute\r\n" },
         { "up from the top, then the last up",
             [](LinksWindowTest &t) {
-                t.table()->setCurrentCell(0, 0);
+                t.pick(0, 0);
                 t.control<QPushButton>("cmdLinkUp")->click();
-                t.table()->setCurrentCell(3, 0);
+                t.pick(3, 0);
                 t.control<QPushButton>("cmdLinkUp")->click();
             },
             "ppp0  ,  minute\r\nwwan1  ,  minute\r\nusb?  ,  volume\r\nwwan*  ,  volume\r\n" },
@@ -154,7 +156,7 @@ TEST_F(LinksWindowTest, EveryLineIsShownEditedAndSavedInOrder)
     }
     // A pattern takes only what a link's name can hold.
     openLinks(kHandMade);
-    table()->editItem(table()->item(0, 0));
+    table()->edit(cell(0, 0));
     auto *editor = table()->findChild<QLineEdit *>();
     ASSERT_TRUE(editor);
     type(editor, "a b,c");
@@ -170,7 +172,7 @@ TEST_F(LinksWindowTest, AHandEditIsNotOverwrittenWithoutAsking)
         prompter.questions.clear();
         openLinks(kHandMade);
         dir.write("netlinks.ini", "eth0  ,  volume\r\n");
-        table()->setCurrentCell(0, 0);
+        pick(0, 0);
         control<QPushButton>("cmdRemoveLink")->click();
         prompter.answer(answer);
         window->close();
