@@ -129,6 +129,13 @@ sleep 0.5
 e2e_click_control "$days" 5160 4524 852 372 # cmdRules
 rules=$(e2e_wait_window '^Tariff Rules$' 20) || e2e_fail "the rules window did not show"
 e2e_shot frmRules "$rules"
+# Escape cancels the rules, then closes the tariff editor: the tray's menu
+# waits while a window of the program is modal.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+for window in "$rules" "$days"; do
+    xdotool windowfocus --sync "$window" key Escape 2>/dev/null || xdotool key Escape
+    e2e_wait 10 e2e_not viewable "$window" || e2e_fail "Escape did not close window $window"
+done
 e2e_menu_opens "${icon_at[@]}" c '^Internet Phone Costs$' frmCosts >/dev/null || exit 1
 e2e_menu_opens "${icon_at[@]}" p '^Speech Alerts$' frmAlerts >/dev/null || exit 1
 e2e_shot screen
