@@ -135,6 +135,11 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
         }
         lastPlaces->push_back(place);
     };
+    // A record is about two cache lines long.
+    const auto readRecordAhead = [&](qsizetype at) {
+        readAhead(text + at, text + size, kReadAhead);
+        readAhead(text + at, text + size, kReadAhead + 32);
+    };
     // A record of the shape the program writes, whose "#" is at hash.
     const auto keepWhole = [&](quint32 day, qsizetype key, qsizetype hash) {
         // The shape holds both times as "hh:mm:ss".
@@ -155,9 +160,7 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
     };
 
     for (qsizetype i = nextMark(text, size, 0); i < size; i = nextMark(text, size, i + 1)) {
-        // A record is about two cache lines long.
-        readAhead(text + i, text + size, kReadAhead);
-        readAhead(text + i, text + size, kReadAhead + 32);
+        readRecordAhead(i);
         const char16_t c = text[i];
         if (c == u'#') {
             closeUpTo(i);
@@ -189,8 +192,7 @@ LogIndex::LogIndex(const QString &logText, ChargeIndex charges, BytesIndex bytes
                 // A whole record right after the "#" has its key where the
                 // scan would find it next: it is taken without the search.
                 whole = hash + 1;
-                readAhead(text + whole, text + size, kReadAhead);
-                readAhead(text + whole, text + size, kReadAhead + 32);
+                readRecordAhead(whole);
                 hash = wellFormedRecordEnd(text, size, whole);
                 if (hash < 0 || (wholeDay = keyAt(text, whole)) == 0)
                     break;
