@@ -21,6 +21,11 @@ bool iconServedOverDBus()
     return watcher.isValid() && watcher.property("IsStatusNotifierHostRegistered").toBool();
 }
 
+bool trayClickTakesForeground()
+{
+    return false;
+}
+
 bool notifyDesktop(const QString &title, const QString &text, Urgency urgency)
 {
     const QString server = QStringLiteral("org.freedesktop.Notifications");

@@ -7,6 +7,11 @@ bool iconServedOverDBus()
     return false;
 }
 
+bool trayClickTakesForeground()
+{
+    return true;
+}
+
 bool notifyDesktop(const QString &, const QString &, Urgency)
 {
     return false;

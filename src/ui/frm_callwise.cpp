@@ -406,6 +406,7 @@ void frmCallwise::popUpTrayMenu(const QPoint &where)
     // The pop-up grabs the pointer and closes on a click elsewhere; it runs
     // its own loop, during which further callbacks find the guard set.
     m_trayCallbackBusy = true;
+    TrayIcon::awaitClickDeactivation();
     mnuSystemTray->exec(where);
     m_trayCallbackBusy = false;
 }

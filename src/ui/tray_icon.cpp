@@ -2,7 +2,15 @@
 
 #include "desktop/tray_host.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QTimer>
+
+namespace {
+// Longer than a busy desktop takes to tell the program it lost the
+// foreground; short enough to go unnoticed where it never does.
+constexpr int kDeactivationWaitMs = 400;
+}
 
 TrayIcon::TrayIcon(QObject *parent)
     : QSystemTrayIcon(parent)
@@ -79,6 +87,16 @@ int TrayIcon::mouseMessageFor(ActivationReason reason, bool servedOverDBus)
     if (reason == Context)
         return kRightButtonUp;
     return 0;
+}
+
+void TrayIcon::awaitClickDeactivation()
+{
+    if (!trayClickTakesForeground() || !QApplication::activeWindow())
+        return;
+    QEventLoop wait;
+    QTimer::singleShot(kDeactivationWaitMs, &wait, &QEventLoop::quit);
+    connect(qApp, &QGuiApplication::applicationStateChanged, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
 void TrayIcon::showTip(const QString &tip)

@@ -46,6 +46,13 @@ public:
     // activation of the icon stands for; 0 for none.
     static int mouseMessageFor(ActivationReason reason, bool servedOverDBus);
 
+    // Before the program's own menu pops up on a click on the icon: where
+    // that click takes the foreground from a window of the program, waits
+    // until the program has heard so (a moment at most), since Qt closes
+    // every pop-up when the program stops being the active one, and the
+    // news arriving after the menu had shown would close it at once.
+    static void awaitClickDeactivation();
+
 protected:
     void showTip(const QString &tip) override;
 
