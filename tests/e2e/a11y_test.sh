@@ -8,28 +8,9 @@
 . "$(dirname "$0")/lib.sh"
 e2e_init a11y
 e2e_netns
-launcher=/usr/libexec/at-spi-bus-launcher
-e2e_require "$launcher"
-# The system's Python, which python3-pyatspi installs into, whatever else is
-# first on the PATH.
-python=/usr/bin/python3
-if ! "$python" -c 'import pyatspi' 2>/dev/null; then
-    [ "${CI:-}" = true ] && e2e_fail "python3-pyatspi is not installed (scripts/install-deps --test)"
-    e2e_skip "python3-pyatspi is not installed (scripts/install-deps --test installs it)"
-fi
 e2e_start_x
 e2e_start_session_bus
-# The session bus starts no services: the accessibility bus is started here,
-# and the program bridges to it whatever the desktop's setting says.
-unset NO_AT_BRIDGE
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-"$launcher" --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
-e2e_track $!
-a11y_bus() {
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1
-}
-e2e_wait 10 a11y_bus || e2e_fail "the accessibility bus did not start (see at-spi.log)"
+e2e_start_a11y_bus
 # A window named here (a regex) has its faults reported, not failed on.
 export CALLWISE_A11Y_EXPECTED_FAIL=${CALLWISE_A11Y_EXPECTED_FAIL-}
 
@@ -37,7 +18,7 @@ e2e_program_dir
 e2e_write_settings 1000 0
 e2e_write_fees 0 00:00 1.50
 
-walk() { "$python" "$(dirname "$0")/a11y_walk.py" "$@" >>"$E2E_ART/walk.txt" 2>&1; }
+walk() { "$E2E_PYTHON" "$(dirname "$0")/a11y_walk.py" "$@" >>"$E2E_ART/walk.txt" 2>&1; }
 
 e2e_step "the main window shows, with no tray"
 e2e_run_callwise callwise
@@ -74,7 +55,7 @@ grep -q "text: 'Monday, band 1, from'" "$E2E_ART/walk.txt" || e2e_fail "no 'Mond
 grep -q "text: 'Minimum connect time in minutes'" "$E2E_ART/walk.txt" || e2e_fail "the min connect time's box is misnamed"
 
 e2e_step "the main window announces \"Connected\" when the link comes up"
-"$python" "$(dirname "$0")/a11y_walk.py" --heard Connected 20 >"$E2E_ART/heard.txt" 2>&1 &
+"$E2E_PYTHON" "$(dirname "$0")/a11y_walk.py" --heard Connected 20 >"$E2E_ART/heard.txt" 2>&1 &
 listener=$!
 e2e_track "$listener"
 e2e_wait 10 grep -q listening "$E2E_ART/heard.txt" || e2e_fail "the listener did not start"

@@ -6,41 +6,11 @@
 # server (dunst), says the share actually used.
 . "$(dirname "$0")/lib.sh"
 e2e_init data_alerts
-e2e_require dunst dbus-monitor
 e2e_netns
-launcher=/usr/libexec/at-spi-bus-launcher
-e2e_require "$launcher"
-python=/usr/bin/python3
-if ! "$python" -c 'import pyatspi' 2>/dev/null; then
-    [ "${CI:-}" = true ] && e2e_fail "python3-pyatspi is not installed (scripts/install-deps --test)"
-    e2e_skip "python3-pyatspi is not installed (scripts/install-deps --test installs it)"
-fi
 e2e_start_x
 e2e_start_session_bus
-unset NO_AT_BRIDGE
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-"$launcher" --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
-e2e_track $!
-a11y_bus() {
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1
-}
-e2e_wait 10 a11y_bus || e2e_fail "the accessibility bus did not start (see at-spi.log)"
-
-mkdir -p "$E2E_TMP/dunst"
-: >"$E2E_TMP/dunst/dunstrc"
-XDG_CONFIG_HOME=$E2E_TMP/dunst dunst -config "$E2E_TMP/dunst/dunstrc" >"$E2E_TMP/dunst.log" 2>&1 &
-e2e_track $!
-notifier() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null \
-        | grep -q 'boolean true'
-}
-e2e_wait 10 notifier || e2e_fail "dunst did not take the notifications' name (see dunst.log)"
-dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
-    >"$E2E_TMP/notify.log" 2>&1 &
-e2e_track $!
-sleep 0.5
+e2e_start_a11y_bus
+e2e_start_dunst
 
 e2e_program_dir
 e2e_write_settings 1000 0
@@ -58,7 +28,7 @@ read -r -a main_at <<<"$(e2e_center "$main")"
 xdotool mousemove "${main_at[@]}"
 alerts=$(e2e_menu_opens "${main_at[@]}" p '^Speech Alerts$' alerts) || exit 1
 xdotool windowmove "$alerts" 0 0
-texts() { "$python" "$(dirname "$0")/a11y_walk.py" --texts '^Speech Alerts$'; }
+texts() { "$E2E_PYTHON" "$(dirname "$0")/a11y_walk.py" --texts '^Speech Alerts$'; }
 # The MB of a data line: "Data used since 1 Dec: 12.3 MB" gives 12.3.
 mb() { texts | sed -n "s/^$1.*: \([0-9.]*\) MB.*$/\1/p" | head -1; }
 e2e_wait 10 test -n "$(mb 'Data used since')" || e2e_fail "no data lines: $(texts)"

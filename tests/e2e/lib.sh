@@ -207,6 +207,51 @@ EOF
     export DBUS_SESSION_BUS_ADDRESS=$address NO_AT_BRIDGE=1
 }
 
+# An accessibility bus on the session bus (started before), to which the
+# program bridges whatever the desktop's setting says, and pyatspi to read it
+# with. Sets E2E_PYTHON: the system's Python, which python3-pyatspi installs
+# into, whatever else is first on the PATH.
+e2e_start_a11y_bus() {
+    local launcher=/usr/libexec/at-spi-bus-launcher
+    e2e_require "$launcher"
+    E2E_PYTHON=/usr/bin/python3
+    if ! "$E2E_PYTHON" -c 'import pyatspi' 2>/dev/null; then
+        [ "${CI:-}" = true ] && e2e_fail "python3-pyatspi is not installed (scripts/install-deps --test)"
+        e2e_skip "python3-pyatspi is not installed (scripts/install-deps --test installs it)"
+    fi
+    unset NO_AT_BRIDGE
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    "$launcher" --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
+    e2e_track $!
+    e2e_wait 10 e2e_a11y_bus || e2e_fail "the accessibility bus did not start (see at-spi.log)"
+}
+
+e2e_a11y_bus() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1
+}
+
+# A real notification server, dunst, on the session bus (started before),
+# with dbus-monitor writing each Notify call to $E2E_TMP/notify.log.
+e2e_start_dunst() {
+    e2e_require dunst dbus-monitor
+    mkdir -p "$E2E_TMP/dunst"
+    : >"$E2E_TMP/dunst/dunstrc"
+    XDG_CONFIG_HOME=$E2E_TMP/dunst dunst -config "$E2E_TMP/dunst/dunstrc" >"$E2E_TMP/dunst.log" 2>&1 &
+    e2e_track $!
+    e2e_wait 10 e2e_notifier || e2e_fail "dunst did not take the notifications' name (see dunst.log)"
+    dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
+        >"$E2E_TMP/notify.log" 2>&1 &
+    e2e_track $!
+    sleep 0.5
+}
+
+e2e_notifier() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null \
+        | grep -q 'boolean true'
+}
+
 # A StatusNotifierItem host, gtk-sni-tray-standalone with its own watcher, as
 # a bar along the bottom, on the session bus. GTK draws its icons inside the
 # bar's one window, so an icon is found by comparing the bar with its empty

@@ -5,26 +5,10 @@
 # critical. dbus-monitor reads each Notify call's urgency hint.
 . "$(dirname "$0")/lib.sh"
 e2e_init urgency
-e2e_require dunst dbus-monitor
 e2e_netns
 e2e_start_x
 e2e_start_session_bus
-
-e2e_step "dunst serves notifications on the session bus"
-mkdir -p "$E2E_TMP/dunst"
-: >"$E2E_TMP/dunst/dunstrc"
-XDG_CONFIG_HOME=$E2E_TMP/dunst dunst -config "$E2E_TMP/dunst/dunstrc" >"$E2E_TMP/dunst.log" 2>&1 &
-e2e_track $!
-notifier() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-        org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null \
-        | grep -q 'boolean true'
-}
-e2e_wait 10 notifier || e2e_fail "dunst did not take the notifications' name (see dunst.log)"
-dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
-    >"$E2E_TMP/notify.log" 2>&1 &
-e2e_track $!
-sleep 0.5
+e2e_start_dunst
 
 # The urgencies of the Notify calls so far, one a line.
 urgencies() { awk '/string "urgency"/ { getline; print $NF }' "$E2E_TMP/notify.log"; }
