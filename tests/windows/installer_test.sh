@@ -139,8 +139,8 @@ done
 costs=$(e2e_menu_opens "${icon_at[@]}" c '^Internet Phone Costs$' frmCosts) || exit 1
 alerts=$(e2e_menu_opens "${icon_at[@]}" p '^Speech Alerts$' frmAlerts) || exit 1
 e2e_shot screen
-# Closed as a user closes them (Wine takes Alt+F4 as the close box), so
-# the tray's menu is not kept waiting by a window of the program.
+# Closed as a user closes them before e&Xit (Wine takes Alt+F4 as the
+# close box).
 for window in "$alerts" "$costs"; do
     xdotool windowfocus --sync "$window" key alt+F4 2>/dev/null || xdotool key alt+F4
     e2e_wait 10 e2e_not viewable "$window" || e2e_fail "Alt+F4 did not close window $window"
