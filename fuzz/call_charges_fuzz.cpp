@@ -3,7 +3,8 @@
 // pence (the first one of its call), and so is each in turn; a line whose
 // call can be read but not its charge is found as damaged unless a readable
 // one of that call is there, and no call of another line is found at all.
-// The bytes reader, the same scan with two numbers, is held to the same.
+// The bytes reader, the same scan with two numbers (five for a call across a
+// bill month's start), is held to the same.
 
 #include "calllog/call_bytes.h"
 #include "calllog/call_charges.h"
@@ -28,6 +29,7 @@ struct ExpectedBytes
     bool readable = false;
     qint64 received = 0;
     qint64 sent = 0;
+    std::optional<SessionSplit> split;
 };
 
 } // namespace
@@ -46,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         R"(\A([0-9]{2}:[0-9]{2}:[0-9]{4})  ,  ([0-9]{2}:[0-9]{2}:[0-9]{2})  ,  )"
         R"(([0-9]{2}:[0-9]{2}:[0-9]{2})  ,  )"));
     static const QRegularExpression charge(QStringLiteral(R"(\A-?[0-9]{1,15}#\z)"));
-    static const QRegularExpression sizes(QStringLiteral(R"(\A([0-9]{1,15})  ,  ([0-9]{1,15})#\z)"));
+    // The two totals, and after them, for a call across a bill month's
+    // start, the second and the two counts at that moment.
+    static const QRegularExpression sizes(QStringLiteral(
+        R"(\A([0-9]{1,15})  ,  ([0-9]{1,15})(?:  ,  ([0-9]{1,15})  ,  ([0-9]{1,15})  ,  ([0-9]{1,15}))?#\z)"));
     std::map<ChargeIndex::Key, Expected> expected;
     std::map<ChargeIndex::Key, ExpectedBytes> expectedBytes;
     std::vector<ChargeIndex::Key> readableInTurn;
@@ -60,8 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString pence = line.mid(match.capturedEnd());
         ExpectedBytes &bytesOf = expectedBytes[key];
         if (const QRegularExpressionMatch both = sizes.match(pence);
-            both.hasMatch() && !bytesOf.readable)
-            bytesOf = {true, both.captured(1).toLongLong(), both.captured(2).toLongLong()};
+            both.hasMatch() && !bytesOf.readable) {
+            bytesOf = {true, both.captured(1).toLongLong(), both.captured(2).toLongLong(), {}};
+            if (both.hasCaptured(3))
+                bytesOf.split = SessionSplit {both.captured(3).toLongLong(),
+                    both.captured(4).toLongLong(), both.captured(5).toLongLong()};
+        }
         Expected &of = expected[key];
         if (!charge.match(pence).hasMatch())
             continue;
@@ -80,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(found.kept
                    == (of.readable ? BytesIndex::Kept::Values : BytesIndex::Kept::Damaged));
         FUZZ_CHECK(found.value.received == of.received && found.value.sent == of.sent);
+        FUZZ_CHECK(found.split == of.split);
     }
     // Looked up in turn, in the file's order, each readable line's call is
     // found with a charge.
