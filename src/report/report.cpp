@@ -15,6 +15,7 @@
 #include "common/user_date.h"
 #include "report/chart_file.h"
 #include "report/csv.h"
+#include "report/report_command_line.h"
 #include "report/tariff_comparison.h"
 #include "statement/bill_check.h"
 #include "statement/data_bill_check.h"
@@ -23,7 +24,6 @@
 #include "tariff/rules_file.h"
 #include "tariff/tariff_source.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -40,200 +40,6 @@ constexpr int kBadArguments = 2;
 
 constexpr char kProgram[] = "callwise-report";
 constexpr char kVersion[] = CALLWISE_VERSION;
-const char16_t kSynopsis[]
-    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE [--data]] PERIOD\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
-      u"--from DD/MM/YYYY --to DD/MM/YYYY\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --bill\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
-      u"--tariff FILE [--rules FILE] PERIOD\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --compare FILE [FILE ...] PERIOD\n"
-      u"       callwise-report [--dir DIR] [--today DD/MM/YYYY] --statement FILE.csv "
-      u"[PERIOD | --from DD/MM/YYYY --to DD/MM/YYYY]";
-const char16_t kUsage[]
-    = u"callwise-report [--dir DIR] [--today DD/MM/YYYY] [--csv | --chart FILE] "
-      u"[--tariff FILE [--rules FILE] | --compare FILE ...] PERIOD | "
-      u"--from DD/MM/YYYY --to DD/MM/YYYY | --bill | --statement FILE.csv [PERIOD]";
-
-// "1 Day, 7 Days, …", as the user's language names them.
-QString fixedPeriodsText()
-{
-    QStringList captions;
-    for (const QString &entry : periodEntries().mid(0, periodEntries().size() - 1))
-        captions << periodCaption(entry);
-    return captions.join(u", ");
-}
-
-// The command line's options, as --help lists them.
-struct CommandLine
-{
-    CommandLine()
-    {
-        parser.addOptions(
-            { dir, today, csv, chart, data, from, to, bill, tariff, rules, compare, statement });
-        parser.addPositionalArgument(QStringLiteral("PERIOD"),
-            fixedPeriodsText()
-                + QCoreApplication::translate("Report",
-                    ": that many days back from today; with --chart also \"%1\", "
-                    "the bill's month.")
-                      .arg(periodCaption(QString::fromUtf16(kThisBillEntry))),
-            QStringLiteral("[PERIOD]"));
-    }
-
-    // --compare takes the fee files after it as well, up to the period,
-    // which comes last.
-    QStringList periodArguments() const
-    {
-        const QStringList positional = parser.positionalArguments();
-        if (!parser.isSet(compare))
-            return positional;
-        if (parser.isSet(from) || positional.isEmpty())
-            return {};
-        return { positional.last() };
-    }
-    QStringList comparedFiles() const
-    {
-        QStringList files = parser.positionalArguments();
-        if (!parser.isSet(from) && !files.isEmpty())
-            files.removeLast();
-        return parser.values(compare) + files;
-    }
-
-    // Qt's help begins with a one-line usage that knows one form of the
-    // command only; the synopsis of every form takes its place.
-    QString helpText() const
-    {
-        const QString qtHelp = parser.helpText();
-        return QCoreApplication::translate("Report",
-                   "Usage: %1\nPrints the calls and costs of a period from the call log, "
-                   "the bill's month with its forecast, what the period's calls "
-                   "would have cost by other tariffs, or an operator's bill checked "
-                   "against the log. --from and --to may stand for PERIOD wherever it "
-                   "is asked for.")
-                   .arg(QString::fromUtf16(kSynopsis))
-            + qtHelp.mid(qtHelp.indexOf(u"\n\n"));
-    }
-
-    QCommandLineParser parser;
-    QCommandLineOption help = parser.addHelpOption();
-    QCommandLineOption version = parser.addVersionOption();
-    QCommandLineOption dir { QStringLiteral("dir"),
-        QCoreApplication::translate(
-            "Report", "Read the data files from DIR instead of the data directory."),
-        QStringLiteral("DIR") };
-    QCommandLineOption today { QStringLiteral("today"),
-        QCoreApplication::translate(
-            "Report", "Count the period back from this day instead of the system's date."),
-        QStringLiteral("DD/MM/YYYY") };
-    QCommandLineOption csv { QStringLiteral("csv"),
-        QCoreApplication::translate("Report",
-            "Print the calls as CSV: date, start time, duration, "
-            "fee in pence per minute and cost in pence; where calls' bytes are kept "
-            "(netbytes.ini), each call's bytes received and sent last.") };
-    QCommandLineOption chart { QStringLiteral("chart"),
-        QCoreApplication::translate("Report",
-            "Draw the chart of daily costs into FILE, an .svg or a .png, "
-            "instead of printing."),
-        QStringLiteral("FILE") };
-    QCommandLineOption data { QStringLiteral("data"),
-        QCoreApplication::translate("Report",
-            "With --chart, draw the data each day's calls used, in MB, instead of "
-            "their cost; for \"This bill\" the data tariff's bill month with its "
-            "allowance's pace.") };
-    QCommandLineOption from { QStringLiteral("from"),
-        QCoreApplication::translate("Report", "The first day of a range of days, with --to."),
-        QStringLiteral("DD/MM/YYYY") };
-    QCommandLineOption to { QStringLiteral("to"),
-        QCoreApplication::translate("Report", "The last day of the range, with --from."),
-        QStringLiteral("DD/MM/YYYY") };
-    QCommandLineOption bill { QStringLiteral("bill"),
-        QCoreApplication::translate("Report",
-            "Print the bill's month: its days, what it has cost so far (the data "
-            "bundle's monthly fee with it), its forecast and the spending limit, as the "
-            "alerts window shows them, the call being timed included; then the data "
-            "used on links billed by volume and, with a data tariff (netdata.ini) that "
-            "has an allowance, what is left, the daily budget and the day it runs out.") };
-    QCommandLineOption tariff { QStringLiteral("tariff"),
-        QCoreApplication::translate("Report",
-            "Price the period's calls again by the fee file FILE (a copy of "
-            "netfees.ini), or by the ruleset FILE.rst (kppp's accounting rules), and "
-            "print both totals and the difference; with --csv both prices of each "
-            "call, with --chart both running totals."),
-        QStringLiteral("FILE") };
-    QCommandLineOption rules { QStringLiteral("rules"),
-        QCoreApplication::translate("Report",
-            "With --tariff, the tariff rules of FILE (a copy of netrules.ini); "
-            "without it the other tariff has none. A ruleset holds its own rules and "
-            "takes no --rules."),
-        QStringLiteral("FILE") };
-    QCommandLineOption compare { QStringLiteral("compare"),
-        QCoreApplication::translate("Report",
-            "Rank the fee file or ruleset FILE and today's tariff by what the "
-            "period's calls cost, cheapest first. More files may follow it, or the option be "
-            "given again; the period comes last."),
-        QStringLiteral("FILE") };
-    QCommandLineOption statement { QStringLiteral("statement"),
-        QCoreApplication::translate("Report",
-            "Check the operator's itemised bill, exported as CSV, against the log: the "
-            "calls on one and not the other, those priced differently, both totals, "
-            "and the tariff rules that would price the calls as billed. Without a "
-            "period, the days of the bill's calls. A data bill (date, time, a volume "
-            "in KB or MB, cost) is checked against the calls whose bytes are kept, "
-            "matched by start and volume."),
-        QStringLiteral("FILE.csv") };
-};
-
-// The reason a parsed command line makes no request, or nothing.
-QString whyNoRequest(const CommandLine &command)
-{
-    const QStringList positional = command.periodArguments();
-    const bool haveTariff = command.parser.isSet(command.tariff),
-               haveCompare = command.parser.isSet(command.compare);
-    const bool haveFrom = command.parser.isSet(command.from),
-               haveTo = command.parser.isSet(command.to);
-    if (command.parser.isSet(command.bill))
-        return positional.isEmpty() && !haveFrom && !haveTo && !command.parser.isSet(command.csv)
-                && !command.parser.isSet(command.chart) && !haveTariff && !haveCompare
-                && !command.parser.isSet(command.statement)
-            ? QString()
-            : QCoreApplication::translate("Report",
-                "--bill takes no period, range, --csv, --chart, --tariff, --compare "
-                "or --statement");
-    if (command.parser.isSet(command.data)
-        && (!command.parser.isSet(command.chart) || haveTariff || haveCompare))
-        return QCoreApplication::translate("Report", "--data goes with --chart alone");
-    if (command.parser.isSet(command.rules) && !haveTariff)
-        return QCoreApplication::translate("Report", "--rules goes with --tariff");
-    if (haveTariff && haveCompare)
-        return QCoreApplication::translate("Report", "give either --tariff or --compare, not both");
-    if (haveCompare && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
-        return QCoreApplication::translate(
-            "Report", "--compare prints a ranking, not --csv or --chart");
-    const bool checking = command.parser.isSet(command.statement);
-    if (checking && (haveTariff || haveCompare))
-        return QCoreApplication::translate("Report", "--statement takes no --tariff or --compare");
-    if (checking && (command.parser.isSet(command.csv) || command.parser.isSet(command.chart)))
-        return QCoreApplication::translate("Report", "--statement takes no --csv or --chart");
-    if (positional.size() > 1)
-        return QCoreApplication::translate("Report", "one period only, not also \"%1\"")
-            .arg(positional[1]);
-    if (haveFrom != haveTo)
-        return haveFrom ? QCoreApplication::translate("Report", "--from needs --to")
-                        : QCoreApplication::translate("Report", "--to needs --from");
-    if (haveFrom && !positional.isEmpty())
-        return QCoreApplication::translate(
-            "Report", "give either a period or --from and --to, not both");
-    if (!haveFrom && positional.isEmpty() && !checking)
-        return QCoreApplication::translate("Report", "usage: %1").arg(QString::fromUtf16(kUsage));
-    if (command.parser.isSet(command.chart) && command.parser.isSet(command.csv))
-        return QCoreApplication::translate("Report", "give either --csv or --chart, not both");
-    const QString chart = command.parser.value(command.chart);
-    if (command.parser.isSet(command.chart) && !isChartFileName(chart))
-        return QCoreApplication::translate(
-            "Report", "--chart %1: the file's name must end in .svg or .png")
-            .arg(chart);
-    return QString();
-}
 
 std::optional<QDate> readDateArgument(const QString &text, const char *name, QTextStream &err)
 {
@@ -257,7 +63,7 @@ std::optional<QDate> readDateArgument(const QString &text, const char *name, QTe
 
 // Why the data files cannot be read from there, or nothing. A directory
 // without a log holds no calls, which is a summary of its own.
-QString whyUnreadable(const CommandLine &command, const QString &logPath)
+QString whyUnreadable(const ReportCommandLine &command, const QString &logPath)
 {
     if (command.parser.isSet(command.dir)) {
         const QString directory = command.parser.value(command.dir);
@@ -327,7 +133,7 @@ qint64 dataMbBytes(const Tariff &tariff)
 // The tariffs of --tariff and --compare, each named by its file's name, or
 // by the path as given where two share a name; false when one cannot be
 // used, its reason on err.
-bool readOtherTariffs(const CommandLine &command, std::vector<OtherTariff> &others,
+bool readOtherTariffs(const ReportCommandLine &command, std::vector<OtherTariff> &others,
     QTextStream &err)
 {
     const bool one = command.parser.isSet(command.tariff);
@@ -399,7 +205,7 @@ int printBillCheck(const QString &path, std::optional<std::pair<QDate, QDate>> d
 int runReport(const QStringList &arguments, const QString &defaultDirectory, const Clock &clock,
     const Regional &regional, QTextStream &out, QTextStream &err)
 {
-    CommandLine command;
+    ReportCommandLine command;
     if (!command.parser.parse(QStringList(QString::fromLatin1(kProgram)) + arguments)) {
         err << kProgram << ": " << command.parser.errorText() << '\n';
         return kBadArguments;
