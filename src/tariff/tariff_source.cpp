@@ -2,7 +2,9 @@
 
 #include "tariff/fee_file.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
@@ -52,13 +54,15 @@ QString TariffSource::pathOf(FileKind kind) const
 
 TariffSource::Stamp TariffSource::stampOf(const QString &path)
 {
-    QFileInfo info(path);
-    info.setCaching(false);
-    if (!info.exists())
-        return {};
-    // A rename over the file gives it a new change time even where its size
-    // and modification time come out the same.
-    return { true, info.size(), info.lastModified(), info.metadataChangeTime() };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return { file.exists(), {} };
+    // The files are a few kilobytes; a stream keeps a stray large one out
+    // of memory.
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!hash.addData(&file))
+        return { true, {} };
+    return { true, hash.result() };
 }
 
 void TariffSource::read(Tariff &tariff, FileKind kind)

@@ -13,7 +13,6 @@
 #include "tariff/tariff_rules.h"
 #include "tariff/tariff_table.h"
 
-#include <QDateTime>
 #include <QObject>
 
 #include <array>
@@ -63,8 +62,8 @@ public:
     void watch();
 
     // After a window saved a file, or on news of a change: reads again each
-    // file whose size or times differ from when it was last read. True when
-    // the tariff changed.
+    // file whose contents differ from when it was last read. True when the
+    // tariff changed.
     bool reload();
 
     // A table not saved yet priced as it is typed (the tariff editor's
@@ -87,12 +86,13 @@ Q_SIGNALS:
 
 private:
     enum FileKind { Fees, Rules, Data, kFileKinds };
+    // What a file held when it was read: its contents' digest, not its
+    // size and times, which a rewrite within the file system's tick (a few
+    // milliseconds; two seconds on FAT) leaves as they were.
     struct Stamp
     {
         bool exists = false;
-        qint64 size = 0;
-        QDateTime modified;
-        QDateTime metadataChanged;
+        QByteArray digest;
         bool operator==(const Stamp &) const = default;
     };
     static Stamp stampOf(const QString &path);

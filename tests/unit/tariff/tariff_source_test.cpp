@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <functional>
@@ -42,10 +44,11 @@ DataTariff allowance(qint64 mb)
 const struct
 {
     const char *what;
+    const char *file;
     std::function<void(const TariffSource::Files &, int)> save;
     std::function<bool(const Tariff &, int)> holds;
 } kSaves[] = {
-    { "fees",
+    { "fees", "netfees.ini",
         [](const TariffSource::Files &files, int round) {
             TariffTable table;
             table.setMinConnectTime(QString::number(round));
@@ -54,12 +57,12 @@ const struct
         [](const Tariff &tariff, int round) {
             return tariff.table.minConnectTime() == QString::number(round);
         } },
-    { "rules",
+    { "rules", "netrules.ini",
         [](const TariffSource::Files &files, int round) {
             ASSERT_TRUE(SaveRules(files.rules, feePerCall(round)).ok);
         },
         [](const Tariff &tariff, int round) { return tariff.rules == feePerCall(round); } },
-    { "data",
+    { "data", "netdata.ini",
         [](const TariffSource::Files &files, int round) {
             ASSERT_TRUE(SaveDataTariff(files.data, allowance(round)).ok);
         },
@@ -89,6 +92,31 @@ TEST(TariffSource, ASavedFileGivesANewTariffAndAnUnchangedOneIsNotReadAgain)
         EXPECT_EQ(rig.source.reads(), firstReads + 1) << save.what;
         EXPECT_EQ(rig.source.value(), value) << save.what;
         EXPECT_EQ(rig.source.sharedPricer(), pricer) << save.what;
+    }
+}
+
+// A hand edit in place soon after a save keeps the file's size, and within
+// the file system's tick (two seconds on FAT) its times too: still news.
+TEST(TariffSource, AnEditKeepingTheSizeAndTimesIsReadAgain)
+{
+    for (const auto &save : kSaves) {
+        SourceRig rig;
+        save.save(rig.files(), 5);
+        rig.source.reload();
+        const QString path = rig.dir.file(save.file);
+        const QDateTime modified = QFileInfo(path).lastModified();
+        QByteArray bytes = rig.dir.read(save.file);
+        const qsizetype five = bytes.indexOf('5');
+        ASSERT_GE(five, 0) << save.what;
+        bytes[five] = '6';
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(bytes);
+        file.setFileTime(modified, QFileDevice::FileModificationTime);
+        file.close();
+
+        EXPECT_TRUE(rig.source.reload()) << save.what;
+        EXPECT_TRUE(save.holds(rig.source.tariff(), 6)) << save.what;
     }
 }
 
