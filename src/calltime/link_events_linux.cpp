@@ -49,6 +49,14 @@ bool readLink(nlmsghdr *header, Link &link)
     return true;
 }
 
+// NLMSG_OK's test, without its comparison of the header's unsigned length
+// with the signed one left.
+bool messageFits(const nlmsghdr *header, int length)
+{
+    return length >= int(sizeof(nlmsghdr)) && header->nlmsg_len >= sizeof(nlmsghdr)
+        && header->nlmsg_len <= unsigned(length);
+}
+
 // The status a dump's end carries: negative when it failed.
 int doneStatus(nlmsghdr *header)
 {
@@ -173,7 +181,7 @@ LinkEvents::Changes LinkEvents::read()
             continue;
         int length = int(got);
         for (auto *header = reinterpret_cast<nlmsghdr *>(buffer.data());
-             m_fd >= 0 && NLMSG_OK(header, length); header = NLMSG_NEXT(header, length)) {
+             m_fd >= 0 && messageFits(header, length); header = NLMSG_NEXT(header, length)) {
             const bool answer = m_askedAt != 0 && header->nlmsg_seq == m_askedAt;
             // Links changed while the answer was being made: it may be stale.
             if (answer && (header->nlmsg_flags & NLM_F_DUMP_INTR))
