@@ -112,8 +112,11 @@ TEST(TariffSource, AnEditKeepingTheSizeAndTimesIsReadAgain)
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         file.write(bytes);
+        // Written out first, or the close would write it after the time is set.
+        ASSERT_TRUE(file.flush());
         file.setFileTime(modified, QFileDevice::FileModificationTime);
         file.close();
+        ASSERT_EQ(QFileInfo(path).lastModified(), modified) << save.what;
 
         EXPECT_TRUE(rig.source.reload()) << save.what;
         EXPECT_TRUE(save.holds(rig.source.tariff(), 6)) << save.what;
