@@ -7,10 +7,12 @@
 #include <QTimer>
 
 namespace {
+
 // Longer than a busy desktop takes to tell the program it lost the
 // foreground; short enough to go unnoticed where it never does.
 constexpr int kDeactivationWaitMs = 400;
-}
+
+} // namespace
 
 TrayIcon::TrayIcon(QObject *parent)
     : QSystemTrayIcon(parent)
